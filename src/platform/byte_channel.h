@@ -1,0 +1,41 @@
+// The byte stream under the link protocol: a serial line, a pseudo-terminal or a TCP socket.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "platform/clock.h"
+
+namespace zor06::platform {
+
+struct ReceiveResult {
+    std::size_t count = 0;  // bytes stored at the start of the buffer
+    bool failed = false;    // the read itself failed (closed socket, device error)
+};
+
+class ByteChannel {
+public:
+    virtual ~ByteChannel() = default;
+    // Throws away whatever waits in the receive and transmit queues.
+    virtual void DiscardQueues() = 0;
+    // Sends the bytes; returns how many the channel took, or -1 when the write failed.
+    virtual long Transmit(std::span<const std::uint8_t> bytes) = 0;
+    // Blocks (without spinning) until at least one byte is waiting or `until` has passed, then
+    // reads what is waiting, at most into.size() bytes.
+    virtual ReceiveResult Receive(std::span<std::uint8_t> into, MonoTime until) = 0;
+};
+
+// A serial line: the channel plus what the direct RS-232/RS-485 line needs.
+class SerialPort : public ByteChannel {
+public:
+    // Applies the baud rate (clamped to 110..256000); false when the driver refuses it.
+    virtual bool SetBaud(int baud) = 0;
+    // When on, every Transmit raises RTS, waits 2 ms, writes, and drops RTS right after the
+    // computed end of transmission. Devices without modem-control lines just write.
+    virtual void SetDirectionControl(bool on) = 0;
+    virtual bool SetDtr(bool on) = 0;
+    virtual void ClearErrors() = 0;
+};
+
+}  // namespace zor06::platform
