@@ -2,6 +2,7 @@
 // kernel's arbitrary-rate interface.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,10 @@ struct SerialSettings {
 constexpr int kMinBaud = 110;
 constexpr int kMaxBaud = 256000;
 int ClampBaud(int baud);
+
+// How long `bytes` take on the wire at `baud` (10 bits a character) plus one character of margin:
+// the time RS-485 direction control holds RTS after the transmission starts.
+Duration TransmitDuration(std::size_t bytes, int baud);
 
 // Opens `device` for reading and writing, exclusively, and applies the settings.
 std::unique_ptr<SerialPort> OpenComPort(const std::string& device, const SerialSettings& settings,

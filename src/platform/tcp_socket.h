@@ -39,7 +39,8 @@ SocketFactory& SystemSockets();
 std::unique_ptr<ByteChannel> WrapStreamDescriptor(int fd);
 
 // A listening socket on host:port (port 0 picks a free one); returns the descriptor or -1 with
-// `error` set. `boundPort` receives the port actually bound.
+// `error` set. `boundPort` receives the port actually bound. The descriptor is blocking: poll it
+// before accept to wait with a deadline.
 int ListenTcp(const std::string& host, std::uint16_t port, std::uint16_t* boundPort,
               std::string* error);
 

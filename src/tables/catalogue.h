@@ -18,7 +18,7 @@ struct TableInfo {
     bool writable;
     std::uint16_t imageOffset;
     std::string_view name;  // UTF-8; the leading blank belongs to the name
-    std::size_t Bytes() const { return std::size_t{fieldCount} * fieldSize; }
+    constexpr std::size_t Bytes() const { return std::size_t{fieldCount} * fieldSize; }
 };
 
 // The descriptor of `table`; an empty descriptor for numbers outside 0..42.

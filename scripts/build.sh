@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# An optimised build of the programs in build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOR06_TESTS=OFF >/dev/null
+cmake --build build -j "$(nproc)" --target zor06-sim zor06ctl

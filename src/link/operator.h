@@ -1,0 +1,36 @@
+// How services talk to the operator: the desktop program, the command-line tool and the tests
+// each provide their own.
+#pragma once
+
+#include <string_view>
+
+namespace zor06::link {
+
+class Operator {
+  public:
+    virtual ~Operator() = default;
+    // The message window of `kind` (0..11) with two texts; true when the operator answered "Да".
+    virtual bool ShowMessage(int kind, std::string_view text1, std::string_view text2) = 0;
+    // A plain message box.
+    virtual void MessageBox(std::string_view text, std::string_view caption) = 0;
+    // Status-bar panel 0..3.
+    virtual void SetStatusText(int panel, std::string_view text) = 0;
+    // Hourglass cursor while a blocking operation runs.
+    virtual void SetBusy(bool busy) = 0;
+    // Lets the user interface repaint and take input between two requests.
+    virtual void ProcessEvents() {}
+};
+
+// Keeps the busy cursor for the lifetime of a scope, whichever way the scope is left.
+class BusyScope {
+  public:
+    explicit BusyScope(Operator& op) : op_(op) { op_.SetBusy(true); }
+    ~BusyScope() { op_.SetBusy(false); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+  private:
+    Operator& op_;
+};
+
+}  // namespace zor06::link

@@ -1,0 +1,86 @@
+#include "platform/tcp_socket.h"
+
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+
+#include <cerrno>
+
+#include "platform/fd_channel.h"
+#include "platform/ipv4_socket.h"
+#include "platform/poll_until.h"
+
+namespace zor06::platform {
+
+namespace {
+
+class PosixTcpSocket final : public TcpSocket {
+  public:
+    explicit PosixTcpSocket(int fd) : channel_(fd) {}
+
+    bool Connect(const Ipv4Endpoint& endpoint, MonoTime until) override {
+        if (channel_.fd() < 0) {
+            channel_.Reset(NewIpv4StreamSocket(true));
+            if (channel_.fd() < 0) {
+                return false;
+            }
+        }
+        if (Attempt(endpoint, until)) {
+            const int one = 1;
+            setsockopt(channel_.fd(), IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+            return true;
+        }
+        // Linux cannot reuse a socket after a failed connect, so the next attempt gets a new one.
+        channel_.Reset(NewIpv4StreamSocket(true));
+        return false;
+    }
+
+    void DiscardQueues() override { channel_.DiscardQueues(); }
+
+    long Transmit(std::span<const std::uint8_t> bytes) override { return channel_.Transmit(bytes); }
+
+    ReceiveResult Receive(std::span<std::uint8_t> into, MonoTime until) override {
+        return channel_.Receive(into, until);
+    }
+
+  private:
+    bool Attempt(const Ipv4Endpoint& endpoint, MonoTime until) {
+        const sockaddr_in address = ToSockaddr(endpoint);
+        const int fd = channel_.fd();
+        if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+            return true;
+        }
+        if (errno != EINPROGRESS && errno != EINTR) {
+            return errno == EISCONN;
+        }
+        const int ready = PollUntil(fd, POLLOUT, until);
+        if (ready <= 0) {
+            return false;
+        }
+        int soError = 0;
+        socklen_t length = sizeof soError;
+        return getsockopt(fd, SOL_SOCKET, SO_ERROR, &soError, &length) == 0 && soError == 0;
+    }
+
+    FdChannel channel_;
+};
+
+class PosixSocketFactory final : public SocketFactory {
+  public:
+    std::unique_ptr<TcpSocket> CreateSocket() override {
+        const int fd = NewIpv4StreamSocket(true);
+        if (fd < 0) {
+            return nullptr;
+        }
+        return std::make_unique<PosixTcpSocket>(fd);
+    }
+};
+
+}  // namespace
+
+SocketFactory& SystemSockets() {
+    static PosixSocketFactory factory;
+    return factory;
+}
+
+}  // namespace zor06::platform

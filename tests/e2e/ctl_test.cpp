@@ -1,0 +1,85 @@
+// zor06ctl as scripts use it: output lines, exit statuses and messages.
+#include "tests/e2e/sim_link.h"
+#include "tests/support/run_process.h"
+
+namespace zor06::test {
+namespace {
+
+ProcessResult Ctl(const std::vector<std::string>& args) {
+    return RunProcess(ZOR06_CTL_PATH, args);
+}
+
+class CtlTest : public ::testing::Test {
+  protected:
+    void Start(std::vector<std::string> args = {}) {
+        args.insert(args.begin(), {"--tcp", "127.0.0.1:0"});
+        sim = std::make_unique<SimProcess>(ZOR06_SIM_PATH, args);
+        ASSERT_TRUE(sim->Started()) << sim->Error();
+        endpoint = "127.0.0.1:" + std::to_string(sim->TcpPort());
+    }
+    std::unique_ptr<SimProcess> sim;
+    std::string endpoint;
+};
+
+TEST_F(CtlTest, ReadTablePrintsOneLinePerField) {
+    Start();
+    const auto r = Ctl({"--tcp", endpoint, "read-table", "0"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("0.0 00\n0.1 49\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("0.3 06\n"), std::string::npos);
+    EXPECT_NE(r.out.find("0.17 "), std::string::npos);
+
+    // Table 4 needs two requests of at most 245 bytes.
+    const auto users = Ctl({"--tcp", endpoint, "read-table", "4", "9", "4"});
+    ASSERT_EQ(users.exitCode, 0) << users.err;
+    EXPECT_NE(users.out.find("4.9 "), std::string::npos);
+    EXPECT_NE(users.out.find("4.12 "), std::string::npos);
+    EXPECT_EQ(std::count(users.out.begin(), users.out.end(), '\n'), 4);
+}
+
+TEST_F(CtlTest, WriteTableThenReadBack) {
+    Start();
+    const auto w = Ctl({"--tcp", endpoint, "write-table", "6", "6", "0A", "01"});
+    ASSERT_EQ(w.exitCode, 0) << w.err;
+    const auto r = Ctl({"--tcp", endpoint, "read-table", "6", "6", "2"});
+    EXPECT_EQ(r.out, "6.6 0A\n6.7 01\n");
+}
+
+TEST_F(CtlTest, RequestPrintsTheReplyFrame) {
+    Start();
+    const auto r = Ctl({"--tcp", endpoint, "request", "1", "00 00 01"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, 24), "33 01 0B 81 00 00 00 01 ");
+}
+
+TEST_F(CtlTest, FailuresExitWithOneAndTheStatusText) {
+    Start({"--silent"});
+    const auto r = Ctl({"--tcp", endpoint, "--first-byte-timeout", "200", "read-table", "0"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Не выполнено чтение из таблицы 0.\nУстройство не отвечает\n"),
+              std::string::npos)
+        << r.err;
+}
+
+TEST_F(CtlTest, WrongUsageExitsWithTwo) {
+    EXPECT_EQ(Ctl({}).exitCode, 2);
+    EXPECT_EQ(Ctl({"--tcp", "127.0.0.1:1", "frobnicate"}).exitCode, 2);
+    EXPECT_EQ(Ctl({"--tcp", "127.0.0.1:1", "read-table", "1"}).exitCode, 2);
+    EXPECT_EQ(Ctl({"--tcp", "127.0.0.1:1", "write-table", "6", "0", "123"}).exitCode, 2);
+    EXPECT_EQ(Ctl({"--address", "256", "read-table", "0"}).exitCode, 2);
+    const auto help = Ctl({"read-table", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("T.F HEX"), std::string::npos);
+}
+
+TEST(CtlSearch, FindsTheControllerOnAPseudoTerminal) {
+    SimProcess sim(ZOR06_SIM_PATH, {"--pty", "--baud", "4800", "--address", "9"});
+    ASSERT_TRUE(sim.Started()) << sim.Error();
+    const auto r = Ctl({"--serial", sim.PtyPath(), "--first-byte-timeout", "150", "search"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "9 4800\n");
+    EXPECT_NE(r.err.find("Адр. = 9.  Скорость обмена = 4800"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zor06::test

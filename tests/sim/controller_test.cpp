@@ -1,0 +1,247 @@
+#include "zor06-sim/controller.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "sim/sim_frames.h"
+#include "tables/codepage.h"
+
+namespace zor06::sim {
+namespace {
+
+using testing::Bytes;
+using testing::ReadRequest;
+using testing::Values;
+using testing::WriteRequest;
+
+Bytes Ask(Controller& c, const Bytes& request) {
+    EXPECT_TRUE(c.Accepts(request));
+    const Bytes reply = c.Answer(request);
+    EXPECT_TRUE(testing::ValidReply(reply));
+    return reply;
+}
+
+// Checks an error reply: the request's code without the reply flag, then the error code.
+void ExpectError(const Bytes& reply, std::uint8_t code, std::uint8_t error) {
+    ASSERT_GE(reply.size(), 7U);
+    EXPECT_EQ(reply[3], code);
+    EXPECT_EQ(reply[4], error);
+}
+
+TEST(ControllerReadTest, Table0IdentifiesTheController) {
+    Controller c(ControllerConfig{});
+    const Bytes reply = Ask(c, ReadRequest(1, 0, 0, 18));
+    ASSERT_EQ(reply.size(), 28U);
+    EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 8), (Bytes{0x33, 1, 28, 0x81, 0, 0, 0, 18}));
+    const Bytes table = Values(reply);
+    EXPECT_EQ(table[0], 0);   // nothing destroyed
+    EXPECT_EQ(table[1], 73);  // type
+    EXPECT_EQ(table[3], 6);   // software version
+    EXPECT_EQ(Bytes(table.begin() + 4, table.begin() + 10), (Bytes{19, 3, 5, 10, 0, 0}));
+    EXPECT_EQ(table[12], 1);  // names in Windows-1251
+    EXPECT_EQ(Bytes(table.begin() + 14, table.begin() + 17), (Bytes{2, 1, 0}));
+}
+
+TEST(ControllerReadTest, PartOfATableComesFromItsFirstField) {
+    Controller c(ControllerConfig{});
+    const Bytes reply = Ask(c, ReadRequest(1, 41, 1, 1));  // the software checksum alone
+    EXPECT_EQ(Bytes(reply.begin() + 4, reply.begin() + 8), (Bytes{0, 41, 1, 1}));
+    EXPECT_EQ(Values(reply), (Bytes{0x2E, 0x1F, 0x3C, 0x5A}));
+}
+
+TEST(ControllerReadTest, ConfigurationShowsInTheTables) {
+    ControllerConfig config;
+    config.address = 9;
+    config.type = 80;
+    config.version = 7;
+    config.cp866 = true;
+    config.chromatographType = 5;
+    config.runs = 1;
+    Controller c(config);
+    const Bytes t0 = Values(Ask(c, ReadRequest(9, 0, 0, 18)));
+    EXPECT_EQ(t0[1], 80);
+    EXPECT_EQ(t0[3], 7);
+    EXPECT_EQ(t0[12], 0);  // names in code page 866
+    EXPECT_EQ(Values(Ask(c, ReadRequest(9, 3, 0, 1))), Bytes{9});
+    EXPECT_EQ(Values(Ask(c, ReadRequest(9, 14, 6, 2))), (Bytes{5, 1}));
+
+    Bytes run1 = Values(Ask(c, ReadRequest(9, 5, 1, 1)));
+    ASSERT_EQ(run1.size(), 20U);
+    EXPECT_EQ(run1[0], 0x8D);  // 'Н' in code page 866
+    tables::ToCp1251(run1);
+    EXPECT_EQ(tables::Cp1251ToUtf8({reinterpret_cast<const char*>(run1.data()), run1.size()}),
+              "Нитка 1             ");
+}
+
+TEST(ControllerAddressingTest, OnlyWholeFramesToItsAddressOrToAllAreAccepted) {
+    Controller c(ControllerConfig{});
+    EXPECT_TRUE(c.Accepts(ReadRequest(1, 0, 0, 18)));
+    EXPECT_TRUE(c.Accepts(ReadRequest(255, 0, 0, 18)));
+    EXPECT_FALSE(c.Accepts(ReadRequest(2, 0, 0, 18)));
+
+    Bytes damaged = ReadRequest(1, 0, 0, 18);
+    damaged[6] ^= 0x01;
+    EXPECT_FALSE(c.Accepts(damaged));
+    Bytes truncated = ReadRequest(1, 0, 0, 18);
+    truncated.pop_back();
+    EXPECT_FALSE(c.Accepts(truncated));
+}
+
+TEST(ControllerAddressingTest, BroadcastIsAnsweredFromTheOwnAddress) {
+    ControllerConfig config;
+    config.address = 17;
+    Controller c(config);
+    const Bytes reply = Ask(c, ReadRequest(255, 0, 0, 2));
+    EXPECT_EQ(reply[1], 17);
+}
+
+TEST(ControllerAddressingTest, NewAddressTakesEffectWithTheReplyThatSetsIt) {
+    Controller c(ControllerConfig{});
+    const Bytes reply = Ask(c, WriteRequest(1, 3, 0, 1, {42}));
+    EXPECT_EQ(reply, Ask(c, WriteRequest(42, 3, 0, 1, {42})));  // idempotent from now on
+    EXPECT_EQ(reply[1], 42);
+    EXPECT_EQ(reply[3], 0x82);
+    EXPECT_EQ(c.Address(), 42);
+    EXPECT_FALSE(c.Accepts(ReadRequest(1, 0, 0, 1)));
+    EXPECT_TRUE(c.Accepts(ReadRequest(42, 0, 0, 1)));
+}
+
+TEST(ControllerErrorTest, UnknownFunctionCode) {
+    Controller c(ControllerConfig{});
+    const Bytes reply = Ask(c, testing::Request(1, 5));
+    EXPECT_EQ(reply.size(), 7U);
+    ExpectError(reply, 5, 1);
+}
+
+TEST(ControllerErrorTest, TablesTheControllerLacks) {
+    Controller c(ControllerConfig{});
+    for (int table : {1, 29, 31, 43, 200}) {
+        ExpectError(Ask(c, ReadRequest(1, table, 0, 1)), 1, 9);
+        ExpectError(Ask(c, WriteRequest(1, table, 0, 1, {0})), 2, 9);
+    }
+}
+
+TEST(ControllerErrorTest, FieldsOutsideTheTable) {
+    Controller c(ControllerConfig{});
+    ExpectError(Ask(c, ReadRequest(1, 3, 0, 0)), 1, 13);  // no fields
+    ExpectError(Ask(c, ReadRequest(1, 3, 2, 3)), 1, 13);  // past the last of 4
+    ExpectError(Ask(c, WriteRequest(1, 3, 4, 1, {0})), 2, 13);
+    // 11 user records of 22 bytes fit a reply, 12 would make it longer than 255 bytes.
+    EXPECT_EQ(Ask(c, ReadRequest(1, 4, 0, 11)).size(), 252U);
+    ExpectError(Ask(c, ReadRequest(1, 4, 0, 12)), 1, 13);
+}
+
+TEST(ControllerErrorTest, ValuesThatDoNotMatchTheFieldsNamed) {
+    Controller c(ControllerConfig{});
+    ExpectError(Ask(c, WriteRequest(1, 6, 0, 2, {3})), 2, 13);
+    ExpectError(Ask(c, WriteRequest(1, 6, 0, 1, {3, 4})), 2, 13);
+    ExpectError(Ask(c, testing::Request(1, 1, {0, 0, 0})), 1, 13);
+    EXPECT_EQ(Values(Ask(c, ReadRequest(1, 6, 0, 2))), (Bytes{3, 201}));  // nothing written
+}
+
+TEST(ControllerErrorTest, ReadOnlyTables) {
+    Controller c(ControllerConfig{});
+    ExpectError(Ask(c, WriteRequest(1, 0, 1, 1, {99})), 2, 12);
+    ExpectError(Ask(c, WriteRequest(1, 41, 0, 1, {1, 2, 3, 4})), 2, 12);
+    EXPECT_EQ(Values(Ask(c, ReadRequest(1, 0, 1, 1))), Bytes{73});
+}
+
+TEST(ControllerErrorTest, WrongPasswordWhenOneIsSet) {
+    ControllerConfig config;
+    config.password = tables::Utf8ToCp1251("ключ");
+    Controller c(config);
+    ExpectError(Ask(c, WriteRequest(1, 6, 0, 1, {7})), 2, 34);
+    ExpectError(Ask(c, WriteRequest(1, 6, 0, 1, {7}, "ключ")), 2, 34);  // UTF-8, not 1251
+    ExpectError(Ask(c, testing::ClockRequest(1, 10, "wrong")), 12, 34);
+    const std::string password = tables::Utf8ToCp1251("ключ");
+    EXPECT_EQ(Ask(c, WriteRequest(1, 6, 0, 1, {7}, password))[3], 0x82);
+    EXPECT_EQ(Ask(c, testing::ClockRequest(1, 10, password))[3], 0x8C);
+    EXPECT_EQ(Values(Ask(c, ReadRequest(1, 6, 0, 1))), Bytes{7});
+}
+
+TEST(ControllerErrorTest, AnyCredentialsPassWithoutAPassword) {
+    Controller c(ControllerConfig{});
+    EXPECT_EQ(Ask(c, WriteRequest(1, 6, 0, 1, {7}, "whatever"))[3], 0x82);
+}
+
+class DestroyedTableTest : public ::testing::Test {
+  protected:
+    static ControllerConfig Config() {
+        ControllerConfig config;
+        config.destroyedTable = 6;
+        return config;
+    }
+    Controller c_{Config()};
+};
+
+TEST_F(DestroyedTableTest, IsReportedInTables0And7) {
+    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 0, 0, 1))), Bytes{6});
+    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 7, 5, 3))), (Bytes{0, 1, 0}));
+}
+
+TEST_F(DestroyedTableTest, ReadsAndPartialWritesAreRefusedWithItsNumber) {
+    const Bytes read = Ask(c_, ReadRequest(1, 6, 0, 1));
+    EXPECT_EQ(read.size(), 9U);
+    ExpectError(read, 1, 60);
+    EXPECT_EQ(read[5], 0);
+    EXPECT_EQ(read[6], 6);
+    const Bytes write = Ask(c_, WriteRequest(1, 6, 0, 11, Bytes(11, 1)));
+    ExpectError(write, 2, 60);
+    EXPECT_EQ(write[6], 6);
+    EXPECT_EQ(Ask(c_, ReadRequest(1, 5, 0, 1))[3], 0x81);  // other tables stay readable
+}
+
+TEST_F(DestroyedTableTest, AWriteOfTheWholeTableRestoresIt) {
+    const Bytes content{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    EXPECT_EQ(Ask(c_, WriteRequest(1, 6, 0, 12, content))[3], 0x82);
+    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 6, 0, 12))), content);
+    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 0, 0, 1))), Bytes{0});
+    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 7, 6, 1))), Bytes{0});
+}
+
+// The controller's clock, on a fixed host time in UTC: 2024-03-05 10:20:30, a Tuesday.
+class ControllerClockTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (const char* tz = std::getenv("TZ")) {
+            savedTz_ = tz;
+        }
+        setenv("TZ", "UTC", 1);
+        tzset();
+    }
+    void TearDown() override {
+        if (savedTz_) {
+            setenv("TZ", savedTz_->c_str(), 1);
+        } else {
+            unsetenv("TZ");
+        }
+        tzset();
+    }
+    Bytes Now() { return Values(Ask(c_, ReadRequest(1, 2, 0, 8))); }
+
+    std::optional<std::string> savedTz_;
+    Controller c_{ControllerConfig{}, [] { return std::time_t{1709634030}; }};
+};
+
+TEST_F(ControllerClockTest, ReadsTheHostTime) {
+    EXPECT_EQ(Now(), (Bytes{24, 3, 5, 10, 20, 30, 3, 128}));
+}
+
+TEST_F(ControllerClockTest, CorrectionMovesTheClockBothWays) {
+    EXPECT_EQ(Ask(c_, testing::ClockRequest(1, 90)).size(), 6U);
+    EXPECT_EQ(Now(), (Bytes{24, 3, 5, 10, 22, 0, 3, 128}));
+    Ask(c_, testing::ClockRequest(1, -32768));
+    EXPECT_EQ(Now(), (Bytes{24, 3, 5, 1, 15, 52, 3, 128}));
+}
+
+TEST_F(ControllerClockTest, WritingTheDateSetsTheClock) {
+    Ask(c_, WriteRequest(1, 2, 0, 6, {23, 12, 31, 23, 59, 50}));
+    EXPECT_EQ(Now(), (Bytes{23, 12, 31, 23, 59, 50, 1, 128}));  // a Sunday
+    Ask(c_, WriteRequest(1, 2, 3, 1, {8}));                     // the hour alone
+    EXPECT_EQ(Now(), (Bytes{23, 12, 31, 8, 59, 50, 1, 128}));
+}
+
+}  // namespace
+}  // namespace zor06::sim

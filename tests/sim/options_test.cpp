@@ -1,0 +1,126 @@
+#include "zor06-sim/options.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zor06::sim {
+namespace {
+
+ParsedOptions Parse(std::vector<std::string_view> args) {
+    return ParseOptions(args);
+}
+
+Options Good(std::vector<std::string_view> args) {
+    ParsedOptions parsed = Parse(args);
+    EXPECT_EQ(parsed.error, "");
+    return parsed.options;
+}
+
+TEST(OptionsTest, Transports) {
+    const Options tcp = Good({"--tcp", "0"});
+    EXPECT_EQ(tcp.transport, Transport::Tcp);
+    EXPECT_EQ(tcp.tcpHost, "127.0.0.1");
+    EXPECT_EQ(tcp.tcpPort, 0);
+
+    const Options anyHost = Good({"--tcp=0.0.0.0:5020"});
+    EXPECT_EQ(anyHost.tcpHost, "0.0.0.0");
+    EXPECT_EQ(anyHost.tcpPort, 5020);
+
+    const Options pty = Good({"--pty", "--link", "/tmp/zor", "--baud", "19200"});
+    EXPECT_EQ(pty.transport, Transport::Pty);
+    EXPECT_EQ(pty.linkPath, "/tmp/zor");
+    EXPECT_EQ(pty.baud, 19200);
+
+    const Options serial = Good({"--serial", "/dev/ttyUSB0"});
+    EXPECT_EQ(serial.transport, Transport::Serial);
+    EXPECT_EQ(serial.serialDevice, "/dev/ttyUSB0");
+    EXPECT_EQ(serial.baud, 9600);
+}
+
+TEST(OptionsTest, ControllerAndFaults) {
+    const Options o = Good({"--pty",
+                            "--address",
+                            "7",
+                            "--type=80",
+                            "--version",
+                            "5",
+                            "--destroyed",
+                            "13",
+                            "--cp866",
+                            "--password",
+                            "пароль",
+                            "--chromatograph-type",
+                            "2",
+                            "--runs",
+                            "1",
+                            "--noise",
+                            "4",
+                            "--bad-crc",
+                            "3",
+                            "--silent",
+                            "--drop-every",
+                            "5",
+                            "--reply-delay",
+                            "100",
+                            "--gap",
+                            "20",
+                            "--line-baud",
+                            "1200",
+                            "--seed",
+                            "99",
+                            "--verbose"});
+    EXPECT_EQ(o.controller.address, 7);
+    EXPECT_EQ(o.controller.type, 80);
+    EXPECT_EQ(o.controller.version, 5);
+    EXPECT_EQ(o.controller.destroyedTable, 13);
+    EXPECT_TRUE(o.controller.cp866);
+    EXPECT_EQ(o.controller.password, "\xEF\xE0\xF0\xEE\xEB\xFC");  // Windows-1251
+    EXPECT_EQ(o.controller.chromatographType, 2);
+    EXPECT_EQ(o.controller.runs, 1);
+    EXPECT_EQ(o.faults.noise, 4);
+    EXPECT_EQ(o.faults.badCrc, 3);
+    EXPECT_TRUE(o.faults.silent);
+    EXPECT_EQ(o.faults.dropEvery, 5);
+    EXPECT_EQ(o.faults.replyDelayMs, 100);
+    EXPECT_EQ(o.faults.gapMs, 20);
+    EXPECT_EQ(o.faults.lineBaud, 1200);
+    EXPECT_EQ(o.faults.seed, 99U);
+    EXPECT_TRUE(o.verbose);
+}
+
+TEST(OptionsTest, HelpNeedsNothingElse) {
+    EXPECT_TRUE(Good({"--help"}).help);
+}
+
+TEST(OptionsTest, WrongUsageIsReported) {
+    const std::vector<std::vector<std::string_view>> wrong{
+        {},
+        {"--address", "3"},       // no transport
+        {"--tcp", "0", "--pty"},  // two transports
+        {"--pty", "--bogus"},
+        {"--pty", "--address"},         // value missing
+        {"--pty", "--address", "255"},  // the broadcast address
+        {"--pty", "--address", "1x"},
+        {"--pty", "--type", "-1"},
+        {"--pty", "--destroyed", "1"},  // a table number the controller lacks
+        {"--pty", "--destroyed", "43"},
+        {"--pty", "--password", "тринадцать123"},
+        {"--pty", "--cp866=1"},
+        {"--tcp", "host:"},
+        {"--tcp", "70000"},
+        {"--tcp", "0", "--link", "/tmp/x"},
+        {"--tcp", "0", "--baud", "9600"},
+        {"--serial", "/dev/ttyS0", "--baud", "12"},
+    };
+    for (const auto& args : wrong) {
+        std::string line;
+        for (std::string_view a : args) {
+            line += std::string(a) + ' ';
+        }
+        EXPECT_NE(Parse(args).error, "") << line;
+    }
+}
+
+}  // namespace
+}  // namespace zor06::sim

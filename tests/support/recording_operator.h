@@ -1,0 +1,44 @@
+// An operator that records what it is shown and answers questions from a script.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "link/operator.h"
+
+namespace zor06::test {
+
+struct ShownMessage {
+    int kind;
+    std::string text1;
+    std::string text2;
+};
+
+class RecordingOperator : public link::Operator {
+  public:
+    bool ShowMessage(int kind, std::string_view text1, std::string_view text2) override {
+        messages.push_back({kind, std::string(text1), std::string(text2)});
+        if (answers.empty()) {
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void MessageBox(std::string_view text, std::string_view) override { boxes.emplace_back(text); }
+    void SetStatusText(int panel, std::string_view text) override {
+        status[static_cast<std::size_t>(panel)] = std::string(text);
+    }
+    void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
+    void ProcessEvents() override { ++eventPumps; }
+
+    std::vector<ShownMessage> messages;
+    std::vector<std::string> boxes;
+    std::string status[4];
+    std::deque<bool> answers;  // answers to questions, in order; "Нет" when empty
+    int busyDepth = 0;
+    int eventPumps = 0;
+};
+
+}  // namespace zor06::test

@@ -1,0 +1,132 @@
+#include "support/sim_process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+extern char** environ;
+
+namespace zor06::test {
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::steady_clock;
+
+constexpr milliseconds kStartTimeout{5000};
+constexpr milliseconds kStopTimeout{5000};
+
+}  // namespace
+
+SimProcess::SimProcess(const std::string& binary, const std::vector<std::string>& args) {
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC) != 0) {
+        error_ = std::string("pipe: ") + std::strerror(errno);
+        return;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+
+    std::vector<std::string> argvStrings{binary};
+    argvStrings.insert(argvStrings.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& s : argvStrings) {
+        argv.push_back(s.data());
+    }
+    argv.push_back(nullptr);
+
+    const int rc = posix_spawn(&pid_, binary.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    stdout_ = pipeFds[0];
+    if (rc != 0) {
+        pid_ = -1;
+        error_ = binary + ": " + std::strerror(rc);
+        return;
+    }
+    started_ = ReadStartLine(stdout_);
+    if (started_) {
+        ParseStartLine();
+    }
+}
+
+SimProcess::~SimProcess() {
+    Stop();
+    if (stdout_ >= 0) {
+        close(stdout_);
+    }
+}
+
+bool SimProcess::ReadStartLine(int fd) {
+    const auto deadline = steady_clock::now() + kStartTimeout;
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<milliseconds>(deadline - steady_clock::now()).count();
+        pollfd p{fd, POLLIN, 0};
+        const int ready = poll(&p, 1, static_cast<int>(std::max<long long>(left, 0)));
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready <= 0) {
+            error_ = "no start line within the time";
+            return false;
+        }
+        char c = 0;
+        const ssize_t n = read(fd, &c, 1);
+        if (n <= 0) {
+            error_ = "the simulator ended before its start line";
+            return false;
+        }
+        if (c == '\n') {
+            return true;
+        }
+        startLine_.push_back(c);
+    }
+}
+
+void SimProcess::ParseStartLine() {
+    constexpr std::string_view kTcp = "TCP ";
+    constexpr std::string_view kPty = "PTY ";
+    const std::string_view line = startLine_;
+    if (line.starts_with(kTcp)) {
+        const std::size_t colon = line.rfind(':');
+        if (colon != std::string_view::npos) {
+            tcpPort_ = static_cast<std::uint16_t>(std::stoul(std::string(line.substr(colon + 1))));
+        }
+    } else if (line.starts_with(kPty)) {
+        ptyPath_ = std::string(line.substr(kPty.size()));
+    }
+}
+
+std::optional<int> SimProcess::Stop() {
+    if (pid_ < 0) {
+        return std::nullopt;
+    }
+    const pid_t pid = pid_;
+    pid_ = -1;
+    kill(pid, SIGTERM);
+    const auto deadline = steady_clock::now() + kStopTimeout;
+    int status = 0;
+    pid_t done = 0;
+    while ((done = waitpid(pid, &status, WNOHANG)) == 0 && steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(milliseconds(10));
+    }
+    if (done == 0) {
+        kill(pid, SIGKILL);
+        done = waitpid(pid, &status, 0);
+    }
+    if (done != pid || !WIFEXITED(status)) {
+        return std::nullopt;
+    }
+    return WEXITSTATUS(status);
+}
+
+}  // namespace zor06::test

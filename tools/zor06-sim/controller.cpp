@@ -1,0 +1,259 @@
+#include "zor06-sim/controller.h"
+
+#include <algorithm>
+
+#include "link/crc16.h"
+#include "link/frame.h"
+#include "tables/catalogue.h"
+#include "zor06-sim/default_tables.h"
+
+namespace zor06::sim {
+namespace {
+
+namespace lk = zor06::link;
+
+constexpr int kClockTable = 2;
+constexpr int kStateTable = 7;
+
+// Request lengths and offsets by function code.
+constexpr std::size_t kReadLength = 10;
+constexpr std::size_t kReadTableAt = 5;
+constexpr std::size_t kWriteHeaderLength = 26;  // everything but the values, checksum included
+constexpr std::size_t kWriteTableAt = 21;
+constexpr std::size_t kWriteValuesAt = 24;
+constexpr std::size_t kClockLength = 24;
+constexpr std::size_t kClockDeltaAt = 20;
+
+class ReplyFrame {
+  public:
+    ReplyFrame(std::uint8_t address, std::uint8_t code)
+        : bytes_{lk::kReplyStart, address, 0, code} {}
+    void Push(std::uint8_t b) { bytes_.push_back(b); }
+    void Append(std::span<const std::uint8_t> b) {
+        bytes_.insert(bytes_.end(), b.begin(), b.end());
+    }
+    std::vector<std::uint8_t> Finish() {
+        const std::size_t n = bytes_.size();
+        bytes_.resize(n + 2);
+        bytes_[lk::kOffLength] = static_cast<std::uint8_t>(n + 2);
+        lk::PutCrc16(bytes_.data(), n);
+        return std::move(bytes_);
+    }
+
+  private:
+    std::vector<std::uint8_t> bytes_;
+};
+
+struct FieldRange {
+    int table;
+    int first;
+    int count;
+};
+
+FieldRange RangeAt(std::span<const std::uint8_t> frame, std::size_t at) {
+    return {frame[at], frame[at + 1], frame[at + 2]};
+}
+
+// 0 when the controller has the fields and their values fit `maxBytes`, else the error code.
+std::uint8_t CheckRange(const FieldRange& r, std::size_t maxBytes) {
+    const tables::TableInfo& info = tables::Table(r.table);
+    if (info.fieldCount == 0) {
+        return error::kNoSuchTable;
+    }
+    if (r.count == 0 || r.first + r.count > info.fieldCount ||
+        std::size_t(r.count) * info.fieldSize > maxBytes) {
+        return error::kFieldRange;
+    }
+    return 0;
+}
+
+void PushRange(ReplyFrame& reply, const FieldRange& r) {
+    reply.Push(0);  // channel
+    reply.Push(static_cast<std::uint8_t>(r.table));
+    reply.Push(static_cast<std::uint8_t>(r.first));
+    reply.Push(static_cast<std::uint8_t>(r.count));
+}
+
+std::time_t HostTime() {
+    return std::time(nullptr);
+}
+
+std::uint8_t ReplyCode(std::uint8_t code) {
+    return static_cast<std::uint8_t>(code | lk::kReplyFlag);
+}
+
+// An error reply carries the request's code without the reply flag.
+std::uint8_t ErrorCode(std::uint8_t code) {
+    return static_cast<std::uint8_t>(code & ~lk::kReplyFlag);
+}
+
+}  // namespace
+
+Controller::Controller(const ControllerConfig& config, WallClock clock)
+    : clock_(clock ? std::move(clock) : WallClock(HostTime)) {
+    FillDefaultTables(config, &image_);
+    if (config.password) {
+        password_ = config.password->substr(0, lk::kPasswordSize);
+        password_->resize(lk::kPasswordSize, ' ');
+    }
+}
+
+std::uint8_t Controller::Address() const {
+    return image_.Byte(3, 0);
+}
+
+bool Controller::Accepts(std::span<const std::uint8_t> frame) const {
+    if (frame.size() < lk::kMinFrameLength || frame[lk::kOffStart] != lk::kRequestStart ||
+        frame[lk::kOffLength] != frame.size() || lk::Crc16(frame) != 0) {
+        return false;
+    }
+    const std::uint8_t to = frame[lk::kOffAddress];
+    return to == Address() || to == lk::kBroadcastAddress;
+}
+
+std::vector<std::uint8_t> Controller::Answer(std::span<const std::uint8_t> frame) {
+    const std::uint8_t code = frame[lk::kOffCode];
+    switch (code) {
+        case lk::code::kReadTable:
+            return Read(frame);
+        case lk::code::kWriteTable:
+            return Write(frame);
+        case lk::code::kClockCorrection:
+            return CorrectClock(frame);
+        default:
+            return Error(code, error::kUnknownCode);
+    }
+}
+
+// A request whose length disagrees with its fields gets the field-range error: the data does not
+// cover the fields it names.
+std::vector<std::uint8_t> Controller::Read(std::span<const std::uint8_t> frame) {
+    const std::uint8_t code = frame[lk::kOffCode];
+    if (frame.size() != kReadLength) {
+        return Error(code, error::kFieldRange);
+    }
+    const FieldRange r = RangeAt(frame, kReadTableAt);
+    if (const std::uint8_t e = CheckRange(r, lk::kMaxReadValueBytes); e != 0) {
+        return Error(code, e);
+    }
+    if (IsDestroyed(r.table)) {
+        return DestroyedError(code);
+    }
+    if (r.table == kClockTable) {
+        RefreshClockTable();
+    }
+    ReplyFrame reply(Address(), ReplyCode(code));
+    PushRange(reply, r);
+    reply.Append(image_.Fields(r.table, r.first, r.count));
+    return reply.Finish();
+}
+
+std::vector<std::uint8_t> Controller::Write(std::span<const std::uint8_t> frame) {
+    const std::uint8_t code = frame[lk::kOffCode];
+    if (frame.size() < kWriteHeaderLength) {
+        return Error(code, error::kFieldRange);
+    }
+    if (!CredentialsPass(frame)) {
+        return Error(code, error::kCredentials);
+    }
+    const FieldRange r = RangeAt(frame, kWriteTableAt);
+    if (const std::uint8_t e = CheckRange(r, lk::kMaxWriteValueBytes); e != 0) {
+        return Error(code, e);
+    }
+    const tables::TableInfo& info = tables::Table(r.table);
+    if (frame.size() != kWriteHeaderLength + std::size_t(r.count) * info.fieldSize) {
+        return Error(code, error::kFieldRange);
+    }
+    if (!info.writable) {
+        return Error(code, error::kReadOnly);
+    }
+    if (IsDestroyed(r.table)) {
+        // Only new content for the whole table repairs it.
+        if (r.first != 0 || r.count != info.fieldCount) {
+            return DestroyedError(code);
+        }
+        image_.SetByte(kStateTable, r.table, 0);
+        image_.SetByte(0, 0, 0);
+    }
+    if (r.table == kClockTable) {
+        RefreshClockTable();  // fields left out keep the current time
+    }
+    const auto values = frame.subspan(kWriteValuesAt, frame.size() - kWriteHeaderLength);
+    std::ranges::copy(values, image_.Fields(r.table, r.first, r.count).begin());
+    if (r.table == kClockTable) {
+        SetClockFromTable();
+    }
+    ReplyFrame reply(Address(), ReplyCode(code));
+    PushRange(reply, r);
+    return reply.Finish();
+}
+
+std::vector<std::uint8_t> Controller::CorrectClock(std::span<const std::uint8_t> frame) {
+    const std::uint8_t code = frame[lk::kOffCode];
+    if (frame.size() != kClockLength) {
+        return Error(code, error::kFieldRange);
+    }
+    if (!CredentialsPass(frame)) {
+        return Error(code, error::kCredentials);
+    }
+    const auto delta =
+        static_cast<std::int16_t>(frame[kClockDeltaAt] | frame[kClockDeltaAt + 1] << 8);
+    clockOffset_ += delta;
+    return ReplyFrame(Address(), ReplyCode(code)).Finish();
+}
+
+std::vector<std::uint8_t> Controller::Error(std::uint8_t code, std::uint8_t e) const {
+    ReplyFrame reply(Address(), ErrorCode(code));
+    reply.Push(e);
+    return reply.Finish();
+}
+
+std::vector<std::uint8_t> Controller::DestroyedError(std::uint8_t code) const {
+    ReplyFrame reply(Address(), ErrorCode(code));
+    reply.Push(lk::kErrorTableDestroyed);
+    reply.Push(0);
+    reply.Push(DestroyedTable());
+    return reply.Finish();
+}
+
+bool Controller::CredentialsPass(std::span<const std::uint8_t> frame) const {
+    if (!password_) {
+        return true;
+    }
+    const auto given = frame.subspan(lk::kOffData, lk::kPasswordSize);
+    return std::ranges::equal(given, *password_, [](std::uint8_t a, char b) {
+        return a == static_cast<std::uint8_t>(b);
+    });
+}
+
+// Summer time when the host's zone says so, winter time otherwise.
+void Controller::RefreshClockTable() {
+    const std::time_t now = clock_() + clockOffset_;
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    image_.SetBytes(
+        kClockTable,
+        {static_cast<std::uint8_t>(std::clamp(tm.tm_year - 100, 0, 255)),
+         static_cast<std::uint8_t>(tm.tm_mon + 1), static_cast<std::uint8_t>(tm.tm_mday),
+         static_cast<std::uint8_t>(tm.tm_hour), static_cast<std::uint8_t>(tm.tm_min),
+         static_cast<std::uint8_t>(tm.tm_sec), static_cast<std::uint8_t>(tm.tm_wday + 1),
+         static_cast<std::uint8_t>(tm.tm_isdst > 0 ? 0 : 128)});
+}
+
+// Day of week and time type follow from the date; only fields 0..5 set the clock.
+void Controller::SetClockFromTable() {
+    std::tm tm{};
+    tm.tm_year = image_.Byte(kClockTable, 0) + 100;
+    tm.tm_mon = image_.Byte(kClockTable, 1) - 1;
+    tm.tm_mday = image_.Byte(kClockTable, 2);
+    tm.tm_hour = image_.Byte(kClockTable, 3);
+    tm.tm_min = image_.Byte(kClockTable, 4);
+    tm.tm_sec = image_.Byte(kClockTable, 5);
+    tm.tm_isdst = -1;
+    const std::time_t set = std::mktime(&tm);
+    if (set != static_cast<std::time_t>(-1)) {
+        clockOffset_ = set - clock_();
+    }
+}
+
+}  // namespace zor06::sim

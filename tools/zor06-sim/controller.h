@@ -1,0 +1,73 @@
+// The simulated controller: its table image and the answer to each request, without any I/O, so
+// that tests can drive it frame by frame.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "zor06-sim/table_image.h"
+
+namespace zor06::sim {
+
+struct ControllerConfig {
+    std::uint8_t address = 1;
+    std::uint8_t type = 73;
+    std::uint8_t version = 6;
+    std::uint8_t destroyedTable = 0;  // 0: every table intact
+    bool cp866 = false;               // names in code page 866 instead of Windows-1251
+    // Windows-1251, at most 12 bytes; without it any credentials pass.
+    std::optional<std::string> password;
+    std::uint8_t chromatographType = 3;
+    std::uint8_t runs = 3;  // bit 0 run 1, bit 1 run 2
+};
+
+// Seconds since the epoch; the controller's clock runs at an offset from it.
+using WallClock = std::function<std::time_t()>;
+
+// Error codes in byte 4 of an error reply.
+namespace error {
+constexpr std::uint8_t kUnknownCode = 1;
+constexpr std::uint8_t kNoSuchTable = 9;
+constexpr std::uint8_t kReadOnly = 12;
+constexpr std::uint8_t kFieldRange = 13;
+constexpr std::uint8_t kCredentials = 34;
+}  // namespace error
+
+class Controller {
+  public:
+    explicit Controller(const ControllerConfig& config, WallClock clock = {});
+
+    std::uint8_t Address() const;
+    // Whether `frame` is one whole request with a good checksum for this controller: to its
+    // address or to everyone.
+    bool Accepts(std::span<const std::uint8_t> frame) const;
+    // The reply frame to an accepted request.
+    std::vector<std::uint8_t> Answer(std::span<const std::uint8_t> frame);
+
+    const TableImage& Image() const { return image_; }
+
+  private:
+    std::vector<std::uint8_t> Read(std::span<const std::uint8_t> frame);
+    std::vector<std::uint8_t> Write(std::span<const std::uint8_t> frame);
+    std::vector<std::uint8_t> CorrectClock(std::span<const std::uint8_t> frame);
+    std::vector<std::uint8_t> Error(std::uint8_t code, std::uint8_t error) const;
+    std::vector<std::uint8_t> DestroyedError(std::uint8_t code) const;
+    bool CredentialsPass(std::span<const std::uint8_t> frame) const;
+    // Table 0 field 0 names the destroyed table; 0 there means none is.
+    std::uint8_t DestroyedTable() const { return image_.Byte(0, 0); }
+    bool IsDestroyed(int table) const { return DestroyedTable() != 0 && table == DestroyedTable(); }
+    void RefreshClockTable();
+    void SetClockFromTable();
+
+    TableImage image_;
+    WallClock clock_;
+    std::optional<std::string> password_;  // blank-padded to 12
+    std::time_t clockOffset_ = 0;
+};
+
+}  // namespace zor06::sim

@@ -1,0 +1,264 @@
+#include "zor06-sim/options.h"
+
+#include <charconv>
+#include <limits>
+
+#include "link/frame.h"
+#include "platform/serial_port_posix.h"
+#include "tables/catalogue.h"
+#include "tables/codepage.h"
+
+namespace zor06::sim {
+namespace {
+
+constexpr int kDefaultSerialBaud = 9600;
+
+// Text and flag setters return an error message, empty when the value was taken.
+using NumberSetter = void (*)(Options&, long);
+using TextSetter = std::string (*)(Options&, std::string_view);
+using FlagSetter = std::string (*)(Options&);
+
+struct NumberOption {
+    std::string_view name;
+    long min;
+    long max;
+    NumberSetter set;
+};
+
+struct TextOption {
+    std::string_view name;
+    TextSetter set;
+};
+
+struct FlagOption {
+    std::string_view name;
+    FlagSetter set;
+};
+
+std::string ChooseTransport(Options& o, Transport t) {
+    if (o.transport != Transport::None) {
+        return "choose only one of --tcp, --pty and --serial";
+    }
+    o.transport = t;
+    return {};
+}
+
+std::uint8_t Byte(long v) {
+    return static_cast<std::uint8_t>(v);
+}
+
+std::optional<long> ParseNumber(std::string_view text) {
+    long value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string SetTcp(Options& o, std::string_view value) {
+    if (const std::size_t colon = value.rfind(':'); colon != std::string_view::npos) {
+        o.tcpHost = std::string(value.substr(0, colon));
+        value.remove_prefix(colon + 1);
+    }
+    const std::optional<long> port = ParseNumber(value);
+    if (o.tcpHost.empty() || !port || *port < 0 || *port > 65535) {
+        return "--tcp takes [HOST:]PORT with PORT 0..65535";
+    }
+    o.tcpPort = static_cast<std::uint16_t>(*port);
+    return ChooseTransport(o, Transport::Tcp);
+}
+
+std::string SetPassword(Options& o, std::string_view value) {
+    std::string bytes = tables::Utf8ToCp1251(value);
+    if (bytes.size() > link::kPasswordSize) {
+        return "--password takes at most 12 characters";
+    }
+    o.controller.password = std::move(bytes);
+    return {};
+}
+
+constexpr long kMaxCount = 1'000'000;
+constexpr long kMaxMillis = 600'000;
+
+constexpr NumberOption kNumberOptions[] = {
+    {"--baud", platform::kMinBaud, platform::kMaxBaud,
+     [](Options& o, long v) { o.baud = static_cast<int>(v); }},
+    {"--address", 0, 254, [](Options& o, long v) { o.controller.address = Byte(v); }},
+    {"--type", 0, 255, [](Options& o, long v) { o.controller.type = Byte(v); }},
+    {"--version", 0, 255, [](Options& o, long v) { o.controller.version = Byte(v); }},
+    {"--destroyed", 1, tables::kTableCount - 1,
+     [](Options& o, long v) { o.controller.destroyedTable = Byte(v); }},
+    {"--chromatograph-type", 0, 255,
+     [](Options& o, long v) { o.controller.chromatographType = Byte(v); }},
+    {"--runs", 0, 255, [](Options& o, long v) { o.controller.runs = Byte(v); }},
+    {"--noise", 0, 10'000, [](Options& o, long v) { o.faults.noise = static_cast<int>(v); }},
+    {"--bad-crc", 0, kMaxCount, [](Options& o, long v) { o.faults.badCrc = static_cast<int>(v); }},
+    {"--drop-every", 0, kMaxCount,
+     [](Options& o, long v) { o.faults.dropEvery = static_cast<int>(v); }},
+    {"--reply-delay", 0, kMaxMillis,
+     [](Options& o, long v) { o.faults.replyDelayMs = static_cast<int>(v); }},
+    {"--gap", 0, kMaxMillis, [](Options& o, long v) { o.faults.gapMs = static_cast<int>(v); }},
+    {"--line-baud", 0, 4'000'000,
+     [](Options& o, long v) { o.faults.lineBaud = static_cast<int>(v); }},
+    {"--seed", 0, std::numeric_limits<long>::max(),
+     [](Options& o, long v) { o.faults.seed = static_cast<std::uint64_t>(v); }},
+};
+
+constexpr TextOption kTextOptions[] = {
+    {"--tcp", SetTcp},
+    {"--link",
+     [](Options& o, std::string_view v) {
+         o.linkPath = v;
+         return std::string();
+     }},
+    {"--serial",
+     [](Options& o, std::string_view v) {
+         o.serialDevice = v;
+         return ChooseTransport(o, Transport::Serial);
+     }},
+    {"--password", SetPassword},
+};
+
+constexpr FlagOption kFlagOptions[] = {
+    {"--pty", [](Options& o) { return ChooseTransport(o, Transport::Pty); }},
+    {"--cp866",
+     [](Options& o) {
+         o.controller.cp866 = true;
+         return std::string();
+     }},
+    {"--silent",
+     [](Options& o) {
+         o.faults.silent = true;
+         return std::string();
+     }},
+    {"--verbose",
+     [](Options& o) {
+         o.verbose = true;
+         return std::string();
+     }},
+    {"--help",
+     [](Options& o) {
+         o.help = true;
+         return std::string();
+     }},
+};
+
+template <typename Option, std::size_t N>
+const Option* Find(const Option (&options)[N], std::string_view name) {
+    for (const Option& option : options) {
+        if (option.name == name) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+// Applies one option; `value` is set for --name=value, else the next argument is taken.
+std::string Apply(Options& o, std::string_view name, std::optional<std::string_view> value,
+                  std::span<const std::string_view>& rest) {
+    if (const FlagOption* flag = Find(kFlagOptions, name)) {
+        return value ? std::string(name) + " takes no value" : flag->set(o);
+    }
+    const NumberOption* number = Find(kNumberOptions, name);
+    const TextOption* text = Find(kTextOptions, name);
+    if (number == nullptr && text == nullptr) {
+        return "unknown option " + std::string(name);
+    }
+    if (!value) {
+        if (rest.empty()) {
+            return std::string(name) + " needs a value";
+        }
+        value = rest.front();
+        rest = rest.subspan(1);
+    }
+    if (text != nullptr) {
+        return text->set(o, *value);
+    }
+    const std::optional<long> n = ParseNumber(*value);
+    if (!n || *n < number->min || *n > number->max) {
+        return std::string(name) + " takes a number " + std::to_string(number->min) + ".." +
+               std::to_string(number->max);
+    }
+    number->set(o, *n);
+    return {};
+}
+
+std::string CheckCombination(Options& o) {
+    if (o.transport == Transport::None) {
+        return "choose one of --tcp, --pty and --serial";
+    }
+    if (!o.linkPath.empty() && o.transport != Transport::Pty) {
+        return "--link goes with --pty";
+    }
+    if (o.baud != 0 && o.transport == Transport::Tcp) {
+        return "--baud goes with --pty or --serial";
+    }
+    if (const int t = o.controller.destroyedTable; t != 0 && tables::Table(t).fieldCount == 0) {
+        return "--destroyed: the controller has no table " + std::to_string(t);
+    }
+    if (o.transport == Transport::Serial && o.baud == 0) {
+        o.baud = kDefaultSerialBaud;
+    }
+    return {};
+}
+
+}  // namespace
+
+ParsedOptions ParseOptions(std::span<const std::string_view> args) {
+    ParsedOptions parsed;
+    while (!args.empty() && parsed.error.empty()) {
+        std::string_view name = args.front();
+        args = args.subspan(1);
+        std::optional<std::string_view> value;
+        if (const std::size_t eq = name.find('='); eq != std::string_view::npos) {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+        }
+        parsed.error = Apply(parsed.options, name, value, args);
+    }
+    if (parsed.error.empty() && !parsed.options.help) {
+        parsed.error = CheckCombination(parsed.options);
+    }
+    return parsed;
+}
+
+std::string_view Usage() {
+    return R"(usage: zor06-sim (--tcp [HOST:]PORT | --pty [--link PATH] | --serial DEV) [options]
+
+A simulated gas-quality controller. Prints one line once it serves:
+  TCP HOST:PORT | PTY /dev/pts/N | SERIAL DEV
+and serves until SIGTERM or SIGINT.
+
+Transport:
+  --tcp [HOST:]PORT       listen on TCP (host 127.0.0.1, port 0 picks a free one)
+  --pty                   serve a new pseudo-terminal
+  --link PATH             with --pty: symlink PATH to the terminal, removed at exit
+  --serial DEV            serve a serial device
+  --baud N                serial speed (default 9600); with --pty: answer only while
+                          the client has set the line to N bit/s
+Controller:
+  --address N             address 0..254 (default 1)
+  --type N                controller type (default 73)
+  --version N             software version (default 6)
+  --destroyed T           report table T as destroyed until it is written whole
+  --cp866                 names in code page 866 instead of Windows-1251
+  --password TEXT         writes and clock corrections must carry this password
+  --chromatograph-type N  (default 3)
+  --runs N                runs in use: bit 0 run 1, bit 1 run 2 (default 3)
+Faults:
+  --noise N               N random bytes before each reply
+  --bad-crc N             damage the checksum of the first N replies
+  --silent                never answer
+  --drop-every K          ignore every K-th request
+  --reply-delay MS        wait before each reply
+  --gap MS                pause in the middle of each reply
+  --line-baud B           send replies at the pace of a B bit/s line
+  --seed N                seed of the noise
+Other:
+  --verbose               trace requests and replies on stderr
+  --help                  this text
+)";
+}
+
+}  // namespace zor06::sim

@@ -1,0 +1,50 @@
+// zor06ctl: the controller link from the command line, for scripts and for people at a terminal.
+#include <cstdio>
+#include <map>
+
+#include "link/hgcbox.h"
+#include "zor06ctl/cli_options.h"
+#include "zor06ctl/commands.h"
+#include "zor06ctl/console_operator.h"
+
+namespace {
+
+using Command = int (*)(zor06::link::hgcbox&, const zor06::ctl::CommandLine&,
+                        zor06::link::Operator&);
+
+const std::map<std::string, Command>& Commands() {
+    static const std::map<std::string, Command> commands{
+        {"read-table", zor06::ctl::RunReadTable},
+        {"write-table", zor06::ctl::RunWriteTable},
+        {"request", zor06::ctl::RunRequest},
+        {"search", zor06::ctl::RunSearch},
+    };
+    return commands;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace zor06;
+    std::string error;
+    const auto cl = ctl::ParseCommandLine(argc, argv, &error);
+    if (!cl) {
+        std::fprintf(stderr, "%s\n%s", error.c_str(), ctl::Usage("").c_str());
+        return ctl::kExitUsage;
+    }
+    if (cl->help) {
+        std::printf("%s", ctl::Usage(cl->command).c_str());
+        return ctl::kExitOk;
+    }
+    const auto command = Commands().find(cl->command);
+    if (command == Commands().end()) {
+        std::fprintf(stderr, "%s%s",
+                     cl->command.empty() ? "" : ("unknown command " + cl->command + "\n").c_str(),
+                     ctl::Usage("").c_str());
+        return ctl::kExitUsage;
+    }
+    ctl::ConsoleOperator op(cl->yes);
+    op.verbose = cl->verbose;
+    link::hgcbox link;
+    return command->second(link, *cl, op);
+}
