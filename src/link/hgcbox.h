@@ -26,7 +26,7 @@ SerialOpener SystemSerialOpener();
 
 // NOLINTNEXTLINE(readability-identifier-naming): the link class keeps its established name.
 class hgcbox {
-  public:
+public:
     explicit hgcbox(std::uint8_t address = 0, platform::Clock& clock = platform::SystemClock(),
                     SerialOpener openSerial = SystemSerialOpener());
     ~hgcbox();
@@ -82,7 +82,7 @@ class hgcbox {
     // Blank-pads and stores the program user's credentials.
     void SetCredentials(std::string_view password, std::string_view identificationCode);
 
-  private:
+private:
     bool BuildFrame(std::uint8_t functionCode, std::span<const std::uint8_t> data,
                     std::uint8_t channel);
     std::size_t FrameLength() const { return requestFrame[kOffLength]; }

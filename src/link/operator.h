@@ -7,7 +7,7 @@
 namespace zor06::link {
 
 class Operator {
-  public:
+public:
     virtual ~Operator() = default;
     // The message window of `kind` (0..11) with two texts; true when the operator answered "Да".
     virtual bool ShowMessage(int kind, std::string_view text1, std::string_view text2) = 0;
@@ -19,17 +19,19 @@ class Operator {
     virtual void SetBusy(bool busy) = 0;
     // Lets the user interface repaint and take input between two requests.
     virtual void ProcessEvents() {}
+    // The progress bar of the wait window.
+    virtual void SetProgress(int /*position*/, int /*maximum*/) {}
 };
 
 // Keeps the busy cursor for the lifetime of a scope, whichever way the scope is left.
 class BusyScope {
-  public:
+public:
     explicit BusyScope(Operator& op) : op_(op) { op_.SetBusy(true); }
     ~BusyScope() { op_.SetBusy(false); }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
-  private:
+private:
     Operator& op_;
 };
 

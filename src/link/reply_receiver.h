@@ -10,7 +10,7 @@
 namespace zor06::link {
 
 class ReplyReceiver {
-  public:
+public:
     // `frame` must hold at least 256 bytes; the receiver never writes past frame[255].
     explicit ReplyReceiver(std::span<std::uint8_t> frame);
 
@@ -28,7 +28,7 @@ class ReplyReceiver {
     // The address expected, or the one adopted from the reply.
     std::uint8_t Address() const { return address_; }
 
-  private:
+private:
     void JudgeAddress(std::uint8_t byte);
 
     std::span<std::uint8_t> frame_;

@@ -12,7 +12,7 @@ constexpr double kUnixEpochAsOleDate = 25569.0;
 constexpr double kSecondsPerDay = 86400.0;
 
 class RealClock final : public Clock {
-  public:
+public:
     MonoTime Now() const override { return MonoClock::now(); }
 
     void SleepUntil(MonoTime deadline) override {

@@ -6,7 +6,7 @@
 namespace zor06::platform {
 
 class FdChannel final : public ByteChannel {
-  public:
+public:
     // Takes ownership of `fd` (may be -1: every call then fails) and makes it non-blocking, so
     // that no read or write can hang past its deadline.
     explicit FdChannel(int fd);
@@ -26,7 +26,7 @@ class FdChannel final : public ByteChannel {
     // A read error or end of stream sets `failed`.
     ReceiveResult Receive(std::span<std::uint8_t> into, MonoTime until) override;
 
-  private:
+private:
     long WriteOnce(const std::uint8_t* data, std::size_t size);
 
     int fd_ = -1;

@@ -19,7 +19,7 @@ constexpr auto kRtsLead = std::chrono::milliseconds(2);
 constexpr long long kBitsPerCharacter = 10;
 
 class PosixSerialPort final : public SerialPort {
-  public:
+public:
     PosixSerialPort(int fd, int baud, Clock& clock) : channel_(fd), baud_(baud), clock_(clock) {}
 
     void DiscardQueues() override { channel_.DiscardQueues(); }
@@ -68,7 +68,7 @@ class PosixSerialPort final : public SerialPort {
     // to clear here.
     void ClearErrors() override {}
 
-  private:
+private:
     FdChannel channel_;
     int baud_;
     Clock& clock_;

@@ -15,7 +15,7 @@ namespace zor06::platform {
 namespace {
 
 class PosixTcpSocket final : public TcpSocket {
-  public:
+public:
     explicit PosixTcpSocket(int fd) : channel_(fd) {}
 
     bool Connect(const Ipv4Endpoint& endpoint, MonoTime until) override {
@@ -43,7 +43,7 @@ class PosixTcpSocket final : public TcpSocket {
         return channel_.Receive(into, until);
     }
 
-  private:
+private:
     bool Attempt(const Ipv4Endpoint& endpoint, MonoTime until) {
         const sockaddr_in address = ToSockaddr(endpoint);
         const int fd = channel_.fd();
@@ -66,7 +66,7 @@ class PosixTcpSocket final : public TcpSocket {
 };
 
 class PosixSocketFactory final : public SocketFactory {
-  public:
+public:
     std::unique_ptr<TcpSocket> CreateSocket() override {
         const int fd = NewIpv4StreamSocket(true);
         if (fd < 0) {

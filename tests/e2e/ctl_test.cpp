@@ -10,7 +10,7 @@ ProcessResult Ctl(const std::vector<std::string>& args) {
 }
 
 class CtlTest : public ::testing::Test {
-  protected:
+protected:
     void Start(std::vector<std::string> args = {}) {
         args.insert(args.begin(), {"--tcp", "127.0.0.1:0"});
         sim = std::make_unique<SimProcess>(ZOR06_SIM_PATH, args);

@@ -8,7 +8,7 @@ namespace zor06::test {
 namespace {
 
 class PtyLink : public ::testing::Test {
-  protected:
+protected:
     void Start(std::vector<std::string> args) {
         args.insert(args.begin(), "--pty");
         sim = std::make_unique<SimProcess>(ZOR06_SIM_PATH, args);

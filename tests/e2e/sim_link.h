@@ -15,7 +15,7 @@
 namespace zor06::test {
 
 class SimOverTcp {
-  public:
+public:
     explicit SimOverTcp(std::vector<std::string> args) {
         args.insert(args.begin(), {"--tcp", "127.0.0.1:0"});
         sim = std::make_unique<SimProcess>(ZOR06_SIM_PATH, args);

@@ -13,7 +13,7 @@ namespace {
 using platform::Millis;
 
 class DeviceSearchTest : public ::testing::Test {
-  protected:
+protected:
     // A controller at `address` that understands only `baud`; at other rates it sends garbage.
     link::SerialOpener ControllerAt(std::uint8_t address, int baud) {
         return [this, address, baud](const std::string& device, int, platform::OpenError* error) {

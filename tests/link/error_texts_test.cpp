@@ -8,7 +8,7 @@ namespace {
 using namespace link::status;
 
 class ErrorTextTest : public LinkTest {
-  protected:
+protected:
     void SetUp() override { link.attempts = 1; }
     // Reads table 5 and gets an error reply with these data bytes.
     void FailWith(const Bytes& data) {

@@ -12,7 +12,7 @@
 namespace zor06::test {
 
 class LinkTest : public ::testing::Test {
-  protected:
+protected:
     // Gives the link an open port that answers with `responder`.
     ScriptedChannel& Connect(ScriptedChannel::Responder responder) {
         auto channel = std::make_unique<ScriptedChannel>(clock, std::move(responder));

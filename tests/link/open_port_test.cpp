@@ -10,7 +10,7 @@ namespace {
 using platform::Millis;
 
 class OpenPortTest : public ::testing::Test {
-  protected:
+protected:
     link::SerialOpener Opener() {
         return [this](const std::string& device, int baud, platform::OpenError* error) {
             ++opens;

@@ -9,7 +9,7 @@ using link::status::kNoAnswer;
 using link::status::kOk;
 
 class ReceiverTest : public LinkTest {
-  protected:
+protected:
     void SetUp() override {
         link.attempts = 1;
         link.firstByteTimeoutMs = 1000;

@@ -9,7 +9,7 @@ namespace zor06::test {
 namespace {
 
 class RequestFrameTest : public LinkTest {
-  protected:
+protected:
     void SetUp() override {
         channel = &Connect(Always({}));
         link.attempts = 1;

@@ -13,7 +13,7 @@ namespace {
 using platform::Millis;
 
 class FakeSocket : public platform::TcpSocket {
-  public:
+public:
     FakeSocket(FakeClock& clock, platform::Duration refuseFor, std::vector<std::uint32_t>* seen)
         : clock_(clock), refuseFor_(refuseFor), seen_(seen) {}
     bool Connect(const platform::Ipv4Endpoint& endpoint, platform::MonoTime until) override {
@@ -35,14 +35,14 @@ class FakeSocket : public platform::TcpSocket {
     }
     std::uint16_t port = 0;
 
-  private:
+private:
     FakeClock& clock_;
     platform::Duration refuseFor_;
     std::vector<std::uint32_t>* seen_;
 };
 
 class FakeSockets : public platform::SocketFactory {
-  public:
+public:
     explicit FakeSockets(FakeClock& clock) : clock_(clock) {}
     std::unique_ptr<platform::TcpSocket> CreateSocket() override {
         ++created;
@@ -59,12 +59,12 @@ class FakeSockets : public platform::SocketFactory {
     std::vector<std::uint32_t> addresses;
     FakeSocket* last = nullptr;
 
-  private:
+private:
     FakeClock& clock_;
 };
 
 class TcpConnectTest : public LinkTest {
-  protected:
+protected:
     void SetUp() override {
         settings.record.address = 1;
         settings.record.preambles = 3;

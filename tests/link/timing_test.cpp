@@ -9,7 +9,7 @@ using namespace link::status;
 using platform::Millis;
 
 class TimingTest : public LinkTest {
-  protected:
+protected:
     void SetUp() override {
         link.attempts = 1;
         link.firstByteTimeoutMs = 2000;

@@ -24,7 +24,7 @@ TEST(SystemClockTest, SleepUntilWakesAtTheDeadline) {
 
 // Runs with a chosen TZ and puts the old one back.
 class LocalDateTimeTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (const char* tz = std::getenv("TZ")) {
             saved_ = tz;
@@ -52,7 +52,7 @@ class LocalDateTimeTest : public ::testing::Test {
 
     static constexpr double kOneSecond = 1.0 / 86400.0;
 
-  private:
+private:
     std::optional<std::string> saved_;
 };
 

@@ -17,7 +17,7 @@ using test_io::Bytes;
 using test_io::ReadBytes;
 
 class FdChannelTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         int fds[2];
         ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds), 0);

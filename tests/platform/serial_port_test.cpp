@@ -20,7 +20,7 @@ using test_io::Bytes;
 using test_io::ReadBytes;
 
 class SerialPortOnPtyTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         PtyPair pair;
         std::string error;

@@ -19,7 +19,7 @@ constexpr std::uint32_t kLoopback = 0x7F000001;
 
 // A loopback listener on a free port, closed at the end of the test.
 class Listener {
-  public:
+public:
     Listener() {
         std::string error;
         fd_ = ListenTcp("127.0.0.1", 0, &port_, &error);
@@ -37,7 +37,7 @@ class Listener {
     }
     Ipv4Endpoint endpoint() const { return {kLoopback, port_}; }
 
-  private:
+private:
     int fd_ = -1;
     std::uint16_t port_ = 0;
 };

@@ -167,7 +167,7 @@ TEST(ControllerErrorTest, AnyCredentialsPassWithoutAPassword) {
 }
 
 class DestroyedTableTest : public ::testing::Test {
-  protected:
+protected:
     static ControllerConfig Config() {
         ControllerConfig config;
         config.destroyedTable = 6;
@@ -203,7 +203,7 @@ TEST_F(DestroyedTableTest, AWriteOfTheWholeTableRestoresIt) {
 
 // The controller's clock, on a fixed host time in UTC: 2024-03-05 10:20:30, a Tuesday.
 class ControllerClockTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (const char* tz = std::getenv("TZ")) {
             savedTz_ = tz;

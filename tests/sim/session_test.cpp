@@ -17,7 +17,7 @@ using testing::ReadRequest;
 
 // A controller at address 1 behind a session; time only moves when a test moves it.
 class SessionTest : public ::testing::Test {
-  protected:
+protected:
     explicit SessionTest(FaultOptions faults = {}) : faults_(faults) {}
 
     std::vector<OutgoingReply> Feed(const Bytes& bytes, milliseconds after = milliseconds(1)) {
@@ -96,7 +96,7 @@ FaultOptions Faults(void (*adjust)(FaultOptions&)) {
 }
 
 class BadCrcTest : public SessionTest {
-  protected:
+protected:
     BadCrcTest() : SessionTest(Faults([](FaultOptions& f) { f.badCrc = 2; })) {}
 };
 
@@ -107,7 +107,7 @@ TEST_F(BadCrcTest, OnlyTheFirstRepliesAreDamaged) {
 }
 
 class DropEveryTest : public SessionTest {
-  protected:
+protected:
     DropEveryTest() : SessionTest(Faults([](FaultOptions& f) { f.dropEvery = 3; })) {}
 };
 
@@ -120,7 +120,7 @@ TEST_F(DropEveryTest, EveryThirdRequestToTheControllerIsIgnored) {
 }
 
 class DroppedWriteTest : public SessionTest {
-  protected:
+protected:
     DroppedWriteTest() : SessionTest(Faults([](FaultOptions& f) { f.dropEvery = 1; })) {}
 };
 
@@ -130,7 +130,7 @@ TEST_F(DroppedWriteTest, AnIgnoredWriteChangesNothing) {
 }
 
 class SilentTest : public SessionTest {
-  protected:
+protected:
     SilentTest() : SessionTest(Faults([](FaultOptions& f) { f.silent = true; })) {}
 };
 
@@ -140,7 +140,7 @@ TEST_F(SilentTest, NothingIsAnswered) {
 }
 
 class NoiseTest : public SessionTest {
-  protected:
+protected:
     NoiseTest() : SessionTest(Faults([](FaultOptions& f) { f.noise = 40; })) {}
 };
 

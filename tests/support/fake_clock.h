@@ -6,7 +6,7 @@
 namespace zor06::test {
 
 class FakeClock : public platform::Clock {
-  public:
+public:
     platform::MonoTime Now() const override { return now_; }
     void SleepUntil(platform::MonoTime deadline) override {
         if (deadline > now_) {
@@ -18,7 +18,7 @@ class FakeClock : public platform::Clock {
     // Time passed since the clock was made.
     platform::Duration Elapsed() const { return now_ - platform::MonoTime{}; }
 
-  private:
+private:
     platform::MonoTime now_{};
 };
 

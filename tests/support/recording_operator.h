@@ -16,7 +16,7 @@ struct ShownMessage {
 };
 
 class RecordingOperator : public link::Operator {
-  public:
+public:
     bool ShowMessage(int kind, std::string_view text1, std::string_view text2) override {
         messages.push_back({kind, std::string(text1), std::string(text2)});
         if (answers.empty()) {

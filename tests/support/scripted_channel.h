@@ -21,7 +21,7 @@ struct Chunk {
 };
 
 class ScriptedChannel : public platform::SerialPort {
-  public:
+public:
     using Responder = std::function<std::vector<Chunk>(const Bytes& transmission)>;
 
     ScriptedChannel(FakeClock& clock, Responder responder)
@@ -52,7 +52,7 @@ class ScriptedChannel : public platform::SerialPort {
     int discards = 0;
     int errorsCleared = 0;
 
-  private:
+private:
     struct Pending {
         platform::MonoTime at;
         Bytes bytes;

@@ -12,7 +12,7 @@
 namespace zor06::test {
 
 class SimProcess {
-  public:
+public:
     // Starts `binary` (in tests: ZOR06_SIM_PATH) and waits up to a few seconds for its start line.
     SimProcess(const std::string& binary, const std::vector<std::string>& args);
     SimProcess(const SimProcess&) = delete;
@@ -32,7 +32,7 @@ class SimProcess {
     // (SIGKILL after a few seconds without exiting counts so).
     std::optional<int> Stop();
 
-  private:
+private:
     bool ReadStartLine(int fd);
     void ParseStartLine();
 

@@ -25,7 +25,7 @@ constexpr std::size_t kClockLength = 24;
 constexpr std::size_t kClockDeltaAt = 20;
 
 class ReplyFrame {
-  public:
+public:
     ReplyFrame(std::uint8_t address, std::uint8_t code)
         : bytes_{lk::kReplyStart, address, 0, code} {}
     void Push(std::uint8_t b) { bytes_.push_back(b); }
@@ -40,7 +40,7 @@ class ReplyFrame {
         return std::move(bytes_);
     }
 
-  private:
+private:
     std::vector<std::uint8_t> bytes_;
 };
 

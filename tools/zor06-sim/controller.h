@@ -39,7 +39,7 @@ constexpr std::uint8_t kCredentials = 34;
 }  // namespace error
 
 class Controller {
-  public:
+public:
     explicit Controller(const ControllerConfig& config, WallClock clock = {});
 
     std::uint8_t Address() const;
@@ -51,7 +51,7 @@ class Controller {
 
     const TableImage& Image() const { return image_; }
 
-  private:
+private:
     std::vector<std::uint8_t> Read(std::span<const std::uint8_t> frame);
     std::vector<std::uint8_t> Write(std::span<const std::uint8_t> frame);
     std::vector<std::uint8_t> CorrectClock(std::span<const std::uint8_t> frame);

@@ -26,21 +26,17 @@ constexpr std::array<float, 22> kRun1Gas{
 // MPa, sensor temperature °C, status.
 constexpr std::array<float, 7> kMoisture{-21.5F, -15.0F, 0.058F, 11.6F, 5.31F, 20.3F, 0.0F};
 
-// Run 2 measures much the same gas, a little differently.
-float Run2(std::size_t i) {
-    return kRun1Gas[i] * (1.0F + 0.002F * (static_cast<float>(i % 3) - 1.0F));
-}
-
 void FillFloats(TableImage* image, int table, std::span<const float> values, int first = 0) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         image->SetFloat(table, first + static_cast<int>(i), values[i]);
     }
 }
 
+// Run 2 measures much the same gas, a little differently.
 std::array<float, 22> Run2Gas() {
     std::array<float, 22> gas{};
     for (std::size_t i = 0; i < gas.size(); ++i) {
-        gas[i] = Run2(i);
+        gas[i] = kRun1Gas[i] * (1.0F + 0.002F * (static_cast<float>(i % 3) - 1.0F));
     }
     return gas;
 }

@@ -28,7 +28,7 @@ struct OutgoingReply {
 };
 
 class FaultInjector {
-  public:
+public:
     explicit FaultInjector(const FaultOptions& options);
 
     const FaultOptions& Options() const { return options_; }
@@ -36,7 +36,7 @@ class FaultInjector {
     bool DropRequest();
     OutgoingReply Shape(const std::vector<std::uint8_t>& reply);
 
-  private:
+private:
     FaultOptions options_;
     std::mt19937_64 random_;
     long requests_ = 0;

@@ -11,14 +11,14 @@
 namespace zor06::sim {
 
 class FrameReader {
-  public:
+public:
     // Adds received bytes; returns the requests they complete, oldest first.
     std::vector<std::vector<std::uint8_t>> Push(std::span<const std::uint8_t> bytes);
     // Forgets a partly received request.
     void Clear() { buffer_.clear(); }
     std::size_t Pending() const { return buffer_.size(); }
 
-  private:
+private:
     std::vector<std::uint8_t> buffer_;
 };
 

@@ -7,7 +7,7 @@
 namespace zor06::sim {
 
 class PtyLink {
-  public:
+public:
     PtyLink() = default;
     PtyLink(const PtyLink&) = delete;
     PtyLink& operator=(const PtyLink&) = delete;
@@ -17,7 +17,7 @@ class PtyLink {
     // Makes `path` point to `target`, replacing a symlink there but nothing else.
     bool Create(const std::string& path, const std::string& target, std::string* error);
 
-  private:
+private:
     std::string path_;
     std::string target_;
 };

@@ -1,5 +1,6 @@
 #include "zor06-sim/server.h"
 
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -26,7 +27,7 @@ constexpr int kBitsPerByte = 10;    // start, 8 data, stop
 // Waits for any of `fds`; false on a failure other than an interrupting signal.
 bool Wait(std::span<pollfd> fds) {
     if (poll(fds.data(), fds.size(), -1) < 0 && errno != EINTR) {
-        std::cerr << "poll: " << std::strerror(errno) << '\n';
+        std::cerr << "zor06-sim: poll: " << std::strerror(errno) << '\n';
         return false;
     }
     return true;
@@ -36,7 +37,7 @@ int Failed(const char* what) {
     if (StopRequested()) {
         return 0;  // the signal interrupted whatever failed
     }
-    std::cerr << what << '\n';
+    std::cerr << "zor06-sim: " << what << '\n';
     return 1;
 }
 
@@ -46,6 +47,8 @@ Server::Server(Session& session, const FaultOptions& faults, platform::Clock& cl
     : session_(session), faults_(faults), clock_(clock) {}
 
 int Server::ServeTcp(int listenFd) {
+    // A connection given up between poll and accept must not leave accept waiting.
+    fcntl(listenFd, F_SETFL, fcntl(listenFd, F_GETFL) | O_NONBLOCK);
     std::unique_ptr<platform::ByteChannel> connection;
     int connectionFd = -1;
     std::array<std::uint8_t, 512> buffer{};

@@ -15,7 +15,7 @@
 namespace zor06::sim {
 
 class Server {
-  public:
+public:
     Server(Session& session, const FaultOptions& faults,
            platform::Clock& clock = platform::SystemClock());
 
@@ -29,7 +29,7 @@ class Server {
     int ServePty(int masterFd, long baud, SlaveHold& slave);
     int ServeSerial(platform::SerialPort& port);
 
-  private:
+private:
     bool Answer(platform::ByteChannel& channel, std::span<const std::uint8_t> received);
     bool Send(platform::ByteChannel& channel, const OutgoingReply& reply);
     bool SendPaced(platform::ByteChannel& channel, std::span<const std::uint8_t> bytes);

@@ -16,7 +16,7 @@
 namespace zor06::sim {
 
 class Session {
-  public:
+public:
     // `trace`, when given, gets one line per request and reply.
     Session(Controller& controller, FaultInjector& faults, std::ostream* trace = nullptr);
 
@@ -26,7 +26,7 @@ class Session {
     // A new connection: nothing received so far counts.
     void Restart();
 
-  private:
+private:
     void Trace(const char* what, std::span<const std::uint8_t> bytes) const;
 
     Controller& controller_;

@@ -9,7 +9,7 @@
 namespace zor06::sim {
 
 class SlaveHold {
-  public:
+public:
     SlaveHold() = default;
     SlaveHold(const SlaveHold&) = delete;
     SlaveHold& operator=(const SlaveHold&) = delete;
@@ -23,7 +23,7 @@ class SlaveHold {
     // Drops the exclusive-use flag; harmless while a client keeps the line open.
     void AllowNextClient();
 
-  private:
+private:
     int slave_ = -1;
     int watch_ = -1;
 };

@@ -13,7 +13,7 @@
 namespace zor06::sim {
 
 class TableImage {
-  public:
+public:
     // `count` fields of `table` from `first`; the caller keeps within the table.
     std::span<std::uint8_t> Fields(int table, int first, int count);
     std::span<const std::uint8_t> Fields(int table, int first, int count) const;
@@ -31,7 +31,7 @@ class TableImage {
     // Text in a field, blank-padded (and cut) to the field size.
     void SetText(int table, int field, std::string_view text);
 
-  private:
+private:
     std::array<std::uint8_t, tables::kImageSize> bytes_{};
 };
 

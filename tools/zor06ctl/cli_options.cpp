@@ -61,6 +61,8 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             cl.help = true;
+        } else if (arg == "--json") {
+            cl.json = true;
         } else if (arg == "--yes") {
             cl.yes = true;
         } else if (arg == "--verbose" || arg == "-v") {
@@ -107,6 +109,16 @@ std::string Usage(const std::string& command) {
                "  Sends any function code the link accepts with raw data (\"\" for none) and\n"
                "  prints the reply frame in hex.\n";
     }
+    if (command == "identify") {
+        return "zor06ctl [LINK] identify [--json]\n"
+               "  Reads table 0, refuses a controller of another type or software version,\n"
+               "  reads the names, system parameters and chromatograph link, and prints the\n"
+               "  identification as \"Label: value\" lines (or one JSON object).\n";
+    }
+    if (command == "read-config") {
+        return "zor06ctl [LINK] read-config\n"
+               "  Reads table 0 and every configuration table, printed as read-table does.\n";
+    }
     if (command == "search") {
         return "zor06ctl search --serial DEVICE [--first-byte-timeout MS] [--attempts N]\n"
                "  Tries every baud rate from 300 up with a read of table 0, field 0 to address\n"
@@ -123,6 +135,8 @@ std::string Usage(const std::string& command) {
            "  read-table T [FIRST [COUNT]]   read fields, one \"T.F HEX\" line per field\n"
            "  write-table T FIRST HEX...     write consecutive fields\n"
            "  request CODE HEX               any function code with raw data; prints the reply\n"
+           "  identify [--json]              identify the controller and print its identification\n"
+           "  read-config                    read table 0 and all configuration tables\n"
            "  search --serial DEVICE         find a controller's address and baud rate\n"
            "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
            "COMMAND --help shows the command's own help.\n";

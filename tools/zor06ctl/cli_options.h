@@ -29,6 +29,7 @@ struct CommandLine {
     bool yes = false;      // answer "Да" to questions
     bool verbose = false;  // show progress texts
     bool help = false;
+    bool json = false;  // identify prints one JSON object
     std::string command;
     std::vector<std::string> args;
 };

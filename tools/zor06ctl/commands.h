@@ -1,18 +1,43 @@
 // The commands of zor06ctl; each returns the process exit status.
 #pragma once
 
+#include <string>
+
 #include "link/hgcbox.h"
+#include "tables/controller_image.h"
+#include "tables/table_service.h"
 #include "zor06ctl/cli_options.h"
 #include "zor06ctl/console_operator.h"
 
 namespace zor06::ctl {
 
-// Opens the link that --tcp or --serial names; false after reporting why.
-bool ConnectLink(link::hgcbox& link, const LinkOptions& options, link::Operator& op);
+// What a command works with: the link, the controller image and the operator.
+struct Session {
+    explicit Session(const CommandLine& commandLine)
+        : cl(commandLine), op(commandLine.yes), tables{link, image, op} {
+        op.verbose = commandLine.verbose;
+    }
+    const CommandLine& cl;
+    link::hgcbox link;
+    tables::ControllerImage image;
+    ConsoleOperator op;
+    tables::TableContext tables;
+};
 
-int RunReadTable(link::hgcbox& link, const CommandLine& cl, link::Operator& op);
-int RunWriteTable(link::hgcbox& link, const CommandLine& cl, link::Operator& op);
-int RunRequest(link::hgcbox& link, const CommandLine& cl, link::Operator& op);
-int RunSearch(link::hgcbox& link, const CommandLine& cl, link::Operator& op);
+// Opens the link that --tcp or --serial names; false after reporting why.
+bool ConnectLink(Session& s);
+
+// Prints a wrong-usage message with the command's help; returns kExitUsage.
+int UsageError(const std::string& text, const std::string& command);
+
+// Prints fields of the image as "T.F HEX" lines.
+void PrintFields(const tables::ControllerImage& image, int table, int first, int count);
+
+int RunReadTable(Session& s);
+int RunWriteTable(Session& s);
+int RunReadConfig(Session& s);
+int RunIdentify(Session& s);
+int RunRequest(Session& s);
+int RunSearch(Session& s);
 
 }  // namespace zor06::ctl

@@ -9,7 +9,7 @@
 namespace zor06::ctl {
 
 class ConsoleOperator : public link::Operator {
-  public:
+public:
     explicit ConsoleOperator(bool answerYes, std::FILE* out = stderr)
         : answerYes_(answerYes), out_(out) {}
     bool ShowMessage(int kind, std::string_view text1, std::string_view text2) override;
@@ -20,7 +20,7 @@ class ConsoleOperator : public link::Operator {
     // Progress and status texts are shown only when asked for.
     bool verbose = false;
 
-  private:
+private:
     void Line(std::string_view text);
     bool answerYes_;
     std::FILE* out_;

@@ -5,19 +5,16 @@
 #include "link/hgcbox.h"
 #include "zor06ctl/cli_options.h"
 #include "zor06ctl/commands.h"
-#include "zor06ctl/console_operator.h"
 
 namespace {
 
-using Command = int (*)(zor06::link::hgcbox&, const zor06::ctl::CommandLine&,
-                        zor06::link::Operator&);
+using Command = int (*)(zor06::ctl::Session&);
 
 const std::map<std::string, Command>& Commands() {
     static const std::map<std::string, Command> commands{
-        {"read-table", zor06::ctl::RunReadTable},
-        {"write-table", zor06::ctl::RunWriteTable},
-        {"request", zor06::ctl::RunRequest},
-        {"search", zor06::ctl::RunSearch},
+        {"read-table", zor06::ctl::RunReadTable}, {"write-table", zor06::ctl::RunWriteTable},
+        {"request", zor06::ctl::RunRequest},      {"search", zor06::ctl::RunSearch},
+        {"identify", zor06::ctl::RunIdentify},    {"read-config", zor06::ctl::RunReadConfig},
     };
     return commands;
 }
@@ -43,8 +40,6 @@ int main(int argc, char** argv) {
                      ctl::Usage("").c_str());
         return ctl::kExitUsage;
     }
-    ctl::ConsoleOperator op(cl->yes);
-    op.verbose = cl->verbose;
-    link::hgcbox link;
-    return command->second(link, *cl, op);
+    ctl::Session session(*cl);
+    return command->second(session);
 }

@@ -1,0 +1,125 @@
+#include "tables/identification.h"
+
+#include <cstring>
+
+#include "link/text_format.h"
+#include "tables/codepage.h"
+
+namespace zor06::tables {
+namespace {
+
+std::string TwoDigitsOrStars(int value, int min, int max) {
+    return value >= min && value <= max ? link::Printf("%02d", value) : "**";
+}
+
+void SetName(ControllerImage& image, int field, std::string_view utf8) {
+    const auto bytes = image.Field(5, field);
+    std::fill(bytes.begin(), bytes.end(), std::uint8_t{' '});
+    const std::string text = Utf8ToCp1251(utf8);
+    std::copy_n(text.begin(), std::min(text.size(), bytes.size()), bytes.begin());
+}
+
+}  // namespace
+
+bool AcceptController(const ControllerImage& image, link::Operator& op) {
+    const int type = image.Byte(0, 1);
+    if (type != kServedType) {
+        op.ShowMessage(6, link::Printf("Код типа подключенного контроллера  %d", type),
+                       "Программа обслуживает контроллеры ЗОР_06");
+        return false;
+    }
+    const int version = image.Byte(0, 3);
+    if (version != kServedVersion) {
+        op.ShowMessage(
+            6, link::Printf("Версия ПО подключенного контроллера %d", version),
+            link::Printf("Программа обслуживает контроллеры ЗОР_%02d только с версией ПО %02d",
+                         kServedVersion, kServedVersion));
+        return false;
+    }
+    return true;
+}
+
+bool ReadAfterIdentification(TableContext& ctx) {
+    ControllerImage& image = ctx.image;
+    SetName(image, 0, "");
+    if (ReadFields(ctx, {5, 0, 3})) {
+        if (image.Byte(0, 12) == 0) {
+            ToCp1251(image.Fields(5, 0, 3));
+        }
+    } else {
+        SetName(image, 0, "Контроллер ЗОР_06");
+        SetName(image, 1, "Нитка 1");
+        SetName(image, 2, "Нитка 2");
+    }
+    bool ok = ReadFields(ctx, {6, 0, 12}) && ReadFields(ctx, {14, 0, 14});
+    if (ok && image.Byte(14, 6) != kEncal3000) {
+        ctx.op.ShowMessage(6, link::Printf("Код подключенного равен %d.", image.Byte(14, 6)),
+                           "Должен быть 3 (Encal3000)");
+        ok = false;
+    }
+    image.SetU32(41, 0, 0);
+    if (ok) {
+        ok = ReadFields(ctx, {41, 0, 1});
+    }
+    if (!ok) {
+        ctx.op.ShowMessage(5, "Не прочитаны данные, для организации",
+                           "дальнейшего обмена с устройством");
+    }
+    ctx.op.SetStatusText(1, image.Name(0));
+    return ok;
+}
+
+IdentifyOutcome Identify(TableContext& ctx, const IdentifyHooks& hooks, int* answeredFrom) {
+    if (!ReadFields(ctx, {0, 0, 18}) || !AcceptController(ctx.image, ctx.op)) {
+        return IdentifyOutcome::Failed;
+    }
+    if (answeredFrom != nullptr) {
+        *answeredFrom = ctx.link.address;
+    }
+    if (hooks.askCredentials) {
+        hooks.askCredentials();
+    }
+    const int destroyed = ctx.image.Byte(0, 0);
+    if (destroyed != 0) {
+        ctx.op.SetStatusText(2, link::Printf("Разрушена таблица № %d", destroyed));
+        if (ReadFields(ctx, {7, 0, 43}) && hooks.restoreTables) {
+            return hooks.restoreTables(ctx) ? IdentifyOutcome::Identified
+                                            : IdentifyOutcome::NotReady;
+        }
+    }
+    return ReadAfterIdentification(ctx) ? IdentifyOutcome::Identified : IdentifyOutcome::NotReady;
+}
+
+std::vector<std::pair<std::string, std::string>> IdentificationLines(
+    const ControllerImage& image, const std::uint32_t* checksum) {
+    const auto b = [&](int field) { return static_cast<int>(image.Byte(0, field)); };
+    std::vector<std::pair<std::string, std::string>> lines;
+    lines.emplace_back("Код типа контроллера", std::to_string(b(1)));
+    lines.emplace_back("Версия аппаратного обеспечения", std::to_string(b(2)));
+    lines.emplace_back("Версия программного обеспечения", std::to_string(b(3)));
+    lines.emplace_back("Дата создания ПО",
+                       TwoDigitsOrStars(b(6), 1, 31) + "." + TwoDigitsOrStars(b(5), 1, 12) + "." +
+                           TwoDigitsOrStars(b(4), 0, 99) + "  " + TwoDigitsOrStars(b(7), 0, 23) +
+                           ":" + TwoDigitsOrStars(b(8), 0, 59) + ":" +
+                           TwoDigitsOrStars(b(9), 0, 59));
+    const char* order = b(10) == 0   ? "Мл. адрес - ст. байт"
+                        : b(10) == 1 ? "Мл. адрес - мл. байт"
+                                     : " ? ";
+    lines.emplace_back("Порядок расположения байтов", order);
+    lines.emplace_back(
+        "Наличие разрушенных таблиц",
+        b(0) == 0 ? "Разрушенных таблиц нет" : link::Printf("Разрушена таблица %d", b(0)));
+    lines.emplace_back("Возможность работы на разных скоростях обмена",
+                       b(11) == 0 ? "Нет" : "Есть");
+    lines.emplace_back("Возможность изменения адреса контроллера",
+                       b(13) == 0 ? "Есть" : link::Printf("Нет. Адрес = %d", b(13)));
+    lines.emplace_back(
+        "Номер последней версии протокола VKN-CC33-T, которая поддерживается контроллером",
+        link::Printf("%d.%d.%d", b(14), b(15), b(16)));
+    if (checksum != nullptr) {
+        lines.emplace_back("Контрольная сумма ПО контроллера", link::Printf("%u", *checksum));
+    }
+    return lines;
+}
+
+}  // namespace zor06::tables

@@ -1,0 +1,48 @@
+// Identifying the controller after a connection: the type and version checks, the tables every
+// later operation relies on, and the identification screen's lines.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tables/table_service.h"
+
+namespace zor06::tables {
+
+constexpr int kServedType = 73;
+constexpr int kServedVersion = 6;
+constexpr int kEncal3000 = 3;
+
+// Checks type and software version in table 0 of the image; a refusal is shown as kind 6.
+bool AcceptController(const ControllerImage& image, link::Operator& op);
+
+// Reads the names, the system parameters, the chromatograph link and table 41 field 0.
+bool ReadAfterIdentification(TableContext& ctx);
+
+enum class IdentifyOutcome {
+    Failed,      // no table 0, or a controller the program does not serve
+    Identified,  // accepted and the post-identification reads succeeded
+    NotReady,    // accepted, but the post-identification reads failed
+};
+
+struct IdentifyHooks {
+    // Runs the restoration of destroyed tables once table 7 has been read; returns whether the
+    // controller counts as identified afterwards. Without it, the start-up goes on with the
+    // post-identification reads.
+    std::function<bool(TableContext&)> restoreTables;
+    // Asks the program user's credentials (direct line and Ethernet ask after acceptance).
+    std::function<void()> askCredentials;
+};
+
+// Reads table 0, accepts or refuses the controller and reads what follows. `answeredFrom`
+// receives the address the controller answered from, for a stored address of 255.
+IdentifyOutcome Identify(TableContext& ctx, const IdentifyHooks& hooks, int* answeredFrom);
+
+// The identification screen: label and value per line, labels that the screen splits over
+// lines joined by one blank. `checksum` is table 41 field 1 when it could be read.
+std::vector<std::pair<std::string, std::string>> IdentificationLines(const ControllerImage& image,
+                                                                     const std::uint32_t* checksum);
+
+}  // namespace zor06::tables

@@ -1,0 +1,47 @@
+// Reading controller tables into the image and writing them back, with progress texts in the
+// status bar, the echo check of the reply's table header and the "Повторить попытку?" question.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "link/hgcbox.h"
+#include "link/operator.h"
+#include "platform/clock.h"
+#include "tables/controller_image.h"
+
+namespace zor06::tables {
+
+struct TableHeader {
+    std::uint8_t table = 0;
+    std::uint8_t first = 0;
+    std::uint8_t count = 0;
+};
+
+// What every table operation works with: the link, the image and the operator.
+struct TableContext {
+    link::hgcbox& link;
+    ControllerImage& image;
+    link::Operator& op;
+    platform::Clock& clock = platform::SystemClock();
+};
+
+// Reads the header's fields into the image. With `show`, the progress is in status panel 2 and
+// a failure asks whether to try again; a mismatched echo always asks.
+bool ReadFields(TableContext& ctx, TableHeader header, bool show = true);
+
+// Writes the header's fields from the image; with `ask`, a failure asks whether to try again.
+bool WriteFields(TableContext& ctx, TableHeader header, bool ask = true);
+
+// Writes only the fields of the range whose image bytes differ from `oldCopy` (the range's bytes
+// as they were read), in one request or in runs, whichever costs fewer bytes on the line.
+bool WriteChangedFields(TableContext& ctx, TableHeader header,
+                        std::span<const std::uint8_t> oldCopy);
+
+// Reads table 0 and every writable table except 13, with progress.
+bool ReadAllTables(TableContext& ctx);
+
+// Table numbers that ReadAllTables reads, in order.
+std::span<const int> ConfigurationTables();
+
+}  // namespace zor06::tables

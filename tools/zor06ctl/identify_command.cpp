@@ -1,0 +1,62 @@
+// Identifying the connected controller and printing the identification screen.
+#include <cstdio>
+#include <string>
+
+#include "tables/identification.h"
+#include "zor06ctl/commands.h"
+
+namespace zor06::ctl {
+namespace {
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+int RunIdentify(Session& s) {
+    if (!s.cl.args.empty()) {
+        return UsageError("identify takes no arguments", s.cl.command);
+    }
+    if (!ConnectLink(s) ||
+        tables::Identify(s.tables, {}, nullptr) != tables::IdentifyOutcome::Identified) {
+        return kExitFailed;
+    }
+    std::uint32_t checksum = 0;
+    const bool haveChecksum = tables::ReadFields(s.tables, {41, 1, 1});
+    if (haveChecksum) {
+        checksum = s.image.U32(41, 1);
+    }
+    auto lines = tables::IdentificationLines(s.image, haveChecksum ? &checksum : nullptr);
+    lines.emplace_back("Наименование контроллера", s.image.Name(0));
+    lines.emplace_back("Нитка 1", s.image.Name(1));
+    lines.emplace_back("Нитка 2", s.image.Name(2));
+
+    if (s.cl.json) {
+        std::string json = "{";
+        for (const auto& [label, value] : lines) {
+            json += (json.size() > 1 ? ", " : "") + JsonString(label) + ": " + JsonString(value);
+        }
+        std::printf("%s}\n", json.c_str());
+    } else {
+        for (const auto& [label, value] : lines) {
+            std::printf("%s: %s\n", label.c_str(), value.c_str());
+        }
+    }
+    return kExitOk;
+}
+
+}  // namespace zor06::ctl

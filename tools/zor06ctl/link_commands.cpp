@@ -1,0 +1,108 @@
+// Opening the link, raw requests and the device search.
+#include <cstdio>
+
+#include "link/device_search.h"
+#include "link/frame.h"
+#include "link/link_record.h"
+#include "link/tcp_connect.h"
+#include "zor06ctl/commands.h"
+#include "zor06ctl/hex.h"
+
+namespace zor06::ctl {
+namespace {
+
+constexpr int kDefaultFirstByteMs = 5000;
+constexpr int kDefaultInterByteMs = 300;
+constexpr int kSearchFirstByteMs = 1000;
+
+}  // namespace
+
+int UsageError(const std::string& text, const std::string& command) {
+    std::fprintf(stderr, "%s\n%s", text.c_str(), Usage(command).c_str());
+    return kExitUsage;
+}
+
+bool ConnectLink(Session& s) {
+    const LinkOptions& options = s.cl.link;
+    link::LinkRecord record;
+    record.address = static_cast<std::uint8_t>(options.address);
+    record.baud = options.baud;
+    record.preambles = static_cast<std::uint8_t>(options.preambles);
+    record.attempts = static_cast<std::uint8_t>(options.attempts);
+    record.interByteTimeoutMs = options.interByteTimeoutMs.value_or(kDefaultInterByteMs);
+    record.portName = options.serial;
+
+    if (!options.tcp.empty()) {
+        const auto colon = options.tcp.rfind(':');
+        if (colon == std::string::npos) {
+            std::fprintf(stderr, "--tcp needs HOST:PORT\n");
+            return false;
+        }
+        link::EthernetSettings settings;
+        settings.record = record;
+        if (!link::TcpConnectTo(s.link, settings, record.address, options.tcp.substr(0, colon),
+                                options.tcp.substr(colon + 1), s.op)) {
+            return false;
+        }
+    } else if (!options.serial.empty()) {
+        link::LoadLinkObject(s.link, link::LinkKind::Direct, record, 1, false);
+        if (!s.link.OpenPort()) {
+            std::fprintf(stderr, "%s\n", s.link.StatusText().c_str());
+            return false;
+        }
+    } else {
+        std::fprintf(stderr, "no link: give --tcp HOST:PORT or --serial DEVICE\n");
+        return false;
+    }
+    // Milliseconds here, unlike the seconds of the stored link settings.
+    s.link.firstByteTimeoutMs = options.firstByteTimeoutMs.value_or(kDefaultFirstByteMs);
+    s.link.SetCredentials(options.password, options.idCode);
+    return true;
+}
+
+int RunRequest(Session& s) {
+    const auto& args = s.cl.args;
+    if (args.empty() || args.size() > 2) {
+        return UsageError("request takes CODE [HEX]", s.cl.command);
+    }
+    const auto code = ParseInt(args[0], 0, 255);
+    const auto data = args.size() > 1 ? ParseHex(args[1]) : std::vector<std::uint8_t>{};
+    if (!code || !data) {
+        return UsageError("request takes a decimal CODE and HEX data", s.cl.command);
+    }
+    if (!ConnectLink(s)) {
+        return kExitFailed;
+    }
+    if (!s.link.Request(static_cast<std::uint8_t>(*code), *data)) {
+        std::fprintf(stderr, "%s\n", s.link.StatusText().c_str());
+        return kExitFailed;
+    }
+    std::printf("%s\n",
+                ToHex({s.link.replyFrame.data(), s.link.replyFrame[link::kOffLength]}).c_str());
+    return kExitOk;
+}
+
+int RunSearch(Session& s) {
+    const LinkOptions& options = s.cl.link;
+    if (options.serial.empty() || !s.cl.args.empty()) {
+        return UsageError("search takes --serial DEVICE", s.cl.command);
+    }
+    link::SearchParameters params;
+    params.device = options.serial;
+    params.firstByteTimeoutMs = options.firstByteTimeoutMs.value_or(kSearchFirstByteMs);
+    params.interByteTimeoutMs = options.interByteTimeoutMs.value_or(kDefaultInterByteMs);
+    params.preambles = options.preambles;
+    params.attempts = options.attempts;
+    link::SearchHooks hooks;
+    if (s.cl.verbose) {
+        hooks.onRate = [](int baud) { std::fprintf(stderr, "%d\n", baud); };
+    }
+    const auto found = link::SearchDevice(s.link, params, s.op, hooks);
+    if (!found) {
+        return kExitFailed;
+    }
+    std::printf("%d %d\n", found->address, found->baud);
+    return kExitOk;
+}
+
+}  // namespace zor06::ctl
