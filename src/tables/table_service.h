@@ -16,6 +16,7 @@ struct TableHeader {
     std::uint8_t table = 0;
     std::uint8_t first = 0;
     std::uint8_t count = 0;
+    bool operator==(const TableHeader&) const = default;
 };
 
 // What every table operation works with: the link, the image and the operator.
