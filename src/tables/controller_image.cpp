@@ -1,41 +1,60 @@
 #include "tables/controller_image.h"
 
+#include <algorithm>
+#include <bit>
+
 #include "tables/codepage.h"
 
 namespace zor06::tables {
 
 std::span<std::uint8_t> ControllerImage::Fields(int table, int first, int count) {
-    const TableInfo& t = Table(table);
-    return {bytes.data() + FieldOffset(table, first),
-            static_cast<std::size_t>(count) * t.fieldSize};
+    return std::span<std::uint8_t>(bytes).subspan(
+        FieldOffset(table, first), static_cast<std::size_t>(count) * Table(table).fieldSize);
 }
 
 std::span<const std::uint8_t> ControllerImage::Fields(int table, int first, int count) const {
-    const TableInfo& t = Table(table);
-    return {bytes.data() + FieldOffset(table, first),
-            static_cast<std::size_t>(count) * t.fieldSize};
+    return std::span<const std::uint8_t>(bytes).subspan(
+        FieldOffset(table, first), static_cast<std::size_t>(count) * Table(table).fieldSize);
+}
+
+void ControllerImage::SetBytes(int table, std::initializer_list<std::uint8_t> values) {
+    std::ranges::copy(values, Fields(table, 0, static_cast<int>(values.size())).begin());
 }
 
 std::uint32_t ControllerImage::U32(int table, int field) const {
-    const auto f = Field(table, field);
-    return static_cast<std::uint32_t>(f[0]) | static_cast<std::uint32_t>(f[1]) << 8 |
-           static_cast<std::uint32_t>(f[2]) << 16 | static_cast<std::uint32_t>(f[3]) << 24;
+    const auto b = Field(table, field).first(4);
+    return std::uint32_t{b[0]} | std::uint32_t{b[1]} << 8 | std::uint32_t{b[2]} << 16 |
+           std::uint32_t{b[3]} << 24;
 }
 
 void ControllerImage::SetU32(int table, int field, std::uint32_t value) {
-    const auto f = Field(table, field);
-    for (int i = 0; i < 4; ++i) {
-        f[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+    const auto b = Field(table, field).first(4);
+    for (std::size_t i = 0; i < 4; ++i) {
+        b[i] = static_cast<std::uint8_t>(value >> (8 * i));
     }
+}
+
+float ControllerImage::Float(int table, int field) const {
+    return std::bit_cast<float>(U32(table, field));
+}
+
+void ControllerImage::SetFloat(int table, int field, float value) {
+    SetU32(table, field, std::bit_cast<std::uint32_t>(value));
+}
+
+void ControllerImage::SetText(int table, int field, std::string_view text) {
+    const auto b = Field(table, field);
+    std::ranges::fill(b, std::uint8_t{' '});
+    std::copy_n(text.begin(), std::min(text.size(), b.size()), b.begin());
 }
 
 std::string ControllerImage::Name(int field) const {
     const auto f = Field(5, field);
     std::string text(f.begin(), f.end());
-    const auto end = text.find_last_not_of(std::string(" \0", 2));
-    text.erase(end == std::string::npos ? 0 : end + 1);
-    // A zero byte ends the text; blanks in front are not part of the name either.
+    // A zero byte ends the text; blanks around it are padding.
     text.erase(std::min(text.find('\0'), text.size()));
+    const auto end = text.find_last_not_of(' ');
+    text.erase(end == std::string::npos ? 0 : end + 1);
     const auto begin = text.find_first_not_of(' ');
     text.erase(0, begin == std::string::npos ? text.size() : begin);
     return Cp1251ToUtf8(text);

@@ -1,10 +1,13 @@
-// The in-memory copy of all controller tables, laid out as the catalogue says.
+// The in-memory copy of all controller tables, laid out as the catalogue says; multi-byte values
+// are little-endian as the controller keeps them.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "tables/catalogue.h"
 
@@ -19,11 +22,20 @@ public:
     std::span<const std::uint8_t> Field(int table, int field) const {
         return Fields(table, field, 1);
     }
+    std::span<std::uint8_t> Whole(int table) { return Fields(table, 0, Table(table).fieldCount); }
+
     // One-byte fields read as a number.
     std::uint8_t Byte(int table, int field) const { return Field(table, field)[0]; }
-    // A field of four bytes, little-endian.
+    void SetByte(int table, int field, std::uint8_t value) { Field(table, field)[0] = value; }
+    // One-byte fields from field 0 on.
+    void SetBytes(int table, std::initializer_list<std::uint8_t> values);
+    // Four-byte fields.
     std::uint32_t U32(int table, int field) const;
     void SetU32(int table, int field, std::uint32_t value);
+    float Float(int table, int field) const;
+    void SetFloat(int table, int field, float value);
+    // Windows-1251 text in a field, blank-padded (and cut) to the field size.
+    void SetText(int table, int field, std::string_view text);
     // A name field of table 5 as UTF-8 with the blanks and zero padding trimmed.
     std::string Name(int field) const;
 
