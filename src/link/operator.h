@@ -21,6 +21,11 @@ public:
     virtual void ProcessEvents() {}
     // The progress bar of the wait window.
     virtual void SetProgress(int /*position*/, int /*maximum*/) {}
+
+    // Set by an archive reading while it runs; only then does Esc set `interrupt`, which the
+    // reading tests between two requests.
+    bool longOperation = false;
+    bool interrupt = false;
 };
 
 // Keeps the busy cursor for the lifetime of a scope, whichever way the scope is left.

@@ -170,7 +170,8 @@ void IniFile::Write(std::string_view section, std::string_view key, std::string_
             last = i;
         }
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last) + 1, keyText + "=" + valueText);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last) + 1,
+                  keyText + "=" + valueText);
 }
 
 void IniFile::WriteInt(std::string_view section, std::string_view key, long long value) {

@@ -1,6 +1,7 @@
 // Reading and writing tables through the link: splitting, echo checks, the question window and
 // which fields a changed editor writes.
 #include "tables/table_service.h"
+#include "tables/pc_time.h"
 
 #include <gtest/gtest.h>
 
@@ -164,6 +165,24 @@ TEST_F(TableServiceTest, ReadingAllTablesStopsAtTheFirstFailure) {
     misEchoTable = 5;
     EXPECT_FALSE(tables::ReadAllTables(ctx));
     EXPECT_EQ(reads.back().table, 5);
+}
+
+}  // namespace
+}  // namespace zor06::test
+
+namespace zor06::test {
+namespace {
+
+TEST_F(TableServiceTest, ThePcTimeGoesIntoTheClockTableWithWeekdayAndTimeType) {
+    // Summer time from the last Sunday of March at 3 h, winter from the last Sunday of October.
+    image.SetBytes(6, {3, 0xC9, 3, 10, 0xC9, 4});
+    auto ctx = Context();
+    ASSERT_TRUE(tables::WritePcTime(ctx));
+    ASSERT_EQ(writes, (std::vector<TableHeader>{{2, 0, 8}}));
+    // The fake clock stands at day 46000.5 since 30 December 1899: 9 December 2025, 12:00,
+    // a Tuesday in winter time.
+    const Bytes& frame = channel->transmissions.back();
+    EXPECT_EQ(Bytes(frame.begin() + 24, frame.begin() + 32), (Bytes{25, 12, 9, 12, 0, 0, 3, 128}));
 }
 
 }  // namespace

@@ -1,0 +1,37 @@
+#include "settings/archive_choices.h"
+
+#include <string>
+
+#include "settings/date_text.h"
+
+namespace zor06::settings {
+namespace {
+
+constexpr char kSection[] = "ARH_PAR";
+
+double ReadMoment(const IniFile& ini, const char* key, double now) {
+    const auto text = ini.Find(kSection, key);
+    return (text ? ParseDateTime(*text) : std::nullopt).value_or(now);
+}
+
+}  // namespace
+
+ArchiveChoices ReadArchiveChoices(const IniFile& ini, double now) {
+    const ArchiveChoices def;
+    ArchiveChoices choices;
+    choices.periodKind = ini.ReadInt(kSection, "per_kind", def.periodKind);
+    choices.indexKind = ini.ReadInt(kSection, "ind_kind", def.indexKind);
+    choices.periodBegin = ReadMoment(ini, "curr_dt_beg", now);
+    choices.periodEnd = ReadMoment(ini, "curr_dt_end", now);
+    return choices;
+}
+
+IniSection ArchiveChoicesSection(const ArchiveChoices& choices) {
+    return {kSection,
+            {{"per_kind", std::to_string(choices.periodKind)},
+             {"ind_kind", std::to_string(choices.indexKind)},
+             {"curr_dt_beg", FormatDateTime(choices.periodBegin)},
+             {"curr_dt_end", FormatDateTime(choices.periodEnd)}}};
+}
+
+}  // namespace zor06::settings

@@ -1,0 +1,132 @@
+#include "settings/list_files.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "link/text_format.h"
+#include "settings/cp1251_text.h"
+
+namespace zor06::settings {
+namespace {
+
+struct Layout {
+    const char* header;
+    const char* countKey;
+    const char* indexKey;
+    const char* entrySection;  // printf form of the n-th entry's section, n from 1
+    bool indexBeforeSorting;   // the order of the header keys
+};
+
+constexpr Layout kPhoneLayout{"FON_CONN_PAR", "users_num", "user_index", "FON_ABONENT_%d", true};
+constexpr Layout kEthernetLayout{"ETHERNET_CONN_PAR", "users_num", "user_index",
+                                 "ETHERNET_ABONENT_%d", true};
+constexpr Layout kObjectLayout{"OBJECT_LIST", "obj_num", "obj_index", "OBJECT_%d", false};
+
+constexpr char kSortKey[] = "sort_prz";
+
+std::uint8_t LowByte(int value) {
+    return static_cast<std::uint8_t>(value);
+}
+
+IniEntry Number(const char* key, long long value) {
+    return {key, std::to_string(value)};
+}
+
+void ReadEntry(const IniFile& ini, const std::string& section, PhoneEntry* entry) {
+    entry->name = CutToField(ini.ReadText(section, "user_name", ""), kNameChars);
+    entry->address = LowByte(ini.ReadInt(section, "contr_adr", 1));
+    entry->modbusAddress = LowByte(ini.ReadInt(section, "adr_modbus", 1));
+    entry->phone = CutToField(ini.ReadText(section, "phone_code", ""), kPhoneChars);
+}
+
+void ReadEntry(const IniFile& ini, const std::string& section, EthernetEntry* entry) {
+    entry->name = CutToField(ini.ReadText(section, "user_name", ""), kNameChars);
+    entry->address = LowByte(ini.ReadInt(section, "contr_adr", 1));
+    entry->ip = static_cast<std::uint32_t>(ini.ReadInt(section, "ip_adr", 0));
+    entry->port = ini.ReadInt(section, "port", 0);
+}
+
+void ReadEntry(const IniFile& ini, const std::string& section, ObjectEntry* entry) {
+    entry->address = LowByte(ini.ReadInt(section, "contr_adr", 1));
+    entry->name = CutToField(ini.ReadText(section, "obj_name", ""), kNameChars);
+}
+
+std::vector<IniEntry> EntryKeys(const PhoneEntry& entry) {
+    return {{"user_name", CutToField(entry.name, kNameChars)},
+            Number("contr_adr", entry.address),
+            Number("adr_modbus", entry.modbusAddress),
+            {"phone_code", CutToField(entry.phone, kPhoneChars)}};
+}
+
+std::vector<IniEntry> EntryKeys(const EthernetEntry& entry) {
+    // Written signed, as the old program kept it in an int.
+    return {{"user_name", CutToField(entry.name, kNameChars)},
+            Number("contr_adr", entry.address),
+            Number("ip_adr", static_cast<std::int32_t>(entry.ip)),
+            Number("port", entry.port)};
+}
+
+std::vector<IniEntry> EntryKeys(const ObjectEntry& entry) {
+    return {Number("contr_adr", entry.address), {"obj_name", CutToField(entry.name, kNameChars)}};
+}
+
+template <typename List>
+List ReadList(const IniFile& ini, const Layout& layout) {
+    List list;
+    const int count = std::clamp(ini.ReadInt(layout.header, layout.countKey, 0), 0,
+                                 static_cast<int>(List::kCapacity));
+    const int index = ini.ReadInt(layout.header, layout.indexKey, 0);
+    list.current = static_cast<std::uint8_t>(index >= 0 && index < count ? index : 0);
+    list.sorting = LowByte(ini.ReadInt(layout.header, kSortKey, 0));
+    list.entries.resize(static_cast<std::size_t>(count));
+    for (int n = 1; n <= count; ++n) {
+        ReadEntry(ini, link::Printf(layout.entrySection, n),
+                  &list.entries[static_cast<std::size_t>(n - 1)]);
+    }
+    return list;
+}
+
+template <typename List>
+std::vector<IniSection> Sections(const List& list, const Layout& layout) {
+    IniSection header{layout.header, {Number(layout.countKey, list.entries.size())}};
+    const IniEntry index = Number(layout.indexKey, list.current);
+    const IniEntry sorting = Number(kSortKey, list.sorting);
+    header.entries.push_back(layout.indexBeforeSorting ? index : sorting);
+    header.entries.push_back(layout.indexBeforeSorting ? sorting : index);
+
+    std::vector<IniSection> sections{std::move(header)};
+    for (std::size_t i = 0; i < list.entries.size(); ++i) {
+        sections.push_back({link::Printf(layout.entrySection, static_cast<int>(i + 1)),
+                            EntryKeys(list.entries[i])});
+    }
+    return sections;
+}
+
+}  // namespace
+
+PhoneList ReadPhoneList(const IniFile& ini) {
+    return ReadList<PhoneList>(ini, kPhoneLayout);
+}
+
+EthernetList ReadEthernetList(const IniFile& ini) {
+    return ReadList<EthernetList>(ini, kEthernetLayout);
+}
+
+ObjectList ReadObjectList(const IniFile& ini) {
+    return ReadList<ObjectList>(ini, kObjectLayout);
+}
+
+std::vector<IniSection> ListSections(const PhoneList& list) {
+    return Sections(list, kPhoneLayout);
+}
+
+std::vector<IniSection> ListSections(const EthernetList& list) {
+    return Sections(list, kEthernetLayout);
+}
+
+std::vector<IniSection> ListSections(const ObjectList& list) {
+    return Sections(list, kObjectLayout);
+}
+
+}  // namespace zor06::settings

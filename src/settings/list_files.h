@@ -1,0 +1,27 @@
+// fon_abonents.ini, ethr_abonents.ini and objects.ini: a header section with the count, the current
+// index and the sorting key, then one section per entry numbered from 1. Sections beyond the count
+// are ignored, so a list that shrank leaves them in the file harmlessly.
+#pragma once
+
+#include <vector>
+
+#include "settings/ini_file.h"
+#include "settings/settings_types.h"
+
+namespace zor06::settings {
+
+inline constexpr char kPhoneListFile[] = "fon_abonents.ini";
+inline constexpr char kEthernetListFile[] = "ethr_abonents.ini";
+inline constexpr char kObjectListFile[] = "objects.ini";
+
+// A count above the capacity is cut to it; a current index outside the list becomes 0.
+PhoneList ReadPhoneList(const IniFile& ini);
+EthernetList ReadEthernetList(const IniFile& ini);
+ObjectList ReadObjectList(const IniFile& ini);
+
+// The header section, then the section of every entry.
+std::vector<IniSection> ListSections(const PhoneList& list);
+std::vector<IniSection> ListSections(const EthernetList& list);
+std::vector<IniSection> ListSections(const ObjectList& list);
+
+}  // namespace zor06::settings

@@ -1,0 +1,35 @@
+// The connection start-up: connect, identify, hand destroyed tables over, read what every later
+// operation needs, and leave the state that decides the menus.
+#pragma once
+
+#include <functional>
+
+#include "tables/identification.h"
+
+namespace zor06::tables {
+
+struct ConnectionState {
+    bool identified = false;
+    bool modemConnected = false;
+};
+
+// The steps that belong to screens and settings; any may be left empty.
+struct StartupSteps {
+    std::function<void()> describeConnection;  // status panel 0
+    std::function<void()> hideMenus;
+    std::function<bool()> connectDialog;  // true when a connection was made
+    std::function<void()> saveLinkSettings;
+    std::function<void()> askCredentials;
+    // The controller answered from this address; a stored address of 255 takes it.
+    std::function<void(int address)> answeredFrom;
+    std::function<bool(TableContext&)> restoreTables;
+    std::function<void()> updateMenus;
+};
+
+void StartConnection(TableContext& ctx, ConnectionState& state, const StartupSteps& steps);
+
+// Ends the current connection: closes the port and the socket, clears panel 1 and the
+// identified flag.
+void Disconnect(TableContext& ctx, ConnectionState& state);
+
+}  // namespace zor06::tables

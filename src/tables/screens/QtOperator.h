@@ -1,0 +1,34 @@
+// The desktop program's operator: message windows, the main window's status panels and the wait
+// window's progress, the hourglass cursor and the event pump.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+#include "link/operator.h"
+
+class QWidget;
+
+namespace zor06::screens {
+
+class QtOperator : public link::Operator {
+public:
+    explicit QtOperator(QWidget* parent = nullptr) : parent_(parent) {}
+
+    bool ShowMessage(int kind, std::string_view text1, std::string_view text2) override;
+    void MessageBox(std::string_view text, std::string_view caption) override;
+    void SetStatusText(int panel, std::string_view text) override;
+    void SetBusy(bool busy) override;
+    void ProcessEvents() override;
+    void SetProgress(int position, int maximum) override;
+
+    // Where status texts and progress go; the main window connects them.
+    std::function<void(int panel, const QString& text)> onStatus;
+    std::function<void(int position, int maximum)> onProgress;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace zor06::screens
