@@ -49,6 +49,7 @@ const std::map<std::string, Setter>& ValueOptions() {
         {"--inter-byte-timeout", OptionalIntOption(&LinkOptions::interByteTimeoutMs, 1, 60'000)},
         {"--password", TextOption(&LinkOptions::password)},
         {"--id-code", TextOption(&LinkOptions::idCode)},
+        {"--workdir", TextOption(&LinkOptions::workDir)},
     };
     return options;
 }
@@ -130,6 +131,8 @@ std::string Usage(const std::string& command) {
            "      --attempts N (default 1)  --first-byte-timeout MS (default 5000)\n"
            "      --inter-byte-timeout MS (default 300)\n"
            "      --password TEXT  --id-code DIGITS   the program user's credentials\n"
+           "      --workdir DIR   without --tcp/--serial: the link kept in DIR/INI/conn.ini\n"
+           "                      (default $XDG_DATA_HOME/zor06)\n"
            "      --yes (answer questions \"Да\")  --verbose (progress texts on stderr)\n"
            "COMMANDS\n"
            "  read-table T [FIRST [COUNT]]   read fields, one \"T.F HEX\" line per field\n"

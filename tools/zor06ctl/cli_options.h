@@ -22,6 +22,7 @@ struct LinkOptions {
     std::optional<int> interByteTimeoutMs;  // 300 unless given
     std::string password;
     std::string idCode;
+    std::string workDir;  // the link of the settings there when neither --tcp nor --serial
 };
 
 struct CommandLine {

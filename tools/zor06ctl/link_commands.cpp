@@ -5,6 +5,9 @@
 #include "link/frame.h"
 #include "link/link_record.h"
 #include "link/tcp_connect.h"
+#include "settings/link_targets.h"
+#include "settings/settings_store.h"
+#include "settings/work_dir.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/hex.h"
 
@@ -22,8 +25,54 @@ int UsageError(const std::string& text, const std::string& command) {
     return kExitUsage;
 }
 
+namespace {
+
+// The link the desktop program would use: conn.ini's current kind and its record or subscriber.
+bool ConnectFromWorkDir(Session& s) {
+    std::string error;
+    const auto workDir = settings::PrepareWorkDir(s.cl.link.workDir, &error);
+    if (!workDir) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return false;
+    }
+    settings::ProgramSettings program;
+    settings::LoadSettings(program, settings::IniDir(*workDir), {1280, 1024},
+                           platform::SystemClock().LocalDateTime());
+    switch (static_cast<link::LinkKind>(program.link.linkKind)) {
+        case link::LinkKind::Direct: {
+            const settings::DirectLink direct = settings::DirectLineLink(program.link);
+            link::LoadLinkObject(s.link, link::LinkKind::Direct, direct.record, direct.portWaitS,
+                                 direct.closePort);
+            if (!direct.closePort && !s.link.OpenPort()) {
+                std::fprintf(stderr, "%s\n", s.link.StatusText().c_str());
+                return false;
+            }
+            return true;
+        }
+        case link::LinkKind::Ethernet: {
+            settings::EthernetLink ethernet = settings::CurrentEthernetLink(program);
+            const int address = ethernet.subscriber ? ethernet.subscriber->address : 0;
+            return link::TcpConnect(s.link, ethernet.settings,
+                                    ethernet.subscriber ? &*ethernet.subscriber : nullptr, address,
+                                    s.op);
+        }
+        default:
+            std::fprintf(stderr, "the telephone link is not available from the command line\n");
+            return false;
+    }
+}
+
+}  // namespace
+
 bool ConnectLink(Session& s) {
     const LinkOptions& options = s.cl.link;
+    if (options.tcp.empty() && options.serial.empty()) {
+        if (!ConnectFromWorkDir(s)) {
+            return false;
+        }
+        s.link.SetCredentials(options.password, options.idCode);
+        return true;
+    }
     link::LinkRecord record;
     record.address = static_cast<std::uint8_t>(options.address);
     record.baud = options.baud;
@@ -44,15 +93,12 @@ bool ConnectLink(Session& s) {
                                 options.tcp.substr(colon + 1), s.op)) {
             return false;
         }
-    } else if (!options.serial.empty()) {
+    } else {
         link::LoadLinkObject(s.link, link::LinkKind::Direct, record, 1, false);
         if (!s.link.OpenPort()) {
             std::fprintf(stderr, "%s\n", s.link.StatusText().c_str());
             return false;
         }
-    } else {
-        std::fprintf(stderr, "no link: give --tcp HOST:PORT or --serial DEVICE\n");
-        return false;
     }
     // Milliseconds here, unlike the seconds of the stored link settings.
     s.link.firstByteTimeoutMs = options.firstByteTimeoutMs.value_or(kDefaultFirstByteMs);
