@@ -16,6 +16,9 @@ QString ToQString(std::string_view text) {
 }  // namespace
 
 bool QtOperator::ShowMessage(int kind, std::string_view text1, std::string_view text2) {
+    if (messageWindow) {
+        return messageWindow(kind, ToQString(text1), ToQString(text2));
+    }
     // A question must be answerable even while an operation keeps the hourglass.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const bool answer = TFormMessage::Ask(kind, ToQString(text1), ToQString(text2), parent_);
@@ -24,6 +27,10 @@ bool QtOperator::ShowMessage(int kind, std::string_view text1, std::string_view 
 }
 
 void QtOperator::MessageBox(std::string_view text, std::string_view caption) {
+    if (messageBox) {
+        messageBox(ToQString(text), ToQString(caption));
+        return;
+    }
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     QMessageBox::information(parent_, ToQString(caption), ToQString(text));
     QApplication::restoreOverrideCursor();
@@ -43,7 +50,9 @@ void QtOperator::SetBusy(bool busy) {
     }
 }
 
-void QtOperator::ProcessEvents() { QCoreApplication::processEvents(); }
+void QtOperator::ProcessEvents() {
+    QCoreApplication::processEvents();
+}
 
 void QtOperator::SetProgress(int position, int maximum) {
     if (onProgress) {

@@ -23,6 +23,9 @@ public:
     void ProcessEvents() override;
     void SetProgress(int position, int maximum) override;
 
+    // Replace the modal windows (tests record what would be shown and answer for the operator).
+    std::function<bool(int kind, const QString& text1, const QString& text2)> messageWindow;
+    std::function<void(const QString& text, const QString& caption)> messageBox;
     // Where status texts and progress go; the main window connects them.
     std::function<void(int panel, const QString& text)> onStatus;
     std::function<void(int position, int maximum)> onProgress;

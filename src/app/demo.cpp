@@ -1,0 +1,88 @@
+#include "app/demo.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "link/text_format.h"
+#include "settings/settings_store.h"
+#include "settings/work_dir.h"
+
+namespace zor06::app {
+namespace {
+
+// Collects nothing: the demo has no operator before the main window exists.
+class QuietOperator : public link::Operator {
+public:
+    bool ShowMessage(int, std::string_view, std::string_view) override { return false; }
+    void MessageBox(std::string_view, std::string_view) override {}
+    void SetStatusText(int, std::string_view text) override { last = std::string(text); }
+    void SetBusy(bool) override {}
+    std::string last;
+};
+
+}  // namespace
+
+QString FindSimulator(const QString& programDir) {
+    for (const QString& candidate :
+         {programDir + "/zor06-sim", QStringLiteral(ZOR06_SIM_INSTALLED)}) {
+        if (QFileInfo(candidate).isExecutable()) {
+            return candidate;
+        }
+    }
+    return QStandardPaths::findExecutable(QStringLiteral("zor06-sim"));
+}
+
+bool Demo::Start(const QString& simulator, QString* error) {
+    if (!dir_.isValid() || simulator.isEmpty()) {
+        *error = simulator.isEmpty() ? QStringLiteral("zor06-sim not found")
+                                     : QStringLiteral("no temporary directory");
+        return false;
+    }
+    sim_ = std::make_unique<QProcess>();
+    sim_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim_->start(simulator, {QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:0")});
+    if (!sim_->waitForStarted(5000) || !sim_->waitForReadyRead(5000)) {
+        *error = QStringLiteral("zor06-sim did not start");
+        return false;
+    }
+    // "TCP 127.0.0.1:PORT"
+    const QString line = QString::fromUtf8(sim_->readLine()).trimmed();
+    const quint16 port = static_cast<quint16>(line.section(':', -1).toUInt());
+    if (!line.startsWith(QStringLiteral("TCP ")) || port == 0) {
+        *error = QStringLiteral("unexpected start line of zor06-sim: ") + line;
+        return false;
+    }
+    return WriteSettings(port, error);
+}
+
+bool Demo::WriteSettings(quint16 port, QString* error) {
+    std::string why;
+    const auto workDir = settings::PrepareWorkDir(WorkDir(), &why);
+    if (!workDir) {
+        *error = QString::fromStdString(why);
+        return false;
+    }
+    settings::ProgramSettings program;
+    settings::LoadSettings(program, settings::IniDir(*workDir), {1280, 1024}, 0);
+    program.link.linkKind = 2;
+    program.ethernet.entries = {
+        {"Демонстрационный контроллер", 1, (127u << 24) | 1u, static_cast<std::int32_t>(port)}};
+    program.ethernet.current = 0;
+    QuietOperator op;
+    if (!settings::SaveLinkSettings(program, settings::IniDir(*workDir), op) ||
+        !settings::SaveEthernetList(program, settings::IniDir(*workDir), op)) {
+        *error = QString::fromStdString(op.last);
+        return false;
+    }
+    return true;
+}
+
+Demo::~Demo() {
+    if (sim_) {
+        sim_->terminate();
+        sim_->waitForFinished(3000);
+    }
+}
+
+}  // namespace zor06::app

@@ -1,0 +1,229 @@
+#include "tables/screens/TFormMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "platform/process.h"
+#include "settings/settings_store.h"
+#include "tables/menu_plan.h"
+#include "tables/screens/TFormWait.h"
+
+namespace zor06::screens {
+namespace {
+
+constexpr int kStartDelayMs = 100;
+constexpr int kMessageMs = 3000;
+constexpr const char* kFirmwareWriter = "hex_write";
+
+settings::ScreenSize PrimaryScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? settings::ScreenSize{screen->size().width(), screen->size().height()}
+                  : settings::ScreenSize{1280, 1024};
+}
+
+}  // namespace
+
+TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
+    : QMainWindow(parent), workDir_(std::move(workDir)), op_(this), tables_{link_, image_, op_} {
+    setWindowTitle(QStringLiteral("Программа обслуживания контроллера  ЗОР_06"));
+    QLocale::setDefault(QLocale::c());  // the point as decimal separator
+    link_.statusPanel = [this](std::string_view text) {
+        SetStatus(3, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    // The window repaints while a request waits for its reply.
+    link_.idle = [] { QCoreApplication::processEvents(); };
+    op_.onStatus = [this](int panel, const QString& text) { SetStatus(panel, text); };
+    op_.onProgress = [this](int position, int maximum) {
+        if (wait_) {
+            wait_->SetProgress(position, maximum);
+        }
+    };
+
+    settings::LoadSettings(settings_, IniDir(), PrimaryScreen(),
+                           platform::SystemClock().LocalDateTime());
+    BuildMenus();
+    BuildStatusBar();
+    HideAllMenus();
+    const settings::WindowGeometry& g = settings_.link.window;
+    setGeometry(g.left, g.top, g.width, g.height);
+
+    startTimer_.setSingleShot(true);
+    startTimer_.setInterval(kStartDelayMs);
+    connect(&startTimer_, &QTimer::timeout, this, &TFormMain::TimerStartTimer);
+    messageTimer_.setSingleShot(true);
+    messageTimer_.setInterval(kMessageMs);
+    connect(&messageTimer_, &QTimer::timeout, this, &TFormMain::TimerMessageTimer);
+    startTimer_.start();
+}
+
+TFormMain::~TFormMain() = default;
+
+std::filesystem::path TFormMain::IniDir() const {
+    return workDir_ / "INI";
+}
+
+QAction* TFormMain::AddItem(QMenu* menu, const QString& name, const QString& caption,
+                            void (TFormMain::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (handler != nullptr) {
+        connect(action, &QAction::triggered, this, handler);
+    }
+    return action;
+}
+
+void TFormMain::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    AddItem(file, "Nexit", QStringLiteral("Выход"), &TFormMain::NexitClick);
+
+    QMenu* connection = menuBar()->addMenu(QStringLiteral("Связь"));
+    AddItem(connection, "Nconnect", QStringLiteral("Связь с другим устройством"),
+            &TFormMain::NconnectClick);
+    AddItem(connection, "NIdentPar", QStringLiteral("Параметры идентификации"),
+            &TFormMain::NIdentParClick);
+    AddItem(connection, "NProgr_Wr", QStringLiteral("Запись программы контроллера     "),
+            &TFormMain::NProgr_WrClick);
+
+    QMenu* lists = menuBar()->addMenu(QStringLiteral("Справочники"));
+    connect(AddItem(lists, "NFonAbonents", QStringLiteral("Абоненты (связь по телефону)"), nullptr),
+            &QAction::triggered, this, [this] {
+                if (screens.subscriberList) {
+                    screens.subscriberList(*this, 1);
+                }
+            });
+    connect(
+        AddItem(lists, "NEthrAbonents", QStringLiteral("Абоненты (Ethernet-интерфейс)"), nullptr),
+        &QAction::triggered, this, [this] {
+            if (screens.subscriberList) {
+                screens.subscriberList(*this, 2);
+            }
+        });
+    connect(AddItem(lists, "NObjects", QStringLiteral("Список объектов"), nullptr),
+            &QAction::triggered, this, [this] {
+                if (screens.objectList) {
+                    screens.objectList(*this);
+                }
+            });
+
+    QMenu* version = menuBar()->addMenu(QStringLiteral("Версия"));
+    AddItem(version, "NShortUsPass", QStringLiteral("Идентификация пользователя программы"),
+            &TFormMain::NShortUsPassClick);
+    AddItem(version, "NAbout", QStringLiteral("О программе"), &TFormMain::NAboutClick);
+    topMenus_ = {file, connection, lists, version};
+}
+
+void TFormMain::BuildStatusBar() {
+    const std::array<int, 4> widths{380, 200, 0, 50};
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        panels_[i] = new QLabel(this);
+        panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        if (widths[i] > 0) {
+            panels_[i]->setFixedWidth(widths[i]);
+        }
+        // Panel 2 takes the width the others leave.
+        statusBar()->addWidget(panels_[i], widths[i] > 0 ? 0 : 1);
+    }
+}
+
+void TFormMain::SetStatus(int panel, const QString& text) {
+    if (panel < 0 || panel >= static_cast<int>(panels_.size())) {
+        return;
+    }
+    panels_[static_cast<std::size_t>(panel)]->setText(text);
+    if (panel == 2 && !text.isEmpty()) {
+        messageTimer_.start();
+    }
+}
+
+QString TFormMain::StatusPanel(int panel) const {
+    return panels_[static_cast<std::size_t>(panel)]->text();
+}
+
+QAction* TFormMain::MenuItem(const QString& name) const {
+    return menuBar()->findChild<QAction*>(name);
+}
+
+bool TFormMain::Offered(const QString& name) const {
+    const QAction* item = MenuItem(name);
+    if (item == nullptr || !item->isVisible()) {
+        return false;
+    }
+    for (const QMenu* menu : topMenus_) {
+        if (menu->actions().contains(const_cast<QAction*>(item))) {
+            return menu->menuAction()->isVisible();
+        }
+    }
+    return false;
+}
+
+void TFormMain::HideAllMenus() {
+    for (QMenu* menu : topMenus_) {
+        menu->menuAction()->setVisible(false);
+    }
+}
+
+bool TFormMain::FirmwareWriterPresent() const {
+    return platform::FindProgram(kFirmwareWriter, workDir_).has_value();
+}
+
+void TFormMain::UpdateMenus() {
+    const tables::MenuPlan plan =
+        tables::PlanMenus(state_.identified, image_, !state_.identified && FirmwareWriterPresent());
+    for (QMenu* menu : topMenus_) {
+        bool anyVisible = false;
+        for (QAction* item : menu->actions()) {
+            item->setVisible(plan.hidden.count(item->objectName().toStdString()) == 0);
+            anyVisible = anyVisible || item->isVisible();
+        }
+        menu->menuAction()->setVisible(anyVisible);
+    }
+    if (state_.identified) {
+        UpdateRunMenus();
+    } else {
+        SetStatus(0, {});
+        SetStatus(1, {});
+    }
+}
+
+void TFormMain::UpdateRunMenus() {
+    const tables::MenuPlan plan = tables::PlanMenus(true, image_, false);
+    // Run items carry the property "run" (1 or 2); the run menus come with the data commands.
+    for (QAction* item : menuBar()->findChildren<QAction*>()) {
+        const int run = item->property("run").toInt();
+        if (run == 1 || run == 2) {
+            item->setText(
+                QString::fromStdString(plan.runCaptions[static_cast<std::size_t>(run - 1)]));
+            item->setVisible(plan.runVisible[static_cast<std::size_t>(run - 1)]);
+        }
+    }
+}
+
+void TFormMain::DescribeConnection() {
+    if (screens.describeConnection) {
+        SetStatus(0, QString::fromStdString(screens.describeConnection(settings_)));
+    }
+}
+
+void TFormMain::ShowWait(int mode) {
+    HideWait();
+    wait_ = new TFormWait(mode, this);
+    wait_->setAttribute(Qt::WA_DeleteOnClose);
+    setEnabled(false);
+    wait_->setEnabled(true);
+    wait_->show();
+}
+
+void TFormMain::HideWait() {
+    if (wait_) {
+        wait_->close();
+    }
+    setEnabled(true);
+    raise();
+    activateWindow();
+}
+
+}  // namespace zor06::screens

@@ -1,0 +1,130 @@
+// The main window's start-up, menu handlers and closing.
+#include <QApplication>
+#include <QCloseEvent>
+
+#include "link/link_kind.h"
+#include "platform/process.h"
+#include "settings/settings_store.h"
+#include "tables/screens/EscFilter.h"
+#include "tables/screens/TFormAbout.h"
+#include "tables/screens/TFormIdent.h"
+#include "tables/screens/TFormMain.h"
+
+namespace zor06::screens {
+namespace {
+
+constexpr const char* kFirmwareWriter = "hex_write";
+constexpr std::array<const char*, 4> kWorkFiles{"datafile.aud", "datafile.ala", "datafile.clb",
+                                                "datafile.hdm"};
+
+}  // namespace
+
+void TFormMain::showEvent(QShowEvent* event) {
+    // FormActivate: the Esc hook, once.
+    if (findChild<EscFilter*>() == nullptr) {
+        qApp->installEventFilter(new EscFilter(op_, this));
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TFormMain::TimerStartTimer() {
+    startTimer_.stop();
+    tables::StartupSteps steps;
+    steps.describeConnection = [this] { DescribeConnection(); };
+    steps.hideMenus = [this] { HideAllMenus(); };
+    steps.connectDialog = [this] { return screens.connect && screens.connect(*this); };
+    steps.saveLinkSettings = [this] { settings::SaveLinkSettings(settings_, IniDir(), op_); };
+    steps.askCredentials = [this] {
+        // The telephone link asks before dialling; the others after the controller is accepted.
+        if (static_cast<link::LinkKind>(settings_.link.linkKind) != link::LinkKind::Telephone &&
+            screens.programUser) {
+            screens.programUser(*this);
+        }
+    };
+    steps.answeredFrom = [this](int address) { StoreAnsweredAddress(address); };
+    steps.updateMenus = [this] { UpdateMenus(); };
+    tables::StartConnection(tables_, state_, steps);
+    DescribeConnection();
+}
+
+void TFormMain::StoreAnsweredAddress(int address) {
+    settings::LinkSettings& link = settings_.link;
+    std::uint8_t* stored = nullptr;
+    switch (static_cast<link::LinkKind>(link.linkKind)) {
+        case link::LinkKind::Direct:
+            stored = &link.direct.address;
+            break;
+        case link::LinkKind::Telephone:
+            stored = &link.phone.record.address;
+            break;
+        case link::LinkKind::Ethernet:
+            stored = &link.ethernet.record.address;
+            break;
+    }
+    if (stored != nullptr && *stored == link::kBroadcastAddress) {
+        *stored = static_cast<std::uint8_t>(address);
+    }
+}
+
+void TFormMain::TimerMessageTimer() {
+    messageTimer_.stop();
+    SetStatus(2, {});
+}
+
+void TFormMain::NconnectClick() {
+    startTimer_.start();
+}
+
+void TFormMain::NexitClick() {
+    close();
+}
+
+void TFormMain::NProgr_WrClick() {
+    link_.ClosePort();
+    std::string error;
+    const auto program = platform::FindProgram(kFirmwareWriter, workDir_);
+    if (!program || !platform::RunAndWait(*program, kFirmwareWriter, {}, &error)) {
+        op_.ShowMessage(6, "Сбой в работе", "программы hex_write.exe");
+    }
+    UpdateMenus();
+}
+
+void TFormMain::NIdentParClick() {
+    if (!tables::ReadFields(tables_, {0, 0, 18})) {
+        return;
+    }
+    std::uint32_t checksum = 0;
+    const bool haveChecksum = tables::ReadFields(tables_, {41, 1, 1});
+    if (haveChecksum) {
+        checksum = image_.U32(41, 1);
+    }
+    TFormIdent screen(image_, haveChecksum ? &checksum : nullptr, this);
+    screen.exec();
+}
+
+void TFormMain::NShortUsPassClick() {
+    if (screens.programUser) {
+        screens.programUser(*this);
+    }
+}
+
+void TFormMain::NAboutClick() {
+    TFormAbout about(this);
+    about.exec();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    link::BusyScope busy(op_);
+    tables::Disconnect(tables_, state_);
+    settings::SaveArchiveChoices(settings_, IniDir(), op_);
+    const QRect g = geometry();
+    settings_.link.window = {g.width(), g.height(), g.left(), g.top()};
+    settings::SaveLinkSettings(settings_, IniDir(), op_);
+    for (const char* name : kWorkFiles) {
+        std::error_code ignored;
+        std::filesystem::remove(workDir_ / name, ignored);
+    }
+    event->accept();
+}
+
+}  // namespace zor06::screens

@@ -1,0 +1,198 @@
+// The main window against the simulated controller: the start-up, its refusals and the menus.
+#include <QAction>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "link/tcp_connect.h"
+#include "settings/settings_store.h"
+#include "settings/work_dir.h"
+#include "tables/screens/TFormMain.h"
+#include "tests/support/sim_process.h"
+
+using zor06::screens::TFormMain;
+
+namespace {
+
+struct Shown {
+    int kind;
+    QString text1;
+    QString text2;
+};
+
+// A main window whose connection dialog connects straight to a simulator over TCP.
+class Harness {
+public:
+    explicit Harness(const std::vector<std::string>& simArgs, int storedAddress = 1) {
+        std::vector<std::string> args{"--tcp", "127.0.0.1:0"};
+        args.insert(args.end(), simArgs.begin(), simArgs.end());
+        sim = std::make_unique<zor06::test::SimProcess>(ZOR06_SIM_PATH, args);
+        std::string error;
+        zor06::settings::PrepareWorkDir(dir.path().toStdString(), &error);
+        window = std::make_unique<TFormMain>(dir.path().toStdString());
+        window->Settings().link.linkKind = 2;
+        window->Settings().link.ethernet.record.address = static_cast<std::uint8_t>(storedAddress);
+        window->Operator().messageWindow = [this](int kind, const QString& a, const QString& b) {
+            shown.push_back({kind, a, b});
+            return false;
+        };
+        window->screens.connect = [this, storedAddress](TFormMain& w) {
+            zor06::link::EthernetSettings settings;
+            settings.record.firstByteTimeoutS = 1;
+            settings.record.interByteTimeoutMs = 200;
+            return zor06::link::TcpConnectTo(w.Link(), settings,
+                                             static_cast<std::uint8_t>(storedAddress), "127.0.0.1",
+                                             std::to_string(sim->TcpPort()), w.Operator());
+        };
+        window->screens.programUser = [this](TFormMain&) { ++credentialsAsked; };
+    }
+    bool Has(const QString& text) const {
+        for (const Shown& s : shown) {
+            if (s.text1 == text || s.text2 == text) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<zor06::test::SimProcess> sim;
+    std::unique_ptr<TFormMain> window;
+    std::vector<Shown> shown;
+    int credentialsAsked = 0;
+};
+
+// Waits for the start timer's start-up to end in `identified`.
+bool StartUp(Harness& h, bool identified) {
+    if (!h.sim->Started()) {
+        return false;
+    }
+    return QTest::qWaitFor([&] { return h.window->Offered("Nconnect"); }, 10000) &&
+           h.window->Identified() == identified;
+}
+
+}  // namespace
+
+class TestTFormMain : public QObject {
+    Q_OBJECT
+private slots:
+    void acceptsTheControllerAndOpensItsMenus() {
+        Harness h({"--runs", "1"});
+        QVERIFY(StartUp(h, true));
+        QVERIFY(h.window->Offered("NIdentPar"));
+        QVERIFY(!h.window->Offered("NProgr_Wr"));
+        QCOMPARE(h.window->StatusPanel(1), QStringLiteral("ЗОР_06 ГРС Лесная"));
+        QCOMPARE(h.credentialsAsked, 1);
+        QVERIFY(h.shown.empty());
+    }
+
+    void refusesAnotherTypeWithOnlyTheUnconnectedMenus() {
+        Harness h({"--type", "72"});
+        QVERIFY(StartUp(h, false));
+        QVERIFY(h.Has(QStringLiteral("Код типа подключенного контроллера  72")));
+        QVERIFY(h.Has(QStringLiteral("Программа обслуживает контроллеры ЗОР_06")));
+        QVERIFY(!h.window->Offered("NIdentPar"));
+        QVERIFY(h.window->Offered("NShortUsPass"));
+        QVERIFY(!h.window->Link().SocketOpen());
+    }
+
+    void refusesAnotherVersion() {
+        Harness h({"--version", "5"});
+        QVERIFY(StartUp(h, false));
+        QVERIFY(h.Has(QStringLiteral("Версия ПО подключенного контроллера 5")));
+        QVERIFY(h.Has(
+            QStringLiteral("Программа обслуживает контроллеры ЗОР_06 только с версией ПО 06")));
+    }
+
+    void refusesAnotherChromatograph() {
+        Harness h({"--chromatograph-type", "4"});
+        QVERIFY(StartUp(h, false));
+        QVERIFY(h.Has(QStringLiteral("Код подключенного равен 4.")));
+        QVERIFY(h.Has(QStringLiteral("Не прочитаны данные, для организации")));
+        QVERIFY(!h.window->Offered("NIdentPar"));
+    }
+
+    void storesTheAnsweringAddressForAddress255() {
+        Harness h({"--address", "17"}, 255);
+        QVERIFY(StartUp(h, true));
+        QCOMPARE(int(h.window->Settings().link.ethernet.record.address), 17);
+        QCOMPARE(int(h.window->Link().address), 17);
+        h.window->close();
+        zor06::settings::ProgramSettings reread;
+        zor06::settings::LoadSettings(reread, h.window->IniDir(), {1280, 1024}, 0);
+        QCOMPARE(int(reread.link.ethernet.record.address), 17);
+    }
+
+    void aDestroyedTableGoesOnToThePostIdentificationReads() {
+        Harness h({"--destroyed", "5"});
+        QVERIFY(StartUp(h, true));
+        // Table 5 is unreadable: the names fall back to their defaults.
+        QCOMPARE(h.window->StatusPanel(1), QStringLiteral("Контроллер ЗОР_06"));
+    }
+
+    void menusFollowTheSystemParameters() {
+        Harness h({});
+        QVERIFY(StartUp(h, true));
+        auto& image = h.window->Image();
+        image.SetByte(6, 8, 0);
+        image.SetByte(6, 9, 0);
+        image.SetByte(14, 7, 2);
+        // Run items of the data menus carry their run; one stands in for them here.
+        QAction* run1 = h.window->menuBar()->addAction(QStringLiteral("Нитка 1"));
+        run1->setProperty("run", 1);
+        QAction* run2 = h.window->menuBar()->addAction(QStringLiteral("Нитка 2"));
+        run2->setProperty("run", 2);
+        h.window->UpdateMenus();
+        QVERIFY(!run1->isVisible());
+        QVERIFY(run2->isVisible());
+        QCOMPARE(run2->text(), QStringLiteral("Нитка 2"));
+    }
+
+    void cancellingTheConnectionLeavesTheUnconnectedMenus() {
+        Harness h({});
+        h.window->screens.connect = [](TFormMain&) { return false; };
+        QVERIFY(StartUp(h, false));
+        QVERIFY(h.window->Offered("Nexit"));
+        QVERIFY(!h.window->Offered("NIdentPar"));
+        QVERIFY(!h.window->Offered("NProgr_Wr"));
+    }
+
+    void offersAFirmwareWriterInTheWorkDirectory() {
+        Harness h({});
+        h.window->screens.connect = [](TFormMain&) { return false; };
+        const QString writer = h.dir.filePath(QStringLiteral("hex_write"));
+        QFile file(writer);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\nexit 0\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(StartUp(h, false));
+        QVERIFY(h.window->Offered("NProgr_Wr"));
+        h.window->NProgr_WrClick();
+        QVERIFY(h.shown.empty());
+
+        file.remove();
+        h.window->NProgr_WrClick();
+        QVERIFY(h.Has(QStringLiteral("программы hex_write.exe")));
+        QVERIFY(!h.window->Offered("NProgr_Wr"));
+    }
+
+    void closingSavesAndDeletesTheWorkFiles() {
+        Harness h({});
+        h.window->screens.connect = [](TFormMain&) { return false; };
+        QVERIFY(StartUp(h, false));
+        QFile work(h.dir.filePath(QStringLiteral("datafile.hdm")));
+        QVERIFY(work.open(QIODevice::WriteOnly));
+        work.close();
+        h.window->setGeometry(40, 50, 900, 700);
+        h.window->close();
+        QVERIFY(!work.exists());
+        zor06::settings::ProgramSettings reread;
+        zor06::settings::LoadSettings(reread, h.window->IniDir(), {1280, 1024}, 0);
+        QCOMPARE(reread.link.window.width, 900);
+        QCOMPARE(reread.link.window.height, 700);
+    }
+};
+
+QTEST_MAIN(TestTFormMain)
+#include "tst_TFormMain.moc"
