@@ -1,7 +1,54 @@
 // zor06: the desktop program.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <cstdio>
+
+#include "app/demo.h"
+#include "app/screen_wiring.h"
+#include "settings/work_dir.h"
+#include "tables/screens/TFormMain.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("zor06"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Программа обслуживания контроллера  ЗОР_06"));
+    parser.addHelpOption();
+    const QCommandLineOption demoOption(
+        QStringLiteral("demo"),
+        QStringLiteral("Start the simulated controller and connect to it over Ethernet."));
+    const QCommandLineOption workDirOption(
+        QStringLiteral("workdir"),
+        QStringLiteral("The work directory (default $XDG_DATA_HOME/zor06)."),
+        QStringLiteral("DIR"));
+    parser.addOption(demoOption);
+    parser.addOption(workDirOption);
+    parser.process(app);
+
+    zor06::app::Demo demo;
+    std::filesystem::path workDir;
+    if (parser.isSet(demoOption)) {
+        QString error;
+        if (!demo.Start(zor06::app::FindSimulator(QApplication::applicationDirPath()), &error)) {
+            std::fprintf(stderr, "zor06 --demo: %s\n", error.toLocal8Bit().constData());
+            return 1;
+        }
+        workDir = demo.WorkDir();
+    } else {
+        std::string error;
+        const auto prepared =
+            zor06::settings::PrepareWorkDir(parser.value(workDirOption).toStdString(), &error);
+        if (!prepared) {
+            std::fprintf(stderr, "zor06: %s\n", error.c_str());
+            return 1;
+        }
+        workDir = *prepared;
+    }
+
+    zor06::screens::TFormMain window(workDir);
+    zor06::app::WireScreens(window);
+    window.show();
+    return app.exec();
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 #include "link/operator.h"
 #include "settings/entry_checks.h"
@@ -34,18 +35,28 @@ void SetSorting(List& list, std::uint8_t key) {
     SortList(list);
 }
 
-// "Добавить" with the entry screen's fields: the new entry starts as zeros; when the fields pass
-// it becomes current and moves to its sorted place.
-template <typename List, typename Fields>
-bool AddEntry(List& list, const Fields& fields, link::Operator& op) {
-    typename List::EntryType entry;
-    if (!CanAdd(list) || !AcceptFields(fields, entry, op)) {
+// An entry the entry screen has accepted joins the list below its capacity, becomes current and
+// moves to its sorted place.
+template <typename List>
+bool AppendEntry(List& list, typename List::EntryType entry) {
+    if (!CanAdd(list)) {
         return false;
     }
     list.entries.push_back(std::move(entry));
     list.current = static_cast<std::uint8_t>(list.entries.size() - 1);
     SortList(list);
     return true;
+}
+
+// "Добавить" with the entry screen's fields: the new entry starts as zeros and is appended when
+// the fields pass.
+template <typename List, typename Fields>
+bool AddEntry(List& list, const Fields& fields, link::Operator& op) {
+    typename List::EntryType entry;
+    if (!CanAdd(list) || !AcceptFields(fields, entry, op)) {
+        return false;
+    }
+    return AppendEntry(list, std::move(entry));
 }
 
 // "Изменить" on the current entry with the entry screen's fields.

@@ -7,8 +7,8 @@
 #include <QScreen>
 #include <QStatusBar>
 
-#include "platform/process.h"
 #include "settings/settings_store.h"
+#include "settings/work_dir.h"
 #include "tables/menu_plan.h"
 #include "tables/screens/TFormWait.h"
 
@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kStartDelayMs = 100;
 constexpr int kMessageMs = 3000;
-constexpr const char* kFirmwareWriter = "hex_write";
 
 settings::ScreenSize PrimaryScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -43,11 +42,16 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
         }
     };
 
+    std::string workDirError;
+    const bool workDirReady = settings::PrepareWorkDir(workDir_, &workDirError).has_value();
     settings::LoadSettings(settings_, IniDir(), PrimaryScreen(),
                            platform::SystemClock().LocalDateTime());
     BuildMenus();
     BuildStatusBar();
     HideAllMenus();
+    if (!workDirReady) {
+        SetStatus(2, QString::fromStdString(workDirError));
+    }
     const settings::WindowGeometry& g = settings_.link.window;
     setGeometry(g.left, g.top, g.width, g.height);
 
@@ -164,10 +168,6 @@ void TFormMain::HideAllMenus() {
     for (QMenu* menu : topMenus_) {
         menu->menuAction()->setVisible(false);
     }
-}
-
-bool TFormMain::FirmwareWriterPresent() const {
-    return platform::FindProgram(kFirmwareWriter, workDir_).has_value();
 }
 
 void TFormMain::UpdateMenus() {

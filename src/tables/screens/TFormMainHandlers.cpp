@@ -66,6 +66,10 @@ void TFormMain::StoreAnsweredAddress(int address) {
     }
 }
 
+bool TFormMain::FirmwareWriterPresent() const {
+    return platform::FindProgram(kFirmwareWriter, workDir_).has_value();
+}
+
 void TFormMain::TimerMessageTimer() {
     messageTimer_.stop();
     SetStatus(2, {});

@@ -177,6 +177,24 @@ private slots:
         QVERIFY(!h.window->Offered("NProgr_Wr"));
     }
 
+    void anEmptyDirectoryGetsItsWorkingDirectoriesBeforeTheConnectionDialog() {
+        QTemporaryDir dir;
+        const std::filesystem::path root = std::filesystem::path(dir.path().toStdString()) / "new";
+        TFormMain window(root);
+        bool dialogSawDirectories = false;
+        window.screens.connect = [&](TFormMain&) {
+            dialogSawDirectories = true;
+            for (const char* sub : {"CONFIG", "ALAFILES", "AUDFILES", "MOMDATA", "HOURDATA",
+                                    "DAYDATA", "REPORT", "INI"}) {
+                dialogSawDirectories =
+                    dialogSawDirectories && std::filesystem::is_directory(root / sub);
+            }
+            return false;
+        };
+        QVERIFY(QTest::qWaitFor([&] { return window.Offered("Nconnect"); }, 5000));
+        QVERIFY(dialogSawDirectories);
+    }
+
     void closingSavesAndDeletesTheWorkFiles() {
         Harness h({});
         h.window->screens.connect = [](TFormMain&) { return false; };

@@ -1,0 +1,48 @@
+#include "app/screen_wiring.h"
+
+#include "config/screens/TFormShortUsPass.h"
+#include "link/screens/TFormConnect.h"
+#include "link/screens/connection_settings.h"
+#include "settings/screens/TFormAbonents_List.h"
+#include "settings/screens/TFormObjects_List.h"
+#include "settings/settings_store.h"
+#include "tables/screens/TFormMain.h"
+
+namespace zor06::app {
+
+using screens::TFormMain;
+
+void WireScreens(TFormMain& window) {
+    window.screens.connect = [](TFormMain& w) {
+        screens::TFormConnect dialog(w.Settings(), w.IniDir(), w.Link(), w.Operator(), {}, &w);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    window.screens.programUser = [](TFormMain& w) {
+        screens::TFormShortUsPass dialog(w.Link(), w.Operator(), &w);
+        dialog.exec();
+    };
+    window.screens.subscriberList = [](TFormMain& w, int linkKind) {
+        settings::ProgramSettings& s = w.Settings();
+        if (linkKind == 1) {
+            screens::TFormAbonents_List dialog(s.phones, w.Operator(), &w);
+            if (dialog.exec() == QDialog::Accepted) {
+                settings::SavePhoneList(s, w.IniDir(), w.Operator());
+            }
+        } else {
+            screens::TFormAbonents_List dialog(s.ethernet, w.Operator(), &w);
+            if (dialog.exec() == QDialog::Accepted) {
+                settings::SaveEthernetList(s, w.IniDir(), w.Operator());
+            }
+        }
+        w.DescribeConnection();
+    };
+    window.screens.objectList = [](TFormMain& w) {
+        screens::TFormObjects_List dialog(w.Settings(), w.IniDir(), w.Operator(), &w);
+        dialog.exec();
+    };
+    window.screens.describeConnection = [](const settings::ProgramSettings& s) {
+        return screens::DescribeConnection(s);
+    };
+}
+
+}  // namespace zor06::app

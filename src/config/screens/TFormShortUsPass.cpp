@@ -1,0 +1,87 @@
+#include "config/screens/TFormShortUsPass.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "link/frame.h"
+#include "tables/codepage.h"
+#include "tables/screens/IntegerEntryFilter.h"
+
+namespace zor06::screens {
+namespace {
+
+constexpr int kMessageKind = 2;
+
+}  // namespace
+
+TFormShortUsPass::TFormShortUsPass(link::hgcbox& box, link::Operator& op, QWidget* parent)
+    : QDialog(parent), box_(box), op_(op) {
+    setWindowTitle(QStringLiteral("Идентификация пользователя программы"));
+
+    code_ = new QLineEdit(this);
+    code_->setMaxLength(static_cast<int>(link::kIdCodeSize));
+    code_->setEchoMode(QLineEdit::Password);
+    IntegerEntryFilter::Install(code_);
+    password_ = new QLineEdit(this);
+    password_->setMaxLength(static_cast<int>(link::kPasswordSize));
+    password_->setEchoMode(QLineEdit::Password);
+
+    accept_ = new QPushButton(QStringLiteral("Принять"), this);
+    exit_ = new QPushButton(QStringLiteral("Выход"), this);
+
+    auto* rows = new QFormLayout;
+    rows->addRow(QStringLiteral(" Код идентификации  пользователя"), code_);
+    rows->addRow(QStringLiteral(" Пароль на запись в контроллер"), password_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(accept_);
+    buttons->addWidget(exit_);
+    buttons->addStretch();
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(rows);
+    column->addLayout(buttons);
+
+    setTabOrder(code_, password_);
+    setTabOrder(password_, accept_);
+    setTabOrder(accept_, exit_);
+    code_->installEventFilter(this);
+    password_->installEventFilter(this);
+    connect(accept_, &QPushButton::clicked, this, &TFormShortUsPass::AcceptClicked);
+    connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
+    code_->setFocus();
+}
+
+bool TFormShortUsPass::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == code_) {
+                password_->setFocus();
+                return true;
+            }
+            if (watched == password_) {
+                accept_->setFocus();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFormShortUsPass::AcceptClicked() {
+    if (code_->text().isEmpty()) {
+        op_.ShowMessage(kMessageKind, "Не задан код идентификации пользователя", "");
+        code_->setFocus();
+        return;
+    }
+    // The controller compares the credentials as Windows-1251 bytes.
+    box_.SetCredentials(tables::Utf8ToCp1251(password_->text().toStdString()),
+                        tables::Utf8ToCp1251(code_->text().toStdString()));
+    accept();
+}
+
+}  // namespace zor06::screens

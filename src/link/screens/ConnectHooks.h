@@ -1,0 +1,36 @@
+// The screens the connection dialog opens, as replaceable calls: the real dialogs by default,
+// stand-ins in tests.
+#pragma once
+
+#include <functional>
+
+#include "link/link_kind.h"
+#include "link/operator.h"
+#include "settings/settings_types.h"
+
+class QWidget;
+
+namespace zor06::link {
+class hgcbox;
+}
+
+namespace zor06::screens {
+
+struct ConnectHooks {
+    // The link parameters dialog of `kind`; true when the operator accepted.
+    std::function<bool(QWidget* parent, link::LinkKind kind)> editParameters;
+    // The device search; true when a controller was found.
+    std::function<bool(QWidget* parent)> searchDevice;
+    // The subscriber list screen on `list`; true when the operator took the changes.
+    std::function<bool(QWidget* parent, settings::PhoneList& list)> phoneList;
+    std::function<bool(QWidget* parent, settings::EthernetList& list)> ethernetList;
+    // The subscriber screen filling a new entry; true when accepted and the entry written.
+    std::function<bool(QWidget* parent, settings::PhoneEntry& entry)> newPhone;
+    std::function<bool(QWidget* parent, settings::EthernetEntry& entry)> newEthernet;
+};
+
+// Fills every hook left empty with the real screen working on `settings`, `link` and `op`.
+void CompleteHooks(ConnectHooks& hooks, settings::ProgramSettings& settings, link::hgcbox& link,
+                   link::Operator& op);
+
+}  // namespace zor06::screens

@@ -1,0 +1,302 @@
+#include "link/screens/TFormConnect.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "link/hgcbox.h"
+#include "link/screens/connection_settings.h"
+#include "link/tcp_connect.h"
+#include "platform/clock.h"
+#include "settings/link_targets.h"
+#include "settings/list_edit.h"
+#include "settings/list_sort.h"
+#include "settings/settings_store.h"
+#include "tables/screens/IntegerEntryFilter.h"
+
+namespace zor06::screens {
+namespace {
+
+constexpr int kWidth = 440;
+constexpr int kHeight = 266;
+constexpr int kMaxAddress = 255;
+// Lets the port settle before the first request of the start-up.
+constexpr auto kAfterOpen = platform::Millis(300);
+
+template <typename List>
+struct SubscriberKind {
+    using Entry = typename List::EntryType;
+    using SaveList = bool (*)(settings::ProgramSettings&, const std::filesystem::path&,
+                              link::Operator&);
+    List& list;
+    const std::function<bool(QWidget*, Entry&)>& newEntry;
+    const std::function<bool(QWidget*, List&)>& openList;
+    SaveList save;
+};
+
+// The entry of a subscriber row; null for no row and for "Новый абонент".
+template <typename List>
+const typename List::EntryType* EntryAt(const List& list, int row) {
+    return row >= 0 && static_cast<std::size_t>(row) < list.entries.size()
+               ? &list.entries[static_cast<std::size_t>(row)]
+               : nullptr;
+}
+
+}  // namespace
+
+TFormConnect::TFormConnect(settings::ProgramSettings& settings, std::filesystem::path iniDir,
+                           link::hgcbox& link, link::Operator& op, ConnectHooks hooks,
+                           QWidget* parent)
+    : QDialog(parent),
+      settings_(settings),
+      iniDir_(std::move(iniDir)),
+      link_(link),
+      op_(op),
+      hooks_(std::move(hooks)) {
+    CompleteHooks(hooks_, settings_, link_, op_);
+    setWindowTitle(QStringLiteral("Установка связи с устройством"));
+    BuildControls();
+    resize(kWidth, kHeight);
+
+    const auto kind = CurrentLinkKind(settings_.link);
+    kind_->setCurrentIndex(kind ? static_cast<int>(*kind) : -1);
+    ComboBox1Change(kind_->currentIndex());
+    (kind ? static_cast<QWidget*>(connect_) : kind_)->setFocus();
+    connect(kind_, &QComboBox::currentIndexChanged, this, &TFormConnect::ComboBox1Change);
+    connect(subscriber_, &QComboBox::currentIndexChanged, this, &TFormConnect::ComboBox3Change);
+}
+
+void TFormConnect::BuildControls() {
+    kind_ = new QComboBox(this);
+    kind_->addItems({QStringLiteral("Непосредственная связь"), QStringLiteral("Связь по телефону"),
+                     QStringLiteral("Ethernet-интерфейс")});
+    address_ = new QComboBox(this);
+    address_->setEditable(true);
+    address_->setInsertPolicy(QComboBox::NoInsert);
+    for (int a = 1; a <= kMaxAddress; ++a) {
+        address_->addItem(QString::number(a));
+    }
+    IntegerEntryFilter::Install(address_);
+
+    subscriberPanel_ = new QWidget(this);
+    auto* panelRow = new QHBoxLayout(subscriberPanel_);
+    panelRow->setContentsMargins(0, 0, 0, 0);
+    subscriber_ = new QComboBox(subscriberPanel_);
+    list_ = new QPushButton(QStringLiteral("..."), subscriberPanel_);
+    list_->setToolTip(QStringLiteral("Список абонентов"));
+    list_->setMaximumWidth(list_->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
+    panelRow->addWidget(new QLabel(QStringLiteral("Абонент"), subscriberPanel_));
+    panelRow->addWidget(subscriber_, 1);
+    panelRow->addWidget(list_);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Тип связи"), kind_);
+    form->addRow(QStringLiteral("Адрес устройства"), address_);
+
+    connect_ = new QPushButton(QStringLiteral("Связаться"), this);
+    parameters_ = new QPushButton(QStringLiteral("Изменить параметры связи"), this);
+    search_ = new QPushButton(QStringLiteral("Поиск параметров связи"), this);
+    exit_ = new QPushButton(QStringLiteral("Выход"), this);
+    connect_->setDefault(true);
+    connect(connect_, &QPushButton::clicked, this, &TFormConnect::BitBtn1Click);
+    connect(parameters_, &QPushButton::clicked, this, &TFormConnect::BitBtn2Click);
+    connect(search_, &QPushButton::clicked, this, &TFormConnect::BitBtn3Click);
+    connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(list_, &QPushButton::clicked, this, &TFormConnect::SpeedButton1Click);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {connect_, parameters_, search_}) {
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    buttons->addWidget(exit_);
+
+    auto* fields = new QVBoxLayout;
+    fields->addLayout(form);
+    fields->addWidget(subscriberPanel_);
+    fields->addStretch();
+    auto* row = new QHBoxLayout(this);
+    row->addLayout(fields, 1);
+    row->addLayout(buttons);
+}
+
+std::optional<link::LinkKind> TFormConnect::SelectedKind() const {
+    const int index = kind_->currentIndex();
+    return index < 0 ? std::nullopt : std::optional(static_cast<link::LinkKind>(index));
+}
+
+void TFormConnect::ShowAddress(int address) {
+    address_->setEditText(QString::number(address));
+}
+
+void TFormConnect::RefreshDescription() {
+    op_.SetStatusText(0, DescribeConnection(settings_));
+}
+
+template <typename F>
+void TFormConnect::WithSubscribers(F&& f) {
+    if (SelectedKind() == link::LinkKind::Telephone) {
+        f(SubscriberKind<settings::PhoneList>{settings_.phones, hooks_.newPhone, hooks_.phoneList,
+                                              &settings::SavePhoneList});
+    } else {
+        f(SubscriberKind<settings::EthernetList>{settings_.ethernet, hooks_.newEthernet,
+                                                 hooks_.ethernetList, &settings::SaveEthernetList});
+    }
+}
+
+void TFormConnect::ComboBox1Change(int index) {
+    const auto kind = SelectedKind();
+    if (!kind) {
+        subscriberPanel_->hide();
+        return;
+    }
+    settings_.link.linkKind = index;
+    const bool direct = *kind == link::LinkKind::Direct;
+    subscriberPanel_->setVisible(!direct);
+    search_->setEnabled(direct);
+    if (direct) {
+        ShowAddress(settings_.link.direct.address);
+        EnableSubscriberActions(true);
+    } else {
+        FillSubscribers();
+    }
+    RefreshDescription();
+}
+
+void TFormConnect::EnableSubscriberActions(bool on) {
+    connect_->setEnabled(on);
+    parameters_->setEnabled(on);
+}
+
+void TFormConnect::FillSubscribers() {
+    WithSubscribers([this](auto kind) {
+        const QSignalBlocker quiet(subscriber_);
+        subscriber_->clear();
+        for (const auto& entry : kind.list.entries) {
+            subscriber_->addItem(QString::fromStdString(entry.name));
+        }
+        if (settings::CanAdd(kind.list)) {
+            subscriber_->addItem(QStringLiteral("Новый абонент"));
+        }
+        const auto* current = CurrentEntry(kind.list);
+        shownSubscriber_ = current != nullptr ? kind.list.current : -1;
+        subscriber_->setCurrentIndex(shownSubscriber_);
+        if (current != nullptr) {
+            ShowAddress(current->address);
+        }
+        EnableSubscriberActions(current != nullptr);
+    });
+}
+
+void TFormConnect::ComboBox3Change(int index) {
+    WithSubscribers([this, index](auto kind) {
+        if (index < 0) {
+            shownSubscriber_ = -1;
+            EnableSubscriberActions(false);
+        } else if (const auto* entry = EntryAt(kind.list, index)) {
+            kind.list.current = static_cast<std::uint8_t>(index);
+            shownSubscriber_ = index;
+            ShowAddress(entry->address);
+            EnableSubscriberActions(true);
+            RefreshDescription();
+        } else {
+            // "Новый абонент": a new entry at the end of the list, which then takes its place.
+            typename decltype(kind)::Entry added;
+            if (kind.newEntry(this, added)) {
+                kind.list.entries.push_back(std::move(added));
+                kind.list.current = static_cast<std::uint8_t>(kind.list.entries.size() - 1);
+                settings::SortList(kind.list);
+                kind.save(settings_, iniDir_, op_);
+                FillSubscribers();
+                RefreshDescription();
+            } else {
+                const QSignalBlocker quiet(subscriber_);
+                subscriber_->setCurrentIndex(shownSubscriber_);
+            }
+        }
+    });
+}
+
+void TFormConnect::SpeedButton1Click() {
+    WithSubscribers([this](auto kind) {
+        if (kind.openList(this, kind.list)) {
+            kind.save(settings_, iniDir_, op_);
+            FillSubscribers();
+            RefreshDescription();
+        }
+    });
+}
+
+void TFormConnect::BitBtn2Click() {
+    const auto kind = SelectedKind();
+    if (kind && hooks_.editParameters(this, *kind)) {
+        settings::SaveLinkSettings(settings_, iniDir_, op_);
+        RefreshDescription();
+    }
+}
+
+void TFormConnect::BitBtn3Click() {
+    hooks_.searchDevice(this);
+    ShowAddress(settings_.link.direct.address);
+    settings::SaveLinkSettings(settings_, iniDir_, op_);
+    RefreshDescription();
+}
+
+void TFormConnect::BitBtn1Click() {
+    const QString text = address_->currentText().trimmed();
+    const auto kind = SelectedKind();
+    if (text.isEmpty() || !kind) {
+        op_.ShowMessage(2, "Введены не все параметры", "");
+        return;
+    }
+    bool number = false;
+    const int address = text.toInt(&number);
+    if (!number || address < 1 || address > kMaxAddress) {
+        op_.ShowMessage(2, "Адрес вне допустимого диапазона", "(1...255)");
+        return;
+    }
+    link_.ClosePort();
+    if (*kind == link::LinkKind::Ethernet) {
+        const auto* entry = EntryAt(settings_.ethernet, subscriber_->currentIndex());
+        std::optional<link::EthernetSubscriber> target;
+        if (entry != nullptr) {
+            target = settings::ConnectionTarget(*entry);
+        }
+        if (link::TcpConnect(link_, settings_.link.ethernet, target ? &*target : nullptr, address,
+                             op_)) {
+            accept();
+        }
+        return;
+    }
+    if (ConnectSerial(*kind, address)) {
+        accept();
+    }
+}
+
+bool TFormConnect::ConnectSerial(link::LinkKind kind, int address) {
+    link::LinkRecord& record = KindRecord(settings_.link, kind);
+    record.address = static_cast<std::uint8_t>(address);
+    if (kind == link::LinkKind::Telephone &&
+        EntryAt(settings_.phones, subscriber_->currentIndex()) == nullptr) {
+        op_.ShowMessage(2, "Введены не все параметры", "");
+        return false;
+    }
+    settings::SaveLinkSettings(settings_, iniDir_, op_);
+    RefreshDescription();
+
+    const bool perRequest = kind == link::LinkKind::Direct && settings_.link.closePort;
+    link::LoadLinkObject(link_, kind, record, settings_.link.portWaitS, perRequest);
+    // In the per-request mode every request opens the port itself.
+    if (!perRequest && !link_.OpenPort()) {
+        op_.ShowMessage(1, "Коммуникационный порт " + link_.PortDevice() + " недоступен", "");
+        return false;
+    }
+    platform::SystemClock().SleepFor(kAfterOpen);
+    return true;
+}
+
+}  // namespace zor06::screens

@@ -1,0 +1,78 @@
+#include "settings/screens/EntryDialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "settings/settings_types.h"
+#include "tables/screens/IntegerEntryFilter.h"
+
+namespace zor06::screens {
+namespace {
+
+// Room for a name of 49 characters without scrolling much.
+constexpr int kNameWidth = 320;
+
+}  // namespace
+
+EntryDialog::EntryDialog(const QString& caption, const QString& nameLabel,
+                         const QString& addressLabel, link::Operator& op, QWidget* parent)
+    : QDialog(parent), op_(op) {
+    setWindowTitle(caption);
+
+    name_ = new QLineEdit(this);
+    name_->setMaxLength(static_cast<int>(settings::kNameChars));
+    name_->setMinimumWidth(kNameWidth);
+    address_ = new QComboBox(this);
+    address_->setEditable(true);
+    address_->setInsertPolicy(QComboBox::NoInsert);
+    for (int a = 1; a <= 255; ++a) {
+        address_->addItem(QString::number(a));
+    }
+    IntegerEntryFilter::Install(address_);
+    address_->setCurrentIndex(-1);
+    address_->setEditText(QString());
+
+    rows_ = new QFormLayout;
+    rows_->addRow(nameLabel, name_);
+    rows_->addRow(addressLabel, address_);
+
+    accept_ = new QPushButton(QStringLiteral("Принять"), this);
+    cancel_ = new QPushButton(QStringLiteral("Отменить"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(accept_);
+    buttons->addWidget(cancel_);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(rows_);
+    column->addStretch();
+    column->addLayout(buttons);
+
+    connect(accept_, &QPushButton::clicked, this, [this] {
+        if (TakeFields()) {
+            accept();
+        }
+    });
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    name_->setFocus();
+}
+
+void EntryDialog::ShowNameAndAddress(const std::string& name, const std::string& address) {
+    name_->setText(QString::fromStdString(name));
+    const QString text = QString::fromStdString(address);
+    address_->setCurrentIndex(address_->findText(text));
+    address_->setEditText(text);
+}
+
+std::string EntryDialog::Text(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+
+std::string EntryDialog::AddressText() const {
+    return address_->currentText().toStdString();
+}
+
+}  // namespace zor06::screens

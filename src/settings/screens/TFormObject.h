@@ -1,0 +1,28 @@
+// The object screen: mode 1 edits the entry, mode 0 fills a new one; the entry is written only
+// when "Принять" passes the checks.
+#pragma once
+
+#include "link/operator.h"
+#include "settings/screens/EntryDialog.h"
+#include "settings/settings_types.h"
+
+namespace zor06::screens {
+
+// NOLINTNEXTLINE(readability-identifier-naming): screens keep their established names.
+class TFormObject : public EntryDialog {
+    Q_OBJECT
+public:
+    TFormObject(settings::ObjectEntry& entry, int mode, link::Operator& op,
+                QWidget* parent = nullptr);
+
+    // Shows the screen modally; true when the entry was accepted and written.
+    static bool Run(settings::ObjectEntry& entry, int mode, link::Operator& op, QWidget* parent);
+
+protected:
+    bool TakeFields() override;
+
+private:
+    settings::ObjectEntry& entry_;
+};
+
+}  // namespace zor06::screens

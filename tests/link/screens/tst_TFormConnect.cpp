@@ -1,0 +1,320 @@
+// The connection dialog: its checks, the subscriber panel and its screens, and connecting to the
+// simulated controller over TCP and over a pseudo-terminal.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <array>
+#include <filesystem>
+#include <memory>
+
+#include "link/hgcbox.h"
+#include "link/screens/TFormConnect.h"
+#include "tests/link/screens/screen_checks.h"
+#include "tests/support/sim_process.h"
+
+namespace zor06::test {
+
+using screens::TFormConnect;
+using settings::EthernetEntry;
+using settings::PhoneEntry;
+
+class TestConnect : public QObject {
+    Q_OBJECT
+
+private:
+    // Opens the dialog on the settings as if they had just been read from their files.
+    std::unique_ptr<TFormConnect> Open() {
+        settings.linkSaved = settings.link;
+        settings.phonesSaved = settings.phones;
+        settings.ethernetSaved = settings.ethernet;
+        return std::make_unique<TFormConnect>(settings, iniDir(), link, op, hooks);
+    }
+    std::filesystem::path iniDir() const { return dir->path().toStdString(); }
+    bool Saved(const char* file) const { return std::filesystem::exists(iniDir() / file); }
+    static QStringList Items(const QComboBox* box) {
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i) {
+            items << box->itemText(i);
+        }
+        return items;
+    }
+    // A request the simulated controller answers: table 0, field 0.
+    bool ControllerAnswers() {
+        constexpr std::array<std::uint8_t, 3> kField0{0, 0, 1};
+        return link.Request(1, kField0);
+    }
+
+    std::unique_ptr<QTemporaryDir> dir;
+    settings::ProgramSettings settings;
+    link::hgcbox link;
+    RecordingOperator op;
+    screens::ConnectHooks hooks;
+    int editorCalls = 0;
+    int parameterCalls = 0;
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        settings = {};
+        op = {};
+        link.ClosePort();
+        link.CloseSocket();
+        editorCalls = 0;
+        parameterCalls = 0;
+        // No test may reach a real modal screen.
+        hooks.editParameters = [this](QWidget*, link::LinkKind) {
+            ++parameterCalls;
+            return false;
+        };
+        hooks.searchDevice = [](QWidget*) { return false; };
+        hooks.phoneList = [](QWidget*, settings::PhoneList&) { return false; };
+        hooks.ethernetList = [](QWidget*, settings::EthernetList&) { return false; };
+        hooks.newPhone = [this](QWidget*, PhoneEntry&) {
+            ++editorCalls;
+            return false;
+        };
+        hooks.newEthernet = [this](QWidget*, EthernetEntry&) {
+            ++editorCalls;
+            return false;
+        };
+    }
+
+    void theAddressIsCheckedBeforeAnythingIsOpened_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("zero") << "0"
+                              << "Адрес вне допустимого диапазона|(1...255)";
+        QTest::newRow("256") << "256"
+                             << "Адрес вне допустимого диапазона|(1...255)";
+        QTest::newRow("empty") << "" << kIncomplete;
+    }
+    void theAddressIsCheckedBeforeAnythingIsOpened() {
+        QFETCH(QString, address);
+        QFETCH(QString, message);
+        settings.link.direct.portName = "/dev/zor06-no-such-port";
+        auto form = Open();
+        form->addressBox()->setEditText(address);
+        form->connectButton()->click();
+        QCOMPARE(QString::fromStdString(LastMessage(op, 2)), message);
+        QCOMPARE(op.messages.size(), std::size_t{1});
+        QCOMPARE(form->result(), int(QDialog::Rejected));
+        QVERIFY(!Saved("conn.ini"));
+    }
+
+    void aStoredKindOutsideTheListSelectsNothing() {
+        settings.link.linkKind = 7;
+        auto form = Open();
+        QCOMPARE(form->kindBox()->currentIndex(), -1);
+        QVERIFY(form->subscriberPanel()->isHidden());
+        form->connectButton()->click();
+        QCOMPARE(LastMessage(op, 2), std::string(kIncomplete));
+    }
+
+    void theAddressFieldTakesDigitsOnly() {
+        auto form = Open();
+        form->addressBox()->lineEdit()->clear();
+        QTest::keyClicks(form->addressBox()->lineEdit(), "2x-5");
+        QCOMPARE(form->addressBox()->currentText(), QString("25"));
+    }
+
+    void theDirectLineShowsItsAddressAndNoSubscribers() {
+        settings.link.direct.address = 42;
+        settings.link.direct.portName = "/dev/ttyUSB3";
+        auto form = Open();
+        QCOMPARE(form->kindBox()->currentText(), QString("Непосредственная связь"));
+        QVERIFY(form->subscriberPanel()->isHidden());
+        QCOMPARE(form->addressBox()->currentText(), QString("42"));
+        QVERIFY(form->searchButton()->isEnabled());
+        QCOMPARE(op.status[0], std::string("  /dev/ttyUSB3,   9600 бит/с   Адр. 42"));
+    }
+
+    void anEmptyTelephoneListLeavesNothingToConnectTo() {
+        settings.link.linkKind = 1;
+        auto form = Open();
+        QVERIFY(!form->subscriberPanel()->isHidden());
+        QCOMPARE(Items(form->subscriberBox()), QStringList{"Новый абонент"});
+        QCOMPARE(form->subscriberBox()->currentIndex(), -1);
+        QVERIFY(!form->connectButton()->isEnabled());
+        QVERIFY(!form->parametersButton()->isEnabled());
+        QVERIFY(!form->searchButton()->isEnabled());
+        QCOMPARE(op.status[0], std::string());
+        QCOMPARE(editorCalls, 0);
+    }
+
+    void choosingAKindStoresItAndShowsItsSubscriber() {
+        settings.ethernet.entries = {{"Узел А", 5, 0xC0A8010A, 4001},
+                                     {"Узел Б", 9, 0x0A000001, 502}};
+        settings.ethernet.current = 1;
+        auto form = Open();
+        form->kindBox()->setCurrentIndex(2);
+        QCOMPARE(settings.link.linkKind, 2);
+        QCOMPARE(Items(form->subscriberBox()), (QStringList{"Узел А", "Узел Б", "Новый абонент"}));
+        QCOMPARE(form->subscriberBox()->currentIndex(), 1);
+        QCOMPARE(form->addressBox()->currentText(), QString("9"));
+        QCOMPARE(op.status[0], std::string(" IP-адрес:порт  10.0.0.1:502,  Адр. 9"));
+
+        form->subscriberBox()->setCurrentIndex(0);
+        QCOMPARE(int(settings.ethernet.current), 0);
+        QCOMPARE(form->addressBox()->currentText(), QString("5"));
+        QVERIFY(form->connectButton()->isEnabled());
+        QVERIFY(form->parametersButton()->isEnabled());
+        QCOMPARE(op.status[0], std::string(" IP-адрес:порт  192.168.1.10:4001,  Адр. 5"));
+    }
+
+    void aNewSubscriberTakesItsSortedPlaceAndIsSaved() {
+        settings.link.linkKind = 1;
+        settings.phones.entries = {{"Яблоневая", 3, 0, "111"}};
+        bool startedEmpty = false;
+        hooks.newPhone = [&](QWidget*, PhoneEntry& entry) {
+            ++editorCalls;
+            startedEmpty = entry == PhoneEntry{};
+            entry = {"Абрикосовая", 7, 0, "222"};
+            return true;
+        };
+        auto form = Open();
+        form->subscriberBox()->setCurrentIndex(1);  // "Новый абонент"
+        QCOMPARE(editorCalls, 1);
+        QVERIFY(startedEmpty);
+        QCOMPARE(settings.phones.entries.size(), std::size_t{2});
+        QCOMPARE(settings.phones.entries[0].name, std::string("Абрикосовая"));
+        QCOMPARE(int(settings.phones.current), 0);
+        QCOMPARE(form->subscriberBox()->currentIndex(), 0);
+        QCOMPARE(form->addressBox()->currentText(), QString("7"));
+        QVERIFY(form->connectButton()->isEnabled());
+        QVERIFY(Saved("fon_abonents.ini"));
+    }
+
+    void aCancelledNewSubscriberReturnsToThePreviousOne() {
+        settings.link.linkKind = 2;
+        settings.ethernet.entries = {{"Узел", 4, 0x7F000001, 5000}};
+        auto form = Open();
+        form->subscriberBox()->setCurrentIndex(1);
+        QCOMPARE(editorCalls, 1);
+        QCOMPARE(form->subscriberBox()->currentIndex(), 0);
+        QCOMPARE(settings.ethernet.entries.size(), std::size_t{1});
+        QVERIFY(form->connectButton()->isEnabled());
+        QVERIFY(!Saved("ethr_abonents.ini"));
+    }
+
+    void aFullListOffersNoNewSubscriber() {
+        settings.link.linkKind = 1;
+        settings.phones.entries.assign(200, PhoneEntry{"Абонент", 1, 0, "1"});
+        auto form = Open();
+        QCOMPARE(form->subscriberBox()->count(), 200);
+    }
+
+    void theSubscriberListIsSavedWhenItsChangesAreTaken() {
+        settings.link.linkKind = 2;
+        settings.ethernet.entries = {{"Узел", 4, 0x7F000001, 5000}};
+        hooks.ethernetList = [](QWidget*, settings::EthernetList& list) {
+            list.entries.clear();
+            list.current = 0;
+            return true;
+        };
+        auto form = Open();
+        form->listButton()->click();
+        QCOMPARE(Items(form->subscriberBox()), QStringList{"Новый абонент"});
+        QVERIFY(!form->connectButton()->isEnabled());
+        QVERIFY(Saved("ethr_abonents.ini"));
+    }
+
+    void acceptedParametersAreSavedAndDescribed() {
+        hooks.editParameters = [this](QWidget*, link::LinkKind kind) {
+            ++parameterCalls;
+            settings.link.direct.baud = 19200;
+            return kind == link::LinkKind::Direct;
+        };
+        auto form = Open();
+        form->parametersButton()->click();
+        QCOMPARE(parameterCalls, 1);
+        QVERIFY(Saved("conn.ini"));
+        QVERIFY(op.status[0].find("19200 бит/с") != std::string::npos);
+    }
+
+    void theSearchResultComesIntoTheAddressField() {
+        hooks.searchDevice = [this](QWidget*) {
+            settings.link.direct.address = 23;
+            return true;
+        };
+        auto form = Open();
+        form->searchButton()->click();
+        QCOMPARE(form->addressBox()->currentText(), QString("23"));
+        QVERIFY(Saved("conn.ini"));
+    }
+
+    void anUnavailablePortKeepsTheDialogOpen() {
+        settings.link.direct.portName = "/dev/zor06-no-such-port";
+        settings.link.portWaitS = 0;
+        auto form = Open();
+        form->addressBox()->setEditText("17");
+        form->connectButton()->click();
+        QCOMPARE(LastMessage(op, 1),
+                 std::string("Коммуникационный порт /dev/zor06-no-such-port недоступен|"));
+        QCOMPARE(form->result(), int(QDialog::Rejected));
+        // The typed address was stored before the port was tried.
+        QCOMPARE(int(settings.link.direct.address), 17);
+        QVERIFY(Saved("conn.ini"));
+    }
+
+    void theReleasedPortIsNotOpenedByConnecting() {
+        settings.link.direct.portName = "/dev/zor06-no-such-port";
+        settings.link.closePort = true;
+        auto form = Open();
+        form->connectButton()->click();
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+        QVERIFY(!link.PortOpen());
+        QVERIFY(link.closePortAfterExchange);
+    }
+
+    void connectsOverTheDirectLine() {
+        SimProcess sim(ZOR06_SIM_PATH, {"--pty"});
+        QVERIFY2(sim.Started(), sim.Error().c_str());
+        settings.link.direct.portName = sim.PtyPath();
+        settings.link.direct.firstByteTimeoutS = 1;
+        auto form = Open();
+        form->connectButton()->click();
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+        QVERIFY(link.PortOpen());
+        QCOMPARE(link.linkKind, link::LinkKind::Direct);
+        QCOMPARE(link.firstByteTimeoutMs, 1000);
+        QVERIFY2(ControllerAnswers(), link.StatusText().c_str());
+    }
+
+    void theTelephoneLineHoldsItsPortWhateverTheReleaseFlag() {
+        SimProcess sim(ZOR06_SIM_PATH, {"--pty"});
+        QVERIFY2(sim.Started(), sim.Error().c_str());
+        settings.link.linkKind = 1;
+        settings.link.closePort = true;
+        settings.link.phone.record.portName = sim.PtyPath();
+        settings.phones.entries = {{"Станция", 1, 0, "0441234567"}};
+        auto form = Open();
+        form->connectButton()->click();
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+        QVERIFY(link.PortOpen());
+        QVERIFY(!link.closePortAfterExchange);
+        QCOMPARE(link.linkKind, link::LinkKind::Telephone);
+        QCOMPARE(link.firstByteTimeoutMs, 6000);
+    }
+
+    void connectsOverEthernet() {
+        SimProcess sim(ZOR06_SIM_PATH, {"--tcp", "127.0.0.1:0"});
+        QVERIFY2(sim.Started(), sim.Error().c_str());
+        settings.link.linkKind = 2;
+        settings.link.ethernet.record.firstByteTimeoutS = 1;
+        settings.ethernet.entries = {{"Стенд", 1, 0x7F000001, sim.TcpPort()}};
+        auto form = Open();
+        form->connectButton()->click();
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+        QVERIFY(link.SocketOpen());
+        QCOMPARE(link.linkKind, link::LinkKind::Ethernet);
+        QCOMPARE(int(settings.link.ethernet.record.address), 1);
+        QVERIFY2(ControllerAnswers(), link.StatusText().c_str());
+    }
+};
+
+}  // namespace zor06::test
+
+QTEST_MAIN(zor06::test::TestConnect)
+#include "tst_TFormConnect.moc"

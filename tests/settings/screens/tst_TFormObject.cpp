@@ -1,0 +1,49 @@
+// The object screen writes its entry only after the name and address checks pass.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "settings/screens/TFormObject.h"
+#include "tests/support/recording_operator.h"
+
+namespace zor06::screens {
+
+class TstObjectScreen : public QObject {
+    Q_OBJECT
+private slots:
+    void checksBeforeWriting();
+
+private:
+    test::RecordingOperator op_;
+};
+
+void TstObjectScreen::checksBeforeWriting() {
+    settings::ObjectEntry entry{"Мирная", 12};
+    TFormObject form(entry, 1, op_);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.addressBox()->currentText(), QStringLiteral("12"));
+
+    form.addressBox()->setEditText("0");
+    form.acceptButton()->click();
+    QCOMPARE(op_.messages.back().kind, 2);
+    QCOMPARE(op_.messages.back().text1, std::string("Адрес вне допустимого диапазона"));
+    QCOMPARE(op_.messages.back().text2, std::string("(1...255)"));
+    form.nameEdit()->clear();
+    form.addressBox()->setEditText("255");
+    form.acceptButton()->click();
+    QCOMPARE(op_.messages.back().text1, std::string("Введены не все параметры"));
+    QVERIFY(form.isVisible());
+    QVERIFY((entry == settings::ObjectEntry{"Мирная", 12}));
+
+    form.nameEdit()->setText("Лесная");
+    form.acceptButton()->click();
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QVERIFY((entry == settings::ObjectEntry{"Лесная", 255}));
+}
+
+}  // namespace zor06::screens
+
+QTEST_MAIN(zor06::screens::TstObjectScreen)
+#include "tst_TFormObject.moc"
