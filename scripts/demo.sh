@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Starts the simulated controller on a free loopback port and reads its identification table.
+# Runs the desktop program against the simulated controller on a free loopback port. Without a
+# display it shows the same controller from the command line instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    exec build/src/app/zor06 --demo "$@"
+fi
+
+echo "No display: the simulated controller from the command line (zor06ctl)."
 out=$(mktemp)
 build/tools/zor06-sim/zor06-sim --tcp 127.0.0.1:0 >"$out" &
 sim=$!
@@ -12,7 +18,5 @@ for _ in $(seq 50); do
     [ -s "$out" ] && break
     sleep 0.1
 done
-read -r kind endpoint <"$out"
-echo "Simulated controller: $kind $endpoint"
-echo "Table 0 (identification):"
-build/tools/zor06ctl/zor06ctl --tcp "$endpoint" read-table 0
+read -r _ endpoint <"$out"
+build/tools/zor06ctl/zor06ctl --tcp "$endpoint" identify

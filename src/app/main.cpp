@@ -6,6 +6,7 @@
 
 #include "app/demo.h"
 #include "app/screen_wiring.h"
+#include "app/screenshots.h"
 #include "settings/work_dir.h"
 #include "tables/screens/TFormMain.h"
 
@@ -23,8 +24,13 @@ int main(int argc, char** argv) {
         QStringLiteral("workdir"),
         QStringLiteral("The work directory (default $XDG_DATA_HOME/zor06)."),
         QStringLiteral("DIR"));
+    const QCommandLineOption screenshotsOption(
+        QStringLiteral("screenshots"),
+        QStringLiteral("Save the main screens as PNG files into DIR and quit (use with --demo)."),
+        QStringLiteral("DIR"));
     parser.addOption(demoOption);
     parser.addOption(workDirOption);
+    parser.addOption(screenshotsOption);
     parser.process(app);
 
     zor06::app::Demo demo;
@@ -49,6 +55,9 @@ int main(int argc, char** argv) {
 
     zor06::screens::TFormMain window(workDir);
     zor06::app::WireScreens(window);
+    if (parser.isSet(screenshotsOption)) {
+        zor06::app::CaptureScreens(window, parser.value(screenshotsOption));
+    }
     window.show();
     return app.exec();
 }

@@ -1,0 +1,99 @@
+#include "app/screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTimer>
+
+#include "config/screens/TFormShortUsPass.h"
+#include "link/screens/TFormConnParam.h"
+#include "link/screens/TFormConnect.h"
+#include "link/screens/TFormSearch.h"
+#include "settings/screens/TFormAbonents_List.h"
+#include "settings/screens/TFormObjects_List.h"
+#include "tables/screens/TFormAbout.h"
+#include "tables/screens/TFormIdent.h"
+#include "tables/screens/TFormMain.h"
+#include "tables/screens/TFormMessage.h"
+#include "tables/screens/TFormWait.h"
+
+namespace zor06::app {
+namespace {
+
+using screens::TFormMain;
+
+void Save(QWidget& widget, const QString& dir, const QString& name) {
+    widget.show();
+    QCoreApplication::processEvents();
+    widget.grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+}
+
+// The screens that need no controller, rendered once the main window is identified.
+void CaptureOthers(TFormMain& w, const QString& dir) {
+    Save(w, dir, QStringLiteral("main-window"));
+    if (tables::ReadFields(w.Tables(), {41, 1, 1})) {
+        std::uint32_t checksum = w.Image().U32(41, 1);
+        screens::TFormIdent ident(w.Image(), &checksum, &w);
+        Save(ident, dir, QStringLiteral("identification"));
+    }
+    {
+        screens::TFormMessage message(7, QStringLiteral("Не выполнено чтение из таблицы 6."),
+                                      QStringLiteral("Устройство не отвечает"), &w);
+        Save(message, dir, QStringLiteral("message-window"));
+    }
+    {
+        screens::TFormWait wait(3, &w);
+        wait.SetProgress(7, 22);
+        Save(wait, dir, QStringLiteral("wait-window"));
+    }
+    {
+        screens::TFormConnParam params(w.Settings().link, link::LinkKind::Direct, w.Operator(), &w);
+        Save(params, dir, QStringLiteral("link-parameters"));
+    }
+    {
+        screens::TFormSearch search(w.Settings().link, w.Link(), w.Operator(), &w);
+        Save(search, dir, QStringLiteral("device-search"));
+    }
+    {
+        settings::EthernetList list = w.Settings().ethernet;
+        list.entries.push_back({"ГРС Северная", 3, (192u << 24) | (168u << 16) | (1u << 8) | 10u,
+                                4001});
+        screens::TFormAbonents_List subscribers(list, w.Operator(), &w);
+        Save(subscribers, dir, QStringLiteral("subscriber-list"));
+    }
+    {
+        screens::TFormShortUsPass user(w.Link(), w.Operator(), &w);
+        Save(user, dir, QStringLiteral("program-user"));
+    }
+    {
+        screens::TFormAbout about(&w);
+        Save(about, dir, QStringLiteral("about"));
+    }
+}
+
+}  // namespace
+
+void CaptureScreens(TFormMain& window, const QString& dir) {
+    QDir().mkpath(dir);
+    window.screens.connect = [dir](TFormMain& w) {
+        screens::TFormConnect dialog(w.Settings(), w.IniDir(), w.Link(), w.Operator(), {}, &w);
+        Save(dialog, dir, QStringLiteral("connection-dialog"));
+        dialog.connectButton()->click();
+        return dialog.result() == QDialog::Accepted;
+    };
+    window.screens.programUser = [](TFormMain&) {};
+    // The rest once the start-up has identified the controller (or given up).
+    auto* poll = new QTimer(&window);
+    QObject::connect(poll, &QTimer::timeout, &window, [&window, dir, poll] {
+        if (!window.Offered(QStringLiteral("Nexit"))) {
+            return;
+        }
+        poll->stop();
+        window.resize(900, 560);
+        CaptureOthers(window, dir);
+        QApplication::quit();
+    });
+    poll->start(100);
+}
+
+}  // namespace zor06::app
