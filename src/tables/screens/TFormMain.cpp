@@ -33,8 +33,9 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
     link_.statusPanel = [this](std::string_view text) {
         SetStatus(3, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     };
-    // The window repaints while a request waits for its reply.
-    link_.idle = [] { QCoreApplication::processEvents(); };
+    // The window repaints while a request waits for its reply; input waits, so that no other
+    // command can start in the middle of a request.
+    link_.idle = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     op_.onStatus = [this](int panel, const QString& text) { SetStatus(panel, text); };
     op_.onProgress = [this](int position, int maximum) {
         if (wait_) {

@@ -130,6 +130,14 @@ private slots:
         QCOMPARE(h.window->StatusPanel(1), QStringLiteral("Контроллер ЗОР_06"));
     }
 
+    void anUnreadableTableStateGoesOnToThePostIdentificationReads() {
+        // A destroyed table 7 cannot be read: no table-state screen, the start-up goes on.
+        Harness h({"--destroyed", "7"});
+        QVERIFY(StartUp(h, true));
+        QVERIFY(h.Has(QStringLiteral("Не выполнено чтение из таблицы 7.")));
+        QCOMPARE(h.window->StatusPanel(1), QStringLiteral("ЗОР_06 ГРС Лесная"));
+    }
+
     void menusFollowTheSystemParameters() {
         Harness h({});
         QVERIFY(StartUp(h, true));
