@@ -73,11 +73,15 @@ void FillNames(const ControllerConfig& config, TableImage* image) {
     }
 }
 
-// Sixteen user records: name, password and code blank, access level 0 in the last byte.
+// Sixteen free user records: name (4), access level (1), 0 (1), password (12), code (4); free
+// slots have blank texts and level 0.
 void FillUsers(TableImage* image) {
+    constexpr std::size_t kLevel = 4;
     for (int field = 0; field < 16; ++field) {
         image->SetText(4, field, "");
-        image->Fields(4, field, 1).back() = 0;
+        const auto record = image->Field(4, field);
+        record[kLevel] = 0;
+        record[kLevel + 1] = 0;
     }
 }
 
