@@ -39,6 +39,13 @@ constexpr std::uint8_t kArchiveDaily = 16;
 }  // namespace code
 
 // Error codes the controller puts into byte 4 of an error reply.
+namespace error {
+constexpr std::uint8_t kUnknownCode = 1;
+constexpr std::uint8_t kNoSuchTable = 9;
+constexpr std::uint8_t kReadOnly = 12;
+constexpr std::uint8_t kFieldRange = 13;
+constexpr std::uint8_t kCredentials = 34;
+}  // namespace error
 constexpr std::uint8_t kErrorRefused = 24;
 constexpr std::uint8_t kErrorTableDestroyed = 60;
 constexpr std::uint8_t kRefusalTableDestroyed = 49;

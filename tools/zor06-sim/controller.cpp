@@ -58,11 +58,11 @@ FieldRange RangeAt(std::span<const std::uint8_t> frame, std::size_t at) {
 std::uint8_t CheckRange(const FieldRange& r, std::size_t maxBytes) {
     const tables::TableInfo& info = tables::Table(r.table);
     if (info.fieldCount == 0) {
-        return error::kNoSuchTable;
+        return lk::error::kNoSuchTable;
     }
     if (r.count == 0 || r.first + r.count > info.fieldCount ||
         std::size_t(r.count) * info.fieldSize > maxBytes) {
-        return error::kFieldRange;
+        return lk::error::kFieldRange;
     }
     return 0;
 }
@@ -121,7 +121,7 @@ std::vector<std::uint8_t> Controller::Answer(std::span<const std::uint8_t> frame
         case lk::code::kClockCorrection:
             return CorrectClock(frame);
         default:
-            return Error(code, error::kUnknownCode);
+            return Error(code, lk::error::kUnknownCode);
     }
 }
 
@@ -130,7 +130,7 @@ std::vector<std::uint8_t> Controller::Answer(std::span<const std::uint8_t> frame
 std::vector<std::uint8_t> Controller::Read(std::span<const std::uint8_t> frame) {
     const std::uint8_t code = frame[lk::kOffCode];
     if (frame.size() != kReadLength) {
-        return Error(code, error::kFieldRange);
+        return Error(code, lk::error::kFieldRange);
     }
     const FieldRange r = RangeAt(frame, kReadTableAt);
     if (const std::uint8_t e = CheckRange(r, lk::kMaxReadValueBytes); e != 0) {
@@ -151,10 +151,10 @@ std::vector<std::uint8_t> Controller::Read(std::span<const std::uint8_t> frame) 
 std::vector<std::uint8_t> Controller::Write(std::span<const std::uint8_t> frame) {
     const std::uint8_t code = frame[lk::kOffCode];
     if (frame.size() < kWriteHeaderLength) {
-        return Error(code, error::kFieldRange);
+        return Error(code, lk::error::kFieldRange);
     }
     if (!CredentialsPass(frame)) {
-        return Error(code, error::kCredentials);
+        return Error(code, lk::error::kCredentials);
     }
     const FieldRange r = RangeAt(frame, kWriteTableAt);
     if (const std::uint8_t e = CheckRange(r, lk::kMaxWriteValueBytes); e != 0) {
@@ -162,10 +162,10 @@ std::vector<std::uint8_t> Controller::Write(std::span<const std::uint8_t> frame)
     }
     const tables::TableInfo& info = tables::Table(r.table);
     if (frame.size() != kWriteHeaderLength + std::size_t(r.count) * info.fieldSize) {
-        return Error(code, error::kFieldRange);
+        return Error(code, lk::error::kFieldRange);
     }
     if (!info.writable) {
-        return Error(code, error::kReadOnly);
+        return Error(code, lk::error::kReadOnly);
     }
     if (IsDestroyed(r.table)) {
         // Only new content for the whole table repairs it.
@@ -191,10 +191,10 @@ std::vector<std::uint8_t> Controller::Write(std::span<const std::uint8_t> frame)
 std::vector<std::uint8_t> Controller::CorrectClock(std::span<const std::uint8_t> frame) {
     const std::uint8_t code = frame[lk::kOffCode];
     if (frame.size() != kClockLength) {
-        return Error(code, error::kFieldRange);
+        return Error(code, lk::error::kFieldRange);
     }
     if (!CredentialsPass(frame)) {
-        return Error(code, error::kCredentials);
+        return Error(code, lk::error::kCredentials);
     }
     const auto delta =
         static_cast<std::int16_t>(frame[kClockDeltaAt] | frame[kClockDeltaAt + 1] << 8);

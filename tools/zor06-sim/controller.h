@@ -29,15 +29,6 @@ struct ControllerConfig {
 // Seconds since the epoch; the controller's clock runs at an offset from it.
 using WallClock = std::function<std::time_t()>;
 
-// Error codes in byte 4 of an error reply.
-namespace error {
-constexpr std::uint8_t kUnknownCode = 1;
-constexpr std::uint8_t kNoSuchTable = 9;
-constexpr std::uint8_t kReadOnly = 12;
-constexpr std::uint8_t kFieldRange = 13;
-constexpr std::uint8_t kCredentials = 34;
-}  // namespace error
-
 class Controller {
 public:
     explicit Controller(const ControllerConfig& config, WallClock clock = {});
