@@ -4,9 +4,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "link/text_format.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
+#include "text/text_format.h"
 
 namespace zor06::app {
 namespace {

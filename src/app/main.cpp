@@ -4,11 +4,11 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "app/TFormMain.h"
 #include "app/demo.h"
 #include "app/screen_wiring.h"
 #include "app/screenshots.h"
 #include "settings/work_dir.h"
-#include "tables/screens/TFormMain.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

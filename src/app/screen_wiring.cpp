@@ -1,12 +1,13 @@
 #include "app/screen_wiring.h"
 
+#include "app/TFormMain.h"
+#include "app/connect_hooks.h"
 #include "config/screens/TFormShortUsPass.h"
 #include "link/screens/TFormConnect.h"
 #include "link/screens/connection_settings.h"
 #include "settings/screens/TFormAbonents_List.h"
 #include "settings/screens/TFormObjects_List.h"
 #include "settings/settings_store.h"
-#include "tables/screens/TFormMain.h"
 
 namespace zor06::app {
 
@@ -14,7 +15,9 @@ using screens::TFormMain;
 
 void WireScreens(TFormMain& window) {
     window.screens.connect = [](TFormMain& w) {
-        screens::TFormConnect dialog(w.Settings(), w.IniDir(), w.Link(), w.Operator(), {}, &w);
+        screens::ConnectHooks hooks;
+        CompleteHooks(hooks, w.Settings(), w.Link(), w.Operator());
+        screens::TFormConnect dialog(w.Settings(), w.IniDir(), w.Link(), w.Operator(), hooks, &w);
         return dialog.exec() == QDialog::Accepted;
     };
     window.screens.programUser = [](TFormMain& w) {

@@ -5,17 +5,17 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/TFormAbout.h"
+#include "app/TFormMain.h"
+#include "app/TFormWait.h"
 #include "config/screens/TFormShortUsPass.h"
 #include "link/screens/TFormConnParam.h"
 #include "link/screens/TFormConnect.h"
 #include "link/screens/TFormSearch.h"
 #include "settings/screens/TFormAbonents_List.h"
 #include "settings/screens/TFormObjects_List.h"
-#include "tables/screens/TFormAbout.h"
 #include "tables/screens/TFormIdent.h"
-#include "tables/screens/TFormMain.h"
 #include "tables/screens/TFormMessage.h"
-#include "tables/screens/TFormWait.h"
 
 namespace zor06::app {
 namespace {
@@ -56,8 +56,8 @@ void CaptureOthers(TFormMain& w, const QString& dir) {
     }
     {
         settings::EthernetList list = w.Settings().ethernet;
-        list.entries.push_back({"ГРС Северная", 3, (192u << 24) | (168u << 16) | (1u << 8) | 10u,
-                                4001});
+        list.entries.push_back(
+            {"ГРС Северная", 3, (192u << 24) | (168u << 16) | (1u << 8) | 10u, 4001});
         screens::TFormAbonents_List subscribers(list, w.Operator(), &w);
         Save(subscribers, dir, QStringLiteral("subscriber-list"));
     }

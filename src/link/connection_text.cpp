@@ -1,7 +1,7 @@
 #include "link/connection_text.h"
 
-#include "link/text_format.h"
 #include "platform/serial_port_posix.h"
+#include "text/text_format.h"
 
 namespace zor06::link {
 
@@ -24,20 +24,21 @@ std::string DescribeConnection(LinkKind kind, const LinkRecord& line, const Phon
     const std::string device = RecordDevice(line);
     switch (kind) {
         case LinkKind::Direct:
-            return Printf("  %s,   %d бит/с   Адр. %d", device.c_str(), line.baud, line.address);
+            return text::Printf("  %s,   %d бит/с   Адр. %d", device.c_str(), line.baud,
+                                line.address);
         case LinkKind::Telephone:
             if (phone == nullptr) {
                 return {};
             }
-            return Printf("  %s,   %d бит/с   Телефон: %s,  Адр. %d", device.c_str(), line.baud,
-                          phone->phone.c_str(), phone->address);
+            return text::Printf("  %s,   %d бит/с   Телефон: %s,  Адр. %d", device.c_str(),
+                                line.baud, phone->phone.c_str(), phone->address);
         case LinkKind::Ethernet:
             if (ethernet == nullptr) {
                 return {};
             }
-            return Printf(" IP-адрес:порт  %d.%d.%d.%d:%d,  Адр. %d", ethernet->ip[0],
-                          ethernet->ip[1], ethernet->ip[2], ethernet->ip[3], ethernet->port,
-                          ethernet->address);
+            return text::Printf(" IP-адрес:порт  %d.%d.%d.%d:%d,  Адр. %d", ethernet->ip[0],
+                                ethernet->ip[1], ethernet->ip[2], ethernet->ip[3], ethernet->port,
+                                ethernet->address);
     }
     return {};
 }

@@ -6,7 +6,7 @@
 #include "link/baud_rates.h"
 #include "link/frame.h"
 #include "link/hgcbox.h"
-#include "link/text_format.h"
+#include "text/text_format.h"
 
 namespace zor06::link {
 
@@ -54,8 +54,9 @@ std::optional<SearchResult> SearchDevice(hgcbox& link, const SearchParameters& p
     }
 
     if (found) {
-        op.ShowMessage(5, "Установлена связь с устройством",
-                       Printf("Адр. = %d.  Скорость обмена = %d", found->address, found->baud));
+        op.ShowMessage(
+            5, "Установлена связь с устройством",
+            text::Printf("Адр. = %d.  Скорость обмена = %d", found->address, found->baud));
     } else {
         op.ShowMessage(5, "Устройство не обнаружено", "");
     }

@@ -6,7 +6,7 @@
 #include "link/crc16.h"
 #include "link/link_texts.h"
 #include "link/reply_receiver.h"
-#include "link/text_format.h"
+#include "text/text_format.h"
 
 namespace zor06::link {
 namespace {
@@ -294,10 +294,10 @@ void hgcbox::DecodeError() {
         status = status::kRefused;
         const int reason = data[1];
         if (reason >= 52) {
-            errorText_ = Printf("Код причины в ответе %d", reason);
+            errorText_ = text::Printf("Код причины в ответе %d", reason);
         } else if (reason == kRefusalTableDestroyed) {
-            errorText_ = Printf("%.*s %d", static_cast<int>(RefusalText(reason).size()),
-                                RefusalText(reason).data(), data[2]);
+            errorText_ = text::Printf("%.*s %d", static_cast<int>(RefusalText(reason).size()),
+                                      RefusalText(reason).data(), data[2]);
         } else {
             errorText_ = RefusalText(reason);
         }
@@ -306,7 +306,7 @@ void hgcbox::DecodeError() {
     status = status::kErrorReply;
     const int error = data[0];
     const std::string_view text = ErrorCodeText(error);
-    errorText_ = text.empty() ? Printf("Код ошибки = %d", error) : std::string(text);
+    errorText_ = text.empty() ? text::Printf("Код ошибки = %d", error) : std::string(text);
 }
 
 std::string hgcbox::StatusText() const {
@@ -321,7 +321,7 @@ std::string hgcbox::StatusText() const {
     // Only an error reply names a destroyed table; any other failure keeps its own text even if
     // byte 4 of a stale or damaged reply happens to be 60.
     if (status == status::kErrorReply && replyFrame[kOffData] == kErrorTableDestroyed) {
-        return Printf("Команда %d.  %s %d", lastFunctionCode, text.c_str(), replyFrame[6]);
+        return text::Printf("Команда %d.  %s %d", lastFunctionCode, text.c_str(), replyFrame[6]);
     }
     return text;
 }

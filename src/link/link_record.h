@@ -1,6 +1,7 @@
 // The link parameters kept for each link kind, and how they are loaded into the link object.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -19,6 +20,19 @@ struct LinkRecord {
     std::int32_t interByteTimeoutMs = 300;  // wait for the following reply bytes
     std::int32_t firstByteTimeoutS = 5;     // wait for the first reply byte
     std::string portName;                   // a device path that wins over comPort
+};
+
+struct EthernetSubscriber {
+    std::string name;
+    std::uint8_t address = 1;
+    std::array<std::uint8_t, 4> ip{};  // first octet first
+    int port = 0;
+};
+
+struct EthernetSettings {
+    LinkRecord record;  // address, preambles, attempts and the two waits are used
+    int connectWaitS = 10;
+    int connectAttempts = 1;  // kept and edited; the connection retries by time
 };
 
 // Loads a record into the link object as "Связаться" does. The close-port flag applies to the

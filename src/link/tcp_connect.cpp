@@ -1,7 +1,7 @@
 #include "link/tcp_connect.h"
 
 #include "link/hgcbox.h"
-#include "link/text_format.h"
+#include "text/text_format.h"
 
 namespace zor06::link {
 namespace {
@@ -22,8 +22,8 @@ bool TcpConnect(hgcbox& link, EthernetSettings& settings, const EthernetSubscrib
     }
     const auto& ip = subscriber->ip;
     return TcpConnectTo(link, settings, subscriber->address,
-                        Printf("%d.%d.%d.%d", ip[0], ip[1], ip[2], ip[3]),
-                        Printf("%d", subscriber->port), op, sockets, clock);
+                        text::Printf("%d.%d.%d.%d", ip[0], ip[1], ip[2], ip[3]),
+                        text::Printf("%d", subscriber->port), op, sockets, clock);
 }
 
 bool TcpConnectTo(hgcbox& link, const EthernetSettings& settings, std::uint8_t address,

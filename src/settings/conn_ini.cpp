@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/cp1251_text.h"
+#include "text/cp1251_text.h"
 
 namespace zor06::settings {
 namespace {
@@ -81,7 +81,7 @@ LinkSettings ReadLinkSettings(const IniFile& ini, ScreenSize screen) {
 
     s.phone.record = ReadRecord(ini, kPhone, def.phone.record, RecordKind::Serial);
     s.phone.defaultCommand = ini.ReadInt(kPhone, "Default_Command", 0) != 0;
-    s.phone.command = CutToField(ini.ReadText(kPhone, "Command", ""), kCommandChars);
+    s.phone.command = text::CutToField(ini.ReadText(kPhone, "Command", ""), kCommandChars);
     s.phone.connectWaitS = ini.ReadInt(kPhone, "ConnectWaitTime", def.phone.connectWaitS);
     s.phone.autoRepeat = ini.ReadInt(kPhone, "AutoRepeat", 0) != 0;
     s.phone.connectAttempts = ini.ReadInt(kPhone, "Conn_Repeat", def.phone.connectAttempts);
@@ -105,7 +105,7 @@ std::array<IniSection, 4> LinkSections(const LinkSettings& s) {
     IniSection phone{kPhone, RecordEntries(s.phone.record, RecordKind::Serial)};
     phone.entries.insert(phone.entries.end(),
                          {Flag("Default_Command", s.phone.defaultCommand),
-                          {"Command", CutToField(s.phone.command, kCommandChars)},
+                          {"Command", text::CutToField(s.phone.command, kCommandChars)},
                           Number("ConnectWaitTime", s.phone.connectWaitS),
                           Flag("AutoRepeat", s.phone.autoRepeat),
                           Number("Conn_Repeat", s.phone.connectAttempts)});

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "settings/cp1251_text.h"
+#include "text/cp1251_text.h"
 
 namespace zor06::settings {
 namespace {
@@ -94,8 +94,8 @@ bool AcceptFields(const PhoneFields& fields, PhoneEntry& entry, link::Operator& 
         return Refuse(op, kIncomplete);
     }
     entry.address = static_cast<std::uint8_t>(Value(fields.address));
-    entry.name = CutToField(fields.name, kNameChars);
-    entry.phone = CutToField(fields.phone, kPhoneChars);
+    entry.name = text::CutToField(fields.name, kNameChars);
+    entry.phone = text::CutToField(fields.phone, kPhoneChars);
     return true;
 }
 
@@ -121,7 +121,7 @@ bool AcceptFields(const EthernetFields& fields, EthernetEntry& entry, link::Oper
         return Refuse(op, "Параметр вне допустимого диапазона");
     }
     entry.address = static_cast<std::uint8_t>(Value(fields.address));
-    entry.name = CutToField(fields.name, kNameChars);
+    entry.name = text::CutToField(fields.name, kNameChars);
     entry.ip = ip;
     entry.port = static_cast<std::int32_t>(Value(fields.port));
     return true;
@@ -132,7 +132,7 @@ bool AcceptFields(const ObjectFields& fields, ObjectEntry& entry, link::Operator
         return false;
     }
     entry.address = static_cast<std::uint8_t>(Value(fields.address));
-    entry.name = CutToField(fields.name, kNameChars);
+    entry.name = text::CutToField(fields.name, kNameChars);
     return true;
 }
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "settings/cp1251_text.h"
 #include "settings/file_io.h"
-#include "tables/codepage.h"
+#include "text/codepage.h"
+#include "text/cp1251_text.h"
 
 namespace zor06::settings {
 namespace {
@@ -21,7 +21,7 @@ std::string_view Trim(std::string_view text) {
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && UpperCp1251(a) == UpperCp1251(b);
+    return a.size() == b.size() && text::UpperCp1251(a) == text::UpperCp1251(b);
 }
 
 // The name of a section header line, or none for any other line.
@@ -125,15 +125,15 @@ std::optional<std::size_t> IniFile::FindKey(std::size_t header, std::string_view
 }
 
 std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
-    const auto header = FindSection(tables::Utf8ToCp1251(section));
+    const auto header = FindSection(text::Utf8ToCp1251(section));
     if (!header) {
         return std::nullopt;
     }
-    const auto line = FindKey(*header, tables::Utf8ToCp1251(key));
+    const auto line = FindKey(*header, text::Utf8ToCp1251(key));
     if (!line) {
         return std::nullopt;
     }
-    return tables::Cp1251ToUtf8(ValueOf(lines_[*line]));
+    return text::Cp1251ToUtf8(ValueOf(lines_[*line]));
 }
 
 std::string IniFile::ReadText(std::string_view section, std::string_view key,
@@ -149,9 +149,9 @@ int IniFile::ReadInt(std::string_view section, std::string_view key, int fallbac
 }
 
 void IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string name = tables::Utf8ToCp1251(section);
-    const std::string keyText = tables::Utf8ToCp1251(key);
-    const std::string valueText = OneLine(tables::Utf8ToCp1251(value));
+    const std::string name = text::Utf8ToCp1251(section);
+    const std::string keyText = text::Utf8ToCp1251(key);
+    const std::string valueText = OneLine(text::Utf8ToCp1251(value));
     const auto header = FindSection(name);
     if (!header) {
         lines_.push_back("[" + name + "]");

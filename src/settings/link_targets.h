@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "link/link_record.h"
-#include "link/tcp_connect.h"
 #include "settings/settings_types.h"
 
 namespace zor06::settings {

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "link/text_format.h"
-#include "settings/cp1251_text.h"
+#include "text/cp1251_text.h"
+#include "text/text_format.h"
 
 namespace zor06::settings {
 namespace {
@@ -34,14 +34,14 @@ IniEntry Number(const char* key, long long value) {
 }
 
 void ReadEntry(const IniFile& ini, const std::string& section, PhoneEntry* entry) {
-    entry->name = CutToField(ini.ReadText(section, "user_name", ""), kNameChars);
+    entry->name = text::CutToField(ini.ReadText(section, "user_name", ""), kNameChars);
     entry->address = LowByte(ini.ReadInt(section, "contr_adr", 1));
     entry->modbusAddress = LowByte(ini.ReadInt(section, "adr_modbus", 1));
-    entry->phone = CutToField(ini.ReadText(section, "phone_code", ""), kPhoneChars);
+    entry->phone = text::CutToField(ini.ReadText(section, "phone_code", ""), kPhoneChars);
 }
 
 void ReadEntry(const IniFile& ini, const std::string& section, EthernetEntry* entry) {
-    entry->name = CutToField(ini.ReadText(section, "user_name", ""), kNameChars);
+    entry->name = text::CutToField(ini.ReadText(section, "user_name", ""), kNameChars);
     entry->address = LowByte(ini.ReadInt(section, "contr_adr", 1));
     entry->ip = static_cast<std::uint32_t>(ini.ReadInt(section, "ip_adr", 0));
     entry->port = ini.ReadInt(section, "port", 0);
@@ -49,26 +49,27 @@ void ReadEntry(const IniFile& ini, const std::string& section, EthernetEntry* en
 
 void ReadEntry(const IniFile& ini, const std::string& section, ObjectEntry* entry) {
     entry->address = LowByte(ini.ReadInt(section, "contr_adr", 1));
-    entry->name = CutToField(ini.ReadText(section, "obj_name", ""), kNameChars);
+    entry->name = text::CutToField(ini.ReadText(section, "obj_name", ""), kNameChars);
 }
 
 std::vector<IniEntry> EntryKeys(const PhoneEntry& entry) {
-    return {{"user_name", CutToField(entry.name, kNameChars)},
+    return {{"user_name", text::CutToField(entry.name, kNameChars)},
             Number("contr_adr", entry.address),
             Number("adr_modbus", entry.modbusAddress),
-            {"phone_code", CutToField(entry.phone, kPhoneChars)}};
+            {"phone_code", text::CutToField(entry.phone, kPhoneChars)}};
 }
 
 std::vector<IniEntry> EntryKeys(const EthernetEntry& entry) {
     // Written signed, as the old program kept it in an int.
-    return {{"user_name", CutToField(entry.name, kNameChars)},
+    return {{"user_name", text::CutToField(entry.name, kNameChars)},
             Number("contr_adr", entry.address),
             Number("ip_adr", static_cast<std::int32_t>(entry.ip)),
             Number("port", entry.port)};
 }
 
 std::vector<IniEntry> EntryKeys(const ObjectEntry& entry) {
-    return {Number("contr_adr", entry.address), {"obj_name", CutToField(entry.name, kNameChars)}};
+    return {Number("contr_adr", entry.address),
+            {"obj_name", text::CutToField(entry.name, kNameChars)}};
 }
 
 template <typename List>
@@ -81,7 +82,7 @@ List ReadList(const IniFile& ini, const Layout& layout) {
     list.sorting = LowByte(ini.ReadInt(layout.header, kSortKey, 0));
     list.entries.resize(static_cast<std::size_t>(count));
     for (int n = 1; n <= count; ++n) {
-        ReadEntry(ini, link::Printf(layout.entrySection, n),
+        ReadEntry(ini, text::Printf(layout.entrySection, n),
                   &list.entries[static_cast<std::size_t>(n - 1)]);
     }
     return list;
@@ -97,7 +98,7 @@ std::vector<IniSection> Sections(const List& list, const Layout& layout) {
 
     std::vector<IniSection> sections{std::move(header)};
     for (std::size_t i = 0; i < list.entries.size(); ++i) {
-        sections.push_back({link::Printf(layout.entrySection, static_cast<int>(i + 1)),
+        sections.push_back({text::Printf(layout.entrySection, static_cast<int>(i + 1)),
                             EntryKeys(list.entries[i])});
     }
     return sections;

@@ -5,14 +5,14 @@
 #include <numeric>
 #include <string>
 
-#include "settings/cp1251_text.h"
-#include "tables/codepage.h"
+#include "text/codepage.h"
+#include "text/cp1251_text.h"
 
 namespace zor06::settings {
 namespace {
 
 std::string TextKey(const std::string& utf8) {
-    return UpperCp1251(tables::Utf8ToCp1251(utf8));
+    return text::UpperCp1251(text::Utf8ToCp1251(utf8));
 }
 
 template <typename List, typename KeyOf>

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "link/link_record.h"
-#include "link/tcp_connect.h"
 
 namespace zor06::settings {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 
-#include "tables/codepage.h"
+#include "text/codepage.h"
 
 namespace zor06::tables {
 
@@ -57,7 +57,7 @@ std::string ControllerImage::Name(int field) const {
     text.erase(end == std::string::npos ? 0 : end + 1);
     const auto begin = text.find_first_not_of(' ');
     text.erase(0, begin == std::string::npos ? text.size() : begin);
-    return Cp1251ToUtf8(text);
+    return text::Cp1251ToUtf8(text);
 }
 
 }  // namespace zor06::tables

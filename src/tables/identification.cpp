@@ -2,20 +2,20 @@
 
 #include <cstring>
 
-#include "link/text_format.h"
-#include "tables/codepage.h"
+#include "text/codepage.h"
+#include "text/text_format.h"
 
 namespace zor06::tables {
 namespace {
 
 std::string TwoDigitsOrStars(int value, int min, int max) {
-    return value >= min && value <= max ? link::Printf("%02d", value) : "**";
+    return value >= min && value <= max ? text::Printf("%02d", value) : "**";
 }
 
 void SetName(ControllerImage& image, int field, std::string_view utf8) {
     const auto bytes = image.Field(5, field);
     std::fill(bytes.begin(), bytes.end(), std::uint8_t{' '});
-    const std::string text = Utf8ToCp1251(utf8);
+    const std::string text = text::Utf8ToCp1251(utf8);
     std::copy_n(text.begin(), std::min(text.size(), bytes.size()), bytes.begin());
 }
 
@@ -24,15 +24,15 @@ void SetName(ControllerImage& image, int field, std::string_view utf8) {
 bool AcceptController(const ControllerImage& image, link::Operator& op) {
     const int type = image.Byte(0, 1);
     if (type != kServedType) {
-        op.ShowMessage(6, link::Printf("Код типа подключенного контроллера  %d", type),
+        op.ShowMessage(6, text::Printf("Код типа подключенного контроллера  %d", type),
                        "Программа обслуживает контроллеры ЗОР_06");
         return false;
     }
     const int version = image.Byte(0, 3);
     if (version != kServedVersion) {
         op.ShowMessage(
-            6, link::Printf("Версия ПО подключенного контроллера %d", version),
-            link::Printf("Программа обслуживает контроллеры ЗОР_%02d только с версией ПО %02d",
+            6, text::Printf("Версия ПО подключенного контроллера %d", version),
+            text::Printf("Программа обслуживает контроллеры ЗОР_%02d только с версией ПО %02d",
                          kServedVersion, kServedVersion));
         return false;
     }
@@ -44,7 +44,7 @@ bool ReadAfterIdentification(TableContext& ctx) {
     SetName(image, 0, "");
     if (ReadFields(ctx, {5, 0, 3})) {
         if (image.Byte(0, 12) == 0) {
-            ToCp1251(image.Fields(5, 0, 3));
+            text::ToCp1251(image.Fields(5, 0, 3));
         }
     } else {
         SetName(image, 0, "Контроллер ЗОР_06");
@@ -53,7 +53,7 @@ bool ReadAfterIdentification(TableContext& ctx) {
     }
     bool ok = ReadFields(ctx, {6, 0, 12}) && ReadFields(ctx, {14, 0, 14});
     if (ok && image.Byte(14, 6) != kEncal3000) {
-        ctx.op.ShowMessage(6, link::Printf("Код подключенного равен %d.", image.Byte(14, 6)),
+        ctx.op.ShowMessage(6, text::Printf("Код подключенного равен %d.", image.Byte(14, 6)),
                            "Должен быть 3 (Encal3000)");
         ok = false;
     }
@@ -81,7 +81,7 @@ IdentifyOutcome Identify(TableContext& ctx, const IdentifyHooks& hooks, int* ans
     }
     const int destroyed = ctx.image.Byte(0, 0);
     if (destroyed != 0) {
-        ctx.op.SetStatusText(2, link::Printf("Разрушена таблица № %d", destroyed));
+        ctx.op.SetStatusText(2, text::Printf("Разрушена таблица № %d", destroyed));
         if (ReadFields(ctx, {7, 0, 43}) && hooks.restoreTables) {
             return hooks.restoreTables(ctx) ? IdentifyOutcome::Identified
                                             : IdentifyOutcome::NotReady;
@@ -108,16 +108,16 @@ std::vector<std::pair<std::string, std::string>> IdentificationLines(
     lines.emplace_back("Порядок расположения байтов", order);
     lines.emplace_back(
         "Наличие разрушенных таблиц",
-        b(0) == 0 ? "Разрушенных таблиц нет" : link::Printf("Разрушена таблица %d", b(0)));
+        b(0) == 0 ? "Разрушенных таблиц нет" : text::Printf("Разрушена таблица %d", b(0)));
     lines.emplace_back("Возможность работы на разных скоростях обмена",
                        b(11) == 0 ? "Нет" : "Есть");
     lines.emplace_back("Возможность изменения адреса контроллера",
-                       b(13) == 0 ? "Есть" : link::Printf("Нет. Адрес = %d", b(13)));
+                       b(13) == 0 ? "Есть" : text::Printf("Нет. Адрес = %d", b(13)));
     lines.emplace_back(
         "Номер последней версии протокола VKN-CC33-T, которая поддерживается контроллером",
-        link::Printf("%d.%d.%d", b(14), b(15), b(16)));
+        text::Printf("%d.%d.%d", b(14), b(15), b(16)));
     if (checksum != nullptr) {
-        lines.emplace_back("Контрольная сумма ПО контроллера", link::Printf("%u", *checksum));
+        lines.emplace_back("Контрольная сумма ПО контроллера", text::Printf("%u", *checksum));
     }
     return lines;
 }

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "link/frame.h"
-#include "link/text_format.h"
-#include "tables/codepage.h"
+#include "text/codepage.h"
+#include "text/text_format.h"
 
 namespace zor06::tables {
 namespace {
@@ -16,12 +16,12 @@ constexpr int kRetryKind = 7;
 constexpr std::size_t kWriteOverhead = 26;  // frame bytes around the values of one write
 
 std::string RangeText(const char* one, const char* many, TableHeader h) {
-    return h.count < 2 ? link::Printf(one, h.table, h.first)
-                       : link::Printf(many, h.table, h.first, h.first + h.count - 1);
+    return h.count < 2 ? text::Printf(one, h.table, h.first)
+                       : text::Printf(many, h.table, h.first, h.first + h.count - 1);
 }
 
 std::string TableLabel(int table) {
-    return link::Printf("Табл. %d \"%s\".", table, std::string(Table(table).name).c_str());
+    return text::Printf("Табл. %d \"%s\".", table, std::string(Table(table).name).c_str());
 }
 
 bool EchoMatches(const link::hgcbox& link, TableHeader h) {
@@ -58,7 +58,7 @@ bool ReadFields(TableContext& ctx, TableHeader h, bool show) {
             continue;
         }
         if (!show || !ctx.op.ShowMessage(
-                         kRetryKind, link::Printf("Не выполнено чтение из таблицы %d.", h.table),
+                         kRetryKind, text::Printf("Не выполнено чтение из таблицы %d.", h.table),
                          ctx.link.StatusText())) {
             return false;
         }
@@ -76,7 +76,7 @@ bool WriteFields(TableContext& ctx, TableHeader h, bool ask) {
         ShowProgress(ctx, "");
         if (!ok) {
             if (!ask || !ctx.op.ShowMessage(
-                            kRetryKind, link::Printf("Не выполнена запись в таблицу %d.", h.table),
+                            kRetryKind, text::Printf("Не выполнена запись в таблицу %d.", h.table),
                             ctx.link.StatusText())) {
                 return false;
             }
@@ -185,7 +185,7 @@ bool ReadAllTables(TableContext& ctx) {
         ctx.op.SetProgress(++position, maximum);
         if (table == 5) {
             if (ctx.image.Byte(0, 12) == 0) {
-                ToCp1251(ctx.image.Fields(5, 0, 3));
+                text::ToCp1251(ctx.image.Fields(5, 0, 3));
             }
             ctx.op.SetStatusText(1, ctx.image.Name(0));
         }

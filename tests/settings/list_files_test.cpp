@@ -2,11 +2,11 @@
 // index limits, and saving a list only when it changed.
 #include <gtest/gtest.h>
 
-#include "link/text_format.h"
 #include "settings/list_edit.h"
 #include "settings/settings_store.h"
 #include "tests/settings/settings_test_support.h"
 #include "tests/support/recording_operator.h"
+#include "text/text_format.h"
 
 namespace zor06::settings {
 namespace {
@@ -23,7 +23,7 @@ protected:
                      const std::string& header) {
         std::string bytes = "[FON_CONN_PAR]\r\n" + header;
         for (std::size_t i = 0; i < subscribers.size(); ++i) {
-            bytes += link::Printf("[FON_ABONENT_%zu]\r\nuser_name=", i + 1) +
+            bytes += text::Printf("[FON_ABONENT_%zu]\r\nuser_name=", i + 1) +
                      Cp1251(subscribers[i].first) +
                      "\r\ncontr_adr=3\r\nphone_code=" + subscribers[i].second + "\r\n";
         }

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "tables/codepage.h"
+#include "text/codepage.h"
 
 namespace zor06::test {
 
@@ -36,7 +36,7 @@ private:
 };
 
 inline std::string Cp1251(std::string_view utf8) {
-    return tables::Utf8ToCp1251(utf8);
+    return text::Utf8ToCp1251(utf8);
 }
 
 inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "sim/sim_frames.h"
-#include "tables/codepage.h"
+#include "text/codepage.h"
 
 namespace zor06::sim {
 namespace {
@@ -70,8 +70,8 @@ TEST(ControllerReadTest, ConfigurationShowsInTheTables) {
     Bytes run1 = Values(Ask(c, ReadRequest(9, 5, 1, 1)));
     ASSERT_EQ(run1.size(), 20U);
     EXPECT_EQ(run1[0], 0x8D);  // 'Н' in code page 866
-    tables::ToCp1251(run1);
-    EXPECT_EQ(tables::Cp1251ToUtf8({reinterpret_cast<const char*>(run1.data()), run1.size()}),
+    text::ToCp1251(run1);
+    EXPECT_EQ(text::Cp1251ToUtf8({reinterpret_cast<const char*>(run1.data()), run1.size()}),
               "Нитка 1             ");
 }
 
@@ -150,12 +150,12 @@ TEST(ControllerErrorTest, ReadOnlyTables) {
 
 TEST(ControllerErrorTest, WrongPasswordWhenOneIsSet) {
     ControllerConfig config;
-    config.password = tables::Utf8ToCp1251("ключ");
+    config.password = text::Utf8ToCp1251("ключ");
     Controller c(config);
     ExpectError(Ask(c, WriteRequest(1, 6, 0, 1, {7})), 2, 34);
     ExpectError(Ask(c, WriteRequest(1, 6, 0, 1, {7}, "ключ")), 2, 34);  // UTF-8, not 1251
     ExpectError(Ask(c, testing::ClockRequest(1, 10, "wrong")), 12, 34);
-    const std::string password = tables::Utf8ToCp1251("ключ");
+    const std::string password = text::Utf8ToCp1251("ключ");
     EXPECT_EQ(Ask(c, WriteRequest(1, 6, 0, 1, {7}, password))[3], 0x82);
     EXPECT_EQ(Ask(c, testing::ClockRequest(1, 10, password))[3], 0x8C);
     EXPECT_EQ(Values(Ask(c, ReadRequest(1, 6, 0, 1))), Bytes{7});

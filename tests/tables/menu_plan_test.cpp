@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tables/codepage.h"
+#include "text/codepage.h"
 
 namespace zor06::tables {
 namespace {
@@ -12,8 +12,8 @@ class MenuPlanTest : public ::testing::Test {
 protected:
     void SetUp() override {
         image.SetBytes(6, {3, 201, 3, 10, 201, 4, 9, 1, 1, 1, 0, 1});
-        image.SetText(5, 1, Utf8ToCp1251("Нитка Север"));
-        image.SetText(5, 2, Utf8ToCp1251("Нитка Юг"));
+        image.SetText(5, 1, text::Utf8ToCp1251("Нитка Север"));
+        image.SetText(5, 2, text::Utf8ToCp1251("Нитка Юг"));
         image.SetByte(14, 7, 3);
     }
     static bool Hidden(const MenuPlan& plan, const std::string& name) {

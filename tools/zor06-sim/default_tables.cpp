@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "tables/codepage.h"
+#include "text/codepage.h"
 
 namespace zor06::sim {
 namespace {
@@ -65,9 +65,9 @@ void FillGasLimits(TableImage* image) {
 void FillNames(const ControllerConfig& config, TableImage* image) {
     constexpr const char* kNames[] = {"ЗОР_06 ГРС Лесная", "Нитка 1", "Нитка 2"};
     for (int field = 0; field < 3; ++field) {
-        std::string name = tables::Utf8ToCp1251(kNames[field]);
+        std::string name = text::Utf8ToCp1251(kNames[field]);
         if (config.cp866) {
-            tables::ToCp866({reinterpret_cast<std::uint8_t*>(name.data()), name.size()});
+            text::ToCp866({reinterpret_cast<std::uint8_t*>(name.data()), name.size()});
         }
         image->SetText(5, field, name);
     }

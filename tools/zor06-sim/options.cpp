@@ -6,7 +6,7 @@
 #include "link/frame.h"
 #include "platform/serial_port_posix.h"
 #include "tables/catalogue.h"
-#include "tables/codepage.h"
+#include "text/codepage.h"
 
 namespace zor06::sim {
 namespace {
@@ -70,7 +70,7 @@ std::string SetTcp(Options& o, std::string_view value) {
 }
 
 std::string SetPassword(Options& o, std::string_view value) {
-    std::string bytes = tables::Utf8ToCp1251(value);
+    std::string bytes = text::Utf8ToCp1251(value);
     if (bytes.size() > link::kPasswordSize) {
         return "--password takes at most 12 characters";
     }

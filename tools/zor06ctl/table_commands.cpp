@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "link/frame.h"
-#include "link/text_format.h"
+#include "text/text_format.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/hex.h"
 
@@ -101,7 +101,7 @@ int RunWriteTable(Session& s) {
         const auto bytes = ParseHex(args[i]);
         if (!bytes || bytes->size() != size) {
             return UsageError(
-                link::Printf("field value \"%s\" is not %zu hex bytes", args[i].c_str(), size),
+                text::Printf("field value \"%s\" is not %zu hex bytes", args[i].c_str(), size),
                 s.cl.command);
         }
         const auto field = s.image.Field(range->table, range->first + static_cast<int>(i - 2));

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "link/frame.h"
-#include "tables/codepage.h"
-#include "tables/screens/IntegerEntryFilter.h"
+#include "text/codepage.h"
+#include "widgets/IntegerEntryFilter.h"
 
 namespace zor06::screens {
 namespace {
@@ -25,7 +25,7 @@ TFormShortUsPass::TFormShortUsPass(link::hgcbox& box, link::Operator& op, QWidge
     code_ = new QLineEdit(this);
     code_->setMaxLength(static_cast<int>(link::kIdCodeSize));
     code_->setEchoMode(QLineEdit::Password);
-    IntegerEntryFilter::Install(code_);
+    widgets::IntegerEntryFilter::Install(code_);
     password_ = new QLineEdit(this);
     password_->setMaxLength(static_cast<int>(link::kPasswordSize));
     password_->setEchoMode(QLineEdit::Password);
@@ -79,8 +79,8 @@ void TFormShortUsPass::AcceptClicked() {
         return;
     }
     // The controller compares the credentials as Windows-1251 bytes.
-    box_.SetCredentials(tables::Utf8ToCp1251(password_->text().toStdString()),
-                        tables::Utf8ToCp1251(code_->text().toStdString()));
+    box_.SetCredentials(text::Utf8ToCp1251(password_->text().toStdString()),
+                        text::Utf8ToCp1251(code_->text().toStdString()));
     accept();
 }
 

@@ -1,5 +1,5 @@
-// The screens the connection dialog opens, as replaceable calls: the real dialogs by default,
-// stand-ins in tests.
+// The screens the connection dialog opens, as replaceable calls: the program wires the real
+// dialogs, tests their stand-ins. A hook left empty does nothing.
 #pragma once
 
 #include <functional>
@@ -9,10 +9,6 @@
 #include "settings/settings_types.h"
 
 class QWidget;
-
-namespace zor06::link {
-class hgcbox;
-}
 
 namespace zor06::screens {
 
@@ -28,9 +24,5 @@ struct ConnectHooks {
     std::function<bool(QWidget* parent, settings::PhoneEntry& entry)> newPhone;
     std::function<bool(QWidget* parent, settings::EthernetEntry& entry)> newEthernet;
 };
-
-// Fills every hook left empty with the real screen working on `settings`, `link` and `op`.
-void CompleteHooks(ConnectHooks& hooks, settings::ProgramSettings& settings, link::hgcbox& link,
-                   link::Operator& op);
 
 }  // namespace zor06::screens

@@ -16,7 +16,7 @@
 #include "settings/list_edit.h"
 #include "settings/list_sort.h"
 #include "settings/settings_store.h"
-#include "tables/screens/IntegerEntryFilter.h"
+#include "widgets/IntegerEntryFilter.h"
 
 namespace zor06::screens {
 namespace {
@@ -57,7 +57,6 @@ TFormConnect::TFormConnect(settings::ProgramSettings& settings, std::filesystem:
       link_(link),
       op_(op),
       hooks_(std::move(hooks)) {
-    CompleteHooks(hooks_, settings_, link_, op_);
     setWindowTitle(QStringLiteral("Установка связи с устройством"));
     BuildControls();
     resize(kWidth, kHeight);
@@ -80,7 +79,7 @@ void TFormConnect::BuildControls() {
     for (int a = 1; a <= kMaxAddress; ++a) {
         address_->addItem(QString::number(a));
     }
-    IntegerEntryFilter::Install(address_);
+    widgets::IntegerEntryFilter::Install(address_);
 
     subscriberPanel_ = new QWidget(this);
     auto* panelRow = new QHBoxLayout(subscriberPanel_);
@@ -206,7 +205,7 @@ void TFormConnect::ComboBox3Change(int index) {
         } else {
             // "Новый абонент": a new entry at the end of the list, which then takes its place.
             typename decltype(kind)::Entry added;
-            if (kind.newEntry(this, added)) {
+            if (kind.newEntry && kind.newEntry(this, added)) {
                 kind.list.entries.push_back(std::move(added));
                 kind.list.current = static_cast<std::uint8_t>(kind.list.entries.size() - 1);
                 settings::SortList(kind.list);
@@ -223,7 +222,7 @@ void TFormConnect::ComboBox3Change(int index) {
 
 void TFormConnect::SpeedButton1Click() {
     WithSubscribers([this](auto kind) {
-        if (kind.openList(this, kind.list)) {
+        if (kind.openList && kind.openList(this, kind.list)) {
             kind.save(settings_, iniDir_, op_);
             FillSubscribers();
             RefreshDescription();
@@ -233,14 +232,16 @@ void TFormConnect::SpeedButton1Click() {
 
 void TFormConnect::BitBtn2Click() {
     const auto kind = SelectedKind();
-    if (kind && hooks_.editParameters(this, *kind)) {
+    if (kind && hooks_.editParameters && hooks_.editParameters(this, *kind)) {
         settings::SaveLinkSettings(settings_, iniDir_, op_);
         RefreshDescription();
     }
 }
 
 void TFormConnect::BitBtn3Click() {
-    hooks_.searchDevice(this);
+    if (hooks_.searchDevice) {
+        hooks_.searchDevice(this);
+    }
     ShowAddress(settings_.link.direct.address);
     settings::SaveLinkSettings(settings_, iniDir_, op_);
     RefreshDescription();

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/serial_port_posix.h"
-#include "tables/screens/IntegerEntryFilter.h"
+#include "widgets/IntegerEntryFilter.h"
 
 namespace zor06::screens {
 
@@ -29,7 +29,7 @@ std::string SelectedPort(const QComboBox* box) {
 QLineEdit* NewNumberEdit(QWidget* parent, int maxLength) {
     auto* edit = new QLineEdit(parent);
     edit->setMaxLength(maxLength);
-    IntegerEntryFilter::Install(edit);
+    widgets::IntegerEntryFilter::Install(edit);
     return edit;
 }
 

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "settings/settings_types.h"
-#include "tables/screens/IntegerEntryFilter.h"
+#include "widgets/IntegerEntryFilter.h"
 
 namespace zor06::screens {
 namespace {
@@ -32,7 +32,7 @@ EntryDialog::EntryDialog(const QString& caption, const QString& nameLabel,
     for (int a = 1; a <= 255; ++a) {
         address_->addItem(QString::number(a));
     }
-    IntegerEntryFilter::Install(address_);
+    widgets::IntegerEntryFilter::Install(address_);
     address_->setCurrentIndex(-1);
     address_->setEditText(QString());
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 #include "settings/entry_checks.h"
-#include "tables/screens/IntegerEntryFilter.h"
+#include "widgets/IntegerEntryFilter.h"
 
 namespace zor06::screens {
 namespace {
@@ -71,13 +71,13 @@ void TFormAbonent::AddIpRow() {
         ip_[i] = new QLineEdit(this);
         ip_[i]->setMaxLength(kIpPartDigits);
         ip_[i]->setFixedWidth(kIpPartWidth);
-        IntegerEntryFilter::Install(ip_[i]);
+        widgets::IntegerEntryFilter::Install(ip_[i]);
         row->addWidget(ip_[i]);
     }
     row->addWidget(new QLabel(QStringLiteral(":"), this));
     port_ = new QLineEdit(this);
     port_->setFixedWidth(kPortWidth);
-    IntegerEntryFilter::Install(port_);
+    widgets::IntegerEntryFilter::Install(port_);
     row->addWidget(port_);
     row->addStretch();
     rows()->addRow(QStringLiteral("IP-адрес:порт"), row);

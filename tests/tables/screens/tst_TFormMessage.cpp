@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "app/TFormWait.h"
 #include "tables/screens/TFormMessage.h"
-#include "tables/screens/TFormWait.h"
 
 using zor06::screens::TFormMessage;
 

@@ -1,4 +1,4 @@
-#include "tables/screens/TFormMain.h"
+#include "app/TFormMain.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,10 +7,10 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "app/TFormWait.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "tables/menu_plan.h"
-#include "tables/screens/TFormWait.h"
 
 namespace zor06::screens {
 namespace {

@@ -1,11 +1,13 @@
-#include "link/screens/ConnectHooks.h"
+#include "app/connect_hooks.h"
 
 #include "link/screens/TFormConnParam.h"
 #include "link/screens/TFormSearch.h"
 #include "settings/screens/TFormAbonent.h"
 #include "settings/screens/TFormAbonents_List.h"
 
-namespace zor06::screens {
+namespace zor06::app {
+
+using namespace screens;
 namespace {
 
 // A subscriber screen opened from the connection dialog always fills a new entry.
@@ -48,4 +50,4 @@ void CompleteHooks(ConnectHooks& hooks, settings::ProgramSettings& settings, lin
     });
 }
 
-}  // namespace zor06::screens
+}  // namespace zor06::app

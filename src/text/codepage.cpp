@@ -1,9 +1,9 @@
-#include "tables/codepage.h"
+#include "text/codepage.h"
 
 #include <array>
 #include <cstddef>
 
-namespace zor06::tables {
+namespace zor06::text {
 namespace {
 
 using CodeMap = std::array<char16_t, 256>;
@@ -214,4 +214,4 @@ std::string Utf8ToCp1251(std::string_view text) {
     return out;
 }
 
-}  // namespace zor06::tables
+}  // namespace zor06::text

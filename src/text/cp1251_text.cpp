@@ -1,11 +1,11 @@
-#include "settings/cp1251_text.h"
+#include "text/cp1251_text.h"
 
 #include <array>
 #include <cstdint>
 
-#include "tables/codepage.h"
+#include "text/codepage.h"
 
-namespace zor06::settings {
+namespace zor06::text {
 namespace {
 
 using UpperMap = std::array<std::uint8_t, 256>;
@@ -39,11 +39,11 @@ constexpr UpperMap kUpper = MakeUpperMap();
 }  // namespace
 
 std::string CutToField(std::string_view utf8, std::size_t maxChars) {
-    std::string bytes = tables::Utf8ToCp1251(utf8);
+    std::string bytes = text::Utf8ToCp1251(utf8);
     if (bytes.size() > maxChars) {
         bytes.resize(maxChars);
     }
-    return tables::Cp1251ToUtf8(bytes);
+    return text::Cp1251ToUtf8(bytes);
 }
 
 std::string UpperCp1251(std::string_view cp1251) {
@@ -54,4 +54,4 @@ std::string UpperCp1251(std::string_view cp1251) {
     return out;
 }
 
-}  // namespace zor06::settings
+}  // namespace zor06::text

@@ -2,13 +2,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 
+#include "app/EscFilter.h"
+#include "app/TFormAbout.h"
+#include "app/TFormMain.h"
 #include "link/link_kind.h"
 #include "platform/process.h"
 #include "settings/settings_store.h"
-#include "tables/screens/EscFilter.h"
-#include "tables/screens/TFormAbout.h"
 #include "tables/screens/TFormIdent.h"
-#include "tables/screens/TFormMain.h"
 
 namespace zor06::screens {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <string>
 
-namespace zor06::link {
+namespace zor06::text {
 
 [[gnu::format(printf, 1, 2)]] std::string Printf(const char* format, ...);
 
-}  // namespace zor06::link
+}  // namespace zor06::text

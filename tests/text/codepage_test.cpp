@@ -1,4 +1,4 @@
-#include "tables/codepage.h"
+#include "text/codepage.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace zor06::tables {
+namespace zor06::text {
 namespace {
 
 std::vector<std::uint8_t> Bytes(std::string_view text) {
@@ -14,31 +14,32 @@ std::vector<std::uint8_t> Bytes(std::string_view text) {
 }
 
 std::uint8_t To866(std::uint8_t b) {
-    ToCp866({&b, 1});
+    text::ToCp866({&b, 1});
     return b;
 }
 
 std::uint8_t To1251(std::uint8_t b) {
-    ToCp1251({&b, 1});
+    text::ToCp1251({&b, 1});
     return b;
 }
 
 TEST(CodepageTest, RunNameSurvivesTheTripThrough866) {
-    const std::vector<std::uint8_t> name = Bytes(Utf8ToCp1251("Нитка 1"));
+    const std::vector<std::uint8_t> name = Bytes(text::Utf8ToCp1251("Нитка 1"));
     ASSERT_EQ(name, (std::vector<std::uint8_t>{0xCD, 0xE8, 0xF2, 0xEA, 0xE0, 0x20, 0x31}));
     std::vector<std::uint8_t> text = name;
-    ToCp866(text);
+    text::ToCp866(text);
     EXPECT_EQ(text, (std::vector<std::uint8_t>{0x8D, 0xA8, 0xE2, 0xAA, 0xA0, 0x20, 0x31}));
-    ToCp1251(text);
+    text::ToCp1251(text);
     EXPECT_EQ(text, name);
 }
 
 TEST(CodepageTest, SignsMissingFrom866ComeBackAsUnderscore) {
-    std::vector<std::uint8_t> text = Bytes(Utf8ToCp1251("ГРС — 2"));
+    std::vector<std::uint8_t> text = Bytes(text::Utf8ToCp1251("ГРС — 2"));
     ASSERT_EQ(text[4], 0x97);
-    ToCp866(text);
-    ToCp1251(text);
-    EXPECT_EQ(Cp1251ToUtf8({reinterpret_cast<const char*>(text.data()), text.size()}), "ГРС _ 2");
+    text::ToCp866(text);
+    text::ToCp1251(text);
+    EXPECT_EQ(text::Cp1251ToUtf8({reinterpret_cast<const char*>(text.data()), text.size()}),
+              "ГРС _ 2");
 }
 
 TEST(CodepageTest, LettersMapBothWays) {
@@ -97,21 +98,21 @@ TEST(CodepageTest, EveryLetterOfBothAlphabetsRoundTrips) {
 
 TEST(CodepageTest, Utf8RoundTripOfRussianText) {
     const std::string text = "Съешь же ещё этих мягких французских булок, да выпей чаю. №5, 20°";
-    const std::string cp1251 = Utf8ToCp1251(text);
+    const std::string cp1251 = text::Utf8ToCp1251(text);
     EXPECT_EQ(cp1251.size(), 65U);                           // one byte a character
     EXPECT_EQ(static_cast<unsigned char>(cp1251[0]), 0xD1);  // С
-    EXPECT_EQ(Cp1251ToUtf8(cp1251), text);
+    EXPECT_EQ(text::Cp1251ToUtf8(cp1251), text);
 }
 
 TEST(CodepageTest, Utf8WithoutA1251ByteBecomesQuestionMark) {
-    EXPECT_EQ(Utf8ToCp1251("a€b"),
+    EXPECT_EQ(text::Utf8ToCp1251("a€b"),
               "a\x88"
               "b");
-    EXPECT_EQ(Utf8ToCp1251("a✓b"), "a?b");
-    EXPECT_EQ(Utf8ToCp1251("a😀b"), "a?b");
-    EXPECT_EQ(Utf8ToCp1251("a\xD0"), "a?");       // cut short
-    EXPECT_EQ(Utf8ToCp1251("\xD0z\x80"), "?z?");  // broken sequence, stray continuation
+    EXPECT_EQ(text::Utf8ToCp1251("a✓b"), "a?b");
+    EXPECT_EQ(text::Utf8ToCp1251("a😀b"), "a?b");
+    EXPECT_EQ(text::Utf8ToCp1251("a\xD0"), "a?");       // cut short
+    EXPECT_EQ(text::Utf8ToCp1251("\xD0z\x80"), "?z?");  // broken sequence, stray continuation
 }
 
 }  // namespace
-}  // namespace zor06::tables
+}  // namespace zor06::text

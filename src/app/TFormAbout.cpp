@@ -1,4 +1,4 @@
-#include "tables/screens/TFormAbout.h"
+#include "app/TFormAbout.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace zor06::settings {
+namespace zor06::text {
 
 // Cuts a UTF-8 text to at most `maxChars` Windows-1251 characters, what a zero-terminated field of
 // maxChars + 1 bytes holds. Characters Windows-1251 lacks come back as '?', as the file keeps them.
@@ -16,4 +16,4 @@ std::string CutToField(std::string_view utf8, std::size_t maxChars);
 // and Serbian letters.
 std::string UpperCp1251(std::string_view cp1251);
 
-}  // namespace zor06::settings
+}  // namespace zor06::text

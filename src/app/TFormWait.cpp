@@ -1,4 +1,4 @@
-#include "tables/screens/TFormWait.h"
+#include "app/TFormWait.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace zor06::tables {
+namespace zor06::text {
 
 // In-place conversion between Windows-1251 and code page 866. A character both sets have keeps its
 // identity; the rest become a look-alike or '_'.
@@ -18,4 +18,4 @@ std::string Cp1251ToUtf8(std::string_view text);
 // Characters Windows-1251 lacks, and malformed UTF-8, become '?'.
 std::string Utf8ToCp1251(std::string_view text);
 
-}  // namespace zor06::tables
+}  // namespace zor06::text

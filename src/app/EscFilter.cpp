@@ -1,4 +1,4 @@
-#include "tables/screens/EscFilter.h"
+#include "app/EscFilter.h"
 
 #include <QKeyEvent>
 

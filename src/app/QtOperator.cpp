@@ -1,4 +1,4 @@
-#include "tables/screens/QtOperator.h"
+#include "app/QtOperator.h"
 
 #include <QApplication>
 #include <QMessageBox>

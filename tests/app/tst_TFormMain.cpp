@@ -4,10 +4,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/TFormMain.h"
 #include "link/tcp_connect.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
-#include "tables/screens/TFormMain.h"
 #include "tests/support/sim_process.h"
 
 using zor06::screens::TFormMain;

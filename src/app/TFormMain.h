@@ -10,11 +10,11 @@
 #include <functional>
 #include <memory>
 
+#include "app/QtOperator.h"
 #include "link/hgcbox.h"
 #include "settings/settings_types.h"
 #include "tables/connection_startup.h"
 #include "tables/controller_image.h"
-#include "tables/screens/QtOperator.h"
 #include "tables/table_service.h"
 
 class QLabel;

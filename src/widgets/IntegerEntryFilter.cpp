@@ -1,10 +1,10 @@
-#include "tables/screens/IntegerEntryFilter.h"
+#include "widgets/IntegerEntryFilter.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
-namespace zor06::screens {
+namespace zor06::widgets {
 
 void IntegerEntryFilter::Install(QLineEdit* edit) {
     edit->installEventFilter(new IntegerEntryFilter(edit));
@@ -34,4 +34,4 @@ bool IntegerEntryFilter::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-}  // namespace zor06::screens
+}  // namespace zor06::widgets

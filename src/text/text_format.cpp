@@ -1,9 +1,9 @@
-#include "link/text_format.h"
+#include "text/text_format.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-namespace zor06::link {
+namespace zor06::text {
 
 std::string Printf(const char* format, ...) {
     va_list args;
@@ -22,4 +22,4 @@ std::string Printf(const char* format, ...) {
     return out;
 }
 
-}  // namespace zor06::link
+}  // namespace zor06::text

@@ -7,7 +7,7 @@
 class QLineEdit;
 class QComboBox;
 
-namespace zor06::screens {
+namespace zor06::widgets {
 
 class IntegerEntryFilter : public QObject {
     Q_OBJECT
@@ -21,4 +21,4 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-}  // namespace zor06::screens
+}  // namespace zor06::widgets
