@@ -1,7 +1,11 @@
 #include "zor06ctl/cli_options.h"
 
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <map>
+#include <sstream>
 
 #include "zor06ctl/hex.h"
 
@@ -54,10 +58,94 @@ const std::map<std::string, Setter>& ValueOptions() {
     return options;
 }
 
+// The first line of a file that only its owner should be able to read.
+std::optional<std::string> ReadSecretFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string line;
+    std::getline(file, line);
+    if (file.bad()) {
+        return std::nullopt;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return line;
+}
+
+struct SecretSources {
+    std::string passwordFile;
+    std::string idCodeFile;
+};
+
+// Fills a credential not given as text from its file, else from the environment.
+bool ResolveSecret(std::string* value, const std::string& file, const char* fileOption,
+                   const char* variable, std::string* error) {
+    if (!value->empty()) {
+        return true;
+    }
+    if (!file.empty()) {
+        const auto text = ReadSecretFile(file);
+        if (!text) {
+            *error = std::string("cannot read ") + fileOption + " " + file;
+            return false;
+        }
+        *value = *text;
+        return true;
+    }
+    if (const char* env = std::getenv(variable)) {
+        *value = env;
+    }
+    return true;
+}
+
+// A service name as /etc/services spells them: a letter, then letters, digits and dashes.
+bool IsServiceName(const std::string& text) {
+    return !text.empty() && std::isalpha(static_cast<unsigned char>(text[0])) != 0 &&
+           text.find_first_not_of(
+               "abcdefghijklmnopqrstuvwxyz"
+               "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_") == std::string::npos;
+}
+
+// Options that set something other than the link's values.
+bool TakeOtherOption(const std::string& arg, const std::string& value, CommandLine& cl,
+                     SecretSources& secrets, std::string* error) {
+    if (arg == "--retries") {
+        const auto count = ParseInt(value, 0, 100);
+        if (!count) {
+            *error = "bad value for --retries: " + value;
+            return false;
+        }
+        cl.retries = *count;
+    } else if (arg == "--password-file") {
+        secrets.passwordFile = value;
+    } else if (arg == "--id-code-file") {
+        secrets.idCodeFile = value;
+    }
+    return true;
+}
+
+bool IsOtherOption(const std::string& arg) {
+    return arg == "--retries" || arg == "--password-file" || arg == "--id-code-file";
+}
+
 }  // namespace
+
+bool SplitEndpoint(const std::string& text, std::string* host, std::string* port) {
+    const auto colon = text.rfind(':');
+    if (colon == std::string::npos || colon == 0) {
+        return false;
+    }
+    *host = text.substr(0, colon);
+    *port = text.substr(colon + 1);
+    return ParseInt(*port, 1, 65535).has_value() || IsServiceName(*port);
+}
 
 std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, std::string* error) {
     CommandLine cl;
+    SecretSources secrets;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -68,6 +156,14 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
             cl.yes = true;
         } else if (arg == "--verbose" || arg == "-v") {
             cl.verbose = true;
+        } else if (IsOtherOption(arg)) {
+            if (i + 1 >= argc) {
+                *error = arg + " needs a value";
+                return std::nullopt;
+            }
+            if (!TakeOtherOption(arg, argv[++i], cl, secrets, error)) {
+                return std::nullopt;
+            }
         } else if (const auto it = ValueOptions().find(arg); it != ValueOptions().end()) {
             if (i + 1 >= argc) {
                 *error = arg + " needs a value";
@@ -89,6 +185,18 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
     }
     if (!cl.link.tcp.empty() && !cl.link.serial.empty()) {
         *error = "--tcp and --serial exclude each other";
+        return std::nullopt;
+    }
+    std::string host;
+    std::string port;
+    if (!cl.link.tcp.empty() && !SplitEndpoint(cl.link.tcp, &host, &port)) {
+        *error = "--tcp needs HOST:PORT with a port 1..65535: " + cl.link.tcp;
+        return std::nullopt;
+    }
+    if (!ResolveSecret(&cl.link.password, secrets.passwordFile, "--password-file", "ZOR06_PASSWORD",
+                       error) ||
+        !ResolveSecret(&cl.link.idCode, secrets.idCodeFile, "--id-code-file", "ZOR06_ID_CODE",
+                       error)) {
         return std::nullopt;
     }
     return cl;
@@ -130,10 +238,14 @@ std::string Usage(const std::string& command) {
            "      --address N (1..255, default 1)  --preambles N (default 5)\n"
            "      --attempts N (default 1)  --first-byte-timeout MS (default 5000)\n"
            "      --inter-byte-timeout MS (default 300)\n"
-           "      --password TEXT  --id-code DIGITS   the program user's credentials\n"
+           "      --password TEXT  --id-code DIGITS   the program user's credentials; text on\n"
+           "                      the command line is visible to other users in the process\n"
+           "                      list: prefer --password-file FILE, --id-code-file FILE (first\n"
+           "                      line) or the variables ZOR06_PASSWORD and ZOR06_ID_CODE\n"
            "      --workdir DIR   without --tcp/--serial: the link kept in DIR/INI/conn.ini\n"
            "                      (default $XDG_DATA_HOME/zor06)\n"
-           "      --yes (answer questions \"Да\")  --verbose (progress texts on stderr)\n"
+           "      --yes (answer questions \"Да\"; \"Повторить попытку?\" at most --retries N\n"
+           "      times in a row, default 3)  --verbose (progress texts on stderr)\n"
            "COMMANDS\n"
            "  read-table T [FIRST [COUNT]]   read fields, one \"T.F HEX\" line per field\n"
            "  write-table T FIRST HEX...     write consecutive fields\n"

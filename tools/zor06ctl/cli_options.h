@@ -20,14 +20,15 @@ struct LinkOptions {
     int attempts = 1;
     std::optional<int> firstByteTimeoutMs;  // 5000 unless given (the search uses 1000)
     std::optional<int> interByteTimeoutMs;  // 300 unless given
-    std::string password;
-    std::string idCode;
+    std::string password;                   // from --password, --password-file or ZOR06_PASSWORD
+    std::string idCode;                     // from --id-code, --id-code-file or ZOR06_ID_CODE
     std::string workDir;  // the link of the settings there when neither --tcp nor --serial
 };
 
 struct CommandLine {
     LinkOptions link;
     bool yes = false;      // answer "Да" to questions
+    int retries = 3;       // with --yes: how often one failed request is repeated
     bool verbose = false;  // show progress texts
     bool help = false;
     bool json = false;  // identify prints one JSON object
@@ -35,8 +36,12 @@ struct CommandLine {
     std::vector<std::string> args;
 };
 
-// Parses argv; on wrong usage returns none with `error` set.
+// Parses argv; on wrong usage returns none with `error` set. Credentials not given on the command
+// line come from the environment (ZOR06_PASSWORD, ZOR06_ID_CODE), which other users cannot read.
 std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, std::string* error);
+
+// "HOST:PORT" with a host and a port 1..65535 or a service name; false otherwise.
+bool SplitEndpoint(const std::string& text, std::string* host, std::string* port);
 
 // The usage text of the tool, or of one command.
 std::string Usage(const std::string& command);

@@ -14,7 +14,7 @@ namespace zor06::ctl {
 // What a command works with: the link, the controller image and the operator.
 struct Session {
     explicit Session(const CommandLine& commandLine)
-        : cl(commandLine), op(commandLine.yes), tables{link, image, op} {
+        : cl(commandLine), op(commandLine.yes, commandLine.retries), tables{link, image, op} {
         op.verbose = commandLine.verbose;
     }
     const CommandLine& cl;

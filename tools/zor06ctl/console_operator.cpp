@@ -3,6 +3,11 @@
 #include "tables/message_window.h"
 
 namespace zor06::ctl {
+namespace {
+
+constexpr int kRetryKind = 7;
+
+}  // namespace
 
 void ConsoleOperator::Line(std::string_view text) {
     if (!text.empty()) {
@@ -16,9 +21,31 @@ bool ConsoleOperator::ShowMessage(int kind, std::string_view text1, std::string_
         Line(line);
     }
     if (layout.question) {
-        Line(answerYes_ ? "Да" : "Нет");
-        return answerYes_;
+        const bool yes = Answer(kind, text1);
+        Line(yes ? "Да" : "Нет");
+        return yes;
     }
+    return false;
+}
+
+bool ConsoleOperator::Answer(int kind, std::string_view text1) {
+    if (!answerYes_) {
+        return false;
+    }
+    if (kind != kRetryKind) {
+        return true;
+    }
+    // The first text names the failed operation; the second, the link's status, may vary
+    // between attempts.
+    if (text1 != lastRetried_) {
+        lastRetried_ = text1;
+        retriedInARow_ = 0;
+    }
+    if (++retriedInARow_ <= retries_) {
+        return true;
+    }
+    // Given up: a later failure of the same operation gets its retries again.
+    lastRetried_.clear();
     return false;
 }
 
