@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The whole test suite: the fuzz target for a bounded number of runs, then unit, simulator,
-# screen and end-to-end tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The whole test suite: the fuzz targets for a bounded time, then unit, simulator, screen and
+# end-to-end tests under AddressSanitizer and UndefinedBehaviorSanitizer; before them a Release
+# build with GCC. Warnings are errors in all three (CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,11 +9,15 @@ scripts/install-deps.sh
 scripts/check-layers.sh
 
 jobs=$(nproc)
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DZOR06_TESTS=OFF -DZOR06_BENCH=OFF -DZOR06_GUI=OFF -DZOR06_FUZZ=ON
+cmake --preset fuzz
 cmake --build build-fuzz -j "$jobs" --target reply_receiver_fuzz
 (cd build-fuzz && ctest --output-on-failure)
 
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOR06_SANITIZE=ON -DZOR06_BENCH=OFF
+# What a user's optimised build meets: GCC at -O3 warns about things the test build never sees.
+cmake --preset release
+cmake --build build-release -j "$jobs"
+
+cmake --preset test
 cmake --build build-test -j "$jobs"
 (cd build-test && ctest --output-on-failure -j "$jobs" --timeout 300)
+

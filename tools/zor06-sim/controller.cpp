@@ -1,6 +1,7 @@
 #include "zor06-sim/controller.h"
 
 #include <algorithm>
+#include <array>
 
 #include "link/crc16.h"
 #include "link/frame.h"
@@ -24,24 +25,34 @@ constexpr std::size_t kWriteValuesAt = 24;
 constexpr std::size_t kClockLength = 24;
 constexpr std::size_t kClockDeltaAt = 20;
 
+// A reply built in a fixed frame buffer; bytes past the longest frame are dropped, never written.
 class ReplyFrame {
 public:
-    ReplyFrame(std::uint8_t address, std::uint8_t code)
-        : bytes_{lk::kReplyStart, address, 0, code} {}
-    void Push(std::uint8_t b) { bytes_.push_back(b); }
+    ReplyFrame(std::uint8_t address, std::uint8_t code) {
+        bytes_[lk::kOffStart] = lk::kReplyStart;
+        bytes_[lk::kOffAddress] = address;
+        bytes_[lk::kOffCode] = code;
+    }
+    void Push(std::uint8_t b) {
+        if (size_ < kMaxBody) {
+            bytes_[size_++] = b;
+        }
+    }
     void Append(std::span<const std::uint8_t> b) {
-        bytes_.insert(bytes_.end(), b.begin(), b.end());
+        for (const std::uint8_t byte : b) {
+            Push(byte);
+        }
     }
     std::vector<std::uint8_t> Finish() {
-        const std::size_t n = bytes_.size();
-        bytes_.resize(n + 2);
-        bytes_[lk::kOffLength] = static_cast<std::uint8_t>(n + 2);
-        lk::PutCrc16(bytes_.data(), n);
-        return std::move(bytes_);
+        bytes_[lk::kOffLength] = static_cast<std::uint8_t>(size_ + 2);
+        lk::PutCrc16(bytes_.data(), size_);
+        return {bytes_.begin(), bytes_.begin() + static_cast<long>(size_ + 2)};
     }
 
 private:
-    std::vector<std::uint8_t> bytes_;
+    static constexpr std::size_t kMaxBody = lk::kMaxFrameLength - 2;
+    std::array<std::uint8_t, lk::kFrameCapacity> bytes_{};
+    std::size_t size_ = lk::kOffData;
 };
 
 struct FieldRange {
