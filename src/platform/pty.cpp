@@ -5,20 +5,14 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
+#include "platform/fail_step.h"
 
 namespace zor06::platform {
 
 namespace {
 
 bool Fail(int fd, const char* step, std::string* error) {
-    if (error != nullptr) {
-        *error = std::string(step) + ": " + std::strerror(errno);
-    }
-    if (fd >= 0) {
-        close(fd);
-    }
+    FailStep(fd, step, error);
     return false;
 }
 

@@ -2,9 +2,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
-
+#include "platform/fail_step.h"
 #include "platform/ipv4_socket.h"
 #include "platform/tcp_socket.h"
 
@@ -13,12 +11,7 @@ namespace zor06::platform {
 namespace {
 
 int Fail(int fd, const char* step, std::string* error) {
-    if (error != nullptr) {
-        *error = std::string(step) + ": " + std::strerror(errno);
-    }
-    if (fd >= 0) {
-        close(fd);
-    }
+    FailStep(fd, step, error);
     return -1;
 }
 
