@@ -1,22 +1,54 @@
 #include "link/link_record.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "link/hgcbox.h"
 
 namespace zor06::link {
 
+std::int32_t SecondsToMillis(std::int64_t seconds) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
+    // Clamped in seconds first, so that the product itself cannot overflow.
+    const std::int64_t clamped = std::clamp(seconds, kMin / 1000, kMax / 1000);
+    return static_cast<std::int32_t>(clamped * 1000);
+}
+
+LinkParameters ParametersOf(LinkKind kind, const LinkRecord& record, int portWaitS,
+                            bool closePortAfterExchange) {
+    LinkParameters p;
+    p.kind = kind;
+    p.comPort = record.comPort;
+    p.portName = record.portName;
+    p.address = record.address;
+    p.baud = record.baud;
+    p.preambles = record.preambles;
+    p.attempts = record.attempts;
+    p.interByteTimeoutMs = record.interByteTimeoutMs;
+    p.firstByteTimeoutMs = SecondsToMillis(record.firstByteTimeoutS);
+    p.portWaitS = portWaitS;
+    p.closePortAfterExchange = kind == LinkKind::Direct && closePortAfterExchange;
+    return p;
+}
+
+void LoadLinkObject(hgcbox& link, const LinkParameters& p) {
+    link.linkKind = p.kind;
+    link.comPort = p.comPort;
+    link.portName = p.portName;
+    link.address = p.address;
+    link.baud = p.baud;
+    link.preambles = p.preambles;
+    link.attempts = p.attempts;
+    link.interByteTimeoutMs = p.interByteTimeoutMs;
+    link.firstByteTimeoutMs = p.firstByteTimeoutMs;
+    link.portWait = p.portWaitS;
+    link.closePortAfterExchange = p.kind == LinkKind::Direct && p.closePortAfterExchange;
+}
+
 void LoadLinkObject(hgcbox& link, LinkKind kind, const LinkRecord& record, int portWaitS,
                     bool closePortAfterExchange) {
-    link.comPort = record.comPort;
-    link.portName = record.portName;
-    link.address = record.address;
-    link.baud = record.baud;
-    link.linkKind = kind;
-    link.portWait = portWaitS;
-    link.closePortAfterExchange = kind == LinkKind::Direct && closePortAfterExchange;
-    link.firstByteTimeoutMs = record.firstByteTimeoutS * 1000;
-    link.interByteTimeoutMs = record.interByteTimeoutMs;
-    link.preambles = record.preambles;
-    link.attempts = record.attempts;
+    LoadLinkObject(link, ParametersOf(kind, record, portWaitS, closePortAfterExchange));
 }
 
 }  // namespace zor06::link

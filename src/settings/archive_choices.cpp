@@ -3,6 +3,7 @@
 #include <string>
 
 #include "settings/date_text.h"
+#include "settings/ini_values.h"
 
 namespace zor06::settings {
 namespace {
@@ -28,8 +29,8 @@ ArchiveChoices ReadArchiveChoices(const IniFile& ini, double now) {
 
 IniSection ArchiveChoicesSection(const ArchiveChoices& choices) {
     return {kSection,
-            {{"per_kind", std::to_string(choices.periodKind)},
-             {"ind_kind", std::to_string(choices.indexKind)},
+            {NumberEntry("per_kind", choices.periodKind),
+             NumberEntry("ind_kind", choices.indexKind),
              {"curr_dt_beg", FormatDateTime(choices.periodBegin)},
              {"curr_dt_end", FormatDateTime(choices.periodEnd)}}};
 }

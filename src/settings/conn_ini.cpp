@@ -1,8 +1,6 @@
 #include "settings/conn_ini.h"
 
-#include <cstdint>
-#include <string>
-
+#include "settings/ini_values.h"
 #include "text/cp1251_text.h"
 
 namespace zor06::settings {
@@ -18,102 +16,101 @@ constexpr int kScreenMargin = 80;
 // The serial kinds keep a port and a baud rate; the Ethernet record has neither.
 enum class RecordKind { Serial, Ethernet };
 
-std::uint8_t LowByte(int value) {
-    return static_cast<std::uint8_t>(value);
-}
-
-link::LinkRecord ReadRecord(const IniFile& ini, const char* section, const link::LinkRecord& def,
-                            RecordKind kind) {
-    link::LinkRecord record = def;
+link::LinkRecord ReadRecord(RangedReader& in, const char* section, RecordKind kind,
+                            LinkParameter firstByte) {
+    link::LinkRecord record;
     if (kind == RecordKind::Serial) {
-        record.comPort = LowByte(ini.ReadInt(section, "COMPort", def.comPort));
-        record.portName = ini.ReadText(section, "PortName", "");
-        record.baud = ini.ReadInt(section, "Rate", def.baud);
+        record.comPort = LowByte(in.Read(section, "COMPort", LinkParameter::ComPort));
+        record.portName = in.Ini().ReadText(section, "PortName", "");
+        record.baud = in.Read(section, "Rate", LinkParameter::Baud);
     }
-    record.address = LowByte(ini.ReadInt(section, "Adr", def.address));
-    record.preambles = LowByte(ini.ReadInt(section, "Preambles", def.preambles));
-    record.attempts = LowByte(ini.ReadInt(section, "Repeat", def.attempts));
-    record.interByteTimeoutMs = ini.ReadInt(section, "TimeOut", def.interByteTimeoutMs);
-    record.firstByteTimeoutS = ini.ReadInt(section, "WaitTime", def.firstByteTimeoutS);
+    record.address = LowByte(in.Read(section, "Adr", LinkParameter::Address));
+    record.preambles = LowByte(in.Read(section, "Preambles", LinkParameter::Preambles));
+    record.attempts = LowByte(in.Read(section, "Repeat", LinkParameter::Attempts));
+    record.interByteTimeoutMs = in.Read(section, "TimeOut", LinkParameter::InterByteTimeoutMs);
+    record.firstByteTimeoutS = in.Read(section, "WaitTime", firstByte);
     return record;
 }
 
-IniEntry Number(const char* key, long long value) {
-    return {key, std::to_string(value)};
-}
-
-IniEntry Flag(const char* key, bool value) {
-    return {key, value ? "1" : "0"};
+bool Flag(const IniFile& ini, const char* section, const char* key) {
+    return ini.ReadInt(section, key, 0) != 0;
 }
 
 std::vector<IniEntry> RecordEntries(const link::LinkRecord& record, RecordKind kind) {
     std::vector<IniEntry> entries;
     if (kind == RecordKind::Serial) {
-        entries.push_back(Number("COMPort", record.comPort));
+        entries.push_back(NumberEntry("COMPort", record.comPort));
         entries.push_back({"PortName", record.portName, true});
     }
-    entries.push_back(Number("Adr", record.address));
+    entries.push_back(NumberEntry("Adr", record.address));
     if (kind == RecordKind::Serial) {
-        entries.push_back(Number("Rate", record.baud));
+        entries.push_back(NumberEntry("Rate", record.baud));
     }
-    entries.push_back(Number("Preambles", record.preambles));
-    entries.push_back(Number("Repeat", record.attempts));
-    entries.push_back(Number("TimeOut", record.interByteTimeoutMs));
-    entries.push_back(Number("WaitTime", record.firstByteTimeoutS));
+    entries.push_back(NumberEntry("Preambles", record.preambles));
+    entries.push_back(NumberEntry("Repeat", record.attempts));
+    entries.push_back(NumberEntry("TimeOut", record.interByteTimeoutMs));
+    entries.push_back(NumberEntry("WaitTime", record.firstByteTimeoutS));
     return entries;
 }
 
 }  // namespace
 
-LinkSettings ReadLinkSettings(const IniFile& ini, ScreenSize screen) {
-    const LinkSettings def;
+LinkSettings ReadLinkSettings(const IniFile& ini, ScreenSize screen,
+                              std::vector<ReplacedValue>* replaced) {
+    RangedReader in(ini);
     LinkSettings s;
-    s.linkKind = ini.ReadInt(kCurrent, "Conn_Prz", def.linkKind);
-    s.portWaitS = ini.ReadInt(kCurrent, "Free_Port_Wait", def.portWaitS);
-    s.closePort = ini.ReadInt(kCurrent, "Do_Close_Port", 0) != 0;
+    s.linkKind = in.Read(kCurrent, "Conn_Prz", LinkParameter::LinkKind);
+    s.portWaitS = in.Read(kCurrent, "Free_Port_Wait", LinkParameter::PortWaitS);
+    s.closePort = Flag(ini, kCurrent, "Do_Close_Port");
     WindowGeometry& w = s.window;
     w.width = ini.ReadInt(kCurrent, "Form_Width", screen.width - kScreenMargin);
     w.height = ini.ReadInt(kCurrent, "Form_Height", screen.height - kScreenMargin);
     w.left = ini.ReadInt(kCurrent, "Form_Left", (screen.width - w.width) / 2);
     w.top = ini.ReadInt(kCurrent, "Form_Top", (screen.height - w.height) / 2);
 
-    s.direct = ReadRecord(ini, kDirect, def.direct, RecordKind::Serial);
+    s.direct = ReadRecord(in, kDirect, RecordKind::Serial, LinkParameter::FirstByteTimeoutS);
 
-    s.phone.record = ReadRecord(ini, kPhone, def.phone.record, RecordKind::Serial);
-    s.phone.defaultCommand = ini.ReadInt(kPhone, "Default_Command", 0) != 0;
+    s.phone.record =
+        ReadRecord(in, kPhone, RecordKind::Serial, LinkParameter::PhoneFirstByteTimeoutS);
+    s.phone.defaultCommand = Flag(ini, kPhone, "Default_Command");
     s.phone.command = text::CutToField(ini.ReadText(kPhone, "Command", ""), kCommandChars);
-    s.phone.connectWaitS = ini.ReadInt(kPhone, "ConnectWaitTime", def.phone.connectWaitS);
-    s.phone.autoRepeat = ini.ReadInt(kPhone, "AutoRepeat", 0) != 0;
-    s.phone.connectAttempts = ini.ReadInt(kPhone, "Conn_Repeat", def.phone.connectAttempts);
+    s.phone.connectWaitS = in.Read(kPhone, "ConnectWaitTime", LinkParameter::PhoneConnectWaitS);
+    s.phone.autoRepeat = Flag(ini, kPhone, "AutoRepeat");
+    s.phone.connectAttempts = in.Read(kPhone, "Conn_Repeat", LinkParameter::ConnectAttempts);
 
-    s.ethernet.record = ReadRecord(ini, kEthernet, def.ethernet.record, RecordKind::Ethernet);
-    s.ethernet.connectWaitS = ini.ReadInt(kEthernet, "ConnectWaitTime", def.ethernet.connectWaitS);
-    s.ethernet.connectAttempts =
-        ini.ReadInt(kEthernet, "Conn_Repeat", def.ethernet.connectAttempts);
+    s.ethernet.record =
+        ReadRecord(in, kEthernet, RecordKind::Ethernet, LinkParameter::FirstByteTimeoutS);
+    s.ethernet.connectWaitS =
+        in.Read(kEthernet, "ConnectWaitTime", LinkParameter::EthernetConnectWaitS);
+    s.ethernet.connectAttempts = in.Read(kEthernet, "Conn_Repeat", LinkParameter::ConnectAttempts);
+    if (replaced != nullptr) {
+        *replaced = in.Replaced();
+    }
     return s;
 }
 
 std::array<IniSection, 4> LinkSections(const LinkSettings& s) {
-    IniSection current{kCurrent,
-                       {Number("Conn_Prz", s.linkKind), Number("Free_Port_Wait", s.portWaitS),
-                        Flag("Do_Close_Port", s.closePort), Number("Form_Width", s.window.width),
-                        Number("Form_Height", s.window.height), Number("Form_Left", s.window.left),
-                        Number("Form_Top", s.window.top)}};
+    IniSection current{
+        kCurrent,
+        {NumberEntry("Conn_Prz", s.linkKind), NumberEntry("Free_Port_Wait", s.portWaitS),
+         FlagEntry("Do_Close_Port", s.closePort), NumberEntry("Form_Width", s.window.width),
+         NumberEntry("Form_Height", s.window.height), NumberEntry("Form_Left", s.window.left),
+         NumberEntry("Form_Top", s.window.top)}};
 
     IniSection direct{kDirect, RecordEntries(s.direct, RecordKind::Serial)};
 
     IniSection phone{kPhone, RecordEntries(s.phone.record, RecordKind::Serial)};
     phone.entries.insert(phone.entries.end(),
-                         {Flag("Default_Command", s.phone.defaultCommand),
+                         {FlagEntry("Default_Command", s.phone.defaultCommand),
                           {"Command", text::CutToField(s.phone.command, kCommandChars)},
-                          Number("ConnectWaitTime", s.phone.connectWaitS),
-                          Flag("AutoRepeat", s.phone.autoRepeat),
-                          Number("Conn_Repeat", s.phone.connectAttempts)});
+                          NumberEntry("ConnectWaitTime", s.phone.connectWaitS),
+                          FlagEntry("AutoRepeat", s.phone.autoRepeat),
+                          NumberEntry("Conn_Repeat", s.phone.connectAttempts)});
 
     IniSection ethernet{kEthernet, RecordEntries(s.ethernet.record, RecordKind::Ethernet)};
     ethernet.entries.insert(ethernet.entries.end(),
-                            {Number("ConnectWaitTime", s.ethernet.connectWaitS),
-                             Number("Conn_Repeat", s.ethernet.connectAttempts)});
+                            {NumberEntry("ConnectWaitTime", s.ethernet.connectWaitS),
+                             NumberEntry("Conn_Repeat", s.ethernet.connectAttempts)});
     return {std::move(current), std::move(direct), std::move(phone), std::move(ethernet)};
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "settings/file_io.h"
+#include "platform/file_io.h"
 #include "text/codepage.h"
 #include "text/cp1251_text.h"
 
@@ -10,6 +10,7 @@ namespace zor06::settings {
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view text) {
     const auto first = text.find_first_not_of(kBlanks);
@@ -61,6 +62,20 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.emplace_back(line);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    }
+    return lines;
+}
+
 }  // namespace
 
 std::optional<int> ParseProfileInt(std::string_view text) {
@@ -81,17 +96,12 @@ std::optional<int> ParseProfileInt(std::string_view text) {
     return static_cast<int>(negative ? 0U - value : value);
 }
 
-IniFile IniFile::FromBytes(std::string_view cp1251) {
+IniFile IniFile::FromBytes(std::string_view bytes) {
     IniFile ini;
-    while (!cp1251.empty()) {
-        const auto end = cp1251.find('\n');
-        std::string_view line = cp1251.substr(0, end);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        ini.lines_.emplace_back(line);
-        cp1251 = end == std::string_view::npos ? std::string_view{} : cp1251.substr(end + 1);
-    }
+    // An editor that saved the file as UTF-8 marked it so; it is written back as Windows-1251.
+    ini.lines_ = bytes.starts_with(kUtf8Mark)
+                     ? SplitLines(text::Utf8ToCp1251(bytes.substr(kUtf8Mark.size())))
+                     : SplitLines(bytes);
     return ini;
 }
 
@@ -187,21 +197,21 @@ void IniFile::WriteSection(const IniSection& section) {
     }
 }
 
-std::optional<IniFile> LoadIniFile(const std::filesystem::path& path, std::string* error) {
+std::optional<IniFile> LoadIniFile(const std::filesystem::path& path, std::string* reason) {
     std::string bytes;
-    switch (ReadWholeFile(path, &bytes, error)) {
-        case ReadStatus::Read:
+    switch (platform::ReadWholeFile(path, &bytes, reason)) {
+        case platform::ReadStatus::Read:
             return IniFile::FromBytes(bytes);
-        case ReadStatus::Missing:
+        case platform::ReadStatus::Missing:
             return IniFile{};
-        case ReadStatus::Failed:
+        case platform::ReadStatus::Failed:
             break;
     }
     return std::nullopt;
 }
 
-bool SaveIniFile(const std::filesystem::path& path, const IniFile& ini, std::string* error) {
-    return WriteFileAtomically(path, ini.ToBytes(), error);
+bool SaveIniFile(const std::filesystem::path& path, const IniFile& ini, std::string* reason) {
+    return platform::WriteFileAtomically(path, ini.ToBytes(), reason);
 }
 
 }  // namespace zor06::settings

@@ -30,8 +30,9 @@ struct IniSection {
 
 class IniFile {
 public:
-    // Lines end with LF or CRLF.
-    static IniFile FromBytes(std::string_view cp1251);
+    // Windows-1251 text whose lines end with LF or CRLF; text after a UTF-8 byte-order mark is
+    // UTF-8. The mark is never written back.
+    static IniFile FromBytes(std::string_view bytes);
     std::string ToBytes() const;
 
     // The value of a key in the first section of that name, or none. A value enclosed in a
@@ -60,10 +61,11 @@ private:
 // them is ignored), wrapping to 32 bits. None when no digit follows the sign.
 std::optional<int> ParseProfileInt(std::string_view text);
 
-// A missing file reads as an empty one; none (with `error`) when the file is there but cannot be
-// read, so that it is not overwritten by one made of defaults.
-std::optional<IniFile> LoadIniFile(const std::filesystem::path& path, std::string* error);
-// Replaces the file atomically; false with `error` when it cannot be written.
-bool SaveIniFile(const std::filesystem::path& path, const IniFile& ini, std::string* error);
+// A missing file reads as an empty one; none (with the system's `reason`) when the file is there
+// but cannot be read, so that it is not overwritten by one made of defaults.
+std::optional<IniFile> LoadIniFile(const std::filesystem::path& path, std::string* reason);
+// Replaces the file atomically and durably; false with the system's `reason` when it cannot be
+// written.
+bool SaveIniFile(const std::filesystem::path& path, const IniFile& ini, std::string* reason);
 
 }  // namespace zor06::settings

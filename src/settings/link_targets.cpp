@@ -25,8 +25,11 @@ EthernetLink CurrentEthernetLink(const ProgramSettings& settings) {
     return result;
 }
 
-DirectLink DirectLineLink(const LinkSettings& settings) {
-    return {settings.direct, settings.portWaitS, settings.closePort};
+link::LinkParameters LinkParametersFor(const LinkSettings& settings, link::LinkKind kind) {
+    const link::LinkRecord& record = kind == link::LinkKind::Telephone  ? settings.phone.record
+                                     : kind == link::LinkKind::Ethernet ? settings.ethernet.record
+                                                                        : settings.direct;
+    return link::ParametersOf(kind, record, settings.portWaitS, settings.closePort);
 }
 
 }  // namespace zor06::settings

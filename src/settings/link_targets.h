@@ -21,13 +21,9 @@ struct EthernetLink {
 // them: TcpConnect(link, el.settings, &*el.subscriber, el.subscriber->address, op).
 EthernetLink CurrentEthernetLink(const ProgramSettings& settings);
 
-struct DirectLink {
-    link::LinkRecord record;  // its portName, when set, wins over its COM port
-    int portWaitS = 1;
-    bool closePort = false;
-};
-
-// The direct line: LoadLinkObject(link, LinkKind::Direct, d.record, d.portWaitS, d.closePort).
-DirectLink DirectLineLink(const LinkSettings& settings);
+// What "Связаться" loads into the link object for `kind`: that kind's record (values outside
+// their range were replaced when the settings were read), the port wait, and the close-port flag
+// on the direct line. Used as link::LoadLinkObject(link, LinkParametersFor(settings, kind)).
+link::LinkParameters LinkParametersFor(const LinkSettings& settings, link::LinkKind kind);
 
 }  // namespace zor06::settings

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/ini_values.h"
 #include "text/cp1251_text.h"
 #include "text/text_format.h"
 
@@ -25,74 +26,70 @@ constexpr Layout kObjectLayout{"OBJECT_LIST", "obj_num", "obj_index", "OBJECT_%d
 
 constexpr char kSortKey[] = "sort_prz";
 
-std::uint8_t LowByte(int value) {
-    return static_cast<std::uint8_t>(value);
+void ReadEntry(RangedReader& in, const std::string& section, PhoneEntry* entry) {
+    entry->name = text::CutToField(in.Ini().ReadText(section, "user_name", ""), kNameChars);
+    entry->address = LowByte(in.Read(section, "contr_adr", LinkParameter::Address));
+    entry->modbusAddress = LowByte(in.Ini().ReadInt(section, "adr_modbus", 1));
+    entry->phone = text::CutToField(in.Ini().ReadText(section, "phone_code", ""), kPhoneChars);
 }
 
-IniEntry Number(const char* key, long long value) {
-    return {key, std::to_string(value)};
+void ReadEntry(RangedReader& in, const std::string& section, EthernetEntry* entry) {
+    entry->name = text::CutToField(in.Ini().ReadText(section, "user_name", ""), kNameChars);
+    entry->address = LowByte(in.Read(section, "contr_adr", LinkParameter::Address));
+    entry->ip = static_cast<std::uint32_t>(in.Ini().ReadInt(section, "ip_adr", 0));
+    entry->port = in.Read(section, "port", LinkParameter::SubscriberPort);
 }
 
-void ReadEntry(const IniFile& ini, const std::string& section, PhoneEntry* entry) {
-    entry->name = text::CutToField(ini.ReadText(section, "user_name", ""), kNameChars);
-    entry->address = LowByte(ini.ReadInt(section, "contr_adr", 1));
-    entry->modbusAddress = LowByte(ini.ReadInt(section, "adr_modbus", 1));
-    entry->phone = text::CutToField(ini.ReadText(section, "phone_code", ""), kPhoneChars);
-}
-
-void ReadEntry(const IniFile& ini, const std::string& section, EthernetEntry* entry) {
-    entry->name = text::CutToField(ini.ReadText(section, "user_name", ""), kNameChars);
-    entry->address = LowByte(ini.ReadInt(section, "contr_adr", 1));
-    entry->ip = static_cast<std::uint32_t>(ini.ReadInt(section, "ip_adr", 0));
-    entry->port = ini.ReadInt(section, "port", 0);
-}
-
-void ReadEntry(const IniFile& ini, const std::string& section, ObjectEntry* entry) {
-    entry->address = LowByte(ini.ReadInt(section, "contr_adr", 1));
-    entry->name = text::CutToField(ini.ReadText(section, "obj_name", ""), kNameChars);
+void ReadEntry(RangedReader& in, const std::string& section, ObjectEntry* entry) {
+    entry->address = LowByte(in.Read(section, "contr_adr", LinkParameter::Address));
+    entry->name = text::CutToField(in.Ini().ReadText(section, "obj_name", ""), kNameChars);
 }
 
 std::vector<IniEntry> EntryKeys(const PhoneEntry& entry) {
     return {{"user_name", text::CutToField(entry.name, kNameChars)},
-            Number("contr_adr", entry.address),
-            Number("adr_modbus", entry.modbusAddress),
+            NumberEntry("contr_adr", entry.address),
+            NumberEntry("adr_modbus", entry.modbusAddress),
             {"phone_code", text::CutToField(entry.phone, kPhoneChars)}};
 }
 
 std::vector<IniEntry> EntryKeys(const EthernetEntry& entry) {
     // Written signed, as the old program kept it in an int.
     return {{"user_name", text::CutToField(entry.name, kNameChars)},
-            Number("contr_adr", entry.address),
-            Number("ip_adr", static_cast<std::int32_t>(entry.ip)),
-            Number("port", entry.port)};
+            NumberEntry("contr_adr", entry.address),
+            NumberEntry("ip_adr", static_cast<std::int32_t>(entry.ip)),
+            NumberEntry("port", entry.port)};
 }
 
 std::vector<IniEntry> EntryKeys(const ObjectEntry& entry) {
-    return {Number("contr_adr", entry.address),
+    return {NumberEntry("contr_adr", entry.address),
             {"obj_name", text::CutToField(entry.name, kNameChars)}};
 }
 
 template <typename List>
-List ReadList(const IniFile& ini, const Layout& layout) {
+List ReadList(const IniFile& ini, const Layout& layout, std::vector<ReplacedValue>* replaced) {
+    RangedReader in(ini);
     List list;
     const int count = std::clamp(ini.ReadInt(layout.header, layout.countKey, 0), 0,
                                  static_cast<int>(List::kCapacity));
     const int index = ini.ReadInt(layout.header, layout.indexKey, 0);
     list.current = static_cast<std::uint8_t>(index >= 0 && index < count ? index : 0);
-    list.sorting = LowByte(ini.ReadInt(layout.header, kSortKey, 0));
+    list.sorting = LowByte(in.Read(layout.header, kSortKey, LinkParameter::ListSorting));
     list.entries.resize(static_cast<std::size_t>(count));
     for (int n = 1; n <= count; ++n) {
-        ReadEntry(ini, text::Printf(layout.entrySection, n),
+        ReadEntry(in, text::Printf(layout.entrySection, n),
                   &list.entries[static_cast<std::size_t>(n - 1)]);
+    }
+    if (replaced != nullptr) {
+        *replaced = in.Replaced();
     }
     return list;
 }
 
 template <typename List>
 std::vector<IniSection> Sections(const List& list, const Layout& layout) {
-    IniSection header{layout.header, {Number(layout.countKey, list.entries.size())}};
-    const IniEntry index = Number(layout.indexKey, list.current);
-    const IniEntry sorting = Number(kSortKey, list.sorting);
+    IniSection header{layout.header, {NumberEntry(layout.countKey, list.entries.size())}};
+    const IniEntry index = NumberEntry(layout.indexKey, list.current);
+    const IniEntry sorting = NumberEntry(kSortKey, list.sorting);
     header.entries.push_back(layout.indexBeforeSorting ? index : sorting);
     header.entries.push_back(layout.indexBeforeSorting ? sorting : index);
 
@@ -106,16 +103,16 @@ std::vector<IniSection> Sections(const List& list, const Layout& layout) {
 
 }  // namespace
 
-PhoneList ReadPhoneList(const IniFile& ini) {
-    return ReadList<PhoneList>(ini, kPhoneLayout);
+PhoneList ReadPhoneList(const IniFile& ini, std::vector<ReplacedValue>* replaced) {
+    return ReadList<PhoneList>(ini, kPhoneLayout, replaced);
 }
 
-EthernetList ReadEthernetList(const IniFile& ini) {
-    return ReadList<EthernetList>(ini, kEthernetLayout);
+EthernetList ReadEthernetList(const IniFile& ini, std::vector<ReplacedValue>* replaced) {
+    return ReadList<EthernetList>(ini, kEthernetLayout, replaced);
 }
 
-ObjectList ReadObjectList(const IniFile& ini) {
-    return ReadList<ObjectList>(ini, kObjectLayout);
+ObjectList ReadObjectList(const IniFile& ini, std::vector<ReplacedValue>* replaced) {
+    return ReadList<ObjectList>(ini, kObjectLayout, replaced);
 }
 
 std::vector<IniSection> ListSections(const PhoneList& list) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "settings/ini_file.h"
+#include "settings/ini_values.h"
 #include "settings/settings_types.h"
 
 namespace zor06::settings {
@@ -14,10 +15,11 @@ inline constexpr char kPhoneListFile[] = "fon_abonents.ini";
 inline constexpr char kEthernetListFile[] = "ethr_abonents.ini";
 inline constexpr char kObjectListFile[] = "objects.ini";
 
-// A count above the capacity is cut to it; a current index outside the list becomes 0.
-PhoneList ReadPhoneList(const IniFile& ini);
-EthernetList ReadEthernetList(const IniFile& ini);
-ObjectList ReadObjectList(const IniFile& ini);
+// A count above the capacity is cut to it; a current index outside the list becomes 0; values
+// outside their range take their defaults and are listed in `replaced` when it is given.
+PhoneList ReadPhoneList(const IniFile& ini, std::vector<ReplacedValue>* replaced = nullptr);
+EthernetList ReadEthernetList(const IniFile& ini, std::vector<ReplacedValue>* replaced = nullptr);
+ObjectList ReadObjectList(const IniFile& ini, std::vector<ReplacedValue>* replaced = nullptr);
 
 // The header section, then the section of every entry.
 std::vector<IniSection> ListSections(const PhoneList& list);

@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,63 +14,114 @@
 namespace zor06::settings {
 namespace {
 
-constexpr int kStatusPanel = 2;
+constexpr char kCannotRead[] = "Не удалось прочитать файл настроек ";
+constexpr char kCannotWrite[] = "Не удалось записать файл настроек ";
+constexpr char kReplaced[] = "Значения вне допустимого диапазона заменены в файле настроек ";
 
-IniFile LoadOrEmpty(const std::filesystem::path& path) {
-    std::string error;
-    return LoadIniFile(path, &error).value_or(IniFile{});
-}
+// Reads the files one by one and keeps what went wrong with them.
+class Loader {
+public:
+    IniFile Read(const std::filesystem::path& path) {
+        std::string reason;
+        auto ini = LoadIniFile(path, &reason);
+        if (!ini) {
+            problems_.push_back({kCannotRead + path.string(), reason});
+            return IniFile{};
+        }
+        return std::move(*ini);
+    }
+    // True when there were any.
+    bool NoteReplaced(const std::filesystem::path& path,
+                      const std::vector<ReplacedValue>& replaced) {
+        if (replaced.empty()) {
+            return false;
+        }
+        std::string reason;
+        for (const ReplacedValue& r : replaced) {
+            reason += (reason.empty() ? "[" : "; [") + r.section + "] " + r.key + "=" +
+                      r.fileValue + ", принято " + std::to_string(r.value);
+        }
+        problems_.push_back({kReplaced + path.string(), reason});
+        return true;
+    }
+    std::vector<FileProblem> TakeProblems() { return std::move(problems_); }
 
-bool Fail(link::Operator& op, const std::string& error) {
-    op.SetStatusText(kStatusPanel, "Файл настроек не записан: " + error);
+private:
+    std::vector<FileProblem> problems_;
+};
+
+bool Fail(link::Operator& op, const std::filesystem::path& path, const std::string& reason) {
+    op.ShowMessage(kFileProblemMessageKind, kCannotWrite + path.string(), reason);
     return false;
 }
 
-// Writes the sections into the file as it is on disk, keeping everything else in it.
+// Writes the sections into the file as it is on disk, keeping everything else in it. A file
+// that cannot be read is not written either: a copy made of defaults would replace it.
 bool UpdateFile(const std::filesystem::path& path, const std::vector<IniSection>& sections,
                 link::Operator& op) {
-    std::string error;
-    auto ini = LoadIniFile(path, &error);
+    std::string reason;
+    auto ini = LoadIniFile(path, &reason);
     if (!ini) {
-        return Fail(op, error);
+        return Fail(op, path, reason);
     }
     for (const IniSection& section : sections) {
         ini->WriteSection(section);
     }
-    return SaveIniFile(path, *ini, &error) || Fail(op, error);
+    return SaveIniFile(path, *ini, &reason) || Fail(op, path, reason);
 }
 
 template <typename List>
-bool SaveListIfChanged(const List& list, List& saved, const std::filesystem::path& path,
-                       link::Operator& op) {
-    if (list == saved) {
+bool SaveListIfChanged(const List& list, List& saved, bool& stale,
+                       const std::filesystem::path& path, link::Operator& op) {
+    if (list == saved && !stale) {
         return true;
     }
     if (!UpdateFile(path, ListSections(list), op)) {
         return false;
     }
     saved = list;
+    stale = false;
     return true;
+}
+
+void MarkStaleSections(ProgramSettings& s, const std::vector<ReplacedValue>& replaced) {
+    const auto sections = LinkSections(s.link);
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        s.linkSectionsStale[i] =
+            std::any_of(replaced.begin(), replaced.end(),
+                        [&](const ReplacedValue& r) { return r.section == sections[i].name; });
+    }
 }
 
 }  // namespace
 
-void LoadSettings(ProgramSettings& s, const std::filesystem::path& iniDir, ScreenSize screen,
-                  double now) {
-    s.archive = ReadArchiveChoices(LoadOrEmpty(iniDir / kArchiveChoicesFile), now);
-    s.link = ReadLinkSettings(LoadOrEmpty(iniDir / kConnFile), screen);
-    s.phones = ReadPhoneList(LoadOrEmpty(iniDir / kPhoneListFile));
+std::vector<FileProblem> LoadSettings(ProgramSettings& s, const std::filesystem::path& iniDir,
+                                      ScreenSize screen, double now) {
+    Loader loader;
+    std::vector<ReplacedValue> replaced;
+    s.archive = ReadArchiveChoices(loader.Read(iniDir / kArchiveChoicesFile), now);
+
+    s.link = ReadLinkSettings(loader.Read(iniDir / kConnFile), screen, &replaced);
+    loader.NoteReplaced(iniDir / kConnFile, replaced);
+    MarkStaleSections(s, replaced);
+
+    s.phones = ReadPhoneList(loader.Read(iniDir / kPhoneListFile), &replaced);
+    s.phonesStale = loader.NoteReplaced(iniDir / kPhoneListFile, replaced);
     SortList(s.phones);
-    s.ethernet = ReadEthernetList(LoadOrEmpty(iniDir / kEthernetListFile));
+    s.ethernet = ReadEthernetList(loader.Read(iniDir / kEthernetListFile), &replaced);
+    s.ethernetStale = loader.NoteReplaced(iniDir / kEthernetListFile, replaced);
     SortList(s.ethernet);
     // The lists' copies are taken here too: compared with an empty list instead, a list emptied
     // in this run would look unchanged and never be written.
     s.linkSaved = s.link;
     s.phonesSaved = s.phones;
     s.ethernetSaved = s.ethernet;
-    s.objects = ReadObjectList(LoadOrEmpty(iniDir / kObjectListFile));
+
+    s.objects = ReadObjectList(loader.Read(iniDir / kObjectListFile), &replaced);
+    loader.NoteReplaced(iniDir / kObjectListFile, replaced);  // objects.ini is always written
     SortList(s.objects);
-    s.report = ReadReportConfig(LoadOrEmpty(iniDir / kReportConfigFile));
+    s.report = ReadReportConfig(loader.Read(iniDir / kReportConfigFile));
+    return loader.TakeProblems();
 }
 
 bool SaveArchiveChoices(const ProgramSettings& s, const std::filesystem::path& iniDir,
@@ -82,7 +134,7 @@ bool SaveLinkSettings(ProgramSettings& s, const std::filesystem::path& iniDir, l
     const auto before = LinkSections(s.linkSaved);
     std::vector<IniSection> changed;
     for (std::size_t i = 0; i < now.size(); ++i) {
-        if (now[i] != before[i]) {
+        if (now[i] != before[i] || s.linkSectionsStale[i]) {
             changed.push_back(now[i]);
         }
     }
@@ -93,15 +145,17 @@ bool SaveLinkSettings(ProgramSettings& s, const std::filesystem::path& iniDir, l
         return false;
     }
     s.linkSaved = s.link;
+    s.linkSectionsStale = {};
     return true;
 }
 
 bool SavePhoneList(ProgramSettings& s, const std::filesystem::path& iniDir, link::Operator& op) {
-    return SaveListIfChanged(s.phones, s.phonesSaved, iniDir / kPhoneListFile, op);
+    return SaveListIfChanged(s.phones, s.phonesSaved, s.phonesStale, iniDir / kPhoneListFile, op);
 }
 
 bool SaveEthernetList(ProgramSettings& s, const std::filesystem::path& iniDir, link::Operator& op) {
-    return SaveListIfChanged(s.ethernet, s.ethernetSaved, iniDir / kEthernetListFile, op);
+    return SaveListIfChanged(s.ethernet, s.ethernetSaved, s.ethernetStale,
+                             iniDir / kEthernetListFile, op);
 }
 
 bool SaveObjects(const ProgramSettings& s, const std::filesystem::path& iniDir,

@@ -1,25 +1,44 @@
 // Reading all settings files at start and writing each back when it changed. A file that cannot
-// be written is reported in status panel 2 and the call returns false; the saved copies then stay
-// as they were, so the next save tries again.
+// be read or written is reported, never passed over: the load returns what it met, and a save
+// that fails shows it in the message window and returns false; the saved copies then stay as they
+// were, so the next save tries again.
 #pragma once
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "link/operator.h"
 #include "settings/settings_types.h"
 
 namespace zor06::settings {
 
+// Something the operator should hear about a settings file: a first line that names the file
+// (e.g. "Не удалось прочитать файл настроек /…/INI/conn.ini") and a second with the reason.
+struct FileProblem {
+    std::string text;
+    std::string reason;
+    bool operator==(const FileProblem&) const = default;
+};
+
+// The message kind of the message window that save failures are shown with ("Ошибка").
+inline constexpr int kFileProblemMessageKind = 1;
+
 // Fills `settings` from the files in `iniDir`: rd_arh_par.ini (missing moments become `now`),
 // conn.ini, the two subscriber lists (each then sorted), the saved copies, objects.ini (sorted),
-// repconf_par.ini. Missing or unreadable files give their defaults.
-void LoadSettings(ProgramSettings& settings, const std::filesystem::path& iniDir, ScreenSize screen,
-                  double now);
+// repconf_par.ini. Missing files give their defaults silently; a file that cannot be read gives
+// them too and a problem, and so does a value outside its range (it is written back corrected at
+// the next save of its file). Show each problem as ShowMessage(kFileProblemMessageKind, text,
+// reason).
+std::vector<FileProblem> LoadSettings(ProgramSettings& settings,
+                                      const std::filesystem::path& iniDir, ScreenSize screen,
+                                      double now);
 
 // rd_arh_par.ini, all four keys.
 bool SaveArchiveChoices(const ProgramSettings& settings, const std::filesystem::path& iniDir,
                         link::Operator& op);
-// conn.ini: only the sections that differ from the saved copy; nothing when none does.
+// conn.ini: only the sections that differ from the saved copy (or held values out of range);
+// nothing when none does.
 bool SaveLinkSettings(ProgramSettings& settings, const std::filesystem::path& iniDir,
                       link::Operator& op);
 // fon_abonents.ini / ethr_abonents.ini: the whole list, unless it equals the saved copy.

@@ -124,6 +124,11 @@ struct ProgramSettings {
     LinkSettings linkSaved;
     PhoneList phonesSaved;
     EthernetList ethernetSaved;
+    // What held values out of range when read: written at its next save even when unchanged, so
+    // that the file is corrected. The conn.ini sections in the order of LinkSections.
+    std::array<bool, 4> linkSectionsStale{};
+    bool phonesStale = false;
+    bool ethernetStale = false;
 };
 
 }  // namespace zor06::settings

@@ -71,6 +71,24 @@ TEST_F(ListFilesTest, CountsAreCutToCapacityAndStrayIndexesBecomeZero) {
     EXPECT_EQ(settings.phones.entries.size(), 200U);
 }
 
+TEST_F(ListFilesTest, SubscriberValuesOutOfRangeTakeDefaultsAndTheFileIsRewritten) {
+    const std::string bytes =
+        "[ETHERNET_CONN_PAR]\r\nusers_num=1\r\nsort_prz=7\r\n"
+        "[ETHERNET_ABONENT_1]\r\nuser_name=A\r\ncontr_adr=256\r\nport=70000\r\n";
+    test::WriteBytes(File("ethr_abonents.ini"), bytes);
+    const auto problems = LoadSettings(settings, dir.path(), {1280, 1024}, 0);
+    ASSERT_EQ(settings.ethernet.entries.size(), 1U);
+    EXPECT_EQ(settings.ethernet.sorting, 0);
+    EXPECT_EQ(settings.ethernet.entries[0].address, 1);  // not the low byte 0
+    EXPECT_EQ(settings.ethernet.entries[0].port, 0);
+    ASSERT_EQ(problems.size(), 1U);
+    EXPECT_NE(problems[0].text.find("ethr_abonents.ini"), std::string::npos);
+
+    ASSERT_TRUE(SaveEthernetList(settings, dir.path(), op));  // unchanged, but corrected
+    EXPECT_NE(test::ReadBytes(File("ethr_abonents.ini")).find("contr_adr=1\r\nport=0\r\n"),
+              std::string::npos);
+}
+
 TEST_F(ListFilesTest, IpAddressIsKeptAsASignedNumberAndSortsUnsigned) {
     test::WriteBytes(File("ethr_abonents.ini"),
                      "[ETHERNET_CONN_PAR]\r\nusers_num=2\r\nsort_prz=1\r\n"
@@ -132,7 +150,9 @@ TEST_F(ListFilesTest, UnwritableListIsReportedAndStaysUnsaved) {
     test::WriteBytes(dir.path() / "INI", "");
     ASSERT_TRUE(AddEntry(settings.phones, PhoneFields{"А", "1", "2"}, op));
     EXPECT_FALSE(SavePhoneList(settings, dir.path() / "INI", op));
-    EXPECT_NE(op.status[2], "");
+    ASSERT_EQ(op.messages.size(), 1U);
+    EXPECT_EQ(op.messages[0].kind, 1);
+    EXPECT_NE(op.messages[0].text1.find("fon_abonents.ini"), std::string::npos);
     ASSERT_TRUE(SavePhoneList(settings, dir.path(), op));
     EXPECT_TRUE(std::filesystem::exists(File("fon_abonents.ini")));
 }

@@ -2,6 +2,10 @@
 // only what changed.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdlib>
+#include <system_error>
+
 #include "settings/date_text.h"
 #include "settings/settings_store.h"
 #include "tests/settings/settings_test_support.h"
@@ -15,12 +19,13 @@ constexpr double kNow = 45356.5;  // 05.03.2024 12:00:00
 
 class SettingsFilesTest : public ::testing::Test {
 protected:
-    void Load() { LoadSettings(settings, dir.path(), kScreen, kNow); }
+    void Load() { problems = LoadSettings(settings, dir.path(), kScreen, kNow); }
     std::filesystem::path File(const char* name) const { return dir.path() / name; }
 
     test::TempDir dir;
     test::RecordingOperator op;
     ProgramSettings settings;
+    std::vector<FileProblem> problems;
 };
 
 TEST_F(SettingsFilesTest, NoFilesGiveEveryDefault) {
@@ -61,7 +66,7 @@ TEST_F(SettingsFilesTest, OldProgramsConnIniReads) {
     Load();
     EXPECT_EQ(settings.link.linkKind, 2);
     EXPECT_TRUE(settings.link.closePort);
-    EXPECT_EQ(settings.link.direct.comPort, 44);  // the low byte of 300
+    EXPECT_EQ(settings.link.direct.comPort, 1);  // 300 is no COM port
     EXPECT_EQ(settings.link.direct.baud, 19200);
     EXPECT_EQ(settings.link.direct.preambles, 5);  // not a number
     EXPECT_EQ(settings.link.phone.command, std::string(199, 'Z'));
@@ -115,9 +120,99 @@ TEST_F(SettingsFilesTest, UnwritableConnIniIsReportedAndRetriedLater) {
     test::WriteBytes(notADir, "");
     settings.link.linkKind = 1;
     EXPECT_FALSE(SaveLinkSettings(settings, notADir, op));
-    EXPECT_NE(op.status[2].find("conn.ini"), std::string::npos) << op.status[2];
+    ASSERT_EQ(op.messages.size(), 1U);
+    EXPECT_EQ(op.messages[0].kind, 1);
+    EXPECT_EQ(op.messages[0].text1,
+              "Не удалось записать файл настроек " + (notADir / "conn.ini").string());
+    EXPECT_EQ(op.messages[0].text2, std::error_code(ENOTDIR, std::generic_category()).message());
     ASSERT_TRUE(SaveLinkSettings(settings, dir.path(), op));
     EXPECT_NE(test::ReadBytes(File("conn.ini")).find("Conn_Prz=1"), std::string::npos);
+}
+
+TEST_F(SettingsFilesTest, ValuesOutsideTheDialogsRangesTakeTheirDefaults) {
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* value;
+        int LinkSettings::*scalar;  // or, when null, the direct record's field below
+        std::int32_t link::LinkRecord::*field;
+        int expected;
+    };
+    const Case cases[] = {
+        {"CURR_PAR", "Conn_Prz", "3", &LinkSettings::linkKind, nullptr, 0},
+        {"CURR_PAR", "Free_Port_Wait", "21", &LinkSettings::portWaitS, nullptr, 1},
+        {"DIR_CONN_PAR", "WaitTime", "3000000", nullptr, &link::LinkRecord::firstByteTimeoutS, 5},
+        {"DIR_CONN_PAR", "WaitTime", "-1", nullptr, &link::LinkRecord::firstByteTimeoutS, 5},
+        {"DIR_CONN_PAR", "WaitTime", "120", nullptr, &link::LinkRecord::firstByteTimeoutS, 120},
+        {"DIR_CONN_PAR", "TimeOut", "54", nullptr, &link::LinkRecord::interByteTimeoutMs, 300},
+        {"DIR_CONN_PAR", "TimeOut", "5000", nullptr, &link::LinkRecord::interByteTimeoutMs, 5000},
+        {"DIR_CONN_PAR", "Rate", "9601", nullptr, &link::LinkRecord::baud, 9600},
+        {"DIR_CONN_PAR", "Rate", "230400", nullptr, &link::LinkRecord::baud, 230400},
+    };
+    for (const Case& c : cases) {
+        test::WriteBytes(File("conn.ini"),
+                         std::string("[") + c.section + "]\r\n" + c.key + "=" + c.value + "\r\n");
+        Load();
+        const int got =
+            c.scalar != nullptr ? settings.link.*c.scalar : settings.link.direct.*c.field;
+        EXPECT_EQ(got, c.expected) << c.key << "=" << c.value;
+        EXPECT_EQ(problems.size(), got == std::atoi(c.value) ? 0U : 1U) << c.key << "=" << c.value;
+    }
+}
+
+TEST_F(SettingsFilesTest, ReplacedValuesAreReportedAndCorrectedAtTheNextSave) {
+    test::WriteBytes(File("conn.ini"),
+                     "[DIR_CONN_PAR]\r\nAdr=0\r\nRepeat=6\r\n[FON_CONN_PAR]\r\nWaitTime=0\r\n"
+                     "ConnectWaitTime=361\r\n[ETHERNET_CONN_PAR]\r\nConn_Repeat=11\r\n");
+    Load();
+    EXPECT_EQ(settings.link.direct.address, 1);
+    EXPECT_EQ(settings.link.direct.attempts, 1);
+    EXPECT_EQ(settings.link.phone.record.firstByteTimeoutS, 6);  // the telephone's own default
+    EXPECT_EQ(settings.link.phone.connectWaitS, 50);
+    EXPECT_EQ(settings.link.ethernet.connectAttempts, 1);
+    ASSERT_EQ(problems.size(), 1U);
+    EXPECT_EQ(problems[0].text, "Значения вне допустимого диапазона заменены в файле настроек " +
+                                    File("conn.ini").string());
+    EXPECT_EQ(problems[0].reason,
+              "[DIR_CONN_PAR] Adr=0, принято 1; [DIR_CONN_PAR] Repeat=6, принято 1; "
+              "[FON_CONN_PAR] WaitTime=0, принято 6; [FON_CONN_PAR] ConnectWaitTime=361, "
+              "принято 50; [ETHERNET_CONN_PAR] Conn_Repeat=11, принято 1");
+
+    ASSERT_TRUE(SaveLinkSettings(settings, dir.path(), op));
+    const std::string bytes = test::ReadBytes(File("conn.ini"));
+    EXPECT_EQ(bytes.find("[CURR_PAR]"), std::string::npos);  // it held nothing wrong
+    Load();
+    EXPECT_TRUE(problems.empty()) << problems[0].reason;
+}
+
+TEST_F(SettingsFilesTest, UnreadableFileGivesDefaultsAProblemAndIsNotOverwritten) {
+    std::filesystem::create_directory(File("conn.ini"));
+    test::WriteBytes(File("conn.ini") / "keep", "x");
+    Load();
+    EXPECT_EQ(settings.link.direct.baud, 9600);
+    ASSERT_EQ(problems.size(), 1U);
+    EXPECT_EQ(problems[0].text, "Не удалось прочитать файл настроек " + File("conn.ini").string());
+    EXPECT_EQ(problems[0].reason, std::error_code(EISDIR, std::generic_category()).message());
+
+    settings.link.linkKind = 2;
+    EXPECT_FALSE(SaveLinkSettings(settings, dir.path(), op));
+    ASSERT_EQ(op.messages.size(), 1U);
+    EXPECT_EQ(op.messages[0].text1,
+              "Не удалось записать файл настроек " + File("conn.ini").string());
+    EXPECT_TRUE(std::filesystem::exists(File("conn.ini") / "keep"));
+}
+
+TEST_F(SettingsFilesTest, FileWithAByteOrderMarkKeepsItsFirstSection) {
+    test::WriteBytes(File("conn.ini"),
+                     "\xEF\xBB\xBF[CURR_PAR]\r\nConn_Prz=2\r\n[DIR_CONN_PAR]\r\nAdr=4\r\n");
+    Load();
+    EXPECT_EQ(settings.link.linkKind, 2);
+    settings.link.portWaitS = 3;
+    ASSERT_TRUE(SaveLinkSettings(settings, dir.path(), op));
+    const std::string bytes = test::ReadBytes(File("conn.ini"));
+    EXPECT_TRUE(bytes.starts_with("[CURR_PAR]\r\nConn_Prz=2\r\nFree_Port_Wait=3\r\n")) << bytes;
+    EXPECT_EQ(bytes.find("[CURR_PAR]", 1), std::string::npos);
+    EXPECT_NE(bytes.find("[DIR_CONN_PAR]\r\nAdr=4\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsFilesTest, ArchiveChoicesKeepTheirMoments) {

@@ -64,17 +64,32 @@ TEST(LinkTargetsTest, CurrentEthernetSubscriberAfterSorting) {
     EXPECT_FALSE(CurrentEthernetLink(settings).subscriber);
 }
 
-TEST(LinkTargetsTest, DirectLineCarriesItsPortNameAndFlags) {
+TEST(LinkTargetsTest, EachKindGetsItsRecordAndOnlyTheDirectLineReleasesThePort) {
     LinkSettings settings;
     settings.direct.portName = "/dev/ttyUSB0";
     settings.direct.comPort = 3;
+    settings.direct.firstByteTimeoutS = 120;
+    settings.phone.record.address = 9;
+    settings.ethernet.record.interByteTimeoutMs = 900;
     settings.portWaitS = 4;
     settings.closePort = true;
-    const DirectLink link = DirectLineLink(settings);
-    EXPECT_EQ(link.record.portName, "/dev/ttyUSB0");
-    EXPECT_EQ(link.record.comPort, 3);
-    EXPECT_EQ(link.portWaitS, 4);
-    EXPECT_TRUE(link.closePort);
+
+    const link::LinkParameters direct = LinkParametersFor(settings, link::LinkKind::Direct);
+    EXPECT_EQ(direct.portName, "/dev/ttyUSB0");
+    EXPECT_EQ(direct.comPort, 3);
+    EXPECT_EQ(direct.firstByteTimeoutMs, 120000);
+    EXPECT_EQ(direct.portWaitS, 4);
+    EXPECT_TRUE(direct.closePortAfterExchange);
+
+    const link::LinkParameters phone = LinkParametersFor(settings, link::LinkKind::Telephone);
+    EXPECT_EQ(phone.kind, link::LinkKind::Telephone);
+    EXPECT_EQ(phone.address, 9);
+    EXPECT_EQ(phone.firstByteTimeoutMs, 6000);
+    EXPECT_FALSE(phone.closePortAfterExchange);
+
+    const link::LinkParameters ethernet = LinkParametersFor(settings, link::LinkKind::Ethernet);
+    EXPECT_EQ(ethernet.interByteTimeoutMs, 900);
+    EXPECT_FALSE(ethernet.closePortAfterExchange);
 }
 
 }  // namespace
