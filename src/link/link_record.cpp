@@ -46,9 +46,4 @@ void LoadLinkObject(hgcbox& link, const LinkParameters& p) {
     link.closePortAfterExchange = p.kind == LinkKind::Direct && p.closePortAfterExchange;
 }
 
-void LoadLinkObject(hgcbox& link, LinkKind kind, const LinkRecord& record, int portWaitS,
-                    bool closePortAfterExchange) {
-    LoadLinkObject(link, ParametersOf(kind, record, portWaitS, closePortAfterExchange));
-}
-
 }  // namespace zor06::link

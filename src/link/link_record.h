@@ -63,8 +63,5 @@ LinkParameters ParametersOf(LinkKind kind, const LinkRecord& record, int portWai
 
 // Loads the parameters into the link object as "Связаться" does.
 void LoadLinkObject(hgcbox& link, const LinkParameters& parameters);
-// The same for a stored record (kept while callers move to the record above).
-void LoadLinkObject(hgcbox& link, LinkKind kind, const LinkRecord& record, int portWaitS,
-                    bool closePortAfterExchange);
 
 }  // namespace zor06::link

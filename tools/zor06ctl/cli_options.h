@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "link/link_record.h"
+
 namespace zor06::ctl {
 
 constexpr int kExitOk = 0;
@@ -35,6 +37,9 @@ struct CommandLine {
     std::string command;
     std::vector<std::string> args;
 };
+
+// What --tcp or --serial load into the link object (the Ethernet kind for --tcp).
+link::LinkParameters LinkParametersOf(const LinkOptions& options);
 
 // Parses argv; on wrong usage returns none with `error` set. Credentials not given on the command
 // line come from the environment (ZOR06_PASSWORD, ZOR06_ID_CODE), which other users cannot read.
