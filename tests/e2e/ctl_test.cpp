@@ -39,7 +39,9 @@ TEST_F(CtlTest, ReadTablePrintsOneLinePerField) {
 
 TEST_F(CtlTest, WriteTableThenReadBack) {
     Start();
-    const auto w = Ctl({"--tcp", endpoint, "write-table", "6", "6", "0A", "01"});
+    // The demonstration controller's administrator.
+    const auto w = Ctl({"--tcp", endpoint, "--password", "2222", "--id-code", "2", "write-table",
+                        "6", "6", "0A", "01"});
     ASSERT_EQ(w.exitCode, 0) << w.err;
     const auto r = Ctl({"--tcp", endpoint, "read-table", "6", "6", "2"});
     EXPECT_EQ(r.out, "6.6 0A\n6.7 01\n");

@@ -95,6 +95,7 @@ TEST(TcpLink, WritingTheAddressMovesTheLinkToTheNewAddress) {
     SimOverTcp sim({"--address", "1"});
     link::hgcbox link;
     ASSERT_TRUE(sim.Connect(link));
+    link.SetCredentials("2222", "2");  // the demonstration controller's administrator
     ASSERT_TRUE(link.Request(2, std::vector<std::uint8_t>{3, 0, 1, 42})) << link.StatusText();
     EXPECT_EQ(link.address, 42);
     ASSERT_TRUE(ReadFields(link, 3, 0, 4));

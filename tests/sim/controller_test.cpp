@@ -161,9 +161,81 @@ TEST(ControllerErrorTest, WrongPasswordWhenOneIsSet) {
     EXPECT_EQ(Values(Ask(c, ReadRequest(1, 6, 0, 1))), Bytes{7});
 }
 
-TEST(ControllerErrorTest, AnyCredentialsPassWithoutAPassword) {
+TEST(ControllerAccessTest, OnlyRegisteredUsersMayWrite) {
     Controller c(ControllerConfig{});
-    EXPECT_EQ(Ask(c, WriteRequest(1, 6, 0, 1, {7}, "whatever"))[3], 0x82);
+    struct Case {
+        const char* password;
+        const char* code;
+        bool passes;
+    } const cases[] = {
+        {"2222", "2", true},   // administrator
+        {"4444", "4", true},   // operator
+        {"", "1", true},       // manufacturer-adjuster without a password
+        {"2222", "4", false},  // password of one user, code of another
+        {"", "", false},       // blank credentials match no free slot
+        {"whatever", "2", false},
+    };
+    for (const Case& k : cases) {
+        const Bytes write = Ask(c, WriteRequest(1, 6, 0, 1, {7}, k.password, k.code));
+        const Bytes clock = Ask(c, testing::ClockRequest(1, 1, k.password, k.code));
+        if (k.passes) {
+            EXPECT_EQ(write[3], 0x82) << k.password << "/" << k.code;
+            EXPECT_EQ(clock[3], 0x8C) << k.password << "/" << k.code;
+        } else {
+            ExpectError(write, 2, 34);
+            ExpectError(clock, 12, 34);
+        }
+    }
+}
+
+// One users-table record as the controller keeps it.
+Bytes UserRecord(std::string_view name, std::uint8_t level, std::string_view password,
+                 std::string_view code) {
+    Bytes r(22, ' ');
+    std::copy(name.begin(), name.end(), r.begin());
+    r[4] = level;
+    r[5] = 0;
+    std::copy(password.begin(), password.end(), r.begin() + 6);
+    std::copy(code.begin(), code.end(), r.begin() + 18);
+    return r;
+}
+
+TEST(ControllerAccessTest, UsersTableWritesKeepTheRules) {
+    const Bytes freeSlot = UserRecord("", 0, "", "");
+    struct Case {
+        const char* what;
+        int slot;
+        Bytes record;
+        int error;  // 0: accepted
+    } const cases[] = {
+        {"a new engineer", 3, UserRecord("INZ", 3, "33", "3"), 0},
+        {"a user without a name", 3, UserRecord("", 3, "33", "3"), 27},
+        {"a user without a code", 3, UserRecord("INZ", 3, "33", ""), 28},
+        {"a second manufacturer-adjuster", 3, UserRecord("NAL2", 1, "", "9"), 29},
+        {"the manufacturer-adjuster deleted", 0, freeSlot, 30},
+        {"the manufacturer-adjuster made an engineer", 0, UserRecord("NAL", 3, "", "1"), 30},
+        {"the only administrator deleted", 1, freeSlot, 31},
+        {"a repeated name", 3, UserRecord("OPER", 3, "33", "3"), 33},
+    };
+    for (const Case& k : cases) {
+        Controller c(ControllerConfig{});
+        // Latin names keep the cases readable; the operator's name is made Latin first.
+        ASSERT_EQ(Ask(c, WriteRequest(1, 4, 2, 1, UserRecord("OPER", 4, "4444", "4")))[3], 0x82);
+        const Bytes reply = Ask(c, WriteRequest(1, 4, k.slot, 1, k.record));
+        if (k.error == 0) {
+            EXPECT_EQ(reply[3], 0x82) << k.what;
+            EXPECT_EQ(Values(Ask(c, ReadRequest(1, 4, k.slot, 1))), k.record) << k.what;
+        } else {
+            ExpectError(reply, 2, k.error);
+        }
+    }
+}
+
+TEST(ControllerAccessTest, TheSecondAdministratorMayGo) {
+    Controller c(ControllerConfig{});
+    ASSERT_EQ(Ask(c, WriteRequest(1, 4, 5, 1, UserRecord("ADM2", 2, "5", "5")))[3], 0x82);
+    EXPECT_EQ(Ask(c, WriteRequest(1, 4, 1, 1, UserRecord("", 0, "", "")))[3], 0x82);
+    ExpectError(Ask(c, WriteRequest(1, 4, 5, 1, UserRecord("", 0, "", ""), "5", "5")), 2, 31);
 }
 
 class DestroyedTableTest : public ::testing::Test {
@@ -232,8 +304,42 @@ TEST_F(ControllerClockTest, ReadsTheHostTime) {
 TEST_F(ControllerClockTest, CorrectionMovesTheClockBothWays) {
     EXPECT_EQ(Ask(c_, testing::ClockRequest(1, 90)).size(), 6U);
     EXPECT_EQ(Now(), (Bytes{24, 3, 5, 10, 22, 0, 3, 128}));
-    Ask(c_, testing::ClockRequest(1, -32768));
-    EXPECT_EQ(Now(), (Bytes{24, 3, 5, 1, 15, 52, 3, 128}));
+    Ask(c_, testing::ClockRequest(1, -3600));
+    EXPECT_EQ(Now(), (Bytes{24, 3, 5, 9, 22, 0, 3, 128}));
+}
+
+TEST_F(ControllerClockTest, RefusesCorrectionsItMustNotMake) {
+    ExpectError(Ask(c_, testing::ClockRequest(1, 3601)), 12, 17);
+    ExpectError(Ask(c_, testing::ClockRequest(1, -32768)), 12, 17);
+    Ask(c_, WriteRequest(1, 6, 11, 1, {0}));  // setting the clock from the PC forbidden
+    ExpectError(Ask(c_, testing::ClockRequest(1, 10)), 12, 6);
+    EXPECT_EQ(Now(), (Bytes{24, 3, 5, 10, 20, 30, 3, 128}));
+}
+
+TEST_F(ControllerClockTest, TimeTypeFollowsTheRulesOfTable6) {
+    Ask(c_, WriteRequest(1, 2, 0, 6, {24, 7, 1, 12, 0, 0}));
+    EXPECT_EQ(Now()[7], 0);  // summer: last Sunday of March to last Sunday of October
+    Ask(c_, WriteRequest(1, 6, 0, 1, {0}));
+    Ask(c_, WriteRequest(1, 6, 3, 1, {0}));
+    EXPECT_EQ(Now()[7], 128);  // no change of time: winter all year
+}
+
+TEST(ControllerClock, StartsAtAGivenTimeWithTheChromatographAhead) {
+    ControllerConfig config;
+    config.startTime = std::time_t{1709634030} - 3600;
+    config.chromatographClockOffset = -75;
+    Controller c(config, [] { return std::time_t{1709634030}; });
+    const Bytes controller = Values(Ask(c, ReadRequest(1, 2, 0, 6)));
+    const Bytes chromatograph = Values(Ask(c, ReadRequest(1, 42, 0, 6)));
+    std::tm expected{};
+    const std::time_t start = *config.startTime;
+    localtime_r(&start, &expected);
+    EXPECT_EQ(controller[3], expected.tm_hour);
+    EXPECT_EQ(controller[4], expected.tm_min);
+    EXPECT_EQ(controller[5], expected.tm_sec);
+    const int controllerS = controller[3] * 3600 + controller[4] * 60 + controller[5];
+    const int chromatographS = chromatograph[3] * 3600 + chromatograph[4] * 60 + chromatograph[5];
+    EXPECT_EQ((controllerS - chromatographS + 86400) % 86400, 75);
 }
 
 TEST_F(ControllerClockTest, WritingTheDateSetsTheClock) {

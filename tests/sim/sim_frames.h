@@ -28,18 +28,26 @@ inline Bytes ReadRequest(std::uint8_t address, int table, int first, int count) 
                     static_cast<std::uint8_t>(count)});
 }
 
-// Password blank-padded to 12 bytes, identification code of 4 blanks.
-inline Bytes Credentials(std::string_view password) {
+// Password blank-padded to 12 bytes, identification code blank-padded to 4.
+inline Bytes Credentials(std::string_view password, std::string_view code = "") {
     Bytes data(16, ' ');
     for (std::size_t i = 0; i < password.size() && i < 12; ++i) {
         data[i] = static_cast<std::uint8_t>(password[i]);
     }
+    for (std::size_t i = 0; i < code.size() && i < 4; ++i) {
+        data[12 + i] = static_cast<std::uint8_t>(code[i]);
+    }
     return data;
 }
 
+// The demonstration controller's administrator.
+constexpr std::string_view kAdminPassword = "2222";
+constexpr std::string_view kAdminCode = "2";
+
 inline Bytes WriteRequest(std::uint8_t address, int table, int first, int count,
-                          const Bytes& values, std::string_view password = "") {
-    Bytes data = Credentials(password);
+                          const Bytes& values, std::string_view password = kAdminPassword,
+                          std::string_view code = kAdminCode) {
+    Bytes data = Credentials(password, code);
     data.insert(data.end(), {0, static_cast<std::uint8_t>(table), static_cast<std::uint8_t>(first),
                              static_cast<std::uint8_t>(count)});
     data.insert(data.end(), values.begin(), values.end());
@@ -47,8 +55,9 @@ inline Bytes WriteRequest(std::uint8_t address, int table, int first, int count,
 }
 
 inline Bytes ClockRequest(std::uint8_t address, std::int16_t seconds,
-                          std::string_view password = "") {
-    Bytes data = Credentials(password);
+                          std::string_view password = kAdminPassword,
+                          std::string_view code = kAdminCode) {
+    Bytes data = Credentials(password, code);
     const auto raw = static_cast<std::uint16_t>(seconds);
     data.push_back(static_cast<std::uint8_t>(raw & 0xFF));
     data.push_back(static_cast<std::uint8_t>(raw >> 8));

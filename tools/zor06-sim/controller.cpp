@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
+#include "config/users_table.h"
 #include "link/crc16.h"
 #include "link/frame.h"
 #include "tables/catalogue.h"
+#include "tables/controller_date.h"
+#include "zor06-sim/access.h"
 #include "zor06-sim/default_tables.h"
 
 namespace zor06::sim {
@@ -14,7 +18,15 @@ namespace {
 namespace lk = zor06::link;
 
 constexpr int kClockTable = 2;
+constexpr int kUsersTable = 4;
+constexpr int kSystemTable = 6;
 constexpr int kStateTable = 7;
+constexpr int kChromatographClockTable = 42;
+constexpr int kPcSyncAllowed = 11;  // table 6: the clock may be set from the PC
+
+constexpr std::uint8_t kNoDateEntry = 6;
+constexpr std::uint8_t kCorrectionTooLarge = 17;
+constexpr int kLargestCorrectionS = 3600;
 
 // Request lengths and offsets by function code.
 constexpr std::size_t kReadLength = 10;
@@ -55,12 +67,6 @@ private:
     std::size_t size_ = lk::kOffData;
 };
 
-struct FieldRange {
-    int table;
-    int first;
-    int count;
-};
-
 FieldRange RangeAt(std::span<const std::uint8_t> frame, std::size_t at) {
     return {frame[at], frame[at + 1], frame[at + 2]};
 }
@@ -89,6 +95,20 @@ std::time_t HostTime() {
     return std::time(nullptr);
 }
 
+// The host's local time of `t` as the PC's date-time: days since 30 December 1899.
+double LocalPcTime(std::time_t t) {
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    const tables::ControllerDateTime dt{
+        static_cast<std::uint8_t>(std::clamp(tm.tm_year - 100, 0, 255)),
+        static_cast<std::uint8_t>(tm.tm_mon + 1),
+        static_cast<std::uint8_t>(tm.tm_mday),
+        static_cast<std::uint8_t>(tm.tm_hour),
+        static_cast<std::uint8_t>(tm.tm_min),
+        static_cast<std::uint8_t>(tm.tm_sec)};
+    return tables::DecodeToPc(dt);
+}
+
 std::uint8_t ReplyCode(std::uint8_t code) {
     return static_cast<std::uint8_t>(code | lk::kReplyFlag);
 }
@@ -101,8 +121,12 @@ std::uint8_t ErrorCode(std::uint8_t code) {
 }  // namespace
 
 Controller::Controller(const ControllerConfig& config, WallClock clock)
-    : clock_(clock ? std::move(clock) : WallClock(HostTime)) {
+    : clock_(clock ? std::move(clock) : WallClock(HostTime)),
+      chromatographOffset_(config.chromatographClockOffset) {
     FillDefaultTables(config, &image_);
+    if (config.startTime) {
+        clockOffset_ = *config.startTime - clock_();
+    }
     if (config.password) {
         password_ = config.password->substr(0, lk::kPasswordSize);
         password_->resize(lk::kPasswordSize, ' ');
@@ -152,6 +176,8 @@ std::vector<std::uint8_t> Controller::Read(std::span<const std::uint8_t> frame) 
     }
     if (r.table == kClockTable) {
         RefreshClockTable();
+    } else if (r.table == kChromatographClockTable) {
+        RefreshChromatographClock();
     }
     ReplyFrame reply(Address(), ReplyCode(code));
     PushRange(reply, r);
@@ -164,9 +190,6 @@ std::vector<std::uint8_t> Controller::Write(std::span<const std::uint8_t> frame)
     if (frame.size() < kWriteHeaderLength) {
         return Error(code, lk::error::kFieldRange);
     }
-    if (!CredentialsPass(frame)) {
-        return Error(code, lk::error::kCredentials);
-    }
     const FieldRange r = RangeAt(frame, kWriteTableAt);
     if (const std::uint8_t e = CheckRange(r, lk::kMaxWriteValueBytes); e != 0) {
         return Error(code, e);
@@ -177,6 +200,16 @@ std::vector<std::uint8_t> Controller::Write(std::span<const std::uint8_t> frame)
     }
     if (!info.writable) {
         return Error(code, lk::error::kReadOnly);
+    }
+    // A malformed request is refused as such before anyone's rights are looked at.
+    if (!CredentialsPass(frame)) {
+        return Error(code, lk::error::kCredentials);
+    }
+    const auto values = frame.subspan(kWriteValuesAt, frame.size() - kWriteHeaderLength);
+    if (r.table == kUsersTable && !IsDestroyed(r.table)) {
+        if (const std::uint8_t e = CheckUsersTableWrite(r, values); e != 0) {
+            return Error(code, e);
+        }
     }
     if (IsDestroyed(r.table)) {
         // Only new content for the whole table repairs it.
@@ -189,7 +222,6 @@ std::vector<std::uint8_t> Controller::Write(std::span<const std::uint8_t> frame)
     if (r.table == kClockTable) {
         RefreshClockTable();  // fields left out keep the current time
     }
-    const auto values = frame.subspan(kWriteValuesAt, frame.size() - kWriteHeaderLength);
     std::ranges::copy(values, image_.Fields(r.table, r.first, r.count).begin());
     if (r.table == kClockTable) {
         SetClockFromTable();
@@ -207,8 +239,14 @@ std::vector<std::uint8_t> Controller::CorrectClock(std::span<const std::uint8_t>
     if (!CredentialsPass(frame)) {
         return Error(code, lk::error::kCredentials);
     }
+    if (image_.Byte(kSystemTable, kPcSyncAllowed) == 0) {
+        return Error(code, kNoDateEntry);
+    }
     const auto delta =
         static_cast<std::int16_t>(frame[kClockDeltaAt] | frame[kClockDeltaAt + 1] << 8);
+    if (std::abs(delta) > kLargestCorrectionS) {
+        return Error(code, kCorrectionTooLarge);
+    }
     clockOffset_ += delta;
     return ReplyFrame(Address(), ReplyCode(code)).Finish();
 }
@@ -228,27 +266,37 @@ std::vector<std::uint8_t> Controller::DestroyedError(std::uint8_t code) const {
 }
 
 bool Controller::CredentialsPass(std::span<const std::uint8_t> frame) const {
-    if (!password_) {
-        return true;
-    }
-    const auto given = frame.subspan(lk::kOffData, lk::kPasswordSize);
-    return std::ranges::equal(given, *password_, [](std::uint8_t a, char b) {
-        return a == static_cast<std::uint8_t>(b);
-    });
+    const Credentials given(frame.subspan(lk::kOffData).first<lk::kCredentialsSize>());
+    return CheckCredentials(Users(), given, password_) == 0;
 }
 
-// Summer time when the host's zone says so, winter time otherwise.
+config::UsersTable Controller::Users() const {
+    const auto bytes = image_.Fields(kUsersTable, 0, config::kUserSlots);
+    return config::DecodeUsers(bytes.first<config::kUserSlots * config::kUserRecordSize>());
+}
+
+std::uint8_t Controller::CheckUsersTableWrite(const FieldRange& r,
+                                              std::span<const std::uint8_t> values) const {
+    TableImage after = image_;
+    std::ranges::copy(values, after.Fields(kUsersTable, r.first, r.count).begin());
+    const auto bytes = after.Fields(kUsersTable, 0, config::kUserSlots);
+    return CheckUsersWrite(
+        Users(), config::DecodeUsers(bytes.first<config::kUserSlots * config::kUserRecordSize>()));
+}
+
+// The time type follows the summer/winter rules of table 6 bytes 0..5, as the controller's own.
 void Controller::RefreshClockTable() {
-    const std::time_t now = clock_() + clockOffset_;
-    std::tm tm{};
-    localtime_r(&now, &tm);
-    image_.SetBytes(
-        kClockTable,
-        {static_cast<std::uint8_t>(std::clamp(tm.tm_year - 100, 0, 255)),
-         static_cast<std::uint8_t>(tm.tm_mon + 1), static_cast<std::uint8_t>(tm.tm_mday),
-         static_cast<std::uint8_t>(tm.tm_hour), static_cast<std::uint8_t>(tm.tm_min),
-         static_cast<std::uint8_t>(tm.tm_sec), static_cast<std::uint8_t>(tm.tm_wday + 1),
-         static_cast<std::uint8_t>(tm.tm_isdst > 0 ? 0 : 128)});
+    const auto fields = tables::ClockFields(LocalPcTime(clock_() + clockOffset_),
+                                            image_.Fields(kSystemTable, 0, 6).first<6>());
+    std::ranges::copy(fields, image_.Fields(kClockTable, 0, 8).begin());
+}
+
+void Controller::RefreshChromatographClock() {
+    const auto fields = tables::ClockFields(
+        LocalPcTime(clock_() + clockOffset_ + static_cast<std::time_t>(chromatographOffset_)),
+        image_.Fields(kSystemTable, 0, 6).first<6>());
+    std::ranges::copy(std::span(fields).first<6>(),
+                      image_.Fields(kChromatographClockTable, 0, 6).begin());
 }
 
 // Day of week and time type follow from the date; only fields 0..5 set the clock.

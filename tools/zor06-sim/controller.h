@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "config/users_table.h"
 #include "zor06-sim/table_image.h"
 
 namespace zor06::sim {
@@ -24,10 +25,20 @@ struct ControllerConfig {
     std::optional<std::string> password;
     std::uint8_t chromatographType = 3;
     std::uint8_t runs = 3;  // bit 0 run 1, bit 1 run 2
+    // The controller's clock starts here (local time) instead of at the host's time.
+    std::optional<std::time_t> startTime;
+    // How far the chromatograph's clock (table 42) runs ahead of the controller's, in seconds.
+    std::int64_t chromatographClockOffset = 0;
 };
 
 // Seconds since the epoch; the controller's clock runs at an offset from it.
 using WallClock = std::function<std::time_t()>;
+
+struct FieldRange {
+    int table;
+    int first;
+    int count;
+};
 
 class Controller {
 public:
@@ -49,16 +60,21 @@ private:
     std::vector<std::uint8_t> Error(std::uint8_t code, std::uint8_t error) const;
     std::vector<std::uint8_t> DestroyedError(std::uint8_t code) const;
     bool CredentialsPass(std::span<const std::uint8_t> frame) const;
+    config::UsersTable Users() const;
     // Table 0 field 0 names the destroyed table; 0 there means none is.
     std::uint8_t DestroyedTable() const { return image_.Byte(0, 0); }
     bool IsDestroyed(int table) const { return DestroyedTable() != 0 && table == DestroyedTable(); }
     void RefreshClockTable();
+    void RefreshChromatographClock();
     void SetClockFromTable();
+    std::uint8_t CheckUsersTableWrite(const FieldRange& range,
+                                      std::span<const std::uint8_t> values) const;
 
     TableImage image_;
     WallClock clock_;
     std::optional<std::string> password_;  // blank-padded to 12
     std::time_t clockOffset_ = 0;
+    std::int64_t chromatographOffset_ = 0;
 };
 
 }  // namespace zor06::sim

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "text/codepage.h"
+#include "zor06-sim/access.h"
 
 namespace zor06::sim {
 namespace {
@@ -73,16 +74,10 @@ void FillNames(const ControllerConfig& config, TableImage* image) {
     }
 }
 
-// Sixteen free user records: name (4), access level (1), 0 (1), password (12), code (4); free
-// slots have blank texts and level 0.
+// The demonstration users; the rest of the sixteen slots are free.
 void FillUsers(TableImage* image) {
-    constexpr std::size_t kLevel = 4;
-    for (int field = 0; field < 16; ++field) {
-        image->SetText(4, field, "");
-        const auto record = image->Field(4, field);
-        record[kLevel] = 0;
-        record[kLevel + 1] = 0;
-    }
+    const auto bytes = image->Fields(4, 0, config::kUserSlots);
+    EncodeUsers(DefaultUsers(), bytes.first<config::kUserSlots * config::kUserRecordSize>());
 }
 
 }  // namespace

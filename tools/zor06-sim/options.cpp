@@ -1,6 +1,8 @@
 #include "zor06-sim/options.h"
 
 #include <charconv>
+#include <cstdio>
+#include <ctime>
 #include <limits>
 
 #include "link/frame.h"
@@ -78,7 +80,30 @@ std::string SetPassword(Options& o, std::string_view value) {
     return {};
 }
 
+// "YY-MM-DD HH:MM:SS", local time.
+std::string SetNow(Options& o, std::string_view value) {
+    std::tm tm{};
+    const std::string text(value);
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%2d-%2d-%2d %2d:%2d:%2d%c", &tm.tm_year, &tm.tm_mon, &tm.tm_mday,
+                    &tm.tm_hour, &tm.tm_min, &tm.tm_sec, &tail) != 6 ||
+        tm.tm_mon < 1 || tm.tm_mon > 12 || tm.tm_mday < 1 || tm.tm_mday > 31 || tm.tm_hour > 23 ||
+        tm.tm_min > 59 || tm.tm_sec > 59 || tm.tm_year < 0) {
+        return "--now takes \"YY-MM-DD HH:MM:SS\"";
+    }
+    tm.tm_year += 100;
+    tm.tm_mon -= 1;
+    tm.tm_isdst = -1;
+    const std::time_t start = std::mktime(&tm);
+    if (start == static_cast<std::time_t>(-1)) {
+        return "--now: no such local time";
+    }
+    o.controller.startTime = start;
+    return {};
+}
+
 constexpr long kMaxCount = 1'000'000;
+constexpr long kMaxClockOffset = 10L * 365 * 24 * 3600;
 constexpr long kMaxMillis = 600'000;
 
 constexpr NumberOption kNumberOptions[] = {
@@ -92,6 +117,8 @@ constexpr NumberOption kNumberOptions[] = {
     {"--chromatograph-type", 0, 255,
      [](Options& o, long v) { o.controller.chromatographType = Byte(v); }},
     {"--runs", 0, 255, [](Options& o, long v) { o.controller.runs = Byte(v); }},
+    {"--chromatograph-clock-offset", -kMaxClockOffset, kMaxClockOffset,
+     [](Options& o, long v) { o.controller.chromatographClockOffset = v; }},
     {"--noise", 0, 10'000, [](Options& o, long v) { o.faults.noise = static_cast<int>(v); }},
     {"--bad-crc", 0, kMaxCount, [](Options& o, long v) { o.faults.badCrc = static_cast<int>(v); }},
     {"--drop-every", 0, kMaxCount,
@@ -118,6 +145,7 @@ constexpr TextOption kTextOptions[] = {
          return ChooseTransport(o, Transport::Serial);
      }},
     {"--password", SetPassword},
+    {"--now", SetNow},
 };
 
 constexpr FlagOption kFlagOptions[] = {
@@ -243,8 +271,17 @@ Controller:
   --version N             software version (default 6)
   --destroyed T           report table T as destroyed until it is written whole
   --cp866                 names in code page 866 instead of Windows-1251
-  --password TEXT         writes and clock corrections must carry this password
+  --password TEXT         writes and clock corrections pass with this password
+                          alone (a shortcut for tests); without it they need the
+                          password and code of a registered user of table 4:
+                            НАЛ   Производитель-наладчик  code 1  no password
+                            АДМ   Администратор           code 2  password 2222
+                            ОПЕР  Оператор                code 4  password 4444
+  --now "YY-MM-DD HH:MM:SS"  start the controller's clock at this local time
   --chromatograph-type N  (default 3)
+  --chromatograph-clock-offset S
+                          the chromatograph's clock (table 42) runs S seconds ahead
+                          of the controller's (negative: behind)
   --runs N                runs in use: bit 0 run 1, bit 1 run 2 (default 3)
 Faults:
   --noise N               N random bytes before each reply

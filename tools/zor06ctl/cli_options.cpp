@@ -228,6 +228,25 @@ std::string Usage(const std::string& command) {
         return "zor06ctl [LINK] read-config\n"
                "  Reads table 0 and every configuration table, printed as read-table does.\n";
     }
+    if (command == "clock") {
+        return "zor06ctl [LINK] clock [--json]\n"
+               "  Reads the controller's, the chromatograph's and the PC's clocks and prints\n"
+               "  one line per clock: \"В контроллере<TAB>dd.mm.yy<TAB>hh:mm:ss<TAB>weekday<TAB>\n"
+               "  time type\", \"В ЭВМ<TAB>...\", \"В хроматографе<TAB>dd.mm.yy<TAB>hh:mm:ss\",\n"
+               "  then \"Коррекция<TAB>N\": the seconds a correction would add.\n";
+    }
+    if (command == "sync-clock") {
+        return "zor06ctl [LINK] sync-clock [--yes]\n"
+               "  Corrects the controller's clock from the PC's after the question \"Вы\n"
+               "  уверены, что часы ЭВМ показывают правильное время?\" (\"Да\" only with\n"
+               "  --yes); needs the credentials of a registered user. Exit 1 when the\n"
+               "  controller forbids setting its clock from the PC.\n";
+    }
+    if (command == "users") {
+        return "zor06ctl [LINK] users [--json]\n"
+               "  Prints one line per registered user: \"N<TAB>NAME<TAB>access level\" (N is the\n"
+               "  slot from 1). Passwords and identification codes are never printed.\n";
+    }
     if (command == "search") {
         return "zor06ctl search --serial DEVICE [--first-byte-timeout MS] [--attempts N]\n"
                "  Tries every baud rate from 300 up with a read of table 0, field 0 to address\n"
@@ -253,6 +272,9 @@ std::string Usage(const std::string& command) {
            "  identify [--json]              identify the controller and print its identification\n"
            "  read-config                    read table 0 and all configuration tables\n"
            "  search --serial DEVICE         find a controller's address and baud rate\n"
+           "  clock [--json]                 the controller's, PC's and chromatograph's clocks\n"
+           "  sync-clock [--yes]             correct the controller's clock from the PC's\n"
+           "  users [--json]                 the registered users and their access levels\n"
            "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
            "COMMAND --help shows the command's own help.\n";
 }

@@ -39,5 +39,8 @@ int RunReadConfig(Session& s);
 int RunIdentify(Session& s);
 int RunRequest(Session& s);
 int RunSearch(Session& s);
+int RunClock(Session& s);
+int RunSyncClock(Session& s);
+int RunUsers(Session& s);
 
 }  // namespace zor06::ctl

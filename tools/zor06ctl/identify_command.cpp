@@ -4,29 +4,9 @@
 
 #include "tables/identification.h"
 #include "zor06ctl/commands.h"
+#include "zor06ctl/json.h"
 
 namespace zor06::ctl {
-namespace {
-
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-}  // namespace
-
 int RunIdentify(Session& s) {
     if (!s.cl.args.empty()) {
         return UsageError("identify takes no arguments", s.cl.command);
@@ -46,11 +26,7 @@ int RunIdentify(Session& s) {
     lines.emplace_back("Нитка 2", s.image.Name(2));
 
     if (s.cl.json) {
-        std::string json = "{";
-        for (const auto& [label, value] : lines) {
-            json += (json.size() > 1 ? ", " : "") + JsonString(label) + ": " + JsonString(value);
-        }
-        std::printf("%s}\n", json.c_str());
+        std::printf("%s\n", JsonObject({lines.begin(), lines.end()}).c_str());
     } else {
         for (const auto& [label, value] : lines) {
             std::printf("%s: %s\n", label.c_str(), value.c_str());

@@ -15,6 +15,8 @@ const std::map<std::string, Command>& Commands() {
         {"read-table", zor06::ctl::RunReadTable}, {"write-table", zor06::ctl::RunWriteTable},
         {"request", zor06::ctl::RunRequest},      {"search", zor06::ctl::RunSearch},
         {"identify", zor06::ctl::RunIdentify},    {"read-config", zor06::ctl::RunReadConfig},
+        {"clock", zor06::ctl::RunClock},          {"sync-clock", zor06::ctl::RunSyncClock},
+        {"users", zor06::ctl::RunUsers},
     };
     return commands;
 }

@@ -1,0 +1,72 @@
+#include "config/clock_command.h"
+
+#include <array>
+
+#include "link/frame.h"
+
+namespace zor06::config {
+namespace {
+
+constexpr int kClockTable = 2;
+constexpr int kSystemTable = 6;
+constexpr int kStateTable = 7;
+constexpr int kChromatographClockTable = 42;
+constexpr int kPcSyncByte = 11;
+
+constexpr int kKindRefusal = 4;
+constexpr int kKindQuestion = 3;
+constexpr int kKindResult = 6;
+constexpr int kProgressPanel = 2;
+
+}  // namespace
+
+ClockReadResult ReadClocks(tables::TableContext& ctx) {
+    link::BusyScope busy(ctx.op);
+    ClockReadResult result;
+    if (!tables::ReadFields(ctx, {kStateTable, 0, 14})) {
+        return result;
+    }
+    if (ctx.image.Byte(kStateTable, kSystemTable) != 0) {
+        ctx.op.ShowMessage(kKindRefusal, "Разрушена таблица системных параметров.",
+                           "Информация о текущих дате и времени не может быть представлена");
+        result.reading = ClockReading::SystemTableDestroyed;
+        return result;
+    }
+    if (!tables::ReadFields(ctx, {kSystemTable, 0, 12})) {
+        return result;
+    }
+    if (ctx.image.Byte(kStateTable, kClockTable) != 0) {
+        // The third letter of "Воcстановить" is a Latin c in this text; keep it so.
+        result.restoreAsked = ctx.op.ShowMessage(kKindQuestion, "Таблица даты и времени разрушена.",
+                                                 "Воcстановить сейчас?");
+        result.reading = ClockReading::ClockTableDestroyed;
+        return result;
+    }
+    if (!tables::ReadFields(ctx, {kClockTable, 0, 8}) ||
+        !tables::ReadFields(ctx, {kChromatographClockTable, 0, 6})) {
+        return result;
+    }
+    result.reading = ClockReading::Read;
+    return result;
+}
+
+bool PcSyncAllowed(const tables::ControllerImage& image) {
+    return image.Byte(kSystemTable, kPcSyncByte) != 0;
+}
+
+bool SendTimeCorrection(tables::TableContext& ctx, std::int16_t seconds) {
+    link::BusyScope busy(ctx.op);
+    ctx.op.SetStatusText(kProgressPanel, "");
+    const auto raw = static_cast<std::uint16_t>(seconds);
+    const std::array<std::uint8_t, 2> value{static_cast<std::uint8_t>(raw & 0xFF),
+                                            static_cast<std::uint8_t>(raw >> 8)};
+    if (ctx.link.Request(link::code::kClockCorrection, value)) {
+        ctx.op.SetStatusText(kProgressPanel, "Корректировка времени выполнена");
+        return true;
+    }
+    ctx.op.SetStatusText(kProgressPanel, ctx.link.StatusText());
+    ctx.op.ShowMessage(kKindResult, "Корректировка времени не выполнена", "");
+    return false;
+}
+
+}  // namespace zor06::config

@@ -1,0 +1,135 @@
+// The clocks and the users of the connected controller.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "config/clock_command.h"
+#include "config/clock_view.h"
+#include "config/users_table.h"
+#include "text/codepage.h"
+#include "zor06ctl/commands.h"
+#include "zor06ctl/json.h"
+
+namespace zor06::ctl {
+namespace {
+
+constexpr int kUsersTable = 4;
+
+// Reads the clocks as "Дата и время" does; none after the reason was reported.
+std::optional<config::ClockView> ReadClockView(Session& s) {
+    if (!ConnectLink(s)) {
+        return std::nullopt;
+    }
+    const config::ClockReadResult read = config::ReadClocks(s.tables);
+    if (read.reading != config::ClockReading::Read) {
+        return std::nullopt;
+    }
+    return config::BuildClockView(s.image.Fields(2, 0, 8).first<8>(),
+                                  s.image.Fields(42, 0, 6).first<6>(), s.link.lastExchangeTime,
+                                  s.image.Fields(6, 0, 12).first<12>());
+}
+
+std::string Trimmed(std::string text) {
+    const auto end = text.find_last_not_of(' ');
+    text.erase(end == std::string::npos ? 0 : end + 1);
+    return text;
+}
+
+}  // namespace
+
+int RunClock(Session& s) {
+    if (!s.cl.args.empty()) {
+        return UsageError("clock takes no arguments", s.cl.command);
+    }
+    const auto view = ReadClockView(s);
+    if (!view) {
+        return kExitFailed;
+    }
+    const int correction = config::TimeCorrection(view->controller, view->pc);
+    if (s.cl.json) {
+        std::string json = "{\"clocks\": [";
+        for (std::size_t i = 0; i < view->rows.size(); ++i) {
+            const config::ClockRow& r = view->rows[i];
+            std::vector<std::pair<std::string, std::string>> fields{
+                {"label", r.label}, {"date", r.date}, {"time", r.time}};
+            if (!r.weekday.empty()) {
+                fields.insert(fields.end(), {{"weekday", r.weekday}, {"timeType", r.timeType}});
+            }
+            json += (i > 0 ? ", " : "") + JsonObject(fields);
+        }
+        std::printf("%s], \"correction\": %d, \"pcSyncAllowed\": %s}\n", json.c_str(), correction,
+                    view->pcSyncAllowed ? "true" : "false");
+        return kExitOk;
+    }
+    for (const config::ClockRow& r : view->rows) {
+        std::printf("%s\t%s\t%s", r.label.c_str(), r.date.c_str(), r.time.c_str());
+        if (!r.weekday.empty()) {
+            std::printf("\t%s\t%s", r.weekday.c_str(), r.timeType.c_str());
+        }
+        std::printf("\n");
+    }
+    std::printf("Коррекция\t%d\n", correction);
+    return kExitOk;
+}
+
+int RunSyncClock(Session& s) {
+    if (!s.cl.args.empty()) {
+        return UsageError("sync-clock takes no arguments", s.cl.command);
+    }
+    const auto view = ReadClockView(s);
+    if (!view) {
+        return kExitFailed;
+    }
+    if (!view->pcSyncAllowed) {
+        std::fprintf(stderr, "Синхронизация времени контроллера с временем ЭВМ запрещена\n");
+        return kExitFailed;
+    }
+    if (!s.op.ShowMessage(3, "Вы уверены, что часы ЭВМ показывают правильное время?", "")) {
+        return kExitFailed;
+    }
+    if (!config::SendTimeCorrection(s.tables, config::TimeCorrection(view->controller, view->pc))) {
+        std::fprintf(stderr, "%s\n", s.link.StatusText().c_str());
+        return kExitFailed;
+    }
+    std::printf("Корректировка времени выполнена\n");
+    return kExitOk;
+}
+
+int RunUsers(Session& s) {
+    if (!s.cl.args.empty()) {
+        return UsageError("users takes no arguments", s.cl.command);
+    }
+    // The whole table does not fit one reply.
+    if (!ConnectLink(s) || !tables::ReadFields(s.tables, {kUsersTable, 0, 11}) ||
+        !tables::ReadFields(s.tables, {kUsersTable, 11, 5})) {
+        return kExitFailed;
+    }
+    const auto bytes = s.image.Fields(kUsersTable, 0, config::kUserSlots);
+    const config::UsersTable users =
+        config::DecodeUsers(bytes.first<config::kUserSlots * config::kUserRecordSize>());
+    std::string json;
+    for (int slot = 0; slot < config::kUserSlots; ++slot) {
+        const config::UserRecord& u = users[static_cast<std::size_t>(slot)];
+        if (!u.Registered()) {
+            continue;
+        }
+        // Only the name and the level: passwords and codes are never shown.
+        const std::string name = Trimmed(text::Cp1251ToUtf8(
+            std::string_view(reinterpret_cast<const char*>(u.name.data()), u.name.size())));
+        const std::string level(config::AccessLevelText(u.level));
+        if (s.cl.json) {
+            json += (json.empty() ? "" : ", ") + JsonObject({{"slot", std::to_string(slot + 1)},
+                                                             {"name", name},
+                                                             {"level", std::to_string(u.level)},
+                                                             {"levelText", level}});
+        } else {
+            std::printf("%d\t%s\t%s\n", slot + 1, name.c_str(), level.c_str());
+        }
+    }
+    if (s.cl.json) {
+        std::printf("[%s]\n", json.c_str());
+    }
+    return kExitOk;
+}
+
+}  // namespace zor06::ctl
