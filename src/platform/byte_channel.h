@@ -1,4 +1,6 @@
-// The byte stream under the link protocol: a serial line, a pseudo-terminal or a TCP socket.
+// The byte stream under the link protocol: a serial line, a pseudo-terminal, a modem line or a TCP
+// socket. What only a serial line has (baud rate, direction line, DTR) is a capability the channel
+// may offer.
 #pragma once
 
 #include <cstddef>
@@ -14,21 +16,10 @@ struct ReceiveResult {
     bool failed = false;    // the read itself failed (closed socket, device error)
 };
 
-class ByteChannel {
+// The controls of a serial line that the direct RS-232/RS-485 line needs.
+class SerialLine {
 public:
-    virtual ~ByteChannel() = default;
-    // Throws away whatever waits in the receive and transmit queues.
-    virtual void DiscardQueues() = 0;
-    // Sends the bytes; returns how many the channel took, or -1 when the write failed.
-    virtual long Transmit(std::span<const std::uint8_t> bytes) = 0;
-    // Blocks (without spinning) until at least one byte is waiting or `until` has passed, then
-    // reads what is waiting, at most into.size() bytes.
-    virtual ReceiveResult Receive(std::span<std::uint8_t> into, MonoTime until) = 0;
-};
-
-// A serial line: the channel plus what the direct RS-232/RS-485 line needs.
-class SerialPort : public ByteChannel {
-public:
+    virtual ~SerialLine() = default;
     // Applies the baud rate (clamped to 110..256000); false when the driver refuses it.
     virtual bool SetBaud(int baud) = 0;
     // When on, every Transmit raises RTS, waits 2 ms, writes, and drops RTS right after the
@@ -36,6 +27,26 @@ public:
     virtual void SetDirectionControl(bool on) = 0;
     virtual bool SetDtr(bool on) = 0;
     virtual void ClearErrors() = 0;
+};
+
+class ByteChannel {
+public:
+    virtual ~ByteChannel() = default;
+    // Throws away whatever has arrived and not been read, and what waits to be sent.
+    virtual void DiscardQueues() = 0;
+    // Sends the bytes; returns how many the channel took, or -1 when the write failed.
+    virtual long Transmit(std::span<const std::uint8_t> bytes) = 0;
+    // Blocks (without spinning) until at least one byte is waiting or `until` has passed, then
+    // reads what is waiting, at most into.size() bytes.
+    virtual ReceiveResult Receive(std::span<std::uint8_t> into, MonoTime until) = 0;
+    // The serial-line controls, or null for a channel without them (a socket).
+    virtual SerialLine* Serial() { return nullptr; }
+};
+
+// A serial line: the channel with its controls.
+class SerialPort : public ByteChannel, public SerialLine {
+public:
+    SerialLine* Serial() override { return this; }
 };
 
 }  // namespace zor06::platform

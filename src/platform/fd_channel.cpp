@@ -7,6 +7,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <memory>
 
@@ -19,6 +20,8 @@ namespace {
 
 // How long Transmit waits for a full queue to drain before giving up.
 constexpr auto kWriteTimeout = std::chrono::seconds(3);
+// A peer that floods the line must not keep DiscardQueues reading forever.
+constexpr std::size_t kMaxDiscardBytes = 1 << 20;
 
 bool WouldBlock(int err) {
     return err == EAGAIN || err == EWOULDBLOCK;
@@ -56,8 +59,23 @@ void FdChannel::Reset(int fd) {
 }
 
 void FdChannel::DiscardQueues() {
+    if (fd_ < 0) {
+        return;
+    }
     if (isTerminal_) {
         tcflush(fd_, TCIOFLUSH);
+    }
+    // A socket has no queue to flush, and a late reply may sit in it: read out what is waiting.
+    std::array<std::uint8_t, 512> buffer{};
+    for (std::size_t discarded = 0; discarded < kMaxDiscardBytes;) {
+        const long n = read(fd_, buffer.data(), buffer.size());
+        if (n > 0) {
+            discarded += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            break;  // nothing more waiting, end of stream or an error Receive will report
+        }
     }
 }
 

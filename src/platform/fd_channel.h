@@ -18,7 +18,7 @@ public:
     // Closes the current descriptor and takes `fd` instead.
     void Reset(int fd);
 
-    // Flushes both queues of a terminal; a socket has nothing to flush.
+    // Flushes both queues of a terminal, then reads out whatever is waiting on any descriptor.
     void DiscardQueues() override;
     // Writes everything, waiting for room for at most a few seconds; returns the bytes taken or
     // -1 when the write failed before any byte was taken.

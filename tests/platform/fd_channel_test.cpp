@@ -56,6 +56,17 @@ TEST_F(FdChannelTest, PeerCloseDeliversPendingBytesThenFails) {
     EXPECT_TRUE(r.failed);
 }
 
+TEST_F(FdChannelTest, DiscardingThrowsAwayWhatWaitsOnASocketButNotWhatComesLater) {
+    // More than one read of the drain takes, as a long late reply would be.
+    ASSERT_EQ(a_->Transmit(std::vector<std::uint8_t>(3000, 0x33)), 3000);
+    b_->DiscardQueues();
+    std::uint8_t buffer[8];
+    EXPECT_EQ(b_->Receive(buffer, MonoClock::now()).count, 0u);
+
+    ASSERT_EQ(a_->Transmit(Bytes("new")), 3);
+    EXPECT_EQ(ReadBytes(*b_, 3), Bytes("new"));
+}
+
 TEST_F(FdChannelTest, TransmitToAClosedPeerFailsWithoutSignal) {
     b_.reset();
     // Without MSG_NOSIGNAL this would kill the test process with SIGPIPE.
