@@ -25,11 +25,12 @@ bool ReadTable(link::hgcbox& link, std::uint8_t table, std::uint8_t count) {
     return link.Request(1, header);
 }
 
-// Wraps the real port and notes when the last reply bytes came in and when the next request
-// started to go out.
-class TimingPort : public platform::SerialPort {
+// Wraps the real channel and notes when the last reply bytes came in and when the next request
+// started to go out. Its serial line is the inner one's, so the link still drives it.
+class TimingChannel : public platform::ByteChannel {
 public:
-    explicit TimingPort(std::unique_ptr<platform::SerialPort> inner) : inner_(std::move(inner)) {}
+    explicit TimingChannel(std::unique_ptr<platform::ByteChannel> inner)
+        : inner_(std::move(inner)) {}
     void DiscardQueues() override { inner_->DiscardQueues(); }
     long Transmit(std::span<const std::uint8_t> bytes) override {
         if (lastReceive != platform::MonoTime{}) {
@@ -46,17 +47,14 @@ public:
         }
         return result;
     }
-    bool SetBaud(int baud) override { return inner_->SetBaud(baud); }
-    void SetDirectionControl(bool on) override { inner_->SetDirectionControl(on); }
-    bool SetDtr(bool on) override { return inner_->SetDtr(on); }
-    void ClearErrors() override { inner_->ClearErrors(); }
+    platform::SerialLine* Serial() override { return inner_->Serial(); }
 
     platform::MonoTime lastReceive{};
     platform::Duration gapTotal{};
     long gaps = 0;
 
 private:
-    std::unique_ptr<platform::SerialPort> inner_;
+    std::unique_ptr<platform::ByteChannel> inner_;
 };
 
 std::unique_ptr<link::hgcbox> PtyLink(const test::SimProcess& sim) {
@@ -102,9 +100,9 @@ void BM_GapBetweenReplyAndNextRequest(benchmark::State& state) {
         state.SkipWithError("simulator not available");
         return;
     }
-    auto port = std::make_unique<TimingPort>(std::move(link->port));
-    TimingPort* timing = port.get();
-    link->port = std::move(port);
+    auto channel = std::make_unique<TimingChannel>(link->DetachChannel());
+    TimingChannel* timing = channel.get();
+    link->AttachChannel(std::move(channel));
     for (auto _ : state) {
         if (!ReadTable(*link, 6, 12)) {
             state.SkipWithError("request failed");

@@ -27,6 +27,12 @@ constexpr std::size_t kOffLength = 2;
 constexpr std::size_t kOffCode = 3;
 constexpr std::size_t kOffData = 4;
 
+// Offsets inside a request frame: the table header (table, first field, number of fields) of a
+// read and of a write, and the values of a write.
+constexpr std::size_t kOffReadHeader = kOffData + 1;
+constexpr std::size_t kOffWriteHeader = kOffData + kCredentialsSize + 1;
+constexpr std::size_t kOffWriteValues = kOffWriteHeader + 3;
+
 namespace code {
 constexpr std::uint8_t kReadTable = 1;
 constexpr std::uint8_t kWriteTable = 2;

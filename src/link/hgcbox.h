@@ -12,17 +12,15 @@
 
 #include "link/frame.h"
 #include "link/link_kind.h"
+#include "link/reply_views.h"
 #include "platform/byte_channel.h"
 #include "platform/clock.h"
-#include "platform/serial_port_posix.h"
+#include "platform/serial_opener.h"
 
 namespace zor06::link {
 
-// Opens a serial device at a baud rate; the real one uses termios, tests pass fakes.
-using SerialOpener = std::function<std::unique_ptr<platform::SerialPort>(
-    const std::string& device, int baud, platform::OpenError* error)>;
-
-SerialOpener SystemSerialOpener();
+using platform::SerialOpener;
+using platform::SystemSerialOpener;
 
 // NOLINTNEXTLINE(readability-identifier-naming): the link class keeps its established name.
 class hgcbox {
@@ -36,18 +34,35 @@ public:
     // Sends one request and receives its reply; true when status is 0. `data` is the caller's
     // part of the request: for code 1 table, first field, count; for code 2 those three and the
     // values; for 12 the two value bytes; for 7, 8, 14, 15, 16 the whole block; nothing for 25,
-    // 32, 33. The reply is then in replyFrame.
+    // 32, 33. The reply is then in replyFrame. Frames that answer another request are skipped;
+    // one that names this request with the wrong length fails with status 22.
     bool Request(std::uint8_t functionCode, std::span<const std::uint8_t> data,
                  std::uint8_t channel = 0);
+    // The same, with what the caller knows of the reply (field or record size), from the views
+    // of reply_views.h.
+    bool Request(std::uint8_t functionCode, std::span<const std::uint8_t> data,
+                 const ReplyExpectation& expected, std::uint8_t channel = 0);
     // The text to show after a failed request.
     std::string StatusText() const;
+
+    // The link talks through one byte channel: a serial line (direct or through a modem, a
+    // pseudo-terminal) opened by OpenPort, or a connected socket given by AttachSocket.
+
     // Opens the serial port (device of comPort / portName) at the baud rate, retrying while it is
-    // busy for portWait seconds; false with status 6 otherwise.
+    // busy for portWait seconds; false with status 6 otherwise. Replaces any open channel.
     bool OpenPort();
+    // Takes a connected socket as the channel, replacing any open one.
+    void AttachSocket(std::unique_ptr<platform::ByteChannel> socket);
+    // Takes any channel; its serial-line controls, when it has them, drive the direct line.
+    void AttachChannel(std::unique_ptr<platform::ByteChannel> channel);
+    // Gives the channel up (closed or moved elsewhere by the caller).
+    std::unique_ptr<platform::ByteChannel> DetachChannel();
+    platform::ByteChannel* Channel() const { return channel_.get(); }
+    // Close the channel when it is a serial line, or when it is a socket.
     void ClosePort();
     void CloseSocket();
-    bool PortOpen() const { return port != nullptr; }
-    bool SocketOpen() const { return socket != nullptr; }
+    bool PortOpen() const { return channel_ != nullptr && serial_ != nullptr; }
+    bool SocketOpen() const { return channel_ != nullptr && serial_ == nullptr; }
     // The device path of the serial port: portName when set, else the device of COMn.
     std::string PortDevice() const;
 
@@ -57,9 +72,7 @@ public:
     std::array<std::uint8_t, kFrameCapacity> replyFrame{};
     LinkKind linkKind = LinkKind::Direct;
     std::uint8_t comPort = 1;
-    std::string portName;  // wins over comPort when not empty
-    std::unique_ptr<platform::SerialPort> port;
-    std::unique_ptr<platform::ByteChannel> socket;
+    std::string portName;       // wins over comPort when not empty
     std::int32_t portWait = 1;  // seconds
     bool closePortAfterExchange = false;
     std::uint8_t address = 0;
@@ -83,18 +96,21 @@ public:
     void SetCredentials(std::string_view password, std::string_view identificationCode);
 
 private:
-    bool BuildFrame(std::uint8_t functionCode, std::span<const std::uint8_t> data,
-                    std::uint8_t channel);
-    std::size_t FrameLength() const { return requestFrame[kOffLength]; }
-    bool Exchange();
+    // `stated` is what the caller knows of the reply, or null.
+    bool SendRequest(std::uint8_t functionCode, std::span<const std::uint8_t> data,
+                     const ReplyExpectation* stated, std::uint8_t channel);
+    bool Exchange(const ReplyExpectation& expected);
     bool Transmit();
-    void Receive(platform::ByteChannel& channel);
+    void Receive(const ReplyExpectation& expected);
+    // Whether the complete frame in replyFrame ends the reception; sets the status when it does.
+    bool JudgeCompleteFrame(const ReplyExpectation& expected, bool* skipped);
     void DecodeError();
-    bool RunAttempts();
-    void WaitIdle(platform::MonoTime until);
+    bool RunAttempts(const ReplyExpectation& expected);
 
     platform::Clock& clock_;
     SerialOpener openSerial_;
+    std::unique_ptr<platform::ByteChannel> channel_;
+    platform::SerialLine* serial_ = nullptr;  // the channel's line controls; null on a socket
     std::string errorText_;  // text of statuses 8 and 13, from the last error reply
     std::string portText_;   // text of status 6, naming the port
 };

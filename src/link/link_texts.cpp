@@ -155,6 +155,10 @@ std::string_view BaseStatusText(int status) {
             return "Ithernet. Не выполнена команда send (посылка запроса)";
         case status::kRecvFailed:
             return "Ithernet. Не выполнена команда recv (чтение ответа на запрос)";
+        case status::kReplyLengthMismatch:
+            return "Длина ответа не соответствует запросу";
+        case status::kReplyMismatch:
+            return "Ответ не соответствует запросу";
         default:
             return "";
     }

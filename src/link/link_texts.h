@@ -19,6 +19,10 @@ constexpr int kRefused = 13;
 constexpr int kAborted = 19;
 constexpr int kSendFailed = 20;
 constexpr int kRecvFailed = 21;
+// A reply that names the request but whose length does not fit the function's layout.
+constexpr int kReplyLengthMismatch = 22;
+// Only replies to other requests (late replies) arrived before the first-byte timeout.
+constexpr int kReplyMismatch = 23;
 }  // namespace status
 
 // The fixed text of a status (status 6 still holds its "%d"); empty for statuses 8 and 13,

@@ -1,14 +1,63 @@
 #include "link/tcp_connect.h"
 
+#include <algorithm>
+
 #include "link/hgcbox.h"
 #include "text/text_format.h"
 
 namespace zor06::link {
 namespace {
 
-// A refused connect returns at once; pausing keeps the retries from spinning until the deadline.
-constexpr auto kRetryPause = platform::Millis(100);
+// Each connect look and each piece of the settle wait is this short, so the window repaints and
+// Esc is noticed while the connection wait (up to 360 s) runs.
+constexpr auto kStep = platform::Millis(50);
 constexpr auto kSettle = platform::Millis(1000);
+
+constexpr char kInterrupted[] = "Соединение прервано оператором";
+constexpr char kTimedOut[] = "Превышено время ожидания соединения сервер/клиент";
+
+// Marks the connect as a long operation, so that Esc sets the interrupt flag, and leaves no
+// interrupt behind for the next operation.
+class LongOperationScope {
+public:
+    explicit LongOperationScope(Operator& op) : op_(op), before_(op.longOperation) {
+        op_.longOperation = true;
+        op_.interrupt = false;
+    }
+    ~LongOperationScope() {
+        op_.longOperation = before_;
+        op_.interrupt = false;
+    }
+    LongOperationScope(const LongOperationScope&) = delete;
+    LongOperationScope& operator=(const LongOperationScope&) = delete;
+
+private:
+    Operator& op_;
+    bool before_;
+};
+
+// Lets the interface run, then tells whether the operator asked to stop.
+bool Interrupted(Operator& op) {
+    op.ProcessEvents();
+    return op.interrupt;
+}
+
+// Waits until `until` in short steps; false when the operator interrupted.
+bool WaitResponsively(platform::Clock& clock, platform::MonoTime until, Operator& op) {
+    while (clock.Now() < until) {
+        clock.SleepUntil(std::min(until, clock.Now() + kStep));
+        if (Interrupted(op)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool GiveUp(hgcbox& link, Operator& op, const char* text) {
+    op.MessageBox(text, "");
+    link.CloseSocket();
+    return false;
+}
 
 }  // namespace
 
@@ -30,6 +79,7 @@ bool TcpConnectTo(hgcbox& link, const EthernetSettings& settings, std::uint8_t a
                   const std::string& host, const std::string& port, Operator& op,
                   platform::SocketFactory& sockets, platform::Clock& clock) {
     BusyScope busy(op);
+    LongOperationScope longOperation(op);
     const platform::MonoTime deadline = clock.Now() + std::chrono::seconds(settings.connectWaitS);
     std::string error;
     const auto endpoint = platform::ResolveAddress(host, port, &error);
@@ -39,29 +89,32 @@ bool TcpConnectTo(hgcbox& link, const EthernetSettings& settings, std::uint8_t a
     }
     std::unique_ptr<platform::TcpSocket> socket = sockets.CreateSocket();
     if (!socket) {
-        op.MessageBox("Ошибка вызова socket", "");
-        link.CloseSocket();
-        return false;
+        return GiveUp(link, op, "Ошибка вызова socket");
     }
-    while (!socket->Connect(*endpoint, deadline)) {
-        if (clock.Now() >= deadline) {
-            op.MessageBox("Превышено время ожидания соединения сервер/клиент", "");
-            link.CloseSocket();
-            return false;
+    for (;;) {
+        const platform::MonoTime stepEnd = std::min(deadline, clock.Now() + kStep);
+        if (socket->Connect(*endpoint, stepEnd)) {
+            break;
         }
-        clock.SleepUntil(std::min(deadline, clock.Now() + kRetryPause));
+        // A refused attempt returns at once; the rest of the step keeps retries from spinning.
+        clock.SleepUntil(stepEnd);
+        if (Interrupted(op)) {
+            return GiveUp(link, op, kInterrupted);
+        }
+        if (clock.Now() >= deadline) {
+            return GiveUp(link, op, kTimedOut);
+        }
     }
-    clock.SleepFor(kSettle);
+    if (!WaitResponsively(clock, clock.Now() + kSettle, op)) {
+        return GiveUp(link, op, kInterrupted);
+    }
 
     link.ClosePort();
-    link.socket = std::move(socket);
-    link.address = address;
-    link.linkKind = LinkKind::Ethernet;
-    link.closePortAfterExchange = false;
-    link.firstByteTimeoutMs = settings.record.firstByteTimeoutS * 1000;
-    link.interByteTimeoutMs = settings.record.interByteTimeoutMs;
-    link.preambles = settings.record.preambles;
-    link.attempts = settings.record.attempts;
+    link.AttachSocket(std::move(socket));
+    LinkParameters parameters =
+        ParametersOf(LinkKind::Ethernet, settings.record, link.portWait, false);
+    parameters.address = address;
+    LoadLinkObject(link, parameters);
     return true;
 }
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "link/frame.h"
+#include "link/link_texts.h"
+#include "link/reply_views.h"
 #include "text/codepage.h"
 #include "text/text_format.h"
 
@@ -24,9 +26,15 @@ std::string TableLabel(int table) {
     return text::Printf("Табл. %d \"%s\".", table, std::string(Table(table).name).c_str());
 }
 
-bool EchoMatches(const link::hgcbox& link, TableHeader h) {
-    return link.replyFrame[5] == h.table && link.replyFrame[6] == h.first &&
-           link.replyFrame[7] == h.count;
+link::TableEcho EchoOf(TableHeader h) {
+    return {h.table, h.first, h.count};
+}
+
+// A reply that answered another request, or whose length does not fit, is never taken silently:
+// the operator is asked whether to try again even when failures are otherwise quiet.
+bool ReplyRefused(const link::hgcbox& link) {
+    return link.status == link::status::kReplyMismatch ||
+           link.status == link::status::kReplyLengthMismatch;
 }
 
 void ShowProgress(TableContext& ctx, const std::string& text) {
@@ -38,28 +46,34 @@ void ShowProgress(TableContext& ctx, const std::string& text) {
 
 bool ReadFields(TableContext& ctx, TableHeader h, bool show) {
     const std::array<std::uint8_t, 3> request{h.table, h.first, h.count};
+    const std::size_t fieldSize = Table(h.table).fieldSize;
     for (;;) {
         if (show) {
             ShowProgress(ctx, RangeText("Чтение из таблицы %d (поле %d)",
                                         "Чтение из таблицы %d (поля %d-%d)", h));
         }
-        const bool ok = ctx.link.Request(link::code::kReadTable, request);
+        const bool ok = ctx.link.Request(link::code::kReadTable, request,
+                                         link::ReadReply::Expect(EchoOf(h), fieldSize));
         ShowProgress(ctx, "");
-        if (ok) {
-            if (EchoMatches(ctx.link, h)) {
-                const auto into = ctx.image.Fields(h.table, h.first, h.count);
-                std::copy_n(ctx.link.replyFrame.begin() + 8, into.size(), into.begin());
-                return true;
-            }
+        const auto reply =
+            ok ? link::ReadReply::Parse(ctx.link.replyFrame, EchoOf(h), fieldSize) : std::nullopt;
+        if (reply) {
+            const auto into = ctx.image.Fields(h.table, h.first, h.count);
+            std::copy_n(reply->Values().begin(), std::min(into.size(), reply->Values().size()),
+                        into.begin());
+            return true;
+        }
+        if (ctx.link.status == link::status::kReplyMismatch) {
             if (!ctx.op.ShowMessage(kRetryKind, "Несоответствие запрошенных и переданных данных.",
                                     TableLabel(h.table))) {
                 return false;
             }
             continue;
         }
-        if (!show || !ctx.op.ShowMessage(
-                         kRetryKind, text::Printf("Не выполнено чтение из таблицы %d.", h.table),
-                         ctx.link.StatusText())) {
+        if ((!show && !ReplyRefused(ctx.link)) ||
+            !ctx.op.ShowMessage(kRetryKind,
+                                text::Printf("Не выполнено чтение из таблицы %d.", h.table),
+                                ctx.link.StatusText())) {
             return false;
         }
     }
@@ -72,22 +86,24 @@ bool WriteFields(TableContext& ctx, TableHeader h, bool ask) {
     for (;;) {
         ShowProgress(
             ctx, RangeText("Запись в таблицу %d (поле %d)", "Запись в таблицу %d (поля %d-%d)", h));
-        const bool ok = ctx.link.Request(link::code::kWriteTable, request);
+        const bool ok =
+            ctx.link.Request(link::code::kWriteTable, request, link::WriteReply::Expect(EchoOf(h)));
         ShowProgress(ctx, "");
-        if (!ok) {
-            if (!ask || !ctx.op.ShowMessage(
-                            kRetryKind, text::Printf("Не выполнена запись в таблицу %d.", h.table),
-                            ctx.link.StatusText())) {
+        if (ok) {
+            return true;
+        }
+        if (ctx.link.status == link::status::kReplyMismatch) {
+            if (!ctx.op.ShowMessage(kRetryKind,
+                                    "Несоответствие заголовка ответа заголовку запроса на запись.",
+                                    TableLabel(h.table))) {
                 return false;
             }
             continue;
         }
-        if (EchoMatches(ctx.link, h)) {
-            return true;
-        }
-        if (!ctx.op.ShowMessage(kRetryKind,
-                                "Несоответствие заголовка ответа заголовку запроса на запись.",
-                                TableLabel(h.table))) {
+        if ((!ask && !ReplyRefused(ctx.link)) ||
+            !ctx.op.ShowMessage(kRetryKind,
+                                text::Printf("Не выполнена запись в таблицу %d.", h.table),
+                                ctx.link.StatusText())) {
             return false;
         }
     }

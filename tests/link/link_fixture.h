@@ -17,7 +17,7 @@ protected:
     ScriptedChannel& Connect(ScriptedChannel::Responder responder) {
         auto channel = std::make_unique<ScriptedChannel>(clock, std::move(responder));
         ScriptedChannel& ref = *channel;
-        link.port = std::move(channel);
+        link.AttachChannel(std::move(channel));
         return ref;
     }
 

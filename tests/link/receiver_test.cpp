@@ -60,8 +60,8 @@ TEST_F(ReceiverTest, Address255AdoptsTheFirstAnsweringController) {
     EXPECT_TRUE(ReadTable0());
     EXPECT_EQ(link.address, 17);
     EXPECT_TRUE(ReadTable0());
-    ASSERT_EQ(dynamic_cast<ScriptedChannel&>(*link.port).transmissions.size(), 2u);
-    EXPECT_EQ(dynamic_cast<ScriptedChannel&>(*link.port).transmissions[1][1], 17);
+    ASSERT_EQ(dynamic_cast<ScriptedChannel&>(*link.Channel()).transmissions.size(), 2u);
+    EXPECT_EQ(dynamic_cast<ScriptedChannel&>(*link.Channel()).transmissions[1][1], 17);
 }
 
 TEST_F(ReceiverTest, RepliesFromAnotherAddressAreIgnored) {

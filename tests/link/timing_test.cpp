@@ -103,14 +103,19 @@ TEST_F(TimingTest, WriteFailuresAndSocketFailuresGetTheirStatuses) {
     EXPECT_GE(channel.errorsCleared, 1);
 
     link.linkKind = link::LinkKind::Ethernet;
-    link.socket = std::make_unique<ScriptedChannel>(clock, Always({}));
-    static_cast<ScriptedChannel&>(*link.socket).acceptOnly = 3;
+    auto socket = std::make_unique<ScriptedChannel>(clock, Always({}));
+    ScriptedChannel& socketRef = *socket;
+    link.AttachSocket(std::move(socket));
+    EXPECT_TRUE(link.SocketOpen());
+    EXPECT_FALSE(link.PortOpen());
+    socketRef.acceptOnly = 3;
     EXPECT_FALSE(ReadTable0());
     EXPECT_EQ(link.status, kSendFailed);
     EXPECT_EQ(link.StatusText(), "Ithernet. Не выполнена команда send (посылка запроса)");
+    EXPECT_EQ(socketRef.errorsCleared, 0);  // a socket has no serial line to clear
 
-    static_cast<ScriptedChannel&>(*link.socket).acceptOnly = -1;
-    static_cast<ScriptedChannel&>(*link.socket).failReads = true;
+    socketRef.acceptOnly = -1;
+    socketRef.failReads = true;
     EXPECT_FALSE(ReadTable0());
     EXPECT_EQ(link.status, kRecvFailed);
     EXPECT_EQ(link.StatusText(), "Ithernet. Не выполнена команда recv (чтение ответа на запрос)");

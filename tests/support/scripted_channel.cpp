@@ -9,7 +9,10 @@ namespace zor06::test {
 
 void ScriptedChannel::DiscardQueues() {
     ++discards;
-    pending_.clear();
+    // Only what has arrived can be thrown away; a reply still on its way comes later.
+    while (!pending_.empty() && pending_.front().at <= clock_.Now()) {
+        pending_.pop_front();
+    }
 }
 
 long ScriptedChannel::Transmit(std::span<const std::uint8_t> bytes) {
@@ -20,7 +23,10 @@ long ScriptedChannel::Transmit(std::span<const std::uint8_t> bytes) {
     platform::MonoTime at = clock_.Now();
     for (Chunk& chunk : responder_(transmissions.back())) {
         at += chunk.after;
-        pending_.push_back({at, std::move(chunk.bytes)});
+        // A late answer to an earlier transmission may still be on its way: keep arrival order.
+        const auto before = std::find_if(pending_.begin(), pending_.end(),
+                                         [&](const Pending& p) { return p.at > at; });
+        pending_.insert(before, {at, std::move(chunk.bytes)});
     }
     return acceptOnly >= 0 ? std::min<long>(acceptOnly, static_cast<long>(bytes.size()))
                            : static_cast<long>(bytes.size());

@@ -29,6 +29,7 @@ public:
 
     void SetResponder(Responder responder) { responder_ = std::move(responder); }
 
+    // Drops what has arrived by now; chunks due later still come.
     void DiscardQueues() override;
     long Transmit(std::span<const std::uint8_t> bytes) override;
     platform::ReceiveResult Receive(std::span<std::uint8_t> into,

@@ -43,9 +43,11 @@ protected:
         reads.push_back({static_cast<std::uint8_t>(table), static_cast<std::uint8_t>(first),
                          static_cast<std::uint8_t>(count)});
         const auto values = controller.Fields(table, first, count);
-        return {At(
-            2, ReadReply(1, static_cast<std::uint8_t>(echoed), static_cast<std::uint8_t>(first),
-                         static_cast<std::uint8_t>(count), Bytes(values.begin(), values.end())))};
+        Bytes sent(values.begin(), values.end());
+        sent.resize(sent.size() - std::min(sent.size(), shortenReadsBy));
+        return {
+            At(2, ReadReply(1, static_cast<std::uint8_t>(echoed), static_cast<std::uint8_t>(first),
+                            static_cast<std::uint8_t>(count), sent))};
     }
     tables::TableContext Context() { return {link, image, op, clock}; }
 
@@ -56,6 +58,7 @@ protected:
     std::vector<TableHeader> reads;
     std::vector<TableHeader> writes;
     int misEchoTable = -1;
+    std::size_t shortenReadsBy = 0;  // value bytes left out of every read reply
     bool silent = false;
 };
 
@@ -98,6 +101,22 @@ TEST_F(TableServiceTest, AnEchoOfAnotherTableAsksEvenWithoutProgress) {
     EXPECT_FALSE(tables::WriteFields(ctx, {6, 0, 1}));
     ASSERT_EQ(op.messages.size(), 1u);
     EXPECT_EQ(op.messages[0].text1, "Несоответствие заголовка ответа заголовку запроса на запись.");
+}
+
+TEST_F(TableServiceTest, AShortReplyIsRefusedAndAsksEvenWithoutProgress) {
+    shortenReadsBy = 2;
+    image.Field(6, 0)[0] = 0xAB;
+    const Bytes before(image.Fields(6, 0, 12).begin(), image.Fields(6, 0, 12).end());
+    op.answers = {true, false};
+    auto ctx = Context();
+    EXPECT_FALSE(tables::ReadFields(ctx, {6, 0, 12}, false));
+    ASSERT_EQ(op.messages.size(), 2u);
+    EXPECT_EQ(op.messages[0].kind, 7);
+    EXPECT_EQ(op.messages[0].text1, "Не выполнено чтение из таблицы 6.");
+    EXPECT_EQ(op.messages[0].text2, "Длина ответа не соответствует запросу");
+    EXPECT_EQ(reads.size(), 2u);
+    // Neither the values nor the checksum bytes and zeros behind them reach the image.
+    EXPECT_EQ(Bytes(image.Fields(6, 0, 12).begin(), image.Fields(6, 0, 12).end()), before);
 }
 
 TEST_F(TableServiceTest, WriteSendsTheImageBytes) {

@@ -1,0 +1,158 @@
+// One attempt of a request: transmit, receive under the two timers, judge the reply.
+#include <algorithm>
+
+#include "link/crc16.h"
+#include "link/hgcbox.h"
+#include "link/link_texts.h"
+#include "link/reply_receiver.h"
+
+namespace zor06::link {
+namespace {
+
+using platform::Millis;
+using platform::MonoTime;
+
+constexpr auto kIdleInterval = Millis(50);
+
+}  // namespace
+
+bool hgcbox::Exchange(const ReplyExpectation& expected) {
+    if (requestFrame[kOffStart] != kRequestStart) {
+        status = status::kBadStartByte;
+        return false;
+    }
+    if (!Transmit()) {
+        return false;
+    }
+    std::fill_n(replyFrame.begin(), kMaxFrameLength, std::uint8_t{0});
+    status = status::kOk;
+    Receive(expected);
+    channel_->DiscardQueues();
+    return status == status::kOk;
+}
+
+bool hgcbox::Transmit() {
+    if (!channel_) {
+        status = linkKind == LinkKind::Ethernet ? status::kSendFailed : status::kWriteFailed;
+        return false;
+    }
+    std::array<std::uint8_t, 2 * kMaxFrameLength> bytes{};
+    const std::size_t length = requestFrame[kOffLength];
+    std::fill_n(bytes.begin(), preambles, kPreambleByte);
+    std::copy_n(requestFrame.begin(), length, bytes.begin() + preambles);
+    const std::span<const std::uint8_t> transmission{bytes.data(), preambles + length};
+
+    // A late reply to an earlier request must not be taken for the reply to this one.
+    channel_->DiscardQueues();
+    if (serial_ != nullptr) {
+        const bool directLine = linkKind == LinkKind::Direct;
+        if (directLine) {
+            serial_->SetBaud(baud);
+        }
+        serial_->SetDirectionControl(directLine);
+    }
+    if (channel_->Transmit(transmission) == static_cast<long>(transmission.size())) {
+        return true;
+    }
+    if (serial_ != nullptr) {
+        serial_->ClearErrors();
+        status = status::kWriteFailed;
+    } else {
+        status = status::kSendFailed;
+    }
+    return false;
+}
+
+bool hgcbox::JudgeCompleteFrame(const ReplyExpectation& expected, bool* skipped) {
+    const std::span<const std::uint8_t> frame = FrameBytes(replyFrame);
+    if (Crc16(frame) != 0) {
+        status = status::kBadChecksum;
+        return true;
+    }
+    const std::uint8_t replyCode = frame[kOffCode];
+    if (replyCode == (lastFunctionCode | kReplyFlag)) {
+        switch (JudgeReply(expected, frame)) {
+            case ReplyFit::Fits:
+                return true;
+            case ReplyFit::WrongLength:
+                status = status::kReplyLengthMismatch;
+                return true;
+            case ReplyFit::OtherRequest:
+                break;
+        }
+    } else if ((replyCode & kReplyFlag) == 0) {
+        DecodeError();
+        return true;
+    }
+    // A normal reply to another request (a late one): not ours, keep listening.
+    *skipped = true;
+    return false;
+}
+
+void hgcbox::Receive(const ReplyExpectation& expected) {
+    ReplyReceiver receiver(replyFrame);
+    std::optional<std::uint8_t> newAddress;
+    // A write of table 3 from field 0 changes the controller's address, and the controller may
+    // answer from the address just written.
+    if (lastFunctionCode == code::kWriteTable && requestFrame[kOffWriteHeader] == 3 &&
+        requestFrame[kOffWriteHeader + 1] == 0) {
+        newAddress = requestFrame[kOffWriteValues];
+    }
+    const bool adoptAny = requestFrame[kOffAddress] == kBroadcastAddress;
+    receiver.Reset(address, adoptAny, newAddress);
+
+    const MonoTime start = clock_.Now();
+    const MonoTime firstByteDeadline = start + Millis(firstByteTimeoutMs);
+    const auto interByte = Millis(interByteTimeoutMs);
+    MonoTime lastByte = start;
+    MonoTime lastIdle = start;
+    bool skipped = false;  // a complete reply to another request came and went
+    bool done = false;
+    std::array<std::uint8_t, kFrameCapacity> chunk{};
+
+    while (status == status::kOk && !done) {
+        MonoTime until = receiver.Accepted() < 2 ? firstByteDeadline : lastByte + interByte;
+        if (idle) {
+            until = std::min(until, lastIdle + kIdleInterval);
+        }
+        const platform::ReceiveResult got = channel_->Receive(chunk, until);
+        if (got.failed) {
+            if (serial_ == nullptr) {
+                status = status::kRecvFailed;
+                break;
+            }
+            // A failed serial read counts as no byte; wait instead of spinning on the error.
+            serial_->ClearErrors();
+            clock_.SleepUntil(until);
+        }
+        const MonoTime now = clock_.Now();
+        for (std::size_t i = 0; i < got.count && !done; ++i) {
+            if (!receiver.Feed(chunk[i])) {
+                lastByte = now;
+            } else if (JudgeCompleteFrame(expected, &skipped)) {
+                done = true;
+            } else {
+                // The bytes behind a skipped frame may begin the one we wait for.
+                std::fill_n(replyFrame.begin(), kMaxFrameLength, std::uint8_t{0});
+                receiver.Reset(address, adoptAny, newAddress);
+            }
+        }
+        if (done) {
+            break;
+        }
+        if (receiver.Accepted() < 2) {
+            if (now >= firstByteDeadline) {
+                status = skipped ? status::kReplyMismatch : status::kNoAnswer;
+            }
+        } else if (now >= lastByte + interByte) {
+            status = status::kInterByteTimeout;
+        }
+        if (status == status::kOk && idle && now >= lastIdle + kIdleInterval) {
+            idle();
+            lastIdle = clock_.Now();
+        }
+    }
+    address = receiver.Address();
+}
+
+}  // namespace zor06::link
