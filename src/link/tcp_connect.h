@@ -12,9 +12,11 @@ namespace zor06::link {
 
 class hgcbox;
 
-// Connects to the chosen subscriber; `subscriber` is null when none (or "Новый абонент") is
-// chosen. `typedAddress` is the address of the connection dialog and becomes the Ethernet
-// address setting.
+// Connects to the chosen subscriber without holding up the interface: between short connect looks
+// the operator's ProcessEvents runs, and the interrupt flag (Esc while the connect counts as a
+// long operation) ends it with "Соединение прервано оператором". The subscriber is null when none
+// (or "Новый абонент") is chosen. `typedAddress` is the address of the connection dialog and
+// becomes the Ethernet address setting.
 bool TcpConnect(hgcbox& link, EthernetSettings& settings, const EthernetSubscriber* subscriber,
                 int typedAddress, Operator& op,
                 platform::SocketFactory& sockets = platform::SystemSockets(),

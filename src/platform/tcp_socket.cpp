@@ -19,17 +19,30 @@ public:
     explicit PosixTcpSocket(int fd) : channel_(fd) {}
 
     bool Connect(const Ipv4Endpoint& endpoint, MonoTime until) override {
+        if (pending_ && !SameEndpoint(*pending_, endpoint)) {
+            pending_.reset();
+            channel_.Reset(NewIpv4StreamSocket(true));
+        }
         if (channel_.fd() < 0) {
             channel_.Reset(NewIpv4StreamSocket(true));
             if (channel_.fd() < 0) {
                 return false;
             }
         }
-        if (Attempt(endpoint, until)) {
+        const Outcome outcome = Attempt(endpoint, until);
+        if (outcome == Outcome::kConnected) {
+            pending_.reset();
             const int one = 1;
             setsockopt(channel_.fd(), IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
             return true;
         }
+        if (outcome == Outcome::kInProgress) {
+            // The handshake goes on; the next call waits for it instead of starting over, so a
+            // caller may look in short steps.
+            pending_ = endpoint;
+            return false;
+        }
+        pending_.reset();
         // Linux cannot reuse a socket after a failed connect, so the next attempt gets a new one.
         channel_.Reset(NewIpv4StreamSocket(true));
         return false;
@@ -44,25 +57,39 @@ public:
     }
 
 private:
-    bool Attempt(const Ipv4Endpoint& endpoint, MonoTime until) {
-        const sockaddr_in address = ToSockaddr(endpoint);
+    enum class Outcome { kConnected, kInProgress, kFailed };
+
+    static bool SameEndpoint(const Ipv4Endpoint& a, const Ipv4Endpoint& b) {
+        return a.address == b.address && a.port == b.port;
+    }
+
+    Outcome Attempt(const Ipv4Endpoint& endpoint, MonoTime until) {
         const int fd = channel_.fd();
-        if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-            return true;
-        }
-        if (errno != EINPROGRESS && errno != EINTR) {
-            return errno == EISCONN;
+        if (!pending_) {
+            const sockaddr_in address = ToSockaddr(endpoint);
+            if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+                return Outcome::kConnected;
+            }
+            if (errno != EINPROGRESS && errno != EINTR) {
+                return errno == EISCONN ? Outcome::kConnected : Outcome::kFailed;
+            }
         }
         const int ready = PollUntil(fd, POLLOUT, until);
-        if (ready <= 0) {
-            return false;
+        if (ready == 0) {
+            return Outcome::kInProgress;
+        }
+        if (ready < 0) {
+            return Outcome::kFailed;
         }
         int soError = 0;
         socklen_t length = sizeof soError;
-        return getsockopt(fd, SOL_SOCKET, SO_ERROR, &soError, &length) == 0 && soError == 0;
+        return getsockopt(fd, SOL_SOCKET, SO_ERROR, &soError, &length) == 0 && soError == 0
+                   ? Outcome::kConnected
+                   : Outcome::kFailed;
     }
 
     FdChannel channel_;
+    std::optional<Ipv4Endpoint> pending_;  // an attempt still in progress
 };
 
 class PosixSocketFactory final : public SocketFactory {

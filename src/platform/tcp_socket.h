@@ -22,7 +22,8 @@ std::optional<Ipv4Endpoint> ResolveAddress(const std::string& host, const std::s
 
 class TcpSocket : public ByteChannel {
 public:
-    // One connect attempt that never blocks past `until`; TCP_NODELAY is set once connected.
+    // One connect attempt that never blocks past `until`; TCP_NODELAY is set once connected. An
+    // attempt still in progress at `until` goes on at the next call to the same endpoint.
     virtual bool Connect(const Ipv4Endpoint& endpoint, MonoTime until) = 0;
 };
 

@@ -1,7 +1,9 @@
 // The connection procedure of the Ethernet link kind.
 #include "link/tcp_connect.h"
 
+#include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "tests/link/link_fixture.h"
@@ -19,10 +21,12 @@ public:
     bool Connect(const platform::Ipv4Endpoint& endpoint, platform::MonoTime until) override {
         seen_->push_back(endpoint.address);
         port = endpoint.port;
+        longestLook = std::max(longestLook, until - clock_.Now());
         if (clock_.Elapsed() >= refuseFor_) {
             return true;
         }
-        clock_.SleepUntil(std::min(until, clock_.Now() + Millis(1)));
+        // A server that never accepts keeps the attempt waiting to the end of the look.
+        clock_.SleepUntil(neverAccepts ? until : std::min(until, clock_.Now() + Millis(1)));
         return false;
     }
     void DiscardQueues() override {}
@@ -34,6 +38,8 @@ public:
         return {};
     }
     std::uint16_t port = 0;
+    bool neverAccepts = false;
+    platform::Duration longestLook{};  // the longest one connect call could block
 
 private:
     FakeClock& clock_;
@@ -50,10 +56,12 @@ public:
             return nullptr;
         }
         auto socket = std::make_unique<FakeSocket>(clock_, refuseFor, &addresses);
+        socket->neverAccepts = neverAccepts;
         last = socket.get();
         return socket;
     }
     platform::Duration refuseFor{};
+    bool neverAccepts = false;
     bool refuseCreate = false;
     int created = 0;
     std::vector<std::uint32_t> addresses;
@@ -61,6 +69,21 @@ public:
 
 private:
     FakeClock& clock_;
+};
+
+// Presses Esc (sets the interrupt flag) at the given pump of the event loop, if the connect has
+// marked itself a long operation as the Esc filter requires.
+class EscOperator : public RecordingOperator {
+public:
+    void ProcessEvents() override {
+        RecordingOperator::ProcessEvents();
+        sawLongOperation = sawLongOperation || longOperation;
+        if (eventPumps == escAtPump && longOperation) {
+            interrupt = true;
+        }
+    }
+    int escAtPump = -1;
+    bool sawLongOperation = false;
 };
 
 class TcpConnectTest : public LinkTest {
@@ -79,7 +102,7 @@ protected:
     bool Connect() { return link::TcpConnect(link, settings, &subscriber, 7, op, sockets, clock); }
     link::EthernetSettings settings;
     link::EthernetSubscriber subscriber;
-    RecordingOperator op;
+    EscOperator op;
     FakeSockets sockets{clock};
 };
 
@@ -111,6 +134,45 @@ TEST_F(TcpConnectTest, ARefusingServerIsRetriedUntilTheConnectionWait) {
     EXPECT_EQ(op.boxes.back(), "Превышено время ожидания соединения сервер/клиент");
     EXPECT_FALSE(link.SocketOpen());
     EXPECT_EQ(op.busyDepth, 0);
+}
+
+TEST_F(TcpConnectTest, TheInterfaceRunsInShortStepsWhileTheConnectionWaits) {
+    settings.connectWaitS = 360;
+    sockets.neverAccepts = true;
+    sockets.refuseFor = Millis(20'000);
+    ASSERT_TRUE(Connect());
+    EXPECT_LE(sockets.last->longestLook, Millis(50));
+    // Every 50 ms of the 20 s connect and of the 1 s settle let the window repaint.
+    EXPECT_GE(op.eventPumps, 21'000 / 50);
+    EXPECT_TRUE(op.sawLongOperation);
+    EXPECT_FALSE(op.longOperation);
+}
+
+TEST_F(TcpConnectTest, EscEndsTheConnectAndTheSettle) {
+    struct Case {
+        const char* name;
+        platform::Duration acceptAfter;
+        int escAtPump;
+    };
+    const Case cases[] = {
+        {"while connecting", Millis(1'000'000), 3},
+        {"while settling", Millis(0), 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings.connectWaitS = 360;
+        sockets.refuseFor = clock.Elapsed() + c.acceptAfter;
+        op = {};
+        op.escAtPump = c.escAtPump;
+        const platform::MonoTime start = clock.Now();
+        EXPECT_FALSE(Connect());
+        EXPECT_EQ(op.boxes, std::vector<std::string>{"Соединение прервано оператором"});
+        EXPECT_LT(clock.Now() - start, Millis(1000));
+        EXPECT_FALSE(link.SocketOpen());
+        EXPECT_FALSE(op.longOperation);
+        EXPECT_FALSE(op.interrupt);  // nothing left over to stop the next reading
+        EXPECT_EQ(op.busyDepth, 0);
+    }
 }
 
 TEST_F(TcpConnectTest, MissingSubscriberAndSocketFailuresAreReported) {
