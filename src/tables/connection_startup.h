@@ -19,7 +19,11 @@ struct StartupSteps {
     std::function<void()> hideMenus;
     std::function<bool()> connectDialog;  // true when a connection was made
     std::function<void()> saveLinkSettings;
+    // The program user's credentials: on the telephone line before dialling, on the others once
+    // the controller is accepted.
     std::function<void()> askCredentials;
+    // The telephone call; true when it is up. Left empty, the line counts as connected.
+    std::function<bool()> dial;
     // The controller answered from this address; a stored address of 255 takes it.
     std::function<void(int address)> answeredFrom;
     std::function<bool(TableContext&)> restoreTables;

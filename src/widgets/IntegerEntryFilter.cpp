@@ -3,17 +3,25 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 namespace zor06::widgets {
 
 void IntegerEntryFilter::Install(QLineEdit* edit) {
     edit->installEventFilter(new IntegerEntryFilter(edit));
+    // Pasted or dropped text does not pass through the key filter.
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
 }
 
 void IntegerEntryFilter::Install(QComboBox* combo) {
-    if (combo->lineEdit() != nullptr) {
-        Install(combo->lineEdit());
+    if (combo->lineEdit() == nullptr) {
+        return;
     }
+    Install(combo->lineEdit());
+    // An editable combo box hands typed keys straight to its edit's event handler, past the
+    // edit's event filters: the box needs the filter of its own.
+    combo->installEventFilter(new IntegerEntryFilter(combo));
 }
 
 bool IntegerEntryFilter::eventFilter(QObject* watched, QEvent* event) {

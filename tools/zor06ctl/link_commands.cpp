@@ -3,9 +3,10 @@
 
 #include "link/device_search.h"
 #include "link/frame.h"
+#include "link/line_connect.h"
 #include "link/link_record.h"
 #include "link/tcp_connect.h"
-#include "settings/link_targets.h"
+#include "settings/connection_procedure.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "zor06ctl/commands.h"
@@ -14,7 +15,6 @@
 namespace zor06::ctl {
 namespace {
 
-constexpr int kDefaultFirstByteMs = 5000;
 constexpr int kDefaultInterByteMs = 300;
 constexpr int kSearchFirstByteMs = 1000;
 
@@ -36,30 +36,17 @@ bool ConnectFromWorkDir(Session& s) {
         return false;
     }
     settings::ProgramSettings program;
-    settings::LoadSettings(program, settings::IniDir(*workDir), {1280, 1024},
-                           platform::SystemClock().LocalDateTime());
-    switch (static_cast<link::LinkKind>(program.link.linkKind)) {
-        case link::LinkKind::Direct: {
-            const settings::DirectLink direct = settings::DirectLineLink(program.link);
-            link::LoadLinkObject(s.link, link::LinkKind::Direct, direct.record, direct.portWaitS,
-                                 direct.closePort);
-            if (!direct.closePort && !s.link.OpenPort()) {
-                std::fprintf(stderr, "%s\n", s.link.StatusText().c_str());
-                return false;
-            }
-            return true;
-        }
-        case link::LinkKind::Ethernet: {
-            settings::EthernetLink ethernet = settings::CurrentEthernetLink(program);
-            const int address = ethernet.subscriber ? ethernet.subscriber->address : 0;
-            return link::TcpConnect(s.link, ethernet.settings,
-                                    ethernet.subscriber ? &*ethernet.subscriber : nullptr, address,
-                                    s.op);
-        }
-        default:
-            std::fprintf(stderr, "the telephone link is not available from the command line\n");
-            return false;
+    const auto problems = settings::LoadSettings(program, settings::IniDir(*workDir), {1280, 1024},
+                                                 platform::SystemClock().LocalDateTime());
+    for (const settings::FileProblem& problem : problems) {
+        s.op.ShowMessage(settings::kFileProblemMessageKind, problem.text, problem.reason);
     }
+    const settings::ConnectChoice choice = settings::StoredChoice(program);
+    if (choice.kind == link::LinkKind::Telephone) {
+        std::fprintf(stderr, "the telephone link is not available from the command line\n");
+        return false;
+    }
+    return settings::Connect(s.link, program, choice, s.op);
 }
 
 }  // namespace
@@ -94,14 +81,13 @@ bool ConnectLink(Session& s) {
             return false;
         }
     } else {
-        link::LoadLinkObject(s.link, link::LinkKind::Direct, record, 1, false);
-        if (!s.link.OpenPort()) {
-            std::fprintf(stderr, "%s\n", s.link.StatusText().c_str());
+        if (!link::OpenLine(s.link, link::ParametersOf(link::LinkKind::Direct, record, 1, false),
+                            s.op)) {
             return false;
         }
     }
-    // Milliseconds here, unlike the seconds of the stored link settings.
-    s.link.firstByteTimeoutMs = options.firstByteTimeoutMs.value_or(kDefaultFirstByteMs);
+    // Connected: the link object takes the options as they are, the first-byte wait in ms.
+    link::LoadLinkObject(s.link, LinkParametersOf(options));
     s.link.SetCredentials(options.password, options.idCode);
     return true;
 }

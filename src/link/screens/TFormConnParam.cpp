@@ -12,14 +12,14 @@
 
 #include "link/baud_rates.h"
 #include "link/connection_text.h"
-#include "link/screens/connection_settings.h"
 #include "link/screens/entry_fields.h"
+#include "settings/link_choice.h"
+#include "settings/link_ranges.h"
 
 namespace zor06::screens {
 namespace {
 
 constexpr int kWidth = 606;
-constexpr int kMaxAttempts = 5;
 
 QString Title(link::LinkKind kind) {
     switch (kind) {
@@ -33,12 +33,10 @@ QString Title(link::LinkKind kind) {
     return QStringLiteral("Параметры связи с устройством (непосредственная связь)");
 }
 
-// A field with its range, and the name its out-of-range message gives.
+// A field and the parameter whose range it must keep; the range's name is the message.
 struct RangeRule {
     const QLineEdit* edit;
-    int min;
-    int max;
-    const char* name;
+    settings::LinkParameter parameter;
 };
 
 }  // namespace
@@ -59,11 +57,14 @@ void TFormConnParam::BuildControls() {
     int left = 0;
     int right = 0;
     const auto addLeft = [&](const QString& label, QWidget* control) {
-        grid->addWidget(new QLabel(label, this), left, 0);
+        auto* text = new QLabel(label, this);
+        text->setBuddy(control);
+        grid->addWidget(text, left, 0);
         grid->addWidget(control, left++, 1);
     };
     const auto addRight = [&](const QString& label, QWidget* control) {
         auto* text = new QLabel(label, this);
+        text->setBuddy(control);
         grid->addWidget(text, right, 2);
         grid->addWidget(control, right++, 3);
         return text;
@@ -85,7 +86,8 @@ void TFormConnParam::BuildControls() {
     preambles_ = NewNumberEdit(this, 3);
     addLeft(QStringLiteral("Количество преамбул\nв запросе (0...255)"), preambles_);
     attempts_ = new QComboBox(this);
-    for (int n = 1; n <= kMaxAttempts; ++n) {
+    const settings::LinkRange& attempts = settings::RangeOf(settings::LinkParameter::Attempts);
+    for (int n = attempts.min; n <= attempts.max; ++n) {
         attempts_->addItem(QString::number(n));
     }
     addLeft(QStringLiteral("Кол. попыток обмена"), attempts_);
@@ -134,7 +136,7 @@ void TFormConnParam::BuildControls() {
 }
 
 void TFormConnParam::ShowSettings() {
-    const link::LinkRecord& record = KindRecord(settings_, kind_);
+    const link::LinkRecord& record = settings::KindRecord(settings_, kind_);
     if (port_ != nullptr) {
         FillPortList(port_, link::RecordDevice(record));
         rate_->setCurrentIndex(link::RateToIndex(record.baud).value_or(-1));
@@ -173,7 +175,7 @@ bool TFormConnParam::Check() {
     std::vector<const QLineEdit*> filled{firstByte_, nextBytes_, preambles_};
     bool chosen = attempts_->currentIndex() >= 0;
     if (port_ != nullptr) {
-        chosen = chosen && port_->currentIndex() >= 0 && rate_->currentIndex() >= 0;
+        chosen = chosen && !SelectedPort(port_).empty() && rate_->currentIndex() >= 0;
     }
     if (connectWait_ != nullptr) {
         filled.push_back(connectWait_);
@@ -190,21 +192,26 @@ bool TFormConnParam::Check() {
         return false;
     }
 
+    using settings::LinkParameter;
     std::vector<RangeRule> rules{
-        {preambles_, 0, 255, "Количество преамбул в запросе"},
-        {firstByte_, 1, 120, "Время ожидания первого байта ответа"},
-        {nextBytes_, 55, 5000, "Время ожидания следующих байтов ответа"},
+        {preambles_, LinkParameter::Preambles},
+        {firstByte_, kind_ == link::LinkKind::Telephone ? LinkParameter::PhoneFirstByteTimeoutS
+                                                        : LinkParameter::FirstByteTimeoutS},
+        {nextBytes_, LinkParameter::InterByteTimeoutMs},
     };
     if (connectWait_ != nullptr) {
-        rules.push_back({connectWait_, 1, 360, "Ожидание соединения"});
-        rules.push_back({connectAttempts_, 1, 10, "Количество попыток соединения"});
+        rules.push_back({connectWait_, kind_ == link::LinkKind::Telephone
+                                           ? LinkParameter::PhoneConnectWaitS
+                                           : LinkParameter::EthernetConnectWaitS});
+        rules.push_back({connectAttempts_, LinkParameter::ConnectAttempts});
     }
     if (portWaitUsed) {
-        rules.push_back({portWait_, 1, 20, "Время ожидания освобождения СОМ порта"});
+        rules.push_back({portWait_, LinkParameter::PortWaitS});
     }
     for (const RangeRule& rule : rules) {
-        if (!FieldInRange(rule.edit, rule.min, rule.max)) {
-            op_.ShowMessage(2, rule.name, "Параметр вне допустимого диапазона");
+        if (!FieldAccepted(rule.edit, rule.parameter)) {
+            op_.ShowMessage(2, settings::RangeOf(rule.parameter).name,
+                            "Параметр вне допустимого диапазона");
             return false;
         }
     }
@@ -212,7 +219,7 @@ bool TFormConnParam::Check() {
 }
 
 void TFormConnParam::Store() {
-    link::LinkRecord& record = KindRecord(settings_, kind_);
+    link::LinkRecord& record = settings::KindRecord(settings_, kind_);
     if (port_ != nullptr) {
         link::SetRecordDevice(record, SelectedPort(port_));
         record.baud = link::IndexToRate(rate_->currentIndex());
@@ -220,7 +227,7 @@ void TFormConnParam::Store() {
     record.firstByteTimeoutS = *FieldValue(firstByte_);
     record.interByteTimeoutMs = *FieldValue(nextBytes_);
     record.preambles = static_cast<std::uint8_t>(*FieldValue(preambles_));
-    record.attempts = static_cast<std::uint8_t>(attempts_->currentIndex() + 1);
+    record.attempts = static_cast<std::uint8_t>(attempts_->currentText().toInt());
 
     switch (kind_) {
         case link::LinkKind::Direct:

@@ -9,10 +9,7 @@
 #include <QVBoxLayout>
 
 #include "link/hgcbox.h"
-#include "link/screens/connection_settings.h"
-#include "link/tcp_connect.h"
-#include "platform/clock.h"
-#include "settings/link_targets.h"
+#include "settings/link_choice.h"
 #include "settings/list_edit.h"
 #include "settings/list_sort.h"
 #include "settings/settings_store.h"
@@ -24,8 +21,6 @@ namespace {
 constexpr int kWidth = 440;
 constexpr int kHeight = 266;
 constexpr int kMaxAddress = 255;
-// Lets the port settle before the first request of the start-up.
-constexpr auto kAfterOpen = platform::Millis(300);
 
 template <typename List>
 struct SubscriberKind {
@@ -37,14 +32,6 @@ struct SubscriberKind {
     const std::function<bool(QWidget*, List&)>& openList;
     SaveList save;
 };
-
-// The entry of a subscriber row; null for no row and for "Новый абонент".
-template <typename List>
-const typename List::EntryType* EntryAt(const List& list, int row) {
-    return row >= 0 && static_cast<std::size_t>(row) < list.entries.size()
-               ? &list.entries[static_cast<std::size_t>(row)]
-               : nullptr;
-}
 
 }  // namespace
 
@@ -61,7 +48,7 @@ TFormConnect::TFormConnect(settings::ProgramSettings& settings, std::filesystem:
     BuildControls();
     resize(kWidth, kHeight);
 
-    const auto kind = CurrentLinkKind(settings_.link);
+    const auto kind = settings::CurrentLinkKind(settings_.link);
     kind_->setCurrentIndex(kind ? static_cast<int>(*kind) : -1);
     ComboBox1Change(kind_->currentIndex());
     (kind ? static_cast<QWidget*>(connect_) : kind_)->setFocus();
@@ -70,10 +57,11 @@ TFormConnect::TFormConnect(settings::ProgramSettings& settings, std::filesystem:
 }
 
 void TFormConnect::BuildControls() {
-    kind_ = new QComboBox(this);
+    body_ = new QWidget(this);
+    kind_ = new QComboBox(body_);
     kind_->addItems({QStringLiteral("Непосредственная связь"), QStringLiteral("Связь по телефону"),
                      QStringLiteral("Ethernet-интерфейс")});
-    address_ = new QComboBox(this);
+    address_ = new QComboBox(body_);
     address_->setEditable(true);
     address_->setInsertPolicy(QComboBox::NoInsert);
     for (int a = 1; a <= kMaxAddress; ++a) {
@@ -81,14 +69,17 @@ void TFormConnect::BuildControls() {
     }
     widgets::IntegerEntryFilter::Install(address_);
 
-    subscriberPanel_ = new QWidget(this);
+    subscriberPanel_ = new QWidget(body_);
     auto* panelRow = new QHBoxLayout(subscriberPanel_);
     panelRow->setContentsMargins(0, 0, 0, 0);
     subscriber_ = new QComboBox(subscriberPanel_);
     list_ = new QPushButton(QStringLiteral("..."), subscriberPanel_);
     list_->setToolTip(QStringLiteral("Список абонентов"));
+    list_->setAccessibleName(QStringLiteral("Список абонентов"));
     list_->setMaximumWidth(list_->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
-    panelRow->addWidget(new QLabel(QStringLiteral("Абонент"), subscriberPanel_));
+    auto* subscriberLabel = new QLabel(QStringLiteral("Абонент"), subscriberPanel_);
+    subscriberLabel->setBuddy(subscriber_);
+    panelRow->addWidget(subscriberLabel);
     panelRow->addWidget(subscriber_, 1);
     panelRow->addWidget(list_);
 
@@ -96,10 +87,10 @@ void TFormConnect::BuildControls() {
     form->addRow(QStringLiteral("Тип связи"), kind_);
     form->addRow(QStringLiteral("Адрес устройства"), address_);
 
-    connect_ = new QPushButton(QStringLiteral("Связаться"), this);
-    parameters_ = new QPushButton(QStringLiteral("Изменить параметры связи"), this);
-    search_ = new QPushButton(QStringLiteral("Поиск параметров связи"), this);
-    exit_ = new QPushButton(QStringLiteral("Выход"), this);
+    connect_ = new QPushButton(QStringLiteral("Связаться"), body_);
+    parameters_ = new QPushButton(QStringLiteral("Изменить параметры связи"), body_);
+    search_ = new QPushButton(QStringLiteral("Поиск параметров связи"), body_);
+    exit_ = new QPushButton(QStringLiteral("Выход"), body_);
     connect_->setDefault(true);
     connect(connect_, &QPushButton::clicked, this, &TFormConnect::BitBtn1Click);
     connect(parameters_, &QPushButton::clicked, this, &TFormConnect::BitBtn2Click);
@@ -118,9 +109,19 @@ void TFormConnect::BuildControls() {
     fields->addLayout(form);
     fields->addWidget(subscriberPanel_);
     fields->addStretch();
-    auto* row = new QHBoxLayout(this);
+    auto* row = new QHBoxLayout(body_);
     row->addLayout(fields, 1);
     row->addLayout(buttons);
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(body_);
+}
+
+void TFormConnect::FocusConnect() {
+    // Enter goes to the focused button: after a sub-screen it must be "Связаться" again.
+    if (connect_->isEnabled()) {
+        connect_->setFocus();
+    }
 }
 
 std::optional<link::LinkKind> TFormConnect::SelectedKind() const {
@@ -133,7 +134,7 @@ void TFormConnect::ShowAddress(int address) {
 }
 
 void TFormConnect::RefreshDescription() {
-    op_.SetStatusText(0, DescribeConnection(settings_));
+    op_.SetStatusText(0, settings::DescribeConnection(settings_));
 }
 
 template <typename F>
@@ -196,8 +197,10 @@ void TFormConnect::ComboBox3Change(int index) {
         if (index < 0) {
             shownSubscriber_ = -1;
             EnableSubscriberActions(false);
-        } else if (const auto* entry = EntryAt(kind.list, index)) {
+        } else if (const auto* entry = settings::EntryAt(kind.list, index)) {
             kind.list.current = static_cast<std::uint8_t>(index);
+            // The pick is kept for the next run, as the list files keep their current entry.
+            kind.save(settings_, iniDir_, op_);
             shownSubscriber_ = index;
             ShowAddress(entry->address);
             EnableSubscriberActions(true);
@@ -228,6 +231,7 @@ void TFormConnect::SpeedButton1Click() {
             RefreshDescription();
         }
     });
+    FocusConnect();
 }
 
 void TFormConnect::BitBtn2Click() {
@@ -236,6 +240,7 @@ void TFormConnect::BitBtn2Click() {
         settings::SaveLinkSettings(settings_, iniDir_, op_);
         RefreshDescription();
     }
+    FocusConnect();
 }
 
 void TFormConnect::BitBtn3Click() {
@@ -245,59 +250,47 @@ void TFormConnect::BitBtn3Click() {
     ShowAddress(settings_.link.direct.address);
     settings::SaveLinkSettings(settings_, iniDir_, op_);
     RefreshDescription();
+    FocusConnect();
 }
 
 void TFormConnect::BitBtn1Click() {
-    const QString text = address_->currentText().trimmed();
     const auto kind = SelectedKind();
-    if (text.isEmpty() || !kind) {
-        op_.ShowMessage(2, "Введены не все параметры", "");
-        return;
+    settings::ConnectChoice choice{kind, address_->currentText().toStdString(), -1};
+    if (kind && *kind != link::LinkKind::Direct) {
+        choice.subscriber = subscriber_->currentIndex();
     }
-    bool number = false;
-    const int address = text.toInt(&number);
-    if (!number || address < 1 || address > kMaxAddress) {
-        op_.ShowMessage(2, "Адрес вне допустимого диапазона", "(1...255)");
-        return;
-    }
-    link_.ClosePort();
-    if (*kind == link::LinkKind::Ethernet) {
-        const auto* entry = EntryAt(settings_.ethernet, subscriber_->currentIndex());
-        std::optional<link::EthernetSubscriber> target;
-        if (entry != nullptr) {
-            target = settings::ConnectionTarget(*entry);
-        }
-        if (link::TcpConnect(link_, settings_.link.ethernet, target ? &*target : nullptr, address,
-                             op_)) {
-            accept();
-        }
-        return;
-    }
-    if (ConnectSerial(*kind, address)) {
+    settings::ConnectEnvironment environment = connection;
+    environment.settingsChanged = [this] {
+        settings::SaveLinkSettings(settings_, iniDir_, op_);
+        RefreshDescription();
+    };
+    if (RunConnect(choice, environment)) {
         accept();
     }
 }
 
-bool TFormConnect::ConnectSerial(link::LinkKind kind, int address) {
-    link::LinkRecord& record = KindRecord(settings_.link, kind);
-    record.address = static_cast<std::uint8_t>(address);
-    if (kind == link::LinkKind::Telephone &&
-        EntryAt(settings_.phones, subscriber_->currentIndex()) == nullptr) {
-        op_.ShowMessage(2, "Введены не все параметры", "");
-        return false;
+bool TFormConnect::RunConnect(const settings::ConnectChoice& choice,
+                              const settings::ConnectEnvironment& environment) {
+    // The interface runs while the connection is made: no second "Связаться" meanwhile, and
+    // Esc stops the connect instead of closing the dialog.
+    QWidget* focused = focusWidget();
+    connecting_ = true;
+    body_->setEnabled(false);
+    const bool connected = settings::Connect(link_, settings_, choice, op_, environment);
+    body_->setEnabled(true);
+    connecting_ = false;
+    if (focused != nullptr) {
+        focused->setFocus();
     }
-    settings::SaveLinkSettings(settings_, iniDir_, op_);
-    RefreshDescription();
+    return connected;
+}
 
-    const bool perRequest = kind == link::LinkKind::Direct && settings_.link.closePort;
-    link::LoadLinkObject(link_, kind, record, settings_.link.portWaitS, perRequest);
-    // In the per-request mode every request opens the port itself.
-    if (!perRequest && !link_.OpenPort()) {
-        op_.ShowMessage(1, "Коммуникационный порт " + link_.PortDevice() + " недоступен", "");
-        return false;
+void TFormConnect::reject() {
+    if (connecting_) {
+        op_.interrupt = op_.interrupt || op_.longOperation;
+        return;
     }
-    platform::SystemClock().SleepFor(kAfterOpen);
-    return true;
+    QDialog::reject();
 }
 
 }  // namespace zor06::screens

@@ -10,6 +10,7 @@
 #include "link/link_kind.h"
 #include "link/operator.h"
 #include "link/screens/ConnectHooks.h"
+#include "settings/connection_procedure.h"
 #include "settings/settings_types.h"
 
 class QComboBox;
@@ -41,6 +42,12 @@ public:
     QPushButton* searchButton() const { return search_; }
     QPushButton* exitButton() const { return exit_; }
 
+    // Where "Связаться" takes its sockets and its time from; tests replace them.
+    settings::ConnectEnvironment connection;
+
+    // While a connection is being made, closing (Esc, the close box) interrupts it instead.
+    void reject() override;
+
 private slots:
     void ComboBox1Change(int index);  // link kind
     void ComboBox3Change(int index);  // subscriber
@@ -56,10 +63,12 @@ private:
     void RefreshDescription();
     void FillSubscribers();
     void EnableSubscriberActions(bool on);
+    void FocusConnect();
+    bool RunConnect(const settings::ConnectChoice& choice,
+                    const settings::ConnectEnvironment& environment);
     // Calls `f` with the subscriber list of the selected kind, its two screens and its saving.
     template <typename F>
     void WithSubscribers(F&& f);
-    bool ConnectSerial(link::LinkKind kind, int address);
 
     settings::ProgramSettings& settings_;
     std::filesystem::path iniDir_;
@@ -67,6 +76,9 @@ private:
     link::Operator& op_;
     ConnectHooks hooks_;
     int shownSubscriber_ = -1;  // the subscriber row chosen last, to return to
+    bool connecting_ = false;
+
+    QWidget* body_ = nullptr;  // every control, held while connecting
 
     QComboBox* kind_ = nullptr;
     QComboBox* address_ = nullptr;

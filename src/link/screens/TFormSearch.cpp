@@ -12,8 +12,8 @@
 #include "link/connection_text.h"
 #include "link/device_search.h"
 #include "link/hgcbox.h"
-#include "link/screens/connection_settings.h"
 #include "link/screens/entry_fields.h"
+#include "settings/link_choice.h"
 
 namespace zor06::screens {
 namespace {
@@ -21,7 +21,11 @@ namespace {
 constexpr int kWidth = 430;
 constexpr int kHeight = 292;
 constexpr int kFirstByteStartMs = 1000;
+constexpr int kFirstByteMinMs = 100;
+constexpr int kFirstByteMaxMs = 20000;
 constexpr int kNextBytesStartMs = 300;
+constexpr int kNextBytesMinMs = 55;
+constexpr int kNextBytesMaxMs = 3000;
 constexpr int kAttemptsStart = 1;
 
 QLineEdit* NewResultField(QWidget* parent) {
@@ -40,7 +44,9 @@ TFormSearch::TFormSearch(settings::LinkSettings& settings, link::hgcbox& link, l
     auto* grid = new QGridLayout;
     int row = 0;
     const auto addRow = [&](const QString& label, QWidget* control, const QString& range) {
-        grid->addWidget(new QLabel(label, this), row, 0);
+        auto* text = new QLabel(label, this);
+        text->setBuddy(control);
+        grid->addWidget(text, row, 0);
         grid->addWidget(control, row, 1);
         grid->addWidget(new QLabel(range, this), row++, 2);
     };
@@ -67,10 +73,13 @@ TFormSearch::TFormSearch(settings::LinkSettings& settings, link::hgcbox& link, l
     auto* resultRow = new QHBoxLayout(results);
     address_ = NewResultField(this);
     rate_ = NewResultField(this);
-    resultRow->addWidget(new QLabel(QStringLiteral("Адрес:"), this));
-    resultRow->addWidget(address_);
-    resultRow->addWidget(new QLabel(QStringLiteral("Скорость обмена:"), this));
-    resultRow->addWidget(rate_);
+    for (auto [label, field] : {std::pair{QStringLiteral("Адрес:"), address_},
+                                std::pair{QStringLiteral("Скорость обмена:"), rate_}}) {
+        auto* text = new QLabel(label, this);
+        text->setBuddy(field);
+        resultRow->addWidget(text);
+        resultRow->addWidget(field);
+    }
 
     search_ = new QPushButton(QStringLiteral("Искать"), this);
     stop_ = new QPushButton(QStringLiteral("Прервать поиск"), this);
@@ -95,7 +104,7 @@ TFormSearch::TFormSearch(settings::LinkSettings& settings, link::hgcbox& link, l
 }
 
 bool TFormSearch::Check() {
-    bool filled = port_->currentIndex() >= 0;
+    bool filled = !SelectedPort(port_).empty();
     for (const QLineEdit* edit : {firstByte_, nextBytes_, preambles_, attempts_}) {
         filled = filled && !edit->text().trimmed().isEmpty();
     }
@@ -103,8 +112,11 @@ bool TFormSearch::Check() {
         op_.ShowMessage(2, "Введены не все параметры", "");
         return false;
     }
-    if (!FieldInRange(firstByte_, 100, 20000) || !FieldInRange(nextBytes_, 55, 3000) ||
-        !FieldInRange(preambles_, 0, 255) || !FieldInRange(attempts_, 1, 5)) {
+    // The search waits in milliseconds and its ranges are its own; the rest are the link's.
+    if (!FieldInRange(firstByte_, kFirstByteMinMs, kFirstByteMaxMs) ||
+        !FieldInRange(nextBytes_, kNextBytesMinMs, kNextBytesMaxMs) ||
+        !FieldAccepted(preambles_, settings::LinkParameter::Preambles) ||
+        !FieldAccepted(attempts_, settings::LinkParameter::Attempts)) {
         op_.ShowMessage(2, "Вводите значения", "согласно допустимого диапазона");
         return false;
     }
@@ -129,7 +141,7 @@ void TFormSearch::BitBtn1Click() {
     params.preambles = *FieldValue(preambles_);
     params.attempts = *FieldValue(attempts_);
     params.portWaitS = settings_.portWaitS;
-    params.linkKind = CurrentLinkKind(settings_).value_or(link::LinkKind::Direct);
+    params.linkKind = settings::CurrentLinkKind(settings_).value_or(link::LinkKind::Direct);
     // The chosen port becomes the direct line's port whether or not a controller answers.
     link::SetRecordDevice(settings_.direct, params.device);
     link_.comPort = settings_.direct.comPort;

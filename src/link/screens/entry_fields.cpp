@@ -15,6 +15,9 @@ void FillPortList(QComboBox* box, const std::string& current) {
         platform::ComPortPresent(current)) {
         ports.push_back(current);
     }
+    // A device the scan cannot know (a pseudo-terminal made later, an unusual adapter) is typed.
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
     box->clear();
     for (const std::string& port : ports) {
         box->addItem(QString::fromStdString(port));
@@ -23,7 +26,7 @@ void FillPortList(QComboBox* box, const std::string& current) {
 }
 
 std::string SelectedPort(const QComboBox* box) {
-    return box->currentIndex() < 0 ? std::string{} : box->currentText().toStdString();
+    return box->currentText().trimmed().toStdString();
 }
 
 QLineEdit* NewNumberEdit(QWidget* parent, int maxLength) {
@@ -42,6 +45,11 @@ std::optional<int> FieldValue(const QLineEdit* edit) {
 bool FieldInRange(const QLineEdit* edit, int min, int max) {
     const auto value = FieldValue(edit);
     return value && *value >= min && *value <= max;
+}
+
+bool FieldAccepted(const QLineEdit* edit, settings::LinkParameter parameter) {
+    const auto value = FieldValue(edit);
+    return value && settings::Accepts(parameter, *value);
 }
 
 }  // namespace zor06::screens

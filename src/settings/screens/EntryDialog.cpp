@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -39,6 +40,7 @@ EntryDialog::EntryDialog(const QString& caption, const QString& nameLabel,
     rows_ = new QFormLayout;
     rows_->addRow(nameLabel, name_);
     rows_->addRow(addressLabel, address_);
+    lastField_ = address_;
 
     accept_ = new QPushButton(QStringLiteral("Принять"), this);
     cancel_ = new QPushButton(QStringLiteral("Отменить"), this);
@@ -58,6 +60,24 @@ EntryDialog::EntryDialog(const QString& caption, const QString& nameLabel,
     });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     name_->setFocus();
+}
+
+void EntryDialog::AddRow(const QString& label, QWidget* field) {
+    rows_->addRow(label, field);
+    setTabOrder(lastField_, field);
+    lastField_ = field;
+}
+
+void EntryDialog::AddRow(const QString& label, QLayout* layout,
+                         std::initializer_list<QWidget*> fields) {
+    auto* text = new QLabel(label, this);
+    text->setBuddy(*fields.begin());
+    rows_->addRow(text, layout);
+    for (QWidget* field : fields) {
+        field->setAccessibleName(label);
+        setTabOrder(lastField_, field);
+        lastField_ = field;
+    }
 }
 
 void EntryDialog::ShowNameAndAddress(const std::string& name, const std::string& address) {

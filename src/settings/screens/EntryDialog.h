@@ -4,12 +4,14 @@
 #pragma once
 
 #include <QDialog>
+#include <initializer_list>
 #include <string>
 
 #include "link/operator.h"
 
 class QComboBox;
 class QFormLayout;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -27,8 +29,12 @@ protected:
     EntryDialog(const QString& caption, const QString& nameLabel, const QString& addressLabel,
                 link::Operator& op, QWidget* parent);
 
-    // Where a screen adds its own rows below name and address.
-    QFormLayout* rows() const { return rows_; }
+    // A row of the screen's own below name and address: its label names the field, and the field
+    // comes before the buttons when Tab is pressed.
+    void AddRow(const QString& label, QWidget* field);
+    // A row of several fields side by side in `layout`, which every field is named after; Tab
+    // takes them from left to right.
+    void AddRow(const QString& label, QLayout* layout, std::initializer_list<QWidget*> fields);
     link::Operator& op() { return op_; }
     // Mode 1 shows the entry; mode 0 starts empty.
     void ShowNameAndAddress(const std::string& name, const std::string& address);
@@ -42,6 +48,7 @@ private:
     QFormLayout* rows_ = nullptr;
     QLineEdit* name_ = nullptr;
     QComboBox* address_ = nullptr;
+    QWidget* lastField_ = nullptr;  // the field Tab leaves for the buttons
     QPushButton* accept_ = nullptr;
     QPushButton* cancel_ = nullptr;
 };

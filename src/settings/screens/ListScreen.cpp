@@ -44,6 +44,9 @@ ListScreen::ListScreen(std::unique_ptr<ListEntries> entries, const ListScreenTex
     }
     auto* headingButtons = new HeadingButtons(grid_);
     sort_ = {headingButtons->Add(1), headingButtons->Add(texts.secondKeyColumn)};
+    // The buttons show only an arrow; they are named after the column they sort by.
+    sort_[0]->setAccessibleName(texts.headings.value(1));
+    sort_[1]->setAccessibleName(texts.headings.value(texts.secondKeyColumn));
 
     edit_ = new QPushButton(QStringLiteral("Изменить"), this);
     add_ = new QPushButton(QStringLiteral("Добавить"), this);

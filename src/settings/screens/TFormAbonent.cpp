@@ -1,6 +1,5 @@
 #include "settings/screens/TFormAbonent.h"
 
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +26,7 @@ TFormAbonent::TFormAbonent(settings::PhoneEntry& entry, int mode, link::Operator
       phoneEntry_(&entry) {
     phone_ = new QLineEdit(this);
     phone_->setMaxLength(static_cast<int>(settings::kPhoneChars));
-    rows()->addRow(QStringLiteral("№ телефона"), phone_);
+    AddRow(QStringLiteral("№ телефона"), phone_);
     if (mode == 1) {
         const settings::PhoneFields fields = settings::FieldsOf(entry);
         ShowNameAndAddress(fields.name, fields.address);
@@ -80,7 +79,7 @@ void TFormAbonent::AddIpRow() {
     widgets::IntegerEntryFilter::Install(port_);
     row->addWidget(port_);
     row->addStretch();
-    rows()->addRow(QStringLiteral("IP-адрес:порт"), row);
+    AddRow(QStringLiteral("IP-адрес:порт"), row, {ip_[0], ip_[1], ip_[2], ip_[3], port_});
 }
 
 bool TFormAbonent::TakeFields() {

@@ -13,34 +13,42 @@ ListScreenTexts SubscriberTexts(const QString& caption, const QString& secondKey
         false};
 }
 
+ListScreenTexts TextsOf(const settings::PhoneList&) {
+    return SubscriberTexts(QStringLiteral("Список абонентов (связь по телефону)"),
+                           QStringLiteral("№ телефона"));
+}
+
+ListScreenTexts TextsOf(const settings::EthernetList&) {
+    return SubscriberTexts(QStringLiteral("Список абонентов (Ethernet-интерфейс)"),
+                           QStringLiteral("IP-адрес:порт"));
+}
+
+// The working copy of `list`, edited through `screen`, which the tests may replace after the
+// list screen has been built.
+template <typename List, typename Entry = typename List::EntryType>
+std::unique_ptr<ListEntries> WorkingCopy(List& list, const EntryOpener<Entry>& screen) {
+    return std::make_unique<ListOf<List>>(
+        list, Editing::kWorkingCopy,
+        [&screen](Entry& entry, int mode, QWidget* owner) { return screen(entry, mode, owner); });
+}
+
+template <typename Entry>
+EntryOpener<Entry> SubscriberScreen(link::Operator& op) {
+    return [&op](Entry& entry, int mode, QWidget* owner) {
+        return TFormAbonent::Run(entry, mode, op, owner);
+    };
+}
+
 }  // namespace
 
 TFormAbonents_List::TFormAbonents_List(settings::PhoneList& list, link::Operator& op,
                                        QWidget* parent)
-    : ListScreen(std::make_unique<ListOf<settings::PhoneList>>(
-                     list, Editing::kWorkingCopy,
-                     [this](settings::PhoneEntry& entry, int mode, QWidget* owner) {
-                         return phoneScreen(entry, mode, owner);
-                     }),
-                 SubscriberTexts(QStringLiteral("Список абонентов (связь по телефону)"),
-                                 QStringLiteral("№ телефона")),
-                 op, parent),
-      phoneScreen([&op](settings::PhoneEntry& entry, int mode, QWidget* owner) {
-          return TFormAbonent::Run(entry, mode, op, owner);
-      }) {}
+    : ListScreen(WorkingCopy(list, phoneScreen), TextsOf(list), op, parent),
+      phoneScreen(SubscriberScreen<settings::PhoneEntry>(op)) {}
 
 TFormAbonents_List::TFormAbonents_List(settings::EthernetList& list, link::Operator& op,
                                        QWidget* parent)
-    : ListScreen(std::make_unique<ListOf<settings::EthernetList>>(
-                     list, Editing::kWorkingCopy,
-                     [this](settings::EthernetEntry& entry, int mode, QWidget* owner) {
-                         return ethernetScreen(entry, mode, owner);
-                     }),
-                 SubscriberTexts(QStringLiteral("Список абонентов (Ethernet-интерфейс)"),
-                                 QStringLiteral("IP-адрес:порт")),
-                 op, parent),
-      ethernetScreen([&op](settings::EthernetEntry& entry, int mode, QWidget* owner) {
-          return TFormAbonent::Run(entry, mode, op, owner);
-      }) {}
+    : ListScreen(WorkingCopy(list, ethernetScreen), TextsOf(list), op, parent),
+      ethernetScreen(SubscriberScreen<settings::EthernetEntry>(op)) {}
 
 }  // namespace zor06::screens

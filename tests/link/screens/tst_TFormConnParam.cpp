@@ -181,6 +181,21 @@ private slots:
                  std::string("Ожидание соединения|Параметр вне допустимого диапазона"));
     }
 
+    void aTypedDeviceIsStoredAsThePort() {
+        auto form = Open(LinkKind::Direct);
+        form->portBox()->lineEdit()->clear();
+        QTest::keyClicks(form->portBox(), "/dev/zor06-typed");
+        QCOMPARE(Refusal(*form, form->firstByteEdit(), "5"), std::string());
+        QCOMPARE(settings.direct.portName, std::string("/dev/zor06-typed"));
+    }
+
+    void everyFieldIsNamedByItsLabel() {
+        for (const LinkKind kind : {LinkKind::Direct, LinkKind::Telephone, LinkKind::Ethernet}) {
+            auto form = Open(kind);
+            QCOMPARE(UnnamedControls(*form), QStringList());
+        }
+    }
+
     void aMissingSelectionIsIncomplete() {
         settings.direct.baud = 9601;  // not one of the list's rates
         settings.direct.portName = "/dev/zor06-gone";

@@ -7,10 +7,13 @@
 #include <QtTest>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <thread>
 
 #include "link/hgcbox.h"
 #include "link/screens/TFormConnect.h"
+#include "settings/settings_store.h"
 #include "tests/link/screens/screen_checks.h"
 #include "tests/support/sim_process.h"
 
@@ -19,6 +22,41 @@ namespace zor06::test {
 using screens::TFormConnect;
 using settings::EthernetEntry;
 using settings::PhoneEntry;
+
+// An operator whose event pump really runs the event loop, with a hook for what a person does
+// meanwhile.
+class PumpingOperator : public RecordingOperator {
+public:
+    void ProcessEvents() override {
+        RecordingOperator::ProcessEvents();
+        QCoreApplication::processEvents();
+        if (onPump) {
+            onPump(eventPumps);
+        }
+    }
+    std::function<void(int pump)> onPump;
+};
+
+// A converter that takes the connection attempt and never completes it.
+class NeverAccepting : public platform::SocketFactory {
+    class Socket : public platform::TcpSocket {
+    public:
+        bool Connect(const platform::Ipv4Endpoint&, platform::MonoTime until) override {
+            std::this_thread::sleep_until(until);
+            return false;
+        }
+        void DiscardQueues() override {}
+        long Transmit(std::span<const std::uint8_t>) override { return -1; }
+        platform::ReceiveResult Receive(std::span<std::uint8_t>, platform::MonoTime) override {
+            return {};
+        }
+    };
+
+public:
+    std::unique_ptr<platform::TcpSocket> CreateSocket() override {
+        return std::make_unique<Socket>();
+    }
+};
 
 class TestConnect : public QObject {
     Q_OBJECT
@@ -49,7 +87,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
     settings::ProgramSettings settings;
     link::hgcbox link;
-    RecordingOperator op;
+    PumpingOperator op;
     screens::ConnectHooks hooks;
     int editorCalls = 0;
     int parameterCalls = 0;
@@ -117,6 +155,79 @@ private slots:
         form->addressBox()->lineEdit()->clear();
         QTest::keyClicks(form->addressBox()->lineEdit(), "2x-5");
         QCOMPARE(form->addressBox()->currentText(), QString("25"));
+        // Typed as a person types: into the list box, which hands the keys to its edit.
+        form->addressBox()->lineEdit()->clear();
+        QTest::keyClicks(form->addressBox(), "5x7");
+        QCOMPARE(form->addressBox()->currentText(), QString("57"));
+    }
+
+    void tabFollowsTheFieldsThenTheButtons() {
+        settings.link.linkKind = 2;
+        settings.ethernet.entries = {{"Узел", 4, 0x7F000001, 5000}};
+        auto form = Open();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->kindBox()->setFocus();
+        // "Поиск параметров связи" serves the direct line only and is passed over.
+        const std::vector<QWidget*> expected{form->addressBox(),       form->subscriberBox(),
+                                             form->listButton(),       form->connectButton(),
+                                             form->parametersButton(), form->exitButton(),
+                                             form->kindBox()};
+        QCOMPARE(TabWalk(7), expected);
+        QCOMPARE(UnnamedControls(*form), QStringList());
+    }
+
+    void enterAfterTheSearchConnects() {
+        settings.link.closePort = true;  // "Связаться" then opens no port
+        int searches = 0;
+        hooks.searchDevice = [&searches](QWidget*) {
+            ++searches;
+            return false;
+        };
+        auto form = Open();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->searchButton()->setFocus();
+        QTest::keyClick(form->searchButton(), Qt::Key_Space);
+        QCOMPARE(searches, 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(searches, 1);
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+    }
+
+    void escStopsTheConnectAndKeepsTheDialog() {
+        settings.link.linkKind = 2;
+        settings.link.ethernet.connectWaitS = 30;
+        settings.ethernet.entries = {{"Узел", 4, 0x7F000001, 5000}};
+        NeverAccepting sockets;
+        auto form = Open();
+        form->connection.sockets = &sockets;
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        op.onPump = [&form](int pump) {
+            if (pump == 3) {
+                QTest::keyClick(form.get(), Qt::Key_Escape);
+            }
+        };
+        QElapsedTimer timer;
+        timer.start();
+        form->connectButton()->click();
+        QVERIFY(timer.elapsed() < 10'000);
+        QCOMPARE(op.boxes, std::vector<std::string>{"Соединение прервано оператором"});
+        QVERIFY(form->isVisible());
+        QVERIFY(!link.SocketOpen());
+        QVERIFY(form->connectButton()->isEnabled());
+    }
+
+    void aPickedSubscriberIsKeptForTheNextRun() {
+        settings.link.linkKind = 2;
+        settings.ethernet.entries = {{"Узел А", 5, 0xC0A8010A, 4001},
+                                     {"Узел Б", 9, 0x0A000001, 502}};
+        auto form = Open();
+        form->subscriberBox()->setCurrentIndex(1);
+        settings::ProgramSettings next;
+        (void)settings::LoadSettings(next, iniDir(), {1280, 1024}, 46000.0);
+        QCOMPARE(int(next.ethernet.current), 1);
     }
 
     void theDirectLineShowsItsAddressAndNoSubscribers() {

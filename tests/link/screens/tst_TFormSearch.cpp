@@ -102,6 +102,17 @@ private slots:
         QCOMPARE(op.eventPumps, 0);  // no search ran
     }
 
+    void aTypedDeviceIsSearchedOnAndNamed() {
+        auto form = Open();
+        QCOMPARE(UnnamedControls(*form), QStringList());
+        form->portBox()->lineEdit()->clear();
+        QTest::keyClicks(form->portBox(), "/dev/zor06-typed");
+        form->searchButton()->click();
+        QCOMPARE(LastMessage(op, 6),
+                 std::string("Коммуникационный порт /dev/zor06-typed недоступен|"));
+        QCOMPARE(settings.direct.portName, std::string("/dev/zor06-typed"));
+    }
+
     void withoutAPortNothingIsSearched() {
         settings.direct.portName = "/dev/zor06-gone";
         auto form = Open();

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "link/connection_text.h"
-#include "link/screens/connection_settings.h"
+#include "settings/link_choice.h"
 
 namespace zor06::test {
 
@@ -15,25 +15,25 @@ private slots:
         s.link.direct.comPort = 3;
         s.link.direct.baud = 19200;
         s.link.direct.address = 12;
-        QCOMPARE(screens::DescribeConnection(s),
+        QCOMPARE(settings::DescribeConnection(s),
                  std::string("  /dev/ttyS2,   19200 бит/с   Адр. 12"));
 
         s.link.linkKind = 1;
         s.link.phone.record.portName = "/dev/ttyUSB0";
-        QCOMPARE(screens::DescribeConnection(s), std::string());
+        QCOMPARE(settings::DescribeConnection(s), std::string());
         s.phones.entries = {{"ГРС-1", 7, 0, "0441234567"}, {"ГРС-2", 8, 0, "0447654321"}};
         s.phones.current = 1;
-        QCOMPARE(screens::DescribeConnection(s),
+        QCOMPARE(settings::DescribeConnection(s),
                  std::string("  /dev/ttyUSB0,   9600 бит/с   Телефон: 0447654321,  Адр. 8"));
 
         s.link.linkKind = 2;
-        QCOMPARE(screens::DescribeConnection(s), std::string());
+        QCOMPARE(settings::DescribeConnection(s), std::string());
         s.ethernet.entries = {{"Узел", 5, 0xC0A8010A, 4001}};
-        QCOMPARE(screens::DescribeConnection(s),
+        QCOMPARE(settings::DescribeConnection(s),
                  std::string(" IP-адрес:порт  192.168.1.10:4001,  Адр. 5"));
 
         s.link.linkKind = 3;
-        QCOMPARE(screens::DescribeConnection(s), std::string());
+        QCOMPARE(settings::DescribeConnection(s), std::string());
     }
 
     void aChosenDeviceKeepsTheComNumberWhereThereIsOne() {

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "settings/screens/TFormAbonent.h"
+#include "tests/link/screens/screen_checks.h"
 #include "tests/support/recording_operator.h"
 
 namespace zor06::screens {
@@ -18,6 +19,7 @@ private slots:
     void modesShowTheEntryOrStartEmpty();
     void ipPartsAreCheckedInOrder();
     void numberFieldsTakeOnlyDigits();
+    void tabGoesThroughEveryFieldBeforeTheButtons();
 
 private:
     test::RecordingOperator op_;
@@ -81,11 +83,37 @@ void TstSubscriberScreen::numberFieldsTakeOnlyDigits() {
     TFormAbonent form(entry, 0, op_);
     QTest::keyClicks(form.addressBox()->lineEdit(), "1a2-");
     QCOMPARE(form.addressBox()->currentText(), QStringLiteral("12"));
+    QTest::keyClicks(form.addressBox(), "x3");  // into the list box, as a person types
+    QCOMPARE(form.addressBox()->currentText(), QStringLiteral("123"));
     QTest::keyClicks(form.ipEdit(1), "2x5.56");
     QCOMPARE(form.ipEdit(1)->text(), QStringLiteral("255"));  // three digits at most
     QTest::keyClicks(form.portEdit(), "50 2");
     QTest::keyClick(form.portEdit(), Qt::Key_Backspace);
     QCOMPARE(form.portEdit()->text(), QStringLiteral("50"));
+}
+
+void TstSubscriberScreen::tabGoesThroughEveryFieldBeforeTheButtons() {
+    settings::PhoneEntry phone;
+    TFormAbonent phoneForm(phone, 0, op_);
+    EthernetEntry ethernet;
+    TFormAbonent ethernetForm(ethernet, 0, op_);
+    const std::vector<std::pair<TFormAbonent*, std::vector<QWidget*>>> screens{
+        {&phoneForm,
+         {phoneForm.addressBox(), phoneForm.phoneEdit(), phoneForm.acceptButton(),
+          phoneForm.cancelButton()}},
+        {&ethernetForm,
+         {ethernetForm.addressBox(), ethernetForm.ipEdit(0), ethernetForm.ipEdit(1),
+          ethernetForm.ipEdit(2), ethernetForm.ipEdit(3), ethernetForm.portEdit(),
+          ethernetForm.acceptButton(), ethernetForm.cancelButton()}},
+    };
+    for (const auto& [form, expected] : screens) {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        form->nameEdit()->setFocus();
+        QCOMPARE(test::TabWalk(static_cast<int>(expected.size())), expected);
+        QCOMPARE(test::UnnamedControls(*form), QStringList());
+        form->hide();
+    }
 }
 
 }  // namespace zor06::screens

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "settings/screens/TFormObject.h"
+#include "tests/link/screens/screen_checks.h"
 #include "tests/support/recording_operator.h"
 
 namespace zor06::screens {
@@ -13,6 +14,7 @@ class TstObjectScreen : public QObject {
     Q_OBJECT
 private slots:
     void checksBeforeWriting();
+    void typedAddressesAndTabFollowTheScreen();
 
 private:
     test::RecordingOperator op_;
@@ -41,6 +43,20 @@ void TstObjectScreen::checksBeforeWriting() {
     form.acceptButton()->click();
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QVERIFY((entry == settings::ObjectEntry{"Лесная", 255}));
+}
+
+void TstObjectScreen::typedAddressesAndTabFollowTheScreen() {
+    settings::ObjectEntry entry;
+    TFormObject form(entry, 0, op_);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClicks(form.addressBox(), "5x");
+    QCOMPARE(form.addressBox()->currentText(), QStringLiteral("5"));
+    form.nameEdit()->setFocus();
+    const std::vector<QWidget*> expected{form.addressBox(), form.acceptButton(),
+                                         form.cancelButton(), form.nameEdit()};
+    QCOMPARE(test::TabWalk(4), expected);
+    QCOMPARE(test::UnnamedControls(form), QStringList());
 }
 
 }  // namespace zor06::screens
