@@ -10,7 +10,7 @@ scripts/check-layers.sh
 
 jobs=$(nproc)
 cmake --preset fuzz
-cmake --build build-fuzz -j "$jobs" --target reply_receiver_fuzz
+cmake --build build-fuzz -j "$jobs" --target fuzz_targets
 (cd build-fuzz && ctest --output-on-failure)
 
 # What a user's optimised build meets: GCC at -O3 warns about things the test build never sees.
