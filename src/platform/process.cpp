@@ -19,6 +19,41 @@ bool IsExecutable(const std::filesystem::path& path) {
     return std::filesystem::is_regular_file(path, ec) && access(path.c_str(), X_OK) == 0;
 }
 
+// posix_spawn wants writable, null-terminated C strings; `store` keeps them alive.
+std::vector<char*> ArgumentVector(std::vector<std::string>& store) {
+    std::vector<char*> argv;
+    argv.reserve(store.size() + 1);
+    for (std::string& a : store) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    return argv;
+}
+
+// Owns the file actions so that every way out of SpawnProgram releases them.
+class FileActions {
+public:
+    explicit FileActions(const ChildStdio& stdio) {
+        posix_spawn_file_actions_init(&actions_);
+        if (stdio.out >= 0) {
+            posix_spawn_file_actions_adddup2(&actions_, stdio.out, STDOUT_FILENO);
+        }
+        if (stdio.err >= 0) {
+            posix_spawn_file_actions_adddup2(&actions_, stdio.err, STDERR_FILENO);
+        }
+        for (const int fd : stdio.closeInChild) {
+            posix_spawn_file_actions_addclose(&actions_, fd);
+        }
+    }
+    ~FileActions() { posix_spawn_file_actions_destroy(&actions_); }
+    FileActions(const FileActions&) = delete;
+    FileActions& operator=(const FileActions&) = delete;
+    const posix_spawn_file_actions_t* get() const { return &actions_; }
+
+private:
+    posix_spawn_file_actions_t actions_;
+};
+
 }  // namespace
 
 std::optional<std::filesystem::path> FindProgram(const std::string& name,
@@ -36,24 +71,42 @@ std::optional<std::filesystem::path> FindProgram(const std::string& name,
     return std::nullopt;
 }
 
-bool RunAndWait(const std::filesystem::path& program, const std::string& argv0,
-                const std::vector<std::string>& args, std::string* error) {
+std::optional<pid_t> SpawnProgram(const std::filesystem::path& program, const std::string& argv0,
+                                  const std::vector<std::string>& args, const ChildStdio& stdio,
+                                  std::string* error) {
     std::vector<std::string> store{argv0};
     store.insert(store.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : store) {
-        argv.push_back(a.data());
-    }
-    argv.push_back(nullptr);
+    const std::vector<char*> argv = ArgumentVector(store);
+    const FileActions actions(stdio);
     pid_t pid = -1;
-    const int started = posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ);
-    if (started != 0) {
-        *error = std::strerror(started);
+    const int rc = posix_spawn(&pid, program.c_str(), actions.get(), nullptr, argv.data(), environ);
+    if (rc != 0) {
+        if (error != nullptr) {
+            *error = program.string() + ": " + std::strerror(rc);
+        }
+        return std::nullopt;
+    }
+    return pid;
+}
+
+std::optional<int> WaitForChild(pid_t pid) {
+    int status = 0;
+    pid_t done = -1;
+    while ((done = waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
+    }
+    if (done != pid) {
+        return std::nullopt;
+    }
+    return status;
+}
+
+bool RunAndWait(const std::filesystem::path& program, const std::string& argv0,
+                const std::vector<std::string>& args, std::string* error) {
+    const std::optional<pid_t> pid = SpawnProgram(program, argv0, args, {}, error);
+    if (!pid) {
         return false;
     }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    WaitForChild(*pid);
     return true;
 }
 

@@ -1,11 +1,10 @@
 #include "tests/support/run_process.h"
 
 #include <poll.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
+#include "platform/process.h"
 
 namespace zor06::test {
 
@@ -16,27 +15,11 @@ ProcessResult RunProcess(const std::string& binary, const std::vector<std::strin
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) {
         return result;
     }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
-    posix_spawn_file_actions_addclose(&actions, outPipe[0]);
-    posix_spawn_file_actions_addclose(&actions, errPipe[0]);
-
-    std::vector<std::string> argStore{binary};
-    argStore.insert(argStore.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : argStore) {
-        argv.push_back(a.data());
-    }
-    argv.push_back(nullptr);
-
-    pid_t pid = -1;
-    const int spawned = posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const platform::ChildStdio stdio{outPipe[1], errPipe[1], {outPipe[0], errPipe[0]}};
+    const std::optional<pid_t> pid = platform::SpawnProgram(binary, binary, args, stdio, nullptr);
     close(outPipe[1]);
     close(errPipe[1]);
-    if (spawned == 0) {
+    if (pid) {
         // Both pipes are drained together so that neither can fill up and stall the child.
         pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
         std::string* sinks[2] = {&result.out, &result.err};
@@ -56,9 +39,8 @@ ProcessResult RunProcess(const std::string& binary, const std::vector<std::strin
                 }
             }
         }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const std::optional<int> status = platform::WaitForChild(*pid);
+        result.exitCode = status && WIFEXITED(*status) ? WEXITSTATUS(*status) : -1;
     }
     close(outPipe[0]);
     close(errPipe[0]);

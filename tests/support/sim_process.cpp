@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,7 +12,7 @@
 #include <cstring>
 #include <thread>
 
-extern char** environ;
+#include "platform/process.h"
 
 namespace zor06::test {
 namespace {
@@ -32,27 +31,14 @@ SimProcess::SimProcess(const std::string& binary, const std::vector<std::string>
         error_ = std::string("pipe: ") + std::strerror(errno);
         return;
     }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-
-    std::vector<std::string> argvStrings{binary};
-    argvStrings.insert(argvStrings.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& s : argvStrings) {
-        argv.push_back(s.data());
-    }
-    argv.push_back(nullptr);
-
-    const int rc = posix_spawn(&pid_, binary.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const platform::ChildStdio stdio{pipeFds[1], -1, {}};
+    const std::optional<pid_t> pid = platform::SpawnProgram(binary, binary, args, stdio, &error_);
     close(pipeFds[1]);
     stdout_ = pipeFds[0];
-    if (rc != 0) {
-        pid_ = -1;
-        error_ = binary + ": " + std::strerror(rc);
+    if (!pid) {
         return;
     }
+    pid_ = *pid;
     started_ = ReadStartLine(stdout_);
     if (started_) {
         ParseStartLine();
