@@ -1,8 +1,11 @@
 #include "app/TFormAbout.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "widgets/ButtonRow.h"
 
 namespace zor06::screens {
 
@@ -24,10 +27,11 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     column->addStretch();
     addLine(QStringLiteral("2004 - 2019"), 10);
     column->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    QDialogButtonBox* buttons = widgets::NewButtonRow(this);
+    QPushButton* ok = widgets::AddToRow(buttons, QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    column->addWidget(ok, 0, Qt::AlignCenter);
+    column->addWidget(buttons);
     setFixedSize(540, 546);
 }
 

@@ -1,7 +1,7 @@
 #include "config/screens/TFormShortUsPass.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +9,8 @@
 
 #include "link/frame.h"
 #include "text/codepage.h"
+#include "widgets/AsteriskEcho.h"
+#include "widgets/ButtonRow.h"
 #include "widgets/IntegerEntryFilter.h"
 
 namespace zor06::screens {
@@ -24,26 +26,22 @@ TFormShortUsPass::TFormShortUsPass(link::hgcbox& box, link::Operator& op, QWidge
 
     code_ = new QLineEdit(this);
     code_->setMaxLength(static_cast<int>(link::kIdCodeSize));
-    code_->setEchoMode(QLineEdit::Password);
+    widgets::MaskWithAsterisks(code_);
     widgets::IntegerEntryFilter::Install(code_);
     password_ = new QLineEdit(this);
     password_->setMaxLength(static_cast<int>(link::kPasswordSize));
-    password_->setEchoMode(QLineEdit::Password);
+    widgets::MaskWithAsterisks(password_);
 
-    accept_ = new QPushButton(QStringLiteral("Принять"), this);
-    exit_ = new QPushButton(QStringLiteral("Выход"), this);
+    QDialogButtonBox* buttons = widgets::NewButtonRow(this);
+    accept_ = widgets::AddToRow(buttons, QStringLiteral("Принять"));
+    exit_ = widgets::AddToRow(buttons, QStringLiteral("Выход"));
 
     auto* rows = new QFormLayout;
     rows->addRow(QStringLiteral(" Код идентификации  пользователя"), code_);
     rows->addRow(QStringLiteral(" Пароль на запись в контроллер"), password_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(accept_);
-    buttons->addWidget(exit_);
-    buttons->addStretch();
     auto* column = new QVBoxLayout(this);
     column->addLayout(rows);
-    column->addLayout(buttons);
+    column->addWidget(buttons);
 
     setTabOrder(code_, password_);
     setTabOrder(password_, accept_);

@@ -1,11 +1,13 @@
 #include "tables/screens/TFormIdent.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "tables/identification.h"
+#include "widgets/ButtonRow.h"
 
 namespace zor06::screens {
 
@@ -23,10 +25,11 @@ TFormIdent::TFormIdent(const tables::ControllerImage& image, const std::uint32_t
         }
         form_->addRow(QString::fromStdString(label), valueLabel);
     }
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    QDialogButtonBox* buttons = widgets::NewButtonRow(this);
+    QPushButton* ok = widgets::AddToRow(buttons, QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    column->addWidget(ok, 0, Qt::AlignCenter);
+    column->addWidget(buttons);
 }
 
 QString TFormIdent::Value(const QString& label) const {

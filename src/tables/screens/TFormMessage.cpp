@@ -1,17 +1,20 @@
 #include "tables/screens/TFormMessage.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "tables/message_window.h"
+#include "widgets/ButtonRow.h"
 
 namespace zor06::screens {
 namespace {
 
 constexpr int kAnswerButtonWidth = 75;
+// The lines stand this far in from each side of the window.
+constexpr int kLineInset = 7;
 
 }  // namespace
 
@@ -33,43 +36,54 @@ TFormMessage::TFormMessage(int kind, const QString& text1, const QString& text2,
         tables::LayoutMessage(kind, text1.toStdString(), text2.toStdString());
     setWindowTitle(QString::fromStdString(layout.caption));
     setModal(true);
-    setAttribute(Qt::WA_DeleteOnClose, false);
 
+    // The button row spans the whole width, so that centring and the gaps are the window's.
     auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, kLineInset, 0, kLineInset);
+    auto* lineColumn = new QVBoxLayout;
+    lineColumn->setContentsMargins(kLineInset, 0, kLineInset, 0);
     QStringList texts;
     for (int i = 0; i < 3; ++i) {
         texts << QString::fromStdString(layout.lines[static_cast<std::size_t>(i)]);
         lines_[i] = new QLabel(texts.back(), this);
         lines_[i]->setAlignment(Qt::AlignCenter);
         lines_[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        column->addWidget(lines_[i]);
+        lineColumn->addWidget(lines_[i]);
     }
-    auto* buttons = new QHBoxLayout;
-    yes_ = new QPushButton(QStringLiteral("Да"), this);
-    no_ = new QPushButton(QStringLiteral("Нет"), this);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    for (QPushButton* b : {no_, yes_}) {
-        b->setMinimumWidth(kAnswerButtonWidth);
-    }
-    // "Нет" stands on the left, with equal gaps around the two answers.
-    buttons->addStretch();
-    buttons->addWidget(no_);
-    buttons->addStretch();
-    buttons->addWidget(yes_);
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addStretch();
-    column->addLayout(buttons);
+    column->addLayout(lineColumn);
 
-    yes_->setVisible(layout.question);
-    no_->setVisible(layout.question);
-    ok_->setVisible(!layout.question);
-    connect(yes_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(no_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::reject);
-    (layout.question ? yes_ : ok_)->setDefault(true);
-    (layout.question ? yes_ : ok_)->setFocus();
+    buttons_ = widgets::NewButtonRow(this);
+    if (layout.question) {
+        no_ = AddButton(QStringLiteral("Нет"));
+        yes_ = AddButton(QStringLiteral("Да"));
+        connect(yes_, &QPushButton::clicked, this, &QDialog::accept);
+        connect(no_, &QPushButton::clicked, this, &QDialog::reject);
+    } else {
+        ok_ = AddButton(QStringLiteral("OK"));
+        connect(ok_, &QPushButton::clicked, this, &QDialog::reject);
+    }
+    column->addWidget(buttons_);
+
+    QPushButton* first = layout.question ? yes_ : ok_;
+    first->setDefault(true);
+    first->setFocus();
     resize(SizeFor(windowTitle(), texts));
+}
+
+QPushButton* TFormMessage::AddButton(const QString& caption) {
+    QPushButton* button = widgets::AddToRow(buttons_, caption);
+    button->setFixedWidth(kAnswerButtonWidth);
+    return button;
+}
+
+void TFormMessage::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (yes_ != nullptr && buttons_->layout() != nullptr) {
+        // The box centres the pair between two equal stretches; the spacing between them is
+        // made the same as each stretch.
+        const int free = width() - yes_->width() - no_->width();
+        buttons_->layout()->setSpacing(std::max(0, free / 3));
+    }
 }
 
 bool TFormMessage::Ask(int kind, const QString& text1, const QString& text2, QWidget* parent) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
 class QLabel;
 class QPushButton;
 
@@ -21,12 +22,20 @@ public:
     static QSize SizeFor(const QString& caption, const QStringList& lines);
 
     QLabel* line(int i) const { return lines_[i]; }
+    // The buttons the kind shows; null for the others.
     QPushButton* yesButton() const { return yes_; }
     QPushButton* noButton() const { return no_; }
     QPushButton* okButton() const { return ok_; }
 
+protected:
+    // Keeps the gaps around and between "Нет" and "Да" equal at any width.
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    QPushButton* AddButton(const QString& caption);
+
     QLabel* lines_[3] = {};
+    QDialogButtonBox* buttons_ = nullptr;
     QPushButton* yes_ = nullptr;
     QPushButton* no_ = nullptr;
     QPushButton* ok_ = nullptr;

@@ -1,5 +1,7 @@
 // The program user's identification: the limited, filtered fields, Enter stepping through them,
 // the refusal of an empty code and the blank-padded credentials the link object receives.
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -24,6 +26,7 @@ private slots:
     void keyboardPathToAccept();
     void emptyCodeIsRefusedAndExitKeepsTheCredentials();
     void credentialsArePadded();
+    void fieldsShowAsterisksAndFollowTheirLabels();
 
 private:
     test::RecordingOperator op_;
@@ -87,6 +90,34 @@ void TstIdentification::credentialsArePadded() {
     cyrillic.acceptButton()->click();
     // One Windows-1251 byte per letter, as the controller compares them.
     QCOMPARE(Bytes(box.writePassword), std::string("\xD8\xEB\xFE\xE7        "));
+}
+
+void TstIdentification::fieldsShowAsterisksAndFollowTheirLabels() {
+    link::hgcbox box;
+    TFormShortUsPass form(box, op_);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::keyClicks(form.codeEdit(), "77");
+    QTest::keyClicks(form.passwordEdit(), "pa s");
+    QCOMPARE(form.codeEdit()->displayText(), QStringLiteral("**"));
+    QCOMPARE(form.passwordEdit()->displayText(), QStringLiteral("****"));
+
+    // Each label names its field for a screen reader and for its shortcut.
+    QList<QWidget*> buddies;
+    for (const QLabel* label : form.findChildren<QLabel*>()) {
+        buddies << label->buddy();
+    }
+    QCOMPARE(buddies, (QList<QWidget*>{form.codeEdit(), form.passwordEdit()}));
+
+    // Tab walks the fields and buttons top to bottom, left to right.
+    form.codeEdit()->setFocus();
+    for (QWidget* next :
+         {static_cast<QWidget*>(form.passwordEdit()), static_cast<QWidget*>(form.acceptButton()),
+          static_cast<QWidget*>(form.exitButton())}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    QVERIFY(form.acceptButton()->x() < form.exitButton()->x());
 }
 
 }  // namespace zor06::screens

@@ -10,6 +10,44 @@
 
 using zor06::screens::TFormMessage;
 
+namespace {
+
+bool Shown(const QWidget* button, const QWidget* window) {
+    return button != nullptr && button->isVisibleTo(window);
+}
+
+// Left edge and width of a button in window coordinates.
+struct Span {
+    int left;
+    int width;
+};
+
+Span SpanIn(const QWidget* button, const QWidget* window) {
+    return {button->mapTo(window, QPoint(0, 0)).x(), button->width()};
+}
+
+struct Gaps {
+    int left;
+    int middle;
+    int right;
+};
+
+Gaps AnswerGaps(const TFormMessage& window) {
+    const Span no = SpanIn(window.noButton(), &window);
+    const Span yes = SpanIn(window.yesButton(), &window);
+    return {no.left, yes.left - (no.left + no.width), window.width() - (yes.left + yes.width)};
+}
+
+bool EqualGaps(const Gaps& g) {
+    return g.middle > 0 && std::abs(g.left - g.middle) <= 2 && std::abs(g.right - g.middle) <= 2;
+}
+
+QString Describe(const Gaps& g) {
+    return QStringLiteral("gaps %1 %2 %3").arg(g.left).arg(g.middle).arg(g.right);
+}
+
+}  // namespace
+
 class TestTFormMessage : public QObject {
     Q_OBJECT
 private slots:
@@ -53,9 +91,9 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(window.line(i)->text(), lines[i]);
         }
-        QCOMPARE(window.yesButton()->isVisibleTo(&window), question);
-        QCOMPARE(window.noButton()->isVisibleTo(&window), question);
-        QCOMPARE(window.okButton()->isVisibleTo(&window), !question);
+        QCOMPARE(Shown(window.yesButton(), &window), question);
+        QCOMPARE(Shown(window.noButton(), &window), question);
+        QCOMPARE(Shown(window.okButton(), &window), !question);
     }
 
     void sizeFollowsTheTexts() {
@@ -66,6 +104,39 @@ private slots:
         const QString longLine(40, QLatin1Char('x'));
         QCOMPARE(TFormMessage::SizeFor("", {longLine, "", ""}).width(), 420);
         QCOMPARE(TFormMessage::SizeFor(longLine + "xx", {"", "", ""}).width(), 440);
+    }
+
+    void acknowledgeButtonIsCentred() {
+        TFormMessage window(6, QStringLiteral("Данные прочитаны"), QString());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const Span ok = SpanIn(window.okButton(), &window);
+        QVERIFY2(std::abs(2 * ok.left + ok.width - window.width()) <= 2,
+                 qPrintable(QStringLiteral("OK at %1+%2 in %3")
+                                .arg(ok.left)
+                                .arg(ok.width)
+                                .arg(window.width())));
+        QCOMPARE(window.focusWidget(), window.okButton());
+    }
+
+    void answerButtonsStandWithEqualGaps_data() {
+        QTest::addColumn<int>("width");
+        QTest::newRow("as sized") << 0;
+        QTest::newRow("widened") << 640;
+    }
+
+    void answerButtonsStandWithEqualGaps() {
+        QFETCH(int, width);
+        TFormMessage window(7, QStringLiteral("Не выполнено чтение из таблицы 6."),
+                            QStringLiteral("Устройство не отвечает"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (width > 0) {
+            window.resize(width, window.height());
+        }
+        // "Нет" stands left of "Да"; the gaps before, between and after them are equal.
+        QTRY_VERIFY2(EqualGaps(AnswerGaps(window)), qPrintable(Describe(AnswerGaps(window))));
+        QCOMPARE(window.focusWidget(), window.yesButton());
     }
 
     void answersYesOnlyForDa() {
