@@ -12,13 +12,6 @@ std::string TwoDigitsOrStars(int value, int min, int max) {
     return value >= min && value <= max ? text::Printf("%02d", value) : "**";
 }
 
-void SetName(ControllerImage& image, int field, std::string_view utf8) {
-    const auto bytes = image.Field(5, field);
-    std::fill(bytes.begin(), bytes.end(), std::uint8_t{' '});
-    const std::string text = text::Utf8ToCp1251(utf8);
-    std::copy_n(text.begin(), std::min(text.size(), bytes.size()), bytes.begin());
-}
-
 }  // namespace
 
 bool AcceptController(const ControllerImage& image, link::Operator& op) {
@@ -41,15 +34,15 @@ bool AcceptController(const ControllerImage& image, link::Operator& op) {
 
 bool ReadAfterIdentification(TableContext& ctx) {
     ControllerImage& image = ctx.image;
-    SetName(image, 0, "");
+    image.SetText(5, 0, "");
     if (ReadFields(ctx, {5, 0, 3})) {
         if (image.Byte(0, 12) == 0) {
             text::ToCp1251(image.Fields(5, 0, 3));
         }
     } else {
-        SetName(image, 0, "Контроллер ЗОР_06");
-        SetName(image, 1, "Нитка 1");
-        SetName(image, 2, "Нитка 2");
+        image.SetText(5, 0, text::Utf8ToCp1251("Контроллер ЗОР_06"));
+        image.SetText(5, 1, text::Utf8ToCp1251("Нитка 1"));
+        image.SetText(5, 2, text::Utf8ToCp1251("Нитка 2"));
     }
     bool ok = ReadFields(ctx, {6, 0, 12}) && ReadFields(ctx, {14, 0, 14});
     if (ok && image.Byte(14, 6) != kEncal3000) {
