@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "config/access_command.h"
 #include "config/clock_command.h"
 #include "config/clock_view.h"
 #include "config/device_edit.h"
@@ -122,6 +123,29 @@ TEST_F(DeviceEditTest, TheClockCorrectionMovesTheControllersClock) {
     EXPECT_EQ(op_.status[2], "Пользователь не зарегистрирован или неправильный пароль");
     ASSERT_FALSE(op_.messages.empty());
     EXPECT_EQ(op_.messages.back().text1, "Корректировка времени не выполнена");
+}
+
+TEST_F(DeviceEditTest, OneUserIsAddedAndTheControllerKnowsHimAtOnce) {
+    Start();
+    const bool written = config::EditOneUser(ctx_, [](auto table) -> std::optional<int> {
+        config::ChangeAccess screen(table);
+        const auto result = screen.Accept({4, 3, "INZ", {"7", "7", "77", "77"}}, table);
+        return std::holds_alternative<int>(result) ? std::optional(std::get<int>(result))
+                                                   : std::nullopt;
+    });
+    ASSERT_TRUE(written) << link_.StatusText();
+    link_.SetCredentials("77", "7");  // the new engineer may write now
+    EXPECT_TRUE(tables::WriteFields(ctx_, {6, 6, 1})) << link_.StatusText();
+
+    // A second manufacturer-adjuster is the screen's refusal; nothing is sent.
+    link_.SetCredentials("2222", "2");
+    EXPECT_FALSE(config::EditOneUser(ctx_, [](auto table) -> std::optional<int> {
+        config::ChangeAccess screen(table);
+        const auto result = screen.Accept({5, 1, "NAL2", {"8", "8", "", ""}}, table);
+        EXPECT_TRUE(std::holds_alternative<config::UsersRefusal>(result));
+        return std::nullopt;
+    }));
+    EXPECT_EQ(link_.lastFunctionCode, 1);
 }
 
 }  // namespace

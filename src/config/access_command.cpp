@@ -1,0 +1,37 @@
+#include "config/access_command.h"
+
+namespace zor06::config {
+namespace {
+
+constexpr int kUsersTable = 4;
+constexpr int kStateTable = 7;
+constexpr std::uint8_t kNeedsRewriting = 1;
+
+}  // namespace
+
+bool EditOneUser(tables::TableContext& ctx, const OpenAccessScreen& open) {
+    {
+        link::BusyScope busy(ctx.op);
+        if (!tables::ReadFields(ctx, {kStateTable, 0, 43})) {
+            return false;
+        }
+        if (ctx.image.Byte(kStateTable, kUsersTable) == kNeedsRewriting) {
+            ctx.op.ShowMessage(4, "Таблица доступа пользователей", "требует полной перезаписи");
+            return false;
+        }
+        // The whole table does not fit one reply.
+        if (!tables::ReadFields(ctx, {kUsersTable, 0, 11}) ||
+            !tables::ReadFields(ctx, {kUsersTable, 11, 5})) {
+            return false;
+        }
+    }
+    const auto table = ctx.image.Fields(kUsersTable, 0, kUserSlots).first<kUsersBytes>();
+    const std::optional<int> slot = open(table);
+    if (!slot) {
+        return false;
+    }
+    link::BusyScope busy(ctx.op);
+    return tables::WriteFields(ctx, {kUsersTable, static_cast<std::uint8_t>(*slot), 1});
+}
+
+}  // namespace zor06::config
