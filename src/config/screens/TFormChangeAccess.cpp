@@ -1,0 +1,128 @@
+#include "config/screens/TFormChangeAccess.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "config/screens/EditorDialog.h"
+#include "widgets/AsteriskEcho.h"
+#include "widgets/ButtonRow.h"
+#include "widgets/IntegerEntryFilter.h"
+
+namespace zor06::screens {
+namespace {
+
+QLineEdit* SecretEdit(std::size_t maxLength, bool digits, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(static_cast<int>(maxLength));
+    widgets::MaskWithAsterisks(edit);
+    if (digits) {
+        // Digits only: the program user's screen takes nothing else.
+        widgets::IntegerEntryFilter::Install(edit);
+    }
+    return edit;
+}
+
+QGroupBox* SecretGroup(const QString& title, const QString& first, const QString& again,
+                       std::array<QLineEdit*, 2>& edits, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    auto* rows = new QFormLayout(group);
+    rows->addRow(BuddyLabel(first, edits[0]), edits[0]);
+    rows->addRow(BuddyLabel(again, edits[1]), edits[1]);
+    return group;
+}
+
+}  // namespace
+
+TFormChangeAccess::TFormChangeAccess(std::span<std::uint8_t, config::kUsersBytes> table,
+                                     link::Operator& op, QWidget* parent)
+    : QDialog(parent), table_(table), op_(op), model_(table) {
+    setWindowTitle(QStringLiteral("Доступ пользователей к записи в контроллер"));
+    slots_ = new QComboBox(this);
+    for (const config::UserRecord& user : model_.Working()) {
+        slots_->addItem(QString::fromStdString(config::SlotCaption(user)));
+    }
+    name_ = new QLineEdit(this);
+    name_->setMaxLength(static_cast<int>(config::kUserNameSize));
+    level_ = new QComboBox(this);
+    for (std::uint8_t level = 0; level <= 4; ++level) {
+        level_->addItem(QString::fromStdString(std::string(config::AccessLevelText(level))));
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+        codes_[i] = SecretEdit(config::kUserCodeSize, true, this);
+        passwords_[i] = SecretEdit(config::kUserPasswordSize, false, this);
+    }
+
+    auto* rows = new QFormLayout;
+    rows->addRow(BuddyLabel(QStringLiteral("Выбор пользователя\nдля коррекции"), slots_), slots_);
+    rows->addRow(BuddyLabel(QStringLiteral("Имя пользователя\n(до 4 символов)"), name_), name_);
+    rows->addRow(BuddyLabel(QStringLiteral("Уровень допуска"), level_), level_);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(rows);
+    column->addWidget(SecretGroup(QStringLiteral(" Код идентификации  пользователя "),
+                                  QStringLiteral("Введите код"), QStringLiteral("Подтвердите код"),
+                                  codes_, this));
+    column->addWidget(SecretGroup(QStringLiteral(" Пароль на запись "),
+                                  QStringLiteral("Введите пароль"),
+                                  QStringLiteral("Подтвердите пароль"), passwords_, this));
+    column->addWidget(new QLabel(
+        QStringLiteral(
+            "Для удаления пользователя достаточно ввести уровень доступа \"Нет доступа\""),
+        this));
+    QDialogButtonBox* buttons = widgets::NewButtonRow(this);
+    write_ = widgets::AddToRow(buttons, QStringLiteral("Записать в устройство"));
+    QPushButton* exit = widgets::AddToRow(buttons, QStringLiteral("Выход"));
+    column->addWidget(buttons);
+
+    connect(slots_, &QComboBox::currentIndexChanged, this, &TFormChangeAccess::ShowSlot);
+    connect(write_, &QPushButton::clicked, this, &TFormChangeAccess::WriteClicked);
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+    slots_->setCurrentIndex(0);
+    ShowSlot(0);
+}
+
+void TFormChangeAccess::ShowSlot(int slot) {
+    if (slot < 0) {
+        return;
+    }
+    const config::UserRecord& user = model_.Working()[static_cast<std::size_t>(slot)];
+    name_->setText(user.BlankName() ? QString()
+                                    : QString::fromStdString(config::SlotCaption(user)));
+    level_->setCurrentIndex(user.level <= 4 ? user.level : -1);
+    for (QLineEdit* edit : {codes_[0], codes_[1], passwords_[0], passwords_[1]}) {
+        edit->clear();
+    }
+}
+
+void TFormChangeAccess::WriteClicked() {
+    config::ChangeAccessEntries e;
+    e.slot = slots_->currentIndex();
+    e.level = level_->currentIndex();
+    e.name = name_->text().toStdString();
+    e.secrets = {codes_[0]->text().toStdString(), codes_[1]->text().toStdString(),
+                 passwords_[0]->text().toStdString(), passwords_[1]->text().toStdString()};
+    const auto result = model_.Accept(e, table_);
+    if (const auto* slot = std::get_if<int>(&result)) {
+        slot_ = *slot;
+        accept();
+        return;
+    }
+    const config::UsersRefusal& refusal = std::get<config::UsersRefusal>(result);
+    config::Report(refusal.error, op_);
+    if (refusal.empty == config::EmptyEntries::Passwords) {
+        passwords_[0]->clear();
+        passwords_[1]->clear();
+        passwords_[0]->setFocus();
+    } else if (refusal.empty == config::EmptyEntries::Codes) {
+        codes_[0]->clear();
+        codes_[1]->clear();
+        codes_[0]->setFocus();
+    }
+}
+
+}  // namespace zor06::screens

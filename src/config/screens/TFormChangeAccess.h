@@ -1,0 +1,50 @@
+// "Доступ пользователей к записи в контроллер": one user of the controller's users table, with
+// the password and code always typed anew, twice.
+#pragma once
+
+#include <QDialog>
+#include <span>
+
+#include "config/users_editors.h"
+#include "link/operator.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace zor06::screens {
+
+// NOLINTNEXTLINE(readability-identifier-naming): screens keep their established names.
+class TFormChangeAccess : public QDialog {
+    Q_OBJECT
+public:
+    // `table`: the 352 bytes of table 4 in the image.
+    TFormChangeAccess(std::span<std::uint8_t, config::kUsersBytes> table, link::Operator& op,
+                      QWidget* parent = nullptr);
+    // The slot that was changed, once accepted.
+    int Slot() const { return slot_; }
+
+    QComboBox* slotBox() const { return slots_; }
+    QLineEdit* nameEdit() const { return name_; }
+    QComboBox* levelBox() const { return level_; }
+    QLineEdit* codeEdit(int i) const { return codes_[static_cast<std::size_t>(i)]; }
+    QLineEdit* passwordEdit(int i) const { return passwords_[static_cast<std::size_t>(i)]; }
+    QPushButton* writeButton() const { return write_; }
+
+private:
+    void ShowSlot(int slot);
+    void WriteClicked();
+
+    std::span<std::uint8_t, config::kUsersBytes> table_;
+    link::Operator& op_;
+    config::ChangeAccess model_;
+    int slot_ = -1;
+    QComboBox* slots_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QComboBox* level_ = nullptr;
+    std::array<QLineEdit*, 2> codes_{};
+    std::array<QLineEdit*, 2> passwords_{};
+    QPushButton* write_ = nullptr;
+};
+
+}  // namespace zor06::screens
