@@ -9,6 +9,7 @@
 #include "config/clock_command.h"
 #include "config/clock_view.h"
 #include "config/device_edit.h"
+#include "config/flow_commands.h"
 #include "config/names_editor.h"
 #include "config/upper_link_editor.h"
 #include "config/upper_link_follow.h"
@@ -145,6 +146,57 @@ TEST_F(DeviceEditTest, OneUserIsAddedAndTheControllerKnowsHimAtOnce) {
         EXPECT_TRUE(std::holds_alternative<config::UsersRefusal>(result));
         return std::nullopt;
     }));
+    EXPECT_EQ(link_.lastFunctionCode, 1);
+}
+
+TEST_F(DeviceEditTest, AGrownFlowComputerCountWritesEveryNewEntry) {
+    Start();
+    op_.answers = {true};  // "Выполнить ввод параметров сейчас?"
+    const bool written = config::EditFlowLine(
+        ctx_,
+        [](std::span<std::uint8_t, config::kFlowLineBytes> line) {
+            line[0] = 3;
+            return true;
+        },
+        [](const config::FlowRecords& records, int count, std::uint8_t) {
+            EXPECT_EQ(count, 3);
+            config::FlowListResult result{3, records, {}};
+            for (int i = 1; i < 3; ++i) {
+                result.records[static_cast<std::size_t>(i)] = {
+                    static_cast<std::uint8_t>(20 + i), 2, 0x01, 1, {}};
+                result.records[static_cast<std::size_t>(i)].password.fill('p');
+                result.passwordChanged[static_cast<std::size_t>(i)] = true;
+            }
+            return std::optional(result);
+        });
+    ASSERT_TRUE(written) << link_.StatusText();
+
+    tables::ControllerImage fresh;
+    tables::TableContext read{link_, fresh, op_};
+    ASSERT_TRUE(tables::ReadFields(read, {9, 0, 1}));
+    EXPECT_EQ(fresh.Byte(9, 0), 3);
+    for (const int table : {17, 18, 19, 20}) {
+        ASSERT_TRUE(tables::ReadFields(read, {static_cast<std::uint8_t>(table), 0, 3}));
+    }
+    EXPECT_EQ(fresh.Byte(18, 1), 21);
+    EXPECT_EQ(fresh.Byte(18, 2), 22);
+    EXPECT_EQ(fresh.Byte(17, 2), 2);
+    EXPECT_EQ(fresh.Byte(20, 2), 1);
+}
+
+TEST_F(DeviceEditTest, DecliningToEnterNewFlowComputersSendsNothing) {
+    Start();
+    op_.answers = {false};
+    EXPECT_FALSE(config::EditFlowLine(
+        ctx_,
+        [](std::span<std::uint8_t, config::kFlowLineBytes> line) {
+            line[0] = 5;
+            return true;
+        },
+        [](const config::FlowRecords&, int, std::uint8_t) {
+            ADD_FAILURE() << "the list must not open";
+            return std::optional<config::FlowListResult>();
+        }));
     EXPECT_EQ(link_.lastFunctionCode, 1);
 }
 
