@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "app/TFormWait.h"
+#include "app/window_geometry.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "tables/menu_plan.h"
@@ -31,11 +32,16 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
     setWindowTitle(QStringLiteral("Программа обслуживания контроллера  ЗОР_06"));
     QLocale::setDefault(QLocale::c());  // the point as decimal separator
     link_.statusPanel = [this](std::string_view text) {
+        // Panel 3 carries "Обмен..." exactly while a request is on the line.
+        requestOnLine_ = !text.empty();
         SetStatus(3, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     };
-    // The window repaints while a request waits for its reply; input waits, so that no other
-    // command can start in the middle of a request.
-    link_.idle = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    // The window repaints while a request waits for its reply; input waits, and the menus and
+    // timers check Busy(), so that no other command can start in the middle of a request.
+    link_.idle = [this] {
+        requestOnLine_ = true;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
     op_.onStatus = [this](int panel, const QString& text) { SetStatus(panel, text); };
     op_.onProgress = [this](int position, int maximum) {
         if (wait_) {
@@ -44,17 +50,22 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
     };
 
     std::string workDirError;
-    const bool workDirReady = settings::PrepareWorkDir(workDir_, &workDirError).has_value();
-    settings::LoadSettings(settings_, IniDir(), PrimaryScreen(),
-                           platform::SystemClock().LocalDateTime());
+    const auto prepared = settings::PrepareWorkDir(workDir_, &workDirError);
+    workDirUsable_ = prepared.has_value();
+    if (prepared) {
+        workDir_ = *prepared;
+    } else {
+        startProblems_.push_back(
+            {workDirError, "Программа завершает работу: настройки и данные сохранить негде"});
+    }
+    for (settings::FileProblem& problem : settings::LoadSettings(
+             settings_, IniDir(), PrimaryScreen(), platform::SystemClock().LocalDateTime())) {
+        startProblems_.push_back(std::move(problem));
+    }
     BuildMenus();
     BuildStatusBar();
     HideAllMenus();
-    if (!workDirReady) {
-        SetStatus(2, QString::fromStdString(workDirError));
-    }
-    const settings::WindowGeometry& g = settings_.link.window;
-    setGeometry(g.left, g.top, g.width, g.height);
+    PlaceOnScreen();
 
     startTimer_.setSingleShot(true);
     startTimer_.setInterval(kStartDelayMs);
@@ -72,13 +83,55 @@ std::filesystem::path TFormMain::IniDir() const {
 }
 
 QAction* TFormMain::AddItem(QMenu* menu, const QString& name, const QString& caption,
-                            void (TFormMain::*handler)()) {
+                            std::function<void()> command) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
-    if (handler != nullptr) {
-        connect(action, &QAction::triggered, this, handler);
-    }
+    connect(action, &QAction::triggered, this,
+            [this, command = std::move(command)] { RunCommand(command); });
     return action;
+}
+
+void TFormMain::RunCommand(const std::function<void()>& command) {
+    if (Busy()) {
+        return;  // the menus stay inert while a command or a request is under way
+    }
+    {
+        struct Running {
+            int& depth;
+            explicit Running(int& d) : depth(d) { ++depth; }
+            ~Running() { --depth; }
+            Running(const Running&) = delete;
+            Running& operator=(const Running&) = delete;
+        } running(commandDepth_);
+        command();
+    }
+    if (closePending_) {
+        closePending_ = false;
+        close();
+    }
+}
+
+QAction* TFormMain::AddItem(QMenu* menu, const QString& name, const QString& caption,
+                            void (TFormMain::*handler)()) {
+    return AddItem(menu, name, caption, [this, handler] { (this->*handler)(); });
+}
+
+void TFormMain::PlaceOnScreen() {
+    std::vector<app::ScreenRect> areas;
+    const QList<QScreen*> monitors = QGuiApplication::screens();
+    for (const QScreen* screen : monitors) {
+        const QRect a = screen->availableGeometry();
+        areas.push_back({a.left(), a.top(), a.width(), a.height()});
+    }
+    if (areas.empty()) {
+        const settings::ScreenSize fallback = PrimaryScreen();
+        areas.push_back({0, 0, fallback.width, fallback.height});
+    }
+    const qsizetype primary = monitors.indexOf(QGuiApplication::primaryScreen());
+    const settings::WindowGeometry& g = settings_.link.window;
+    const app::ScreenRect placed = app::PlaceWindow({g.left, g.top, g.width, g.height}, areas,
+                                                    primary < 0 ? 0 : std::size_t(primary));
+    setGeometry(placed.left, placed.top, placed.width, placed.height);
 }
 
 void TFormMain::BuildMenus() {
@@ -94,25 +147,21 @@ void TFormMain::BuildMenus() {
             &TFormMain::NProgr_WrClick);
 
     QMenu* lists = menuBar()->addMenu(QStringLiteral("Справочники"));
-    connect(AddItem(lists, "NFonAbonents", QStringLiteral("Абоненты (связь по телефону)"), nullptr),
-            &QAction::triggered, this, [this] {
-                if (screens.subscriberList) {
-                    screens.subscriberList(*this, 1);
-                }
-            });
-    connect(
-        AddItem(lists, "NEthrAbonents", QStringLiteral("Абоненты (Ethernet-интерфейс)"), nullptr),
-        &QAction::triggered, this, [this] {
+    const auto subscribers = [this](int linkKind) {
+        return [this, linkKind] {
             if (screens.subscriberList) {
-                screens.subscriberList(*this, 2);
+                screens.subscriberList(*this, linkKind);
             }
-        });
-    connect(AddItem(lists, "NObjects", QStringLiteral("Список объектов"), nullptr),
-            &QAction::triggered, this, [this] {
-                if (screens.objectList) {
-                    screens.objectList(*this);
-                }
-            });
+        };
+    };
+    AddItem(lists, "NFonAbonents", QStringLiteral("Абоненты (связь по телефону)"), subscribers(1));
+    AddItem(lists, "NEthrAbonents", QStringLiteral("Абоненты (Ethernet-интерфейс)"),
+            subscribers(2));
+    AddItem(lists, "NObjects", QStringLiteral("Список объектов"), [this] {
+        if (screens.objectList) {
+            screens.objectList(*this);
+        }
+    });
 
     QMenu* version = menuBar()->addMenu(QStringLiteral("Версия"));
     AddItem(version, "NShortUsPass", QStringLiteral("Идентификация пользователя программы"),

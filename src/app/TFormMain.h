@@ -9,9 +9,12 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/QtOperator.h"
 #include "link/hgcbox.h"
+#include "settings/settings_store.h"
 #include "settings/settings_types.h"
 #include "tables/connection_startup.h"
 #include "tables/controller_image.h"
@@ -46,6 +49,15 @@ public:
     const std::filesystem::path& WorkDir() const { return workDir_; }
     std::filesystem::path IniDir() const;
     bool Identified() const { return state_.identified; }
+    // A command is running or a request waits for its reply. The event loop turns inside both
+    // (repaints between requests, the link's wait for a reply), so while this holds no menu
+    // starts another command and the timers that start commands hold back until it ends.
+    bool Busy() const { return requestOnLine_ || commandDepth_ > 0; }
+    // Only the request: a command's own screen that polls the controller on a timer waits for
+    // this, not for its command to end.
+    bool RequestOnLine() const { return requestOnLine_; }
+    // False when the work directory could not be made; the window then only reports it and ends.
+    bool WorkDirUsable() const { return workDirUsable_; }
     QString StatusPanel(int panel) const;
     // A menu command by its item name (N...), or null when the window has no such command.
     QAction* MenuItem(const QString& name) const;
@@ -79,11 +91,27 @@ private:
     void SetStatus(int panel, const QString& text);
     void HideAllMenus();
     QAction* AddItem(QMenu* menu, const QString& name, const QString& caption,
+                     std::function<void()> command);
+    QAction* AddItem(QMenu* menu, const QString& name, const QString& caption,
                      void (TFormMain::*handler)());
+    // Runs a command unless another one is running.
+    void RunCommand(const std::function<void()>& command);
+    void PlaceOnScreen();
+    // Shows what went wrong while preparing the work directory and reading the settings; false
+    // when the program cannot go on.
+    bool ReportStartProblems();
+    void EndWithoutWorkDir();
+    // The connection start-up, after the problems met while the window was made.
+    void StartUp();
     bool FirmwareWriterPresent() const;
     void StoreAnsweredAddress(int address);
 
     std::filesystem::path workDir_;
+    bool workDirUsable_ = false;
+    std::vector<settings::FileProblem> startProblems_;  // shown once the window is up
+    bool requestOnLine_ = false;
+    int commandDepth_ = 0;
+    bool closePending_ = false;  // asked to close while busy: closed when the command ends
     tables::ControllerImage image_;
     link::hgcbox link_;
     QtOperator op_;

@@ -14,6 +14,7 @@ namespace zor06::screens {
 namespace {
 
 constexpr const char* kFirmwareWriter = "hex_write";
+constexpr int kExitNoWorkDir = 1;
 constexpr std::array<const char*, 4> kWorkFiles{"datafile.aud", "datafile.ala", "datafile.clb",
                                                 "datafile.hdm"};
 
@@ -27,8 +28,33 @@ void TFormMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
+bool TFormMain::ReportStartProblems() {
+    for (const settings::FileProblem& problem : startProblems_) {
+        op_.ShowMessage(settings::kFileProblemMessageKind, problem.text, problem.reason);
+    }
+    startProblems_.clear();
+    return workDirUsable_;
+}
+
+void TFormMain::EndWithoutWorkDir() {
+    close();
+    QCoreApplication::exit(kExitNoWorkDir);
+}
+
 void TFormMain::TimerStartTimer() {
+    if (Busy()) {
+        startTimer_.start();  // held until the running command has ended
+        return;
+    }
     startTimer_.stop();
+    RunCommand([this] { StartUp(); });
+}
+
+void TFormMain::StartUp() {
+    if (!ReportStartProblems()) {
+        EndWithoutWorkDir();
+        return;
+    }
     tables::StartupSteps steps;
     steps.describeConnection = [this] { DescribeConnection(); };
     steps.hideMenus = [this] { HideAllMenus(); };
@@ -44,7 +70,10 @@ void TFormMain::TimerStartTimer() {
     steps.answeredFrom = [this](int address) { StoreAnsweredAddress(address); };
     steps.updateMenus = [this] { UpdateMenus(); };
     tables::StartConnection(tables_, state_, steps);
-    DescribeConnection();
+    // The dialog may have chosen another link; unconnected, panels 0 and 1 stay clear.
+    if (state_.identified) {
+        DescribeConnection();
+    }
 }
 
 void TFormMain::StoreAnsweredAddress(int address) {
@@ -118,8 +147,18 @@ void TFormMain::NAboutClick() {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
+    if (Busy()) {
+        // Disconnecting now would pull the line from under the running command.
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
     link::BusyScope busy(op_);
     tables::Disconnect(tables_, state_);
+    if (!workDirUsable_) {
+        event->accept();  // nowhere to save to: that was said at the start
+        return;
+    }
     settings::SaveArchiveChoices(settings_, IniDir(), op_);
     const QRect g = geometry();
     settings_.link.window = {g.width(), g.height(), g.left(), g.top()};

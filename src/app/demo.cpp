@@ -11,10 +11,14 @@
 namespace zor06::app {
 namespace {
 
-// Collects nothing: the demo has no operator before the main window exists.
+// Keeps the last text only: the demo has no operator before the main window exists, so a failed
+// write is reported through Start's error.
 class QuietOperator : public link::Operator {
 public:
-    bool ShowMessage(int, std::string_view, std::string_view) override { return false; }
+    bool ShowMessage(int, std::string_view text1, std::string_view text2) override {
+        last = std::string(text1) + (text2.empty() ? "" : ": ") + std::string(text2);
+        return false;
+    }
     void MessageBox(std::string_view, std::string_view) override {}
     void SetStatusText(int, std::string_view text) override { last = std::string(text); }
     void SetBusy(bool) override {}

@@ -1,14 +1,13 @@
 // zor06: the desktop program.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
 #include <cstdio>
 
 #include "app/TFormMain.h"
 #include "app/demo.h"
 #include "app/screen_wiring.h"
 #include "app/screenshots.h"
-#include "settings/work_dir.h"
+#include "tables/screens/TFormMessage.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -34,23 +33,18 @@ int main(int argc, char** argv) {
     parser.process(app);
 
     zor06::app::Demo demo;
-    std::filesystem::path workDir;
+    // Empty: the default; the main window makes it and says so when it cannot.
+    std::filesystem::path workDir = parser.value(workDirOption).toStdString();
     if (parser.isSet(demoOption)) {
         QString error;
         if (!demo.Start(zor06::app::FindSimulator(QApplication::applicationDirPath()), &error)) {
             std::fprintf(stderr, "zor06 --demo: %s\n", error.toLocal8Bit().constData());
+            zor06::screens::TFormMessage::Ask(
+                1, QStringLiteral("Не удалось запустить демонстрационный контроллер"), error,
+                nullptr);
             return 1;
         }
         workDir = demo.WorkDir();
-    } else {
-        std::string error;
-        const auto prepared =
-            zor06::settings::PrepareWorkDir(parser.value(workDirOption).toStdString(), &error);
-        if (!prepared) {
-            std::fprintf(stderr, "zor06: %s\n", error.c_str());
-            return 1;
-        }
-        workDir = *prepared;
     }
 
     zor06::screens::TFormMain window(workDir);

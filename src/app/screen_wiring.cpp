@@ -37,7 +37,9 @@ void WireScreens(TFormMain& window) {
                 settings::SaveEthernetList(s, w.IniDir(), w.Operator());
             }
         }
-        w.DescribeConnection();
+        if (w.Identified()) {
+            w.DescribeConnection();
+        }
     };
     window.screens.objectList = [](TFormMain& w) {
         screens::TFormObjects_List dialog(w.Settings(), w.IniDir(), w.Operator(), &w);

@@ -1,13 +1,17 @@
 // The main window against the simulated controller: the start-up, its refusals and the menus.
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 #include "app/TFormMain.h"
 #include "link/tcp_connect.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
+#include "tables/table_service.h"
 #include "tests/support/sim_process.h"
 
 using zor06::screens::TFormMain;
@@ -19,6 +23,8 @@ struct Shown {
     QString text1;
     QString text2;
 };
+
+constexpr const char* kDescription = "Ethernet, адрес 1";
 
 // A main window whose connection dialog connects straight to a simulator over TCP.
 class Harness {
@@ -37,6 +43,7 @@ public:
             return false;
         };
         window->screens.connect = [this, storedAddress](TFormMain& w) {
+            ++connectionDialogs;
             zor06::link::EthernetSettings settings;
             settings.record.firstByteTimeoutS = 1;
             settings.record.interByteTimeoutMs = 200;
@@ -45,6 +52,9 @@ public:
                                              std::to_string(sim->TcpPort()), w.Operator());
         };
         window->screens.programUser = [this](TFormMain&) { ++credentialsAsked; };
+        window->screens.describeConnection = [](const zor06::settings::ProgramSettings&) {
+            return std::string(kDescription);
+        };
     }
     bool Has(const QString& text) const {
         for (const Shown& s : shown) {
@@ -60,6 +70,23 @@ public:
     std::unique_ptr<TFormMain> window;
     std::vector<Shown> shown;
     int credentialsAsked = 0;
+    int connectionDialogs = 0;
+};
+
+// Closes each modal screen as soon as it is shown, for as long as it lives.
+class ModalCloser {
+public:
+    ModalCloser() {
+        QObject::connect(&timer_, &QTimer::timeout, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modal->close();
+            }
+        });
+        timer_.start(20);
+    }
+
+private:
+    QTimer timer_;
 };
 
 // Waits for the start timer's start-up to end in `identified`.
@@ -81,6 +108,7 @@ private slots:
         QVERIFY(StartUp(h, true));
         QVERIFY(h.window->Offered("NIdentPar"));
         QVERIFY(!h.window->Offered("NProgr_Wr"));
+        QCOMPARE(h.window->StatusPanel(0), QString::fromUtf8(kDescription));
         QCOMPARE(h.window->StatusPanel(1), QStringLiteral("ЗОР_06 ГРС Лесная"));
         QCOMPARE(h.credentialsAsked, 1);
         QVERIFY(h.shown.empty());
@@ -163,6 +191,9 @@ private slots:
         QVERIFY(h.window->Offered("Nexit"));
         QVERIFY(!h.window->Offered("NIdentPar"));
         QVERIFY(!h.window->Offered("NProgr_Wr"));
+        // Unconnected, neither the connection nor a controller is described.
+        QCOMPARE(h.window->StatusPanel(0), QString());
+        QCOMPARE(h.window->StatusPanel(1), QString());
     }
 
     void offersAFirmwareWriterInTheWorkDirectory() {
@@ -201,6 +232,130 @@ private slots:
         };
         QVERIFY(QTest::qWaitFor([&] { return window.Offered("Nconnect"); }, 5000));
         QVERIFY(dialogSawDirectories);
+    }
+
+    void aMenuCommandDuringARequestStartsNothing() {
+        // A slow controller: the identification screen's reads wait in the link while the event
+        // loop turns, and the operator picks "Связь с другим устройством" meanwhile.
+        Harness h({"--reply-delay", "300"});
+        QVERIFY(StartUp(h, true));
+        const int dialogs = h.connectionDialogs;
+        QTimer::singleShot(50, h.window.get(), [&] { h.window->MenuItem("Nconnect")->trigger(); });
+        ModalCloser closer;
+        h.window->MenuItem("NIdentPar")->trigger();
+        QTest::qWait(300);  // room for a start-up that should not come
+        QCOMPARE(h.connectionDialogs, dialogs);
+        QVERIFY(h.window->Identified());
+        QVERIFY(h.window->Link().SocketOpen());
+        QVERIFY(!h.window->RequestOnLine());
+    }
+
+    void theStartTimerWaitsForTheRunningCommand() {
+        Harness h({"--reply-delay", "300"});
+        QVERIFY(StartUp(h, true));
+        const int dialogs = h.connectionDialogs;
+        h.window->NconnectClick();  // the start timer falls due while the command below reads
+        {
+            ModalCloser closer;
+            h.window->MenuItem("NIdentPar")->trigger();
+        }
+        QCOMPARE(h.connectionDialogs, dialogs);
+        QVERIFY2(h.shown.empty(), qPrintable(h.shown.empty() ? QString() : h.shown[0].text1));
+        QVERIFY(QTest::qWaitFor([&] { return h.connectionDialogs == dialogs + 1; }, 5000));
+    }
+
+    void closingDuringACommandWaitsForItsEnd() {
+        Harness h({"--reply-delay", "300"});
+        QVERIFY(StartUp(h, true));
+        h.window->show();
+        bool visibleAfterClose = false;
+        QTimer::singleShot(50, h.window.get(), [&] {
+            h.window->close();
+            visibleAfterClose = h.window->isVisible();
+        });
+        {
+            ModalCloser closer;
+            h.window->MenuItem("NIdentPar")->trigger();
+        }
+        QVERIFY(visibleAfterClose);
+        QVERIFY(h.shown.empty());  // no read failed for a line closed under it
+        QVERIFY(!h.window->isVisible());
+        QVERIFY(!h.window->Link().SocketOpen());
+    }
+
+    void aWorkDirectoryThatCannotBeMadeIsShownAndEndsTheProgram() {
+        QTemporaryDir dir;
+        const std::filesystem::path blocker = std::filesystem::path(dir.path().toStdString()) / "f";
+        QFile file(QString::fromStdString(blocker.string()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        TFormMain window(blocker / "zor06");
+        std::vector<Shown> shown;
+        window.Operator().messageWindow = [&](int kind, const QString& a, const QString& b) {
+            shown.push_back({kind, a, b});
+            return false;
+        };
+        bool dialogOpened = false;
+        window.screens.connect = [&](TFormMain&) { return dialogOpened = true; };
+        window.show();
+        QTRY_COMPARE(shown.size(), std::size_t{1});
+        QCOMPARE(shown[0].kind, 1);
+        QVERIFY2(shown[0].text1.startsWith(QStringLiteral("Не удалось создать каталог")) &&
+                     shown[0].text1.contains(QStringLiteral("/f/zor06")),
+                 qPrintable(shown[0].text1));
+        QVERIFY(!shown[0].text2.isEmpty());
+        QTRY_VERIFY(!window.isVisible());
+        QVERIFY(!dialogOpened);
+        QVERIFY(!window.WorkDirUsable());
+        QCOMPARE(shown.size(), std::size_t{1});  // closing tries no saves that would fail again
+    }
+
+    void anUnreadableSettingsFileIsShownAtStartAndWhenItCannotBeSaved() {
+        QTemporaryDir dir;
+        const std::filesystem::path root(dir.path().toStdString());
+        std::filesystem::create_directories(root / "INI" / "conn.ini");  // unreadable as a file
+        TFormMain window(root);
+        std::vector<Shown> shown;
+        window.Operator().messageWindow = [&](int kind, const QString& a, const QString& b) {
+            shown.push_back({kind, a, b});
+            return false;
+        };
+        window.screens.connect = [](TFormMain&) { return false; };
+        QVERIFY(QTest::qWaitFor([&] { return window.Offered("Nconnect"); }, 5000));
+        const auto reported = [&](const QString& start) {
+            return std::count_if(shown.begin(), shown.end(), [&](const Shown& s) {
+                return s.kind == 1 && s.text1.startsWith(start) &&
+                       s.text1.endsWith(QStringLiteral("conn.ini")) && !s.text2.isEmpty();
+            });
+        };
+        QVERIFY(reported(QStringLiteral("Не удалось прочитать файл настроек")) == 1);
+        window.setGeometry(60, 70, 800, 600);  // something for conn.ini to keep
+        window.close();
+        QVERIFY(reported(QStringLiteral("Не удалось записать файл настроек")) >= 1);
+    }
+
+    void aStoredGeometryOffTheScreenOpensOnIt() {
+        QTemporaryDir dir;
+        const std::filesystem::path root(dir.path().toStdString());
+        std::filesystem::create_directories(root / "INI");
+        QFile conn(QString::fromStdString((root / "INI" / "conn.ini").string()));
+        QVERIFY(conn.open(QIODevice::WriteOnly));
+        conn.write(
+            "[CURR_PAR]\r\nForm_Width=-100\r\nForm_Height=500\r\nForm_Left=-5000\r\n"
+            "Form_Top=-5000\r\n");
+        conn.close();
+        TFormMain window(root);
+        window.Operator().messageWindow = [](int, const QString&, const QString&) { return false; };
+        window.screens.connect = [](TFormMain&) { return false; };
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(screen.contains(window.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                    .arg(window.x())
+                                                                    .arg(window.y())
+                                                                    .arg(window.width())
+                                                                    .arg(window.height())));
+        // The broken width gave the default: 80 points smaller than the screen, centred.
+        QCOMPARE(window.width(), screen.width() - 80);
+        QCOMPARE(window.geometry().center().x(), screen.center().x());
     }
 
     void closingSavesAndDeletesTheWorkFiles() {
