@@ -1,0 +1,39 @@
+// " Параметры связи с ВРГ": the controller's line to the flow computers (table 9).
+#pragma once
+
+#include <array>
+#include <span>
+
+#include "config/flow_computers.h"
+#include "config/screens/EditorDialog.h"
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace zor06::screens {
+
+// NOLINTNEXTLINE(readability-identifier-naming): screens keep their established names.
+class TFormConVich : public EditorDialog {
+    Q_OBJECT
+public:
+    TFormConVich(std::span<std::uint8_t, config::kFlowLineBytes> target, config::EditorMode mode,
+                 link::Operator& op, QWidget* parent = nullptr);
+    QComboBox* countBox() const { return count_; }
+    QLineEdit* preamblesEdit() const { return preambles_; }
+    QRadioButton* modeButton(int mode) const { return modes_[static_cast<std::size_t>(mode)]; }
+
+protected:
+    config::Refusal Store() override;
+
+private:
+    std::span<std::uint8_t, config::kFlowLineBytes> target_;
+    QComboBox* count_ = nullptr;
+    QComboBox* rate_ = nullptr;
+    QComboBox* failures_ = nullptr;
+    QComboBox* timeout_ = nullptr;
+    QLineEdit* preambles_ = nullptr;
+    std::array<QRadioButton*, 4> modes_{};
+};
+
+}  // namespace zor06::screens
