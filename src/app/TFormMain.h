@@ -104,7 +104,6 @@ private:
     // The connection start-up, after the problems met while the window was made.
     void StartUp();
     bool FirmwareWriterPresent() const;
-    void StoreAnsweredAddress(int address);
 
     std::filesystem::path workDir_;
     bool workDirUsable_ = false;

@@ -7,6 +7,7 @@
 #include "app/TFormMain.h"
 #include "link/link_kind.h"
 #include "platform/process.h"
+#include "settings/link_choice.h"
 #include "settings/settings_store.h"
 #include "tables/screens/TFormIdent.h"
 
@@ -60,38 +61,20 @@ void TFormMain::StartUp() {
     steps.hideMenus = [this] { HideAllMenus(); };
     steps.connectDialog = [this] { return screens.connect && screens.connect(*this); };
     steps.saveLinkSettings = [this] { settings::SaveLinkSettings(settings_, IniDir(), op_); };
+    // The start-up asks before dialling on the telephone link, after acceptance on the others.
     steps.askCredentials = [this] {
-        // The telephone link asks before dialling; the others after the controller is accepted.
-        if (static_cast<link::LinkKind>(settings_.link.linkKind) != link::LinkKind::Telephone &&
-            screens.programUser) {
+        if (screens.programUser) {
             screens.programUser(*this);
         }
     };
-    steps.answeredFrom = [this](int address) { StoreAnsweredAddress(address); };
+    steps.answeredFrom = [this](int address) {
+        settings::AdoptAnsweredAddress(settings_.link, address);
+    };
     steps.updateMenus = [this] { UpdateMenus(); };
     tables::StartConnection(tables_, state_, steps);
     // The dialog may have chosen another link; unconnected, panels 0 and 1 stay clear.
     if (state_.identified) {
         DescribeConnection();
-    }
-}
-
-void TFormMain::StoreAnsweredAddress(int address) {
-    settings::LinkSettings& link = settings_.link;
-    std::uint8_t* stored = nullptr;
-    switch (static_cast<link::LinkKind>(link.linkKind)) {
-        case link::LinkKind::Direct:
-            stored = &link.direct.address;
-            break;
-        case link::LinkKind::Telephone:
-            stored = &link.phone.record.address;
-            break;
-        case link::LinkKind::Ethernet:
-            stored = &link.ethernet.record.address;
-            break;
-    }
-    if (stored != nullptr && *stored == link::kBroadcastAddress) {
-        *stored = static_cast<std::uint8_t>(address);
     }
 }
 

@@ -4,7 +4,7 @@
 #include "app/connect_hooks.h"
 #include "config/screens/TFormShortUsPass.h"
 #include "link/screens/TFormConnect.h"
-#include "link/screens/connection_settings.h"
+#include "settings/link_choice.h"
 #include "settings/screens/TFormAbonents_List.h"
 #include "settings/screens/TFormObjects_List.h"
 #include "settings/settings_store.h"
@@ -37,16 +37,14 @@ void WireScreens(TFormMain& window) {
                 settings::SaveEthernetList(s, w.IniDir(), w.Operator());
             }
         }
-        if (w.Identified()) {
-            w.DescribeConnection();
-        }
+        // Panel 0 describes the connection in use, not the list's new current entry.
     };
     window.screens.objectList = [](TFormMain& w) {
         screens::TFormObjects_List dialog(w.Settings(), w.IniDir(), w.Operator(), &w);
         dialog.exec();
     };
     window.screens.describeConnection = [](const settings::ProgramSettings& s) {
-        return screens::DescribeConnection(s);
+        return settings::DescribeConnection(s);
     };
 }
 
