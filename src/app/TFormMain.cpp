@@ -206,12 +206,33 @@ bool TFormMain::Offered(const QString& name) const {
     if (item == nullptr || !item->isVisible()) {
         return false;
     }
-    for (const QMenu* menu : topMenus_) {
-        if (menu->actions().contains(const_cast<QAction*>(item))) {
-            return menu->menuAction()->isVisible();
+    // Offered when every menu on the way to it is shown too.
+    for (const QObject* owner = item->parent(); owner != nullptr; owner = owner->parent()) {
+        const auto* menu = qobject_cast<const QMenu*>(owner);
+        if (menu == nullptr) {
+            break;
+        }
+        if (!menu->menuAction()->isVisible()) {
+            return false;
         }
     }
-    return false;
+    return true;
+}
+
+QMenu* TFormMain::AddTopMenu(const QString& title, const QString& name) {
+    // The subsystems' menus go before "Справочники", in the order they are added.
+    QMenu* before = topMenus_.size() >= 2 ? topMenus_[topMenus_.size() - 2] : nullptr;
+    auto* menu = new QMenu(title, menuBar());
+    menu->menuAction()->setObjectName(name);
+    menuBar()->insertMenu(before != nullptr ? before->menuAction() : nullptr, menu);
+    topMenus_.insert(topMenus_.size() - 2, menu);
+    menu->menuAction()->setVisible(false);
+    return menu;
+}
+
+QAction* TFormMain::AddCommand(QMenu* menu, const QString& name, const QString& caption,
+                               std::function<void()> command) {
+    return AddItem(menu, name, caption, std::move(command));
 }
 
 void TFormMain::HideAllMenus() {
@@ -220,16 +241,35 @@ void TFormMain::HideAllMenus() {
     }
 }
 
+namespace {
+
+// Shows each item the plan does not hide, down through the submenus; true when anything of the
+// menu is shown.
+bool ApplyPlan(QMenu* menu, const tables::MenuPlan& plan) {
+    bool anyVisible = false;
+    for (QAction* item : menu->actions()) {
+        if (item->isSeparator()) {
+            continue;
+        }
+        bool visible = plan.hidden.count(item->objectName().toStdString()) == 0;
+        if (item->menu() != nullptr) {
+            visible = ApplyPlan(item->menu(), plan) && visible;
+        }
+        item->setVisible(visible);
+        anyVisible = anyVisible || visible;
+    }
+    return anyVisible;
+}
+
+}  // namespace
+
 void TFormMain::UpdateMenus() {
     const tables::MenuPlan plan =
         tables::PlanMenus(state_.identified, image_, !state_.identified && FirmwareWriterPresent());
     for (QMenu* menu : topMenus_) {
-        bool anyVisible = false;
-        for (QAction* item : menu->actions()) {
-            item->setVisible(plan.hidden.count(item->objectName().toStdString()) == 0);
-            anyVisible = anyVisible || item->isVisible();
-        }
-        menu->menuAction()->setVisible(anyVisible);
+        const bool shown = ApplyPlan(menu, plan) &&
+                           plan.hidden.count(menu->menuAction()->objectName().toStdString()) == 0;
+        menu->menuAction()->setVisible(shown);
     }
     if (state_.identified) {
         UpdateRunMenus();

@@ -64,6 +64,12 @@ public:
     // Whether the command is offered: its item and its top-level menu are visible.
     bool Offered(const QString& name) const;
 
+    // A top-level menu of a subsystem's commands (before "Справочники"); `name` is its N... name.
+    QMenu* AddTopMenu(const QString& title, const QString& name);
+    // A command of a menu, run as every command is: not while another one runs.
+    QAction* AddCommand(QMenu* menu, const QString& name, const QString& caption,
+                        std::function<void()> command);
+
     void UpdateMenus();
     void UpdateRunMenus();
     void DescribeConnection();

@@ -2,6 +2,7 @@
 
 #include "app/TFormMain.h"
 #include "app/connect_hooks.h"
+#include "app/parameter_menu.h"
 #include "config/screens/TFormShortUsPass.h"
 #include "link/screens/TFormConnect.h"
 #include "settings/link_choice.h"
@@ -46,6 +47,7 @@ void WireScreens(TFormMain& window) {
     window.screens.describeConnection = [](const settings::ProgramSettings& s) {
         return settings::DescribeConnection(s);
     };
+    AddParameterMenus(window);
 }
 
 }  // namespace zor06::app

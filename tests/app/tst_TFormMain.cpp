@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/TFormMain.h"
+#include "app/parameter_menu.h"
 #include "link/tcp_connect.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
@@ -182,6 +183,30 @@ private slots:
         QVERIFY(!run1->isVisible());
         QVERIFY(run2->isVisible());
         QCOMPARE(run2->text(), QStringLiteral("Нитка 2"));
+    }
+
+    void parameterMenusFollowTheConnectionAndTheSystemParameters() {
+        Harness h({});
+        zor06::app::AddParameterMenus(*h.window);
+        QVERIFY(StartUp(h, true));
+        QVERIFY(h.window->Offered("NContrName"));
+        QVERIFY(h.window->Offered("NVrgConn"));   // in the submenu of the links
+        QVERIFY(!h.window->Offered("NConnWMT"));  // no moisture meter in table 6
+        QVERIFY(h.window->Offered("NLimits4"));
+        QVERIFY(h.window->Offered("NContrDt"));
+        h.window->Image().SetByte(6, 9, 0);
+        h.window->UpdateMenus();
+        QVERIFY(!h.window->Offered("NVrgConn"));
+        QVERIFY(!h.window->Offered("NCurrVich"));
+        QVERIFY(h.window->Offered("NConVU"));
+
+        Harness unconnected({});
+        zor06::app::AddParameterMenus(*unconnected.window);
+        unconnected.window->screens.connect = [](TFormMain&) { return false; };
+        QVERIFY(StartUp(unconnected, false));
+        QVERIFY(!unconnected.window->Offered("NContrName"));
+        QVERIFY(!unconnected.window->Offered("NContrDt"));
+        QVERIFY(unconnected.window->Offered("Nconnect"));
     }
 
     void cancellingTheConnectionLeavesTheUnconnectedMenus() {

@@ -10,38 +10,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "link/baud_rates.h"
+#include "config/screens/link_lists.h"
 #include "widgets/IntegerEntryFilter.h"
 
 namespace zor06::screens {
-namespace {
-
-QComboBox* NumberList(int first, int last, std::optional<int> stored, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    for (int v = first; v <= last; ++v) {
-        box->addItem(QString::number(v));
-    }
-    box->setCurrentIndex(stored ? *stored - first : -1);
-    return box;
-}
-
-std::optional<int> Chosen(const QComboBox* box, int first) {
-    return box->currentIndex() >= 0 ? std::optional<int>(box->currentIndex() + first)
-                                    : std::nullopt;
-}
-
-}  // namespace
-
 TFormConVich::TFormConVich(std::span<std::uint8_t, config::kFlowLineBytes> target,
                            config::EditorMode mode, link::Operator& op, QWidget* parent)
     : EditorDialog(mode, op, QStringLiteral(" Параметры связи с ВРГ"), parent), target_(target) {
     const config::FlowLineEntries e = config::FillFlowLine(target_);
     count_ = NumberList(1, config::kMaxFlowComputers, e.count, this);
-    rate_ = new QComboBox(this);
-    for (const int rate : link::kBaudRates) {
-        rate_->addItem(QString::number(rate));
-    }
-    rate_->setCurrentIndex(e.rateIndex.value_or(-1));
+    rate_ = RateList(e.rateIndex, this);
     failures_ = NumberList(1, 10, e.failures, this);
     timeout_ = NumberList(1, 255, e.timeoutTenths, this);
     preambles_ = new QLineEdit(QString::fromStdString(e.preambles), this);

@@ -1,0 +1,52 @@
+#include "config/screens/TFormConWMT.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "config/screens/link_lists.h"
+
+namespace zor06::screens {
+
+TFormConWMT::TFormConWMT(std::span<std::uint8_t, config::kMoistureLinkBytes> target,
+                         config::EditorMode mode, link::Operator& op, QWidget* parent)
+    : EditorDialog(mode, op, QStringLiteral(" Параметры связи с влагомером"), parent),
+      target_(target) {
+    const config::MoistureEntries e = config::FillMoistureLink(target_);
+    address_ = NumberList(1, 247, target_[0], this, true);
+    rate_ = RateList(e.rateIndex, this);
+    mode_ = ModbusModeList(e.mode, this);
+    timeout_ = NumberList(5, 255, target_[4], this, true);
+    failures_ = NumberList(1, 10, e.failures, this);
+    type_ = new QComboBox(this);
+    type_->addItems({QStringLiteral("TORVY 3100"), QStringLiteral("ДЕН-5К")});
+    type_->setCurrentIndex(e.type.value_or(-1));
+
+    auto* rows = new QFormLayout;
+    rows->addRow(BuddyLabel(QStringLiteral("Адрес влагомера"), address_), address_);
+    rows->addRow(BuddyLabel(QStringLiteral("Скорость обмена"), rate_), rate_);
+    rows->addRow(BuddyLabel(QStringLiteral("Режим обмена MODBUS протокола"), mode_), mode_);
+    rows->addRow(BuddyLabel(QStringLiteral("Таймаут ожидания ответа  от влагомера, сс"), timeout_),
+                 timeout_);
+    rows->addRow(BuddyLabel(QStringLiteral("Кол. неудачных опросов влагомера\nподряд, после "
+                                           "которого создается\nдиагностическое сообщение"),
+                            failures_),
+                 failures_);
+    rows->addRow(BuddyLabel(QStringLiteral("Тип влагомера"), type_), type_);
+    Content()->addLayout(rows);
+}
+
+config::Refusal TFormConWMT::Store() {
+    config::MoistureEntries e;
+    e.address = address_->currentText().toStdString();
+    e.rateIndex = Chosen(rate_);
+    e.mode = Chosen(mode_);
+    e.timeout = timeout_->currentText().toStdString();
+    e.failures = Chosen(failures_, 1);
+    e.type = Chosen(type_);
+    return config::AcceptMoistureLink(e, target_);
+}
+
+}  // namespace zor06::screens
