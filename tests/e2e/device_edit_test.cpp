@@ -10,6 +10,7 @@
 #include "config/clock_view.h"
 #include "config/device_edit.h"
 #include "config/flow_commands.h"
+#include "config/limits_editor.h"
 #include "config/names_editor.h"
 #include "config/upper_link_editor.h"
 #include "config/upper_link_follow.h"
@@ -147,6 +148,23 @@ TEST_F(DeviceEditTest, OneUserIsAddedAndTheControllerKnowsHimAtOnce) {
         return std::nullopt;
     }));
     EXPECT_EQ(link_.lastFunctionCode, 1);
+}
+
+TEST_F(DeviceEditTest, ALimitChangedOnTheScreenReachesTheController) {
+    Start();
+    const tables::TableHeader range{23, 0, 20};  // the lower warning setpoints
+    const auto result = config::RunDeviceEdit(ctx_, {{range}, range, false}, [](auto target) {
+        config::LimitTexts texts =
+            config::FillLimits(1, target.template first<config::kLimitBytes>());
+        texts[11] = "38";  // higher heat of combustion
+        return !config::AcceptLimits(1, texts, target.template first<config::kLimitBytes>());
+    });
+    ASSERT_EQ(result, config::DeviceEditResult::Written) << link_.StatusText();
+    tables::ControllerImage fresh;
+    tables::TableContext read{link_, fresh, op_};
+    ASSERT_TRUE(tables::ReadFields(read, range));
+    EXPECT_EQ(fresh.Float(23, 11), 38.0F);
+    EXPECT_EQ(fresh.Float(23, 8), image_.Float(23, 8));
 }
 
 TEST_F(DeviceEditTest, AGrownFlowComputerCountWritesEveryNewEntry) {

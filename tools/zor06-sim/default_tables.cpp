@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "config/limits_editor.h"
 #include "text/codepage.h"
 #include "zor06-sim/access.h"
 
@@ -48,17 +49,13 @@ void FillRun(TableImage* image, int instantTable, int averageTable, std::span<co
     FillFloats(image, averageTable, std::span(kMoisture).first(5), static_cast<int>(gas.size()));
 }
 
-// Limits of the 20 gas parameters sent to flow computers, around the run 1 values: dead band,
-// lower and upper warning level, lower and upper admissible value.
+// The five limits of every gas parameter as a new configuration holds them: dead band, lower and
+// upper warning level, lower and upper admissible value.
 void FillGasLimits(TableImage* image) {
-    constexpr struct {
-        int table;
-        float factor;
-    } kLimits[] = {{22, 0.01F}, {23, 0.9F}, {24, 1.1F}, {25, 0.5F}, {26, 1.5F}};
-    for (const auto& limit : kLimits) {
-        for (int field = 0; field < 20; ++field) {
-            image->SetFloat(limit.table, field,
-                            kRun1Gas[static_cast<std::size_t>(field)] * limit.factor);
+    for (int kind = 0; kind < config::kLimitKinds; ++kind) {
+        for (int field = 0; field < config::kGasParameterCount; ++field) {
+            image->SetFloat(config::LimitTable(kind), field,
+                            config::LimitRangeOf(kind, field).defaultValue);
         }
     }
 }

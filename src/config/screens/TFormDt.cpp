@@ -43,8 +43,12 @@ TFormDt::TFormDt(const config::ClockView& view, link::Operator& op, QWidget* par
         table_->setItem(at, 3, Cell(row.timeType, row.timeTypeDiffers));
     }
     table_->setVerticalHeaderLabels(rowLabels);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setMinimumWidth(560);
+    table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() +
+                           3 * table_->verticalHeader()->defaultSectionSize() +
+                           2 * table_->frameWidth());
 
     forbidden_ = new QLabel(
         QStringLiteral("Синхронизация времени контроллера с временем ЭВМ запрещена"), this);
