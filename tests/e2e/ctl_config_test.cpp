@@ -1,26 +1,15 @@
 // zor06ctl's clock and users commands against the simulated controller.
-#include "tests/e2e/sim_link.h"
-#include "tests/support/run_process.h"
+#include "tests/e2e/ctl_fixture.h"
 
 namespace zor06::test {
 namespace {
-
-ProcessResult Ctl(const std::vector<std::string>& args) {
-    return RunProcess(ZOR06_CTL_PATH, args);
-}
 
 bool Has(const std::string& text, const std::string& what) {
     return text.find(what) != std::string::npos;
 }
 
-class CtlConfig : public ::testing::Test {
+class CtlConfig : public CtlFixture {
 protected:
-    void Start(std::vector<std::string> args = {}) {
-        args.insert(args.begin(), {"--tcp", "127.0.0.1:0"});
-        sim = std::make_unique<SimProcess>(ZOR06_SIM_PATH, args);
-        ASSERT_TRUE(sim->Started()) << sim->Error();
-        endpoint = "127.0.0.1:" + std::to_string(sim->TcpPort());
-    }
     std::vector<std::string> Link(std::vector<std::string> rest) const {
         rest.insert(rest.begin(), {"--tcp", endpoint});
         return rest;
@@ -30,8 +19,6 @@ protected:
         rest.insert(rest.begin(), {"--password", "2222", "--id-code", "2"});
         return Link(rest);
     }
-    std::unique_ptr<SimProcess> sim;
-    std::string endpoint;
 };
 
 TEST_F(CtlConfig, ClockPrintsTheThreeClocksAndTheCorrection) {

@@ -4,15 +4,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/e2e/sim_link.h"
-#include "tests/support/run_process.h"
+#include "tests/e2e/ctl_fixture.h"
 
 namespace zor06::test {
 namespace {
-
-ProcessResult Ctl(const std::vector<std::string>& args) {
-    return RunProcess(ZOR06_CTL_PATH, args);
-}
 
 // The tool with environment variables set, as a script exports them.
 ProcessResult CtlWithEnv(const std::vector<std::string>& env, std::vector<std::string> args) {
@@ -30,14 +25,8 @@ std::size_t Count(const std::string& text, const std::string& what) {
     return n;
 }
 
-class CtlOptions : public ::testing::Test {
+class CtlOptions : public CtlFixture {
 protected:
-    void Start(std::vector<std::string> args = {}) {
-        args.insert(args.begin(), {"--tcp", "127.0.0.1:0"});
-        sim = std::make_unique<SimProcess>(ZOR06_SIM_PATH, args);
-        ASSERT_TRUE(sim->Started()) << sim->Error();
-        endpoint = "127.0.0.1:" + std::to_string(sim->TcpPort());
-    }
     std::filesystem::path SecretFile(const std::string& content) {
         const auto path =
             std::filesystem::temp_directory_path() /
@@ -51,8 +40,6 @@ protected:
             std::filesystem::remove(path);
         }
     }
-    std::unique_ptr<SimProcess> sim;
-    std::string endpoint;
 
 private:
     int files_ = 0;

@@ -1,25 +1,10 @@
 // zor06ctl as scripts use it: output lines, exit statuses and messages.
-#include "tests/e2e/sim_link.h"
-#include "tests/support/run_process.h"
+#include "tests/e2e/ctl_fixture.h"
 
 namespace zor06::test {
 namespace {
 
-ProcessResult Ctl(const std::vector<std::string>& args) {
-    return RunProcess(ZOR06_CTL_PATH, args);
-}
-
-class CtlTest : public ::testing::Test {
-protected:
-    void Start(std::vector<std::string> args = {}) {
-        args.insert(args.begin(), {"--tcp", "127.0.0.1:0"});
-        sim = std::make_unique<SimProcess>(ZOR06_SIM_PATH, args);
-        ASSERT_TRUE(sim->Started()) << sim->Error();
-        endpoint = "127.0.0.1:" + std::to_string(sim->TcpPort());
-    }
-    std::unique_ptr<SimProcess> sim;
-    std::string endpoint;
-};
+using CtlTest = CtlFixture;
 
 TEST_F(CtlTest, ReadTablePrintsOneLinePerField) {
     Start();

@@ -10,35 +10,10 @@
 #include <QVBoxLayout>
 
 #include "config/screens/EditorDialog.h"
-#include "widgets/AsteriskEcho.h"
+#include "config/screens/SecretFields.h"
 #include "widgets/ButtonRow.h"
-#include "widgets/IntegerEntryFilter.h"
 
 namespace zor06::screens {
-namespace {
-
-QLineEdit* SecretEdit(std::size_t maxLength, bool digits, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setMaxLength(static_cast<int>(maxLength));
-    widgets::MaskWithAsterisks(edit);
-    if (digits) {
-        // Digits only: the program user's screen takes nothing else.
-        widgets::IntegerEntryFilter::Install(edit);
-    }
-    return edit;
-}
-
-QGroupBox* SecretGroup(const QString& title, const QString& first, const QString& again,
-                       std::array<QLineEdit*, 2>& edits, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    auto* rows = new QFormLayout(group);
-    rows->addRow(BuddyLabel(first, edits[0]), edits[0]);
-    rows->addRow(BuddyLabel(again, edits[1]), edits[1]);
-    return group;
-}
-
-}  // namespace
-
 TFormChangeAccess::TFormChangeAccess(std::span<std::uint8_t, config::kUsersBytes> table,
                                      link::Operator& op, QWidget* parent)
     : QDialog(parent), table_(table), op_(op), model_(table) {
@@ -54,6 +29,7 @@ TFormChangeAccess::TFormChangeAccess(std::span<std::uint8_t, config::kUsersBytes
         level_->addItem(QString::fromStdString(std::string(config::AccessLevelText(level))));
     }
     for (std::size_t i = 0; i < 2; ++i) {
+        // Codes are digits only, as the program user's screen takes them.
         codes_[i] = SecretEdit(config::kUserCodeSize, true, this);
         passwords_[i] = SecretEdit(config::kUserPasswordSize, false, this);
     }
@@ -64,12 +40,12 @@ TFormChangeAccess::TFormChangeAccess(std::span<std::uint8_t, config::kUsersBytes
     rows->addRow(BuddyLabel(QStringLiteral("Уровень допуска"), level_), level_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(rows);
-    column->addWidget(SecretGroup(QStringLiteral(" Код идентификации  пользователя "),
-                                  QStringLiteral("Введите код"), QStringLiteral("Подтвердите код"),
-                                  codes_, this));
-    column->addWidget(SecretGroup(QStringLiteral(" Пароль на запись "),
-                                  QStringLiteral("Введите пароль"),
-                                  QStringLiteral("Подтвердите пароль"), passwords_, this));
+    column->addWidget(SecretPair(QStringLiteral(" Код идентификации  пользователя "),
+                                 QStringLiteral("Введите код"), QStringLiteral("Подтвердите код"),
+                                 codes_, this));
+    column->addWidget(SecretPair(QStringLiteral(" Пароль на запись "),
+                                 QStringLiteral("Введите пароль"),
+                                 QStringLiteral("Подтвердите пароль"), passwords_, this));
     column->addWidget(new QLabel(
         QStringLiteral(
             "Для удаления пользователя достаточно ввести уровень доступа \"Нет доступа\""),

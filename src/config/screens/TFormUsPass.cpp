@@ -10,40 +10,18 @@
 #include <QVBoxLayout>
 
 #include "config/screens/EditorDialog.h"
+#include "config/screens/SecretFields.h"
 #include "config/text_field.h"
-#include "widgets/AsteriskEcho.h"
 #include "widgets/ButtonRow.h"
-#include "widgets/IntegerEntryFilter.h"
 
 namespace zor06::screens {
-namespace {
-
-QLineEdit* Secret(std::size_t maxLength, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setMaxLength(static_cast<int>(maxLength));
-    widgets::MaskWithAsterisks(edit);
-    return edit;
-}
-
-QGroupBox* Pair(const QString& title, const QString& first, const QString& again,
-                const std::array<QLineEdit*, 2>& edits, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    auto* rows = new QFormLayout(group);
-    rows->addRow(BuddyLabel(first, edits[0]), edits[0]);
-    rows->addRow(BuddyLabel(again, edits[1]), edits[1]);
-    return group;
-}
-
-}  // namespace
-
 TFormUsPass::TFormUsPass(config::UserSecret& value, bool showCurrent, link::Operator& op,
                          QWidget* parent)
     : QDialog(parent), value_(value), op_(op) {
     setWindowTitle(QStringLiteral("Идентификация пользователя программы"));
     for (std::size_t i = 0; i < 2; ++i) {
-        codes_[i] = Secret(config::kUserCodeSize, this);
-        widgets::IntegerEntryFilter::Install(codes_[i]);
-        passwords_[i] = Secret(config::kUserPasswordSize, this);
+        codes_[i] = SecretEdit(config::kUserCodeSize, true, this);
+        passwords_[i] = SecretEdit(config::kUserPasswordSize, false, this);
         if (showCurrent) {
             const auto bytes = std::span<const std::uint8_t>(value_);
             codes_[i]->setText(QString::fromStdString(
@@ -53,11 +31,12 @@ TFormUsPass::TFormUsPass(config::UserSecret& value, bool showCurrent, link::Oper
         }
     }
     auto* column = new QVBoxLayout(this);
-    column->addWidget(Pair(QStringLiteral(" Код идентификации  пользователя "),
-                           QStringLiteral("Введите код"), QStringLiteral("Подтвердите код"), codes_,
-                           this));
-    column->addWidget(Pair(QStringLiteral(" Пароль на запись "), QStringLiteral("Введите пароль"),
-                           QStringLiteral("Подтвердите пароль"), passwords_, this));
+    column->addWidget(SecretPair(QStringLiteral(" Код идентификации  пользователя "),
+                                 QStringLiteral("Введите код"), QStringLiteral("Подтвердите код"),
+                                 codes_, this));
+    column->addWidget(SecretPair(QStringLiteral(" Пароль на запись "),
+                                 QStringLiteral("Введите пароль"),
+                                 QStringLiteral("Подтвердите пароль"), passwords_, this));
     QDialogButtonBox* buttons = widgets::NewButtonRow(this);
     accept_ = widgets::AddToRow(buttons, QStringLiteral("Принять"));
     QPushButton* exit = widgets::AddToRow(buttons, QStringLiteral("Выход"));
