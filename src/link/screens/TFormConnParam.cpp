@@ -2,8 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +15,7 @@
 #include "link/screens/entry_fields.h"
 #include "settings/link_choice.h"
 #include "settings/link_ranges.h"
+#include "widgets/ButtonRow.h"
 
 namespace zor06::screens {
 namespace {
@@ -119,20 +120,16 @@ void TFormConnParam::BuildControls() {
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    accept_ = new QPushButton(QStringLiteral("Принять"), this);
-    exit_ = new QPushButton(QStringLiteral("Выход"), this);
+    QDialogButtonBox* buttons = widgets::NewButtonRow(this);
+    accept_ = widgets::AddToRow(buttons, QStringLiteral("Принять"));
+    exit_ = widgets::AddToRow(buttons, QStringLiteral("Выход"));
     accept_->setDefault(true);
     connect(accept_, &QPushButton::clicked, this, &TFormConnParam::BitBtn1Click);
     connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(accept_);
-    buttons->addWidget(exit_);
-
     auto* column = new QVBoxLayout(this);
     column->addLayout(grid);
     column->addStretch();
-    column->addLayout(buttons);
+    column->addWidget(buttons);
 }
 
 void TFormConnParam::ShowSettings() {

@@ -1,14 +1,15 @@
 #include "settings/screens/EntryDialog.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "settings/settings_types.h"
+#include "widgets/ButtonRow.h"
 #include "widgets/IntegerEntryFilter.h"
 
 namespace zor06::screens {
@@ -42,16 +43,13 @@ EntryDialog::EntryDialog(const QString& caption, const QString& nameLabel,
     rows_->addRow(addressLabel, address_);
     lastField_ = address_;
 
-    accept_ = new QPushButton(QStringLiteral("Принять"), this);
-    cancel_ = new QPushButton(QStringLiteral("Отменить"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(accept_);
-    buttons->addWidget(cancel_);
+    QDialogButtonBox* buttons = widgets::NewButtonRow(this);
+    accept_ = widgets::AddToRow(buttons, QStringLiteral("Принять"));
+    cancel_ = widgets::AddToRow(buttons, QStringLiteral("Отменить"));
     auto* column = new QVBoxLayout(this);
     column->addLayout(rows_);
     column->addStretch();
-    column->addLayout(buttons);
+    column->addWidget(buttons);
 
     connect(accept_, &QPushButton::clicked, this, [this] {
         if (TakeFields()) {
