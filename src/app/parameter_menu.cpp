@@ -26,6 +26,7 @@
 #include "config/sync_editor.h"
 #include "config/upper_link_follow.h"
 #include "settings/settings_store.h"
+#include "text/codepage.h"
 
 namespace zor06::app {
 namespace {
@@ -134,19 +135,34 @@ void EditFlowLine(TFormMain& w) {
         FlowListScreen(w));
 }
 
-void EditChromatographLink(TFormMain& w) {
-    std::vector<tables::TableHeader> reads;
-    int flowComputers = 0;
-    if (w.Image().Byte(6, 9) != 0) {
+// Table 9 field 0 and table 18 when flow computers are connected, then the run names.
+bool ReadChromatographContext(TFormMain& w, int* flowComputers) {
+    link::BusyScope busy(w.Operator());
+    tables::ControllerImage& image = w.Image();
+    if (image.Byte(6, 9) != 0) {
         if (!tables::ReadFields(w.Tables(), {9, 0, 1})) {
-            return;
+            return false;
         }
-        flowComputers = config::FlowCount(w.Image().Byte(9, 0));
-        reads.push_back({18, 0, static_cast<std::uint8_t>(flowComputers)});
+        *flowComputers = config::FlowCount(image.Byte(9, 0));
+        if (!tables::ReadFields(w.Tables(), {18, 0, static_cast<std::uint8_t>(*flowComputers)})) {
+            return false;
+        }
     }
-    reads.push_back({5, 1, 2});
-    reads.push_back({14, 0, 14});
-    const DeviceEdit edit{reads, {14, 0, 14}, false};
+    if (!tables::ReadFields(w.Tables(), {5, 1, 2})) {
+        return false;
+    }
+    if (config::NamesInCp866(image)) {
+        text::ToCp1251(image.Fields(5, 1, 2));
+    }
+    return true;
+}
+
+void EditChromatographLink(TFormMain& w) {
+    int flowComputers = 0;
+    if (!ReadChromatographContext(w, &flowComputers)) {
+        return;
+    }
+    const DeviceEdit edit{{{14, 0, 14}}, {14, 0, 14}, false};
     const auto result = config::RunDeviceEdit(w.Tables(), edit, [&](auto target) {
         std::vector<std::uint8_t> addresses;
         for (int i = 0; i < flowComputers; ++i) {
