@@ -160,7 +160,8 @@ std::string RangeText(int kind, int parameter) {
         return "Не используется";
     }
     const LimitRange& r = LimitRangeOf(kind, parameter);
-    return " " + FixedText(r.min, r.decimals) + " - " + FixedText(r.max, r.decimals);
+    return text::Printf(" %s - %s", FixedText(r.min, r.decimals).c_str(),
+                        FixedText(r.max, r.decimals).c_str());
 }
 
 bool AcceptsNumberChar(std::string_view text, std::size_t position, char c) {

@@ -59,9 +59,13 @@ bool ScriptedChannel::SetBaud(int baud) {
 }
 
 Bytes ReplyFrame(std::uint8_t address, std::uint8_t code, const Bytes& data) {
-    Bytes frame{0x33, address, static_cast<std::uint8_t>(data.size() + 6), code};
-    frame.insert(frame.end(), data.begin(), data.end());
-    frame.resize(frame.size() + 2);
+    // Sized once and filled in place: GCC's -O3 misreads an insert behind an initialiser list.
+    Bytes frame(data.size() + 6, 0);
+    frame[0] = 0x33;
+    frame[1] = address;
+    frame[2] = static_cast<std::uint8_t>(data.size() + 6);
+    frame[3] = code;
+    std::copy(data.begin(), data.end(), frame.begin() + 4);
     link::PutCrc16(frame.data(), frame.size() - 2);
     return frame;
 }
