@@ -10,10 +10,13 @@
 #include <QTest>
 #include <array>
 
+#include "config/screens/TFormConHGC.h"
 #include "config/screens/TFormConVU.h"
+#include "config/screens/TFormConWMT.h"
 #include "config/screens/TFormContrName.h"
 #include "config/screens/TFormDistr.h"
 #include "config/screens/TFormDt.h"
+#include "config/screens/TFormLimits.h"
 #include "config/screens/TFormPrzDistr.h"
 #include "config/screens/TFormSys.h"
 #include "config/screens/TFormTime_Sinhr.h"
@@ -36,6 +39,9 @@ private slots:
     void periodAndWriteChoices();
     void syncBoxesFollowTheirControllerBox();
     void clockScreenMarksDifferencesAndAsksBeforeCorrecting();
+    void limitsAreTypedAsNumbersAndReshown();
+    void chromatographGroupsNeedFlowComputers();
+    void moistureTimeoutIsChecked();
 
 private:
     test::RecordingOperator op_;
@@ -186,6 +192,63 @@ void TstConfigEditors::clockScreenMarksDifferencesAndAsksBeforeCorrecting() {
     TFormDt refused(forbidden, op_);
     QVERIFY(!refused.forbiddenLine()->isHidden());
     QVERIFY(!refused.correctButton()->isEnabled());
+}
+
+void TstConfigEditors::limitsAreTypedAsNumbersAndReshown() {
+    std::array<std::uint8_t, config::kLimitBytes> bytes{};
+    TFormLimits form(bytes, 1, EditorMode::File, op_);
+    QVERIFY(test::UnnamedControls(form).isEmpty());
+    QVERIFY(!form.valueEdit(15)->isEnabled());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QLineEdit* heat = form.valueEdit(11);
+    heat->clear();
+    heat->setFocus();
+    QTest::keyClicks(heat, QStringLiteral("3x7,6"));  // x is dropped, the comma becomes a point
+    QCOMPARE(heat->text(), QStringLiteral("37.6"));
+    form.valueEdit(12)->setFocus();  // leaving the edit shows the row's precision
+    QCOMPARE(heat->text(), QStringLiteral("38"));
+    QTest::mouseClick(form.acceptButton(), Qt::LeftButton);  // zeros are out of several ranges
+    QCOMPARE(op_.messages.back().text2,
+             std::string("Вводите значения согласно допустимому диапазону"));
+    QCOMPARE(bytes, (std::array<std::uint8_t, config::kLimitBytes>{}));
+}
+
+void TstConfigEditors::chromatographGroupsNeedFlowComputers() {
+    std::array<std::uint8_t, config::kChromatographLinkBytes> bytes{1, 11, 1, 0, 150, 5, 3,
+                                                                    1, 1,  0, 1, 2,   0, 0};
+    TFormConHGC none(bytes, EditorMode::Device, {}, {"Север", "Юг"}, op_);
+    QVERIFY(test::UnnamedControls(none).isEmpty());
+    QVERIFY(none.runBox(0)->text().contains(QStringLiteral("Север")));
+    QVERIFY(!none.flowBox(0)->isEnabled());
+    QTest::mouseClick(none.acceptButton(), Qt::LeftButton);
+    QCOMPARE(none.result(), int(QDialog::Accepted));
+    QCOMPARE(bytes[10], std::uint8_t(0));
+    QCOMPARE(bytes[8], std::uint8_t(1));  // the synchronisation switch stays
+
+    TFormConHGC two(bytes, EditorMode::Device, {5, 9}, {"Север", "Юг"}, op_);
+    QCOMPARE(two.flowBox(0)->itemText(1), QStringLiteral("1 (адр. 9)"));
+    QVERIFY(two.flowBox(0)->isEnabled());
+    two.flowBox(0)->setCurrentIndex(1);
+    two.pipelineBox(0)->setCurrentIndex(2);
+    two.runBox(1)->setChecked(true);
+    QTest::mouseClick(two.acceptButton(), Qt::LeftButton);
+    QCOMPARE(test::LastMessage(op_, 2), std::string(test::kIncomplete));  // run 2 has no source
+    two.runBox(1)->setChecked(false);
+    QTest::mouseClick(two.acceptButton(), Qt::LeftButton);
+    QCOMPARE(two.result(), int(QDialog::Accepted));
+    QCOMPARE(bytes[10], std::uint8_t(1));
+    QCOMPARE(bytes[11], std::uint8_t(3));
+}
+
+void TstConfigEditors::moistureTimeoutIsChecked() {
+    std::array<std::uint8_t, config::kMoistureLinkBytes> bytes{1, 11, 0, 0, 150, 5, 0, 0};
+    TFormConWMT form(bytes, EditorMode::Device, op_);
+    QVERIFY(test::UnnamedControls(form).isEmpty());
+    form.timeoutBox()->setEditText(QStringLiteral("4"));
+    QTest::mouseClick(form.acceptButton(), Qt::LeftButton);
+    QCOMPARE(test::LastMessage(op_, 2), std::string("Таймаут должен быть|в диапазоне 5...255"));
+    QCOMPARE(bytes[4], std::uint8_t(150));
 }
 
 }  // namespace zor06::screens
