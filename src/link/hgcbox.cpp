@@ -102,6 +102,10 @@ bool hgcbox::RunAttempts(const ReplyExpectation& expected) {
         if (Exchange(expected)) {
             return true;
         }
+        // The line was closed while the reply was awaited: there is nothing to repeat on.
+        if (status == status::kAborted) {
+            return false;
+        }
     }
     return false;
 }

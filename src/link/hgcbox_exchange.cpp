@@ -27,7 +27,9 @@ bool hgcbox::Exchange(const ReplyExpectation& expected) {
     std::fill_n(replyFrame.begin(), kMaxFrameLength, std::uint8_t{0});
     status = status::kOk;
     Receive(expected);
-    channel_->DiscardQueues();
+    if (channel_) {
+        channel_->DiscardQueues();
+    }
     return status == status::kOk;
 }
 
@@ -150,6 +152,10 @@ void hgcbox::Receive(const ReplyExpectation& expected) {
         if (status == status::kOk && idle && now >= lastIdle + kIdleInterval) {
             idle();
             lastIdle = clock_.Now();
+            // Whatever ran meanwhile may have closed the line: the request ends, nothing breaks.
+            if (!channel_) {
+                status = status::kAborted;
+            }
         }
     }
     address = receiver.Address();
