@@ -59,7 +59,7 @@ TEST_P(LateReply, TheNextReadTakesItsOwnReplyNotTheLateOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(OverTcpAndPty, LateReply, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "Tcp" : "Pty"; });
+                         [](const auto& name) { return name.param ? "Tcp" : "Pty"; });
 
 }  // namespace
 }  // namespace zor06::test
