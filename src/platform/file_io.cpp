@@ -188,11 +188,15 @@ ReadStatus ReadWholeFile(const fs::path& path, std::string* bytes, std::string* 
     return ReadStatus::Read;
 }
 
-bool WriteFileAtomically(const fs::path& path, std::string_view bytes, std::string* reason) {
+bool WriteFileAtomically(const fs::path& path, std::string_view bytes, std::string* reason,
+                         NewFile newFile) {
     fs::path target;
     std::optional<mode_t> mode;
     if (!ResolveLinks(path, &target, reason) || !ExistingMode(target, &mode, reason)) {
         return false;
+    }
+    if (!mode && newFile == NewFile::OwnerOnly) {
+        mode = S_IRUSR | S_IWUSR;
     }
     fs::path temporary;
     Descriptor file = CreateTemporary(target, &temporary, reason);

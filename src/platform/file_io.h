@@ -22,7 +22,9 @@ ReadStatus ReadWholeFile(const std::filesystem::path& path, std::string* bytes,
 // then flushes the directory. A file that exists keeps its permissions; a symbolic link stays a
 // link and the file it points to is replaced. On failure the old file is left as it was, the
 // temporary file is removed and `reason` is the system's text of why.
+// A file created anew gets the usual permissions, or only its owner's for files holding secrets.
+enum class NewFile { Usual, OwnerOnly };
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                         std::string* reason);
+                         std::string* reason, NewFile newFile = NewFile::Usual);
 
 }  // namespace zor06::platform

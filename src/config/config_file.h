@@ -1,0 +1,43 @@
+// Configuration files (".cnf"): opening with their checks, saving atomically and readable by
+// their owner only (they hold the flow computers' passwords), the proposed name, and the copy of
+// a controller's tables into a configuration.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "config/config_buffer.h"
+#include "link/operator.h"
+#include "tables/controller_date.h"
+#include "tables/controller_image.h"
+
+namespace zor06::config {
+
+// The file's configuration, or none after the reason was shown. Files of software versions 4 and
+// 5 open as version 6 with their identification cleared.
+std::optional<ConfigBuffer> ReadConfigFile(const std::filesystem::path& path, link::Operator& op);
+
+// Writes the configuration and says so; a failed write is reported and leaves the old file.
+bool WriteConfigFile(const std::filesystem::path& path, const ConfigBuffer& buffer,
+                     link::Operator& op);
+
+// "zor_06-NAME-YYMMDDhhmm.cnf" with the controller name of the configuration; characters a file
+// name must not hold ('/', control characters) become '_'.
+std::string ProposedConfigName(const ConfigBuffer& buffer, const tables::ControllerDateTime& now);
+
+struct SaveTarget {
+    std::filesystem::path path;
+    bool askOverwrite = false;  // "Файл %s уже есть." / "Вы хотите заменить существующий файл?"
+};
+
+// The file a chosen name saves to: a name without an extension gets ".cnf" before it is looked
+// up, so that "abc" never silently replaces "abc.cnf"; the proposed name is used without asking.
+SaveTarget ResolveSaveName(const std::filesystem::path& chosen,
+                           const std::filesystem::path& proposed);
+
+// The controller's tables in the image into the configuration; passwords stay blank, as the
+// controller never returns them.
+void CopyImageToBuffer(const tables::ControllerImage& image, ConfigBuffer& buffer);
+
+}  // namespace zor06::config
