@@ -36,18 +36,22 @@ std::optional<ConfigBuffer> ReadConfigFile(const std::filesystem::path& path, li
         op.ShowMessage(kFileErrorKind, "Ошибка открытия файла", reason);
         return std::nullopt;
     }
+    return ParseConfigFile(bytes, FileName(path), op);
+}
+
+std::optional<ConfigBuffer> ParseConfigFile(std::string_view bytes, const std::string& fileName,
+                                            link::Operator& op) {
     if (bytes.size() != kConfigSize || static_cast<std::uint8_t>(bytes[kTypeAt]) != 73) {
-        op.ShowMessage(
-            kResultKind,
-            text::Printf("Файл %s не является файлом конфигурации", FileName(path).c_str()),
-            "контроллера ЗОР_06");
+        op.ShowMessage(kResultKind,
+                       text::Printf("Файл %s не является файлом конфигурации", fileName.c_str()),
+                       "контроллера ЗОР_06");
         return std::nullopt;
     }
     const int version = static_cast<std::uint8_t>(bytes[kVersionAt]);
     if (version < 4 || version > 6) {
         op.ShowMessage(
             kResultKind,
-            text::Printf("Файл параметров конфигурации %s подготовлен", FileName(path).c_str()),
+            text::Printf("Файл параметров конфигурации %s подготовлен", fileName.c_str()),
             text::Printf("для контроллера ЗОР с версией ПО %d", version));
         return std::nullopt;
     }

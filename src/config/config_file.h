@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "config/config_buffer.h"
 #include "link/operator.h"
@@ -17,6 +18,9 @@ namespace zor06::config {
 // The file's configuration, or none after the reason was shown. Files of software versions 4 and
 // 5 open as version 6 with their identification cleared.
 std::optional<ConfigBuffer> ReadConfigFile(const std::filesystem::path& path, link::Operator& op);
+// The same checks on a file's bytes; `fileName` (without directory) names it in the messages.
+std::optional<ConfigBuffer> ParseConfigFile(std::string_view bytes, const std::string& fileName,
+                                            link::Operator& op);
 
 // Writes the configuration and says so; a failed write is reported and leaves the old file.
 bool WriteConfigFile(const std::filesystem::path& path, const ConfigBuffer& buffer,
