@@ -84,8 +84,10 @@ std::filesystem::path TFormMain::IniDir() const {
 
 QAction* TFormMain::AddItem(QMenu* menu, const QString& name, const QString& caption,
                             std::function<void()> command) {
-    QAction* action = menu->addAction(caption);
+    auto* action = new QAction(caption, menu);
     action->setObjectName(name);
+    // "Выход" stays the last command of "Файл".
+    menu->insertAction(menu == fileMenu_ ? exit_ : nullptr, action);
     connect(action, &QAction::triggered, this,
             [this, command = std::move(command)] { RunCommand(command); });
     return action;
@@ -136,7 +138,8 @@ void TFormMain::PlaceOnScreen() {
 
 void TFormMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
-    AddItem(file, "Nexit", QStringLiteral("Выход"), &TFormMain::NexitClick);
+    exit_ = AddItem(file, "Nexit", QStringLiteral("Выход"), &TFormMain::NexitClick);
+    fileMenu_ = file;
 
     QMenu* connection = menuBar()->addMenu(QStringLiteral("Связь"));
     AddItem(connection, "Nconnect", QStringLiteral("Связь с другим устройством"),
@@ -228,6 +231,25 @@ QMenu* TFormMain::AddTopMenu(const QString& title, const QString& name) {
     topMenus_.insert(topMenus_.size() - 2, menu);
     menu->menuAction()->setVisible(false);
     return menu;
+}
+
+QMenu* TFormMain::AddFileSubmenu(const QString& title, const QString& name) {
+    auto* menu = new QMenu(title, fileMenu_);
+    menu->menuAction()->setObjectName(name);
+    fileMenu_->insertMenu(exit_, menu);
+    return menu;
+}
+
+std::optional<std::filesystem::path> TFormMain::ChooseFile(const config::FileChoice& choice,
+                                                           bool save) {
+    if (!screens.chooseFile) {
+        return std::nullopt;
+    }
+    return screens.chooseFile(*this, choice, save);
+}
+
+std::filesystem::path TFormMain::ConfigDir() const {
+    return workDir_ / "CONFIG";
 }
 
 QAction* TFormMain::AddCommand(QMenu* menu, const QString& name, const QString& caption,

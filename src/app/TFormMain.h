@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/QtOperator.h"
+#include "config/config_save.h"
 #include "link/hgcbox.h"
 #include "settings/settings_store.h"
 #include "settings/settings_types.h"
@@ -39,6 +40,10 @@ public:
         std::function<void(TFormMain&, int linkKind)> subscriberList;
         std::function<void(TFormMain&)> objectList;
         std::function<std::string(const settings::ProgramSettings&)> describeConnection;
+        // The open (`save` false) or save dialog of a file; none when cancelled.
+        std::function<std::optional<std::filesystem::path>(TFormMain&, const config::FileChoice&,
+                                                           bool save)>
+            chooseFile;
     } screens;
 
     link::hgcbox& Link() { return link_; }
@@ -66,12 +71,20 @@ public:
 
     // A top-level menu of a subsystem's commands (before "Справочники"); `name` is its N... name.
     QMenu* AddTopMenu(const QString& title, const QString& name);
-    // A command of a menu, run as every command is: not while another one runs.
+    QMenu* FileMenu() const { return fileMenu_; }
+    // A submenu of "Файл", above "Выход".
+    QMenu* AddFileSubmenu(const QString& title, const QString& name);
+    // A command of a menu, run as every command is: not while another one runs. In "Файл" it
+    // goes above "Выход".
     QAction* AddCommand(QMenu* menu, const QString& name, const QString& caption,
                         std::function<void()> command);
 
     void UpdateMenus();
     void UpdateRunMenus();
+    // The file dialog of the wiring; none when cancelled or when no dialog is wired.
+    std::optional<std::filesystem::path> ChooseFile(const config::FileChoice& choice, bool save);
+    // The directory of configuration files and protocols.
+    std::filesystem::path ConfigDir() const;
     void DescribeConnection();
     // The wait window of a long operation; the main window is disabled meanwhile.
     void ShowWait(int mode);
@@ -127,6 +140,8 @@ private:
     QTimer messageTimer_;
     std::array<QLabel*, 4> panels_{};
     QList<QMenu*> topMenus_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* exit_ = nullptr;
     QPointer<TFormWait> wait_;
 };
 

@@ -1,7 +1,9 @@
 #include "app/screen_wiring.h"
 
 #include "app/TFormMain.h"
+#include "app/config_file_menu.h"
 #include "app/connect_hooks.h"
+#include "app/file_dialogs.h"
 #include "app/parameter_menu.h"
 #include "config/screens/TFormShortUsPass.h"
 #include "link/screens/TFormConnect.h"
@@ -47,6 +49,8 @@ void WireScreens(TFormMain& window) {
     window.screens.describeConnection = [](const settings::ProgramSettings& s) {
         return settings::DescribeConnection(s);
     };
+    window.screens.chooseFile = ChooseFileInDialog;
+    AddConfigFileCommands(window);
     AddParameterMenus(window);
 }
 

@@ -83,11 +83,16 @@ IdentifyOutcome Identify(TableContext& ctx, const IdentifyHooks& hooks, int* ans
     return ReadAfterIdentification(ctx) ? IdentifyOutcome::Identified : IdentifyOutcome::NotReady;
 }
 
-std::vector<std::pair<std::string, std::string>> IdentificationLines(
-    const ControllerImage& image, const std::uint32_t* checksum) {
+std::vector<std::pair<std::string, std::string>> IdentificationLines(const ControllerImage& image,
+                                                                     const std::uint32_t* checksum,
+                                                                     bool complete) {
     const auto b = [&](int field) { return static_cast<int>(image.Byte(0, field)); };
     std::vector<std::pair<std::string, std::string>> lines;
     lines.emplace_back("Код типа контроллера", std::to_string(b(1)));
+    if (!complete) {
+        lines.emplace_back("Версия программного обеспечения", std::to_string(b(3)));
+        return lines;
+    }
     lines.emplace_back("Версия аппаратного обеспечения", std::to_string(b(2)));
     lines.emplace_back("Версия программного обеспечения", std::to_string(b(3)));
     lines.emplace_back("Дата создания ПО",

@@ -41,8 +41,10 @@ struct IdentifyHooks {
 IdentifyOutcome Identify(TableContext& ctx, const IdentifyHooks& hooks, int* answeredFrom);
 
 // The identification screen: label and value per line, labels that the screen splits over
-// lines joined by one blank. `checksum` is table 41 field 1 when it could be read.
+// lines joined by one blank. `checksum` is table 41 field 1 when it could be read. A configuration
+// file whose identification was not read from a controller knows only the type and the version.
 std::vector<std::pair<std::string, std::string>> IdentificationLines(const ControllerImage& image,
-                                                                     const std::uint32_t* checksum);
+                                                                     const std::uint32_t* checksum,
+                                                                     bool complete = true);
 
 }  // namespace zor06::tables

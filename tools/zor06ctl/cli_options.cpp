@@ -247,6 +247,14 @@ std::string Usage(const std::string& command) {
                "  Prints one line per registered user: \"N<TAB>NAME<TAB>access level\" (N is the\n"
                "  slot from 1). Passwords and identification codes are never printed.\n";
     }
+    if (command == "save-config") {
+        return "zor06ctl [LINK] save-config [FILE] [--yes]\n"
+               "  Reads every configuration table and writes them as a configuration file\n"
+               "  (readable by its owner only; flow-computer passwords blank, as the controller\n"
+               "  never returns them): FILE (\".cnf\" added when it has no extension; an\n"
+               "  existing FILE is replaced only with --yes) or the proposed name in CONFIG of\n"
+               "  the work directory. Prints the path.\n";
+    }
     if (command == "search") {
         return "zor06ctl search --serial DEVICE [--first-byte-timeout MS] [--attempts N]\n"
                "  Tries every baud rate from 300 up with a read of table 0, field 0 to address\n"
@@ -275,6 +283,7 @@ std::string Usage(const std::string& command) {
            "  clock [--json]                 the controller's, PC's and chromatograph's clocks\n"
            "  sync-clock [--yes]             correct the controller's clock from the PC's\n"
            "  users [--json]                 the registered users and their access levels\n"
+           "  save-config [FILE]             save the configuration to a .cnf file\n"
            "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
            "COMMAND --help shows the command's own help.\n";
 }

@@ -42,5 +42,6 @@ int RunSearch(Session& s);
 int RunClock(Session& s);
 int RunSyncClock(Session& s);
 int RunUsers(Session& s);
+int RunSaveConfig(Session& s);
 
 }  // namespace zor06::ctl

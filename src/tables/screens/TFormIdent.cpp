@@ -12,13 +12,13 @@
 namespace zor06::screens {
 
 TFormIdent::TFormIdent(const tables::ControllerImage& image, const std::uint32_t* checksum,
-                       QWidget* parent)
+                       QWidget* parent, bool complete)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Параметры идентификации контроллера"));
     auto* column = new QVBoxLayout(this);
     form_ = new QFormLayout;
     column->addLayout(form_);
-    for (const auto& [label, value] : tables::IdentificationLines(image, checksum)) {
+    for (const auto& [label, value] : tables::IdentificationLines(image, checksum, complete)) {
         auto* valueLabel = new QLabel(QString::fromStdString(value), this);
         if (label == "Наличие разрушенных таблиц" && image.Byte(0, 0) != 0) {
             valueLabel->setStyleSheet(QStringLiteral("color: red"));

@@ -1,0 +1,92 @@
+#include "app/config_file_menu.h"
+
+#include <QMenu>
+
+#include "app/TFormMain.h"
+#include "config/config_file.h"
+#include "config/config_save.h"
+#include "config/screens/TFormConfig.h"
+#include "tables/screens/TFormIdent.h"
+
+namespace zor06::app {
+namespace {
+
+using screens::TFormMain;
+
+void ShowIdentification(const config::ConfigBuffer& buffer, QWidget* parent) {
+    tables::ControllerImage image;
+    const auto identification = buffer.Part(config::part::kIdentification);
+    std::ranges::copy(identification, image.Whole(0).begin());
+    screens::TFormIdent view(image, nullptr, parent, buffer.bytes[0] == 1);
+    view.exec();
+}
+
+bool Save(TFormMain& w, const config::ConfigBuffer& buffer) {
+    const tables::ControllerDateTime now = tables::EncodeNow(w.Tables().clock.LocalDateTime());
+    return config::SaveConfiguration(
+        buffer, w.ConfigDir(), now,
+        [&w](const config::FileChoice& choice) { return w.ChooseFile(choice, true); },
+        w.Operator());
+}
+
+void NewConfigurationFile(TFormMain& w) {
+    config::ConfigBuffer buffer = config::NewConfiguration();
+    bool changed = false;
+    // A new configuration is saved even when it was accepted unchanged.
+    if (EditConfiguration(w, buffer, config::EditorMode::File, &changed)) {
+        Save(w, buffer);
+    }
+}
+
+void CorrectConfigurationFile(TFormMain& w) {
+    const auto path = w.ChooseFile(config::OpenConfigChoice(w.ConfigDir()), false);
+    if (!path) {
+        return;
+    }
+    std::optional<config::ConfigBuffer> buffer = config::ReadConfigFile(*path, w.Operator());
+    if (!buffer) {
+        return;
+    }
+    bool changed = false;
+    if (EditConfiguration(w, *buffer, config::EditorMode::File, &changed) && changed) {
+        Save(w, *buffer);
+    }
+}
+
+void SaveControllerConfiguration(TFormMain& w) {
+    std::optional<config::ConfigBuffer> buffer;
+    {
+        link::BusyScope busy(w.Operator());
+        w.ShowWait(3);
+        buffer = config::ReadControllerConfiguration(w.Tables());
+        w.HideWait();
+    }
+    if (buffer) {
+        Save(w, *buffer);
+    }
+    w.UpdateMenus();
+}
+
+}  // namespace
+
+bool EditConfiguration(TFormMain& w, config::ConfigBuffer& buffer, config::EditorMode mode,
+                       bool* changed) {
+    screens::TFormConfig screen(buffer, mode, w.Operator(), ShowIdentification, &w);
+    const bool accepted = screen.exec() == QDialog::Accepted;
+    *changed = accepted && screen.Changed();
+    return accepted;
+}
+
+void AddConfigFileCommands(TFormMain& w) {
+    QMenu* files =
+        w.AddFileSubmenu(QStringLiteral("Файлы  конфигурации"), QStringLiteral("NConfFiles"));
+    w.AddCommand(files, "NNewConf", QStringLiteral("Создание нового файла конфигурации"),
+                 [&w] { NewConfigurationFile(w); });
+    w.AddCommand(files, "NCorrConf", QStringLiteral("Просмотр/Корректировка файла конфигурации"),
+                 [&w] { CorrectConfigurationFile(w); });
+    w.AddCommand(w.FileMenu(), "Nrdcnf",
+                 QStringLiteral("Сохранение параметров конфигурации в файле"),
+                 [&w] { SaveControllerConfiguration(w); });
+}
+
+}  // namespace zor06::app

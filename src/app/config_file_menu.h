@@ -1,0 +1,23 @@
+// "Файл" → "Файлы  конфигурации" and "Сохранение параметров конфигурации в файле": new and
+// existing configuration files, and the connected controller's configuration saved to one.
+#pragma once
+
+#include "config/config_buffer.h"
+#include "config/editor.h"
+
+class QWidget;
+
+namespace zor06::screens {
+class TFormMain;
+}
+
+namespace zor06::app {
+
+void AddConfigFileCommands(screens::TFormMain& window);
+
+// The configuration screen on `buffer` with the identification view wired; true when accepted,
+// and `changed` tells whether the buffer differs from what it was.
+bool EditConfiguration(screens::TFormMain& window, config::ConfigBuffer& buffer,
+                       config::EditorMode mode, bool* changed);
+
+}  // namespace zor06::app

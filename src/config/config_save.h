@@ -1,0 +1,44 @@
+// Saving a configuration where the operator chooses, and reading a controller's configuration.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "config/config_buffer.h"
+#include "link/operator.h"
+#include "tables/controller_date.h"
+#include "tables/table_service.h"
+
+namespace zor06::config {
+
+// A file dialog: its title, the directory it starts in, the file pattern and, for saving, the
+// proposed file name.
+struct FileChoice {
+    std::string title;
+    std::filesystem::path dir;
+    std::string pattern;
+    std::filesystem::path proposed;
+};
+// The chosen file, or none when the operator cancelled.
+using ChooseFile = std::function<std::optional<std::filesystem::path>(const FileChoice&)>;
+
+inline constexpr const char* kOpenConfigTitle = "Выбор файла с параметрами конфигурации";
+inline constexpr const char* kSaveConfigTitle = "Выбор файла для записи параметров конфигурации";
+inline constexpr const char* kConfigPattern = "*.cnf";
+
+// The open dialog of configuration files in `configDir`.
+FileChoice OpenConfigChoice(const std::filesystem::path& configDir);
+
+// Proposes the name, asks for the file again while the operator refuses to replace an existing
+// one, and writes the configuration. False when cancelled or the write failed (already shown).
+bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& configDir,
+                       const tables::ControllerDateTime& now, const ChooseFile& choose,
+                       link::Operator& op);
+
+// Reads every configuration table into the image and copies them into a new configuration; none
+// after "Параметры конфигурации не прочитаны" when a read fails.
+std::optional<ConfigBuffer> ReadControllerConfiguration(tables::TableContext& ctx);
+
+}  // namespace zor06::config

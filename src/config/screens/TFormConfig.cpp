@@ -1,0 +1,189 @@
+#include "config/screens/TFormConfig.h"
+
+#include <QGroupBox>
+#include <QPalette>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "config/config_groups.h"
+#include "config/limits_editor.h"
+#include "config/screens/TFormAccess.h"
+#include "config/screens/TFormConHGC.h"
+#include "config/screens/TFormConVU.h"
+#include "config/screens/TFormConVich.h"
+#include "config/screens/TFormConWMT.h"
+#include "config/screens/TFormContrName.h"
+#include "config/screens/TFormDistr.h"
+#include "config/screens/TFormFlouList.h"
+#include "config/screens/TFormLimits.h"
+#include "config/screens/TFormPrzDistr.h"
+#include "config/screens/TFormSys.h"
+#include "config/screens/TFormTime_Sinhr.h"
+
+namespace zor06::screens {
+namespace {
+
+namespace part = config::part;
+constexpr auto kFile = config::EditorMode::File;
+
+template <std::size_t N>
+std::span<std::uint8_t, N> Fixed(std::span<std::uint8_t> bytes) {
+    return bytes.first<N>();
+}
+
+template <typename Screen, typename... Args>
+bool RunModal(Args&&... args) {
+    Screen screen(std::forward<Args>(args)...);
+    return screen.exec() == QDialog::Accepted;
+}
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The rows of the limits group, kinds 0..4.
+constexpr const char* kLimitRows[config::kLimitKinds] = {
+    "Зона нечувствительности изменений", "Нижняя предупредительная\nуставка параметра газа",
+    "Верхняя предупредительная\nуставка параметра газа",
+    "Нижний предел значений параметра\nгаза, допускаемого к записи в  ВРГ",
+    "Верхний предел значений параметра\nгаза, допускаемого к записи в  ВРГ"};
+
+}  // namespace
+
+TFormConfig::TFormConfig(config::ConfigBuffer& buffer, config::EditorMode mode, link::Operator& op,
+                         ShowIdentification showIdentification, QWidget* parent)
+    : EditorDialog(mode, op, FromUtf8(config::ConfigCaption(buffer)), parent),
+      buffer_(buffer),
+      original_(buffer),
+      showIdentification_(std::move(showIdentification)) {
+    setObjectName(QStringLiteral("TFormConfig"));
+    const auto group = [this](const QString& title) {
+        auto* box = new QGroupBox(title, this);
+        auto* rows = new QVBoxLayout(box);
+        Content()->addWidget(box);
+        return std::pair{box, rows};
+    };
+    const auto names = group(QStringLiteral(" Наименования "));
+    AddRow(names.second, QStringLiteral("Наименования"), [this] {
+        if (RunModal<TFormContrName>(Fixed<config::kNamesBytes>(buffer_.Part(part::kNames)), kFile,
+                                     Op(), this)) {
+            Rebuild();
+        }
+    });
+    AddRow(names.second, QStringLiteral("Параметры идентификации"), [this] {
+        if (showIdentification_) {
+            showIdentification_(buffer_, this);
+        }
+    });
+
+    const auto settings = group(QStringLiteral(" Параметры настроек "));
+    AddRow(settings.second, QStringLiteral("Системные параметры"), [this] {
+        if (RunModal<TFormSys>(Fixed<config::kSystemBytes>(buffer_.Part(part::kSystem)), kFile,
+                               Op(), this)) {
+            EnableGroups();
+        }
+    });
+    AddRow(settings.second, QStringLiteral("Синхронизация времени"), [this] {
+        config::SyncSwitches switches = config::SyncSwitchesOf(buffer_);
+        if (RunModal<TFormTime_Sinhr>(switches, kFile, Op(), this)) {
+            config::StoreSyncSwitches(switches, buffer_);
+        }
+    });
+
+    const auto links = group(QStringLiteral(" Параметры связи "));
+    AddRow(links.second, QStringLiteral("С верхним уровнем"), [this] {
+        RunModal<TFormConVU>(Fixed<config::kUpperLinkBytes>(buffer_.Part(part::kUpperLink)), kFile,
+                             true, Op(), this);
+    });
+    flowLine_ = AddRow(links.second, QStringLiteral("С  вычислителями расхода газа"), [this] {
+        RunModal<TFormConVich>(Fixed<config::kFlowLineBytes>(buffer_.Part(part::kFlowLine)), kFile,
+                               Op(), this);
+    });
+    AddRow(links.second, QStringLiteral("С хроматографом"), [this] {
+        RunModal<TFormConHGC>(
+            Fixed<config::kChromatographLinkBytes>(buffer_.Part(part::kChromatograph)), kFile,
+            config::FlowAddressesOf(buffer_), config::RunNames(buffer_), Op(), this);
+    });
+    moisture_ = AddRow(links.second, QStringLiteral("С влагомером"), [this] {
+        RunModal<TFormConWMT>(Fixed<config::kMoistureLinkBytes>(buffer_.Part(part::kMoisture)),
+                              kFile, Op(), this);
+    });
+
+    const auto flow = group(QStringLiteral(" Параметры работы с вычислителями расхода газа "));
+    flowGroup_ = flow.first;
+    AddRow(flow.second, QStringLiteral("Параметры вычислителей"), [this] {
+        const std::uint8_t runs = buffer_.Part(part::kChromatograph)[7];
+        TFormFlouList list(config::FlowRecordsOf(buffer_), config::FlowComputerCount(buffer_), runs,
+                           kFile, Op(), this);
+        if (list.exec() == QDialog::Accepted) {
+            config::StoreFlowList(list.Result(), buffer_);
+        }
+    });
+    AddRow(flow.second, QStringLiteral("Необходимость записи\nзначений параметров газа в ВРГ"),
+           [this] {
+               RunModal<TFormPrzDistr>(
+                   Fixed<config::kGasParameterCount>(buffer_.Part(part::kWriteChoices)), kFile,
+                   Op(), this);
+           });
+    AddRow(
+        flow.second, QStringLiteral("Период записи средних за час\nзначений параметров газа в ВРГ"),
+        [this] { RunModal<TFormDistr>(Fixed<2>(buffer_.Part(part::kPeriod)), kFile, Op(), this); });
+
+    const auto limits = group(QStringLiteral(" Уставки параметров газа "));
+    for (int kind = 0; kind < config::kLimitKinds; ++kind) {
+        AddRow(limits.second, QString::fromUtf8(kLimitRows[kind]), [this, kind] {
+            RunModal<TFormLimits>(Fixed<config::kLimitBytes>(buffer_.LimitBlock(kind)), kind, kFile,
+                                  Op(), this);
+        });
+    }
+
+    const auto users = group(QStringLiteral(" Доступ пользователей  к записи в контроллер "));
+    AddRow(users.second, QStringLiteral("Зарегистрированные пользователи"), [this] {
+        RunModal<TFormAccess>(Fixed<config::kUsersBytes>(buffer_.Part(part::kUsers)), false, Op(),
+                              this);
+    });
+    EnableGroups();
+}
+
+QPushButton* TFormConfig::AddRow(QVBoxLayout* group, const QString& text,
+                                 std::function<void()> open) {
+    auto* button = new QPushButton(text, this);
+    button->setAccessibleName(QString(text).simplified());
+    group->addWidget(button);
+    rows_[QString(text).simplified()] = button;
+    connect(button, &QPushButton::clicked, this,
+            [this, open = std::move(open)] { OpenDarkened(open); });
+    return button;
+}
+
+QPushButton* TFormConfig::RowButton(const QString& text) const {
+    const auto found = rows_.find(text);
+    return found == rows_.end() ? nullptr : found->second;
+}
+
+void TFormConfig::OpenDarkened(const std::function<void()>& open) {
+    const QPalette normal = palette();
+    QPalette dark = normal;
+    dark.setColor(QPalette::Window, normal.color(QPalette::Window).darker(130));
+    setPalette(dark);
+    open();
+    setPalette(normal);
+}
+
+void TFormConfig::EnableGroups() {
+    const config::ConfigGroups groups = config::EnabledGroups(buffer_);
+    flowLine_->setEnabled(groups.flowComputers);
+    flowGroup_->setEnabled(groups.flowComputers);
+    moisture_->setEnabled(groups.moistureMeter);
+}
+
+void TFormConfig::Rebuild() {
+    setWindowTitle(FromUtf8(config::ConfigCaption(buffer_)));
+}
+
+config::Refusal TFormConfig::Store() {
+    changed_ = buffer_.bytes != original_.bytes;
+    return std::nullopt;
+}
+
+}  // namespace zor06::screens
