@@ -8,6 +8,8 @@
 #include "app/TFormAbout.h"
 #include "app/TFormMain.h"
 #include "app/TFormWait.h"
+#include "config/config_buffer.h"
+#include "config/screens/TFormConfig.h"
 #include "config/screens/TFormShortUsPass.h"
 #include "link/screens/TFormConnParam.h"
 #include "link/screens/TFormConnect.h"
@@ -64,6 +66,11 @@ void CaptureOthers(TFormMain& w, const QString& dir) {
     {
         screens::TFormShortUsPass user(w.Link(), w.Operator(), &w);
         Save(user, dir, QStringLiteral("program-user"));
+    }
+    {
+        config::ConfigBuffer buffer = config::NewConfiguration();
+        screens::TFormConfig configuration(buffer, config::EditorMode::File, w.Operator(), {}, &w);
+        Save(configuration, dir, QStringLiteral("configuration"));
     }
     {
         screens::TFormAbout about(&w);

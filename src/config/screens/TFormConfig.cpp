@@ -1,6 +1,9 @@
 #include "config/screens/TFormConfig.h"
 
+#include <array>
+
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -57,10 +60,18 @@ TFormConfig::TFormConfig(config::ConfigBuffer& buffer, config::EditorMode mode, 
       original_(buffer),
       showIdentification_(std::move(showIdentification)) {
     setObjectName(QStringLiteral("TFormConfig"));
-    const auto group = [this](const QString& title) {
+    // Two columns keep the screen within a small display's height.
+    auto* columns = new QHBoxLayout;
+    std::array<QVBoxLayout*, 2> column{new QVBoxLayout, new QVBoxLayout};
+    for (QVBoxLayout* c : column) {
+        columns->addLayout(c);
+    }
+    Content()->addLayout(columns);
+    int groups = 0;
+    const auto group = [this, &column, &groups](const QString& title) {
         auto* box = new QGroupBox(title, this);
         auto* rows = new QVBoxLayout(box);
-        Content()->addWidget(box);
+        column[groups++ < 3 ? 0 : 1]->addWidget(box);
         return std::pair{box, rows};
     };
     const auto names = group(QStringLiteral(" Наименования "));
@@ -142,6 +153,9 @@ TFormConfig::TFormConfig(config::ConfigBuffer& buffer, config::EditorMode mode, 
         RunModal<TFormAccess>(Fixed<config::kUsersBytes>(buffer_.Part(part::kUsers)), false, Op(),
                               this);
     });
+    for (QVBoxLayout* c : column) {
+        c->addStretch();
+    }
     EnableGroups();
 }
 
