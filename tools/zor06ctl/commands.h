@@ -42,5 +42,6 @@ int RunSearch(Session& s);
 int RunClock(Session& s);
 int RunSyncClock(Session& s);
 int RunUsers(Session& s);
+int RunWriteConfig(Session& s);
 
 }  // namespace zor06::ctl

@@ -16,7 +16,7 @@ const std::map<std::string, Command>& Commands() {
         {"request", zor06::ctl::RunRequest},      {"search", zor06::ctl::RunSearch},
         {"identify", zor06::ctl::RunIdentify},    {"read-config", zor06::ctl::RunReadConfig},
         {"clock", zor06::ctl::RunClock},          {"sync-clock", zor06::ctl::RunSyncClock},
-        {"users", zor06::ctl::RunUsers},
+        {"users", zor06::ctl::RunUsers},          {"write-config", zor06::ctl::RunWriteConfig},
     };
     return commands;
 }
