@@ -9,12 +9,11 @@
 
 #include "config/config_buffer.h"
 #include "config/table_state.h"
+#include "config/users_editors.h"
 #include "config/write_tables.h"
 #include "tables/table_service.h"
 
 namespace zor06::config {
-
-inline constexpr std::size_t kUsersBytes = 352;
 
 // What belongs to screens; an empty hook means the operator cancelled.
 struct RestoreHooks {
