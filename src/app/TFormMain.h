@@ -39,6 +39,9 @@ public:
         std::function<void(TFormMain&, int linkKind)> subscriberList;
         std::function<void(TFormMain&)> objectList;
         std::function<std::string(const settings::ProgramSettings&)> describeConnection;
+        // The restoration of destroyed tables; returns whether the controller counts as
+        // identified. Left empty, the start-up goes on with its reads.
+        std::function<bool(TFormMain&, tables::TableContext&)> restoreTables;
     } screens;
 
     link::hgcbox& Link() { return link_; }

@@ -48,7 +48,9 @@ int main(int argc, char** argv) {
     }
 
     zor06::screens::TFormMain window(workDir);
-    zor06::app::WireScreens(window);
+    // The configuration screen in restoring mode is not part of the program yet: until it joins
+    // here, a restoration that needs it ends as if it had been cancelled.
+    zor06::app::WireScreens(window, {});
     if (parser.isSet(screenshotsOption)) {
         zor06::app::CaptureScreens(window, parser.value(screenshotsOption));
     }

@@ -14,7 +14,7 @@ namespace zor06::app {
 
 using screens::TFormMain;
 
-void WireScreens(TFormMain& window) {
+void WireScreens(TFormMain& window, RestoreConfigScreen restoreConfig) {
     window.screens.connect = [](TFormMain& w) {
         screens::ConnectHooks hooks;
         CompleteHooks(hooks, w.Settings(), w.Link(), w.Operator());
@@ -48,6 +48,7 @@ void WireScreens(TFormMain& window) {
         return settings::DescribeConnection(s);
     };
     AddParameterMenus(window);
+    WireRestoration(window, std::move(restoreConfig));
 }
 
 }  // namespace zor06::app

@@ -120,9 +120,9 @@ private:
             return;
         }
         CheckStillDestroyed();
-        if (result_ == TableStateResult::WriteAll &&
-            ctx_.op.ShowMessage(3, "Формировать протокол конфигурирования?", "") &&
-            hooks_.buildProtocol) {
+        // Asked only where a protocol can be made.
+        if (result_ == TableStateResult::WriteAll && hooks_.buildProtocol &&
+            ctx_.op.ShowMessage(3, "Формировать протокол конфигурирования?", "")) {
             hooks_.buildProtocol(config);
         }
     }

@@ -25,7 +25,8 @@ struct RestoreHooks {
     std::function<bool(std::span<std::uint8_t, kUsersBytes> users)> editUsers;
     // The configuration screen in restoring mode; true when accepted.
     std::function<bool(ConfigBuffer& buffer)> editConfig;
-    // Builds the configuration protocol of what was written.
+    // Builds the configuration protocol of what was written; without it the operator is not
+    // asked for one.
     std::function<void(const ConfigBuffer& buffer)> buildProtocol;
     // The wait window "Выполняется запись параметров" / "конфигурации в контроллер" over a
     // disabled main window: shown with true, closed with false.
