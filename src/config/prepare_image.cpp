@@ -69,6 +69,7 @@ std::optional<std::pair<std::string, std::string>> UsersFault(const UsersTable& 
 bool PrepareUsers(const ConfigBuffer& buffer, tables::ControllerImage& image, link::Operator& op) {
     UsersTable users = DecodeUsers(buffer.Part(part::kUsers).first<kUserSlots * kUserRecordSize>());
     for (UserRecord& u : users) {
+        u.reserved = 0;
         if (u.level == 0) {
             const UserRecord free = UserRecord::Free();
             u.name = free.name;

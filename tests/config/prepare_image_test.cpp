@@ -123,9 +123,13 @@ TEST(PrepareImageTest, TheImageHoldsEveryPartOfTheConfiguration) {
     second.type = 1;
     second.Encode(b.Part(part::kFlowComputers).subspan(kFlowRecordSize).first<kFlowRecordSize>());
     b.Part(part::kLimits)[4 * kLimitBlockSize + 3] = 0x7E;  // limit kind 4, parameter 0
+    const std::size_t reservedOfThird = 2 * kUserRecordSize + kUserNameSize + 1;
+    b.Part(part::kUsers)[reservedOfThird] = 7;
     tables::ControllerImage image;
     test::RecordingOperator op;
     ASSERT_TRUE(PrepareImage(b, image, true, op));
+    EXPECT_EQ(image.Field(4, 2)[kUserNameSize + 1], 0);
+    b.Part(part::kUsers)[reservedOfThird] = 0;
 
     ConfigBuffer back;
     CopyImageToBuffer(image, back);

@@ -60,12 +60,13 @@ TEST_F(WriteTablesTest, FlowComputersFirstThenAscendingInRequestsThatFit) {
 }
 
 TEST_F(WriteTablesTest, RequestsSplitAtTheValueBytesOfOneFrame) {
-    image.SetByte(9, 0, 16);
+    image.SetByte(9, 0, 200);  // a count past the sixteen entries stops at them
     selection = {};
-    selection[4] = selection[13] = true;
+    selection[4] = selection[13] = selection[17] = true;
     auto ctx = Context();
     ASSERT_TRUE(config::WriteTables(ctx, selection));
-    EXPECT_EQ(writes, (std::vector<TableHeader>{{13, 0, 14}, {13, 14, 2}, {4, 0, 10}, {4, 10, 6}}));
+    EXPECT_EQ(writes, (std::vector<TableHeader>{
+                          {17, 0, 16}, {13, 0, 14}, {13, 14, 2}, {4, 0, 10}, {4, 10, 6}}));
 }
 
 TEST_F(WriteTablesTest, AFailureStopsAndLeavesTheRestSelected) {
