@@ -148,16 +148,6 @@ TEST_F(RestoreTablesTest, UsersAndClockAloneAreBothWrittenUsersAsNobody) {
     EXPECT_FALSE(Destroyed(2) || Destroyed(4));
 }
 
-TEST_F(RestoreTablesTest, RefusedUsersEndTheRestoration) {
-    StartDestroyed({4});
-    Choose(TableStateResult::WriteChosen, {4});
-    OfferFile();
-    hooks.editUsers = [](auto) { return false; };
-    Restore();
-    EXPECT_TRUE(Said("Таблица доступа к записи в контроллер не восстановлена"));
-    EXPECT_TRUE(writes.empty());
-}
-
 TEST_F(RestoreTablesTest, AllTablesUsersFirstThenTheFixedOrderAndTheProtocol) {
     StartDestroyed({4, 6, 18});
     Choose(TableStateResult::WriteAll);

@@ -65,12 +65,8 @@ TEST_F(CtlWriteConfig, RefusalsWriteNothing) {
         {{File([](auto& b) { b.Part(config::part::kChromatograph)[0] = 0; }), "--yes"},
          1,
          "Неверно задан адрес хроматографа"},
-        {{File([](auto& b) { b.Part(config::part::kUsers)[4] = 2; }), "--yes"},
-         1,
-         "не зарегистрирован производитель-наладчик"},
         {{File(), "--tables", "6,7"}, 2, "not a writable table: 7"},
         {{File(), "--tables", "6,"}, 2, "an empty table number"},
-        {{"/nonexistent/x.cnf"}, 1, "Ошибка открытия файла"},
         {{File(), "--tables", "2,6"}, 1, "Время контроллера не записано"},  // no --yes
     };
     for (const auto& c : cases) {

@@ -35,7 +35,6 @@ private slots:
     void rowsShowStateAndTicks();
     void writeChosenTakesTheTicksOrSaysNoneAre();
     void writeAllAndExitGiveTheirResults();
-    void overTheTelephoneNothingCanBeWritten();
 };
 
 void TstTFormTablState::rowsShowStateAndTicks() {
@@ -96,18 +95,6 @@ void TstTFormTablState::writeAllAndExitGiveTheirResults() {
     QTest::mouseClick(exit.exitButton(), Qt::LeftButton);
     QCOMPARE(exit.result(), int(config::TableStateResult::Exit));
     QVERIFY(std::ranges::none_of(left.selected, [](bool b) { return b; }));
-}
-
-void TstTFormTablState::overTheTelephoneNothingCanBeWritten() {
-    auto states = Destroyed({6});
-    test::RecordingOperator op;
-    TFormTablState form(states, link::LinkKind::Telephone, op);
-    QVERIFY(!form.writeChosenButton()->isEnabled());
-    QVERIFY(!form.writeAllButton()->isEnabled());
-    QVERIFY(form.exitButton()->isEnabled());
-    const QTableWidgetItem* write = form.list()->item(RowOf(form, 6), 2);
-    QCOMPARE(write->checkState(), Qt::Unchecked);
-    QVERIFY(!(write->flags() & Qt::ItemIsEnabled));
 }
 
 }  // namespace zor06::screens
