@@ -44,6 +44,9 @@ public:
         std::function<std::optional<std::filesystem::path>(TFormMain&, const config::FileChoice&,
                                                            bool save)>
             chooseFile;
+        // The restoration of destroyed tables; returns whether the controller counts as
+        // identified. Left empty, the start-up goes on with its reads.
+        std::function<bool(TFormMain&, tables::TableContext&)> restoreTables;
     } screens;
 
     link::hgcbox& Link() { return link_; }

@@ -71,6 +71,11 @@ void TFormMain::StartUp() {
         settings::AdoptAnsweredAddress(settings_.link, address);
     };
     steps.updateMenus = [this] { UpdateMenus(); };
+    if (screens.restoreTables) {
+        steps.restoreTables = [this](tables::TableContext& ctx) {
+            return screens.restoreTables(*this, ctx);
+        };
+    }
     tables::StartConnection(tables_, state_, steps);
     // The dialog may have chosen another link; unconnected, panels 0 and 1 stay clear.
     if (state_.identified) {

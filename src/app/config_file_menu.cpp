@@ -77,6 +77,18 @@ bool EditConfiguration(TFormMain& w, config::ConfigBuffer& buffer, config::Edito
     return accepted;
 }
 
+bool RestoringConfiguration(TFormMain& w, config::ConfigBuffer& buffer) {
+    bool changed = false;
+    if (!EditConfiguration(w, buffer, config::EditorMode::Device, &changed)) {
+        return false;
+    }
+    if (changed &&
+        w.Operator().ShowMessage(3, "Параметры конфигурации изменены.", "Сохранить их в файле?")) {
+        Save(w, buffer);
+    }
+    return true;
+}
+
 void AddConfigFileCommands(TFormMain& w) {
     QMenu* files =
         w.AddFileSubmenu(QStringLiteral("Файлы  конфигурации"), QStringLiteral("NConfFiles"));

@@ -20,4 +20,8 @@ void AddConfigFileCommands(screens::TFormMain& window);
 bool EditConfiguration(screens::TFormMain& window, config::ConfigBuffer& buffer,
                        config::EditorMode mode, bool* changed);
 
+// The configuration screen of a restoration, accepting with "Записать в устройство"; a corrected
+// configuration may be kept in a file of its own before it is written.
+bool RestoringConfiguration(screens::TFormMain& window, config::ConfigBuffer& buffer);
+
 }  // namespace zor06::app

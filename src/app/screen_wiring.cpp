@@ -5,6 +5,7 @@
 #include "app/connect_hooks.h"
 #include "app/file_dialogs.h"
 #include "app/parameter_menu.h"
+#include "app/restore_wiring.h"
 #include "config/screens/TFormShortUsPass.h"
 #include "link/screens/TFormConnect.h"
 #include "settings/link_choice.h"
@@ -52,6 +53,7 @@ void WireScreens(TFormMain& window) {
     window.screens.chooseFile = ChooseFileInDialog;
     AddConfigFileCommands(window);
     AddParameterMenus(window);
+    WireRestoration(window, RestoringConfiguration);
 }
 
 }  // namespace zor06::app

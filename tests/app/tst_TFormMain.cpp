@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -9,6 +10,8 @@
 
 #include "app/TFormMain.h"
 #include "app/parameter_menu.h"
+#include "app/restore_wiring.h"
+#include "config/screens/TFormTablState.h"
 #include "link/tcp_connect.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
@@ -80,6 +83,29 @@ private slots:
         QVERIFY(StartUp(h, true));
         // Table 5 is unreadable: the names fall back to their defaults.
         QCOMPARE(h.window->StatusPanel(1), QStringLiteral("Контроллер ЗОР_06"));
+    }
+
+    void destroyedTablesOpenTheTableStateScreen() {
+        Harness h({"--destroyed", "2", "--destroyed", "6"});
+        zor06::app::WireRestoration(*h.window, {});
+        int screens = 0;
+        bool writable = true;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            auto* form =
+                qobject_cast<zor06::screens::TFormTablState*>(QApplication::activeModalWidget());
+            if (form != nullptr) {
+                ++screens;
+                // Over Ethernet "Выход" is the only way out.
+                writable =
+                    form->writeChosenButton()->isEnabled() || form->writeAllButton()->isEnabled();
+                form->exitButton()->click();
+            }
+        });
+        closer.start(20);
+        QVERIFY(StartUp(h, false));  // table 6 stays unreadable
+        QCOMPARE(screens, 1);
+        QVERIFY(!writable);
     }
 
     void anUnreadableTableStateGoesOnToThePostIdentificationReads() {

@@ -12,6 +12,9 @@ namespace zor06::sim {
 namespace {
 
 using testing::Bytes;
+using testing::Concat;
+using testing::kAdminCode;
+using testing::kAdminPassword;
 using testing::ReadRequest;
 using testing::Values;
 using testing::WriteRequest;
@@ -242,35 +245,90 @@ class DestroyedTableTest : public ::testing::Test {
 protected:
     static ControllerConfig Config() {
         ControllerConfig config;
-        config.destroyedTable = 6;
+        config.destroyedTables = {18, 6, 4};
         return config;
     }
+    Bytes Lowest() { return Values(Ask(c_, ReadRequest(1, 0, 0, 1))); }
     Controller c_{Config()};
 };
 
-TEST_F(DestroyedTableTest, IsReportedInTables0And7) {
-    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 0, 0, 1))), Bytes{6});
-    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 7, 5, 3))), (Bytes{0, 1, 0}));
+TEST_F(DestroyedTableTest, AreReportedInTables0And7) {
+    EXPECT_EQ(Lowest(), Bytes{4});
+    const Bytes states = Values(Ask(c_, ReadRequest(1, 7, 0, 43)));
+    for (int t = 0; t < 43; ++t) {
+        EXPECT_EQ(states[static_cast<std::size_t>(t)], t == 4 || t == 6 || t == 18 ? 1 : 0) << t;
+    }
 }
 
-TEST_F(DestroyedTableTest, ReadsAndPartialWritesAreRefusedWithItsNumber) {
-    const Bytes read = Ask(c_, ReadRequest(1, 6, 0, 1));
-    EXPECT_EQ(read.size(), 9U);
-    ExpectError(read, 1, 60);
-    EXPECT_EQ(read[5], 0);
-    EXPECT_EQ(read[6], 6);
-    const Bytes write = Ask(c_, WriteRequest(1, 6, 0, 11, Bytes(11, 1)));
-    ExpectError(write, 2, 60);
-    EXPECT_EQ(write[6], 6);
+TEST_F(DestroyedTableTest, ReadsAreRefusedWithTheTableRead) {
+    for (const int table : {4, 6, 18}) {
+        const Bytes read = Ask(c_, ReadRequest(1, table, 0, 1));
+        EXPECT_EQ(read.size(), 9U);
+        ExpectError(read, 1, 60);
+        EXPECT_EQ(read[5], 0);
+        EXPECT_EQ(read[6], table);
+    }
     EXPECT_EQ(Ask(c_, ReadRequest(1, 5, 0, 1))[3], 0x81);  // other tables stay readable
 }
 
-TEST_F(DestroyedTableTest, AWriteOfTheWholeTableRestoresIt) {
-    const Bytes content{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    EXPECT_EQ(Ask(c_, WriteRequest(1, 6, 0, 12, content))[3], 0x82);
-    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 6, 0, 12))), content);
-    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 0, 0, 1))), Bytes{0});
-    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 7, 6, 1))), Bytes{0});
+TEST_F(DestroyedTableTest, EveryFieldMustBeWrittenBeforeTheTableIsIntact) {
+    // Table 18 in three requests, one field written twice; the last field completes it.
+    EXPECT_EQ(Ask(c_, WriteRequest(1, 18, 0, 8, Bytes(8, 3)))[3], 0x82);
+    EXPECT_EQ(Ask(c_, WriteRequest(1, 18, 7, 8, Bytes(8, 4)))[3], 0x82);
+    ExpectError(Ask(c_, ReadRequest(1, 18, 0, 1)), 1, 60);
+    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 7, 18, 1))), Bytes{1});
+    EXPECT_EQ(Ask(c_, WriteRequest(1, 18, 15, 1, Bytes{5}))[3], 0x82);
+    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 7, 18, 1))), Bytes{0});
+    const Bytes expected = Concat({Bytes(7, 3), Bytes(8, 4), Bytes{5}});
+    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 18, 0, 16))), expected);
+    EXPECT_EQ(Lowest(), Bytes{4});  // the others are still destroyed
+}
+
+TEST_F(DestroyedTableTest, Table0NamesTheNextDestroyedTableAsTheyAreRepaired) {
+    const Bytes users = Concat({UserRecord("NAL", 1, "", "1"), Bytes(15 * 22, ' ')});
+    EXPECT_EQ(
+        Ask(c_, WriteRequest(1, 4, 0, 10, Bytes(users.begin(), users.begin() + 220), "", ""))[3],
+        0x82);
+    EXPECT_EQ(Lowest(), Bytes{4});
+    EXPECT_EQ(
+        Ask(c_, WriteRequest(1, 4, 10, 6, Bytes(users.begin() + 220, users.end()), "", ""))[3],
+        0x82);
+    EXPECT_EQ(Lowest(), Bytes{6});
+    const Bytes system{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    EXPECT_EQ(Ask(c_, WriteRequest(1, 6, 0, 12, system, "", "1"))[3], 0x82);
+    EXPECT_EQ(Values(Ask(c_, ReadRequest(1, 6, 0, 12))), system);
+    EXPECT_EQ(Lowest(), Bytes{18});
+    EXPECT_EQ(Ask(c_, WriteRequest(1, 18, 0, 16, Bytes(16, 2), "", "1"))[3], 0x82);
+    EXPECT_EQ(Lowest(), Bytes{0});
+}
+
+TEST_F(DestroyedTableTest, ADestroyedUsersTableTakesBlankCredentialsOnly) {
+    const Bytes users = Concat({UserRecord("NAL", 1, "", "1"), Bytes(15 * 22, ' ')});
+    const struct {
+        std::string_view password;
+        std::string_view code;
+        bool passes;
+    } cases[] = {
+        {kAdminPassword, kAdminCode, false},  // a user of the lost table
+        {"", "1", false},
+        {"", "", true},
+    };
+    for (const auto& k : cases) {
+        const Bytes reply =
+            Ask(c_, WriteRequest(1, 4, 0, 10, Bytes(users.begin(), users.begin() + 220), k.password,
+                                 k.code));
+        if (k.passes) {
+            EXPECT_EQ(reply[3], 0x82) << k.code;
+        } else {
+            ExpectError(reply, 2, 34);
+        }
+    }
+    // The rest of the table as well, and then the new users are the ones who may write.
+    EXPECT_EQ(
+        Ask(c_, WriteRequest(1, 4, 10, 6, Bytes(users.begin() + 220, users.end()), "", ""))[3],
+        0x82);
+    ExpectError(Ask(c_, WriteRequest(1, 5, 0, 1, Bytes(20, 'x'))), 2, 34);
+    EXPECT_EQ(Ask(c_, WriteRequest(1, 5, 0, 1, Bytes(20, 'x'), "", "1"))[3], 0x82);
 }
 
 // The controller's clock, on a fixed host time in UTC: 2024-03-05 10:20:30, a Tuesday.

@@ -47,6 +47,7 @@ TEST(OptionsTest, ControllerAndFaults) {
                             "5",
                             "--destroyed",
                             "13",
+                            "--destroyed=4",
                             "--cp866",
                             "--password",
                             "пароль",
@@ -73,7 +74,7 @@ TEST(OptionsTest, ControllerAndFaults) {
     EXPECT_EQ(o.controller.address, 7);
     EXPECT_EQ(o.controller.type, 80);
     EXPECT_EQ(o.controller.version, 5);
-    EXPECT_EQ(o.controller.destroyedTable, 13);
+    EXPECT_EQ(o.controller.destroyedTables, (std::vector<std::uint8_t>{13, 4}));
     EXPECT_TRUE(o.controller.cp866);
     EXPECT_EQ(o.controller.password, "\xEF\xE0\xF0\xEE\xEB\xFC");  // Windows-1251
     EXPECT_EQ(o.controller.chromatographType, 2);

@@ -20,7 +20,6 @@ namespace lk = zor06::link;
 constexpr int kClockTable = 2;
 constexpr int kUsersTable = 4;
 constexpr int kSystemTable = 6;
-constexpr int kStateTable = 7;
 constexpr int kChromatographClockTable = 42;
 constexpr int kPcSyncAllowed = 11;  // table 6: the clock may be set from the PC
 
@@ -127,6 +126,9 @@ Controller::Controller(const ControllerConfig& config, WallClock clock)
     if (config.startTime) {
         clockOffset_ = *config.startTime - clock_();
     }
+    for (const std::uint8_t table : config.destroyedTables) {
+        MarkDestroyed(table);
+    }
     if (config.password) {
         password_ = config.password->substr(0, lk::kPasswordSize);
         password_->resize(lk::kPasswordSize, ' ');
@@ -172,7 +174,7 @@ std::vector<std::uint8_t> Controller::Read(std::span<const std::uint8_t> frame) 
         return Error(code, e);
     }
     if (IsDestroyed(r.table)) {
-        return DestroyedError(code);
+        return DestroyedError(code, r.table);
     }
     if (r.table == kClockTable) {
         RefreshClockTable();
@@ -201,23 +203,20 @@ std::vector<std::uint8_t> Controller::Write(std::span<const std::uint8_t> frame)
     if (!info.writable) {
         return Error(code, lk::error::kReadOnly);
     }
-    // A malformed request is refused as such before anyone's rights are looked at.
-    if (!CredentialsPass(frame)) {
+    // A malformed request is refused as such before anyone's rights are looked at. A destroyed
+    // users table knows nobody, so only a request from nobody may write it.
+    const bool usersDestroyed = r.table == kUsersTable && IsDestroyed(r.table);
+    if (usersDestroyed ? !BlankCredentials(frame) : !CredentialsPass(frame)) {
         return Error(code, lk::error::kCredentials);
     }
     const auto values = frame.subspan(kWriteValuesAt, frame.size() - kWriteHeaderLength);
-    if (r.table == kUsersTable && !IsDestroyed(r.table)) {
+    if (r.table == kUsersTable && !usersDestroyed) {
         if (const std::uint8_t e = CheckUsersTableWrite(r, values); e != 0) {
             return Error(code, e);
         }
     }
     if (IsDestroyed(r.table)) {
-        // Only new content for the whole table repairs it.
-        if (r.first != 0 || r.count != info.fieldCount) {
-            return DestroyedError(code);
-        }
-        image_.SetByte(kStateTable, r.table, 0);
-        image_.SetByte(0, 0, 0);
+        RepairFields(r);
     }
     if (r.table == kClockTable) {
         RefreshClockTable();  // fields left out keep the current time
@@ -257,12 +256,42 @@ std::vector<std::uint8_t> Controller::Error(std::uint8_t code, std::uint8_t e) c
     return reply.Finish();
 }
 
-std::vector<std::uint8_t> Controller::DestroyedError(std::uint8_t code) const {
+std::vector<std::uint8_t> Controller::DestroyedError(std::uint8_t code, int table) const {
     ReplyFrame reply(Address(), ErrorCode(code));
     reply.Push(lk::kErrorTableDestroyed);
     reply.Push(0);
-    reply.Push(DestroyedTable());
+    reply.Push(static_cast<std::uint8_t>(table));
     return reply.Finish();
+}
+
+void Controller::MarkDestroyed(int table) {
+    image_.SetByte(kStateTable, table, 1);
+    unwritten_[static_cast<std::size_t>(table)].assign(tables::Table(table).fieldCount, true);
+    RefreshDestroyedTable();
+}
+
+void Controller::RepairFields(const FieldRange& r) {
+    std::vector<bool>& unwritten = unwritten_[static_cast<std::size_t>(r.table)];
+    std::fill_n(unwritten.begin() + r.first, r.count, false);
+    if (std::ranges::none_of(unwritten, [](bool u) { return u; })) {
+        image_.SetByte(kStateTable, r.table, 0);
+        RefreshDestroyedTable();
+    }
+}
+
+void Controller::RefreshDestroyedTable() {
+    std::uint8_t lowest = 0;
+    for (int t = tables::kTableCount - 1; t > 0; --t) {
+        if (IsDestroyed(t)) {
+            lowest = static_cast<std::uint8_t>(t);
+        }
+    }
+    image_.SetByte(0, 0, lowest);
+}
+
+bool Controller::BlankCredentials(std::span<const std::uint8_t> frame) const {
+    const Credentials given(frame.subspan(lk::kOffData).first<lk::kCredentialsSize>());
+    return std::ranges::all_of(given, [](std::uint8_t b) { return b == ' '; });
 }
 
 bool Controller::CredentialsPass(std::span<const std::uint8_t> frame) const {

@@ -2,6 +2,7 @@
 // that tests can drive it frame by frame.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <ctime>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "config/users_table.h"
+#include "tables/catalogue.h"
 #include "zor06-sim/table_image.h"
 
 namespace zor06::sim {
@@ -19,8 +21,9 @@ struct ControllerConfig {
     std::uint8_t address = 1;
     std::uint8_t type = 73;
     std::uint8_t version = 6;
-    std::uint8_t destroyedTable = 0;  // 0: every table intact
-    bool cp866 = false;               // names in code page 866 instead of Windows-1251
+    // Tables reported destroyed until every field of each was written again.
+    std::vector<std::uint8_t> destroyedTables;
+    bool cp866 = false;  // names in code page 866 instead of Windows-1251
     // Windows-1251, at most 12 bytes; without it any credentials pass.
     std::optional<std::string> password;
     std::uint8_t chromatographType = 3;
@@ -58,19 +61,27 @@ private:
     std::vector<std::uint8_t> Write(std::span<const std::uint8_t> frame);
     std::vector<std::uint8_t> CorrectClock(std::span<const std::uint8_t> frame);
     std::vector<std::uint8_t> Error(std::uint8_t code, std::uint8_t error) const;
-    std::vector<std::uint8_t> DestroyedError(std::uint8_t code) const;
+    std::vector<std::uint8_t> DestroyedError(std::uint8_t code, int table) const;
     bool CredentialsPass(std::span<const std::uint8_t> frame) const;
+    bool BlankCredentials(std::span<const std::uint8_t> frame) const;
     config::UsersTable Users() const;
-    // Table 0 field 0 names the destroyed table; 0 there means none is.
-    std::uint8_t DestroyedTable() const { return image_.Byte(0, 0); }
-    bool IsDestroyed(int table) const { return DestroyedTable() != 0 && table == DestroyedTable(); }
+    // Table 7 holds the state of every table; table 0 field 0 names the lowest destroyed one.
+    bool IsDestroyed(int table) const { return image_.Byte(kStateTable, table) != 0; }
+    void MarkDestroyed(int table);
+    // Notes the fields a write covers; the table is intact again once all of them were written.
+    void RepairFields(const FieldRange& range);
+    void RefreshDestroyedTable();
     void RefreshClockTable();
     void RefreshChromatographClock();
     void SetClockFromTable();
     std::uint8_t CheckUsersTableWrite(const FieldRange& range,
                                       std::span<const std::uint8_t> values) const;
 
+    static constexpr int kStateTable = 7;
+
     TableImage image_;
+    // Per destroyed table, the fields not yet written since it was destroyed.
+    std::array<std::vector<bool>, tables::kTableCount> unwritten_;
     WallClock clock_;
     std::optional<std::string> password_;  // blank-padded to 12
     std::time_t clockOffset_ = 0;

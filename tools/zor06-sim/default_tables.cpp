@@ -80,15 +80,12 @@ void FillUsers(TableImage* image) {
 }  // namespace
 
 void FillDefaultTables(const ControllerConfig& config, TableImage* image) {
-    image->SetBytes(0, {config.destroyedTable, config.type, 2, config.version, 19, 3, 5, 10, 0, 0,
-                        1, 1, static_cast<std::uint8_t>(config.cp866 ? 0 : 1), 0, 2, 1, 0, 0});
+    image->SetBytes(0, {0, config.type, 2, config.version, 19, 3, 5, 10, 0, 0, 1, 1,
+                        static_cast<std::uint8_t>(config.cp866 ? 0 : 1), 0, 2, 1, 0, 0});
     image->SetBytes(3, {config.address, 11, 3, 0});
     FillUsers(image);
     FillNames(config, image);
     image->SetBytes(6, {3, 201, 3, 10, 201, 4, 9, 1, 0, 1, 0, 1});
-    if (config.destroyedTable != 0) {
-        image->SetByte(7, config.destroyedTable, 1);
-    }
     image->SetBytes(8, {1, 1});
     image->SetBytes(9, {1, 11, 5, 20, 3, 2});
     for (int field = 0; field < 16; ++field) {

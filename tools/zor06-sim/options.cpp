@@ -113,7 +113,7 @@ constexpr NumberOption kNumberOptions[] = {
     {"--type", 0, 255, [](Options& o, long v) { o.controller.type = Byte(v); }},
     {"--version", 0, 255, [](Options& o, long v) { o.controller.version = Byte(v); }},
     {"--destroyed", 1, tables::kTableCount - 1,
-     [](Options& o, long v) { o.controller.destroyedTable = Byte(v); }},
+     [](Options& o, long v) { o.controller.destroyedTables.push_back(Byte(v)); }},
     {"--chromatograph-type", 0, 255,
      [](Options& o, long v) { o.controller.chromatographType = Byte(v); }},
     {"--runs", 0, 255, [](Options& o, long v) { o.controller.runs = Byte(v); }},
@@ -222,8 +222,10 @@ std::string CheckCombination(Options& o) {
     if (o.baud != 0 && o.transport == Transport::Tcp) {
         return "--baud goes with --pty or --serial";
     }
-    if (const int t = o.controller.destroyedTable; t != 0 && tables::Table(t).fieldCount == 0) {
-        return "--destroyed: the controller has no table " + std::to_string(t);
+    for (const int t : o.controller.destroyedTables) {
+        if (tables::Table(t).fieldCount == 0) {
+            return "--destroyed: the controller has no table " + std::to_string(t);
+        }
     }
     if (o.transport == Transport::Serial && o.baud == 0) {
         o.baud = kDefaultSerialBaud;
@@ -269,7 +271,9 @@ Controller:
   --address N             address 0..254 (default 1)
   --type N                controller type (default 73)
   --version N             software version (default 6)
-  --destroyed T           report table T as destroyed until it is written whole
+  --destroyed T           report table T as destroyed until every field of it was
+                          written again (repeat for more tables); a destroyed table 4
+                          takes writes with blank credentials only
   --cp866                 names in code page 866 instead of Windows-1251
   --password TEXT         writes and clock corrections pass with this password
                           alone (a shortcut for tests); without it they need the

@@ -119,6 +119,8 @@ bool TakeOtherOption(const std::string& arg, const std::string& value, CommandLi
             return false;
         }
         cl.retries = *count;
+    } else if (arg == "--tables") {
+        cl.tables = value;
     } else if (arg == "--password-file") {
         secrets.passwordFile = value;
     } else if (arg == "--id-code-file") {
@@ -128,7 +130,8 @@ bool TakeOtherOption(const std::string& arg, const std::string& value, CommandLi
 }
 
 bool IsOtherOption(const std::string& arg) {
-    return arg == "--retries" || arg == "--password-file" || arg == "--id-code-file";
+    return arg == "--retries" || arg == "--password-file" || arg == "--id-code-file" ||
+           arg == "--tables";
 }
 
 }  // namespace
@@ -255,6 +258,16 @@ std::string Usage(const std::string& command) {
                "  existing FILE is replaced only with --yes) or the proposed name in CONFIG of\n"
                "  the work directory. Prints the path.\n";
     }
+    if (command == "write-config") {
+        return "zor06ctl [LINK] write-config FILE [--tables all|T,T,...] [--yes]\n"
+               "  Writes a configuration file (.cnf) into the controller as the restoration of\n"
+               "  destroyed tables does: the file's checks (their messages on stderr, exit 1),\n"
+               "  then the chosen tables in the controller's order (flow computers first).\n"
+               "  \"all\" (the default) is every writable table but the clock (2) and the\n"
+               "  users (4), which are written only when table 7 reports them destroyed or\n"
+               "  they are named. A destroyed users table is written with blank credentials;\n"
+               "  the clock gets the PC's time after a question (\"Да\" only with --yes).\n";
+    }
     if (command == "search") {
         return "zor06ctl search --serial DEVICE [--first-byte-timeout MS] [--attempts N]\n"
                "  Tries every baud rate from 300 up with a read of table 0, field 0 to address\n"
@@ -284,6 +297,8 @@ std::string Usage(const std::string& command) {
            "  sync-clock [--yes]             correct the controller's clock from the PC's\n"
            "  users [--json]                 the registered users and their access levels\n"
            "  save-config [FILE]             save the configuration to a .cnf file\n"
+           "  write-config FILE [--tables all|T,T,...]\n"
+           "                                 write a configuration file into the controller\n"
            "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
            "COMMAND --help shows the command's own help.\n";
 }

@@ -33,7 +33,8 @@ struct CommandLine {
     int retries = 3;       // with --yes: how often one failed request is repeated
     bool verbose = false;  // show progress texts
     bool help = false;
-    bool json = false;  // identify prints one JSON object
+    bool json = false;   // identify prints one JSON object
+    std::string tables;  // write-config: "all" or a list "T,T,..."; empty means all
     std::string command;
     std::vector<std::string> args;
 };

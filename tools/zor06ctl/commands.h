@@ -43,5 +43,6 @@ int RunClock(Session& s);
 int RunSyncClock(Session& s);
 int RunUsers(Session& s);
 int RunSaveConfig(Session& s);
+int RunWriteConfig(Session& s);
 
 }  // namespace zor06::ctl

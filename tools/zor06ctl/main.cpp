@@ -12,11 +12,17 @@ using Command = int (*)(zor06::ctl::Session&);
 
 const std::map<std::string, Command>& Commands() {
     static const std::map<std::string, Command> commands{
-        {"read-table", zor06::ctl::RunReadTable}, {"write-table", zor06::ctl::RunWriteTable},
-        {"request", zor06::ctl::RunRequest},      {"search", zor06::ctl::RunSearch},
-        {"identify", zor06::ctl::RunIdentify},    {"read-config", zor06::ctl::RunReadConfig},
-        {"clock", zor06::ctl::RunClock},          {"sync-clock", zor06::ctl::RunSyncClock},
-        {"users", zor06::ctl::RunUsers},          {"save-config", zor06::ctl::RunSaveConfig},
+        {"read-table", zor06::ctl::RunReadTable},
+        {"write-table", zor06::ctl::RunWriteTable},
+        {"request", zor06::ctl::RunRequest},
+        {"search", zor06::ctl::RunSearch},
+        {"identify", zor06::ctl::RunIdentify},
+        {"read-config", zor06::ctl::RunReadConfig},
+        {"clock", zor06::ctl::RunClock},
+        {"sync-clock", zor06::ctl::RunSyncClock},
+        {"users", zor06::ctl::RunUsers},
+        {"save-config", zor06::ctl::RunSaveConfig},
+        {"write-config", zor06::ctl::RunWriteConfig},
     };
     return commands;
 }

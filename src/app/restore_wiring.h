@@ -1,0 +1,21 @@
+// The restoration of destroyed tables joined to the main window and the screens it opens.
+#pragma once
+
+#include <functional>
+
+#include "config/config_buffer.h"
+
+namespace zor06::screens {
+class TFormMain;
+}
+
+namespace zor06::app {
+
+// The configuration screen in restoring mode on a configuration; true when accepted.
+using RestoreConfigScreen = std::function<bool(screens::TFormMain&, config::ConfigBuffer&)>;
+
+// Sets the window's restoration. Without `editConfig` a restoration that needs the
+// configuration screen ends as when the operator cancels it.
+void WireRestoration(screens::TFormMain& window, RestoreConfigScreen editConfig);
+
+}  // namespace zor06::app

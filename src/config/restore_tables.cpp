@@ -1,0 +1,188 @@
+#include "config/restore_tables.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "config/config_file.h"
+#include "config/prepare_image.h"
+#include "tables/identification.h"
+#include "tables/pc_time.h"
+#include "text/text_format.h"
+
+namespace zor06::config {
+namespace {
+
+constexpr int kClockTable = 2;
+constexpr int kUsersTable = 4;
+constexpr int kSystemTable = 6;
+
+class Restoration {
+public:
+    Restoration(tables::TableContext& ctx, const RestoreHooks& hooks, TableStates& states,
+                TableStateResult result)
+        : ctx_(ctx), hooks_(hooks), states_(states), sel_(states.selected), result_(result) {}
+
+    void Run() {
+        if (!AnySelectedBut(sel_, kClockTable)) {
+            if (sel_[kClockTable]) {
+                WriteClockOnly();
+            }
+            return;
+        }
+        const auto buffer = OpenFile();
+        if (!buffer) {
+            return;
+        }
+        ConfigBuffer config = *buffer;
+        if (!AnySelectedBut(sel_, kClockTable, kUsersTable)) {
+            RestoreUsersAndClock(config);
+            return;
+        }
+        if (EditUntilPrepared(config)) {
+            WriteRestored(config);
+        }
+    }
+
+private:
+    // The clock's time type follows the rules of table 6, which must be read for it.
+    void WriteClockOnly() {
+        if (states_.destroyed[kSystemTable]) {
+            ctx_.op.ShowMessage(4, "Запись даты и времени невозможна",
+                                "при разрушенной таблице системных параметров");
+            return;
+        }
+        if (tables::ReadFields(ctx_, {kSystemTable, 0, 12})) {
+            WriteClockFromPc(ctx_, sel_);
+        }
+    }
+
+    std::optional<ConfigBuffer> OpenFile() {
+        const auto path = hooks_.chooseConfigFile ? hooks_.chooseConfigFile() : std::nullopt;
+        if (!path) {
+            return std::nullopt;
+        }
+        return ReadConfigFile(*path, ctx_.op);
+    }
+
+    // Only the users and the clock: no configuration screen, and the users go out at once.
+    void RestoreUsersAndClock(ConfigBuffer& config) {
+        if (sel_[kUsersTable]) {
+            const auto users = config.Part(part::kUsers).first<kUsersBytes>();
+            if (!hooks_.editUsers || !hooks_.editUsers(users)) {
+                ctx_.op.ShowMessage(6, "Таблица доступа к записи в контроллер не восстановлена",
+                                    "Запись в таблицы параметров конфигурации недопустима");
+                return;
+            }
+            std::ranges::copy(users, ctx_.image.Whole(kUsersTable).begin());
+            if (!WriteUsers()) {
+                return;
+            }
+        }
+        if (sel_[kClockTable]) {
+            WriteClockOnly();
+        }
+    }
+
+    bool EditUntilPrepared(ConfigBuffer& config) {
+        for (;;) {
+            if (!hooks_.editConfig || !hooks_.editConfig(config)) {
+                return false;
+            }
+            if (PrepareImage(config, ctx_.image, sel_[kUsersTable], ctx_.op)) {
+                return true;
+            }
+            if (!ctx_.op.ShowMessage(3, "Корректировать параметры конфигурации?", "")) {
+                ctx_.op.ShowMessage(6, "Запись таблиц не выполнена", "");
+                return false;
+            }
+        }
+    }
+
+    bool WriteUsers() {
+        if (WriteUsersAsNobody(ctx_)) {
+            sel_[kUsersTable] = false;
+            return true;
+        }
+        ctx_.op.ShowMessage(6, "Таблица зарегистрированных пользователей не восстановлена",
+                            "Запись в таблицы параметров конфигурации недопустима");
+        return false;
+    }
+
+    void WriteRestored(const ConfigBuffer& config) {
+        ctx_.op.SetStatusText(2, "");
+        if (sel_[kUsersTable] && !WriteUsers()) {
+            return;
+        }
+        if (sel_[kClockTable] && !WriteClockFromPc(ctx_, sel_)) {
+            return;
+        }
+        if (!WriteWithWaitWindow()) {
+            return;
+        }
+        CheckStillDestroyed();
+        // Asked only where a protocol can be made.
+        if (result_ == TableStateResult::WriteAll && hooks_.buildProtocol &&
+            ctx_.op.ShowMessage(3, "Формировать протокол конфигурирования?", "")) {
+            hooks_.buildProtocol(config);
+        }
+    }
+
+    bool WriteWithWaitWindow() {
+        if (hooks_.waitWindow) {
+            hooks_.waitWindow(true);
+        }
+        const bool ok = WriteTables(ctx_, sel_, hooks_.write);
+        if (hooks_.updateMenus) {
+            hooks_.updateMenus();
+        }
+        if (hooks_.waitWindow) {
+            hooks_.waitWindow(false);
+        }
+        return ok;
+    }
+
+    // The controller reports what it still counts as destroyed once it took the tables in.
+    void CheckStillDestroyed() {
+        if (hooks_.describeConnection) {
+            hooks_.describeConnection();
+        }
+        ctx_.op.SetStatusText(1, ctx_.image.Name(0));
+        ctx_.clock.SleepFor(std::chrono::milliseconds(1000));
+        if (tables::ReadFields(ctx_, {0, 0, 18}) && ctx_.image.Byte(0, 0) != 0) {
+            ctx_.op.ShowMessage(6, text::Printf("Разрушена таблица № %d", ctx_.image.Byte(0, 0)),
+                                "");
+        }
+    }
+
+    tables::TableContext& ctx_;
+    const RestoreHooks& hooks_;
+    TableStates& states_;
+    Selection& sel_;
+    TableStateResult result_;
+};
+
+}  // namespace
+
+bool WriteClockFromPc(tables::TableContext& ctx, Selection& selection) {
+    if (!ctx.op.ShowMessage(3, "В контроллер будет записано время ЭВМ.",
+                            "Вы уверены, что часы ЭВМ показывают правильное время?")) {
+        return false;
+    }
+    if (!tables::WritePcTime(ctx)) {
+        return false;
+    }
+    selection[kClockTable] = false;
+    return true;
+}
+
+bool RestoreTables(tables::TableContext& ctx, const RestoreHooks& hooks) {
+    TableStates states = BuildTableStates(ctx.image);
+    const TableStateResult result =
+        hooks.tableState ? hooks.tableState(states) : TableStateResult::Exit;
+    if (result != TableStateResult::Exit) {
+        Restoration(ctx, hooks, states, result).Run();
+    }
+    return tables::ReadAfterIdentification(ctx);
+}
+
+}  // namespace zor06::config

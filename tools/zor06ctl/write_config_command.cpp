@@ -1,0 +1,124 @@
+// write-config: a configuration file into the controller, as the restoration writes it.
+#include <cstdio>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "config/config_file.h"
+#include "config/prepare_image.h"
+#include "config/restore_tables.h"
+#include "config/table_state.h"
+#include "config/write_tables.h"
+#include "text/text_format.h"
+#include "zor06ctl/commands.h"
+#include "zor06ctl/hex.h"
+
+namespace zor06::ctl {
+namespace {
+
+constexpr int kClockTable = 2;
+constexpr int kUsersTable = 4;
+
+// "all" or "T,T,..." of writable tables; none with `error` set.
+std::optional<config::Selection> ParseTables(const std::string& text,
+                                             const config::TableStates& states,
+                                             std::string* error) {
+    config::TableStates chosen = states;
+    if (text.empty() || text == "all") {
+        config::SelectAll(chosen);
+        return chosen.selected;
+    }
+    config::Selection selection{};
+    std::istringstream list(text);
+    std::string item;
+    while (std::getline(list, item, ',')) {
+        const auto table = ParseInt(item, 0, tables::kTableCount - 1);
+        if (!table || !tables::Table(*table).writable) {
+            *error = "--tables: not a writable table: " + item;
+            return std::nullopt;
+        }
+        selection[static_cast<std::size_t>(*table)] = true;
+    }
+    if (text.back() == ',') {
+        *error = "--tables: an empty table number";
+        return std::nullopt;
+    }
+    return selection;
+}
+
+// Table 0 for the names' code page and the destroyed tables, table 7 for their states.
+std::optional<config::TableStates> ReadStates(Session& s) {
+    if (!tables::ReadFields(s.tables, {0, 0, 18})) {
+        return std::nullopt;
+    }
+    if (s.image.Byte(0, 0) != 0 && !tables::ReadFields(s.tables, {7, 0, 43})) {
+        return std::nullopt;
+    }
+    return config::BuildTableStates(s.image);
+}
+
+int Failed(const Session& s) {
+    std::fprintf(stderr, "%s\n", s.link.StatusText().c_str());
+    return kExitFailed;
+}
+
+int Written(const config::Selection& selection) {
+    int n = 0;
+    for (const bool b : selection) {
+        n += b ? 1 : 0;
+    }
+    return n;
+}
+
+}  // namespace
+
+int RunWriteConfig(Session& s) {
+    if (s.cl.args.size() != 1) {
+        return UsageError("write-config takes one configuration file", s.cl.command);
+    }
+    const auto buffer = config::ReadConfigFile(s.cl.args[0], s.op);
+    if (!buffer) {
+        return kExitFailed;
+    }
+    if (!ConnectLink(s)) {
+        return kExitFailed;
+    }
+    const auto states = ReadStates(s);
+    if (!states) {
+        return Failed(s);
+    }
+    std::string error;
+    auto selection = ParseTables(s.cl.tables, *states, &error);
+    if (!selection) {
+        return UsageError(error, s.cl.command);
+    }
+    const int chosen = Written(*selection);
+    if (!config::PrepareImage(*buffer, s.image, (*selection)[kUsersTable], s.op)) {
+        return kExitFailed;
+    }
+    // A destroyed users table knows nobody; an intact one is written by the program user.
+    if ((*selection)[kUsersTable] && states->destroyed[kUsersTable]) {
+        if (!config::WriteUsersAsNobody(s.tables)) {
+            return Failed(s);
+        }
+        (*selection)[kUsersTable] = false;
+    }
+    if ((*selection)[kClockTable] && !config::WriteClockFromPc(s.tables, *selection)) {
+        std::fprintf(stderr, "Время контроллера не записано\n");
+        return kExitFailed;
+    }
+    if (!config::WriteTables(s.tables, *selection)) {
+        return Failed(s);
+    }
+    std::printf("Записано таблиц: %d\n", chosen);
+    if (!tables::ReadFields(s.tables, {0, 0, 1})) {
+        return Failed(s);
+    }
+    if (const int left = s.image.Byte(0, 0); left != 0) {
+        std::fprintf(stderr, "%s\n", text::Printf("Разрушена таблица № %d", left).c_str());
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace zor06::ctl
