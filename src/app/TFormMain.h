@@ -84,6 +84,9 @@ public:
 
     void UpdateMenus();
     void UpdateRunMenus();
+    // The restoration of destroyed tables from a command: table 7 is read for it, and its outcome
+    // decides whether the controller still counts as identified.
+    void RestoreDestroyedTables();
     // The file dialog of the wiring; none when cancelled or when no dialog is wired.
     std::optional<std::filesystem::path> ChooseFile(const config::FileChoice& choice, bool save);
     // The directory of configuration files and protocols.

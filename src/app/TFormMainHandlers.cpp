@@ -83,6 +83,18 @@ void TFormMain::StartUp() {
     }
 }
 
+void TFormMain::RestoreDestroyedTables() {
+    if (!screens.restoreTables ||
+        !tables::ReadFields(tables_, {7, 0, tables::Table(7).fieldCount})) {
+        return;
+    }
+    state_.identified = screens.restoreTables(*this, tables_);
+    if (!state_.identified) {
+        tables::Disconnect(tables_, state_);
+    }
+    UpdateMenus();
+}
+
 bool TFormMain::FirmwareWriterPresent() const {
     return platform::FindProgram(kFirmwareWriter, workDir_).has_value();
 }

@@ -195,7 +195,12 @@ void EditOneUser(TFormMain& w) {
 }
 
 void ShowClocks(TFormMain& w) {
-    if (config::ReadClocks(w.Tables()).reading != config::ClockReading::Read) {
+    const config::ClockReadResult read = config::ReadClocks(w.Tables());
+    if (read.reading == config::ClockReading::ClockTableDestroyed && read.restoreAsked) {
+        w.RestoreDestroyedTables();
+        return;
+    }
+    if (read.reading != config::ClockReading::Read) {
         return;
     }
     tables::ControllerImage& image = w.Image();

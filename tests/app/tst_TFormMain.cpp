@@ -108,6 +108,33 @@ private slots:
         QVERIFY(!writable);
     }
 
+    void theClockCommandHandsADestroyedClockTableToTheRestoration() {
+        Harness h({"--destroyed", "2"});
+        zor06::app::WireRestoration(*h.window, {});
+        zor06::app::AddParameterMenus(*h.window);
+        int screens = 0;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (auto* form = qobject_cast<zor06::screens::TFormTablState*>(
+                    QApplication::activeModalWidget())) {
+                ++screens;
+                form->exitButton()->click();
+            }
+        });
+        closer.start(20);
+        QVERIFY(StartUp(h, true));
+        QCOMPARE(screens, 1);
+        bool asked = false;
+        h.window->Operator().messageWindow = [&asked](int, const QString&, const QString& b) {
+            asked = asked || b == QStringLiteral("Воcстановить сейчас?");
+            return true;
+        };
+        h.window->MenuItem("NContrDt")->trigger();
+        QVERIFY(asked);
+        QCOMPARE(screens, 2);
+        QVERIFY(h.window->Identified());
+    }
+
     void anUnreadableTableStateGoesOnToThePostIdentificationReads() {
         // A destroyed table 7 cannot be read: no table-state screen, the start-up goes on.
         Harness h({"--destroyed", "7"});
