@@ -11,6 +11,8 @@
 #include "config/config_buffer.h"
 #include "config/screens/TFormConfig.h"
 #include "config/screens/TFormShortUsPass.h"
+#include "config/screens/TFormTablState.h"
+#include "config/table_state.h"
 #include "link/screens/TFormConnParam.h"
 #include "link/screens/TFormConnect.h"
 #include "link/screens/TFormSearch.h"
@@ -71,6 +73,13 @@ void CaptureOthers(TFormMain& w, const QString& dir) {
         config::ConfigBuffer buffer = config::NewConfiguration();
         screens::TFormConfig configuration(buffer, config::EditorMode::File, w.Operator(), {}, &w);
         Save(configuration, dir, QStringLiteral("configuration"));
+    }
+    {
+        config::TableStates states = config::BuildTableStates(w.Image());
+        states.destroyed[6] = true;
+        states.destroyed[18] = true;
+        screens::TFormTablState tableStates(states, link::LinkKind::Direct, w.Operator(), &w);
+        Save(tableStates, dir, QStringLiteral("table-states"));
     }
     {
         screens::TFormAbout about(&w);
