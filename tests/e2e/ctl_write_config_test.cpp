@@ -4,6 +4,7 @@
 
 #include "config/config_file.h"
 #include "tests/e2e/ctl_fixture.h"
+#include "tests/e2e/demo_configuration.h"
 #include "zor06-sim/access.h"
 
 namespace zor06::test {
@@ -20,12 +21,7 @@ protected:
     }
     // The demonstration users, sixteen flow computers, and `change` on top.
     std::string File(const std::function<void(config::ConfigBuffer&)>& change = {}) {
-        config::ConfigBuffer b = config::NewConfiguration();
-        config::EncodeUsers(
-            sim::DefaultUsers(),
-            b.Part(config::part::kUsers).first<config::kUserSlots * config::kUserRecordSize>());
-        b.Part(config::part::kFlowLine)[0] = 16;
-        b.Part(config::part::kSystem)[3] = 7;
+        config::ConfigBuffer b = DemoConfiguration();
         if (change) {
             change(b);
         }

@@ -16,6 +16,7 @@
 #include "config/upper_link_follow.h"
 #include "link/hgcbox.h"
 #include "tables/table_service.h"
+#include "tests/e2e/sim_link.h"
 #include "tests/support/recording_operator.h"
 #include "tests/support/sim_process.h"
 #include "text/codepage.h"
@@ -28,15 +29,7 @@ protected:
     void Start(std::vector<std::string> args = {}) {
         args.insert(args.begin(), "--pty");
         sim_ = std::make_unique<SimProcess>(ZOR06_SIM_PATH, args);
-        ASSERT_TRUE(sim_->Started()) << sim_->Error();
-        link_.portName = sim_->PtyPath();
-        link_.baud = 9600;
-        link_.address = 1;
-        link_.attempts = 2;
-        link_.firstByteTimeoutMs = 1000;
-        link_.interByteTimeoutMs = 100;
-        ASSERT_TRUE(link_.OpenPort()) << link_.StatusText();
-        link_.SetCredentials("2222", "2");  // the demonstration controller's administrator
+        ASSERT_TRUE(OpenPtyAsAdministrator(link_, *sim_));
     }
     config::DeviceEditResult EditNames(const config::Names& names) {
         const config::DeviceEdit edit{{{5, 0, 3}}, {5, 0, 3}, true};

@@ -7,6 +7,8 @@
 #include "config/config_file.h"
 #include "config/restore_tables.h"
 #include "tables/identification.h"
+#include "tests/e2e/demo_configuration.h"
+#include "tests/e2e/sim_link.h"
 #include "tests/support/recording_operator.h"
 #include "tests/support/sim_process.h"
 #include "text/codepage.h"
@@ -21,24 +23,11 @@ protected:
         sim_ = std::make_unique<SimProcess>(
             ZOR06_SIM_PATH, std::vector<std::string>{"--pty", "--destroyed", "2", "--destroyed",
                                                      "4", "--destroyed", "6", "--destroyed", "18"});
-        ASSERT_TRUE(sim_->Started()) << sim_->Error();
-        link_.portName = sim_->PtyPath();
-        link_.baud = 9600;
-        link_.address = 1;
-        link_.attempts = 2;
-        link_.firstByteTimeoutMs = 1000;
-        link_.interByteTimeoutMs = 100;
-        ASSERT_TRUE(link_.OpenPort()) << link_.StatusText();
-        link_.SetCredentials("2222", "2");
+        ASSERT_TRUE(OpenPtyAsAdministrator(link_, *sim_));
     }
     // A configuration with the demonstration users, sixteen flow computers and its own name.
     std::filesystem::path WriteFile() {
-        config::ConfigBuffer b = config::NewConfiguration();
-        config::EncodeUsers(
-            sim::DefaultUsers(),
-            b.Part(config::part::kUsers).first<config::kUserSlots * config::kUserRecordSize>());
-        b.Part(config::part::kFlowLine)[0] = 16;
-        b.Part(config::part::kSystem)[3] = 7;
+        config::ConfigBuffer b = DemoConfiguration();
         const std::string name = text::Utf8ToCp1251("ГРС Восстановленная");
         std::ranges::copy(name, b.Part(config::part::kNames).begin());
         const auto path = std::filesystem::path(::testing::TempDir()) / "e2e-restore.cnf";

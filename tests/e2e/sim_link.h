@@ -39,6 +39,27 @@ public:
     RecordingOperator op;
 };
 
+// Opens the link on a simulator started with --pty, as the demonstration controller's
+// administrator; false (with the reason reported) when it cannot.
+inline bool OpenPtyAsAdministrator(link::hgcbox& link, const SimProcess& sim) {
+    if (!sim.Started()) {
+        ADD_FAILURE() << sim.Error();
+        return false;
+    }
+    link.portName = sim.PtyPath();
+    link.baud = 9600;
+    link.address = 1;
+    link.attempts = 2;
+    link.firstByteTimeoutMs = 1000;
+    link.interByteTimeoutMs = 100;
+    if (!link.OpenPort()) {
+        ADD_FAILURE() << link.StatusText();
+        return false;
+    }
+    link.SetCredentials("2222", "2");
+    return true;
+}
+
 // Reads `count` fields of `table` from `first`.
 inline bool ReadFields(link::hgcbox& link, int table, int first, int count) {
     const std::uint8_t header[] = {static_cast<std::uint8_t>(table),
