@@ -34,6 +34,8 @@ struct CommandLine {
     bool verbose = false;  // show progress texts
     bool help = false;
     bool json = false;  // identify prints one JSON object
+    std::string out;    // protocol: --out FILE.prc
+    std::string pdf;    // protocol, print-protocol: --pdf FILE.pdf
     std::string command;
     std::vector<std::string> args;
 };

@@ -42,5 +42,8 @@ int RunSearch(Session& s);
 int RunClock(Session& s);
 int RunSyncClock(Session& s);
 int RunUsers(Session& s);
+int RunShowConfig(Session& s);
+int RunProtocol(Session& s);
+int RunPrintProtocol(Session& s);
 
 }  // namespace zor06::ctl

@@ -16,7 +16,8 @@ const std::map<std::string, Command>& Commands() {
         {"request", zor06::ctl::RunRequest},      {"search", zor06::ctl::RunSearch},
         {"identify", zor06::ctl::RunIdentify},    {"read-config", zor06::ctl::RunReadConfig},
         {"clock", zor06::ctl::RunClock},          {"sync-clock", zor06::ctl::RunSyncClock},
-        {"users", zor06::ctl::RunUsers},
+        {"users", zor06::ctl::RunUsers},          {"show-config", zor06::ctl::RunShowConfig},
+        {"protocol", zor06::ctl::RunProtocol},    {"print-protocol", zor06::ctl::RunPrintProtocol},
     };
     return commands;
 }
