@@ -11,10 +11,14 @@ constexpr int kChecksumField = 1;
 
 bool ReadProtocolTables(tables::TableContext& ctx) {
     if (!tables::ReadAllTables(ctx)) {
-        ctx.op.ShowMessage(kReadFailedKind, "Параметры конфигурации не прочитаны", "");
+        ReportTablesUnread(ctx.op);
         return false;
     }
     return true;
+}
+
+void ReportTablesUnread(link::Operator& op) {
+    op.ShowMessage(kReadFailedKind, "Параметры конфигурации не прочитаны", "");
 }
 
 ProtocolRecord BuildPresentProtocol(tables::TableContext& ctx, double now) {

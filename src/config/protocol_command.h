@@ -10,8 +10,10 @@
 
 namespace zor06::config {
 
-// Reads every configuration table; on failure "Параметры конфигурации не прочитаны" is shown.
+// Reads every configuration table; on failure ReportTablesUnread.
 bool ReadProtocolTables(tables::TableContext& ctx);
+// "Параметры конфигурации не прочитаны".
+void ReportTablesUnread(link::Operator& op);
 
 // The record of the image as it is now, created at `now` (days since 30 December 1899), with
 // the software checksum when table 41 can be read.
