@@ -66,43 +66,4 @@ std::string Elide(std::string_view utf8, const Font& font, double width) {
     return std::string(utf8.substr(0, PrefixBytes(utf8, keep))) + std::string(kEllipsis);
 }
 
-std::vector<std::string> Wrap(std::string_view utf8, const Font& font, double width) {
-    std::vector<std::string> lines;
-    std::string line;
-    auto flush = [&] {
-        lines.push_back(line);
-        line.clear();
-    };
-    std::size_t pos = 0;
-    while (pos <= utf8.size()) {
-        const std::size_t blank = std::min(utf8.find(' ', pos), utf8.size());
-        std::string_view word = utf8.substr(pos, blank - pos);
-        pos = blank + 1;
-        if (word.empty()) {
-            continue;
-        }
-        const std::string joined =
-            line.empty() ? std::string(word) : line + ' ' + std::string(word);
-        if (TextWidth(joined, font) <= width + kTolerance) {
-            line = joined;
-            continue;
-        }
-        if (!line.empty()) {
-            flush();
-        }
-        while (TextWidth(word, font) > width + kTolerance) {
-            const std::size_t keep = std::max<std::size_t>(1, FittingPrefix(word, font, width, ""));
-            const std::size_t bytes = PrefixBytes(word, keep);
-            line = std::string(word.substr(0, bytes));
-            flush();
-            word.remove_prefix(bytes);
-        }
-        line = std::string(word);
-    }
-    if (!line.empty() || lines.empty()) {
-        flush();
-    }
-    return lines;
-}
-
 }  // namespace zor06::report

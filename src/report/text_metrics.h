@@ -1,11 +1,11 @@
 // Text width without a font engine: every character is taken as a fixed share of the font size
-// (an average for the proportional family, exact for the monospaced one). Layout decisions use
-// it; the renderer measures the real width and shrinks or elides a text that still overflows.
+// (an average for the proportional family, exact for the monospaced one). Layout elides table
+// cells by it; the renderer measures the real width and shrinks or elides a text that still
+// overflows.
 #pragma once
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "report/document.h"
 
@@ -20,9 +20,5 @@ double TextWidth(std::string_view utf8, const Font& font);
 // The text cut at a character boundary, with "…" at its end, so that its estimate fits `width`;
 // the text itself when it fits.
 std::string Elide(std::string_view utf8, const Font& font, double width);
-
-// The text broken at blanks into lines whose estimate fits `width`; a word wider than a line is
-// cut. An empty text is one empty line.
-std::vector<std::string> Wrap(std::string_view utf8, const Font& font, double width);
 
 }  // namespace zor06::report

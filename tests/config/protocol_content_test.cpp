@@ -7,8 +7,6 @@
 #include <algorithm>
 
 #include "config/limits_editor.h"
-#include "tables/controller_date.h"
-#include "text/codepage.h"
 
 namespace zor06::config {
 namespace {
@@ -199,17 +197,6 @@ TEST(ProtocolContentTest, GasParametersWithTheirWriteChoiceAndLimits) {
               (std::vector<std::string>{"5.0000", "95.000", "100.000", "90.000", "100.000"}));
     const std::vector<std::string> heat(s->rows[11].begin() + 4, s->rows[11].end());
     EXPECT_EQ(heat, (std::vector<std::string>{"5.0000", "36", "45", "35", "45"}));
-}
-
-TEST(ProtocolContentTest, HeadingLines) {
-    tables::ControllerImage image;
-    image.SetText(5, 0, text::Utf8ToCp1251("ГРС Южная"));
-    image.SetByte(3, 0, 7);
-    const auto r = BuildProtocolRecord(image, 1, tables::DecodeToPc({26, 3, 1, 9, 8, 7}));
-    const auto c = BuildProtocolContent(r);
-    EXPECT_EQ(c.compiledBy, "Составлен программой zor_06   01.03.26 09:08:07");
-    EXPECT_EQ(c.controllerLine, "Контроллер: \"ГРС Южная\".  Адрес: 7");
-    EXPECT_EQ(Value(c, 1, "Контрольная сумма ПО контроллера"), "1");
 }
 
 }  // namespace

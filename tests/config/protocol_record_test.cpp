@@ -138,14 +138,13 @@ TEST_F(ProtocolFileTest, WritesAndReadsBackOrSaysItCouldNotOpen) {
     EXPECT_EQ(back->bytes, record.bytes);
     EXPECT_TRUE(op_.messages.empty());
 
-    for (const fs::path& bad : {dir_ / "missing" / "a.prc", dir_ / "none.prc"}) {
-        op_ = {};
-        const bool ok = bad.filename() == "none.prc" ? ReadProtocolFile(bad, op_).has_value()
-                                                     : WriteProtocolFile(bad, record, op_);
-        EXPECT_FALSE(ok);
-        ASSERT_EQ(op_.messages.size(), 1U);
-        EXPECT_EQ(op_.messages[0].text1, "Ошибка открытия файла");
-        EXPECT_EQ(op_.messages[0].kind, 1);
+    op_ = {};
+    EXPECT_FALSE(WriteProtocolFile(dir_ / "missing" / "a.prc", record, op_));
+    EXPECT_FALSE(ReadProtocolFile(dir_ / "none.prc", op_));
+    ASSERT_EQ(op_.messages.size(), 2U);
+    for (const auto& m : op_.messages) {
+        EXPECT_EQ(m.text1, "Ошибка открытия файла");
+        EXPECT_EQ(m.kind, 1);
     }
 }
 

@@ -105,16 +105,6 @@ TEST_F(CtlProtocol, DocumentStartsPageTwoAfterTheMoistureMeterSection) {
     }
 }
 
-TEST_F(CtlProtocol, RefusesWhatIsNoProtocolAndWritesNothing) {
-    std::ofstream(dir / "bad.prc", std::ios::binary) << "PRD" << std::string(721, '\0');
-    const auto r =
-        Ctl({"print-protocol", (dir / "bad.prc").string(), "--pdf", (dir / "bad.pdf").string()});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(Has(r.err, "Файл bad.prc не является файлом, содержащим")) << r.err;
-    EXPECT_FALSE(fs::exists(dir / "bad.pdf"));
-    EXPECT_EQ(Ctl({"print-protocol", (dir / "bad.prc").string()}).exitCode, 2);
-}
-
 TEST_F(CtlProtocol, ShowConfigListsANewConfiguration) {
     const auto file = config::ToFileBytes(config::NewConfiguration());
     std::ofstream(dir / "new.cnf", std::ios::binary)

@@ -1,4 +1,4 @@
-// The width estimate behind eliding and wrapping.
+// The width estimate behind eliding.
 #include "report/text_metrics.h"
 
 #include <gtest/gtest.h>
@@ -30,22 +30,6 @@ TEST(TextMetricsTest, ElidesOnlyWhatDoesNotFit) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Elide(c.text, kMono, c.chars * kChar), c.result) << c.text;
-    }
-}
-
-TEST(TextMetricsTest, WrapsAtBlanksAndCutsLongWords) {
-    struct Case {
-        const char* text;
-        double chars;
-        std::vector<std::string> lines;
-    } const cases[] = {
-        {"Лист один из двух", 9, {"Лист один", "из двух"}},
-        {"Лист  один", 20, {"Лист один"}},
-        {"Переход", 3, {"Пер", "ехо", "д"}},
-        {"", 5, {""}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Wrap(c.text, kMono, c.chars * kChar), c.lines) << c.text;
     }
 }
 
