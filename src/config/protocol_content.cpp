@@ -187,7 +187,7 @@ public:
     }
 
     ProtocolSection FlowComputers() const {
-        ProtocolSection s{8,
+        ProtocolSection s{kFlowComputersSection,
                           "Параметры вычислителей",
                           SectionKind::Table,
                           {"N", "Адр.", "Тип", "Порядок байтов", "Пар. газа для т/п 1",

@@ -23,6 +23,9 @@ enum class SectionKind {
     Signatures,  // `columns` above lines to sign on
 };
 
+// The table of flow computers; the other table is that of the gas parameters.
+inline constexpr int kFlowComputersSection = 8;
+
 struct ProtocolSection {
     int number = 0;  // 1..10, the place of the section in a full protocol
     std::string heading;

@@ -82,7 +82,7 @@ Table FieldsTable(const ProtocolSection& s, double width) {
 
 Table ColumnTable(const ProtocolSection& s, double width) {
     Table t;
-    if (s.number == 8) {
+    if (s.number == kFlowComputersSection) {
         t.columns = Columns(s.columns, {8, 12, 32, 30, 34, 34, 34}, width, {});
     } else {
         t.columns = Columns(s.columns, {7, 44, 14, 20, 20, 20, 20, 20, 20}, width,

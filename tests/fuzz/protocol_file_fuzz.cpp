@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     for (const ProtocolSection& s : content.sections) {
-        if (s.number == 8 && s.rows.size() > kMaxFlowRows) {
+        if (s.number == kFlowComputersSection && s.rows.size() > kMaxFlowRows) {
             std::abort();
         }
     }
