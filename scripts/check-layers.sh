@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-order=(platform text link settings tables config messages gasdata report)
+order=(platform text report link settings tables config messages gasdata)
 
 rank() {
     local i

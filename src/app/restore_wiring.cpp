@@ -1,6 +1,7 @@
 #include "app/restore_wiring.h"
 
 #include "app/TFormMain.h"
+#include "app/protocol_menu.h"
 #include "config/config_save.h"
 #include "config/restore_tables.h"
 #include "config/screens/TFormAccess.h"
@@ -40,6 +41,7 @@ config::RestoreHooks Hooks(TFormMain& w, const RestoreConfigScreen& editConfig) 
             w.HideWait();
         }
     };
+    hooks.buildProtocol = [&w](const config::ConfigBuffer&) { SavePresentProtocol(w); };
     hooks.updateMenus = [&w] { w.UpdateMenus(); };
     hooks.describeConnection = [&w] { w.DescribeConnection(); };
     hooks.write.linkSettings = &w.Settings().link;

@@ -5,6 +5,7 @@
 #include "app/connect_hooks.h"
 #include "app/file_dialogs.h"
 #include "app/parameter_menu.h"
+#include "app/protocol_menu.h"
 #include "app/restore_wiring.h"
 #include "config/screens/TFormShortUsPass.h"
 #include "link/screens/TFormConnect.h"
@@ -52,6 +53,7 @@ void WireScreens(TFormMain& window) {
     };
     window.screens.chooseFile = ChooseFileInDialog;
     AddConfigFileCommands(window);
+    AddProtocolCommands(window);
     AddParameterMenus(window);
     WireRestoration(window, RestoringConfiguration);
 }

@@ -95,13 +95,13 @@ std::string ProposedConfigName(const ConfigBuffer& buffer, const tables::Control
 }
 
 SaveTarget ResolveSaveName(const std::filesystem::path& chosen,
-                           const std::filesystem::path& proposed) {
+                           const std::filesystem::path& proposed, std::string_view extension) {
     if (chosen == proposed) {
         return {chosen, false};
     }
     std::filesystem::path path = chosen;
     if (!path.has_extension()) {
-        path += ".cnf";
+        path += extension;
     }
     std::error_code ec;
     return {path, std::filesystem::exists(path, ec)};

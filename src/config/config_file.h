@@ -35,10 +35,12 @@ struct SaveTarget {
     bool askOverwrite = false;  // "Файл %s уже есть." / "Вы хотите заменить существующий файл?"
 };
 
-// The file a chosen name saves to: a name without an extension gets ".cnf" before it is looked
-// up, so that "abc" never silently replaces "abc.cnf"; the proposed name is used without asking.
+// The file a chosen name saves to: a name without an extension gets `extension` before it is
+// looked up, so that "abc" never silently replaces "abc.cnf"; the proposed name is used without
+// asking.
 SaveTarget ResolveSaveName(const std::filesystem::path& chosen,
-                           const std::filesystem::path& proposed);
+                           const std::filesystem::path& proposed,
+                           std::string_view extension = ".cnf");
 
 // The controller's tables in the image into the configuration; passwords stay blank, as the
 // controller never returns them.

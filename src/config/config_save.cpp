@@ -9,24 +9,31 @@ FileChoice OpenConfigChoice(const std::filesystem::path& configDir) {
     return {kOpenConfigTitle, configDir, kConfigPattern, {}};
 }
 
-bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& configDir,
-                       const tables::ControllerDateTime& now, const ChooseFile& choose,
-                       link::Operator& op) {
-    const std::filesystem::path proposed = configDir / ProposedConfigName(buffer, now);
-    const FileChoice choice{kSaveConfigTitle, configDir, kConfigPattern, proposed};
+std::optional<std::filesystem::path> ChooseSaveTarget(const FileChoice& choice,
+                                                      std::string_view extension,
+                                                      const ChooseFile& choose,
+                                                      link::Operator& op) {
     for (;;) {
         const std::optional<std::filesystem::path> chosen = choose(choice);
         if (!chosen) {
-            return false;
+            return std::nullopt;
         }
-        const SaveTarget target = ResolveSaveName(*chosen, proposed);
-        if (target.askOverwrite &&
-            !op.ShowMessage(3, text::Printf("Файл %s уже есть.", target.path.filename().c_str()),
-                            "Вы хотите заменить существующий файл?")) {
-            continue;
+        const SaveTarget target = ResolveSaveName(*chosen, choice.proposed, extension);
+        if (!target.askOverwrite ||
+            op.ShowMessage(3, text::Printf("Файл %s уже есть.", target.path.filename().c_str()),
+                           "Вы хотите заменить существующий файл?")) {
+            return target.path;
         }
-        return WriteConfigFile(target.path, buffer, op);
     }
+}
+
+bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& configDir,
+                       const tables::ControllerDateTime& now, const ChooseFile& choose,
+                       link::Operator& op) {
+    const FileChoice choice{kSaveConfigTitle, configDir, kConfigPattern,
+                            configDir / ProposedConfigName(buffer, now)};
+    const auto target = ChooseSaveTarget(choice, ".cnf", choose, op);
+    return target && WriteConfigFile(*target, buffer, op);
 }
 
 std::optional<ConfigBuffer> ReadControllerConfiguration(tables::TableContext& ctx) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "config/config_buffer.h"
 #include "link/operator.h"
@@ -30,6 +31,14 @@ inline constexpr const char* kConfigPattern = "*.cnf";
 
 // The open dialog of configuration files in `configDir`.
 FileChoice OpenConfigChoice(const std::filesystem::path& configDir);
+
+// Asks for the file to save to until the operator chooses one that may be written: a name
+// without an extension gets `extension`, and another existing file than the proposed one is
+// replaced only after "Файл %s уже есть." / "Вы хотите заменить существующий файл?" ("Нет" asks
+// again). None when cancelled.
+std::optional<std::filesystem::path> ChooseSaveTarget(const FileChoice& choice,
+                                                      std::string_view extension,
+                                                      const ChooseFile& choose, link::Operator& op);
 
 // Proposes the name, asks for the file again while the operator refuses to replace an existing
 // one, and writes the configuration. False when cancelled or the write failed (already shown).

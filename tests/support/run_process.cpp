@@ -16,7 +16,11 @@ ProcessResult RunProcess(const std::string& binary, const std::vector<std::strin
         return result;
     }
     const platform::ChildStdio stdio{outPipe[1], errPipe[1], {outPipe[0], errPipe[0]}};
-    const std::optional<pid_t> pid = platform::SpawnProgram(binary, binary, args, stdio, nullptr);
+    // A bare name is a tool on PATH.
+    const std::filesystem::path program = binary.find('/') == std::string::npos
+                                              ? platform::FindProgram(binary, {}).value_or(binary)
+                                              : std::filesystem::path(binary);
+    const std::optional<pid_t> pid = platform::SpawnProgram(program, binary, args, stdio, nullptr);
     close(outPipe[1]);
     close(errPipe[1]);
     if (pid) {

@@ -12,6 +12,7 @@ struct ProcessResult {
     std::string err;
 };
 
+// `binary` without a directory is looked up on PATH.
 ProcessResult RunProcess(const std::string& binary, const std::vector<std::string>& args);
 
 }  // namespace zor06::test

@@ -125,13 +125,19 @@ bool TakeOtherOption(const std::string& arg, const std::string& value, CommandLi
         secrets.passwordFile = value;
     } else if (arg == "--id-code-file") {
         secrets.idCodeFile = value;
+    } else if (arg == "--out" || arg == "--pdf") {
+        if (value.empty()) {
+            *error = arg + " needs a file name";
+            return false;
+        }
+        (arg == "--out" ? cl.out : cl.pdf) = value;
     }
     return true;
 }
 
 bool IsOtherOption(const std::string& arg) {
     return arg == "--retries" || arg == "--password-file" || arg == "--id-code-file" ||
-           arg == "--tables";
+           arg == "--tables" || arg == "--out" || arg == "--pdf";
 }
 
 }  // namespace
@@ -268,6 +274,25 @@ std::string Usage(const std::string& command) {
                "  they are named. A destroyed users table is written with blank credentials;\n"
                "  the clock gets the PC's time after a question (\"Да\" only with --yes).\n";
     }
+    if (command == "show-config") {
+        return "zor06ctl show-config FILE.cnf [--json]\n"
+               "  The configuration of a file as a protocol lists it, one line per value:\n"
+               "  \"SECTION<TAB>LABEL<TAB>VALUE\". Table sections give one line per cell with\n"
+               "  the label \"ROW: COLUMN\", ROW being the row's first cell (\"Параметры "
+               "газа<TAB>\n"
+               "  8: Запись в ВРГ<TAB>Да\"). --json prints a list of {section, label, value}.\n";
+    }
+    if (command == "protocol") {
+        return "zor06ctl [LINK] protocol [--out FILE.prc] [--pdf FILE.pdf]\n"
+               "  Reads every configuration table and the software checksum, saves the\n"
+               "  protocol (by default under its proposed name in CONFIG of the work\n"
+               "  directory, replacing a file of that name), with --pdf also its printed\n"
+               "  document, and prints the path of each file written.\n";
+    }
+    if (command == "print-protocol") {
+        return "zor06ctl print-protocol FILE.prc --pdf FILE.pdf\n"
+               "  The printed document of a saved protocol as a PDF file.\n";
+    }
     if (command == "search") {
         return "zor06ctl search --serial DEVICE [--first-byte-timeout MS] [--attempts N]\n"
                "  Tries every baud rate from 300 up with a read of table 0, field 0 to address\n"
@@ -299,6 +324,10 @@ std::string Usage(const std::string& command) {
            "  save-config [FILE]             save the configuration to a .cnf file\n"
            "  write-config FILE [--tables all|T,T,...]\n"
            "                                 write a configuration file into the controller\n"
+           "  show-config FILE.cnf [--json]  a configuration file's values as a protocol lists "
+           "them\n"
+           "  protocol [--out F] [--pdf F]   save a configuration protocol of the controller\n"
+           "  print-protocol F.prc --pdf F   a saved protocol's printed document as PDF\n"
            "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
            "COMMAND --help shows the command's own help.\n";
 }

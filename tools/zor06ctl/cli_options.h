@@ -35,6 +35,8 @@ struct CommandLine {
     bool help = false;
     bool json = false;   // identify prints one JSON object
     std::string tables;  // write-config: "all" or a list "T,T,..."; empty means all
+    std::string out;     // protocol: --out FILE.prc
+    std::string pdf;     // protocol, print-protocol: --pdf FILE.pdf
     std::string command;
     std::vector<std::string> args;
 };

@@ -44,5 +44,8 @@ int RunSyncClock(Session& s);
 int RunUsers(Session& s);
 int RunSaveConfig(Session& s);
 int RunWriteConfig(Session& s);
+int RunShowConfig(Session& s);
+int RunProtocol(Session& s);
+int RunPrintProtocol(Session& s);
 
 }  // namespace zor06::ctl

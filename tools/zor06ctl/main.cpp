@@ -23,6 +23,9 @@ const std::map<std::string, Command>& Commands() {
         {"users", zor06::ctl::RunUsers},
         {"save-config", zor06::ctl::RunSaveConfig},
         {"write-config", zor06::ctl::RunWriteConfig},
+        {"show-config", zor06::ctl::RunShowConfig},
+        {"protocol", zor06::ctl::RunProtocol},
+        {"print-protocol", zor06::ctl::RunPrintProtocol},
     };
     return commands;
 }

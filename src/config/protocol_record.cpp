@@ -1,0 +1,177 @@
+#include "config/protocol_record.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "config/flow_computers.h"
+#include "platform/file_io.h"
+#include "tables/controller_date.h"
+#include "text/text_format.h"
+
+namespace zor06::config {
+namespace {
+
+constexpr int kFileErrorKind = 1;
+constexpr std::string_view kSignatureText = "PRC";
+constexpr std::size_t kLimitTableBytes = 80;
+
+std::uint64_t ReadLe(std::span<const std::uint8_t> bytes) {
+    std::uint64_t v = 0;
+    for (std::size_t i = bytes.size(); i-- > 0;) {
+        v = v << 8 | bytes[i];
+    }
+    return v;
+}
+
+void WriteLe(std::uint64_t v, std::span<std::uint8_t> bytes) {
+    for (std::uint8_t& b : bytes) {
+        b = static_cast<std::uint8_t>(v & 0xFF);
+        v >>= 8;
+    }
+}
+
+void CopyTable(const tables::ControllerImage& image, int table, ProtocolRecord& record,
+               ConfigPart p) {
+    const auto bytes = image.Fields(table, 0, tables::Table(table).fieldCount);
+    std::copy_n(bytes.begin(), std::min(bytes.size(), p.size), record.Part(p).begin());
+}
+
+void CopyPart(const ConfigBuffer& buffer, ConfigPart from, ProtocolRecord& record, ConfigPart to) {
+    std::copy_n(buffer.Part(from).begin(), std::min(from.size, to.size), record.Part(to).begin());
+}
+
+ProtocolRecord Signed() {
+    ProtocolRecord r;
+    std::ranges::copy(kSignatureText, r.Part(prc::kSignature).begin());
+    return r;
+}
+
+}  // namespace
+
+double ProtocolRecord::CreationDays() const {
+    return std::bit_cast<double>(ReadLe(Part(prc::kCreated)));
+}
+
+void ProtocolRecord::SetCreationDays(double days) {
+    WriteLe(std::bit_cast<std::uint64_t>(days), Part(prc::kCreated));
+}
+
+std::optional<std::uint32_t> ProtocolRecord::Checksum() const {
+    if (At(prc::kHasChecksum.offset) != 1) {
+        return std::nullopt;
+    }
+    return ChecksumValue();
+}
+
+std::uint32_t ProtocolRecord::ChecksumValue() const {
+    return static_cast<std::uint32_t>(ReadLe(Part(prc::kChecksum)));
+}
+
+ProtocolTime CreationTime(const ProtocolRecord& record) {
+    const tables::ControllerDateTime dt = tables::EncodeNow(record.CreationDays());
+    return {tables::DateOf(dt).year % 100, dt[tables::kMonthByte],  dt[tables::kDayByte],
+            dt[tables::kHourByte],         dt[tables::kMinuteByte], dt[tables::kSecondByte]};
+}
+
+ProtocolRecord BuildProtocolRecord(const tables::ControllerImage& image,
+                                   std::optional<std::uint32_t> checksum, double creationDays) {
+    ProtocolRecord r = Signed();
+    r.SetCreationDays(creationDays);
+    if (checksum) {
+        r.bytes[prc::kHasChecksum.offset] = 1;
+        WriteLe(*checksum, r.Part(prc::kChecksum));
+    }
+    CopyTable(image, 0, r, prc::kIdentification);
+    CopyTable(image, 3, r, prc::kUpperLink);
+    CopyTable(image, 5, r, prc::kNames);
+    CopyTable(image, 6, r, prc::kSystem);
+    CopyTable(image, 9, r, prc::kFlowLine);
+    CopyTable(image, 14, r, prc::kChromatograph);
+    CopyTable(image, 15, r, prc::kMoisture);
+    CopyTable(image, 17, r, prc::kFlowTypes);
+    CopyTable(image, 18, r, prc::kFlowAddresses);
+    CopyTable(image, 19, r, prc::kFlowNecessity);
+    CopyTable(image, 20, r, prc::kFlowByteOrders);
+    CopyTable(image, 21, r, prc::kWriteChoices);
+    for (std::size_t kind = 0; kind < 5; ++kind) {
+        CopyTable(image, 22 + static_cast<int>(kind), r,
+                  {prc::kLimits.offset + kind * kLimitTableBytes, kLimitTableBytes});
+    }
+    CopyTable(image, 28, r, prc::kPeriod);
+    return r;
+}
+
+ProtocolRecord ProtocolFromConfig(const ConfigBuffer& buffer) {
+    ProtocolRecord r = Signed();
+    CopyPart(buffer, part::kIdentification, r, prc::kIdentification);
+    CopyPart(buffer, part::kUpperLink, r, prc::kUpperLink);
+    CopyPart(buffer, part::kNames, r, prc::kNames);
+    CopyPart(buffer, part::kSystem, r, prc::kSystem);
+    CopyPart(buffer, part::kFlowLine, r, prc::kFlowLine);
+    CopyPart(buffer, part::kChromatograph, r, prc::kChromatograph);
+    CopyPart(buffer, part::kMoisture, r, prc::kMoisture);
+    for (int i = 0; i < kMaxFlowComputers; ++i) {
+        const auto f =
+            FlowRecord::Decode(buffer.Part(part::kFlowComputers)
+                                   .subspan(static_cast<std::size_t>(i) * kFlowRecordSize)
+                                   .first<kFlowRecordSize>());
+        const auto at = static_cast<std::size_t>(i);
+        r.bytes[prc::kFlowTypes.offset + at] = f.type;
+        r.bytes[prc::kFlowAddresses.offset + at] = f.address;
+        r.bytes[prc::kFlowNecessity.offset + at] = f.necessity;
+        r.bytes[prc::kFlowByteOrders.offset + at] = f.byteOrder;
+    }
+    CopyPart(buffer, part::kWriteChoices, r, prc::kWriteChoices);
+    for (std::size_t kind = 0; kind < 5; ++kind) {
+        const ConfigPart block{part::kLimits.offset + kind * kLimitBlockSize, kLimitTableBytes};
+        CopyPart(buffer, block, r,
+                 {prc::kLimits.offset + kind * kLimitTableBytes, kLimitTableBytes});
+    }
+    CopyPart(buffer, part::kPeriod, r, prc::kPeriod);
+    return r;
+}
+
+std::string ProposedProtocolName(const ProtocolRecord& record) {
+    const ProtocolTime t = CreationTime(record);
+    return text::Printf("zor_%02d-a%03d-%02d%02d%02d%02d%02d.prc", record.At(119), record.At(134),
+                        t.year, t.month, t.day, t.hour, t.minute);
+}
+
+std::optional<ProtocolRecord> ParseProtocolFile(std::string_view bytes, const std::string& fileName,
+                                                link::Operator& op) {
+    if (!bytes.starts_with(kSignatureText)) {
+        op.ShowMessage(kFileErrorKind,
+                       text::Printf("Файл %s не является файлом, содержащим", fileName.c_str()),
+                       "протокол конфигурации контроллера ЗОР");
+        return std::nullopt;
+    }
+    ProtocolRecord r;
+    std::copy_n(bytes.begin(), std::min(bytes.size(), kProtocolSize), r.bytes.begin());
+    return r;
+}
+
+std::optional<ProtocolRecord> ReadProtocolFile(const std::filesystem::path& path,
+                                               link::Operator& op) {
+    std::string bytes;
+    std::string reason;
+    if (platform::ReadWholeFile(path, &bytes, &reason) != platform::ReadStatus::Read) {
+        op.ShowMessage(kFileErrorKind, "Ошибка открытия файла", reason);
+        return std::nullopt;
+    }
+    return ParseProtocolFile(bytes, path.filename().string(), op);
+}
+
+bool WriteProtocolFile(const std::filesystem::path& path, const ProtocolRecord& record,
+                       link::Operator& op) {
+    std::string reason;
+    if (!platform::WriteFileAtomically(
+            path,
+            std::string_view(reinterpret_cast<const char*>(record.bytes.data()), kProtocolSize),
+            &reason)) {
+        op.ShowMessage(kFileErrorKind, "Ошибка открытия файла", reason);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zor06::config

@@ -1,0 +1,16 @@
+// A protocol's printed document as a PDF file. The tool paints with Qt only for this, on the
+// offscreen platform unless QT_QPA_PLATFORM says otherwise.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "config/protocol_record.h"
+
+namespace zor06::ctl {
+
+// False with `reason` when the file could not be made or the tool was built without Qt.
+bool WriteProtocolPdf(const config::ProtocolRecord& record, const std::filesystem::path& path,
+                      std::string* reason);
+
+}  // namespace zor06::ctl

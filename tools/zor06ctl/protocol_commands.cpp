@@ -1,0 +1,117 @@
+// Configuration protocols from the command line: a configuration file's values as the protocol
+// lists them, a protocol of the connected controller, and the document of a saved protocol.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "config/config_file.h"
+#include "config/protocol_command.h"
+#include "config/protocol_content.h"
+#include "settings/work_dir.h"
+#include "zor06ctl/commands.h"
+#include "zor06ctl/json.h"
+#include "zor06ctl/pdf_output.h"
+
+namespace zor06::ctl {
+namespace {
+
+struct Line {
+    std::string section;
+    std::string label;
+    std::string value;
+};
+
+// One line per label/value row, and per table cell with "ROW: COLUMN" as its label.
+std::vector<Line> ContentLines(const config::ProtocolContent& content) {
+    std::vector<Line> lines;
+    for (const config::ProtocolSection& s : content.sections) {
+        for (const auto& row : s.rows) {
+            if (s.kind == config::SectionKind::Fields && row.size() == 2) {
+                lines.push_back({s.heading, row[0], row[1]});
+            } else if (s.kind == config::SectionKind::Table && !row.empty()) {
+                for (std::size_t i = 1; i < row.size() && i < s.columns.size(); ++i) {
+                    lines.push_back({s.heading, row[0] + ": " + s.columns[i], row[i]});
+                }
+            }
+        }
+    }
+    return lines;
+}
+
+bool SavePdf(const config::ProtocolRecord& record, const std::string& path) {
+    std::string reason;
+    if (!WriteProtocolPdf(record, path, &reason)) {
+        std::fprintf(stderr, "Ошибка вывода данных: %s\n", reason.c_str());
+        return false;
+    }
+    std::printf("%s\n", path.c_str());
+    return true;
+}
+
+}  // namespace
+
+int RunShowConfig(Session& s) {
+    if (s.cl.args.size() != 1) {
+        return UsageError("show-config takes one configuration file", s.cl.command);
+    }
+    const auto buffer = config::ReadConfigFile(s.cl.args[0], s.op);
+    if (!buffer) {
+        return kExitFailed;
+    }
+    const auto lines =
+        ContentLines(config::BuildProtocolContent(config::ProtocolFromConfig(*buffer)));
+    std::string json;
+    for (const Line& l : lines) {
+        if (s.cl.json) {
+            json += (json.empty() ? "" : ", ") +
+                    JsonObject({{"section", l.section}, {"label", l.label}, {"value", l.value}});
+        } else {
+            std::printf("%s\t%s\t%s\n", l.section.c_str(), l.label.c_str(), l.value.c_str());
+        }
+    }
+    if (s.cl.json) {
+        std::printf("[%s]\n", json.c_str());
+    }
+    return kExitOk;
+}
+
+int RunProtocol(Session& s) {
+    if (!s.cl.args.empty()) {
+        return UsageError("protocol takes only --out and --pdf", s.cl.command);
+    }
+    if (!ConnectLink(s) || !config::ReadProtocolTables(s.tables)) {
+        return kExitFailed;
+    }
+    const config::ProtocolRecord record =
+        config::BuildPresentProtocol(s.tables, s.tables.clock.LocalDateTime());
+    std::filesystem::path path = s.cl.out;
+    if (path.empty()) {
+        std::string error;
+        const auto workDir = settings::PrepareWorkDir(s.cl.link.workDir, &error);
+        if (!workDir) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return kExitFailed;
+        }
+        path = config::ProposedProtocolPath(record, *workDir);
+    } else if (!path.has_extension()) {
+        path += ".prc";
+    }
+    if (!config::WriteProtocolFile(path, record, s.op)) {
+        return kExitFailed;
+    }
+    std::printf("%s\n", path.string().c_str());
+    return s.cl.pdf.empty() || SavePdf(record, s.cl.pdf) ? kExitOk : kExitFailed;
+}
+
+int RunPrintProtocol(Session& s) {
+    if (s.cl.args.size() != 1 || s.cl.pdf.empty()) {
+        return UsageError("print-protocol takes one protocol file and --pdf", s.cl.command);
+    }
+    const auto record = config::ReadProtocolFile(s.cl.args[0], s.op);
+    if (!record) {
+        return kExitFailed;
+    }
+    return SavePdf(*record, s.cl.pdf) ? kExitOk : kExitFailed;
+}
+
+}  // namespace zor06::ctl
