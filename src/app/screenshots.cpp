@@ -9,6 +9,8 @@
 #include "app/TFormMain.h"
 #include "app/TFormWait.h"
 #include "config/config_buffer.h"
+#include "config/protocol_record.h"
+#include "config/screens/TFormConf_Protocol.h"
 #include "config/screens/TFormConfig.h"
 #include "config/screens/TFormShortUsPass.h"
 #include "config/screens/TFormTablState.h"
@@ -73,6 +75,13 @@ void CaptureOthers(TFormMain& w, const QString& dir) {
         config::ConfigBuffer buffer = config::NewConfiguration();
         screens::TFormConfig configuration(buffer, config::EditorMode::File, w.Operator(), {}, &w);
         Save(configuration, dir, QStringLiteral("configuration"));
+    }
+    if (tables::ReadFields(w.Tables(), {3, 0, tables::Table(3).fieldCount})) {
+        const config::ProtocolRecord record =
+            config::BuildProtocolRecord(w.Image(), std::nullopt, w.Tables().clock.LocalDateTime());
+        screens::TFormConf_Protocol protocol(record, "zor_06-a001-2612091542.prc", w.Operator(),
+                                             &w);
+        Save(protocol, dir, QStringLiteral("protocol"));
     }
     {
         config::TableStates states = config::BuildTableStates(w.Image());
