@@ -45,9 +45,6 @@ TEST_F(CtlStatusTest, StatusPrintsTheFilledLinesThenTheFlowComputers) {
           "--no-chromatograph-link"},
          kChromatograph + "Норма\n" + kChromatographLink + "Связи нет\n" + kSelf + "Есть\n" +
              "Нитка 1 хроматографа\tЕсть\nНитка 2 хроматографа\tНет\n" + kChanged},
-        {{"--flow-computers", "40"},
-         kChromatograph + "Норма\n" + kChromatographLink + "Норма\n" + kFlow + "Норма\n" + kSelf +
-             "Норма\n" + kRuns + kChanged + kFlowHeading + Rows(1, 16)},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = c.simArgs;

@@ -52,28 +52,5 @@ TEST_F(FlowExchangeReadTest, FirstFailureEndsTheReading) {
     }
 }
 
-TEST(FlowRowsTest, AddressesInDecimalAndMissingLinksOrWritingInRed) {
-    const FlowExchange exchange{{1, 47, 254}, {1, 0, 9}, {0, 1, 1}};
-    const auto rows = FlowRows(exchange);
-    ASSERT_EQ(rows.size(), 3U);
-    struct Expected {
-        const char* address;
-        StateText link;
-        StateText writing;
-    };
-    const Expected expected[] = {
-        {"1", {"Есть", false}, {"Не записываются", true}},
-        {"47", {"Нет", true}, {"Записываются", false}},
-        {"254", {"Есть", false}, {"Записываются", false}},
-    };
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(rows[i].address, expected[i].address);
-        EXPECT_EQ(rows[i].link, expected[i].link) << i;
-        EXPECT_EQ(rows[i].writing, expected[i].writing) << i;
-    }
-    // Groups of unequal length give only the rows all three cover.
-    EXPECT_EQ(FlowRows({{1, 2, 3}, {1}, {1, 1}}).size(), 1U);
-}
-
 }  // namespace
 }  // namespace zor06::messages

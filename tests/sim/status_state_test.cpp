@@ -63,39 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
              {{9, 0, {4}},
               {18, 0, {1, 2, 3, 4}},
               {34, 0, {1, 0, 1, 0, 0}},
-              {35, 0, {1, 0, 1, 0, 0}}}},
-        Case{"MoreThanTheTablesHold",
-             {"--flow-computers", "40"},
-             {{9, 0, {40}},
-              {34, 0, std::vector<std::uint8_t>(16, 1)},
-              {35, 0, std::vector<std::uint8_t>(16, 1)}}},
-        Case{"NoFlowComputers",
-             {"--flow-computers", "0"},
-             {{6, 9, {0}}, {9, 0, {0}}, {34, 0, {0}}, {35, 0, {0}}}}),
+              {35, 0, {1, 0, 1, 0, 0}}}}),
     [](const auto& param) { return std::string(param.param.name); });
-
-TEST(StatusOptionsErrorTest, ValuesOutsideTheirRangeAreRefused) {
-    for (const auto& [option, value] :
-         {std::pair{"--flow-computers", "256"}, std::pair{"--flow-computer-offline", "17"},
-          std::pair{"--flow-computer-offline", "0"}, std::pair{"--abnormal-runs", "4"},
-          std::pair{"--functions", "-1"}, std::pair{"--chromatograph-error", "x"}}) {
-        const std::vector<std::string_view> args{"--pty", option, value};
-        EXPECT_NE(ParseOptions(args).error, "") << option << ' ' << value;
-    }
-}
-
-TEST(StatusSignsDateTest, SignsChangedBeforeTheClockStarted) {
-    ControllerConfig config;
-    config.startTime = 1'700'000'000;
-    Controller controller(config, [] { return std::time_t{1'700'000'000}; });
-    std::tm tm{};
-    const std::time_t changed = 1'700'000'000 - 25 * 60;
-    localtime_r(&changed, &tm);
-    const auto signs = controller.Image().Fields(16, 0, 6);
-    EXPECT_EQ(std::vector<int>(signs.begin(), signs.end()),
-              (std::vector<int>{tm.tm_year - 100, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
-                                tm.tm_sec}));
-}
 
 }  // namespace
 }  // namespace zor06::sim
