@@ -7,6 +7,7 @@
 #include "messages/current_state.h"
 #include "messages/flow_exchange.h"
 #include "messages/function_info.h"
+#include "text/text_format.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/json.h"
 
@@ -32,24 +33,23 @@ std::vector<StateLineOut> FilledLines(const messages::CurrentState& state) {
 }
 
 std::string JsonText(const messages::StateText& value) {
-    return "{\"text\": " + JsonString(value.text) +
-           ", \"abnormal\": " + (value.red ? "true" : "false") + "}";
+    return text::Printf("{\"text\": %s, \"abnormal\": %s}", JsonString(value.text).c_str(),
+                        value.red ? "true" : "false");
 }
 
 void PrintJson(const std::vector<StateLineOut>& lines,
                const std::vector<messages::FlowRow>& flowRows) {
     std::string json = "{\"state\": [";
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        json += (i > 0 ? ", " : "");
-        json += "{\"label\": " + JsonString(lines[i].label) +
-                ", \"value\": " + JsonText(lines[i].value) + "}";
+        json += text::Printf("%s{\"label\": %s, \"value\": %s}", i > 0 ? ", " : "",
+                             JsonString(lines[i].label).c_str(), JsonText(lines[i].value).c_str());
     }
     json += "], \"flowComputers\": [";
     for (std::size_t i = 0; i < flowRows.size(); ++i) {
-        json += (i > 0 ? ", " : "");
-        json += "{\"address\": " + flowRows[i].address +
-                ", \"link\": " + JsonText(flowRows[i].link) +
-                ", \"writing\": " + JsonText(flowRows[i].writing) + "}";
+        json +=
+            text::Printf("%s{\"address\": %s, \"link\": %s, \"writing\": %s}", i > 0 ? ", " : "",
+                         flowRows[i].address.c_str(), JsonText(flowRows[i].link).c_str(),
+                         JsonText(flowRows[i].writing).c_str());
     }
     std::printf("%s]}\n", json.c_str());
 }
@@ -64,8 +64,10 @@ void PrintText(const std::vector<StateLineOut>& lines,
     }
     std::string heading;
     for (const messages::ColumnHeading& column : messages::kFlowColumns) {
-        heading += (heading.empty() ? "" : "\t") + std::string(column.line1) + " " +
-                   std::string(column.line2);
+        if (!heading.empty()) {
+            heading += '\t';
+        }
+        heading.append(column.line1).append(" ").append(column.line2);
     }
     std::printf("%s\n", heading.c_str());
     for (const messages::FlowRow& row : flowRows) {
