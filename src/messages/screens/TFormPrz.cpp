@@ -127,10 +127,12 @@ void TFormPrz::done(int result) {
 void TFormPrz::TimerTimer() {
     timer_.stop();
     if (!Busy()) {
+        inRefresh_ = true;
         messages::Refresh(ctx_, state_, [this] {
             QCoreApplication::processEvents();
             return Refreshing() && !Busy();
         });
+        inRefresh_ = false;
         ShowValues();
     }
     if (Refreshing()) {
@@ -155,7 +157,23 @@ void TFormPrz::SetButtonsEnabled(bool enabled) {
     exit_->setEnabled(enabled);
 }
 
+bool TFormPrz::PutOff(void (TFormPrz::*click)()) {
+    constexpr int kRetryMs = 50;
+    if (!inRefresh_ && !Busy()) {
+        return false;
+    }
+    QTimer::singleShot(kRetryMs, this, [this, click] {
+        if (!closed_) {
+            (this->*click)();
+        }
+    });
+    return true;
+}
+
 void TFormPrz::FlowClick() {
+    if (PutOff(&TFormPrz::FlowClick)) {
+        return;
+    }
     std::optional<messages::FlowExchange> exchange;
     {
         const link::BusyScope busy(ctx_.op);
@@ -177,6 +195,9 @@ void TFormPrz::FlowClick() {
 }
 
 void TFormPrz::TablesClick() {
+    if (PutOff(&TFormPrz::TablesClick)) {
+        return;
+    }
     std::optional<config::TableStates> states;
     {
         const link::BusyScope busy(ctx_.op);

@@ -59,6 +59,9 @@ private:
     void SetButtonsEnabled(bool enabled);
     bool Refreshing() const { return refreshing_ && !closed_; }
     bool Busy() const { return hooks_.busy && hooks_.busy(); }
+    // A button pressed while a request is out (the event loop turns inside the link's wait)
+    // comes back once the line is free; true when it was put off.
+    bool PutOff(void (TFormPrz::*click)());
     void TimerTimer();
     void RefreshClick();
     void FlowClick();
@@ -70,6 +73,7 @@ private:
     QTimer timer_;
     bool refreshing_ = true;
     bool closed_ = false;
+    bool inRefresh_ = false;
     std::optional<config::TableStates> tableStates_;
     std::array<QLabel*, messages::kStateItemCount> values_{};
     QPushButton* refresh_ = nullptr;

@@ -54,16 +54,20 @@ struct SimLink {
     std::vector<int> reads;
 };
 
-// Runs `check` on the modal window that opens next, then closes it.
+// Runs `check` on the modal window that opens next (looked for every 20 ms), then closes it.
 template <typename Form>
-void OnNextModal(std::function<void(Form&)> check, bool* seen) {
-    QTimer::singleShot(0, [check = std::move(check), seen] {
+void OnNextModal(std::function<void(Form&)> check, bool* seen, int tries = 200) {
+    QTimer::singleShot(20, [check = std::move(check), seen, tries]() mutable {
         auto* form = qobject_cast<Form*>(QApplication::activeModalWidget());
-        if (form != nullptr) {
-            *seen = true;
-            check(*form);
-            form->reject();
+        if (form == nullptr) {
+            if (tries > 0) {
+                OnNextModal<Form>(std::move(check), seen, tries - 1);
+            }
+            return;
         }
+        *seen = true;
+        check(*form);
+        form->reject();
     });
 }
 
@@ -152,8 +156,14 @@ void TstStatusWindows::flowButtonShowsTheExchange() {
     status.flowComputersOffline = {2};
     SimLink sim(status);
     int messageTimers = 0;
-    TFormPrz form(sim.ctx, {{}, [&] { ++messageTimers; }, {}});
+    bool busy = true;
+    TFormPrz form(sim.ctx, {[&] { return busy; }, [&] { ++messageTimers; }, {}});
     form.show();
+    // Pressed while a request is on the line, the button waits for the line.
+    QTest::mouseClick(form.flowButton(), Qt::LeftButton);
+    QTest::qWait(300);
+    QCOMPARE(sim.ReadsOf(9), 0);
+    busy = false;
     bool seen = false;
     OnNextModal<TFormVichInf>(
         [&](TFormVichInf& exchange) {
@@ -167,8 +177,7 @@ void TstStatusWindows::flowButtonShowsTheExchange() {
             QVERIFY(!form.refreshTimer().isActive());
         },
         &seen);
-    QTest::mouseClick(form.flowButton(), Qt::LeftButton);
-    QVERIFY(seen);
+    QTRY_VERIFY_WITH_TIMEOUT(seen, kTicksMs);
     QCOMPARE(messageTimers, 1);
     QCOMPARE(sim.op.busyDepth, 0);
     QVERIFY(form.exitButton()->isEnabled());
