@@ -21,6 +21,7 @@ constexpr int kClockTable = 2;
 constexpr int kUsersTable = 4;
 constexpr int kSystemTable = 6;
 constexpr int kChromatographClockTable = 42;
+constexpr int kSignsTable = 16;
 constexpr int kPcSyncAllowed = 11;  // table 6: the clock may be set from the PC
 
 constexpr std::uint8_t kNoDateEntry = 6;
@@ -126,6 +127,8 @@ Controller::Controller(const ControllerConfig& config, WallClock clock)
     if (config.startTime) {
         clockOffset_ = *config.startTime - clock_();
     }
+    FillStatusTables(config.status, &image_);
+    DateSignsChange();
     for (const std::uint8_t table : config.destroyedTables) {
         MarkDestroyed(table);
     }
@@ -318,6 +321,13 @@ void Controller::RefreshClockTable() {
     const auto fields = tables::ClockFields(LocalPcTime(clock_() + clockOffset_),
                                             image_.Fields(kSystemTable, 0, 6).first<6>());
     std::ranges::copy(fields, image_.Fields(kClockTable, 0, 8).begin());
+}
+
+void Controller::DateSignsChange() {
+    constexpr std::time_t kBeforeStartS = 25 * 60;
+    const auto fields = tables::ClockFields(LocalPcTime(clock_() + clockOffset_ - kBeforeStartS),
+                                            image_.Fields(kSystemTable, 0, 6).first<6>());
+    std::ranges::copy(std::span(fields).first<6>(), image_.Fields(kSignsTable, 0, 6).begin());
 }
 
 void Controller::RefreshChromatographClock() {

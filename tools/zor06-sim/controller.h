@@ -13,6 +13,7 @@
 
 #include "config/users_table.h"
 #include "tables/catalogue.h"
+#include "zor06-sim/status_state.h"
 #include "zor06-sim/table_image.h"
 
 namespace zor06::sim {
@@ -32,6 +33,7 @@ struct ControllerConfig {
     std::optional<std::time_t> startTime;
     // How far the chromatograph's clock (table 42) runs ahead of the controller's, in seconds.
     std::int64_t chromatographClockOffset = 0;
+    StatusState status;
 };
 
 // Seconds since the epoch; the controller's clock runs at an offset from it.
@@ -73,6 +75,8 @@ private:
     void RefreshDestroyedTable();
     void RefreshClockTable();
     void RefreshChromatographClock();
+    // The abnormal-situation signs last changed a while before the controller started.
+    void DateSignsChange();
     void SetClockFromTable();
     std::uint8_t CheckUsersTableWrite(const FieldRange& range,
                                       std::span<const std::uint8_t> values) const;

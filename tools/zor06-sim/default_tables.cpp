@@ -86,7 +86,6 @@ void FillDefaultTables(const ControllerConfig& config, TableImage* image) {
     FillUsers(image);
     FillNames(config, image);
     image->SetBytes(6, {3, 201, 3, 10, 201, 4, 9, 1, 0, 1, 0, 1});
-    image->SetBytes(8, {1, 1});
     image->SetBytes(9, {1, 11, 5, 20, 3, 2});
     for (int field = 0; field < 16; ++field) {
         image->SetText(13, field, "");
@@ -102,8 +101,6 @@ void FillDefaultTables(const ControllerConfig& config, TableImage* image) {
     }
     FillGasLimits(image);
     image->SetBytes(28, {1, 0});
-    image->SetBytes(33, {1, 1});
-    image->SetByte(34, 0, 1);
     FillRun(image, 30, 36, kRun1Gas);
     FillRun(image, 38, 40, Run2Gas());
     FillFloats(image, 37, kMoisture);

@@ -45,6 +45,11 @@ std::string ChooseTransport(Options& o, Transport t) {
     return {};
 }
 
+std::string SetFlag(bool& flag, bool value) {
+    flag = value;
+    return {};
+}
+
 std::uint8_t Byte(long v) {
     return static_cast<std::uint8_t>(v);
 }
@@ -119,6 +124,17 @@ constexpr NumberOption kNumberOptions[] = {
     {"--runs", 0, 255, [](Options& o, long v) { o.controller.runs = Byte(v); }},
     {"--chromatograph-clock-offset", -kMaxClockOffset, kMaxClockOffset,
      [](Options& o, long v) { o.controller.chromatographClockOffset = v; }},
+    {"--flow-computers", 0, 255,
+     [](Options& o, long v) { o.controller.status.flowComputers = Byte(v); }},
+    {"--flow-computer-offline", 1, 16,
+     [](Options& o, long v) { o.controller.status.flowComputersOffline.push_back(Byte(v)); }},
+    {"--chromatograph-error", 0, 255,
+     [](Options& o, long v) { o.controller.status.chromatographError = Byte(v); }},
+    {"--moisture-error", 0, 255,
+     [](Options& o, long v) { o.controller.status.moistureError = Byte(v); }},
+    {"--abnormal-runs", 0, 3,
+     [](Options& o, long v) { o.controller.status.abnormalRuns = Byte(v); }},
+    {"--functions", 0, 3, [](Options& o, long v) { o.controller.status.functions = Byte(v); }},
     {"--noise", 0, 10'000, [](Options& o, long v) { o.faults.noise = static_cast<int>(v); }},
     {"--bad-crc", 0, kMaxCount, [](Options& o, long v) { o.faults.badCrc = static_cast<int>(v); }},
     {"--drop-every", 0, kMaxCount,
@@ -155,6 +171,16 @@ constexpr FlagOption kFlagOptions[] = {
          o.controller.cp866 = true;
          return std::string();
      }},
+    {"--moisture-meter",
+     [](Options& o) { return SetFlag(o.controller.status.moistureMeter, true); }},
+    {"--flow-exchange-fault",
+     [](Options& o) { return SetFlag(o.controller.status.flowExchangeFault, true); }},
+    {"--self-diagnostics-fault",
+     [](Options& o) { return SetFlag(o.controller.status.selfDiagnosticsFault, true); }},
+    {"--no-chromatograph-link",
+     [](Options& o) { return SetFlag(o.controller.status.chromatographLink, false); }},
+    {"--no-moisture-link",
+     [](Options& o) { return SetFlag(o.controller.status.moistureLink, false); }},
     {"--silent",
      [](Options& o) {
          o.faults.silent = true;
@@ -287,6 +313,24 @@ Controller:
                           the chromatograph's clock (table 42) runs S seconds ahead
                           of the controller's (negative: behind)
   --runs N                runs in use: bit 0 run 1, bit 1 run 2 (default 3)
+Current state (tables 6, 8, 9, 16, 18, 33, 34, 35):
+  --flow-computers N      flow computers connected, 0..255 (default 1); the tables
+                          hold 16, a larger count tries the reader's bound
+  --flow-computer-offline I
+                          flow computer I (1..16) has no link and is not written
+                          (repeat for more)
+  --moisture-meter        a moisture meter is present (default: none)
+  --chromatograph-error C polling the chromatograph fails with code C
+  --moisture-error C      polling the moisture meter fails with code C
+  --flow-exchange-fault   an abnormal situation in the exchange with flow computers
+  --self-diagnostics-fault
+                          self-diagnostics found an abnormal situation
+  --abnormal-runs N       abnormal monitored values: bit 0 run 1, bit 1 run 2
+  --no-chromatograph-link no link to the chromatograph
+  --no-moisture-link      no link to the moisture meter
+  --functions N           functions available: bit 0 summer/winter time change,
+                          bit 1 exchange with flow computers (default 3)
+  The signs last changed 25 minutes before the controller's clock started.
 Faults:
   --noise N               N random bytes before each reply
   --bad-crc N             damage the checksum of the first N replies

@@ -293,6 +293,20 @@ std::string Usage(const std::string& command) {
         return "zor06ctl print-protocol FILE.prc --pdf FILE.pdf\n"
                "  The printed document of a saved protocol as a PDF file.\n";
     }
+    if (command == "status") {
+        return "zor06ctl [LINK] status [--json]\n"
+               "  The controller's current state: one \"LABEL<TAB>VALUE\" line per value of the\n"
+               "  current-state window (the moisture-meter lines only with a moisture meter,\n"
+               "  the flow-computer sign only with flow computers), then, with flow computers,\n"
+               "  a heading line and one \"ADDRESS<TAB>LINK<TAB>WRITING\" line per flow\n"
+               "  computer. --json prints {state: [{label, value: {text, abnormal}}],\n"
+               "  flowComputers: [{address, link, writing}]}; abnormal values are the red ones.\n";
+    }
+    if (command == "functions") {
+        return "zor06ctl [LINK] functions\n"
+               "  Whether the controller can carry out its functions: one \"NAME<TAB>Возможно\"\n"
+               "  or \"NAME<TAB>Невозможно\" line per function, the name as the window shows it.\n";
+    }
     if (command == "search") {
         return "zor06ctl search --serial DEVICE [--first-byte-timeout MS] [--attempts N]\n"
                "  Tries every baud rate from 300 up with a read of table 0, field 0 to address\n"
@@ -328,6 +342,8 @@ std::string Usage(const std::string& command) {
            "them\n"
            "  protocol [--out F] [--pdf F]   save a configuration protocol of the controller\n"
            "  print-protocol F.prc --pdf F   a saved protocol's printed document as PDF\n"
+           "  status [--json]                the controller's current state and flow computers\n"
+           "  functions                      whether the controller can carry out its functions\n"
            "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
            "COMMAND --help shows the command's own help.\n";
 }

@@ -47,5 +47,7 @@ int RunWriteConfig(Session& s);
 int RunShowConfig(Session& s);
 int RunProtocol(Session& s);
 int RunPrintProtocol(Session& s);
+int RunStatus(Session& s);
+int RunFunctions(Session& s);
 
 }  // namespace zor06::ctl

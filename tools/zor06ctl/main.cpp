@@ -26,6 +26,8 @@ const std::map<std::string, Command>& Commands() {
         {"show-config", zor06::ctl::RunShowConfig},
         {"protocol", zor06::ctl::RunProtocol},
         {"print-protocol", zor06::ctl::RunPrintProtocol},
+        {"status", zor06::ctl::RunStatus},
+        {"functions", zor06::ctl::RunFunctions},
     };
     return commands;
 }
