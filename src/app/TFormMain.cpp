@@ -223,6 +223,11 @@ bool TFormMain::Offered(const QString& name) const {
 }
 
 QMenu* TFormMain::AddTopMenu(const QString& title, const QString& name) {
+    for (QMenu* existing : topMenus_) {
+        if (existing->menuAction()->objectName() == name) {
+            return existing;  // several subsystems add to "Данные"
+        }
+    }
     // The subsystems' menus go before "Справочники", in the order they are added.
     QMenu* before = topMenus_.size() >= 2 ? topMenus_[topMenus_.size() - 2] : nullptr;
     auto* menu = new QMenu(title, menuBar());

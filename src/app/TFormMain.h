@@ -73,6 +73,7 @@ public:
     bool Offered(const QString& name) const;
 
     // A top-level menu of a subsystem's commands (before "Справочники"); `name` is its N... name.
+    // A menu of that name already added is returned as it is.
     QMenu* AddTopMenu(const QString& title, const QString& name);
     QMenu* FileMenu() const { return fileMenu_; }
     // A submenu of "Файл", above "Выход".
@@ -84,6 +85,8 @@ public:
 
     void UpdateMenus();
     void UpdateRunMenus();
+    // Clears status panel 2 after its delay, as after every operation that left a text there.
+    void StartMessageTimer() { messageTimer_.start(); }
     // The restoration of destroyed tables from a command: table 7 is read for it, and its outcome
     // decides whether the controller still counts as identified.
     void RestoreDestroyedTables();

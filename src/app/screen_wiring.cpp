@@ -4,6 +4,7 @@
 #include "app/config_file_menu.h"
 #include "app/connect_hooks.h"
 #include "app/file_dialogs.h"
+#include "app/message_menu.h"
 #include "app/parameter_menu.h"
 #include "app/protocol_menu.h"
 #include "app/restore_wiring.h"
@@ -55,6 +56,7 @@ void WireScreens(TFormMain& window) {
     AddConfigFileCommands(window);
     AddProtocolCommands(window);
     AddParameterMenus(window);
+    AddMessageMenus(window);
     WireRestoration(window, RestoringConfiguration);
 }
 

@@ -4,15 +4,18 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 
 #include "app/TFormMain.h"
+#include "app/message_menu.h"
 #include "app/parameter_menu.h"
 #include "app/restore_wiring.h"
 #include "config/screens/TFormTablState.h"
 #include "link/tcp_connect.h"
+#include "messages/screens/TFormFunInfo.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "tables/table_service.h"
@@ -133,6 +136,26 @@ private slots:
         QVERIFY(asked);
         QCOMPARE(screens, 2);
         QVERIFY(h.window->Identified());
+    }
+
+    void statusCommandsOpenTheirWindowsOnceIdentified() {
+        Harness h({});
+        zor06::app::AddMessageMenus(*h.window);
+        QVERIFY(!h.window->Offered("NFun"));
+        QVERIFY(StartUp(h, true));
+        QVERIFY(h.window->Offered("NSit"));
+        QString shown;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (auto* form = qobject_cast<zor06::screens::TFormFunInfo*>(
+                    QApplication::activeModalWidget())) {
+                shown = form->grid()->item(0, 1)->text();
+                form->exitButton()->click();
+            }
+        });
+        closer.start(20);
+        h.window->MenuItem("NFun")->trigger();
+        QVERIFY(shown == QStringLiteral("Возможно") || shown == QStringLiteral("Невозможно"));
     }
 
     void anUnreadableTableStateGoesOnToThePostIdentificationReads() {
