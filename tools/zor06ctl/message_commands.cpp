@@ -1,0 +1,46 @@
+// Saved message files from the command line: their rows as the view shows them.
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "messages/message_file.h"
+#include "zor06ctl/commands.h"
+#include "zor06ctl/message_rows.h"
+
+namespace zor06::ctl {
+namespace {
+
+std::optional<messages::Archive> ArchiveOfFile(const std::filesystem::path& path) {
+    std::string ext = path.extension().string();
+    std::ranges::transform(ext, ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    for (const auto archive : {messages::Archive::Interventions, messages::Archive::Diagnostics}) {
+        if (ext == messages::FileExtension(archive)) {
+            return archive;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int RunShowMessages(Session& s) {
+    if (s.cl.args.size() != 1) {
+        return UsageError("show-messages takes one .aud or .ala file", s.cl.command);
+    }
+    const std::filesystem::path path = s.cl.args[0];
+    const auto archive = ArchiveOfFile(path);
+    if (!archive) {
+        return UsageError("show-messages takes a file ending in .aud or .ala", s.cl.command);
+    }
+    const auto file = messages::ReadMessageFile(path, *archive, s.op);
+    if (!file) {
+        return kExitFailed;
+    }
+    PrintMessageRows(*archive, file->header, file->lines, messages::ViewMode::FromFile, 0,
+                     s.cl.json);
+    return kExitOk;
+}
+
+}  // namespace zor06::ctl
