@@ -93,5 +93,40 @@ TEST_F(CtlMessages, RefusesFilesOfAnotherKindOrName) {
     EXPECT_EQ(Ctl({"show-messages"}).exitCode, 2);
 }
 
+TEST_F(CtlMessages, PrintedListPagesCarryTheTitleRowsAndPageCount) {
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 1; i <= 58; ++i) {
+        rows.push_back({"    09.12.26", "    10:00:00",
+                        "Адрес подключенного ВРГ " + std::to_string(i), "1", "2", "", "Ivan"});
+    }
+    const auto aud = Put("list.aud", SavedFile("AUD", {20, 20, 100, 20, 20, 20, 5}, rows));
+    const auto r = Ctl({"show-messages", aud.string(), "--pdf", (dir / "list.pdf").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const auto text = RunProcess("pdftotext", {"-layout", (dir / "list.pdf").string(), "-"});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    std::vector<std::string> pages;
+    std::size_t start = 0;
+    for (std::size_t at = text.out.find('\f'); at != std::string::npos;
+         at = text.out.find('\f', start)) {
+        pages.push_back(text.out.substr(start, at - start));
+        start = at + 1;
+    }
+    ASSERT_EQ(pages.size(), 2U) << text.out;
+    const auto has = [](const std::string& page, const char* what) {
+        return page.find(what) != std::string::npos;
+    };
+    EXPECT_TRUE(has(pages[0], "Перечень сообщений о вмешательствах оператора"));
+    EXPECT_TRUE(has(pages[0], "01.12.26 00:00:00"));  // the layout pass of pdftotext moves blanks
+    EXPECT_TRUE(has(pages[0], "09.12.26 23:59:59"));
+    EXPECT_TRUE(has(pages[0], "Адрес подключенного ВРГ 57"));
+    EXPECT_FALSE(has(pages[0], "Адрес подключенного ВРГ 58"));
+    EXPECT_TRUE(has(pages[1], "Адрес подключенного ВРГ 58"));
+    EXPECT_FALSE(has(pages[1], "Перечень"));
+    for (const auto& page : pages) {
+        EXPECT_TRUE(has(page, "оператора"));
+        EXPECT_TRUE(has(page, "из 2"));
+    }
+}
+
 }  // namespace
 }  // namespace zor06::test

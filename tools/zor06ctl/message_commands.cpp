@@ -1,13 +1,16 @@
 // Saved message files from the command line: their rows as the view shows them.
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
 
 #include "messages/message_file.h"
+#include "messages/message_list_document.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/message_rows.h"
+#include "zor06ctl/pdf_output.h"
 
 namespace zor06::ctl {
 namespace {
@@ -38,8 +41,17 @@ int RunShowMessages(Session& s) {
     if (!file) {
         return kExitFailed;
     }
-    PrintMessageRows(*archive, file->header, file->lines, messages::ViewMode::FromFile, 0,
-                     s.cl.json);
+    const auto view = messages::OpenMessageView(*archive, file->header, file->lines,
+                                                messages::ViewMode::FromFile, 0);
+    std::fputs(MessageRowsText(view, s.cl.json).c_str(), stdout);
+    if (!s.cl.pdf.empty()) {
+        std::string reason;
+        if (!WriteDocumentPdf(messages::MessageListDocument(*archive, file->header, view.rows, ""),
+                              s.cl.pdf, &reason)) {
+            std::fprintf(stderr, "Ошибка печати данных: %s\n", reason.c_str());
+            return kExitFailed;
+        }
+    }
     return kExitOk;
 }
 
