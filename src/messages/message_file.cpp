@@ -38,6 +38,10 @@ std::string DefaultFileName(Archive archive, int address, const dataset::Bytes6&
 
 std::string EncodeMessageFile(Archive archive, dataset::HdmHeader header,
                               const std::vector<MessageRow>& rows) {
+    // The file must reopen as what it holds, whatever header the rows came with.
+    header.SetKind(KindOf(archive).kindLetters);
+    header.model = dataset::kModel;
+    header.format = dataset::kFormat;
     header.recordCount = static_cast<std::uint32_t>(rows.size());
     const auto head = header.Encode();
     std::string bytes(head.begin(), head.end());

@@ -31,7 +31,8 @@ std::string_view FileDirectory(Archive archive);
 // "zor_06_%03d_%02d%02d%02d" with the controller address and the date, and the extension.
 std::string DefaultFileName(Archive archive, int address, const dataset::Bytes6& today);
 
-// The file's bytes: the header with the count of `rows`, then their lines.
+// The file's bytes: the header with the archive's kind letters and the count of `rows`, then
+// their lines.
 std::string EncodeMessageFile(Archive archive, dataset::HdmHeader header,
                               const std::vector<MessageRow>& rows);
 
