@@ -91,6 +91,16 @@ config::FileChoice OpenMessageChoice(Archive archive, const std::filesystem::pat
     return {kOpenTitle, dir, Pattern(archive), {}};
 }
 
+std::optional<MessageFile> ChooseMessageFile(Archive archive,
+                                             const std::filesystem::path& programDir,
+                                             const config::ChooseFile& choose, link::Operator& op) {
+    const auto chosen = choose(OpenMessageChoice(archive, programDir / FileDirectory(archive)));
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return ReadMessageFile(*chosen, archive, op);
+}
+
 bool SaveMessageView(const MessageView& view, const dataset::HdmHeader& header,
                      const std::filesystem::path& dir, const dataset::Bytes6& today,
                      const config::ChooseFile& choose, link::Operator& op) {

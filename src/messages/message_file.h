@@ -53,4 +53,10 @@ bool SaveMessageView(const MessageView& view, const dataset::HdmHeader& header,
 // The open dialog of saved files of `archive` in `dir`.
 config::FileChoice OpenMessageChoice(Archive archive, const std::filesystem::path& dir);
 
+// "Просмотр/Печать из файла": asks for a saved file in the archive's directory under
+// `programDir` and opens it for the view's mode 2. None when cancelled or after the message.
+std::optional<MessageFile> ChooseMessageFile(Archive archive,
+                                             const std::filesystem::path& programDir,
+                                             const config::ChooseFile& choose, link::Operator& op);
+
 }  // namespace zor06::messages

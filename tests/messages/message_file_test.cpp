@@ -153,6 +153,32 @@ TEST_F(MessageFileTest, LinesAreReadUntilTheCountOrTheEndWhicheverFirst) {
     }
 }
 
+TEST_F(MessageFileTest, OpeningFromTheDialogReadsTheChosenFileOrNothing) {
+    fs::create_directories(dir_ / "ALAFILES");
+    Write(dir_ / "ALAFILES" / "x.ala",
+          EncodeMessageFile(Archive::Diagnostics, Header(Archive::Diagnostics),
+                            std::vector<MessageRow>(2)));
+    const struct {
+        std::optional<fs::path> chosen;
+        bool opened;
+    } cases[] = {{std::nullopt, false}, {dir_ / "ALAFILES" / "x.ala", true}};
+    for (const auto& c : cases) {
+        test::RecordingOperator op;
+        const auto choose = [&](const config::FileChoice& choice) {
+            EXPECT_EQ(choice.title, "Выберите файл с данными");
+            EXPECT_EQ(choice.dir, dir_ / "ALAFILES");
+            EXPECT_EQ(choice.pattern, "*.ala");
+            return c.chosen;
+        };
+        const auto file = ChooseMessageFile(Archive::Diagnostics, dir_, choose, op);
+        EXPECT_EQ(file.has_value(), c.opened);
+        EXPECT_TRUE(op.messages.empty());
+        if (file) {
+            EXPECT_EQ(file->header.recordCount, 2U);
+        }
+    }
+}
+
 TEST_F(MessageFileTest, CancelledOrRefusedReplacementWritesNothing) {
     Write(dir_ / "old.ala", "keep");
     const MessageView view{Archive::Diagnostics, "", "", {}};
