@@ -18,7 +18,7 @@ std::string_view RefusalLine(Archive archive) {
 }
 
 std::string Pattern(Archive archive) {
-    return "*" + std::string(FileExtension(archive));
+    return text::Printf("*%s", std::string(FileExtension(archive)).c_str());
 }
 
 }  // namespace
