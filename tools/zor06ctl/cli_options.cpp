@@ -307,6 +307,12 @@ std::string Usage(const std::string& command) {
                "  Whether the controller can carry out its functions: one \"NAME<TAB>Возможно\"\n"
                "  or \"NAME<TAB>Невозможно\" line per function, the name as the window shows it.\n";
     }
+    if (command == "show-messages") {
+        return "zor06ctl show-messages FILE.aud|FILE.ala [--pdf FILE.pdf] [--json]\n"
+               "  The rows of a saved message file as its view shows them, one line per row,\n"
+               "  the cells trimmed of blanks and joined by tabs. --json prints one object\n"
+               "  {caption, message, rows}; --pdf also writes the printed list.\n";
+    }
     if (command == "search") {
         return "zor06ctl search --serial DEVICE [--first-byte-timeout MS] [--attempts N]\n"
                "  Tries every baud rate from 300 up with a read of table 0, field 0 to address\n"
@@ -344,6 +350,8 @@ std::string Usage(const std::string& command) {
            "  print-protocol F.prc --pdf F   a saved protocol's printed document as PDF\n"
            "  status [--json]                the controller's current state and flow computers\n"
            "  functions                      whether the controller can carry out its functions\n"
+           "  show-messages F.aud|F.ala [--pdf F] [--json]\n"
+           "                                 a saved message file's rows, and its printed list\n"
            "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
            "COMMAND --help shows the command's own help.\n";
 }

@@ -49,5 +49,6 @@ int RunProtocol(Session& s);
 int RunPrintProtocol(Session& s);
 int RunStatus(Session& s);
 int RunFunctions(Session& s);
+int RunShowMessages(Session& s);
 
 }  // namespace zor06::ctl

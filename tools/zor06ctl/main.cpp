@@ -28,6 +28,7 @@ const std::map<std::string, Command>& Commands() {
         {"print-protocol", zor06::ctl::RunPrintProtocol},
         {"status", zor06::ctl::RunStatus},
         {"functions", zor06::ctl::RunFunctions},
+        {"show-messages", zor06::ctl::RunShowMessages},
     };
     return commands;
 }

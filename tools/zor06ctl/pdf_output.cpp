@@ -31,18 +31,22 @@ void EnsureGuiApplication() {
 
 }  // namespace
 
-bool WriteProtocolPdf(const config::ProtocolRecord& record, const std::filesystem::path& path,
+bool WriteDocumentPdf(const report::Document& document, const std::filesystem::path& path,
                       std::string* reason) {
     EnsureGuiApplication();
-    const auto document = config::ProtocolDocument(config::BuildProtocolContent(record));
     return report::WritePdf(report::Layout(document), path, reason);
 }
 #else
-bool WriteProtocolPdf(const config::ProtocolRecord&, const std::filesystem::path&,
-                      std::string* reason) {
+bool WriteDocumentPdf(const report::Document&, const std::filesystem::path&, std::string* reason) {
     *reason = "zor06ctl was built without Qt and cannot write PDF";
     return false;
 }
 #endif
+
+bool WriteProtocolPdf(const config::ProtocolRecord& record, const std::filesystem::path& path,
+                      std::string* reason) {
+    return WriteDocumentPdf(config::ProtocolDocument(config::BuildProtocolContent(record)), path,
+                            reason);
+}
 
 }  // namespace zor06::ctl

@@ -6,11 +6,16 @@
 #include <string>
 
 #include "config/protocol_record.h"
+#include "report/document.h"
 
 namespace zor06::ctl {
 
 // False with `reason` when the file could not be made or the tool was built without Qt.
 bool WriteProtocolPdf(const config::ProtocolRecord& record, const std::filesystem::path& path,
+                      std::string* reason);
+
+// Any laid-out document as a PDF file, with the same failures.
+bool WriteDocumentPdf(const report::Document& document, const std::filesystem::path& path,
                       std::string* reason);
 
 }  // namespace zor06::ctl

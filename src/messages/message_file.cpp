@@ -1,0 +1,129 @@
+#include "messages/message_file.h"
+
+#include "messages/saved_line.h"
+#include "platform/file_io.h"
+#include "text/text_format.h"
+
+namespace zor06::messages {
+namespace {
+
+constexpr const char* kSaveTitle = "Введите имя файла для сохранения данных";
+constexpr const char* kOpenTitle = "Выберите файл с данными";
+constexpr const char* kOpenFailed = "Ошибка открытия файла";
+
+std::string_view RefusalLine(Archive archive) {
+    return archive == Archive::Interventions
+               ? "сообщения о вмешательствах оператора контроллера ЗОР_06"
+               : "диагностические сообщения контроллера ЗОР_06";
+}
+
+std::string Pattern(Archive archive) {
+    return text::Printf("*%s", std::string(FileExtension(archive)).c_str());
+}
+
+}  // namespace
+
+std::string_view FileExtension(Archive archive) {
+    return archive == Archive::Interventions ? ".aud" : ".ala";
+}
+
+std::string_view FileDirectory(Archive archive) {
+    return archive == Archive::Interventions ? "AUDFILES" : "ALAFILES";
+}
+
+std::string DefaultFileName(Archive archive, int address, const dataset::Bytes6& today) {
+    return text::Printf("zor_%02d_%03d_%02d%02d%02d%s", dataset::kModel, address, today[0],
+                        today[1], today[2], std::string(FileExtension(archive)).c_str());
+}
+
+std::string EncodeMessageFile(Archive archive, dataset::HdmHeader header,
+                              const std::vector<MessageRow>& rows) {
+    // The file must reopen as what it holds, whatever header the rows came with.
+    header.SetKind(KindOf(archive).kindLetters);
+    header.model = dataset::kModel;
+    header.format = dataset::kFormat;
+    header.recordCount = static_cast<std::uint32_t>(rows.size());
+    const auto head = header.Encode();
+    std::string bytes(head.begin(), head.end());
+    bytes.reserve(bytes.size() + rows.size() * SavedLineSize(archive));
+    for (const MessageRow& row : rows) {
+        bytes += EncodeSavedLine(archive, row);
+    }
+    return bytes;
+}
+
+std::optional<MessageFile> ParseMessageFile(std::span<const std::uint8_t> bytes, Archive archive) {
+    if (!dataset::AcceptDataFile(bytes, KindOf(archive).kindLetters, std::nullopt)) {
+        return std::nullopt;
+    }
+    std::optional<dataset::HdmHeader> header = dataset::HdmHeader::Decode(bytes);
+    if (!header) {
+        return std::nullopt;
+    }
+    const auto body = bytes.subspan(dataset::kHeaderSize);
+    const std::size_t lineSize = SavedLineSize(archive);
+    const std::size_t count = dataset::RecordsPresent(*header, body.size(), lineSize);
+    header->recordCount = static_cast<std::uint32_t>(count);
+    const auto lines = body.first(count * lineSize);
+    return MessageFile{*header, {lines.begin(), lines.end()}};
+}
+
+std::optional<MessageFile> ReadMessageFile(const std::filesystem::path& path, Archive archive,
+                                           link::Operator& op) {
+    std::string bytes;
+    std::string reason;
+    if (platform::ReadWholeFile(path, &bytes, &reason) != platform::ReadStatus::Read) {
+        op.ShowMessage(1, kOpenFailed, "");
+        return std::nullopt;
+    }
+    std::optional<MessageFile> file = ParseMessageFile(
+        {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, archive);
+    if (!file) {
+        op.ShowMessage(1,
+                       text::Printf("Файл %s не является файлом, содержащим",
+                                    path.filename().string().c_str()),
+                       RefusalLine(archive));
+    }
+    return file;
+}
+
+config::FileChoice OpenMessageChoice(Archive archive, const std::filesystem::path& dir) {
+    return {kOpenTitle, dir, Pattern(archive), {}};
+}
+
+std::optional<MessageFile> ChooseMessageFile(Archive archive,
+                                             const std::filesystem::path& programDir,
+                                             const config::ChooseFile& choose, link::Operator& op) {
+    const auto chosen = choose(OpenMessageChoice(archive, programDir / FileDirectory(archive)));
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return ReadMessageFile(*chosen, archive, op);
+}
+
+bool SaveMessageView(const MessageView& view, const dataset::HdmHeader& header,
+                     const std::filesystem::path& dir, const dataset::Bytes6& today,
+                     const config::ChooseFile& choose, link::Operator& op) {
+    const config::FileChoice choice{kSaveTitle, dir, Pattern(view.archive),
+                                    dir / DefaultFileName(view.archive, header.address, today)};
+    const auto target = config::ChooseSaveTarget(choice, FileExtension(view.archive), choose, op);
+    if (!target) {
+        return false;
+    }
+    std::string reason;
+    bool written = false;
+    {
+        link::BusyScope busy(op);
+        written = platform::WriteFileAtomically(
+            *target, EncodeMessageFile(view.archive, header, view.rows), &reason);
+    }
+    if (!written) {
+        op.ShowMessage(1, kOpenFailed, "");
+        return false;
+    }
+    op.ShowMessage(
+        6, text::Printf("Данные сохранены в файле %s.", target->filename().string().c_str()), "");
+    return true;
+}
+
+}  // namespace zor06::messages

@@ -1,0 +1,54 @@
+#include "zor06ctl/message_rows.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "zor06ctl/json.h"
+
+namespace zor06::ctl {
+namespace {
+
+std::string Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+}  // namespace
+
+std::string MessageRowsText(const messages::MessageView& view, bool json) {
+    std::string out;
+    if (json) {
+        out = "{\"caption\": " + JsonString(view.caption) +
+              ", \"message\": " + JsonString(view.messageLine) + ", \"rows\": [";
+    }
+    for (std::size_t r = 0; r < view.rows.size(); ++r) {
+        if (json) {
+            out += r == 0 ? "[" : ", [";
+        }
+        for (std::size_t c = 0; c < view.rows[r].size(); ++c) {
+            const std::string cell = Trimmed(view.rows[r][c]);
+            if (json) {
+                out += (c == 0 ? "" : ", ") + JsonString(cell);
+            } else {
+                out += (c == 0 ? "" : "\t") + cell;
+            }
+        }
+        out += json ? "]" : "\n";
+    }
+    if (json) {
+        out += "]}\n";
+    }
+    return out;
+}
+
+void PrintMessageRows(messages::Archive archive, const dataset::HdmHeader& header,
+                      std::span<const std::uint8_t> data, messages::ViewMode mode,
+                      std::uint32_t startIndex, bool json) {
+    const auto view = messages::OpenMessageView(archive, header, data, mode, startIndex);
+    std::fputs(MessageRowsText(view, json).c_str(), stdout);
+}
+
+}  // namespace zor06::ctl
