@@ -3,12 +3,70 @@
 #include <QMenu>
 
 #include "app/TFormMain.h"
+#include "messages/message_file.h"
+#include "messages/screens/TFormAla.h"
+#include "messages/screens/TFormAud.h"
 #include "messages/screens/status_windows.h"
+#include "tables/controller_date.h"
+#include "widgets/TFormQues_Prn.h"
 
 namespace zor06::app {
 namespace {
 
+using messages::Archive;
 using screens::TFormMain;
+
+constexpr int kDiagnosticsPrintKind = 3;
+constexpr int kInterventionsPrintKind = 4;
+
+screens::MessageFormContext FormContext(TFormMain& w, Archive archive,
+                                        const dataset::HdmHeader& header) {
+    screens::MessageFormContext context;
+    context.programDir = w.WorkDir();
+    context.today = [&w] {
+        const tables::ControllerDateTime now = tables::EncodeNow(w.Tables().clock.LocalDateTime());
+        dataset::Bytes6 today{};
+        std::copy(now.begin(), now.end(), today.begin());
+        return today;
+    };
+    context.chooseFile = [&w](const config::FileChoice& c) { return w.ChooseFile(c, true); };
+    const int kind =
+        archive == Archive::Interventions ? kInterventionsPrintKind : kDiagnosticsPrintKind;
+    context.printData = [&w, kind, header] {
+        return widgets::AskPrintData(w.IniDir() / "title.ini", kind, header, &w);
+    };
+    return context;
+}
+
+}  // namespace
+
+void ShowMessages(TFormMain& w, Archive archive, const dataset::HdmHeader& header,
+                  std::span<const std::uint8_t> content, messages::ViewMode mode,
+                  std::uint32_t startIndex) {
+    // Names in the records follow the controller's code page for its display texts.
+    const messages::DecodeOptions options{w.Image().Byte(0, 12) == 0};
+    auto context = FormContext(w, archive, header);
+    if (archive == Archive::Interventions) {
+        screens::TFormAud view(header, content, mode, startIndex, std::move(context), w.Operator(),
+                               options, &w);
+        view.exec();
+    } else {
+        screens::TFormAla view(header, content, mode, startIndex, std::move(context), w.Operator(),
+                               options, &w);
+        view.exec();
+    }
+}
+
+namespace {
+
+void ShowSavedFile(TFormMain& w, Archive archive) {
+    const auto file = messages::ChooseMessageFile(
+        archive, w.WorkDir(), [&w](const config::FileChoice& c) { return w.ChooseFile(c, false); },
+        w.Operator());
+    if (file) {
+        ShowMessages(w, archive, file->header, file->lines, messages::ViewMode::FromFile, 0);
+    }
+}
 
 void ShowCurrentState(TFormMain& w) {
     screens::CurrentStateHooks hooks;
@@ -18,10 +76,22 @@ void ShowCurrentState(TFormMain& w) {
     screens::NSitClick(w.Tables(), hooks, &w);
 }
 
+void AddArchiveMenu(TFormMain& w, QMenu* data, Archive archive) {
+    const bool interventions = archive == Archive::Interventions;
+    QMenu* menu = data->addMenu(QString::fromUtf8(messages::KindOf(archive).title.data(),
+                                                  messages::KindOf(archive).title.size()));
+    menu->menuAction()->setObjectName(interventions ? "NAud" : "NAla");
+    w.AddCommand(menu, interventions ? "NAudPrn" : "NAlaPrn",
+                 QStringLiteral("Просмотр/Печать из файла"),
+                 [&w, archive] { ShowSavedFile(w, archive); });
+}
+
 }  // namespace
 
 void AddMessageMenus(TFormMain& w) {
     QMenu* data = w.AddTopMenu(QStringLiteral("Данные"), QStringLiteral("NData"));
+    AddArchiveMenu(w, data, Archive::Interventions);
+    AddArchiveMenu(w, data, Archive::Diagnostics);
     w.AddCommand(data, "NSit", QStringLiteral("Текущее состояние контроллера"),
                  [&w] { ShowCurrentState(w); });
     w.AddCommand(data, "NFun", QStringLiteral("Возможность исполнения контроллером его функций"),
