@@ -105,6 +105,12 @@ std::string SetNow(Options& o, std::string_view value) {
 constexpr long kMaxCount = 1'000'000;
 constexpr long kMaxClockOffset = 10L * 365 * 24 * 3600;
 constexpr long kMaxMillis = 600'000;
+constexpr long kMaxRecords = 10'000'000;
+constexpr long kMaxIndex = 0xFFFFFFFFL;
+
+std::uint32_t Index(long v) {
+    return static_cast<std::uint32_t>(v);
+}
 
 constexpr NumberOption kNumberOptions[] = {
     {"--baud", platform::kMinBaud, platform::kMaxBaud,
@@ -128,6 +134,24 @@ constexpr NumberOption kNumberOptions[] = {
     {"--gap", 0, kMaxMillis, [](Options& o, long v) { o.faults.gapMs = static_cast<int>(v); }},
     {"--line-baud", 0, 4'000'000,
      [](Options& o, long v) { o.faults.lineBaud = static_cast<int>(v); }},
+    {"--interventions", 0, kMaxRecords,
+     [](Options& o, long v) { o.controller.interventions.size = Index(v); }},
+    {"--interventions-oldest", 0, kMaxIndex,
+     [](Options& o, long v) { o.controller.interventions.oldestIndex = Index(v); }},
+    {"--diagnostics", 0, kMaxRecords,
+     [](Options& o, long v) { o.controller.diagnostics.size = Index(v); }},
+    {"--diagnostics-oldest", 0, kMaxIndex,
+     [](Options& o, long v) { o.controller.diagnostics.oldestIndex = Index(v); }},
+    {"--short-batch", 0, 11,
+     [](Options& o, long v) {
+         o.controller.interventions.shortBatch = static_cast<int>(v);
+         o.controller.diagnostics.shortBatch = static_cast<int>(v);
+     }},
+    {"--bad-record-crc", 0, kMaxIndex,
+     [](Options& o, long v) {
+         o.controller.interventions.badCrcIndex = Index(v);
+         o.controller.diagnostics.badCrcIndex = Index(v);
+     }},
     {"--seed", 0, std::numeric_limits<long>::max(),
      [](Options& o, long v) { o.faults.seed = static_cast<std::uint64_t>(v); }},
 };
@@ -150,6 +174,12 @@ constexpr TextOption kTextOptions[] = {
 
 constexpr FlagOption kFlagOptions[] = {
     {"--pty", [](Options& o) { return ChooseTransport(o, Transport::Pty); }},
+    {"--archive-error",
+     [](Options& o) {
+         o.controller.interventions.errorFlag = true;
+         o.controller.diagnostics.errorFlag = true;
+         return std::string();
+     }},
     {"--cp866",
      [](Options& o) {
          o.controller.cp866 = true;
@@ -287,7 +317,15 @@ Controller:
                           the chromatograph's clock (table 42) runs S seconds ahead
                           of the controller's (negative: behind)
   --runs N                runs in use: bit 0 run 1, bit 1 run 2 (default 3)
+Message archives (records every 10 minutes from 01.03.24 00:00:00):
+  --interventions N       operator-intervention records held (default 200; 0 empty)
+  --interventions-oldest I  global index of the oldest of them (default 1)
+  --diagnostics N         diagnostic records held (default 200; 0 empty)
+  --diagnostics-oldest I  global index of the oldest of them (default 1)
 Faults:
+  --short-batch N         at most N records in one archive reply
+  --bad-record-crc I      the record of global index I has a wrong checksum
+  --archive-error         every reply by period reports an error in the archive
   --noise N               N random bytes before each reply
   --bad-crc N             damage the checksum of the first N replies
   --silent                never answer
