@@ -47,5 +47,6 @@ int RunWriteConfig(Session& s);
 int RunShowConfig(Session& s);
 int RunProtocol(Session& s);
 int RunPrintProtocol(Session& s);
+int RunMessages(Session& s);
 
 }  // namespace zor06::ctl

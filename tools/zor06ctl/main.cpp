@@ -26,6 +26,7 @@ const std::map<std::string, Command>& Commands() {
         {"show-config", zor06::ctl::RunShowConfig},
         {"protocol", zor06::ctl::RunProtocol},
         {"print-protocol", zor06::ctl::RunPrintProtocol},
+        {"messages", zor06::ctl::RunMessages},
     };
     return commands;
 }
