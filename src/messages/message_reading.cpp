@@ -29,6 +29,8 @@ public:
     virtual const link::ArchiveReply& Reply() const = 0;
     virtual int Position(int received) const = 0;
     virtual std::string_view NothingText() const = 0;
+    // Notes what a reply whose records were kept says besides its records.
+    virtual void Kept() {}
     // After a reply whose records were kept: whether another request follows.
     virtual bool Continue() = 0;
     virtual void FillDates(dataset::HdmHeader& header,
@@ -127,8 +129,8 @@ public:
         return HoursBetween(start_, DateOfRecord(reply_->Record(reply_->Count() - 1)));
     }
     std::string_view NothingText() const override { return "Нет данных за указанный период"; }
+    void Kept() override { errorSeen_ = errorSeen_ || reply_->ArchiveError(); }
     bool Continue() override {
-        errorSeen_ = errorSeen_ || reply_->ArchiveError();
         if (!reply_->MoreFollow()) {
             return false;
         }
@@ -257,6 +259,7 @@ std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, 
             op.ShowMessage(kMessageKind, "Ошибка записи в файл", path.string());
             return std::nullopt;
         }
+        series.Kept();
         op.ProcessEvents();
         if (op.interrupt) {
             op.interrupt = false;
@@ -273,14 +276,16 @@ std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, 
 void RunReading(ReadingContext& ctx, Archive archive, Series& series) {
     const ArchiveKind& kind = KindOf(archive);
     link::Operator& op = ctx.tables.op;
-    link::BusyScope busy(op);
     const std::filesystem::path path = ctx.workDirectory / std::string(kind.workFile);
-    const std::optional<int> received = CollectRecords(ctx, kind, series, path);
-    if (!received || *received == 0) {
-        return;
+    std::optional<std::vector<std::uint8_t>> records;
+    {
+        link::BusyScope busy(op);  // the normal cursor is back before any message or the view
+        const std::optional<int> received = CollectRecords(ctx, kind, series, path);
+        if (!received || *received == 0) {
+            return;
+        }
+        records = LoadRecords(path, static_cast<std::size_t>(*received), kind.recordSize);
     }
-    std::optional<std::vector<std::uint8_t>> records =
-        LoadRecords(path, static_cast<std::size_t>(*received), kind.recordSize);
     if (!records) {
         op.ShowMessage(kMessageKind, "Ошибка открытия файла", "");
         return;

@@ -239,6 +239,24 @@ TEST_F(MessageReadingTest, AStaleInterruptIsClearedAndEscEndsAfterTheCurrentRepl
     EXPECT_FALSE(op.interrupt);
 }
 
+TEST_F(MessageReadingTest, AnErrorFlagInTheReplyThatEscEndsIsStillReported) {
+    periodReplies = 5;
+    errorAt = 2;
+    op.escAtPump = 2;
+    int busyAtView = -1;
+    messages::ReadingContext ctx{tables, dir, [&](const MessageSet& s) {
+                                     shown = s;
+                                     busyAtView = op.busyDepth;
+                                 }};
+    messages::ReadMessagesByPeriod(ctx, Archive::Diagnostics, {24, 3, 1, 0, 0, 0},
+                                   {24, 3, 2, 0, 0, 0});
+    EXPECT_EQ(sequences.size(), 2u);
+    ASSERT_EQ(op.messages.size(), 1u);
+    EXPECT_EQ(op.messages[0].text2, "в архиве диагностических сообщений");
+    EXPECT_EQ(ShownRecords(), 4u);
+    EXPECT_EQ(busyAtView, 0);  // the view opens with the normal cursor
+}
+
 TEST_F(MessageReadingTest, ThePeriodSeriesCountsItsSequenceByteOnAndWrapsPast255) {
     periodReplies = 257;
     ByPeriod(Archive::Diagnostics, {24, 3, 1, 0, 0, 0}, {24, 3, 30, 0, 0, 0});
