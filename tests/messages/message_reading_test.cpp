@@ -1,6 +1,7 @@
 // The message-archive reading loop against a scripted controller: batching, the period series,
 // every ending and message, the progress range and the header handed to the view.
 #include "messages/message_reading.h"
+#include "messages/archive_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,10 @@
 namespace zor06::test {
 namespace {
 
+using dataset::Bytes6;
 using messages::Archive;
 using messages::MessageSet;
+using messages::Period;
 
 // An operator whose Esc comes at a chosen pump of the event loop, and that keeps the progress.
 class LoopOperator : public RecordingOperator {
@@ -80,8 +83,16 @@ protected:
         if (failFrom && n >= *failFrom) {
             return {};
         }
-        if (code == 1) {  // table 41 field 0
-            return {At(2, ReadReply(1, 41, 0, 1, {0x78, 0x56, 0x34, 0x12}))};
+        if (code == 1) {
+            const std::uint8_t table = frame[5];
+            tableReads.push_back(table);
+            if (table == 10 || table == 11) {
+                return {At(2, ReadReply(1, table, 0, 2, bounds))};
+            }
+            if (table == 2) {
+                return {At(2, ReadReply(1, 2, 0, 8, Bytes(8, 1)))};
+            }
+            return {At(2, ReadReply(1, 41, 0, 1, {0x78, 0x56, 0x34, 0x12}))};  // table 41 field 0
         }
         const std::size_t size = frame[5] == 1 ? 24 : 22;
         Bytes data;
@@ -140,6 +151,8 @@ protected:
     std::optional<int> emptyFrom;  // period replies from this one hold no record
     int errorAt = 0;               // this period reply carries the archive's error flag
     std::vector<IndexRequest> indexRequests;
+    std::vector<std::uint8_t> tableReads;
+    Bytes bounds{5, 0, 0, 0, 60, 0, 0, 0};  // boundary table fields: oldest 5, newest 60
     std::vector<std::uint8_t> sequences;
 };
 
@@ -376,6 +389,66 @@ TEST_F(MessageReadingTest, ProgressStaysInsideANonEmptyRange) {
     }
     EXPECT_EQ(messages::HoursBetween({24, 2, 28, 23, 59, 0}, {24, 3, 1, 1, 0, 0}), 26);
     EXPECT_EQ(messages::HoursBetween({24, 3, 1, 5, 0, 0}, {24, 3, 1, 2, 0, 0}), -3);
+}
+
+struct CommandCase {
+    const char* what;
+    Bytes bounds;
+    bool accept;
+    std::vector<std::uint8_t> tableReads;
+    int dialogs;
+    int indexRequests;
+    const char* message;  // "" none
+};
+
+class ArchiveCommandTest : public MessageReadingTest,
+                           public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(ArchiveCommandTest, ReadsTheBoundsThenAsksThenReads) {
+    const CommandCase& c = GetParam();
+    bounds = c.bounds;
+    int dialogs = 0;
+    messages::IndexBounds seen;
+    messages::ReadingContext ctx{tables, dir, [this](const MessageSet& s) { shown = s; }};
+    messages::ReadByIndexCommand(
+        ctx, Archive::Interventions,
+        [&](const messages::IndexBounds& b) -> std::optional<messages::IndexSelection> {
+            ++dialogs;
+            seen = b;
+            if (!c.accept) {
+                return std::nullopt;
+            }
+            return messages::LastRecords(b, 10);
+        });
+    EXPECT_EQ(tableReads, c.tableReads) << c.what;
+    EXPECT_EQ(dialogs, c.dialogs) << c.what;
+    EXPECT_EQ(static_cast<int>(indexRequests.size()), c.indexRequests) << c.what;
+    if (c.dialogs != 0) {
+        EXPECT_EQ(seen.newest, static_cast<std::uint32_t>(c.bounds[4])) << c.what;
+    }
+    EXPECT_EQ(op.messages.empty() ? "" : op.messages[0].text1, c.message) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ByIndex, ArchiveCommandTest,
+    ::testing::Values(
+        CommandCase{"accepted", {5, 0, 0, 0, 60, 0, 0, 0}, true, {11}, 1, 1, ""},
+        CommandCase{"left", {5, 0, 0, 0, 60, 0, 0, 0}, false, {11}, 1, 0, ""},
+        CommandCase{
+            "empty", {7, 0, 0, 0, 7, 0, 0, 0}, true, {11}, 0, 0, "В архиве нет ни одной записи"},
+        CommandCase{"the single record 0", {0, 0, 0, 0, 0, 0, 0, 0}, true, {11}, 1, 1, ""}));
+
+TEST_F(MessageReadingTest, TheCommandByPeriodReadsTheClockBeforeTheDialog) {
+    periodReplies = 1;
+    messages::ReadingContext ctx{tables, dir, [this](const MessageSet& s) { shown = s; }};
+    std::vector<std::uint8_t> readsBeforeDialog;
+    messages::ReadByPeriodCommand(ctx, Archive::Diagnostics, [&]() -> std::optional<Period> {
+        readsBeforeDialog = tableReads;
+        return Period{{24, 3, 1, 0, 0, 0}, {24, 3, 1, 5, 0, 0}};
+    });
+    EXPECT_EQ(readsBeforeDialog, (std::vector<std::uint8_t>{2}));
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->header.end, (Bytes6{24, 3, 1, 5, 0, 0}));
 }
 
 TEST_F(MessageReadingTest, AWorkFileThatCannotBeCreatedStopsBeforeAnyRequest) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "messages/archive_commands.h"
 #include "messages/index_range.h"
 #include "messages/message_reading.h"
 #include "zor06ctl/commands.h"
@@ -17,8 +18,6 @@
 
 namespace zor06::ctl {
 namespace {
-
-constexpr int kNoticeKind = 6;
 
 // What the arguments after the archive name ask for.
 struct MessageRequest {
@@ -90,21 +89,14 @@ std::optional<MessageRequest> ParseRequest(const std::vector<std::string>& args,
     return r;
 }
 
-std::uint32_t U32(std::span<const std::uint8_t> b) {
-    return b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
-}
-
 // The range to read by index, after the same checks as the index dialog; none after a message.
 std::optional<messages::IndexSelection> IndexRange(Session& s, const MessageRequest& r) {
-    const int table = messages::KindOf(r.archive).boundaryTable;
-    if (!tables::ReadFields(s.tables, {static_cast<std::uint8_t>(table), 0, 2})) {
+    const std::optional<messages::IndexBounds> found =
+        messages::ReadIndexBounds(s.tables, r.archive);
+    if (!found) {
         return std::nullopt;
     }
-    const messages::IndexBounds bounds{U32(s.image.Field(table, 0)), U32(s.image.Field(table, 1))};
-    if (bounds.Empty()) {
-        s.op.ShowMessage(kNoticeKind, "В архиве нет ни одной записи", "");
-        return std::nullopt;
-    }
+    const messages::IndexBounds& bounds = *found;
     switch (r.how) {
         case MessageRequest::How::All:
             return messages::WholeRange(bounds);
