@@ -71,6 +71,7 @@ bool hgcbox::SendRequest(std::uint8_t functionCode, std::span<const std::uint8_t
     ReplyExpectation expected = ExpectationFromRequest(requestFrame);
     if (stated != nullptr) {
         expected.recordSize = stated->recordSize;
+        expected.maxRecords = stated->maxRecords;
     }
     if (closePortAfterExchange && !OpenPort()) {
         return false;

@@ -79,6 +79,9 @@ bool hgcbox::JudgeCompleteFrame(const ReplyExpectation& expected, bool* skipped)
             case ReplyFit::WrongLength:
                 status = status::kReplyLengthMismatch;
                 return true;
+            case ReplyFit::TooManyRecords:
+                status = status::kTooManyRecords;
+                return true;
             case ReplyFit::OtherRequest:
                 break;
         }

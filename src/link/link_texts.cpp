@@ -159,6 +159,8 @@ std::string_view BaseStatusText(int status) {
             return "Длина ответа не соответствует запросу";
         case status::kReplyMismatch:
             return "Ответ не соответствует запросу";
+        case status::kTooManyRecords:
+            return "В ответе больше записей, чем запрошено";
         default:
             return "";
     }

@@ -23,6 +23,8 @@ constexpr int kRecvFailed = 21;
 constexpr int kReplyLengthMismatch = 22;
 // Only replies to other requests (late replies) arrived before the first-byte timeout.
 constexpr int kReplyMismatch = 23;
+// An archive reply by index that holds more records than were asked for.
+constexpr int kTooManyRecords = 24;
 }  // namespace status
 
 // The fixed text of a status (status 6 still holds its "%d"); empty for statuses 8 and 13,

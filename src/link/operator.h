@@ -21,6 +21,9 @@ public:
     virtual void ProcessEvents() {}
     // The progress bar of the wait window.
     virtual void SetProgress(int /*position*/, int /*maximum*/) {}
+    // The wait window of an archive reading ("Esc - прервать чтение"), with the main window
+    // disabled while it is shown and brought to the front when it closes.
+    virtual void ShowReadingWait(bool /*shown*/) {}
 
     // Set by an archive reading while it runs; only then does Esc set `interrupt`, which the
     // reading tests between two requests.

@@ -74,9 +74,14 @@ ReplyFit JudgeReply(const ReplyExpectation& expected, std::span<const std::uint8
             return bytes.size() == ClockReply::kLength ? ReplyFit::Fits : ReplyFit::WrongLength;
         default:
             if (ArchiveLayoutOf(expected.functionCode)) {
-                return ArchiveReply::Parse(bytes, expected.functionCode, expected.recordSize)
-                           ? ReplyFit::Fits
-                           : ReplyFit::WrongLength;
+                const std::optional<ArchiveReply> reply =
+                    ArchiveReply::Parse(bytes, expected.functionCode, expected.recordSize);
+                if (!reply) {
+                    return ReplyFit::WrongLength;
+                }
+                return expected.maxRecords != 0 && reply->Count() > expected.maxRecords
+                           ? ReplyFit::TooManyRecords
+                           : ReplyFit::Fits;
             }
             return ReplyFit::Fits;  // codes without a known reply layout
     }
@@ -117,8 +122,9 @@ ReplyExpectation ClockReply::Expect() {
     return {code::kClockCorrection, std::nullopt, 0};
 }
 
-ReplyExpectation ArchiveReply::Expect(std::uint8_t functionCode, std::size_t recordSize) {
-    return {functionCode, std::nullopt, recordSize};
+ReplyExpectation ArchiveReply::Expect(std::uint8_t functionCode, std::size_t recordSize,
+                                      std::size_t maxRecords) {
+    return {functionCode, std::nullopt, recordSize, maxRecords};
 }
 
 std::optional<ArchiveReply> ArchiveReply::Parse(std::span<const std::uint8_t> frame,
@@ -130,8 +136,13 @@ std::optional<ArchiveReply> ArchiveReply::Parse(std::span<const std::uint8_t> fr
     }
     const std::size_t count = bytes[layout->countAt];
     const std::size_t room = bytes.size() - layout->recordsAt - kChecksumSize;
-    // With the record size unknown, every record takes at least one byte.
-    const bool fits = recordSize == 0 ? count <= room : count * recordSize <= room;
+    // With the record size unknown, every record takes at least one byte. A message-archive
+    // reply with bytes behind its records is not the reply its count describes.
+    const bool exact =
+        functionCode == code::kMessagesByIndex || functionCode == code::kMessagesByPeriod;
+    const bool fits = recordSize == 0 ? count <= room
+                      : exact         ? count * recordSize == room
+                                      : count * recordSize <= room;
     if (!fits) {
         return std::nullopt;
     }

@@ -21,9 +21,10 @@ struct TableEcho {
 
 // How a normal reply (code byte = request code | 0x80) relates to the request just sent.
 enum class ReplyFit {
-    Fits,          // it answers this request
-    OtherRequest,  // it answers another request (a late reply): skipped, reception goes on
-    WrongLength,   // it names this request, but its length does not fit the function's layout
+    Fits,            // it answers this request
+    OtherRequest,    // it answers another request (a late reply): skipped, reception goes on
+    WrongLength,     // it names this request, but its length does not fit the function's layout
+    TooManyRecords,  // an archive reply with more records than were asked for
 };
 
 // What a caller expects of the reply to its request.
@@ -31,6 +32,7 @@ struct ReplyExpectation {
     std::uint8_t functionCode = 0;
     std::optional<TableEcho> echo;  // codes 1 and 2
     std::size_t recordSize = 0;  // one field (code 1) or archive record (7, 8, 14..16); 0 unknown
+    std::size_t maxRecords = 0;  // code 7: the number of records asked for; 0 not stated
 };
 
 // Judges a normal reply against `expected`; `frame` holds at least the bytes its length names.
@@ -85,9 +87,11 @@ public:
 // Codes 7, 8, 14, 15, 16: a record count and that many records of the archive's record size.
 class ArchiveReply {
 public:
-    static ReplyExpectation Expect(std::uint8_t functionCode, std::size_t recordSize);
+    static ReplyExpectation Expect(std::uint8_t functionCode, std::size_t recordSize,
+                                   std::size_t maxRecords = 0);
     // The reply when its counted records fit inside the frame; nullopt when they do not, when
-    // the frame is too short for its count byte, or for another function code.
+    // the frame is too short for its count byte, or for another function code. The message
+    // archives (7, 8) with a known record size must hold exactly the counted records.
     static std::optional<ArchiveReply> Parse(std::span<const std::uint8_t> frame,
                                              std::uint8_t functionCode, std::size_t recordSize);
 

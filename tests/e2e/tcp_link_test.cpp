@@ -79,7 +79,8 @@ TEST(TcpLink, ErrorRepliesCarryTheControllersReason) {
     EXPECT_EQ(link.StatusText(), "Команда 1.  Разрушена таблица 5");
     EXPECT_FALSE(link.Request(40, std::span<const std::uint8_t>{}));
     EXPECT_EQ(link.status, kBadFunctionCode);
-    EXPECT_FALSE(link.Request(7, std::vector<std::uint8_t>(7, 0)));
+    // A message archive the controller does not have.
+    EXPECT_FALSE(link.Request(7, std::vector<std::uint8_t>{0, 2, 1, 0, 0, 0, 1}));
     EXPECT_EQ(link.StatusText(), "Неизвестный код команды");
 
     const std::vector<std::uint8_t> write{6, 6, 1, 10};

@@ -77,6 +77,16 @@ TEST_F(LateReplyTest, AReplyWhoseLengthDoesNotFitFailsAtOnce) {
     EXPECT_TRUE(link.Request(1, header, twoBytes)) << link.StatusText();
 }
 
+TEST_F(LateReplyTest, AnArchiveReplyWithMoreRecordsThanAskedFailsWithItsOwnStatus) {
+    // Two records of one byte where one was asked for.
+    Connect(Always({At(5, ReplyFrame(1, 0x87, {0, 0, 0, 0, 0, 0, 2, 7, 8}))}));
+    const Bytes request{0, 1, 0, 0, 0, 0, 1};
+    EXPECT_FALSE(link.Request(7, request, link::ArchiveReply::Expect(7, 1, 1)));
+    EXPECT_EQ(link.status, kTooManyRecords);
+    EXPECT_EQ(link.StatusText(), "В ответе больше записей, чем запрошено");
+    EXPECT_TRUE(link.Request(7, request, link::ArchiveReply::Expect(7, 1, 2))) << link.StatusText();
+}
+
 TEST_F(LateReplyTest, AWriteEchoWithExtraBytesIsRefusedWithoutBeingTold) {
     Connect(Always({At(5, ReplyFrame(1, 0x82, {0, 6, 0, 1, 0}))}));
     EXPECT_FALSE(link.Request(2, Bytes{6, 0, 1, 9}));

@@ -90,6 +90,21 @@ TEST(OptionsTest, ControllerAndFaults) {
     EXPECT_TRUE(o.verbose);
 }
 
+TEST(OptionsTest, MessageArchives) {
+    const Options o =
+        Good({"--pty", "--interventions", "0", "--diagnostics", "30", "--diagnostics-oldest",
+              "4294967290", "--short-batch", "3", "--bad-record-crc", "7", "--archive-error"});
+    EXPECT_EQ(o.controller.interventions.size, 0u);
+    EXPECT_EQ(o.controller.diagnostics.size, 30u);
+    EXPECT_EQ(o.controller.diagnostics.oldestIndex, 4294967290u);
+    EXPECT_EQ(o.controller.interventions.oldestIndex, 1u);
+    for (const MessageArchiveConfig* a : {&o.controller.interventions, &o.controller.diagnostics}) {
+        EXPECT_EQ(a->shortBatch, 3);
+        EXPECT_EQ(a->badCrcIndex, 7u);
+        EXPECT_TRUE(a->errorFlag);
+    }
+}
+
 TEST(OptionsTest, HelpNeedsNothingElse) {
     EXPECT_TRUE(Good({"--help"}).help);
 }
@@ -113,6 +128,9 @@ TEST(OptionsTest, WrongUsageIsReported) {
         {"--tcp", "0", "--link", "/tmp/x"},
         {"--tcp", "0", "--baud", "9600"},
         {"--serial", "/dev/ttyS0", "--baud", "12"},
+        {"--pty", "--short-batch", "12"},  // more than a frame holds
+        {"--pty", "--interventions", "-1"},
+        {"--pty", "--diagnostics-oldest", "4294967296"},
     };
     for (const auto& args : wrong) {
         std::string line;

@@ -122,8 +122,13 @@ std::uint8_t ErrorCode(std::uint8_t code) {
 
 Controller::Controller(const ControllerConfig& config, WallClock clock)
     : clock_(clock ? std::move(clock) : WallClock(HostTime)),
-      chromatographOffset_(config.chromatographClockOffset) {
+      chromatographOffset_(config.chromatographClockOffset),
+      diagnostics_(messages::Archive::Diagnostics, config.diagnostics),
+      interventions_(messages::Archive::Interventions, config.interventions) {
     FillDefaultTables(config, &image_);
+    PublishBoundaries(diagnostics_, messages::KindOf(messages::Archive::Diagnostics).boundaryTable);
+    PublishBoundaries(interventions_,
+                      messages::KindOf(messages::Archive::Interventions).boundaryTable);
     if (config.startTime) {
         clockOffset_ = *config.startTime - clock_();
     }
@@ -160,6 +165,9 @@ std::vector<std::uint8_t> Controller::Answer(std::span<const std::uint8_t> frame
             return Write(frame);
         case lk::code::kClockCorrection:
             return CorrectClock(frame);
+        case lk::code::kMessagesByIndex:
+        case lk::code::kMessagesByPeriod:
+            return Messages(frame);
         default:
             return Error(code, lk::error::kUnknownCode);
     }
@@ -251,6 +259,30 @@ std::vector<std::uint8_t> Controller::CorrectClock(std::span<const std::uint8_t>
     }
     clockOffset_ += delta;
     return ReplyFrame(Address(), ReplyCode(code)).Finish();
+}
+
+void Controller::PublishBoundaries(const MessageArchive& archive, int table) {
+    const std::uint32_t bounds[] = {archive.Oldest(), archive.Newest()};
+    for (int field = 0; field < 2; ++field) {
+        const std::span<std::uint8_t> bytes = image_.Field(table, field);
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            bytes[i] = static_cast<std::uint8_t>(bounds[field] >> (8 * i));
+        }
+    }
+}
+
+std::vector<std::uint8_t> Controller::Messages(std::span<const std::uint8_t> frame) {
+    const std::uint8_t code = frame[lk::kOffCode];
+    const std::span<const std::uint8_t> block = frame.subspan(lk::kOffData);
+    const std::size_t blockSize = code == lk::code::kMessagesByIndex ? 7 : 15;
+    if (frame[lk::kOffLength] != lk::kMinFrameLength + blockSize || block[1] > 1) {
+        return Error(code, lk::error::kUnknownCode);
+    }
+    MessageArchive& archive = block[1] == 1 ? interventions_ : diagnostics_;
+    ReplyFrame reply(Address(), ReplyCode(code));
+    reply.Append(code == lk::code::kMessagesByIndex ? archive.AnswerByIndex(block)
+                                                    : archive.AnswerByPeriod(block));
+    return reply.Finish();
 }
 
 std::vector<std::uint8_t> Controller::Error(std::uint8_t code, std::uint8_t e) const {

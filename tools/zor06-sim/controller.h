@@ -14,6 +14,7 @@
 #include "config/users_table.h"
 #include "tables/catalogue.h"
 #include "zor06-sim/status_state.h"
+#include "zor06-sim/message_archive.h"
 #include "zor06-sim/table_image.h"
 
 namespace zor06::sim {
@@ -34,6 +35,8 @@ struct ControllerConfig {
     // How far the chromatograph's clock (table 42) runs ahead of the controller's, in seconds.
     std::int64_t chromatographClockOffset = 0;
     StatusState status;
+    MessageArchiveConfig diagnostics;
+    MessageArchiveConfig interventions;
 };
 
 // Seconds since the epoch; the controller's clock runs at an offset from it.
@@ -62,6 +65,8 @@ private:
     std::vector<std::uint8_t> Read(std::span<const std::uint8_t> frame);
     std::vector<std::uint8_t> Write(std::span<const std::uint8_t> frame);
     std::vector<std::uint8_t> CorrectClock(std::span<const std::uint8_t> frame);
+    std::vector<std::uint8_t> Messages(std::span<const std::uint8_t> frame);
+    void PublishBoundaries(const MessageArchive& archive, int table);
     std::vector<std::uint8_t> Error(std::uint8_t code, std::uint8_t error) const;
     std::vector<std::uint8_t> DestroyedError(std::uint8_t code, int table) const;
     bool CredentialsPass(std::span<const std::uint8_t> frame) const;
@@ -90,6 +95,8 @@ private:
     std::optional<std::string> password_;  // blank-padded to 12
     std::time_t clockOffset_ = 0;
     std::int64_t chromatographOffset_ = 0;
+    MessageArchive diagnostics_;
+    MessageArchive interventions_;
 };
 
 }  // namespace zor06::sim

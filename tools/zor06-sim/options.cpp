@@ -110,6 +110,12 @@ std::string SetNow(Options& o, std::string_view value) {
 constexpr long kMaxCount = 1'000'000;
 constexpr long kMaxClockOffset = 10L * 365 * 24 * 3600;
 constexpr long kMaxMillis = 600'000;
+constexpr long kMaxRecords = 10'000'000;
+constexpr long kMaxIndex = 0xFFFFFFFFL;
+
+std::uint32_t Index(long v) {
+    return static_cast<std::uint32_t>(v);
+}
 
 constexpr NumberOption kNumberOptions[] = {
     {"--baud", platform::kMinBaud, platform::kMaxBaud,
@@ -144,6 +150,24 @@ constexpr NumberOption kNumberOptions[] = {
     {"--gap", 0, kMaxMillis, [](Options& o, long v) { o.faults.gapMs = static_cast<int>(v); }},
     {"--line-baud", 0, 4'000'000,
      [](Options& o, long v) { o.faults.lineBaud = static_cast<int>(v); }},
+    {"--interventions", 0, kMaxRecords,
+     [](Options& o, long v) { o.controller.interventions.size = Index(v); }},
+    {"--interventions-oldest", 0, kMaxIndex,
+     [](Options& o, long v) { o.controller.interventions.oldestIndex = Index(v); }},
+    {"--diagnostics", 0, kMaxRecords,
+     [](Options& o, long v) { o.controller.diagnostics.size = Index(v); }},
+    {"--diagnostics-oldest", 0, kMaxIndex,
+     [](Options& o, long v) { o.controller.diagnostics.oldestIndex = Index(v); }},
+    {"--short-batch", 0, 11,
+     [](Options& o, long v) {
+         o.controller.interventions.shortBatch = static_cast<int>(v);
+         o.controller.diagnostics.shortBatch = static_cast<int>(v);
+     }},
+    {"--bad-record-crc", 0, kMaxIndex,
+     [](Options& o, long v) {
+         o.controller.interventions.badCrcIndex = Index(v);
+         o.controller.diagnostics.badCrcIndex = Index(v);
+     }},
     {"--seed", 0, std::numeric_limits<long>::max(),
      [](Options& o, long v) { o.faults.seed = static_cast<std::uint64_t>(v); }},
 };
@@ -166,6 +190,12 @@ constexpr TextOption kTextOptions[] = {
 
 constexpr FlagOption kFlagOptions[] = {
     {"--pty", [](Options& o) { return ChooseTransport(o, Transport::Pty); }},
+    {"--archive-error",
+     [](Options& o) {
+         o.controller.interventions.errorFlag = true;
+         o.controller.diagnostics.errorFlag = true;
+         return std::string();
+     }},
     {"--cp866",
      [](Options& o) {
          o.controller.cp866 = true;
@@ -331,7 +361,15 @@ Current state (tables 6, 8, 9, 16, 18, 33, 34, 35):
   --functions N           functions available: bit 0 summer/winter time change,
                           bit 1 exchange with flow computers (default 3)
   The signs last changed 25 minutes before the controller's clock started.
+Message archives (records every 10 minutes from 01.03.24 00:00:00):
+  --interventions N       operator-intervention records held (default 200; 0 empty)
+  --interventions-oldest I  global index of the oldest of them (default 1)
+  --diagnostics N         diagnostic records held (default 200; 0 empty)
+  --diagnostics-oldest I  global index of the oldest of them (default 1)
 Faults:
+  --short-batch N         at most N records in one archive reply
+  --bad-record-crc I      the record of global index I has a wrong checksum
+  --archive-error         every reply by period reports an error in the archive
   --noise N               N random bytes before each reply
   --bad-crc N             damage the checksum of the first N replies
   --silent                never answer

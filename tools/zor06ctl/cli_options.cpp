@@ -140,6 +140,12 @@ bool IsOtherOption(const std::string& arg) {
            arg == "--tables" || arg == "--out" || arg == "--pdf";
 }
 
+// The selection of the messages command, kept in its arguments in order.
+bool IsMessagesSelector(const std::string& arg) {
+    return arg == "--all" || arg == "--last" || arg == "--index" || arg == "--from" ||
+           arg == "--to";
+}
+
 }  // namespace
 
 bool SplitEndpoint(const std::string& text, std::string* host, std::string* port) {
@@ -183,6 +189,14 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
                 *error = "bad value for " + arg + ": " + value;
                 return std::nullopt;
             }
+        } else if (cl.command == "messages" && IsMessagesSelector(arg)) {
+            cl.args.push_back(arg);  // the command reads its selection itself
+        } else if (arg == "--save") {
+            if (i + 1 >= argc) {
+                *error = arg + " needs a value";
+                return std::nullopt;
+            }
+            cl.out = argv[++i];
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
             *error = "unknown option " + arg;
             return std::nullopt;
@@ -313,6 +327,13 @@ std::string Usage(const std::string& command) {
                "  the cells trimmed of blanks and joined by tabs. --json prints one object\n"
                "  {caption, message, rows}; --pdf also writes the printed list.\n";
     }
+    if (command == "messages") {
+        return "zor06ctl [LINK] messages interventions|diagnostics SELECTION [--json]\n"
+               "  SELECTION  --all | --last N | --index START COUNT | --from DATE --to DATE\n"
+               "  DATE \"DD.MM.YY HH:MM:SS\" (a four-digit year and no seconds are accepted).\n"
+               "  Reads the boundary indices (not by period), then the records, and prints one\n"
+               "  line per record: date, time and the record's bytes.\n";
+    }
     if (command == "search") {
         return "zor06ctl search --serial DEVICE [--first-byte-timeout MS] [--attempts N]\n"
                "  Tries every baud rate from 300 up with a read of table 0, field 0 to address\n"
@@ -352,6 +373,9 @@ std::string Usage(const std::string& command) {
            "  functions                      whether the controller can carry out its functions\n"
            "  show-messages F.aud|F.ala [--pdf F] [--json]\n"
            "                                 a saved message file's rows, and its printed list\n"
+           "  messages interventions|diagnostics (--all | --last N | --index START COUNT |\n"
+           "           --from DATE --to DATE) [--json]\n"
+           "                                 read a message archive, one line per record\n"
            "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
            "COMMAND --help shows the command's own help.\n";
 }

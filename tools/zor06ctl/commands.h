@@ -50,5 +50,6 @@ int RunPrintProtocol(Session& s);
 int RunStatus(Session& s);
 int RunFunctions(Session& s);
 int RunShowMessages(Session& s);
+int RunMessages(Session& s);
 
 }  // namespace zor06::ctl

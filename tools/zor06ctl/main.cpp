@@ -29,6 +29,7 @@ const std::map<std::string, Command>& Commands() {
         {"status", zor06::ctl::RunStatus},
         {"functions", zor06::ctl::RunFunctions},
         {"show-messages", zor06::ctl::RunShowMessages},
+        {"messages", zor06::ctl::RunMessages},
     };
     return commands;
 }

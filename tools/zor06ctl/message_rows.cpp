@@ -44,11 +44,4 @@ std::string MessageRowsText(const messages::MessageView& view, bool json) {
     return out;
 }
 
-void PrintMessageRows(messages::Archive archive, const dataset::HdmHeader& header,
-                      std::span<const std::uint8_t> data, messages::ViewMode mode,
-                      std::uint32_t startIndex, bool json) {
-    const auto view = messages::OpenMessageView(archive, header, data, mode, startIndex);
-    std::fputs(MessageRowsText(view, json).c_str(), stdout);
-}
-
 }  // namespace zor06::ctl

@@ -13,9 +13,4 @@ namespace zor06::ctl {
 
 std::string MessageRowsText(const messages::MessageView& view, bool json);
 
-// Builds the view of a data set (header and records or saved lines) and prints its rows.
-void PrintMessageRows(messages::Archive archive, const dataset::HdmHeader& header,
-                      std::span<const std::uint8_t> data, messages::ViewMode mode,
-                      std::uint32_t startIndex, bool json);
-
 }  // namespace zor06::ctl

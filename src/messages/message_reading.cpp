@@ -1,0 +1,333 @@
+#include "messages/message_reading.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string_view>
+
+#include "link/frame.h"
+#include "tables/controller_date.h"
+
+namespace zor06::messages {
+namespace {
+
+constexpr int kMessageKind = 6;
+constexpr int kStatusPanel = 2;
+constexpr int kNameTable = 5;
+constexpr int kSerialTable = 41;
+
+// What tells a reading by index from one by period: its requests, its progress measure and
+// when its series ends. The loop around it is the same for both.
+class Series {
+public:
+    virtual ~Series() = default;
+    virtual int ProgressMaximum() const = 0;
+    // Sends the next request; true when its reply arrived.
+    virtual bool Request(link::hgcbox& link) = 0;
+    virtual const link::ArchiveReply& Reply() const = 0;
+    virtual int Position(int received) const = 0;
+    virtual std::string_view NothingText() const = 0;
+    // Notes what a reply whose records were kept says besides its records.
+    virtual void Kept() {}
+    // After a reply whose records were kept: whether another request follows.
+    virtual bool Continue() = 0;
+    virtual void FillDates(dataset::HdmHeader& header,
+                           const std::vector<std::uint8_t>& records) const = 0;
+    virtual bool ArchiveErrorSeen() const { return false; }
+    virtual ViewMode Mode() const = 0;
+    virtual std::uint32_t StartIndex() const { return 0; }
+};
+
+dataset::Bytes6 DateOfRecord(std::span<const std::uint8_t> record) {
+    dataset::Bytes6 date{};
+    std::copy_n(record.begin(), std::min(record.size(), date.size()), date.begin());
+    return date;
+}
+
+class IndexSeries final : public Series {
+public:
+    IndexSeries(const ArchiveKind& kind, std::uint32_t start, std::uint32_t count)
+        : kind_(kind), firstIndex_(start), next_(start), left_(count), total_(count) {}
+
+    int ProgressMaximum() const override {
+        return static_cast<int>(std::min<std::uint32_t>(total_, 0x7FFFFFFF));
+    }
+    bool Request(link::hgcbox& link) override {
+        asked_ = static_cast<std::uint8_t>(std::min<std::uint32_t>(left_, kind_.batch));
+        const std::array<std::uint8_t, 7> data{0,
+                                               kind_.code,
+                                               static_cast<std::uint8_t>(next_),
+                                               static_cast<std::uint8_t>(next_ >> 8),
+                                               static_cast<std::uint8_t>(next_ >> 16),
+                                               static_cast<std::uint8_t>(next_ >> 24),
+                                               asked_};
+        reply_.reset();
+        if (!link.Request(link::code::kMessagesByIndex, data,
+                          link::ArchiveReply::Expect(link::code::kMessagesByIndex, kind_.recordSize,
+                                                     asked_))) {
+            return false;
+        }
+        reply_ = link::ArchiveReply::Parse(link.replyFrame, link::code::kMessagesByIndex,
+                                           kind_.recordSize);
+        return reply_.has_value();
+    }
+    const link::ArchiveReply& Reply() const override { return *reply_; }
+    int Position(int received) const override { return received; }
+    std::string_view NothingText() const override { return "Нет сообщений с заданными индексами"; }
+    bool Continue() override {
+        const auto k = static_cast<std::uint32_t>(reply_->Count());
+        if (k >= left_) {
+            return false;
+        }
+        left_ -= k;
+        next_ += k;
+        return true;
+    }
+    void FillDates(dataset::HdmHeader& header,
+                   const std::vector<std::uint8_t>& records) const override {
+        const std::span<const std::uint8_t> all(records);
+        header.start = DateOfRecord(all.first(kind_.recordSize));
+        header.end = DateOfRecord(all.last(kind_.recordSize));
+    }
+    ViewMode Mode() const override { return ViewMode::ByIndex; }
+    std::uint32_t StartIndex() const override { return firstIndex_; }
+
+private:
+    const ArchiveKind& kind_;
+    std::uint32_t firstIndex_;
+    std::uint32_t next_;
+    std::uint32_t left_;
+    std::uint32_t total_;
+    std::uint8_t asked_ = 0;
+    std::optional<link::ArchiveReply> reply_;
+};
+
+class PeriodSeries final : public Series {
+public:
+    PeriodSeries(const ArchiveKind& kind, const dataset::Bytes6& start, const dataset::Bytes6& end)
+        : kind_(kind), start_(start), end_(end) {}
+
+    int ProgressMaximum() const override { return HoursBetween(start_, end_); }
+    bool Request(link::hgcbox& link) override {
+        std::array<std::uint8_t, 15> data{0, kind_.code, sequence_};
+        std::copy(start_.begin(), start_.end(), data.begin() + 3);
+        std::copy(end_.begin(), end_.end(), data.begin() + 9);
+        reply_.reset();
+        if (!link.Request(
+                link::code::kMessagesByPeriod, data,
+                link::ArchiveReply::Expect(link::code::kMessagesByPeriod, kind_.recordSize))) {
+            return false;
+        }
+        reply_ = link::ArchiveReply::Parse(link.replyFrame, link::code::kMessagesByPeriod,
+                                           kind_.recordSize);
+        return reply_.has_value();
+    }
+    const link::ArchiveReply& Reply() const override { return *reply_; }
+    int Position(int /*received*/) const override {
+        return HoursBetween(start_, DateOfRecord(reply_->Record(reply_->Count() - 1)));
+    }
+    std::string_view NothingText() const override { return "Нет данных за указанный период"; }
+    void Kept() override { errorSeen_ = errorSeen_ || reply_->ArchiveError(); }
+    bool Continue() override {
+        if (!reply_->MoreFollow()) {
+            return false;
+        }
+        sequence_ = NextSequence(sequence_);
+        return true;
+    }
+    void FillDates(dataset::HdmHeader& header,
+                   const std::vector<std::uint8_t>& /*records*/) const override {
+        header.start = start_;
+        header.end = end_;
+    }
+    bool ArchiveErrorSeen() const override { return errorSeen_; }
+    ViewMode Mode() const override { return ViewMode::ByPeriod; }
+
+private:
+    const ArchiveKind& kind_;
+    dataset::Bytes6 start_;
+    dataset::Bytes6 end_;
+    std::uint8_t sequence_ = 0;
+    bool errorSeen_ = false;
+    std::optional<link::ArchiveReply> reply_;
+};
+
+// The wait window's bar never gets an empty range nor a position outside it.
+void ShowProgress(link::Operator& op, int position, int maximum) {
+    const int max = std::max(maximum, 1);
+    op.SetProgress(std::clamp(position, 0, max), max);
+}
+
+std::uint32_t SerialNumber(const tables::ControllerImage& image) {
+    const std::span<const std::uint8_t> field = image.Field(kSerialTable, 0);
+    std::uint32_t value = 0;
+    for (std::size_t i = field.size(); i-- > 0;) {
+        value = (value << 8) | field[i];
+    }
+    return value;
+}
+
+dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kind,
+                               const Series& series, const std::vector<std::uint8_t>& records) {
+    const tables::TableContext& t = ctx.tables;
+    dataset::HdmHeader header;
+    header.SetKind(kind.kindLetters);
+    const std::span<const std::uint8_t> name = t.image.Field(kNameTable, 0);
+    std::copy_n(name.begin(), std::min(name.size(), header.controllerName.size()),
+                header.controllerName.begin());
+    header.address = t.link.address;
+    header.serialNumber = SerialNumber(t.image);
+    header.readAt = tables::EncodeNow(t.clock.LocalDateTime());
+    series.FillDates(header, records);
+    header.recordCount = static_cast<std::uint32_t>(records.size() / kind.recordSize);
+    return header;
+}
+
+// The work file's records, exactly `count` of them, or nothing when the file is not what was
+// written.
+std::optional<std::vector<std::uint8_t>> LoadRecords(const std::filesystem::path& path,
+                                                     std::size_t count, std::size_t size) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    if (bytes.size() != count * size) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Raises the long-operation flag and shows the wait window for the loop's lifetime.
+class LongOperation {
+public:
+    explicit LongOperation(link::Operator& op) : op_(op) {
+        op_.longOperation = true;
+        op_.ShowReadingWait(true);
+    }
+    ~LongOperation() {
+        op_.longOperation = false;
+        op_.SetStatusText(kStatusPanel, "");
+        op_.ShowReadingWait(false);
+    }
+    LongOperation(const LongOperation&) = delete;
+    LongOperation& operator=(const LongOperation&) = delete;
+
+private:
+    link::Operator& op_;
+};
+
+// Requests until the series ends, the operator interrupts or a request fails; the records kept
+// go to the work file. Returns how many were kept, or nothing when the work file failed.
+std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, Series& series,
+                                  const std::filesystem::path& path) {
+    link::Operator& op = ctx.tables.op;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        op.ShowMessage(kMessageKind, "Ошибка открытия файла", "");
+        return std::nullopt;
+    }
+    // An Esc pressed before this reading began belongs to no reading.
+    op.interrupt = false;
+    LongOperation running(op);
+    const int maximum = series.ProgressMaximum();
+    ShowProgress(op, 0, maximum);
+    int received = 0;
+    for (;;) {
+        if (!series.Request(ctx.tables.link)) {
+            op.SetStatusText(kStatusPanel, ctx.tables.link.StatusText());
+            op.ShowMessage(kMessageKind, kind.title,
+                           received == 0 ? "не прочитаны" : "прочитаны не полностью");
+            break;
+        }
+        const link::ArchiveReply& reply = series.Reply();
+        if (reply.Count() == 0) {
+            if (received == 0) {
+                op.ShowMessage(kMessageKind, series.NothingText(), "");
+            }
+            break;
+        }
+        received += static_cast<int>(reply.Count());
+        ShowProgress(op, series.Position(received), maximum);
+        const std::span<const std::uint8_t> records = reply.Records();
+        out.write(reinterpret_cast<const char*>(records.data()),
+                  static_cast<std::streamsize>(records.size()));
+        if (!out) {
+            op.ShowMessage(kMessageKind, "Ошибка записи в файл", path.string());
+            return std::nullopt;
+        }
+        series.Kept();
+        op.ProcessEvents();
+        if (op.interrupt) {
+            op.interrupt = false;
+            break;
+        }
+        if (!series.Continue()) {
+            break;
+        }
+    }
+    out.close();
+    return received;
+}
+
+void RunReading(ReadingContext& ctx, Archive archive, Series& series) {
+    const ArchiveKind& kind = KindOf(archive);
+    link::Operator& op = ctx.tables.op;
+    const std::filesystem::path path = ctx.workDirectory / std::string(kind.workFile);
+    std::optional<std::vector<std::uint8_t>> records;
+    {
+        link::BusyScope busy(op);  // the normal cursor is back before any message or the view
+        const std::optional<int> received = CollectRecords(ctx, kind, series, path);
+        if (!received || *received == 0) {
+            return;
+        }
+        records = LoadRecords(path, static_cast<std::size_t>(*received), kind.recordSize);
+    }
+    if (!records) {
+        op.ShowMessage(kMessageKind, "Ошибка открытия файла", "");
+        return;
+    }
+    if (series.ArchiveErrorSeen()) {
+        op.ShowMessage(kMessageKind, "Обнаружена ошибка", kind.errorLine);
+    }
+    if (SerialNumber(ctx.tables.image) == 0) {
+        tables::ReadFields(ctx.tables, {kSerialTable, 0, 1});  // the header has 0 if it fails
+    }
+    MessageSet set;
+    set.archive = archive;
+    set.header = BuildHeader(ctx, kind, series, *records);
+    set.records = std::move(*records);
+    set.mode = series.Mode();
+    set.startIndex = series.StartIndex();
+    if (ctx.view) {
+        ctx.view(set);
+    }
+}
+
+}  // namespace
+
+std::uint8_t NextSequence(std::uint8_t previous) {
+    return previous == 255 ? 1 : static_cast<std::uint8_t>(previous + 1);
+}
+
+int HoursBetween(const dataset::Bytes6& from, const dataset::Bytes6& to) {
+    const int days = tables::DaysBetween(tables::DateOf(from), tables::DateOf(to));
+    return 24 * days + to[tables::kHourByte] - from[tables::kHourByte];
+}
+
+void ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32_t start,
+                         std::uint32_t count) {
+    IndexSeries series(KindOf(archive), start, count);
+    RunReading(ctx, archive, series);
+}
+
+void ReadMessagesByPeriod(ReadingContext& ctx, Archive archive, const dataset::Bytes6& start,
+                          const dataset::Bytes6& end) {
+    PeriodSeries series(KindOf(archive), start, end);
+    RunReading(ctx, archive, series);
+}
+
+}  // namespace zor06::messages

@@ -1,0 +1,94 @@
+#include "messages/screens/TFormPeriod.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "messages/screens/PeriodGroupBox.h"
+#include "widgets/ButtonRow.h"
+
+namespace zor06::screens {
+namespace {
+
+constexpr int kMessageKind = 2;
+const char* const kPresetTexts[] = {"За последний час", "За последние сутки", "Заданный период"};
+
+}  // namespace
+
+TFormPeriod::TFormPeriod(settings::ArchiveChoices& choices, double now, link::Operator& op,
+                         QWidget* parent)
+    : QDialog(parent), model_(choices, now), op_(op) {
+    setWindowTitle(QStringLiteral("Ввод периода времени запрашиваемых данных"));
+    start_ = new PeriodGroupBox(QStringLiteral(" Начало периода "), 3, true, this);
+    end_ = new PeriodGroupBox(QStringLiteral(" Конец периода "), 3, true, this);
+
+    auto* group = new QGroupBox(QStringLiteral(" Задание периода"), this);
+    auto* groupColumn = new QVBoxLayout(group);
+    presets_ = new QButtonGroup(this);
+    for (int i = 0; i < messages::PeriodDialogModel::kPresetCount; ++i) {
+        auto* radio = new QRadioButton(QString::fromUtf8(kPresetTexts[i]), group);
+        presets_->addButton(radio, i);
+        groupColumn->addWidget(radio);
+    }
+    QDialogButtonBox* buttons = widgets::NewButtonRow(this);
+    accept_ = widgets::AddToRow(buttons, QStringLiteral("Принять"));
+    exit_ = widgets::AddToRow(buttons, QStringLiteral("Выход"));
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(start_);
+    groups->addWidget(end_);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(groups);
+    column->addWidget(group);
+    column->addWidget(buttons);
+
+    connect(presets_, &QButtonGroup::idClicked, this, &TFormPeriod::Apply);
+    connect(accept_, &QPushButton::clicked, this, &TFormPeriod::AcceptClicked);
+    connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
+
+    const int preset = model_.Preset();
+    presets_->button(preset)->setChecked(true);
+    Apply(preset);
+}
+
+void TFormPeriod::Show(PeriodGroupBox* box, const messages::PeriodGroup& group) {
+    box->SetDate(group.date);
+    const std::string* parts[] = {&group.hour, &group.minute, &group.second};
+    for (int i = 0; i < 3; ++i) {
+        box->list(i)->setEditText(QString::fromStdString(*parts[i]));
+        box->list(i)->setCurrentIndex(box->list(i)->findText(QString::fromStdString(*parts[i])));
+    }
+}
+
+messages::PeriodGroup TFormPeriod::Group(const PeriodGroupBox* box) const {
+    return {box->Date(), box->list(0)->currentText().toStdString(),
+            box->list(1)->currentText().toStdString(), box->list(2)->currentText().toStdString()};
+}
+
+void TFormPeriod::Apply(int preset) {
+    const messages::PeriodEntry entry = model_.Choose(preset);
+    Show(start_, entry.start);
+    Show(end_, entry.end);
+    start_->SetControlsEnabled(entry.editable);
+    end_->SetControlsEnabled(entry.editable);
+}
+
+void TFormPeriod::AcceptClicked() {
+    messages::PeriodEntry entry;
+    entry.start = Group(start_);
+    entry.end = Group(end_);
+    const messages::PeriodVerdict verdict = model_.Accept(entry);
+    if (!verdict.accepted) {
+        op_.ShowMessage(kMessageKind, verdict.text1, verdict.text2);
+        return;
+    }
+    period_ = *verdict.accepted;
+    accept();
+}
+
+}  // namespace zor06::screens

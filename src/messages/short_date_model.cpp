@@ -1,0 +1,171 @@
+#include "messages/short_date_model.h"
+
+#include "messages/index_dialog_model.h"
+#include "tables/controller_date.h"
+#include "text/text_format.h"
+
+namespace zor06::messages {
+namespace {
+
+dataset::Bytes6 Widen(const Date5& d) {
+    return {d[0], d[1], d[2], d[3], d[4], 0};
+}
+
+dataset::Bytes6 Later(const dataset::Bytes6& a, const dataset::Bytes6& b) {
+    return tables::Compare6(a, b) >= 0 ? a : b;
+}
+
+}  // namespace
+
+ShortDateModel::ShortDateModel(DataArchive kind, const ArchiveBounds& bounds,
+                               const dataset::Bytes6& now, settings::ArchiveChoices& choices)
+    : kind_(kind), bounds_(bounds), now_(now), choices_(choices) {}
+
+int ShortDateModel::PresetCount() const {
+    return kind_ == DataArchive::ThreeMinute ? 3 : 2;
+}
+
+std::vector<std::string_view> ShortDateModel::PresetTexts() const {
+    switch (kind_) {
+        case DataArchive::ThreeMinute:
+            return {"За последний час", "За последние сутки", "Заданный период"};
+        case DataArchive::Hourly:
+            return {"За последние сутки", "Заданный период"};
+        case DataArchive::Daily:
+            break;
+    }
+    return {"За последний месяц", "Заданный период"};
+}
+
+std::string ShortDateModel::OldestLine() const {
+    const Date5& d = bounds_.oldest;
+    switch (kind_) {
+        case DataArchive::ThreeMinute:
+            return text::Printf(
+                "Дата и время самой старой записи в архиве:  %02d.%02d.%02d %02d:%02d", d[2], d[1],
+                d[0], d[3], d[4]);
+        case DataArchive::Hourly:
+            return text::Printf("Дата и время самой старой записи в архиве:  %02d.%02d.%02d %02dч",
+                                d[2], d[1], d[0], d[3]);
+        case DataArchive::Daily:
+            break;
+    }
+    return text::Printf("Дата и время самой старой записи в архиве:  %02d.%02d.%02d", d[2], d[1],
+                        d[0]);
+}
+
+std::string ShortDateModel::NewestLine() const {
+    const Date5& d = bounds_.newest;
+    switch (kind_) {
+        case DataArchive::ThreeMinute:
+            return text::Printf("Дата и время последней записи в архиве:  %02d.%02d.%02d %02d:%02d",
+                                d[2], d[1], d[0], d[3], d[4]);
+        case DataArchive::Hourly:
+            return text::Printf("Дата и время последней записи в архиве:  %02d.%02d.%02d %02dч",
+                                d[2], d[1], d[0], d[3]);
+        case DataArchive::Daily:
+            break;
+    }
+    return text::Printf("Дата и время последней записи в архиве:  %02d.%02d.%02d", d[2], d[1],
+                        d[0]);
+}
+
+int ShortDateModel::Preset() const {
+    return PresetWithin(choices_.periodKind, PresetCount());
+}
+
+dataset::Bytes6 ShortDateModel::AtStep(dataset::Bytes6 dt) const {
+    dt[tables::kSecondByte] = 0;
+    if (kind_ != DataArchive::ThreeMinute) {
+        dt[tables::kMinuteByte] = 0;
+    }
+    if (kind_ == DataArchive::Daily) {
+        dt[tables::kHourByte] = 0;
+    }
+    return dt;
+}
+
+int ShortDateModel::Compare(const dataset::Bytes6& a, const dataset::Bytes6& b) const {
+    switch (kind_) {
+        case DataArchive::ThreeMinute:
+            return tables::Compare5(a, b);
+        case DataArchive::Hourly:
+            return tables::CompareTo(a, b, tables::kPrecisionHour);
+        case DataArchive::Daily:
+            break;
+    }
+    return tables::CompareTo(a, b, tables::kPrecisionDay);
+}
+
+dataset::Bytes6 ShortDateModel::Oldest() const {
+    return AtStep(Widen(bounds_.oldest));
+}
+
+dataset::Bytes6 ShortDateModel::Newest() const {
+    return AtStep(Widen(bounds_.newest));
+}
+
+ShortDateEntry ShortDateModel::Initial() const {
+    if (kind_ == DataArchive::ThreeMinute) {
+        return {AtStep(now_), AtStep(now_), true};
+    }
+    const int unit = kind_ == DataArchive::Hourly ? tables::kStepDay : tables::kStepMonth;
+    const dataset::Bytes6 end = Newest();
+    return {Later(tables::StepBack(end, unit), Oldest()), end, true};
+}
+
+ShortDateEntry ShortDateModel::Choose(int preset, const ShortDateEntry& current) {
+    preset = PresetWithin(preset, PresetCount());
+    choices_.periodKind = preset;
+    if (preset == GivenPreset()) {
+        if (kind_ == DataArchive::ThreeMinute) {
+            return {AtStep(tables::EncodeNow(choices_.periodBegin)),
+                    AtStep(tables::EncodeNow(choices_.periodEnd)), true};
+        }
+        return {current.start, current.end, true};
+    }
+    switch (kind_) {
+        case DataArchive::ThreeMinute: {
+            const dataset::Bytes6 end = AtStep(now_);
+            const int unit = preset == 0 ? tables::kStepHour : tables::kStepDay;
+            return {tables::StepBack(end, unit), end, false};
+        }
+        case DataArchive::Hourly: {
+            const dataset::Bytes6 end = tables::StepBack(AtStep(now_), tables::kStepHour);
+            return {tables::StepForward(tables::StepBack(end, tables::kStepDay), tables::kStepHour),
+                    end, false};
+        }
+        case DataArchive::Daily:
+            break;
+    }
+    const dataset::Bytes6 end = tables::StepBack(AtStep(now_), tables::kStepDay);
+    return {tables::StepBack(end, tables::kStepMonth), end, false};
+}
+
+PeriodVerdict ShortDateModel::Accept(const ShortDateEntry& entry) {
+    dataset::Bytes6 start = AtStep(entry.start);
+    dataset::Bytes6 end = AtStep(entry.end);
+    if (Compare(end, start) < 0) {
+        return {std::nullopt, kEndBeforeStart1, kEndBeforeStart2};
+    }
+    const dataset::Bytes6 oldest = Oldest();
+    const dataset::Bytes6 newest = Newest();
+    if ((Compare(start, oldest) < 0 && Compare(end, oldest) < 0) ||
+        (Compare(start, newest) > 0 && Compare(end, newest) > 0)) {
+        return {std::nullopt, "В архиве нет данных за указанный период",
+                "(см. период имеющихся в архиве данных)"};
+    }
+    if (Compare(start, oldest) < 0) {
+        start = oldest;
+    }
+    if (Compare(end, newest) > 0) {
+        end = newest;
+    }
+    if (kind_ == DataArchive::ThreeMinute && choices_.periodKind == GivenPreset()) {
+        choices_.periodBegin = tables::DecodeToPc(start);
+        choices_.periodEnd = tables::DecodeToPc(end);
+    }
+    return {Period{start, end}, "", ""};
+}
+
+}  // namespace zor06::messages

@@ -1,0 +1,201 @@
+// Reading the message archives from the command line: the boundary indices first, then the same
+// reading loops as the program, by index or by period.
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "messages/archive_commands.h"
+#include "messages/index_range.h"
+#include "messages/message_file.h"
+#include "messages/message_list_document.h"
+#include "messages/message_reading.h"
+#include "platform/file_io.h"
+#include "zor06ctl/commands.h"
+#include "zor06ctl/hex.h"
+#include "zor06ctl/message_dates.h"
+#include "zor06ctl/message_rows.h"
+#include "zor06ctl/pdf_output.h"
+
+namespace zor06::ctl {
+namespace {
+
+// What the arguments after the archive name ask for.
+struct MessageRequest {
+    messages::Archive archive = messages::Archive::Diagnostics;
+    enum class How { All, Last, Index, Period } how = How::All;
+    std::uint32_t first = 0;  // --last N: N; --index: the start
+    std::uint32_t count = 0;  // --index: the count
+    dataset::Bytes6 from{};
+    dataset::Bytes6 to{};
+};
+
+std::optional<std::uint32_t> ParseIndex(const std::string& text) {
+    if (text.empty() || text.size() > 10 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    const unsigned long long v = std::stoull(text);
+    if (v > 0xFFFFFFFFULL) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(v);
+}
+
+std::optional<MessageRequest> ParseRequest(const std::vector<std::string>& args,
+                                           std::string* error) {
+    MessageRequest r;
+    if (args.empty() || (args[0] != "interventions" && args[0] != "diagnostics")) {
+        *error = "messages takes interventions or diagnostics first";
+        return std::nullopt;
+    }
+    r.archive = args[0] == "interventions" ? messages::Archive::Interventions
+                                           : messages::Archive::Diagnostics;
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (rest.size() == 1 && rest[0] == "--all") {
+        r.how = MessageRequest::How::All;
+    } else if (rest.size() == 2 && rest[0] == "--last") {
+        const auto n = ParseIndex(rest[1]);
+        if (!n || *n == 0) {
+            *error = "--last takes a number of records from 1";
+            return std::nullopt;
+        }
+        r.how = MessageRequest::How::Last;
+        r.first = *n;
+    } else if (rest.size() == 3 && rest[0] == "--index") {
+        const auto start = ParseIndex(rest[1]);
+        const auto count = ParseIndex(rest[2]);
+        if (!start || !count) {
+            *error = "--index takes START COUNT, whole numbers";
+            return std::nullopt;
+        }
+        r.how = MessageRequest::How::Index;
+        r.first = *start;
+        r.count = *count;
+    } else if (rest.size() == 4 && rest[0] == "--from" && rest[2] == "--to") {
+        const auto from = ParseMessageDate(rest[1]);
+        const auto to = ParseMessageDate(rest[3]);
+        if (!from || !to) {
+            *error = "--from and --to take \"DD.MM.YY HH:MM:SS\"";
+            return std::nullopt;
+        }
+        r.how = MessageRequest::How::Period;
+        r.from = *from;
+        r.to = *to;
+    } else {
+        *error =
+            "messages takes one of --all, --last N, --index START COUNT, --from DATE --to DATE";
+        return std::nullopt;
+    }
+    return r;
+}
+
+// The range to read by index, after the same checks as the index dialog; none after a message.
+std::optional<messages::IndexSelection> IndexRange(Session& s, const MessageRequest& r) {
+    const std::optional<messages::IndexBounds> found =
+        messages::ReadIndexBounds(s.tables, r.archive);
+    if (!found) {
+        return std::nullopt;
+    }
+    const messages::IndexBounds& bounds = *found;
+    switch (r.how) {
+        case MessageRequest::How::All:
+            return messages::WholeRange(bounds);
+        case MessageRequest::How::Last:
+            return messages::LastRecords(bounds, r.first);
+        default: {
+            const messages::IndexVerdict verdict =
+                messages::CheckIndexEntry(bounds, r.first, r.count);
+            if (!verdict.accepted) {
+                s.op.ShowMessage(2, verdict.text1, verdict.text2);
+            }
+            return verdict.accepted;
+        }
+    }
+}
+
+// A folder of this run for the work file, removed when the command ends.
+class WorkFolder {
+public:
+    WorkFolder()
+        : path_(std::filesystem::temp_directory_path() /
+                ("zor06ctl-messages-" + std::to_string(::getpid()))) {
+        std::error_code ec;
+        std::filesystem::create_directories(path_, ec);
+    }
+    ~WorkFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// --save: the saved lines as the view's "Сохранить в файле" writes them; --pdf: the printed list.
+int SaveAndPrint(Session& s, const messages::MessageSet& set, const messages::MessageView& view) {
+    if (!s.cl.out.empty()) {
+        std::string reason;
+        const std::string bytes = messages::EncodeMessageFile(set.archive, set.header, view.rows);
+        if (!platform::WriteFileAtomically(s.cl.out, bytes, &reason)) {
+            s.op.ShowMessage(1, "Ошибка записи файла " + s.cl.out, reason);
+            return kExitFailed;
+        }
+    }
+    if (!s.cl.pdf.empty()) {
+        std::string reason;
+        if (!WriteDocumentPdf(messages::MessageListDocument(set.archive, set.header, view.rows, ""),
+                              s.cl.pdf, &reason)) {
+            std::fprintf(stderr, "Ошибка печати данных: %s\n", reason.c_str());
+            return kExitFailed;
+        }
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunMessages(Session& s) {
+    std::string error;
+    const std::optional<MessageRequest> request = ParseRequest(s.cl.args, &error);
+    if (!request) {
+        return UsageError(error, s.cl.command);
+    }
+    if (request->how == MessageRequest::How::Period && request->to < request->from) {
+        s.op.ShowMessage(2, "Дата и время конца опроса должны быть",
+                         "больше даты и времени начала опроса");
+        return kExitFailed;
+    }
+    if (!ConnectLink(s)) {
+        return kExitFailed;
+    }
+    WorkFolder folder;
+    std::optional<messages::MessageSet> read;
+    messages::ReadingContext ctx{s.tables, folder.Path(),
+                                 [&read](const messages::MessageSet& set) { read = set; }};
+    if (request->how == MessageRequest::How::Period) {
+        messages::ReadMessagesByPeriod(ctx, request->archive, request->from, request->to);
+    } else {
+        const auto range = IndexRange(s, *request);
+        if (!range) {
+            return kExitFailed;
+        }
+        messages::ReadMessagesByIndex(ctx, request->archive, range->start, range->count);
+    }
+    if (!read) {
+        return kExitFailed;
+    }
+    const auto view = messages::OpenMessageView(read->archive, read->header, read->records,
+                                                read->mode, read->startIndex,
+                                                messages::DecodeOptions{s.image.Byte(0, 12) == 0});
+    std::fputs(MessageRowsText(view, s.cl.json).c_str(), stdout);
+    return SaveAndPrint(s, *read, view);
+}
+
+}  // namespace zor06::ctl
