@@ -60,4 +60,10 @@ void QtOperator::SetProgress(int position, int maximum) {
     }
 }
 
+void QtOperator::ShowReadingWait(bool shown) {
+    if (onReadingWait) {
+        onReadingWait(shown);
+    }
+}
+
 }  // namespace zor06::screens

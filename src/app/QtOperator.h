@@ -22,6 +22,7 @@ public:
     void SetBusy(bool busy) override;
     void ProcessEvents() override;
     void SetProgress(int position, int maximum) override;
+    void ShowReadingWait(bool shown) override;
 
     // Replace the modal windows (tests record what would be shown and answer for the operator).
     std::function<bool(int kind, const QString& text1, const QString& text2)> messageWindow;
@@ -29,6 +30,7 @@ public:
     // Where status texts and progress go; the main window connects them.
     std::function<void(int panel, const QString& text)> onStatus;
     std::function<void(int position, int maximum)> onProgress;
+    std::function<void(bool shown)> onReadingWait;
 
 private:
     QPointer<QWidget> parent_;

@@ -43,6 +43,14 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     op_.onStatus = [this](int panel, const QString& text) { SetStatus(panel, text); };
+    op_.onReadingWait = [this](bool shown) {
+        constexpr int kReadingMode = 1;  // "Выполняется чтение данных" / "Esc - прервать чтение"
+        if (shown) {
+            ShowWait(kReadingMode);
+        } else {
+            HideWait();
+        }
+    };
     op_.onProgress = [this](int position, int maximum) {
         if (wait_) {
             wait_->SetProgress(position, maximum);

@@ -3,9 +3,12 @@
 #include <QMenu>
 
 #include "app/TFormMain.h"
+#include "messages/archive_commands.h"
 #include "messages/message_file.h"
 #include "messages/screens/TFormAla.h"
 #include "messages/screens/TFormAud.h"
+#include "messages/screens/TFormIndex.h"
+#include "messages/screens/TFormPeriod.h"
 #include "messages/screens/status_windows.h"
 #include "tables/controller_date.h"
 #include "widgets/TFormQues_Prn.h"
@@ -68,6 +71,38 @@ void ShowSavedFile(TFormMain& w, Archive archive) {
     }
 }
 
+messages::ReadingContext Reading(TFormMain& w) {
+    return {w.Tables(), w.WorkDir(), [&w](const messages::MessageSet& set) {
+                ShowMessages(w, set.archive, set.header, set.records, set.mode, set.startIndex);
+            }};
+}
+
+void ReadByIndex(TFormMain& w, Archive archive) {
+    messages::ReadingContext ctx = Reading(w);
+    messages::ReadByIndexCommand(
+        ctx, archive,
+        [&w,
+         archive](const messages::IndexBounds& bounds) -> std::optional<messages::IndexSelection> {
+            screens::TFormIndex dialog(archive, bounds, w.Settings().archive, w.Operator(), &w);
+            if (dialog.exec() != QDialog::Accepted) {
+                return std::nullopt;
+            }
+            return dialog.Selection();
+        });
+}
+
+void ReadByPeriod(TFormMain& w, Archive archive) {
+    messages::ReadingContext ctx = Reading(w);
+    messages::ReadByPeriodCommand(ctx, archive, [&w]() -> std::optional<messages::Period> {
+        screens::TFormPeriod dialog(w.Settings().archive, w.Tables().clock.LocalDateTime(),
+                                    w.Operator(), &w);
+        if (dialog.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return dialog.Result();
+    });
+}
+
 void ShowCurrentState(TFormMain& w) {
     screens::CurrentStateHooks hooks;
     hooks.busy = [&w] { return w.RequestOnLine(); };
@@ -81,6 +116,10 @@ void AddArchiveMenu(TFormMain& w, QMenu* data, Archive archive) {
     QMenu* menu = data->addMenu(QString::fromUtf8(messages::KindOf(archive).title.data(),
                                                   messages::KindOf(archive).title.size()));
     menu->menuAction()->setObjectName(interventions ? "NAud" : "NAla");
+    w.AddCommand(menu, interventions ? "NAudInd" : "NAlaInd", QStringLiteral("Запрос по индексу"),
+                 [&w, archive] { ReadByIndex(w, archive); });
+    w.AddCommand(menu, interventions ? "NAudPer" : "NAlaPer", QStringLiteral("Запрос за период"),
+                 [&w, archive] { ReadByPeriod(w, archive); });
     w.AddCommand(menu, interventions ? "NAudPrn" : "NAlaPrn",
                  QStringLiteral("Просмотр/Печать из файла"),
                  [&w, archive] { ShowSavedFile(w, archive); });

@@ -15,7 +15,9 @@
 #include "app/restore_wiring.h"
 #include "config/screens/TFormTablState.h"
 #include "link/tcp_connect.h"
+#include "messages/screens/TFormAud.h"
 #include "messages/screens/TFormFunInfo.h"
+#include "messages/screens/TFormIndex.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "tables/table_service.h"
@@ -156,6 +158,33 @@ private slots:
         closer.start(20);
         h.window->MenuItem("NFun")->trigger();
         QVERIFY(shown == QStringLiteral("Возможно") || shown == QStringLiteral("Невозможно"));
+    }
+
+    void aReadingByIndexEndsInTheArchivesView() {
+        Harness h({"--interventions", "30"});
+        zor06::app::AddMessageMenus(*h.window);
+        QVERIFY(StartUp(h, true));
+        QVERIFY(h.window->Offered("NAudInd"));
+        int rows = -1;
+        QString caption;
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<zor06::screens::TFormIndex*>(modal)) {
+                QMetaObject::invokeMethod(dialog->acceptButton(), "click", Qt::QueuedConnection);
+            } else if (auto* view = qobject_cast<zor06::screens::TFormAud*>(modal)) {
+                rows = view->grid()->rowCount();
+                caption = view->windowTitle();
+                view->exitButton()->click();
+            }
+        });
+        answerer.start(20);
+        h.window->MenuItem("NAudInd")->trigger();
+        // The remembered preset is the last 100 records, of which the archive holds 30.
+        QCOMPARE(rows, 30);
+        QCOMPARE(caption,
+                 QStringLiteral("Сообщения о вмешательствах оператора с индексами от 1 до 30"));
+        QVERIFY(h.window->isEnabled());
     }
 
     void anUnreadableTableStateGoesOnToThePostIdentificationReads() {
