@@ -14,6 +14,7 @@
 
 #include "app/QtOperator.h"
 #include "config/config_save.h"
+#include "config/table_state.h"
 #include "link/hgcbox.h"
 #include "settings/settings_store.h"
 #include "settings/settings_types.h"
@@ -46,7 +47,8 @@ public:
             chooseFile;
         // The restoration of destroyed tables; returns whether the controller counts as
         // identified. Left empty, the start-up goes on with its reads.
-        std::function<bool(TFormMain&, tables::TableContext&)> restoreTables;
+        std::function<bool(TFormMain&, tables::TableContext&, config::TableStateResult* outcome)>
+            restoreTables;
     } screens;
 
     link::hgcbox& Link() { return link_; }
@@ -89,7 +91,8 @@ public:
     void StartMessageTimer() { messageTimer_.start(); }
     // The restoration of destroyed tables from a command: table 7 is read for it, and its outcome
     // decides whether the controller still counts as identified.
-    void RestoreDestroyedTables();
+    // False when the operator left the table-state screen with "Выход" (or it could not open).
+    bool RestoreDestroyedTables();
     // The file dialog of the wiring; none when cancelled or when no dialog is wired.
     std::optional<std::filesystem::path> ChooseFile(const config::FileChoice& choice, bool save);
     // The directory of configuration files and protocols.

@@ -73,7 +73,7 @@ void TFormMain::StartUp() {
     steps.updateMenus = [this] { UpdateMenus(); };
     if (screens.restoreTables) {
         steps.restoreTables = [this](tables::TableContext& ctx) {
-            return screens.restoreTables(*this, ctx);
+            return screens.restoreTables(*this, ctx, nullptr);
         };
     }
     tables::StartConnection(tables_, state_, steps);
@@ -83,16 +83,18 @@ void TFormMain::StartUp() {
     }
 }
 
-void TFormMain::RestoreDestroyedTables() {
+bool TFormMain::RestoreDestroyedTables() {
     if (!screens.restoreTables ||
         !tables::ReadFields(tables_, {7, 0, tables::Table(7).fieldCount})) {
-        return;
+        return false;
     }
-    state_.identified = screens.restoreTables(*this, tables_);
+    config::TableStateResult outcome = config::TableStateResult::Exit;
+    state_.identified = screens.restoreTables(*this, tables_, &outcome);
     if (!state_.identified) {
         tables::Disconnect(tables_, state_);
     }
     UpdateMenus();
+    return outcome != config::TableStateResult::Exit;
 }
 
 bool TFormMain::FirmwareWriterPresent() const {

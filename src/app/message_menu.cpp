@@ -107,7 +107,7 @@ void ShowCurrentState(TFormMain& w) {
     screens::CurrentStateHooks hooks;
     hooks.busy = [&w] { return w.RequestOnLine(); };
     hooks.messageTimer = [&w] { w.StartMessageTimer(); };
-    hooks.restore = [&w] { w.RestoreDestroyedTables(); };
+    hooks.restore = [&w] { return w.RestoreDestroyedTables(); };
     screens::NSitClick(w.Tables(), hooks, &w);
 }
 

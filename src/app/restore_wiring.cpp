@@ -55,9 +55,10 @@ config::RestoreHooks Hooks(TFormMain& w, const RestoreConfigScreen& editConfig) 
 }  // namespace
 
 void WireRestoration(TFormMain& window, RestoreConfigScreen editConfig) {
-    window.screens.restoreTables = [editConfig = std::move(editConfig)](TFormMain& w,
-                                                                        tables::TableContext& ctx) {
-        return config::RestoreTables(ctx, Hooks(w, editConfig));
+    window.screens.restoreTables = [editConfig = std::move(editConfig)](
+                                       TFormMain& w, tables::TableContext& ctx,
+                                       config::TableStateResult* outcome) {
+        return config::RestoreTables(ctx, Hooks(w, editConfig), outcome);
     };
 }
 

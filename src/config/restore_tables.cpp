@@ -175,10 +175,14 @@ bool WriteClockFromPc(tables::TableContext& ctx, Selection& selection) {
     return true;
 }
 
-bool RestoreTables(tables::TableContext& ctx, const RestoreHooks& hooks) {
+bool RestoreTables(tables::TableContext& ctx, const RestoreHooks& hooks,
+                   TableStateResult* outcome) {
     TableStates states = BuildTableStates(ctx.image);
     const TableStateResult result =
         hooks.tableState ? hooks.tableState(states) : TableStateResult::Exit;
+    if (outcome != nullptr) {
+        *outcome = result;
+    }
     if (result != TableStateResult::Exit) {
         Restoration(ctx, hooks, states, result).Run();
     }

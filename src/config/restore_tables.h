@@ -38,7 +38,9 @@ struct RestoreHooks {
 
 // Runs the restoration over the table states of table 7 in the image; returns whether the
 // controller counts as identified afterwards, whatever became of the restoration.
-bool RestoreTables(tables::TableContext& ctx, const RestoreHooks& hooks);
+// `outcome`, when given, receives how the operator left the table-state screen.
+bool RestoreTables(tables::TableContext& ctx, const RestoreHooks& hooks,
+                   TableStateResult* outcome = nullptr);
 
 // The controller clock from the PC's local time after the operator confirmed it; clears the
 // clock's selection when written.

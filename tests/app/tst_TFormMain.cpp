@@ -18,6 +18,7 @@
 #include "messages/screens/TFormAud.h"
 #include "messages/screens/TFormFunInfo.h"
 #include "messages/screens/TFormIndex.h"
+#include "messages/screens/TFormPrz.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "tables/table_service.h"
@@ -185,6 +186,31 @@ private slots:
         QCOMPARE(caption,
                  QStringLiteral("Сообщения о вмешательствах оператора с индексами от 1 до 30"));
         QVERIFY(h.window->isEnabled());
+    }
+
+    void leavingTheTableStatesComesBackToTheCurrentState() {
+        Harness h({});
+        zor06::app::WireRestoration(*h.window, {});
+        zor06::app::AddMessageMenus(*h.window);
+        QVERIFY(StartUp(h, true));
+        int states = 0;
+        int tableScreens = 0;
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* state = qobject_cast<zor06::screens::TFormPrz*>(modal)) {
+                // The first time to the table states, the second time out.
+                QPushButton* button = ++states == 1 ? state->tablesButton() : state->exitButton();
+                QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
+            } else if (auto* tables = qobject_cast<zor06::screens::TFormTablState*>(modal)) {
+                ++tableScreens;
+                tables->exitButton()->click();
+            }
+        });
+        answerer.start(50);
+        h.window->MenuItem("NSit")->trigger();
+        QCOMPARE(tableScreens, 1);
+        QCOMPARE(states, 2);
     }
 
     void anUnreadableTableStateGoesOnToThePostIdentificationReads() {

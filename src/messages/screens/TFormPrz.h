@@ -24,7 +24,8 @@ struct CurrentStateHooks {
     // The main window's message timer, started after a button's reading.
     std::function<void()> messageTimer;
     // The restoration of destroyed tables, once the window was left for the table states.
-    std::function<void()> restore;
+    // The table-state screen and the restoration; false when the operator left it with "Выход".
+    std::function<bool()> restore;
 };
 
 // NOLINTNEXTLINE(readability-identifier-naming): screens keep their established names.

@@ -6,9 +6,12 @@
 namespace zor06::screens {
 
 void NSitClick(tables::TableContext& ctx, const CurrentStateHooks& hooks, QWidget* parent) {
-    TFormPrz form(ctx, hooks, parent);
-    if (form.exec() == TFormPrz::kTableStatesWanted && hooks.restore) {
-        hooks.restore();
+    // "Выход" from the table-state screen comes back to the current state.
+    for (;;) {
+        TFormPrz form(ctx, hooks, parent);
+        if (form.exec() != TFormPrz::kTableStatesWanted || !hooks.restore || hooks.restore()) {
+            return;
+        }
     }
 }
 

@@ -9,7 +9,8 @@
 namespace zor06::screens {
 
 // "Текущее состояние контроллера": the window on the image's devices (table 6 read); left
-// through the table-state button it hands over to `hooks.restore`.
+// through the table-state button it hands over to `hooks.restore`, and comes back when the
+// operator leaves the table-state screen with "Выход".
 void NSitClick(tables::TableContext& ctx, const CurrentStateHooks& hooks, QWidget* parent);
 
 // "Возможность исполнения контроллером его функций": reads table 8 and shows the window; nothing
