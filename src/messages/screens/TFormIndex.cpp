@@ -13,15 +13,16 @@
 
 #include "widgets/ButtonRow.h"
 #include "widgets/IntegerEntryFilter.h"
+#include "widgets/RadioGroup.h"
 
 namespace zor06::screens {
 namespace {
 
 constexpr int kMessageKind = 2;
 
-const char* const kPresetTexts[] = {"Весь диапазон данных", "Последние 100 записей",
-                                    "Последние 50 записей", "Последние 10 записей",
-                                    "Заданный диапазон данных"};
+const std::string_view kPresetTexts[] = {"Весь диапазон данных", "Последние 100 записей",
+                                         "Последние 50 записей", "Последние 10 записей",
+                                         "Заданный диапазон данных"};
 
 }  // namespace
 
@@ -43,14 +44,11 @@ TFormIndex::TFormIndex(messages::Archive archive, messages::IndexBounds bounds,
     rows->addRow(QStringLiteral("Индекс записи начала чтения"), start_);
     rows->addRow(QStringLiteral("Количество записей для чтения"), count_);
 
-    auto* group = new QGroupBox(QStringLiteral(" Задание для чтения данных "), this);
-    auto* groupColumn = new QVBoxLayout(group);
-    presets_ = new QButtonGroup(this);
-    for (int i = 0; i < messages::IndexDialogModel::kPresetCount; ++i) {
-        auto* radio = new QRadioButton(QString::fromUtf8(kPresetTexts[i]), group);
-        presets_->addButton(radio, i);
-        groupColumn->addWidget(radio);
-    }
+    const widgets::RadioGroup radios =
+        widgets::NewRadioGroup(QStringLiteral(" Задание для чтения данных "),
+                               {std::begin(kPresetTexts), std::end(kPresetTexts)}, this);
+    QGroupBox* group = radios.box;
+    presets_ = radios.buttons;
 
     QDialogButtonBox* buttons = widgets::NewButtonRow(this);
     accept_ = widgets::AddToRow(buttons, QStringLiteral("Принять"));

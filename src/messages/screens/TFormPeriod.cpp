@@ -11,12 +11,14 @@
 
 #include "messages/screens/PeriodGroupBox.h"
 #include "widgets/ButtonRow.h"
+#include "widgets/RadioGroup.h"
 
 namespace zor06::screens {
 namespace {
 
 constexpr int kMessageKind = 2;
-const char* const kPresetTexts[] = {"За последний час", "За последние сутки", "Заданный период"};
+const std::string_view kPresetTexts[] = {"За последний час", "За последние сутки",
+                                         "Заданный период"};
 
 }  // namespace
 
@@ -27,14 +29,11 @@ TFormPeriod::TFormPeriod(settings::ArchiveChoices& choices, double now, link::Op
     start_ = new PeriodGroupBox(QStringLiteral(" Начало периода "), 3, true, this);
     end_ = new PeriodGroupBox(QStringLiteral(" Конец периода "), 3, true, this);
 
-    auto* group = new QGroupBox(QStringLiteral(" Задание периода"), this);
-    auto* groupColumn = new QVBoxLayout(group);
-    presets_ = new QButtonGroup(this);
-    for (int i = 0; i < messages::PeriodDialogModel::kPresetCount; ++i) {
-        auto* radio = new QRadioButton(QString::fromUtf8(kPresetTexts[i]), group);
-        presets_->addButton(radio, i);
-        groupColumn->addWidget(radio);
-    }
+    const widgets::RadioGroup radios =
+        widgets::NewRadioGroup(QStringLiteral(" Задание периода"),
+                               {std::begin(kPresetTexts), std::end(kPresetTexts)}, this);
+    QGroupBox* group = radios.box;
+    presets_ = radios.buttons;
     QDialogButtonBox* buttons = widgets::NewButtonRow(this);
     accept_ = widgets::AddToRow(buttons, QStringLiteral("Принять"));
     exit_ = widgets::AddToRow(buttons, QStringLiteral("Выход"));

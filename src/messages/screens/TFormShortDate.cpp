@@ -12,6 +12,7 @@
 
 #include "messages/screens/PeriodGroupBox.h"
 #include "widgets/ButtonRow.h"
+#include "widgets/RadioGroup.h"
 
 namespace zor06::screens {
 namespace {
@@ -47,15 +48,10 @@ TFormShortDate::TFormShortDate(messages::DataArchive kind, const messages::Archi
     oldest_ = new QLabel(Qt8(model_.OldestLine()), this);
     newest_ = new QLabel(Qt8(model_.NewestLine()), this);
 
-    auto* group = new QGroupBox(QStringLiteral(" Задание периода"), this);
-    auto* groupColumn = new QVBoxLayout(group);
-    presets_ = new QButtonGroup(this);
-    const std::vector<std::string_view> texts = model_.PresetTexts();
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        auto* radio = new QRadioButton(Qt8(texts[i]), group);
-        presets_->addButton(radio, static_cast<int>(i));
-        groupColumn->addWidget(radio);
-    }
+    const widgets::RadioGroup radios =
+        widgets::NewRadioGroup(QStringLiteral(" Задание периода"), model_.PresetTexts(), this);
+    QGroupBox* group = radios.box;
+    presets_ = radios.buttons;
     QDialogButtonBox* buttons = widgets::NewButtonRow(this);
     accept_ = widgets::AddToRow(buttons, QStringLiteral("Принять"));
     cancel_ = widgets::AddToRow(buttons, QStringLiteral("Отменить"));

@@ -194,7 +194,7 @@ void TstStatusWindows::tableStatesLeadToTheRestoration() {
             QTest::mouseClick(form->tablesButton(), Qt::LeftButton);
         }
     });
-    NSitClick(sim.ctx, {{}, {}, [&] { ++restorations; }}, nullptr);
+    NSitClick(sim.ctx, {{}, {}, [&] { return ++restorations > 0; }}, nullptr);
     QVERIFY(seen);
     QCOMPARE(restorations, 1);
     QCOMPARE(sim.ReadsOf(7), 1);
@@ -205,7 +205,7 @@ void TstStatusWindows::tableStatesLeadToTheRestoration() {
             QTest::mouseClick(form->exitButton(), Qt::LeftButton);
         }
     });
-    NSitClick(sim.ctx, {{}, {}, [&] { ++restorations; }}, nullptr);
+    NSitClick(sim.ctx, {{}, {}, [&] { return ++restorations > 0; }}, nullptr);
     QCOMPARE(restorations, 1);
 }
 
