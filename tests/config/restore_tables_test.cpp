@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <algorithm>
+
 #include <filesystem>
 
 #include "config/config_file.h"
@@ -48,7 +50,8 @@ protected:
         const auto users = controller->Image().Fields(4, 0, 16);
         std::ranges::copy(users, b.Part(config::part::kUsers).begin());
         b.Part(config::part::kFlowLine)[0] = flowComputers;
-        const auto path = std::filesystem::path(::testing::TempDir()) / "restore.cnf";
+        const auto path = std::filesystem::path(::testing::TempDir()) /
+                          ("restore-" + std::to_string(::getpid()) + ".cnf");
         ASSERT_TRUE(config::WriteConfigFile(path, b, op));
         op.messages.clear();
         hooks.chooseConfigFile = [this, path] {

@@ -2,7 +2,9 @@
 // it prints.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <algorithm>
+
 #include <filesystem>
 #include <sstream>
 
@@ -136,7 +138,8 @@ TEST_F(CtlMessagesTest, ALostControllerAfterSomeRecordsKeepsThem) {
 
 TEST_F(CtlMessagesTest, SavedReadingReopensWithTheSameRowsAndPrints) {
     Start({});
-    const std::string dir = ::testing::TempDir();
+    const std::string dir = ::testing::TempDir() + "/reading-" + std::to_string(::getpid());
+    std::filesystem::create_directories(dir);
     const std::string file = dir + "/reading.aud";
     const std::string pdf = dir + "/reading.pdf";
     const ProcessResult read = Ctl({"--tcp", endpoint, "messages", "interventions", "--last", "12",

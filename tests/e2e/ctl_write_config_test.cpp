@@ -1,4 +1,6 @@
 // zor06ctl write-config against a simulated controller with destroyed tables.
+#include <unistd.h>
+
 #include <filesystem>
 #include <functional>
 
@@ -25,8 +27,9 @@ protected:
         if (change) {
             change(b);
         }
-        const auto path = std::filesystem::path(::testing::TempDir()) /
-                          ("ctl-" + std::to_string(files_++) + ".cnf");
+        const auto path =
+            std::filesystem::path(::testing::TempDir()) /
+            ("ctl-" + std::to_string(::getpid()) + "-" + std::to_string(files_++) + ".cnf");
         RecordingOperator op;
         EXPECT_TRUE(config::WriteConfigFile(path, b, op));
         return path.string();

@@ -2,6 +2,8 @@
 // pseudo-terminal: the users table, the clock, the system parameters and a flow-computer table.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "config/config_file.h"
@@ -30,7 +32,8 @@ protected:
         config::ConfigBuffer b = DemoConfiguration();
         const std::string name = text::Utf8ToCp1251("ГРС Восстановленная");
         std::ranges::copy(name, b.Part(config::part::kNames).begin());
-        const auto path = std::filesystem::path(::testing::TempDir()) / "e2e-restore.cnf";
+        const auto path = std::filesystem::path(::testing::TempDir()) /
+                          ("e2e-restore-" + std::to_string(::getpid()) + ".cnf");
         EXPECT_TRUE(config::WriteConfigFile(path, b, op_));
         return path;
     }
