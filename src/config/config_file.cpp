@@ -83,12 +83,7 @@ bool WriteConfigFile(const std::filesystem::path& path, const ConfigBuffer& buff
 }
 
 std::string ProposedConfigName(const ConfigBuffer& buffer, const tables::ControllerDateTime& now) {
-    std::string name = TrimmedField(buffer.Part(part::kNames).first(20));
-    for (char& c : name) {
-        if (c == '/' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = '_';
-        }
-    }
+    const std::string name = text::FileNamePart(TrimmedField(buffer.Part(part::kNames).first(20)));
     return text::Printf("zor_%02d-%s-%02d%02d%02d%02d%02d.cnf", 6, name.c_str(),
                         now[tables::kYearByte], now[tables::kMonthByte], now[tables::kDayByte],
                         now[tables::kHourByte], now[tables::kMinuteByte]);

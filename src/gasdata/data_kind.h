@@ -25,12 +25,12 @@ struct DataArchiveKind {
     std::uint8_t requestByte;   // the first request byte, sent as the controller expects it
     std::size_t dateBytes;      // 5, 4 or 3 significant bytes of the period's dates
     std::size_t recordSize;
-    std::size_t perReply;       // a full reply; fewer records end the reading
-    int firstRecordField;       // table 27 field of the archive's first record
+    std::size_t perReply;  // a full reply; fewer records end the reading
+    int firstRecordField;  // table 27 field of the archive's first record
     std::string_view kindLetters;
-    std::string_view title;      // first line of the reading's messages
-    std::string_view extension;  // ".mch" ...
-    std::string_view directory;  // under the work directory
+    std::string_view title;          // first line of the reading's messages
+    std::string_view extension;      // ".mch" ...
+    std::string_view directory;      // under the work directory
     std::string_view wrongFileLine;  // second line of the "not such a file" message
     int printKind;                   // the print-data dialog's kind
 };

@@ -8,6 +8,7 @@
 
 #include "dataset/data_set_header.h"
 #include "gasdata/data_kind.h"
+#include "gasdata/records.h"
 
 namespace zor06::gasdata {
 

@@ -33,7 +33,7 @@ struct DataRow {
     std::vector<std::optional<double>> numbers;
     bool counted = false;  // takes part in the averages
     bool crcValid = true;
-    RowSigns signs;        // chromatograph rows only
+    RowSigns signs;  // chromatograph rows only
 };
 
 struct DataView {

@@ -136,13 +136,10 @@ std::optional<ArchiveReply> ArchiveReply::Parse(std::span<const std::uint8_t> fr
     }
     const std::size_t count = bytes[layout->countAt];
     const std::size_t room = bytes.size() - layout->recordsAt - kChecksumSize;
-    // With the record size unknown, every record takes at least one byte. A message-archive
-    // reply with bytes behind its records is not the reply its count describes.
-    const bool exact =
-        functionCode == code::kMessagesByIndex || functionCode == code::kMessagesByPeriod;
-    const bool fits = recordSize == 0 ? count <= room
-                      : exact         ? count * recordSize == room
-                                      : count * recordSize <= room;
+    // With the record size unknown, every record takes at least one byte. A reply with bytes
+    // behind its records, or fewer bytes than its count needs, is not the reply its count
+    // describes.
+    const bool fits = recordSize == 0 ? count <= room : count * recordSize == room;
     if (!fits) {
         return std::nullopt;
     }

@@ -8,15 +8,14 @@
 #include <string_view>
 
 #include "link/frame.h"
+#include "messages/reading_support.h"
 #include "tables/controller_date.h"
 
 namespace zor06::messages {
 namespace {
 
 constexpr int kMessageKind = 6;
-constexpr int kStatusPanel = 2;
 constexpr int kNameTable = 5;
-constexpr int kSerialTable = 41;
 
 // What tells a reading by index from one by period: its requests, its progress measure and
 // when its series ends. The loop around it is the same for both.
@@ -154,21 +153,6 @@ private:
     std::optional<link::ArchiveReply> reply_;
 };
 
-// The wait window's bar never gets an empty range nor a position outside it.
-void ShowProgress(link::Operator& op, int position, int maximum) {
-    const int max = std::max(maximum, 1);
-    op.SetProgress(std::clamp(position, 0, max), max);
-}
-
-std::uint32_t SerialNumber(const tables::ControllerImage& image) {
-    const std::span<const std::uint8_t> field = image.Field(kSerialTable, 0);
-    std::uint32_t value = 0;
-    for (std::size_t i = field.size(); i-- > 0;) {
-        value = (value << 8) | field[i];
-    }
-    return value;
-}
-
 dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kind,
                                const Series& series, const std::vector<std::uint8_t>& records) {
     const tables::TableContext& t = ctx.tables;
@@ -184,41 +168,6 @@ dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kin
     header.recordCount = static_cast<std::uint32_t>(records.size() / kind.recordSize);
     return header;
 }
-
-// The work file's records, exactly `count` of them, or nothing when the file is not what was
-// written.
-std::optional<std::vector<std::uint8_t>> LoadRecords(const std::filesystem::path& path,
-                                                     std::size_t count, std::size_t size) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (bytes.size() != count * size) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-// Raises the long-operation flag and shows the wait window for the loop's lifetime.
-class LongOperation {
-public:
-    explicit LongOperation(link::Operator& op) : op_(op) {
-        op_.longOperation = true;
-        op_.ShowReadingWait(true);
-    }
-    ~LongOperation() {
-        op_.longOperation = false;
-        op_.SetStatusText(kStatusPanel, "");
-        op_.ShowReadingWait(false);
-    }
-    LongOperation(const LongOperation&) = delete;
-    LongOperation& operator=(const LongOperation&) = delete;
-
-private:
-    link::Operator& op_;
-};
 
 // Requests until the series ends, the operator interrupts or a request fails; the records kept
 // go to the work file. Returns how many were kept, or nothing when the work file failed.
@@ -238,7 +187,7 @@ std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, 
     int received = 0;
     for (;;) {
         if (!series.Request(ctx.tables.link)) {
-            op.SetStatusText(kStatusPanel, ctx.tables.link.StatusText());
+            op.SetStatusText(kExchangePanel, ctx.tables.link.StatusText());
             op.ShowMessage(kMessageKind, kind.title,
                            received == 0 ? "не прочитаны" : "прочитаны не полностью");
             break;
@@ -293,9 +242,7 @@ void RunReading(ReadingContext& ctx, Archive archive, Series& series) {
     if (series.ArchiveErrorSeen()) {
         op.ShowMessage(kMessageKind, "Обнаружена ошибка", kind.errorLine);
     }
-    if (SerialNumber(ctx.tables.image) == 0) {
-        tables::ReadFields(ctx.tables, {kSerialTable, 0, 1});  // the header has 0 if it fails
-    }
+    EnsureSerialNumber(ctx.tables);
     MessageSet set;
     set.archive = archive;
     set.header = BuildHeader(ctx, kind, series, *records);

@@ -22,4 +22,13 @@ std::string Printf(const char* format, ...) {
     return out;
 }
 
+std::string FileNamePart(std::string name) {
+    for (char& c : name) {
+        if (c == '/' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '_';
+        }
+    }
+    return name;
+}
+
 }  // namespace zor06::text

@@ -21,7 +21,7 @@ TEST(Records, RoundTripKeepsEveryByteAndTheCrcJudgesThem) {
     EXPECT_EQ(back.Encode(), bytes);
     EXPECT_EQ(back.statusWord, 0x0101);
     EXPECT_FLOAT_EQ(back.values.v[kMethane], 92.5F);
-    EXPECT_EQ(bytes[7], 0x01);  // status word little-endian at offset 7
+    EXPECT_EQ(bytes[7], 0x01);                      // status word little-endian at offset 7
     EXPECT_EQ(bytes[11 + 4 * kMethane + 3], 0x42);  // 92.5 = 0x42B90000
 
     bytes[20] ^= 1;

@@ -1,0 +1,267 @@
+#include "gasdata/archive_bounds.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+#include "tables/controller_date.h"
+#include "text/text_format.h"
+
+namespace zor06::gasdata {
+namespace {
+
+constexpr int kInfoKind = 6;
+constexpr int kArchiveGoneKind = 9;
+constexpr int kCorrectKind = 10;
+constexpr int kFirstRecordTable = 27;
+constexpr int kClockTable = 2;
+constexpr int kSystemTable = 6;
+constexpr int kContractHourField = 6;
+constexpr std::uint8_t kFirstDayFlag = 0x80;
+// A start this many 3-minute steps after the oldest record is safe from the overwriting.
+constexpr int kSafeSteps = 289;
+// The last moment of a 3-minute slot at which the next record is not yet due.
+constexpr int kLastSafeSecond = 56;
+
+using tables::kDayByte;
+using tables::kHourByte;
+using tables::kMinuteByte;
+using tables::kMonthByte;
+using tables::kSecondByte;
+using tables::kYearByte;
+
+std::string DateTimeText(const Date6& d) {
+    return text::Printf("%02d.%02d.%02d %02d:%02d:%02d", d[kDayByte], d[kMonthByte], d[kYearByte],
+                        d[kHourByte], d[kMinuteByte], d[kSecondByte]);
+}
+
+void ReportInvalidDate(link::Operator& op, const Date6& d) {
+    op.ShowMessage(
+        kInfoKind,
+        text::Printf("Прочитанные параметры даты и времени (%s)", DateTimeText(d).c_str()),
+        "не соответствуют допустимым значениям");
+}
+
+Date6 SixBytes(std::span<const std::uint8_t> field) {
+    Date6 d{};
+    std::copy_n(field.begin(), std::min(field.size(), d.size()), d.begin());
+    return d;
+}
+
+// The controller clock from table 2, read anew; nothing (reported) when it cannot be used.
+std::optional<Date6> ReadClock(tables::TableContext& ctx) {
+    if (!tables::ReadFields(ctx, {kClockTable, 0, 8})) {
+        return std::nullopt;
+    }
+    const Date6 clock = SixBytes(ctx.image.Fields(kClockTable, 0, 8));
+    if (!tables::IsValid(clock)) {
+        ReportInvalidDate(ctx.op, clock);
+        return std::nullopt;
+    }
+    return clock;
+}
+
+Date6 ToHour(Date6 d) {
+    d[kMinuteByte] = 0;
+    d[kSecondByte] = 0;
+    return d;
+}
+
+Date6 ToDay(Date6 d) {
+    d[kHourByte] = 0;
+    return ToHour(d);
+}
+
+// `months` months from `d` (negative: back), a day the target month lacks becoming the 1st of the
+// month after it.
+Date6 ShiftMonths(Date6 d, int months) {
+    const int index = d[kYearByte] * 12 + (d[kMonthByte] - 1) + months;
+    d[kYearByte] = static_cast<std::uint8_t>(index / 12);
+    d[kMonthByte] = static_cast<std::uint8_t>(index % 12 + 1);
+    if (d[kDayByte] > tables::DaysInMonth(2000 + d[kYearByte], d[kMonthByte])) {
+        d[kDayByte] = 1;
+        return ShiftMonths(d, 1);
+    }
+    return d;
+}
+
+std::optional<ArchiveBounds> MinuteBounds(const Date6& clock, const Date6& first) {
+    const Date6 newest = TruncateToThreeMinutes(clock);
+    Date6 oldest = ShiftMonths(tables::StepThreeMinutes(clock, tables::kStepThreeMinutes), -2);
+    if (tables::Compare5(first, oldest) > 0) {
+        oldest = first;
+    }
+    oldest = TruncateToThreeMinutes(oldest);
+    if (tables::Compare5(oldest, newest) > 0) {
+        return std::nullopt;
+    }
+    ArchiveBounds b;
+    std::copy_n(oldest.begin(), b.oldest.size(), b.oldest.begin());
+    std::copy_n(newest.begin(), b.newest.size(), b.newest.begin());
+    return b;
+}
+
+std::optional<ArchiveBounds> HourDayBounds(Step step, const Date6& clock, const Date6& first,
+                                           bool firstDayFlag, int contractHour) {
+    const bool daily = step == Step::Day;
+    const int unit = daily ? tables::kStepDay : tables::kStepHour;
+    const int precision = daily ? tables::kPrecisionDay : tables::kPrecisionHour;
+    const auto normal = [daily](const Date6& d) { return daily ? ToDay(d) : ToHour(d); };
+    Date6 newest = tables::StepBack(ToHour(clock), unit);
+    if (daily && clock[kHourByte] < contractHour) {
+        newest = tables::StepBack(newest, unit);
+    }
+    const int years = daily ? 4 : 1;
+    Date6 oldest = tables::StepForward(newest, unit);
+    oldest = oldest[kYearByte] > years ? ShiftMonths(oldest, -12 * years) : first;
+    if (tables::CompareTo(first, oldest, precision) > 0) {
+        oldest = first;
+        if (daily && firstDayFlag) {
+            oldest = tables::StepBack(oldest, unit);
+        }
+    }
+    oldest = normal(oldest);
+    newest = normal(newest);
+    if (tables::CompareTo(oldest, newest, precision) > 0) {
+        return std::nullopt;
+    }
+    ArchiveBounds b;
+    std::copy_n(oldest.begin(), b.oldest.size(), b.oldest.begin());
+    std::copy_n(newest.begin(), b.newest.size(), b.newest.begin());
+    return b;
+}
+
+Date6 Widen(const messages::Date5& d) {
+    Date6 out{};
+    std::copy(d.begin(), d.end(), out.begin());
+    return out;
+}
+
+// Whole minutes from `a` to `b`.
+long MinutesBetween(const Date6& a, const Date6& b) {
+    return std::lround((tables::DecodeToPc(b) - tables::DecodeToPc(a)) * 24 * 60);
+}
+
+// Waits `seconds` in short slices so that the interface stays alive and Esc is seen. False when
+// the operator interrupted.
+bool WaitSeconds(tables::TableContext& ctx, int seconds) {
+    using namespace std::chrono_literals;
+    link::Operator& op = ctx.op;
+    op.interrupt = false;
+    op.longOperation = true;
+    const platform::MonoTime until = ctx.clock.Now() + std::chrono::seconds(seconds);
+    while (ctx.clock.Now() < until && !op.interrupt) {
+        ctx.clock.SleepUntil(std::min(until, ctx.clock.Now() + platform::Millis(100)));
+        op.ProcessEvents();
+    }
+    op.longOperation = false;
+    const bool interrupted = op.interrupt;
+    op.interrupt = false;
+    return !interrupted;
+}
+
+}  // namespace
+
+Date6 TruncateToThreeMinutes(Date6 dt) {
+    dt[kMinuteByte] = static_cast<std::uint8_t>(dt[kMinuteByte] - dt[kMinuteByte] % 3);
+    dt[kSecondByte] = 0;
+    return dt;
+}
+
+std::optional<ArchiveBounds> BoundsAt(Step step, const Date6& clock, const Date6& first,
+                                      bool firstDayFlag, int contractHour) {
+    return step == Step::ThreeMinutes
+               ? MinuteBounds(clock, first)
+               : HourDayBounds(step, clock, first, firstDayFlag, contractHour);
+}
+
+std::optional<BoundsReading> GetArchiveBounds(tables::TableContext& ctx, Step step) {
+    link::BusyScope busy(ctx.op);
+    const int field = step == Step::ThreeMinutes ? 0 : step == Step::Hour ? 1 : 2;
+    if (!tables::ReadFields(ctx, {kFirstRecordTable, static_cast<std::uint8_t>(field), 1})) {
+        return std::nullopt;
+    }
+    BoundsReading r;
+    r.firstRecord = SixBytes(ctx.image.Field(kFirstRecordTable, field));
+    if (step == Step::Day) {
+        r.firstDayFlag = (r.firstRecord[kSecondByte] & kFirstDayFlag) != 0;
+        r.firstRecord[kSecondByte] &= static_cast<std::uint8_t>(~kFirstDayFlag);
+    }
+    if (r.firstRecord == Date6{1, 1, 1, 0, 0, 0}) {
+        ctx.op.ShowMessage(kInfoKind, "В архиве нет данных", "");
+        return std::nullopt;
+    }
+    if (!tables::IsValid(r.firstRecord)) {
+        ReportInvalidDate(ctx.op, r.firstRecord);
+        return std::nullopt;
+    }
+    const std::optional<Date6> clock = ReadClock(ctx);
+    if (!clock || !tables::ReadFields(ctx, {kSystemTable, 0, 12})) {
+        return std::nullopt;
+    }
+    r.clock = *clock;
+    const int contractHour = ctx.image.Byte(kSystemTable, kContractHourField);
+    const std::optional<ArchiveBounds> bounds =
+        BoundsAt(step, r.clock, r.firstRecord, r.firstDayFlag, contractHour);
+    if (!bounds) {
+        ctx.op.ShowMessage(kInfoKind, "В архиве еще нет ни одной записи", "");
+        return std::nullopt;
+    }
+    r.bounds = *bounds;
+    return r;
+}
+
+bool CheckMinutePeriod(tables::TableContext& ctx, const BoundsReading& reading, Date6& start,
+                       Date6& end) {
+    Date6 oldest = Widen(reading.bounds.oldest);
+    if (MinutesBetween(oldest, start) >= 3L * kSafeSteps) {
+        return true;
+    }
+    std::optional<Date6> previousClock;
+    for (int round = 0;; ++round) {
+        const std::optional<Date6> clock = ReadClock(ctx);
+        if (!clock) {
+            return false;
+        }
+        const std::optional<ArchiveBounds> now = MinuteBounds(*clock, reading.firstRecord);
+        if (now) {
+            oldest = Widen(now->oldest);
+        }
+        if (tables::Compare5(start, oldest) < 0 && tables::Compare5(end, oldest) < 0) {
+            ctx.op.ShowMessage(kArchiveGoneKind, "В архиве уже нет данных за указанный период", "");
+            return false;
+        }
+        const Date6 wrapped = ShiftMonths(reading.firstRecord, 2);
+        if (tables::Compare6(*clock, wrapped) < 0) {
+            return true;
+        }
+        const int minute = (*clock)[kMinuteByte] % 3;
+        const int second = (*clock)[kSecondByte];
+        if (minute < 2 || second <= kLastSafeSecond) {
+            break;
+        }
+        // A clock that stands still would keep the check waiting for a record that never comes.
+        if (round + 1 >= kMinuteCheckRounds || previousClock == clock) {
+            ctx.op.ShowMessage(kInfoKind,
+                               "Часы контроллера не идут:", "период чтения проверить невозможно");
+            return false;
+        }
+        previousClock = clock;
+        if (!WaitSeconds(ctx, 60 - second)) {
+            return false;
+        }
+    }
+    if (tables::Compare5(start, oldest) >= 0) {
+        return true;
+    }
+    if (!ctx.op.ShowMessage(kCorrectKind, "Корректировать заданный период чтения данных?", "")) {
+        return false;
+    }
+    start = oldest;
+    if (tables::Compare5(start, end) > 0) {
+        end = start;
+    }
+    return true;
+}
+
+}  // namespace zor06::gasdata

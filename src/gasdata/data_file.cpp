@@ -1,0 +1,129 @@
+#include "gasdata/data_file.h"
+
+#include "config/text_field.h"
+#include "platform/file_io.h"
+#include "text/text_format.h"
+
+namespace zor06::gasdata {
+namespace {
+
+constexpr int kErrorKind = 1;
+constexpr int kInfoKind = 6;
+constexpr char kOpenFailed[] = "Ошибка открытия файла";
+
+std::string Pattern(const DataArchiveKind& k) {
+    return "*" + std::string(k.extension);
+}
+
+}  // namespace
+
+std::string RunName(const dataset::HdmHeader& header) {
+    return config::TrimmedField(header.runName);
+}
+
+std::string DefaultDataFileName(const DataSet& set, const Date6& today) {
+    const DataArchiveKind& k = KindOf(set.kind);
+    const int yy = today[0];
+    const int mm = today[1];
+    const int dd = today[2];
+    const int address = set.header.address;
+    if (k.device == dataset::Device::MoistureMeter) {
+        return text::Printf("zor_%02d_%03d_%02d%02d%02d%s", dataset::kModel, address, yy, mm, dd,
+                            std::string(k.extension).c_str());
+    }
+    const std::string run = text::FileNamePart(RunName(set.header));
+    const char* format = IsThreeMinute(set.kind) ? "zor_%02d_%03d_%s_%02d%02d%02d%s"
+                                                 : "zor_%02d-%03d_%s_%02d%02d%02d%s";
+    return text::Printf(format, dataset::kModel, address, run.c_str(), yy, mm, dd,
+                        std::string(k.extension).c_str());
+}
+
+std::string EncodeDataFile(const DataSet& set) {
+    dataset::HdmHeader header = set.header;
+    header.SetKind(KindOf(set.kind).kindLetters);
+    header.recordCount = static_cast<std::uint32_t>(set.Count());
+    const auto head = header.Encode();
+    std::string bytes(head.begin(), head.end());
+    bytes.append(
+        set.records.begin(),
+        set.records.begin() + static_cast<long>(set.Count() * KindOf(set.kind).recordSize));
+    return bytes;
+}
+
+std::optional<DataSet> ParseDataFile(std::span<const std::uint8_t> bytes, DataKind kind) {
+    const DataArchiveKind& k = KindOf(kind);
+    if (!dataset::AcceptDataFile(bytes, k.kindLetters, k.device)) {
+        return std::nullopt;
+    }
+    const std::optional<dataset::HdmHeader> header = dataset::HdmHeader::Decode(bytes);
+    if (!header) {
+        return std::nullopt;
+    }
+    const std::span<const std::uint8_t> body = bytes.subspan(dataset::kHeaderSize);
+    const std::size_t count = dataset::RecordsPresent(*header, body.size(), k.recordSize);
+    DataSet set;
+    set.kind = kind;
+    set.header = *header;
+    set.header.recordCount = static_cast<std::uint32_t>(count);
+    set.records.assign(body.begin(), body.begin() + static_cast<long>(count * k.recordSize));
+    return set;
+}
+
+std::optional<DataSet> ReadDataFile(const std::filesystem::path& path, DataKind kind,
+                                    link::Operator& op) {
+    std::string bytes;
+    std::string reason;
+    if (platform::ReadWholeFile(path, &bytes, &reason) != platform::ReadStatus::Read) {
+        op.ShowMessage(kErrorKind, kOpenFailed, "");
+        return std::nullopt;
+    }
+    std::optional<DataSet> set =
+        ParseDataFile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, kind);
+    if (!set) {
+        op.ShowMessage(kErrorKind,
+                       text::Printf("Файл %s не является файлом, содержащим",
+                                    path.filename().string().c_str()),
+                       KindOf(kind).wrongFileLine);
+    }
+    return set;
+}
+
+std::optional<DataSet> ChooseDataFile(DataKind kind, const std::filesystem::path& programDir,
+                                      const config::ChooseFile& choose, link::Operator& op) {
+    const DataArchiveKind& k = KindOf(kind);
+    const auto chosen = choose({kDataFileOpenTitle, programDir / k.directory, Pattern(k), {}});
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return ReadDataFile(*chosen, kind, op);
+}
+
+bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir, const Date6& today,
+                 const config::ChooseFile& choose, link::Operator& op) {
+    const DataArchiveKind& k = KindOf(set.kind);
+    const std::filesystem::path dir = programDir / k.directory;
+    const config::FileChoice choice{kDataFileSaveTitle, dir, Pattern(k),
+                                    dir / DefaultDataFileName(set, today)};
+    const auto target = config::ChooseSaveTarget(choice, k.extension, choose, op);
+    if (!target) {
+        return false;
+    }
+    std::string reason;
+    bool written = false;
+    {
+        link::BusyScope busy(op);
+        std::error_code ignored;
+        std::filesystem::create_directories(target->parent_path(), ignored);
+        written = platform::WriteFileAtomically(*target, EncodeDataFile(set), &reason);
+    }
+    if (!written) {
+        op.ShowMessage(kErrorKind, kOpenFailed, reason);
+        return false;
+    }
+    op.ShowMessage(
+        kInfoKind,
+        text::Printf("Данные сохранены в файле %s.", target->filename().string().c_str()), "");
+    return true;
+}
+
+}  // namespace zor06::gasdata

@@ -1,0 +1,284 @@
+#include "gasdata/data_reading.h"
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+
+#include "link/reply_views.h"
+#include "messages/reading_support.h"
+#include "tables/controller_date.h"
+
+namespace zor06::gasdata {
+namespace {
+
+constexpr int kInfoKind = 6;
+constexpr int kQuestionKind = 3;
+constexpr int kNameTable = 5;
+
+int Precision(Step step) {
+    return step == Step::Day ? tables::kPrecisionDay : tables::kPrecisionHour;
+}
+
+// -1, 0 or 1 as `a` is earlier than, at or later than `b` at the archive's step.
+int CompareAtStep(Step step, const Date6& a, const Date6& b) {
+    return step == Step::ThreeMinutes ? tables::Compare5(a, b)
+                                      : tables::CompareTo(a, b, Precision(step));
+}
+
+Date6 StepOnce(Step step, const Date6& d) {
+    switch (step) {
+        case Step::ThreeMinutes:
+            return tables::StepThreeMinutes(d, tables::kStepThreeMinutes);
+        case Step::Hour:
+            return tables::StepForward(d, tables::kStepHour);
+        case Step::Day:
+            break;
+    }
+    return tables::StepForward(d, tables::kStepDay);
+}
+
+Date6 Significant(const Date6& d, std::size_t bytes) {
+    Date6 out{};
+    std::copy_n(d.begin(), bytes, out.begin());
+    return out;
+}
+
+int ProgressMaximum(Step step, const Date6& start, const Date6& end) {
+    const int days = tables::DaysBetween(tables::DateOf(start), tables::DateOf(end));
+    const int hours = 24 * days + end[tables::kHourByte] - start[tables::kHourByte];
+    switch (step) {
+        case Step::ThreeMinutes:
+            return hours * 20;
+        case Step::Hour:
+            return hours;
+        case Step::Day:
+            break;
+    }
+    return std::max(days, 1);
+}
+
+std::vector<std::uint8_t> RequestData(const DataArchiveKind& k, int run, const Date6& start,
+                                      const Date6& end) {
+    std::vector<std::uint8_t> data{k.requestByte, static_cast<std::uint8_t>(run),
+                                   static_cast<std::uint8_t>(k.device)};
+    data.insert(data.end(), start.begin(), start.begin() + static_cast<long>(k.dateBytes));
+    data.insert(data.end(), end.begin(), end.begin() + static_cast<long>(k.dateBytes));
+    return data;
+}
+
+// The requests and what their replies say, one reading's worth.
+class ReadingLoop {
+public:
+    ReadingLoop(DataReadingContext& ctx, DataKind kind, int run, const Date6& start,
+                const Date6& end)
+        : ctx_(ctx), k_(KindOf(kind)), run_(run), start_(start), end_(end), expected_(start) {}
+
+    // Records kept in the work file at `path`; nothing when the file failed or the first request
+    // did.
+    std::optional<int> Run(const std::filesystem::path& path) {
+        link::Operator& op = ctx_.tables.op;
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            op.ShowMessage(kInfoKind, "Ошибка открытия файла", "");
+            return std::nullopt;
+        }
+        op.interrupt = false;  // an Esc pressed before this reading belongs to no reading
+        messages::LongOperation running(op);
+        const int maximum = ProgressMaximum(k_.step, start_, end_);
+        messages::ShowProgress(op, 0, maximum);
+        Date6 from = start_;
+        for (int request = 0;; ++request) {
+            const std::vector<std::uint8_t> data = RequestData(k_, run_, from, end_);
+            link::hgcbox& link = ctx_.tables.link;
+            const auto expect =
+                link::ArchiveReply::Expect(k_.functionCode, k_.recordSize, k_.perReply);
+            std::optional<link::ArchiveReply> reply;
+            if (link.Request(k_.functionCode, data, expect)) {
+                reply = link::ArchiveReply::Parse(link.replyFrame, k_.functionCode, k_.recordSize);
+            }
+            if (!reply) {
+                op.SetStatusText(messages::kExchangePanel, link.StatusText());
+                op.ShowMessage(kInfoKind, k_.title,
+                               request == 0 ? "не прочитаны" : "прочитаны не полностью");
+                if (request == 0) {
+                    return std::nullopt;
+                }
+                break;
+            }
+            const bool go = TakeReply(*reply, maximum);
+            out.write(reinterpret_cast<const char*>(kept_.data()),
+                      static_cast<std::streamsize>(kept_.size()));
+            if (!out) {
+                op.ShowMessage(kInfoKind, "Ошибка записи в файл", path.string());
+                return std::nullopt;
+            }
+            received_ += static_cast<int>(kept_.size() / k_.recordSize);
+            op.ProcessEvents();
+            if (!go || op.interrupt || reply->Count() < k_.perReply ||
+                CompareAtStep(k_.step, expected_, end_) > 0) {
+                break;
+            }
+            from = expected_;
+        }
+        op.interrupt = false;
+        messages::ShowProgress(op, maximum, maximum);
+        return received_;
+    }
+
+private:
+    // Checks the reply's records into kept_; false when the reading ends with it.
+    bool TakeReply(const link::ArchiveReply& reply, int maximum) {
+        link::Operator& op = ctx_.tables.op;
+        kept_.clear();
+        const Date6 before = expected_;
+        for (std::size_t i = 0; i < reply.Count(); ++i) {
+            const std::span<const std::uint8_t> record = reply.Record(i);
+            messages::ShowProgress(op, ++shown_, maximum);
+            const Date6 date = RecordDate(record, IsThreeMinute(k_.kind));
+            bool last = false;
+            if (checking_ && !InAllowedWindow(k_.kind, expected_, end_, date)) {
+                if (op.ShowMessage(kQuestionKind,
+                                   "Передаваемые контроллером данные не соответствуют",
+                                   "запрошенному периоду.    Продолжить чтение?")) {
+                    checking_ = false;
+                } else {
+                    last = true;  // kept and shown, and the reading ends with it
+                }
+            }
+            kept_.insert(kept_.end(), record.begin(), record.end());
+            expected_ = NextExpected(k_.kind, expected_, date);
+            if (last) {
+                return false;
+            }
+        }
+        // Records that do not move the reading on are ones already received: asking again from
+        // the same date would bring them back for ever.
+        if (reply.Count() > 0 && CompareAtStep(k_.step, expected_, before) <= 0) {
+            kept_.clear();
+            op.ShowMessage(kInfoKind, "Контроллер повторно передал уже прочитанные данные.",
+                           "Чтение данных прекращено.");
+            return false;
+        }
+        return true;
+    }
+
+    DataReadingContext& ctx_;
+    const DataArchiveKind& k_;
+    int run_;
+    Date6 start_;
+    Date6 end_;
+    Date6 expected_;
+    bool checking_ = true;
+    int received_ = 0;
+    int shown_ = 0;
+    std::vector<std::uint8_t> kept_;
+};
+
+dataset::HdmHeader BuildHeader(tables::TableContext& t, const DataArchiveKind& k, int run,
+                               const Date6& start, const Date6& end, std::size_t count) {
+    dataset::HdmHeader header;
+    header.SetKind(k.kindLetters);
+    header.source = static_cast<std::uint8_t>(run << 4 | static_cast<int>(k.device));
+    const auto copyName = [&t](int field, std::array<std::uint8_t, 20>& to) {
+        const std::span<const std::uint8_t> name = t.image.Field(kNameTable, field);
+        std::copy_n(name.begin(), std::min(name.size(), to.size()), to.begin());
+    };
+    copyName(0, header.controllerName);
+    if (k.device == dataset::Device::Chromatograph) {
+        copyName(1 + run, header.runName);
+    }
+    header.address = t.link.address;
+    header.serialNumber = messages::SerialNumber(t.image);
+    header.readAt = tables::EncodeNow(t.clock.LocalDateTime());
+    header.start = Significant(start, k.dateBytes);
+    header.end = Significant(end, k.dateBytes);
+    header.recordCount = static_cast<std::uint32_t>(count);
+    return header;
+}
+
+}  // namespace
+
+Date6 NextExpected(DataKind kind, const Date6& expected, const Date6& record) {
+    const Step step = KindOf(kind).step;
+    const Date6 slot = step == Step::ThreeMinutes ? TruncateToThreeMinutes(record) : record;
+    const Date6 next = StepOnce(step, slot);
+    return CompareAtStep(step, next, expected) > 0 ? next : expected;
+}
+
+bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, const Date6& record) {
+    const Step step = KindOf(kind).step;
+    if (kind == DataKind::WmtMinute) {
+        return tables::Compare5(expected, record) <= 0 &&
+               tables::Compare5(record, StepOnce(step, expected)) <= 0;
+    }
+    if (step == Step::Day) {
+        return tables::CompareTo(tables::StepBack(expected, tables::kStepDay), record,
+                                 tables::kPrecisionDay) <= 0 &&
+               tables::CompareTo(record, tables::StepForward(end, tables::kStepDay),
+                                 tables::kPrecisionDay) <= 0;
+    }
+    return CompareAtStep(step, expected, record) <= 0 && CompareAtStep(step, record, end) <= 0;
+}
+
+std::optional<DataSet> ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run,
+                                      const Date6& start, const Date6& end) {
+    const DataArchiveKind& k = KindOf(kind);
+    link::Operator& op = ctx.tables.op;
+    const std::filesystem::path path = ctx.workDirectory / kWorkFile;
+    std::optional<std::vector<std::uint8_t>> records;
+    {
+        link::BusyScope busy(op);
+        ReadingLoop loop(ctx, kind, run, start, end);
+        const std::optional<int> received = loop.Run(path);
+        if (!received) {
+            return std::nullopt;
+        }
+        if (*received > 0) {
+            // The bar stays full a moment so that the operator sees the reading complete.
+            ctx.tables.clock.SleepFor(std::chrono::milliseconds(500));
+        }
+        if (*received == 0) {
+            op.ShowMessage(kInfoKind, "Нет данных за указанный период", "");
+            return std::nullopt;
+        }
+        records = messages::LoadRecords(path, static_cast<std::size_t>(*received), k.recordSize);
+    }
+    if (!records) {
+        op.ShowMessage(kInfoKind, "Ошибка открытия файла", "");
+        return std::nullopt;
+    }
+    messages::EnsureSerialNumber(ctx.tables);
+    DataSet set;
+    set.kind = kind;
+    set.header = BuildHeader(ctx.tables, k, run, start, end, records->size() / k.recordSize);
+    set.records = std::move(*records);
+    return set;
+}
+
+void ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run) {
+    const DataArchiveKind& k = KindOf(kind);
+    const std::optional<BoundsReading> bounds = GetArchiveBounds(ctx.tables, k.step);
+    if (!bounds || !ctx.choosePeriod) {
+        return;
+    }
+    const std::optional<messages::Period> period =
+        ctx.choosePeriod(k.step, bounds->bounds, bounds->clock);
+    if (!period) {
+        return;
+    }
+    Date6 start = period->start;
+    Date6 end = period->end;
+    if (k.step == Step::ThreeMinutes) {
+        start = TruncateToThreeMinutes(start);
+        end = TruncateToThreeMinutes(end);
+        if (!CheckMinutePeriod(ctx.tables, *bounds, start, end)) {
+            return;
+        }
+    }
+    const std::optional<DataSet> set = ReadDataPeriod(ctx, kind, run, start, end);
+    if (set && ctx.view) {
+        ctx.view(*set);
+    }
+}
+
+}  // namespace zor06::gasdata

@@ -1,0 +1,45 @@
+// Reading a period of a chromatograph or moisture-meter data archive: the bounds, the period the
+// operator chooses, the requests behind the reading wait window and the data set for the view.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "gasdata/archive_bounds.h"
+#include "gasdata/data_set.h"
+#include "messages/dialog_verdict.h"
+
+namespace zor06::gasdata {
+
+// The period dialog: the archive's step, its bounds and the controller clock just read; nothing
+// when the operator cancels.
+using ChoosePeriod =
+    std::function<std::optional<messages::Period>(Step, const ArchiveBounds&, const Date6& now)>;
+using ShowDataSet = std::function<void(const DataSet&)>;
+
+struct DataReadingContext {
+    tables::TableContext& tables;
+    std::filesystem::path workDirectory;  // where datafile.hdm is made anew
+    ChoosePeriod choosePeriod;
+    ShowDataSet view;  // called once when there is something to show
+};
+
+inline constexpr char kWorkFile[] = "datafile.hdm";
+
+// The whole reading command for `kind` and chromatograph run 0 or 1 (0 for the moisture meter).
+void ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run);
+
+// The requests from `start` to `end` (the significant bytes of the archive's dates), after the
+// bounds and period checks; the data set when there is something to show.
+std::optional<DataSet> ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run,
+                                      const Date6& start, const Date6& end);
+
+// The expected date after a record dated `record` when `expected` was expected: one step after
+// the record, never earlier than what was already expected.
+Date6 NextExpected(DataKind kind, const Date6& expected, const Date6& record);
+
+// Whether a record dated `record` lies where the reading expects it.
+bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, const Date6& record);
+
+}  // namespace zor06::gasdata

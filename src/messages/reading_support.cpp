@@ -1,0 +1,59 @@
+#include "messages/reading_support.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace zor06::messages {
+namespace {
+
+constexpr int kSerialTable = 41;
+
+}  // namespace
+
+LongOperation::LongOperation(link::Operator& op) : op_(op) {
+    op_.longOperation = true;
+    op_.ShowReadingWait(true);
+}
+
+LongOperation::~LongOperation() {
+    op_.longOperation = false;
+    op_.SetStatusText(kExchangePanel, "");
+    op_.ShowReadingWait(false);
+}
+
+void ShowProgress(link::Operator& op, int position, int maximum) {
+    const int max = std::max(maximum, 1);
+    op.SetProgress(std::clamp(position, 0, max), max);
+}
+
+std::uint32_t SerialNumber(const tables::ControllerImage& image) {
+    const std::span<const std::uint8_t> field = image.Field(kSerialTable, 0);
+    std::uint32_t value = 0;
+    for (std::size_t i = field.size(); i-- > 0;) {
+        value = (value << 8) | field[i];
+    }
+    return value;
+}
+
+void EnsureSerialNumber(tables::TableContext& ctx) {
+    if (SerialNumber(ctx.image) == 0) {
+        tables::ReadFields(ctx, {kSerialTable, 0, 1});
+    }
+}
+
+std::optional<std::vector<std::uint8_t>> LoadRecords(const std::filesystem::path& path,
+                                                     std::size_t count, std::size_t size) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    if (bytes.size() != count * size) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+}  // namespace zor06::messages

@@ -1,0 +1,41 @@
+// What every archive reading shares, messages and data alike: the wait window's lifetime and
+// progress bar, the chromatograph serial number of the header, the work file read back.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "tables/table_service.h"
+
+namespace zor06::messages {
+
+inline constexpr int kExchangePanel = 2;
+
+// Raises the long-operation flag and shows the wait window for the loop's lifetime.
+class LongOperation {
+public:
+    explicit LongOperation(link::Operator& op);
+    ~LongOperation();
+    LongOperation(const LongOperation&) = delete;
+    LongOperation& operator=(const LongOperation&) = delete;
+
+private:
+    link::Operator& op_;
+};
+
+// The wait window's bar never gets an empty range nor a position outside it.
+void ShowProgress(link::Operator& op, int position, int maximum);
+
+// Table 41 field 0 as the image holds it.
+std::uint32_t SerialNumber(const tables::ControllerImage& image);
+// Reads it when the image has none yet; the header carries 0 if that fails.
+void EnsureSerialNumber(tables::TableContext& ctx);
+
+// The work file's records, exactly `count` of them, or nothing when the file is not what was
+// written.
+std::optional<std::vector<std::uint8_t>> LoadRecords(const std::filesystem::path& path,
+                                                     std::size_t count, std::size_t size);
+
+}  // namespace zor06::messages
