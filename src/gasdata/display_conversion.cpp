@@ -166,7 +166,10 @@ void ConvertForDisplay(ChrValues& p, const settings::ReportConfig& config) {
 }
 
 ColumnHeading ChrParameterHeading(int parameter, const settings::ReportConfig& config) {
-    const HeadingRow& row = kHeadings.at(static_cast<std::size_t>(parameter));
+    if (parameter < 0 || parameter >= kChrParameters) {
+        return {};
+    }
+    const HeadingRow& row = kHeadings[static_cast<std::size_t>(parameter)];
     ColumnHeading heading{{row.lines[0], row.lines[1], row.lines[2]}, row.unit};
     std::string& first = heading.lines[0];
     if (config.composition == 1 && first.ends_with(kMoleFraction)) {
@@ -179,7 +182,10 @@ ColumnHeading ChrParameterHeading(int parameter, const settings::ReportConfig& c
 }
 
 int ChrDecimals(int parameter, const settings::ReportConfig& config) {
-    return std::clamp(config.decimals.at(static_cast<std::size_t>(parameter)), 0, kMaxDecimals);
+    if (parameter < 0 || parameter >= kChrParameters) {
+        return 0;
+    }
+    return std::clamp(config.decimals[static_cast<std::size_t>(parameter)], 0, kMaxDecimals);
 }
 
 std::string FixedText(double value, int decimals) {

@@ -1,7 +1,6 @@
 #include "gasdata/wmt_view_model.h"
 
 #include <cmath>
-#include <string_view>
 
 #include "gasdata/data_view_texts.h"
 #include "text/number_text.h"

@@ -101,6 +101,7 @@ TEST(ChrDataView, MinuteStateDecidesTheCells) {
         {0x10, 0x0102, "  0x10", " 0x0102", " 94.0000", true},
         {0x02, 0x0001, "  0x02", "", " Выкл.", false},
         {0x82, 0x0000, "  0x82", "", " Выкл.", false},  // switched off before calibration
+        {0x22, 0x0000, "  0x22", "", " Выкл.", false},  // and before no link
         {0x20, 0x0001, "  0x20", " Нет связи", "       0", false},
         {0xA0, 0x0000, "  0xA0", " Нет связи", "       0", false},
         {0x80, 0x0000, "  0x80", " Норма", " Калибр.", false},

@@ -39,12 +39,6 @@ ChrValues MethaneAndEthane() {
     return p;
 }
 
-TEST(DisplayConversion, KcalColumnsAreTheMjColumnsTimes23908) {
-    EXPECT_DOUBLE_EQ(kComponentTable[kMethane].higherKcal, 37.044 * 239.08);
-    EXPECT_DOUBLE_EQ(kComponentTable[0].lowerKcal, 161.59 * 239.08);
-    EXPECT_EQ(kComponentTable[7].higherKcal, 0);
-}
-
 TEST(DisplayConversion, MethaneCorrectionReplacesMethaneByWhatTheOthersLeave) {
     struct Case {
         int correction;
