@@ -42,7 +42,9 @@ struct DataView {
     std::vector<ColumnHeading> leftHeadings;
     std::vector<ColumnHeading> valueHeadings;  // in display order
     std::vector<int> valueParameters;          // the parameter index of each value column
-    std::vector<int> valueDecimals;            // the decimals of each value column's numbers
+    // The decimals of each value column's numbers; the moisture views' numbers choose their
+    // decimals by magnitude and leave this empty.
+    std::vector<int> valueDecimals;
     std::vector<DataRow> rows;
     // Chromatograph views: the 20 averages by parameter index (not display order).
     std::array<double, 20> averages{};
