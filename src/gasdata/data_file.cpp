@@ -1,6 +1,6 @@
 #include "gasdata/data_file.h"
 
-#include "config/text_field.h"
+#include "gasdata/data_view_texts.h"
 #include "platform/file_io.h"
 #include "text/text_format.h"
 
@@ -16,10 +16,6 @@ std::string Pattern(const DataArchiveKind& k) {
 }
 
 }  // namespace
-
-std::string RunName(const dataset::HdmHeader& header) {
-    return config::TrimmedField(header.runName);
-}
 
 std::string DefaultDataFileName(const DataSet& set, const Date6& today) {
     const DataArchiveKind& k = KindOf(set.kind);

@@ -37,9 +37,6 @@ std::optional<DataSet> ChooseDataFile(DataKind kind, const std::filesystem::path
 bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir, const Date6& today,
                  const config::ChooseFile& choose, link::Operator& op);
 
-// The run name of a chromatograph data set, blanks trimmed, as UTF-8.
-std::string RunName(const dataset::HdmHeader& header);
-
 inline constexpr char kDataFileSaveTitle[] = "Введите имя файла для сохранения данных";
 inline constexpr char kDataFileOpenTitle[] = "Выберите файл с данными";
 
