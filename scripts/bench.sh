@@ -4,8 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOR06_TESTS=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
-cmake --build build-bench -j "$(nproc)" --target link_bench messages_bench message_reading_bench data_view_bench
-build-bench/bench/link_bench "$@"
-build-bench/bench/messages_bench "$@"
-build-bench/bench/message_reading_bench "$@"
-build-bench/bench/data_view_bench "$@"
+benches=(link_bench messages_bench message_reading_bench data_view_bench data_export_bench)
+cmake --build build-bench -j "$(nproc)" --target "${benches[@]}"
+for bench in "${benches[@]}"; do
+    "build-bench/bench/$bench" "$@"
+done
