@@ -1,0 +1,226 @@
+#include "gasdata/screens/DataForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "gasdata/abnormal_signs.h"
+#include "gasdata/screens/TFormChromError.h"
+#include "widgets/ButtonRow.h"
+
+namespace zor06::screens {
+namespace {
+
+// Every heading has four lines, blanks included, so that both grids' headings are equally
+// high and their rows stay side by side.
+QString HeadingText(const gasdata::ColumnHeading& heading) {
+    QStringList lines;
+    for (const std::string& line : heading.lines) {
+        lines << (line.empty() ? QStringLiteral(" ") : QString::fromStdString(line));
+    }
+    lines << (heading.unit.empty() ? QStringLiteral(" ") : QString::fromStdString(heading.unit));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QStandardItem* Cell(const std::string& text, Qt::Alignment alignment) {
+    auto* item = new QStandardItem(QString::fromStdString(text));
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    item->setEditable(false);
+    return item;
+}
+
+int GridFrame(const QTableView* grid) {
+    return 2 * grid->frameWidth();
+}
+
+QRect ScreenArea() {
+    const QScreen* screen = QApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+}  // namespace
+
+DataForm::DataForm(gasdata::DataView view, DataFormContext context, QWidget* parent)
+    : QDialog(parent),
+      view_(std::move(view)),
+      context_(std::move(context)),
+      chromatograph_(gasdata::IsChromatograph(view_.kind)),
+      leftCount_(static_cast<int>(view_.leftHeadings.size())) {
+    setWindowTitle(QString::fromStdString(view_.caption));
+    model_ = new QStandardItemModel(this);
+    Fill();
+    left_ = new QTableView(this);
+    values_ = new QTableView(this);
+    SetUpGrids();
+
+    auto* leftColumn = new QVBoxLayout;
+    leftColumn->setSpacing(0);
+    leftColumn->addWidget(left_, 1);
+    leftColumn->addWidget(NewBarRoom());
+    auto* grids = new QHBoxLayout;
+    grids->setSpacing(0);
+    grids->addLayout(leftColumn);
+    grids->addWidget(values_, 1);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(grids, 1);
+    AddButtons(column);
+
+    // The operator's hidden command: no menu shows it, only its shortcut.
+    statusAction_ = new QAction(this);
+    statusAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    addAction(statusAction_);
+    connect(statusAction_, &QAction::triggered, this, &DataForm::ToggleStatus);
+
+    for (int c : view_.statusColumns) {
+        left_->setColumnHidden(c, true);
+    }
+    FitLeftGrid();
+    Resize();
+    if (!view_.rows.empty()) {
+        values_->selectRow(view_.startAtLastRow ? static_cast<int>(view_.rows.size()) - 1 : 0);
+    }
+    exit_->setFocus();
+}
+
+void DataForm::Fill() {
+    const int valueCount = static_cast<int>(view_.valueHeadings.size());
+    model_->setColumnCount(leftCount_ + valueCount);
+    for (int c = 0; c < leftCount_; ++c) {
+        model_->setHorizontalHeaderItem(
+            c, new QStandardItem(HeadingText(view_.leftHeadings[static_cast<std::size_t>(c)])));
+    }
+    for (int c = 0; c < valueCount; ++c) {
+        model_->setHorizontalHeaderItem(
+            leftCount_ + c,
+            new QStandardItem(HeadingText(view_.valueHeadings[static_cast<std::size_t>(c)])));
+    }
+    for (const gasdata::DataRow& row : view_.rows) {
+        QList<QStandardItem*> cells;
+        for (int c = 0; c < leftCount_ + valueCount; ++c) {
+            const auto& texts = c < leftCount_ ? row.left : row.values;
+            const auto i = static_cast<std::size_t>(c < leftCount_ ? c : c - leftCount_);
+            // An invalid record has only its first two texts.
+            cells << Cell(i < texts.size() ? texts[i] : std::string(),
+                          c < leftCount_ ? Qt::AlignLeft : Qt::AlignRight);
+        }
+        model_->appendRow(cells);
+    }
+}
+
+void DataForm::SetUpGrids() {
+    for (QTableView* grid : {left_, values_}) {
+        grid->setModel(model_);
+        grid->verticalHeader()->hide();
+        grid->horizontalHeader()->setSectionsClickable(false);
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+        grid->setSelectionMode(QAbstractItemView::SingleSelection);
+        grid->setWordWrap(false);
+        connect(grid, &QAbstractItemView::doubleClicked, this, &DataForm::OpenSigns);
+    }
+    left_->setSelectionModel(values_->selectionModel());
+    for (int c = 0; c < model_->columnCount(); ++c) {
+        (c < leftCount_ ? values_ : left_)->setColumnHidden(c, true);
+    }
+    left_->resizeColumnsToContents();
+    values_->resizeColumnsToContents();
+    left_->verticalHeader()->setDefaultSectionSize(values_->verticalHeader()->defaultSectionSize());
+
+    // One vertical scroll bar, the value grid's, moves both grids.
+    left_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    left_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollBar* leftBar = left_->verticalScrollBar();
+    QScrollBar* valueBar = values_->verticalScrollBar();
+    connect(valueBar, &QScrollBar::valueChanged, leftBar, &QScrollBar::setValue);
+    connect(leftBar, &QScrollBar::valueChanged, valueBar, &QScrollBar::setValue);
+}
+
+// The room under the left grid that matches the value grid's horizontal scroll bar, so that
+// both grids show the same rows.
+QWidget* DataForm::NewBarRoom() {
+    auto* room = new QWidget(this);
+    room->setFixedHeight(values_->horizontalScrollBar()->sizeHint().height());
+    room->setVisible(false);
+    connect(values_->horizontalScrollBar(), &QScrollBar::rangeChanged, room,
+            [room](int min, int max) { room->setVisible(max > min); });
+    return room;
+}
+
+void DataForm::AddButtons(QLayout* column) {
+    QDialogButtonBox* buttons = widgets::NewButtonRow(this);
+    save_ = AddButton(buttons, QStringLiteral("Сохранить в файле"), context_.save);
+    print_ = AddButton(buttons, QStringLiteral("Печать"), context_.print);
+    if (chromatograph_) {
+        export_ = AddButton(buttons, QStringLiteral("Сохранить в формате Excel"),
+                            context_.exportWorkbook);
+    }
+    exit_ = widgets::AddToRow(buttons, QStringLiteral("Выход"));
+    connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
+    column->addWidget(buttons);
+}
+
+QPushButton* DataForm::AddButton(QDialogButtonBox* row, const QString& caption,
+                                 const DataFormContext::Action& action) {
+    QPushButton* button = widgets::AddToRow(row, caption);
+    button->setEnabled(static_cast<bool>(action));
+    connect(button, &QPushButton::clicked, this, [this, &action] { action(view_, this); });
+    return button;
+}
+
+void DataForm::FitLeftGrid() {
+    left_->setFixedWidth(left_->horizontalHeader()->length() + GridFrame(left_));
+}
+
+void DataForm::Resize() {
+    const QRect screen = ScreenArea();
+    const QMargins margins = layout()->contentsMargins();
+    int width = kMoistureWidth;
+    if (chromatograph_) {
+        const int table = left_->width() + values_->horizontalHeader()->length() +
+                          GridFrame(values_) + values_->verticalScrollBar()->sizeHint().width();
+        width = std::min(margins.left() + table + margins.right(),
+                         screen.width() - kScreenWidthReserve);
+    }
+    const int grid = values_->horizontalHeader()->sizeHint().height() +
+                     values_->verticalHeader()->length() + GridFrame(values_) +
+                     values_->horizontalScrollBar()->sizeHint().height();
+    const int buttons = exit_->sizeHint().height() + layout()->spacing();
+    const int height = margins.top() + grid + buttons + margins.bottom();
+    resize(width, std::min(height, screen.height() - kScreenHeightReserve));
+}
+
+void DataForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous() && !view_.rows.empty()) {
+        values_->scrollTo(values_->currentIndex());
+    }
+}
+
+void DataForm::ToggleStatus() {
+    statusShown_ = !statusShown_;
+    for (int c : view_.statusColumns) {
+        left_->setColumnHidden(c, !statusShown_);
+    }
+    FitLeftGrid();
+}
+
+void DataForm::OpenSigns(const QModelIndex& index) {
+    if (!chromatograph_ || !statusShown_ || !index.isValid()) {
+        return;
+    }
+    const gasdata::RowSigns& signs = view_.rows[static_cast<std::size_t>(index.row())].signs;
+    TFormChromError form(gasdata::AbnormalSigns(signs), signs.caption, this);
+    form.exec();
+}
+
+}  // namespace zor06::screens

@@ -1,0 +1,79 @@
+// The common body of the four archive data views: the caption, a grid of each record's date,
+// times and status beside a grid of its values, which scroll and select together, and the
+// buttons, whose work the program around the view provides.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "gasdata/data_view.h"
+
+class QAction;
+class QDialogButtonBox;
+class QModelIndex;
+class QPushButton;
+class QStandardItemModel;
+class QTableView;
+
+namespace zor06::screens {
+
+// What the buttons do; a button whose action is empty stays disabled.
+struct DataFormContext {
+    using Action = std::function<void(const gasdata::DataView& view, QWidget* parent)>;
+    Action save;            // "Сохранить в файле"
+    Action print;           // "Печать"
+    Action exportWorkbook;  // "Сохранить в формате Excel", chromatograph views only
+};
+
+class DataForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kMoistureWidth = 720;
+    static constexpr int kScreenWidthReserve = 20;
+    static constexpr int kScreenHeightReserve = 60;
+
+    DataForm(gasdata::DataView view, DataFormContext context, QWidget* parent);
+
+    const gasdata::DataView& view() const { return view_; }
+    // Both grids show one model, so that a row selected in either is selected in both: the
+    // left grid its first view().leftHeadings.size() columns, the value grid the others.
+    QTableView* leftGrid() const { return left_; }
+    QTableView* valueGrid() const { return values_; }
+    QAction* statusAction() const { return statusAction_; }
+    bool StatusShown() const { return statusShown_; }
+    QPushButton* saveButton() const { return save_; }
+    QPushButton* printButton() const { return print_; }
+    QPushButton* exportButton() const { return export_; }  // none in the moisture views
+    QPushButton* exitButton() const { return exit_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Fill();
+    void SetUpGrids();
+    QWidget* NewBarRoom();
+    void AddButtons(QLayout* column);
+    QPushButton* AddButton(QDialogButtonBox* row, const QString& caption,
+                           const DataFormContext::Action& action);
+    void FitLeftGrid();
+    void Resize();
+    void ToggleStatus();
+    void OpenSigns(const QModelIndex& index);
+
+    gasdata::DataView view_;
+    DataFormContext context_;
+    bool chromatograph_;
+    bool statusShown_ = false;
+    int leftCount_;
+    QStandardItemModel* model_ = nullptr;
+    QTableView* left_ = nullptr;
+    QTableView* values_ = nullptr;
+    QAction* statusAction_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QPushButton* print_ = nullptr;
+    QPushButton* export_ = nullptr;
+    QPushButton* exit_ = nullptr;
+};
+
+}  // namespace zor06::screens
