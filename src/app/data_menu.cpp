@@ -1,0 +1,230 @@
+#include "app/data_menu.h"
+
+#include <QMenu>
+
+#include "app/TFormMain.h"
+#include "gasdata/data_file.h"
+#include "gasdata/data_reading.h"
+#include "gasdata/data_report.h"
+#include "gasdata/data_view_model.h"
+#include "gasdata/screens/TFormArhMin_Chr.h"
+#include "gasdata/screens/TFormArhMom_Wmt.h"
+#include "gasdata/screens/TFormArhivHDM_Chr.h"
+#include "gasdata/screens/TFormArhivHD_Wmt.h"
+#include "gasdata/screens/TFormMomWmt.h"
+#include "gasdata/wmt_momentary.h"
+#include "gasdata/workbook_export.h"
+#include "messages/screens/TFormShortDate.h"
+#include "report/layout.h"
+#include "tables/controller_date.h"
+#include "widgets/TFormQues_Prn.h"
+#include "widgets/report_dialogs.h"
+
+namespace zor06::app {
+namespace {
+
+using gasdata::DataKind;
+using screens::TFormMain;
+
+constexpr int kInfoKind = 6;
+constexpr int kLinkTable = 33;
+constexpr int kMoistureLinkField = 1;
+constexpr int kMoistureTable = 37;
+constexpr int kErrorKind = 1;
+constexpr int kWorkbookWaitMode = 4;
+
+gasdata::Date6 Today(TFormMain& w) {
+    return tables::EncodeNow(w.Tables().clock.LocalDateTime());
+}
+
+void PrintView(TFormMain& w, const gasdata::DataView& view, const dataset::HdmHeader& header,
+               QWidget* parent) {
+    const auto organisation = widgets::AskPrintData(
+        w.IniDir() / "title.ini", gasdata::KindOf(view.kind).printKind, header, parent);
+    if (!organisation) {
+        return;
+    }
+    report::Pages pages;
+    {
+        link::BusyScope busy(w.Operator());
+        pages = report::Layout(
+            gasdata::IsChromatograph(view.kind)
+                ? gasdata::ChrDataReport(view, header, *organisation, w.Settings().report)
+                : gasdata::WmtDataReport(view, header, *organisation));
+    }
+    if (!widgets::PreviewPages(pages, parent)) {
+        w.Operator().ShowMessage(kErrorKind, "Ошибка печати данных", "");
+    }
+}
+
+void ExportView(TFormMain& w, const gasdata::DataView& view, const dataset::HdmHeader& header,
+                QWidget* parent) {
+    gasdata::WorkbookExport how;
+    how.programDir = w.WorkDir();
+    how.today = Today(w);
+    how.choose = [&w](const config::FileChoice& c) { return w.ChooseFile(c, true); };
+    how.wait = [&w, parent](bool shown) {
+        if (shown) {
+            w.ShowWait(kWorkbookWaitMode);
+            parent->setEnabled(false);
+        } else {
+            w.HideWait();
+            parent->setEnabled(true);
+        }
+    };
+    gasdata::ExportWorkbook(view, header, how, w.Operator());
+}
+
+// The momentary window's lines from table 37, read silently; nothing when the read failed.
+std::optional<screens::WmtMomentaryLines> ReadMomentary(TFormMain& w) {
+    if (w.RequestOnLine() || !tables::ReadFields(w.Tables(), {kMoistureTable, 0, 7}, false)) {
+        return std::nullopt;
+    }
+    const auto bytes = w.Image().Fields(kMoistureTable, 0, 7);
+    const gasdata::WmtMomentary content = gasdata::WmtMomentaryContent(bytes.first<28>());
+    screens::WmtMomentaryLines lines;
+    lines.time = content.dateTime;
+    for (const auto& v : content.values) {
+        lines.values.emplace_back(v.label, v.text);
+    }
+    return lines;
+}
+
+std::optional<messages::Period> ChoosePeriod(TFormMain& w, gasdata::Step step,
+                                             const gasdata::ArchiveBounds& bounds,
+                                             const gasdata::Date6& now) {
+    screens::TFormShortDate dialog(static_cast<messages::DataArchive>(step), bounds, now,
+                                   w.Settings().archive, w.Operator(), &w);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Result();
+}
+
+void ReadArchive(TFormMain& w, DataKind kind, int run) {
+    gasdata::DataReadingContext ctx{
+        w.Tables(), w.WorkDir(),
+        [&w](gasdata::Step step, const gasdata::ArchiveBounds& bounds, const gasdata::Date6& now) {
+            return ChoosePeriod(w, step, bounds, now);
+        },
+        [&w](const gasdata::DataSet& set) { ShowDataSet(w, set); }};
+    gasdata::ReadDataArchive(ctx, kind, run);
+    w.StartMessageTimer();
+}
+
+void ViewFile(TFormMain& w, DataKind kind) {
+    const auto set = gasdata::ChooseDataFile(
+        kind, w.WorkDir(), [&w](const config::FileChoice& c) { return w.ChooseFile(c, false); },
+        w.Operator());
+    if (set) {
+        ShowDataSet(w, *set);
+    }
+}
+
+// "Чтение архива контроллера" with its run items, or a single command for the moisture meter.
+void AddReading(TFormMain& w, QMenu* archive, DataKind kind, const QString& name) {
+    const QString caption = QStringLiteral("Чтение архива контроллера");
+    if (!gasdata::IsChromatograph(kind)) {
+        w.AddCommand(archive, name, caption, [&w, kind] { ReadArchive(w, kind, 0); });
+        return;
+    }
+    QMenu* reading = archive->addMenu(caption);
+    reading->menuAction()->setObjectName(name);
+    for (int run = 1; run <= 2; ++run) {
+        QAction* item =
+            w.AddCommand(reading, name + QString::number(run), QStringLiteral("Нитка %1").arg(run),
+                         [&w, kind, run] { ReadArchive(w, kind, run - 1); });
+        item->setProperty("run", run);
+    }
+}
+
+struct ArchiveItem {
+    DataKind kind;
+    const char* title;
+    const char* reading;  // the item names of the reading and of the file view
+    const char* viewing;
+};
+
+void AddArchives(TFormMain& w, QMenu* device, std::initializer_list<ArchiveItem> items) {
+    for (const ArchiveItem& a : items) {
+        QMenu* archive = device->addMenu(QString::fromUtf8(a.title));
+        AddReading(w, archive, a.kind, QString::fromLatin1(a.reading));
+        const DataKind kind = a.kind;
+        w.AddCommand(archive, QString::fromLatin1(a.viewing),
+                     QStringLiteral("Просмотр/Печать из файла"), [&w, kind] { ViewFile(w, kind); });
+    }
+}
+
+void ShowMoistureMomentary(TFormMain& w) {
+    if (!tables::ReadFields(w.Tables(), {kLinkTable, kMoistureLinkField, 1})) {
+        return;
+    }
+    w.StartMessageTimer();
+    if (w.Image().Byte(kLinkTable, kMoistureLinkField) == 0) {
+        w.Operator().ShowMessage(kInfoKind, "Нет связи с влагомером",
+                                 "(см. текущее состояние контроллера)");
+        return;
+    }
+    screens::TFormMomWmt window([&w] { return ReadMomentary(w); }, &w);
+    window.exec();
+}
+
+}  // namespace
+
+void ShowDataSet(TFormMain& w, const gasdata::DataSet& set) {
+    gasdata::DataView view = gasdata::BuildDataView(set, w.Settings().report);
+    screens::DataFormContext context;
+    context.save = [&w, &set](const gasdata::DataView&, QWidget*) {
+        gasdata::SaveDataSet(
+            set, w.WorkDir(), Today(w),
+            [&w](const config::FileChoice& c) { return w.ChooseFile(c, true); }, w.Operator());
+    };
+    context.print = [&w, &set](const gasdata::DataView& v, QWidget* parent) {
+        PrintView(w, v, set.header, parent);
+    };
+    if (gasdata::IsChromatograph(set.kind)) {
+        context.exportWorkbook = [&w, &set](const gasdata::DataView& v, QWidget* parent) {
+            ExportView(w, v, set.header, parent);
+        };
+    }
+    std::unique_ptr<screens::DataForm> form;
+    switch (set.kind) {
+        case DataKind::ChrMinute:
+            form = std::make_unique<screens::TFormArhMin_Chr>(std::move(view), context, &w);
+            break;
+        case DataKind::ChrHour:
+        case DataKind::ChrDay:
+            form = std::make_unique<screens::TFormArhivHDM_Chr>(std::move(view), context, &w);
+            break;
+        case DataKind::WmtMinute:
+            form = std::make_unique<screens::TFormArhMom_Wmt>(std::move(view), context, &w);
+            break;
+        case DataKind::WmtHour:
+        case DataKind::WmtDay:
+            form = std::make_unique<screens::TFormArhivHD_Wmt>(std::move(view), context, &w);
+            break;
+    }
+    form->exec();
+}
+
+void AddDataMenus(TFormMain& w) {
+    QMenu* data = w.AddTopMenu(QStringLiteral("Данные"), QStringLiteral("NData"));
+    QMenu* chromatograph = data->addMenu(QStringLiteral("Данные  хроматографа"));
+    chromatograph->menuAction()->setObjectName("NChrom_Data");
+    AddArchives(w, chromatograph,
+                {{DataKind::ChrMinute, "Мгновенные данные хроматографа из архива 3-мин. данных",
+                  "NChrom_Rdmin", "NChrom_Viewmin"},
+                 {DataKind::ChrHour, "Часовые  данные", "NChrom_RdHour", "NChrom_ViewHour"},
+                 {DataKind::ChrDay, "Суточные  данные", "NChrom_RdDay", "NChrom_ViewDay"}});
+    QMenu* moisture = data->addMenu(QStringLiteral("Данные влагомера"));
+    moisture->menuAction()->setObjectName("NWmt_Data");
+    w.AddCommand(moisture, "NWmt_MomData", QStringLiteral("Мгновенные данные влагомера"),
+                 [&w] { ShowMoistureMomentary(w); });
+    AddArchives(w, moisture,
+                {{DataKind::WmtMinute, "Мгновенные данные влагомера из архива 3-мин. данных    ",
+                  "NWmt_Readmin", "NWmt_Viewmin"},
+                 {DataKind::WmtHour, "Часовые  данные", "NWmt_ReadHour", "NWmt_ViewHour"},
+                 {DataKind::WmtDay, "Суточные  данные", "NWmt_ReadDay", "NWmt_ViewDay"}});
+}
+
+}  // namespace zor06::app

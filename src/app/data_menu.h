@@ -1,0 +1,18 @@
+// The "Данные" commands of the chromatograph and moisture-meter data: archive readings, saved
+// data files and the moisture meter's momentary values.
+#pragma once
+
+#include "gasdata/data_set.h"
+
+namespace zor06::screens {
+class TFormMain;
+}
+
+namespace zor06::app {
+
+void AddDataMenus(screens::TFormMain& window);
+
+// The view of a data set read from the controller or opened from a file.
+void ShowDataSet(screens::TFormMain& window, const gasdata::DataSet& set);
+
+}  // namespace zor06::app

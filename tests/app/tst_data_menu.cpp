@@ -1,0 +1,150 @@
+// "Данные" → chromatograph and moisture-meter data on the main window against the simulated
+// controller: a reading through the period dialog into its view, saving it and opening the file
+// again, the workbook export and the moisture meter's momentary window.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest>
+#include <filesystem>
+#include <functional>
+
+#include "app/data_menu.h"
+#include "gasdata/screens/DataForm.h"
+#include "gasdata/screens/TFormMomWmt.h"
+#include "messages/screens/TFormShortDate.h"
+#include "tests/app/main_harness.h"
+
+using zor06::test::Harness;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Works through the modal windows as they come: the period dialog takes its first preset, each
+// data view is handed to `onView`, the momentary window to `onMomentary`.
+class Driver {
+public:
+    std::function<void(zor06::screens::DataForm*)> onView;
+    std::function<void(zor06::screens::TFormMomWmt*)> onMomentary;
+    QStringList captions;
+
+    Driver() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Step(); });
+        timer_.start(20);
+    }
+
+private:
+    void Step() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == last_) {
+            return;
+        }
+        last_ = modal;
+        captions << modal->windowTitle();
+        if (auto* period = qobject_cast<zor06::screens::TFormShortDate*>(modal)) {
+            period->presets()->button(0)->click();
+            QMetaObject::invokeMethod(period->acceptButton(), "click", Qt::QueuedConnection);
+        } else if (auto* view = qobject_cast<zor06::screens::DataForm*>(modal)) {
+            QTimer::singleShot(0, view, [this, view] {
+                if (onView) {
+                    onView(view);
+                }
+                view->reject();
+            });
+        } else if (auto* momentary = qobject_cast<zor06::screens::TFormMomWmt*>(modal)) {
+            QTimer::singleShot(0, momentary, [this, momentary] {
+                if (onMomentary) {
+                    onMomentary(momentary);
+                }
+                momentary->reject();
+            });
+        }
+    }
+    QTimer timer_;
+    QWidget* last_ = nullptr;
+};
+
+void Trigger(Harness& h, const char* name) {
+    QAction* item = h.window->MenuItem(QString::fromLatin1(name));
+    QVERIFY2(item != nullptr, name);
+    item->trigger();
+}
+
+}  // namespace
+
+class TestDataMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void readsADayOfHourlyDataSavesItAndOpensTheFileAgain() {
+        Harness h({});
+        zor06::app::AddDataMenus(*h.window);
+        QVERIFY(zor06::test::StartUp(h, true));
+        const fs::path saved = fs::path(h.dir.path().toStdString()) / "HOURDATA" / "day.hch";
+        h.window->screens.chooseFile = [&](TFormMain&, const zor06::config::FileChoice& c,
+                                           bool save) -> std::optional<fs::path> {
+            return save ? c.dir / "day" : saved;
+        };
+        Driver driver;
+        int rows = 0;
+        QString firstDate;
+        driver.onView = [&](zor06::screens::DataForm* view) {
+            rows = view->leftGrid()->model()->rowCount();
+            firstDate = view->leftGrid()->model()->index(0, 0).data().toString();
+            view->saveButton()->click();
+        };
+        Trigger(h, "NChrom_RdHour1");
+        QCOMPARE(rows, 24);
+        QVERIFY(fs::exists(saved));
+        QVERIFY(h.Has(QStringLiteral("Данные сохранены в файле day.hch.")));
+
+        int reopened = 0;
+        QString reopenedDate;
+        driver.onView = [&](zor06::screens::DataForm* view) {
+            reopened = view->leftGrid()->model()->rowCount();
+            reopenedDate = view->leftGrid()->model()->index(0, 0).data().toString();
+        };
+        Trigger(h, "NChrom_ViewHour");
+        QCOMPARE(reopened, 24);
+        QCOMPARE(reopenedDate, firstDate);
+    }
+
+    void exportsTheDailyViewAsAWorkbook() {
+        Harness h({});
+        zor06::app::AddDataMenus(*h.window);
+        QVERIFY(zor06::test::StartUp(h, true));
+        const fs::path book = fs::path(h.dir.path().toStdString()) / "DAYDATA" / "month.xlsx";
+        h.window->screens.chooseFile = [&](TFormMain&, const zor06::config::FileChoice& c,
+                                           bool) -> std::optional<fs::path> {
+            return c.dir / "month";
+        };
+        Driver driver;
+        driver.onView = [](zor06::screens::DataForm* view) { view->exportButton()->click(); };
+        Trigger(h, "NChrom_RdDay2");
+        QVERIFY(fs::exists(book));
+        QVERIFY(h.Has(QStringLiteral("Данные сохранены в файле month.xlsx")));
+    }
+
+    void showsTheMoistureMetersMomentaryValuesOrSaysThereIsNoLink() {
+        Harness h({});
+        zor06::app::AddDataMenus(*h.window);
+        QVERIFY(zor06::test::StartUp(h, true));
+        Driver driver;
+        QString time;
+        driver.onMomentary = [&](zor06::screens::TFormMomWmt* window) {
+            time = window->timeField()->text();
+        };
+        Trigger(h, "NWmt_MomData");
+        QCOMPARE(time.size(), 17);  // "DD.MM.YY HH:MM:SS"
+
+        Harness off({"--no-moisture-link"});
+        zor06::app::AddDataMenus(*off.window);
+        QVERIFY(zor06::test::StartUp(off, true));
+        Trigger(off, "NWmt_MomData");
+        QVERIFY(off.Has(QStringLiteral("Нет связи с влагомером")));
+    }
+};
+
+QTEST_MAIN(TestDataMenu)
+#include "tst_data_menu.moc"
