@@ -8,6 +8,7 @@
 #include "app/TFormAbout.h"
 #include "app/TFormMain.h"
 #include "app/TFormWait.h"
+#include "app/data_screenshots.h"
 #include "config/config_buffer.h"
 #include "config/protocol_record.h"
 #include "config/screens/TFormConf_Protocol.h"
@@ -116,6 +117,8 @@ void CaptureScreens(TFormMain& window, const QString& dir) {
         poll->stop();
         window.resize(900, 560);
         CaptureOthers(window, dir);
+        CaptureDataScreens(
+            window, [&dir](QWidget& screen, const QString& name) { Save(screen, dir, name); });
         QApplication::quit();
     });
     poll->start(100);

@@ -1,0 +1,61 @@
+#include "app/data_screenshots.h"
+
+#include <QApplication>
+
+#include "app/TFormMain.h"
+#include "gasdata/abnormal_signs.h"
+#include "gasdata/data_reading.h"
+#include "gasdata/data_view_model.h"
+#include "gasdata/screens/TFormArhMin_Chr.h"
+#include "gasdata/screens/TFormArhivHDM_Chr.h"
+#include "gasdata/screens/TFormArhivHD_Wmt.h"
+#include "gasdata/screens/TFormChromError.h"
+#include "tables/controller_date.h"
+
+namespace zor06::app {
+namespace {
+
+using gasdata::DataKind;
+
+// The records from `back` steps before the newest one to the newest.
+std::optional<gasdata::DataSet> LastRecords(screens::TFormMain& w, DataKind kind, int back) {
+    const auto& k = gasdata::KindOf(kind);
+    const auto bounds = gasdata::GetArchiveBounds(w.Tables(), k.step);
+    if (!bounds) {
+        return std::nullopt;
+    }
+    gasdata::Date6 end{};
+    std::copy(bounds->bounds.newest.begin(), bounds->bounds.newest.end(), end.begin());
+    gasdata::Date6 start = end;
+    for (int i = 0; i < back; ++i) {
+        start = k.step == gasdata::Step::ThreeMinutes
+                    ? tables::StepBack(start, tables::kStepHour)
+                    : tables::StepBack(start, static_cast<int>(k.step));
+    }
+    gasdata::DataReadingContext ctx{w.Tables(), w.WorkDir(), {}, {}};
+    return gasdata::ReadDataPeriod(ctx, kind, 0, start, end);
+}
+
+}  // namespace
+
+void CaptureDataScreens(screens::TFormMain& w, const SaveScreen& save) {
+    const auto& config = w.Settings().report;
+    if (const auto hourly = LastRecords(w, DataKind::ChrHour, 23)) {
+        screens::TFormArhivHDM_Chr view(gasdata::BuildDataView(*hourly, config), {}, &w);
+        save(view, QStringLiteral("chromatograph-hourly"));
+    }
+    if (const auto minutes = LastRecords(w, DataKind::ChrMinute, 1)) {
+        gasdata::DataView data = gasdata::BuildDataView(*minutes, config);
+        const gasdata::RowSigns signs = data.rows.front().signs;
+        screens::TFormArhMin_Chr view(std::move(data), {}, &w);
+        save(view, QStringLiteral("chromatograph-3-minute"));
+        screens::TFormChromError error(gasdata::AbnormalSigns(signs), signs.caption, &w);
+        save(error, QStringLiteral("abnormal-signs"));
+    }
+    if (const auto moisture = LastRecords(w, DataKind::WmtDay, 20)) {
+        screens::TFormArhivHD_Wmt view(gasdata::BuildDataView(*moisture, config), {}, &w);
+        save(view, QStringLiteral("moisture-daily"));
+    }
+}
+
+}  // namespace zor06::app
