@@ -33,7 +33,7 @@ public:
     static constexpr int kScreenWidthReserve = 20;
     static constexpr int kScreenHeightReserve = 60;
 
-    DataForm(gasdata::DataView view, DataFormContext context, QWidget* parent);
+    DataForm(gasdata::DataView content, DataFormContext context, QWidget* parent);
 
     const gasdata::DataView& view() const;
     // Both grids show one model, so that a row selected in either is selected in both: the
