@@ -9,35 +9,17 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "gasdata/abnormal_signs.h"
+#include "gasdata/screens/DataViewModel.h"
 #include "gasdata/screens/TFormChromError.h"
 #include "widgets/ButtonRow.h"
 
 namespace zor06::screens {
 namespace {
-
-// Every heading has four lines, blanks included, so that both grids' headings are equally
-// high and their rows stay side by side.
-QString HeadingText(const gasdata::ColumnHeading& heading) {
-    QStringList lines;
-    for (const std::string& line : heading.lines) {
-        lines << (line.empty() ? QStringLiteral(" ") : QString::fromStdString(line));
-    }
-    lines << (heading.unit.empty() ? QStringLiteral(" ") : QString::fromStdString(heading.unit));
-    return lines.join(QLatin1Char('\n'));
-}
-
-QStandardItem* Cell(const std::string& text, Qt::Alignment alignment) {
-    auto* item = new QStandardItem(QString::fromStdString(text));
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    item->setEditable(false);
-    return item;
-}
 
 int GridFrame(const QTableView* grid) {
     return 2 * grid->frameWidth();
@@ -50,15 +32,13 @@ QRect ScreenArea() {
 
 }  // namespace
 
-DataForm::DataForm(gasdata::DataView view, DataFormContext context, QWidget* parent)
+DataForm::DataForm(gasdata::DataView content, DataFormContext context, QWidget* parent)
     : QDialog(parent),
-      view_(std::move(view)),
+      model_(new DataViewModel(std::move(content), this)),
       context_(std::move(context)),
-      chromatograph_(gasdata::IsChromatograph(view_.kind)),
-      leftCount_(static_cast<int>(view_.leftHeadings.size())) {
-    setWindowTitle(QString::fromStdString(view_.caption));
-    model_ = new QStandardItemModel(this);
-    Fill();
+      chromatograph_(gasdata::IsChromatograph(model_->View().kind)),
+      leftCount_(static_cast<int>(model_->View().leftHeadings.size())) {
+    setWindowTitle(QString::fromStdString(model_->View().caption));
     left_ = new QTableView(this);
     values_ = new QTableView(this);
     SetUpGrids();
@@ -81,40 +61,19 @@ DataForm::DataForm(gasdata::DataView view, DataFormContext context, QWidget* par
     addAction(statusAction_);
     connect(statusAction_, &QAction::triggered, this, &DataForm::ToggleStatus);
 
-    for (int c : view_.statusColumns) {
+    for (int c : view().statusColumns) {
         left_->setColumnHidden(c, true);
     }
     FitLeftGrid();
     Resize();
-    if (!view_.rows.empty()) {
-        values_->selectRow(view_.startAtLastRow ? static_cast<int>(view_.rows.size()) - 1 : 0);
+    if (!view().rows.empty()) {
+        values_->selectRow(view().startAtLastRow ? static_cast<int>(view().rows.size()) - 1 : 0);
     }
     exit_->setFocus();
 }
 
-void DataForm::Fill() {
-    const int valueCount = static_cast<int>(view_.valueHeadings.size());
-    model_->setColumnCount(leftCount_ + valueCount);
-    for (int c = 0; c < leftCount_; ++c) {
-        model_->setHorizontalHeaderItem(
-            c, new QStandardItem(HeadingText(view_.leftHeadings[static_cast<std::size_t>(c)])));
-    }
-    for (int c = 0; c < valueCount; ++c) {
-        model_->setHorizontalHeaderItem(
-            leftCount_ + c,
-            new QStandardItem(HeadingText(view_.valueHeadings[static_cast<std::size_t>(c)])));
-    }
-    for (const gasdata::DataRow& row : view_.rows) {
-        QList<QStandardItem*> cells;
-        for (int c = 0; c < leftCount_ + valueCount; ++c) {
-            const auto& texts = c < leftCount_ ? row.left : row.values;
-            const auto i = static_cast<std::size_t>(c < leftCount_ ? c : c - leftCount_);
-            // An invalid record has only its first two texts.
-            cells << Cell(i < texts.size() ? texts[i] : std::string(),
-                          c < leftCount_ ? Qt::AlignLeft : Qt::AlignRight);
-        }
-        model_->appendRow(cells);
-    }
+const gasdata::DataView& DataForm::view() const {
+    return model_->View();
 }
 
 void DataForm::SetUpGrids() {
@@ -173,7 +132,7 @@ QPushButton* DataForm::AddButton(QDialogButtonBox* row, const QString& caption,
                                  const DataFormContext::Action& action) {
     QPushButton* button = widgets::AddToRow(row, caption);
     button->setEnabled(static_cast<bool>(action));
-    connect(button, &QPushButton::clicked, this, [this, &action] { action(view_, this); });
+    connect(button, &QPushButton::clicked, this, [this, &action] { action(view(), this); });
     return button;
 }
 
@@ -201,14 +160,14 @@ void DataForm::Resize() {
 
 void DataForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous() && !view_.rows.empty()) {
+    if (!event->spontaneous() && !view().rows.empty()) {
         values_->scrollTo(values_->currentIndex());
     }
 }
 
 void DataForm::ToggleStatus() {
     statusShown_ = !statusShown_;
-    for (int c : view_.statusColumns) {
+    for (int c : view().statusColumns) {
         left_->setColumnHidden(c, !statusShown_);
     }
     FitLeftGrid();
@@ -218,7 +177,7 @@ void DataForm::OpenSigns(const QModelIndex& index) {
     if (!chromatograph_ || !statusShown_ || !index.isValid()) {
         return;
     }
-    const gasdata::RowSigns& signs = view_.rows[static_cast<std::size_t>(index.row())].signs;
+    const gasdata::RowSigns& signs = view().rows[static_cast<std::size_t>(index.row())].signs;
     TFormChromError form(gasdata::AbnormalSigns(signs), signs.caption, this);
     form.exec();
 }

@@ -12,10 +12,11 @@ class QAction;
 class QDialogButtonBox;
 class QModelIndex;
 class QPushButton;
-class QStandardItemModel;
 class QTableView;
 
 namespace zor06::screens {
+
+class DataViewModel;
 
 // What the buttons do; a button whose action is empty stays disabled.
 struct DataFormContext {
@@ -32,9 +33,9 @@ public:
     static constexpr int kScreenWidthReserve = 20;
     static constexpr int kScreenHeightReserve = 60;
 
-    DataForm(gasdata::DataView view, DataFormContext context, QWidget* parent);
+    DataForm(gasdata::DataView content, DataFormContext context, QWidget* parent);
 
-    const gasdata::DataView& view() const { return view_; }
+    const gasdata::DataView& view() const;
     // Both grids show one model, so that a row selected in either is selected in both: the
     // left grid its first view().leftHeadings.size() columns, the value grid the others.
     QTableView* leftGrid() const { return left_; }
@@ -50,7 +51,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Fill();
     void SetUpGrids();
     QWidget* NewBarRoom();
     void AddButtons(QLayout* column);
@@ -61,12 +61,11 @@ private:
     void ToggleStatus();
     void OpenSigns(const QModelIndex& index);
 
-    gasdata::DataView view_;
+    DataViewModel* model_;
     DataFormContext context_;
     bool chromatograph_;
     bool statusShown_ = false;
     int leftCount_;
-    QStandardItemModel* model_ = nullptr;
     QTableView* left_ = nullptr;
     QTableView* values_ = nullptr;
     QAction* statusAction_ = nullptr;

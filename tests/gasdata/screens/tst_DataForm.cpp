@@ -107,8 +107,9 @@ void DoubleClick(QTableView* grid, int row, int column) {
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, RowPoint(grid, row, column));
 }
 
-void PressCtrlS(QWidget& form) {
-    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+// The hidden command's shortcut, pressed wherever the focus is.
+void PressCtrlS() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
 }
 
 }  // namespace
@@ -188,11 +189,12 @@ void TstDataForm::ctrlSTogglesTheStatusColumns() {
     QVERIFY(QTest::qWaitForWindowActive(&form));
     const int narrow = form.leftGrid()->width();
     QVERIFY(form.leftGrid()->isColumnHidden(3));
-    PressCtrlS(form);
+    form.valueGrid()->setFocus();
+    PressCtrlS();
     QVERIFY(form.StatusShown());
     QVERIFY(!form.leftGrid()->isColumnHidden(3));
     QVERIFY(form.leftGrid()->width() > narrow);
-    PressCtrlS(form);
+    PressCtrlS();
     QVERIFY(form.leftGrid()->isColumnHidden(3));
     QCOMPARE(form.leftGrid()->width(), narrow);
 }
@@ -205,7 +207,7 @@ void TstDataForm::doubleClickOpensTheSignsOnlyWhileTheStatusIsShown() {
     DoubleClick(form.valueGrid(), 1, 4);
     QVERIFY(closer.captions.isEmpty());
 
-    PressCtrlS(form);
+    PressCtrlS();
     DoubleClick(form.leftGrid(), 1, 3);
     QCOMPARE(closer.captions,
              QStringList{QStringLiteral(" Часовые данные с 01.12.26 11:00:00 по 11:59:59")});
@@ -220,7 +222,7 @@ void TstDataForm::moistureViewsHaveNoSignsAndNoWorkbook() {
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QVERIFY(form.leftGrid()->isColumnHidden(2) && form.leftGrid()->isColumnHidden(3));
-    PressCtrlS(form);
+    PressCtrlS();
     QVERIFY(!form.leftGrid()->isColumnHidden(2) && !form.leftGrid()->isColumnHidden(3));
     SignsCloser closer;
     DoubleClick(form.leftGrid(), 0, 2);
