@@ -1,6 +1,7 @@
 // zor06: the desktop program.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <clocale>
 #include <cstdio>
 
 #include "app/TFormMain.h"
@@ -12,6 +13,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zor06"));
+    // Qt takes the user's locale for everything; numbers in the views, printouts and files keep
+    // the decimal point whatever the locale, as every number formatted without printf does.
+    std::setlocale(LC_NUMERIC, "C");
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Программа обслуживания контроллера  ЗОР_06"));

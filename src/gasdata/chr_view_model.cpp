@@ -180,23 +180,27 @@ DataView ChrDataView(const DataSet& set, const settings::ReportConfig& config) {
     view.statusColumns = threeMinute ? std::vector<int>{2, 3} : std::vector<int>{3};
     view.startAtLastRow = !threeMinute;
 
+    // A value that is not a number shows as such and is left out of its column's average only,
+    // so that one bad sensor reading does not blank the column.
     std::array<double, kChrParameters> sums{};
-    int counted = 0;
+    std::array<int, kChrParameters> counts{};
     const std::size_t count = set.Count();
     view.rows.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         BuiltRow built = threeMinute ? MinuteRow(set.Record(i), config)
                                      : IntervalRow(set.Record(i), IsDaily(set.kind), config);
         if (built.row.counted) {
-            ++counted;
             for (int p = 0; p < kChrParameters; ++p) {
-                sums[p] += built.shown.v[p];
+                if (std::isfinite(built.shown.v[p])) {
+                    sums[p] += built.shown.v[p];
+                    ++counts[p];
+                }
             }
         }
         view.rows.push_back(std::move(built.row));
     }
-    for (int p = 0; counted > 0 && p < kChrParameters; ++p) {
-        view.averages[p] = sums[p] / counted;
+    for (int p = 0; p < kChrParameters; ++p) {
+        view.averages[p] = counts[p] > 0 ? sums[p] / counts[p] : 0.0;
     }
     return view;
 }
