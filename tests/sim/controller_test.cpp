@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "sim/sim_frames.h"
+#include "sim/utc_zone.h"
 #include "text/codepage.h"
 
 namespace zor06::sim {
@@ -332,26 +332,10 @@ TEST_F(DestroyedTableTest, ADestroyedUsersTableTakesBlankCredentialsOnly) {
 }
 
 // The controller's clock, on a fixed host time in UTC: 2024-03-05 10:20:30, a Tuesday.
-class ControllerClockTest : public ::testing::Test {
+class ControllerClockTest : public testing::UtcZoneTest {
 protected:
-    void SetUp() override {
-        if (const char* tz = std::getenv("TZ")) {
-            savedTz_ = tz;
-        }
-        setenv("TZ", "UTC", 1);
-        tzset();
-    }
-    void TearDown() override {
-        if (savedTz_) {
-            setenv("TZ", savedTz_->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
-        tzset();
-    }
     Bytes Now() { return Values(Ask(c_, ReadRequest(1, 2, 0, 8))); }
 
-    std::optional<std::string> savedTz_;
     Controller c_{ControllerConfig{}, [] { return std::time_t{1709634030}; }};
 };
 

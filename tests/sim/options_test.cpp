@@ -105,6 +105,26 @@ TEST(OptionsTest, MessageArchives) {
     }
 }
 
+TEST(OptionsTest, DataArchives) {
+    const Options o = Good(
+        {"--pty", "--seed", "5", "--data-start", "24-03-03 14:20:10", "--empty-data-archive",
+         "hour", "--data-status", "day/run2/24-03-01=0x22", "--bad-data-crc", "min/moisture/*20",
+         "--missing-data", "hour/run1/24-03-04 11:00", "--repeat-data-replies", "--frozen-clock"});
+    const DataArchiveConfig& d = o.controller.data;
+    EXPECT_EQ(d.seed, 5U);
+    EXPECT_EQ(d.start, (tables::ControllerDateTime{24, 3, 3, 14, 20, 10}));
+    EXPECT_EQ(d.empty, (std::array<bool, 3>{false, true, false}));
+    ASSERT_EQ(d.statuses.size(), 1U);
+    EXPECT_EQ(d.statuses[0].status, 0x22);
+    EXPECT_EQ(d.statuses[0].where.source, DataSource::Run2);
+    EXPECT_EQ(d.statuses[0].where.archive, DataArchive::Day);
+    ASSERT_EQ(d.badCrc.size(), 1U);
+    EXPECT_EQ(d.badCrc[0].every, 20);
+    EXPECT_EQ(d.missing.size(), 1U);
+    EXPECT_TRUE(d.repeatReplies);
+    EXPECT_TRUE(o.controller.frozenClock);
+}
+
 TEST(OptionsTest, HelpNeedsNothingElse) {
     EXPECT_TRUE(Good({"--help"}).help);
 }
@@ -131,6 +151,14 @@ TEST(OptionsTest, WrongUsageIsReported) {
         {"--pty", "--short-batch", "12"},  // more than a frame holds
         {"--pty", "--interventions", "-1"},
         {"--pty", "--diagnostics-oldest", "4294967296"},
+        {"--pty", "--data-start", "24-02-30 10:00:00"},
+        {"--pty", "--empty-data-archive", "week"},
+        {"--pty", "--data-status", "min/run1/24-03-04 12:03"},  // no byte
+        {"--pty", "--data-status", "min/run1/24-03-04 12:03=256"},
+        {"--pty", "--bad-data-crc", "min/run3/*2"},
+        {"--pty", "--missing-data", "hour/run1/*0"},
+        {"--pty", "--missing-data", "hour/run1/24-03-04 25:00"},
+        {"--pty", "--missing-data", "hour/run1"},
     };
     for (const auto& args : wrong) {
         std::string line;

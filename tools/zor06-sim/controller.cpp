@@ -11,6 +11,7 @@
 #include "tables/controller_date.h"
 #include "zor06-sim/access.h"
 #include "zor06-sim/default_tables.h"
+#include "zor06-sim/momentary_tables.h"
 
 namespace zor06::sim {
 namespace {
@@ -22,6 +23,10 @@ constexpr int kUsersTable = 4;
 constexpr int kSystemTable = 6;
 constexpr int kChromatographClockTable = 42;
 constexpr int kSignsTable = 16;
+constexpr int kFirstRecordsTable = 27;
+constexpr int kContractHour = 6;  // table 6
+constexpr int kChromatographLinkTable = 14;
+constexpr int kRunsInUse = 7;       // table 14: bit 0 run 1, bit 1 run 2
 constexpr int kPcSyncAllowed = 11;  // table 6: the clock may be set from the PC
 
 constexpr std::uint8_t kNoDateEntry = 6;
@@ -95,18 +100,26 @@ std::time_t HostTime() {
     return std::time(nullptr);
 }
 
-// The host's local time of `t` as the PC's date-time: days since 30 December 1899.
-double LocalPcTime(std::time_t t) {
+// The tables made from the clock when they are read.
+bool FollowsTheClock(int table) {
+    constexpr int kTables[] = {kFirstRecordsTable, 30, 36, 37, 38, 40};
+    return std::ranges::find(kTables, table) != std::end(kTables);
+}
+
+tables::ControllerDateTime LocalDateTime(std::time_t t) {
     std::tm tm{};
     localtime_r(&t, &tm);
-    const tables::ControllerDateTime dt{
-        static_cast<std::uint8_t>(std::clamp(tm.tm_year - 100, 0, 255)),
-        static_cast<std::uint8_t>(tm.tm_mon + 1),
-        static_cast<std::uint8_t>(tm.tm_mday),
-        static_cast<std::uint8_t>(tm.tm_hour),
-        static_cast<std::uint8_t>(tm.tm_min),
-        static_cast<std::uint8_t>(tm.tm_sec)};
-    return tables::DecodeToPc(dt);
+    return {static_cast<std::uint8_t>(std::clamp(tm.tm_year - 100, 0, 255)),
+            static_cast<std::uint8_t>(tm.tm_mon + 1),
+            static_cast<std::uint8_t>(tm.tm_mday),
+            static_cast<std::uint8_t>(tm.tm_hour),
+            static_cast<std::uint8_t>(tm.tm_min),
+            static_cast<std::uint8_t>(tm.tm_sec)};
+}
+
+// The host's local time of `t` as the PC's date-time: days since 30 December 1899.
+double LocalPcTime(std::time_t t) {
+    return tables::DecodeToPc(LocalDateTime(t));
 }
 
 std::uint8_t ReplyCode(std::uint8_t code) {
@@ -124,7 +137,12 @@ Controller::Controller(const ControllerConfig& config, WallClock clock)
     : clock_(clock ? std::move(clock) : WallClock(HostTime)),
       chromatographOffset_(config.chromatographClockOffset),
       diagnostics_(messages::Archive::Diagnostics, config.diagnostics),
-      interventions_(messages::Archive::Interventions, config.interventions) {
+      interventions_(messages::Archive::Interventions, config.interventions),
+      data_(config.data) {
+    if (config.frozenClock) {
+        const std::time_t stopped = clock_();
+        clock_ = [stopped] { return stopped; };
+    }
     FillDefaultTables(config, &image_);
     PublishBoundaries(diagnostics_, messages::KindOf(messages::Archive::Diagnostics).boundaryTable);
     PublishBoundaries(interventions_,
@@ -134,6 +152,7 @@ Controller::Controller(const ControllerConfig& config, WallClock clock)
     }
     FillStatusTables(config.status, &image_);
     DateSignsChange();
+    RefreshDataTables();
     for (const std::uint8_t table : config.destroyedTables) {
         MarkDestroyed(table);
     }
@@ -168,6 +187,10 @@ std::vector<std::uint8_t> Controller::Answer(std::span<const std::uint8_t> frame
         case lk::code::kMessagesByIndex:
         case lk::code::kMessagesByPeriod:
             return Messages(frame);
+        case lk::code::kArchive3Min:
+        case lk::code::kArchiveHourly:
+        case lk::code::kArchiveDaily:
+            return DataRecords(frame);
         default:
             return Error(code, lk::error::kUnknownCode);
     }
@@ -191,6 +214,8 @@ std::vector<std::uint8_t> Controller::Read(std::span<const std::uint8_t> frame) 
         RefreshClockTable();
     } else if (r.table == kChromatographClockTable) {
         RefreshChromatographClock();
+    } else if (FollowsTheClock(r.table)) {
+        RefreshDataTables();
     }
     ReplyFrame reply(Address(), ReplyCode(code));
     PushRange(reply, r);
@@ -285,6 +310,19 @@ std::vector<std::uint8_t> Controller::Messages(std::span<const std::uint8_t> fra
     return reply.Finish();
 }
 
+std::vector<std::uint8_t> Controller::DataRecords(std::span<const std::uint8_t> frame) {
+    const std::uint8_t code = frame[lk::kOffCode];
+    const auto data = frame.subspan(lk::kOffData, frame.size() - lk::kMinFrameLength);
+    const std::optional<std::vector<std::uint8_t>> answer =
+        data_.Answer(code, data, DataClock(), image_.Byte(kChromatographLinkTable, kRunsInUse));
+    if (!answer) {
+        return Error(code, lk::error::kUnknownCode);
+    }
+    ReplyFrame reply(Address(), ReplyCode(code));
+    reply.Append(*answer);
+    return reply.Finish();
+}
+
 std::vector<std::uint8_t> Controller::Error(std::uint8_t code, std::uint8_t e) const {
     ReplyFrame reply(Address(), ErrorCode(code));
     reply.Push(e);
@@ -368,6 +406,24 @@ void Controller::RefreshChromatographClock() {
         image_.Fields(kSystemTable, 0, 6).first<6>());
     std::ranges::copy(std::span(fields).first<6>(),
                       image_.Fields(kChromatographClockTable, 0, 6).begin());
+}
+
+tables::ControllerDateTime Controller::Now() const {
+    return LocalDateTime(clock_() + clockOffset_);
+}
+
+ArchiveClock Controller::DataClock() const {
+    return {Now(), image_.Byte(kSystemTable, kContractHour)};
+}
+
+void Controller::RefreshDataTables() {
+    const ArchiveClock clock = DataClock();
+    const auto firsts = data_.FirstRecords(clock);
+    for (int field = 0; field < kDataArchives; ++field) {
+        std::ranges::copy(firsts[static_cast<std::size_t>(field)],
+                          image_.Field(kFirstRecordsTable, field).begin());
+    }
+    FillMomentaryTables(clock.now, data_.Seed(), &image_);
 }
 
 // Day of week and time type follow from the date; only fields 0..5 set the clock.

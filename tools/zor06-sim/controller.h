@@ -13,8 +13,9 @@
 
 #include "config/users_table.h"
 #include "tables/catalogue.h"
-#include "zor06-sim/status_state.h"
+#include "zor06-sim/data_archive.h"
 #include "zor06-sim/message_archive.h"
+#include "zor06-sim/status_state.h"
 #include "zor06-sim/table_image.h"
 
 namespace zor06::sim {
@@ -34,9 +35,11 @@ struct ControllerConfig {
     std::optional<std::time_t> startTime;
     // How far the chromatograph's clock (table 42) runs ahead of the controller's, in seconds.
     std::int64_t chromatographClockOffset = 0;
+    bool frozenClock = false;  // the clock stands still at its start
     StatusState status;
     MessageArchiveConfig diagnostics;
     MessageArchiveConfig interventions;
+    DataArchiveConfig data;
 };
 
 // Seconds since the epoch; the controller's clock runs at an offset from it.
@@ -66,6 +69,7 @@ private:
     std::vector<std::uint8_t> Write(std::span<const std::uint8_t> frame);
     std::vector<std::uint8_t> CorrectClock(std::span<const std::uint8_t> frame);
     std::vector<std::uint8_t> Messages(std::span<const std::uint8_t> frame);
+    std::vector<std::uint8_t> DataRecords(std::span<const std::uint8_t> frame);
     void PublishBoundaries(const MessageArchive& archive, int table);
     std::vector<std::uint8_t> Error(std::uint8_t code, std::uint8_t error) const;
     std::vector<std::uint8_t> DestroyedError(std::uint8_t code, int table) const;
@@ -80,6 +84,10 @@ private:
     void RefreshDestroyedTable();
     void RefreshClockTable();
     void RefreshChromatographClock();
+    // Tables that follow the clock: the first records of the data archives, the latest analysis.
+    void RefreshDataTables();
+    tables::ControllerDateTime Now() const;
+    ArchiveClock DataClock() const;
     // The abnormal-situation signs last changed a while before the controller started.
     void DateSignsChange();
     void SetClockFromTable();
@@ -97,6 +105,7 @@ private:
     std::int64_t chromatographOffset_ = 0;
     MessageArchive diagnostics_;
     MessageArchive interventions_;
+    DataArchives data_;
 };
 
 }  // namespace zor06::sim

@@ -16,37 +16,17 @@ constexpr int kFlowComputerTables[] = {17, 18, 19, 20};  // type, address, neces
 constexpr std::uint8_t kFlowComputer[] = {2, 1, 0xA3, 1};
 constexpr int kGasParametersWritten[] = {7, 9, 12};
 
-// Instant chromatograph data of run 1: composition in mole percent (summing to 100), then
-// density kg/m³, relative density, lower and higher heating value MJ/m³, lower and higher Wobbe
-// index MJ/m³, compressibility, molar mass g/mol.
-constexpr std::array<float, 22> kRun1Gas{
-    95.2F, 2.45F,  0.75F,  0.11F,   0.12F,   0.002F, 0.025F, 0.018F, 0.015F, 0.95F,   0.34F,
-    0.01F, 0.008F, 0.002F, 0.6951F, 0.5771F, 33.85F, 37.55F, 44.56F, 49.43F, 0.9979F, 16.72F,
-};
+// Zone codes of the gas parameters: all in their norm but run 1's carbon dioxide in its upper and
+// run 2's nitrogen in its lower warning zone.
+constexpr std::array<std::uint8_t, 20> kRun1Zones{0, 0, 0, 0, 0, 0, 0, 0, 0, 2,
+                                                  0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+constexpr std::array<std::uint8_t, 20> kRun2Zones{0, 0, 0, 0, 0, 0, 0, 1, 0, 0,
+                                                  0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
-// Moisture meter: dew point of water and of hydrocarbons °C, water g/m³, temperature °C, pressure
-// MPa, sensor temperature °C, status.
-constexpr std::array<float, 7> kMoisture{-21.5F, -15.0F, 0.058F, 11.6F, 5.31F, 20.3F, 0.0F};
-
-void FillFloats(TableImage* image, int table, std::span<const float> values, int first = 0) {
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        image->SetFloat(table, first + static_cast<int>(i), values[i]);
+void FillZones(TableImage* image, int table, std::span<const std::uint8_t> zones) {
+    for (std::size_t i = 0; i < zones.size(); ++i) {
+        image->SetByte(table, static_cast<int>(i), zones[i]);
     }
-}
-
-// Run 2 measures much the same gas, a little differently.
-std::array<float, 22> Run2Gas() {
-    std::array<float, 22> gas{};
-    for (std::size_t i = 0; i < gas.size(); ++i) {
-        gas[i] = kRun1Gas[i] * (1.0F + 0.002F * (static_cast<float>(i % 3) - 1.0F));
-    }
-    return gas;
-}
-
-void FillRun(TableImage* image, int instantTable, int averageTable, std::span<const float> gas) {
-    FillFloats(image, instantTable, gas);
-    FillFloats(image, averageTable, gas);
-    FillFloats(image, averageTable, std::span(kMoisture).first(5), static_cast<int>(gas.size()));
 }
 
 // The five limits of every gas parameter as a new configuration holds them: dead band, lower and
@@ -101,9 +81,8 @@ void FillDefaultTables(const ControllerConfig& config, TableImage* image) {
     }
     FillGasLimits(image);
     image->SetBytes(28, {1, 0});
-    FillRun(image, 30, 36, kRun1Gas);
-    FillRun(image, 38, 40, Run2Gas());
-    FillFloats(image, 37, kMoisture);
+    FillZones(image, 32, kRun1Zones);
+    FillZones(image, 39, kRun2Zones);
     image->SetU32(41, 0, 6123);        // serial number
     image->SetU32(41, 1, 0x5A3C1F2E);  // software checksum
 }

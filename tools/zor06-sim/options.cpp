@@ -1,5 +1,6 @@
 #include "zor06-sim/options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <ctime>
@@ -8,6 +9,7 @@
 #include "link/frame.h"
 #include "platform/serial_port_posix.h"
 #include "tables/catalogue.h"
+#include "tables/controller_date.h"
 #include "text/codepage.h"
 
 namespace zor06::sim {
@@ -85,25 +87,78 @@ std::string SetPassword(Options& o, std::string_view value) {
     return {};
 }
 
-// "YY-MM-DD HH:MM:SS", local time.
-std::string SetNow(Options& o, std::string_view value) {
-    std::tm tm{};
+// "YY-MM-DD HH:MM:SS".
+std::optional<tables::ControllerDateTime> ParseDateTime(std::string_view value) {
+    int f[6] = {};
     const std::string text(value);
     char tail = 0;
-    if (std::sscanf(text.c_str(), "%2d-%2d-%2d %2d:%2d:%2d%c", &tm.tm_year, &tm.tm_mon, &tm.tm_mday,
-                    &tm.tm_hour, &tm.tm_min, &tm.tm_sec, &tail) != 6 ||
-        tm.tm_mon < 1 || tm.tm_mon > 12 || tm.tm_mday < 1 || tm.tm_mday > 31 || tm.tm_hour > 23 ||
-        tm.tm_min > 59 || tm.tm_sec > 59 || tm.tm_year < 0) {
+    if (std::sscanf(text.c_str(), "%2d-%2d-%2d %2d:%2d:%2d%c", &f[0], &f[1], &f[2], &f[3], &f[4],
+                    &f[5], &tail) != 6 ||
+        std::ranges::any_of(f, [](int v) { return v < 0; })) {
+        return std::nullopt;
+    }
+    tables::ControllerDateTime dt{};
+    std::ranges::transform(f, dt.begin(), [](int v) { return static_cast<std::uint8_t>(v); });
+    if (!tables::IsValid(dt)) {
+        return std::nullopt;
+    }
+    return dt;
+}
+
+// Local time.
+std::string SetNow(Options& o, std::string_view value) {
+    const std::optional<tables::ControllerDateTime> dt = ParseDateTime(value);
+    if (!dt) {
         return "--now takes \"YY-MM-DD HH:MM:SS\"";
     }
-    tm.tm_year += 100;
-    tm.tm_mon -= 1;
+    std::tm tm{};
+    tm.tm_year = (*dt)[0] + 100;
+    tm.tm_mon = (*dt)[1] - 1;
+    tm.tm_mday = (*dt)[2];
+    tm.tm_hour = (*dt)[3];
+    tm.tm_min = (*dt)[4];
+    tm.tm_sec = (*dt)[5];
     tm.tm_isdst = -1;
     const std::time_t start = std::mktime(&tm);
     if (start == static_cast<std::time_t>(-1)) {
         return "--now: no such local time";
     }
     o.controller.startTime = start;
+    return {};
+}
+
+std::string SetDataStart(Options& o, std::string_view value) {
+    o.controller.data.start = ParseDateTime(value);
+    return o.controller.data.start ? std::string() : "--data-start takes \"YY-MM-DD HH:MM:SS\"";
+}
+
+std::string SetEmptyDataArchive(Options& o, std::string_view value) {
+    const std::optional<DataArchive> archive = ParseDataArchive(value);
+    if (!archive) {
+        return "--empty-data-archive takes min, hour or day";
+    }
+    o.controller.data.empty[static_cast<std::size_t>(*archive)] = true;
+    return {};
+}
+
+constexpr std::string_view kSelectorForm = "ARCHIVE/SOURCE/WHEN (e.g. hour/run1/24-03-05 10:00)";
+
+std::string AddDataStatus(Options& o, std::string_view value) {
+    const std::optional<RecordStatus> status = ParseRecordStatus(value);
+    if (!status) {
+        return "--data-status takes " + std::string(kSelectorForm) + "=BYTE";
+    }
+    o.controller.data.statuses.push_back(*status);
+    return {};
+}
+
+std::string AddSelector(std::vector<RecordSelector>& to, std::string_view name,
+                        std::string_view value) {
+    const std::optional<RecordSelector> selector = ParseRecordSelector(value);
+    if (!selector) {
+        return std::string(name) + " takes " + std::string(kSelectorForm);
+    }
+    to.push_back(*selector);
     return {};
 }
 
@@ -169,7 +224,10 @@ constexpr NumberOption kNumberOptions[] = {
          o.controller.diagnostics.badCrcIndex = Index(v);
      }},
     {"--seed", 0, std::numeric_limits<long>::max(),
-     [](Options& o, long v) { o.faults.seed = static_cast<std::uint64_t>(v); }},
+     [](Options& o, long v) {
+         o.faults.seed = static_cast<std::uint64_t>(v);
+         o.controller.data.seed = static_cast<std::uint64_t>(v);
+     }},
 };
 
 constexpr TextOption kTextOptions[] = {
@@ -186,6 +244,17 @@ constexpr TextOption kTextOptions[] = {
      }},
     {"--password", SetPassword},
     {"--now", SetNow},
+    {"--data-start", SetDataStart},
+    {"--empty-data-archive", SetEmptyDataArchive},
+    {"--data-status", AddDataStatus},
+    {"--bad-data-crc",
+     [](Options& o, std::string_view v) {
+         return AddSelector(o.controller.data.badCrc, "--bad-data-crc", v);
+     }},
+    {"--missing-data",
+     [](Options& o, std::string_view v) {
+         return AddSelector(o.controller.data.missing, "--missing-data", v);
+     }},
 };
 
 constexpr FlagOption kFlagOptions[] = {
@@ -196,6 +265,9 @@ constexpr FlagOption kFlagOptions[] = {
          o.controller.diagnostics.errorFlag = true;
          return std::string();
      }},
+    {"--frozen-clock", [](Options& o) { return SetFlag(o.controller.frozenClock, true); }},
+    {"--repeat-data-replies",
+     [](Options& o) { return SetFlag(o.controller.data.repeatReplies, true); }},
     {"--cp866",
      [](Options& o) {
          o.controller.cp866 = true;
@@ -343,6 +415,7 @@ Controller:
                           the chromatograph's clock (table 42) runs S seconds ahead
                           of the controller's (negative: behind)
   --runs N                runs in use: bit 0 run 1, bit 1 run 2 (default 3)
+  --frozen-clock          the clock stands still: table 2 always reads the same time
 Current state (tables 6, 8, 9, 16, 18, 33, 34, 35):
   --flow-computers N      flow computers connected, 0..255 (default 1); the tables
                           hold 16, a larger count tries the reader's bound
@@ -366,6 +439,23 @@ Message archives (records every 10 minutes from 01.03.24 00:00:00):
   --interventions-oldest I  global index of the oldest of them (default 1)
   --diagnostics N         diagnostic records held (default 200; 0 empty)
   --diagnostics-oldest I  global index of the oldest of them (default 1)
+Data archives (runs 1 and 2 and the moisture meter, made from the clock: 3-minute
+records over the last two months, hours over the last year, gas days from the
+contract hour of table 6 over the last four years; values drift with --seed):
+  --data-start "YY-MM-DD HH:MM:SS"
+                          the archives began at this time, later than their rings
+                          would reach (table 27 shows their first records)
+  --empty-data-archive A  archive A (min, hour or day) holds nothing (repeat for more)
+  --data-status SEL=BYTE  the records SEL carry this state/status byte (decimal or
+                          0x..: 0x02, 0x20, 0x80, 0x22 chromatograph, 0x04 moisture)
+  --bad-data-crc SEL      the records SEL have a wrong checksum
+  --missing-data SEL      the archive skips the slots SEL
+  --repeat-data-replies   after the first reply, every reply to an archive repeats
+                          the records of the previous one
+  SEL is ARCHIVE/SOURCE/WHEN: ARCHIVE min, hour or day; SOURCE run1, run2 or
+  moisture; WHEN the slot "YY-MM-DD HH:MM" (days: "YY-MM-DD") or *N, every slot
+  whose number is a multiple of N (slots counted from 01.01.00 00:00, so
+  min/run1/*20 is every full hour); repeat each for more.
 Faults:
   --short-batch N         at most N records in one archive reply
   --bad-record-crc I      the record of global index I has a wrong checksum
@@ -377,7 +467,7 @@ Faults:
   --reply-delay MS        wait before each reply
   --gap MS                pause in the middle of each reply
   --line-baud B           send replies at the pace of a B bit/s line
-  --seed N                seed of the noise
+  --seed N                seed of the noise and of the data archives' values
 Other:
   --verbose               trace requests and replies on stderr
   --help                  this text
