@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOR06_TESTS=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
-cmake --build build-bench -j "$(nproc)" --target link_bench messages_bench message_reading_bench
+cmake --build build-bench -j "$(nproc)" --target link_bench messages_bench message_reading_bench data_export_bench
 build-bench/bench/link_bench "$@"
 build-bench/bench/messages_bench "$@"
+build-bench/bench/data_export_bench "$@"
