@@ -171,27 +171,31 @@ TEST_F(DataArchiveTest, HourlyAndDailyRecordsSpanTheirIntervals) {
     EXPECT_EQ(Bytes(day.begin(), day.begin() + 10), (Bytes{24, 3, 1, 9, 0, 0, 0x89, 0, 0, 0}));
 }
 
-// Table 27 names the oldest record of each ring, which the request from far back then starts
-// with; the newest are the clock's 3-minute slot, the last whole hour and the last whole gas day.
-TEST_F(DataArchiveTest, Table27AndTheNewestRecordsFollowTheClock) {
+// Table 27 names when the archives began, five years before the clock by default; the rings
+// hold the last two months, year and four years, up to the clock's 3-minute slot, the last whole
+// hour and the last whole gas day.
+TEST_F(DataArchiveTest, RingsFollowTheClock) {
     struct Case {
         Date6 now;
-        Date6 firstMinute, firstHour, firstDay;
+        Bytes began;
+        Date6 oldestMinute, oldestHour, oldestDay;
         Date6 newestMinute, newestHour, newestDay;
     };
     const Case cases[] = {
         {{24, 3, 5, 10, 7, 30},
+         {19, 3, 5, 9, 0, 0},
          {24, 1, 5, 10, 9, 0},
          {23, 3, 5, 10, 0, 0},
-         {20, 3, 5, 9, 0, 0},
+         {20, 3, 5, 0, 0, 0},
          {24, 3, 5, 10, 6, 0},
          {24, 3, 5, 9, 0, 0},
          {24, 3, 4, 0, 0, 0}},
-        // Before the contract hour of a leap day: 29.02.23 does not exist.
+        // Before the contract hour of a leap day: 29.02.23 and 29.02.19 do not exist.
         {{24, 2, 29, 7, 30, 0},
+         {19, 3, 1, 9, 0, 0},
          {23, 12, 29, 7, 33, 0},
          {23, 3, 1, 7, 0, 0},
-         {20, 2, 28, 9, 0, 0},
+         {20, 2, 28, 0, 0, 0},
          {24, 2, 29, 7, 30, 0},
          {24, 2, 29, 6, 0, 0},
          {24, 2, 27, 0, 0, 0}},
@@ -200,14 +204,10 @@ TEST_F(DataArchiveTest, Table27AndTheNewestRecordsFollowTheClock) {
     const Date6 farAhead{99, 12, 31, 23, 59, 0};
     for (const Case& k : cases) {
         Controller c = Make({}, k.now);
-        const Bytes table = FirstRecords(c);
-        EXPECT_EQ(table, testing::Concat({Bytes(k.firstMinute.begin(), k.firstMinute.end()),
-                                          Bytes(k.firstHour.begin(), k.firstHour.end()),
-                                          Bytes(k.firstDay.begin(), k.firstDay.end())}));
-        const Date6 firstDay{k.firstDay[0], k.firstDay[1], k.firstDay[2], 0, 0, 0};
-        EXPECT_EQ(DateOf(kMinRun1, Ask(c, kMinRun1, farBack, farAhead).at(0)), k.firstMinute);
-        EXPECT_EQ(DateOf(kHourRun2, Ask(c, kHourRun2, farBack, farAhead).at(0)), k.firstHour);
-        EXPECT_EQ(DateOf(kDayMoisture, Ask(c, kDayMoisture, farBack, farAhead).at(0)), firstDay);
+        EXPECT_EQ(FirstRecords(c), testing::Concat({k.began, k.began, k.began}));
+        EXPECT_EQ(DateOf(kMinRun1, Ask(c, kMinRun1, farBack, farAhead).at(0)), k.oldestMinute);
+        EXPECT_EQ(DateOf(kHourRun2, Ask(c, kHourRun2, farBack, farAhead).at(0)), k.oldestHour);
+        EXPECT_EQ(DateOf(kDayMoisture, Ask(c, kDayMoisture, farBack, farAhead).at(0)), k.oldestDay);
         const auto newest = [&](const Archive& a, const Date6& d) {
             const std::vector<Bytes> r = Ask(c, a, d, farAhead);
             return r.size() == 1 ? DateOf(a, r[0]) : Date6{};
@@ -413,10 +413,8 @@ TEST_F(DataArchiveTest, TablesFollowTheClockUnlessItStands) {
         Controller c(config, [&host] { return host += 600; });
         const Bytes clock = Values(c.Answer(ReadRequest(1, 2, 0, 6)));
         const Bytes run2 = Values(c.Answer(ReadRequest(1, 38, 0, 2)));
-        const Bytes firsts = FirstRecords(c);
         EXPECT_EQ(Values(c.Answer(ReadRequest(1, 2, 0, 6))) == clock, frozen);
         EXPECT_EQ(Values(c.Answer(ReadRequest(1, 38, 0, 2))) == run2, frozen);
-        EXPECT_EQ(FirstRecords(c) == firsts, frozen);
     }
 }
 

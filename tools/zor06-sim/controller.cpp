@@ -152,6 +152,7 @@ Controller::Controller(const ControllerConfig& config, WallClock clock)
     }
     FillStatusTables(config.status, &image_);
     DateSignsChange();
+    data_.StartBefore(DataClock());
     RefreshDataTables();
     for (const std::uint8_t table : config.destroyedTables) {
         MarkDestroyed(table);

@@ -84,7 +84,8 @@ private:
     void RefreshDestroyedTable();
     void RefreshClockTable();
     void RefreshChromatographClock();
-    // Tables that follow the clock: the first records of the data archives, the latest analysis.
+    // Tables made from the clock and the contract hour: when the data archives began, the latest
+    // analysis.
     void RefreshDataTables();
     tables::ControllerDateTime Now() const;
     ArchiveClock DataClock() const;

@@ -109,27 +109,38 @@ DataArchives::Ring DataArchives::RingOf(DataArchive archive, const ArchiveClock&
     return {std::max(ringStart, start.value_or(ringStart)), newest, ringStart};
 }
 
+void DataArchives::StartBefore(const ArchiveClock& clock) {
+    if (!config_.start) {
+        constexpr int kYearsBefore = 5;
+        config_.start = MonthsBack(clock.now, kYearsBefore * 12);
+        (*config_.start)[tables::kHourByte] = static_cast<std::uint8_t>(clock.contractHour);
+        (*config_.start)[tables::kMinuteByte] = 0;
+        (*config_.start)[tables::kSecondByte] = 0;
+    }
+}
+
+// When each archive took its first record, whether the ring still holds it or not.
 std::array<ControllerDateTime, kDataArchives> DataArchives::FirstRecords(
     const ArchiveClock& clock) const {
     std::array<ControllerDateTime, kDataArchives> firsts{};
     for (int a = 0; a < kDataArchives; ++a) {
         const auto archive = static_cast<DataArchive>(a);
         const Ring ring = RingOf(archive, clock);
+        const std::int64_t first = StartSlot(archive, clock.contractHour).value_or(ring.ringStart);
         if (config_.empty[static_cast<std::size_t>(a)]) {
             firsts[a] = kNoRecord;
         } else if (archive != DataArchive::Day) {
-            firsts[a] = FromWallTime(ring.first * SlotLength(archive));
-        } else if (ring.first > ring.ringStart) {
-            // Begun within the ring: the moment it began, flagged when that fell before the
-            // contract hour and thus on the day after its gas day.
+            firsts[a] = FromWallTime(first * SlotLength(archive));
+        } else if (config_.start) {
+            // The moment it began, flagged when that fell before the contract hour and thus on
+            // the day after its gas day.
             firsts[a] = *config_.start;
             const auto ofDay = static_cast<int>(ToWallTime(*config_.start) % kSecondsPerDay);
             if (ofDay < clock.contractHour * kSecondsPerHour) {
                 firsts[a][tables::kSecondByte] |= kDayStartFlag;
             }
         } else {
-            firsts[a] =
-                FromWallTime(ring.first * kSecondsPerDay + clock.contractHour * kSecondsPerHour);
+            firsts[a] = FromWallTime(first * kSecondsPerDay + clock.contractHour * kSecondsPerHour);
         }
     }
     return firsts;

@@ -27,9 +27,14 @@ public:
 
     std::uint64_t Seed() const { return config_.seed; }
 
-    // Table 27: the date of the first record of the 3-minute, hourly and daily archive; for the
-    // daily one bit 7 of byte 5 says the archive began before the contract hour of that date, so
-    // that its first (incomplete) gas day is the day before. An empty archive: 01.01.01 00:00:00.
+    // Without a start of their own, the archives began five years before `clock`, at its contract
+    // hour: their rings are full.
+    void StartBefore(const ArchiveClock& clock);
+
+    // Table 27: the date of the first record ever taken into the 3-minute, hourly and daily
+    // archive, which the ring may since have overwritten; for the daily one bit 7 of byte 5 says
+    // the archive began before the contract hour of that date, so that its first (incomplete) gas
+    // day is the day before. An empty archive: 01.01.01 00:00:00.
     std::array<tables::ControllerDateTime, kDataArchives> FirstRecords(
         const ArchiveClock& clock) const;
 

@@ -443,8 +443,8 @@ Data archives (runs 1 and 2 and the moisture meter, made from the clock: 3-minut
 records over the last two months, hours over the last year, gas days from the
 contract hour of table 6 over the last four years; values drift with --seed):
   --data-start "YY-MM-DD HH:MM:SS"
-                          the archives began at this time, later than their rings
-                          would reach (table 27 shows their first records)
+                          the archives began at this time (table 27; default five
+                          years before the clock's start, at the contract hour)
   --empty-data-archive A  archive A (min, hour or day) holds nothing (repeat for more)
   --data-status SEL=BYTE  the records SEL carry this state/status byte (decimal or
                           0x..: 0x02, 0x20, 0x80, 0x22 chromatograph, 0x04 moisture)
