@@ -116,14 +116,56 @@ TEST_F(CtlData, ThreeMinuteReadingKeepsToTheThreeMinuteSteps) {
     EXPECT_EQ(lines[5][0], "Средние значения");
 }
 
-TEST_F(CtlData, LastDayOfHoursEndsWithTheLastWholeHour) {
+TEST_F(CtlData, RecordOutsideItsSlotIsKeptAndEndsTheReadingUnlessAnsweredYes) {
+    struct Case {
+        bool yes;
+        std::vector<std::string> times;
+    };
+    for (const Case& c : {Case{false, {"08:00:00", "08:03:00", "08:12:00"}},
+                          Case{true, {"08:00:00", "08:03:00", "08:12:00", "08:15:00"}}}) {
+        StartAt({"--missing-data", "min/moisture/26-12-09 08:06", "--missing-data",
+                 "min/moisture/26-12-09 08:09"});
+        std::vector<std::string> args{"moisture",       "3min", "--from",
+                                      "09.12.26 08:00", "--to", "09.12.26 08:15"};
+        if (c.yes) {
+            args.push_back("--yes");
+        }
+        const auto r = Run(args);
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        std::vector<std::string> times;
+        for (const Cells& cells : Lines(r.out)) {
+            times.push_back(cells.at(1));
+        }
+        EXPECT_EQ(times, c.times) << r.out;
+        EXPECT_NE(r.err.find("Продолжить чтение?\n" + std::string(c.yes ? "Да" : "Нет")),
+                  std::string::npos)
+            << r.err;
+    }
+}
+
+TEST_F(CtlData, PresetPeriodsEndWhereTheArchiveDoes) {
     StartAt();
-    const auto r = Run({"chromatograph", "hour", "--run", "1", "--last-day"});
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    const auto lines = Lines(r.out);
-    ASSERT_EQ(lines.size(), 25u) << r.out;
-    EXPECT_EQ(Cells(lines[0].begin(), lines[0].begin() + 2), (Cells{"08.12.26", "12:00:00"}));
-    EXPECT_EQ(Cells(lines[23].begin(), lines[23].begin() + 2), (Cells{"09.12.26", "11:00:00"}));
+    struct Case {
+        const char* archive;
+        const char* preset;
+        std::size_t rows;
+        Cells first;  // date and start of the first and the last row
+        Cells last;
+    };
+    for (const Case& c :
+         {Case{"hour", "--last-day", 24, {"08.12.26", "12:00:00"}, {"09.12.26", "11:00:00"}},
+          Case{"day", "--last-day", 1, {"08.12.26"}, {"08.12.26"}},
+          Case{"day", "--last-month", 31, {"08.11.26"}, {"08.12.26"}}}) {
+        const auto r = Run({"chromatograph", c.archive, "--run", "1", c.preset});
+        ASSERT_EQ(r.exitCode, 0) << c.archive << c.preset << "\n" << r.err;
+        const auto lines = Lines(r.out);
+        ASSERT_EQ(lines.size(), c.rows + 1) << r.out;
+        const auto start = [&c](const Cells& row) {
+            return Cells(row.begin(), row.begin() + static_cast<long>(c.first.size()));
+        };
+        EXPECT_EQ(start(lines.front()), c.first) << c.archive << c.preset;
+        EXPECT_EQ(start(lines[c.rows - 1]), c.last) << c.archive << c.preset;
+    }
 }
 
 TEST_F(CtlData, MoistureHourlyRowsHaveFourValuesAndNoAverages) {
