@@ -146,6 +146,31 @@ bool IsMessagesSelector(const std::string& arg) {
            arg == "--to";
 }
 
+// The run and period of the data readings and their spreadsheet export. The messages command
+// reads its own --from and --to, so these come after its selection.
+bool IsDataOption(const std::string& arg) {
+    return arg == "--run" || arg == "--from" || arg == "--to" || arg == "--xlsx";
+}
+
+bool TakeDataOption(const std::string& arg, const std::string& value, CommandLine& cl,
+                    std::string* error) {
+    if (arg == "--run") {
+        const auto run = ParseInt(value, 1, 2);
+        if (!run) {
+            *error = "--run takes 1 or 2";
+            return false;
+        }
+        cl.data.run = *run;
+        return true;
+    }
+    if (value.empty()) {
+        *error = arg + " needs a value";
+        return false;
+    }
+    (arg == "--from" ? cl.data.from : arg == "--to" ? cl.data.to : cl.xlsx) = value;
+    return true;
+}
+
 }  // namespace
 
 bool SplitEndpoint(const std::string& text, std::string* host, std::string* port) {
@@ -191,6 +216,16 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
             }
         } else if (cl.command == "messages" && IsMessagesSelector(arg)) {
             cl.args.push_back(arg);  // the command reads its selection itself
+        } else if (arg == "--last-day" || arg == "--last-month") {
+            (arg == "--last-day" ? cl.data.lastDay : cl.data.lastMonth) = true;
+        } else if (IsDataOption(arg)) {
+            if (i + 1 >= argc) {
+                *error = arg + " needs a value";
+                return std::nullopt;
+            }
+            if (!TakeDataOption(arg, argv[++i], cl, error)) {
+                return std::nullopt;
+            }
         } else if (arg == "--save") {
             if (i + 1 >= argc) {
                 *error = arg + " needs a value";
@@ -334,6 +369,47 @@ std::string Usage(const std::string& command) {
                "  Reads the boundary indices (not by period), then the records, and prints one\n"
                "  line per record: date, time and the record's bytes.\n";
     }
+    if (command == "bounds") {
+        return "zor06ctl [LINK] bounds 3min|hour|day\n"
+               "  The period of the data archive the period dialog offers, from tables 27, 2\n"
+               "  and 6: \"oldest<TAB>DD.MM.YY HH:MM\" and \"newest<TAB>DD.MM.YY HH:MM\" (hourly\n"
+               "  data at minute 0, daily data at 00:00).\n";
+    }
+    if (command == "chromatograph" || command == "moisture") {
+        return "zor06ctl [LINK] chromatograph 3min|hour|day --run 1|2 PERIOD [OUTPUT]\n"
+               "zor06ctl [LINK] moisture 3min|hour|day PERIOD [OUTPUT]\n"
+               "zor06ctl [LINK] moisture momentary\n"
+               "  PERIOD  --from DATE --to DATE | --last-day | --last-month\n"
+               "  DATE \"DD.MM.YY HH:MM\" (seconds and a four-digit year are accepted).\n"
+               "  --last-day: 3-minute and hourly data the last 24 hours up to the controller\n"
+               "  clock (hourly: up to the last whole hour), daily data the newest day of the\n"
+               "  archive; --last-month: daily data the last month up to yesterday, 3-minute\n"
+               "  and hourly data the month up to where --last-day ends.\n"
+               "  Identifies the controller, then reads as the menu commands do: the bounds,\n"
+               "  the period dialog's checks, the reading loop and its messages on stderr\n"
+               "  (questions answered \"Нет\" unless --yes). Prints one line per view row: the\n"
+               "  cells trimmed of blanks and joined by tabs, the left columns (status columns\n"
+               "  included) and then the 20 (moisture: 4) values in display order; for the\n"
+               "  chromatograph then \"Средние значения<TAB>...\" with the 20 averages. The\n"
+               "  values follow INI/repconf_par.ini of the work directory.\n"
+               "  OUTPUT  --save FILE   the data file (.mch .hch .dch .mwm .hwm .dwm added when\n"
+               "                        FILE has no extension)\n"
+               "          --xlsx FILE   the spreadsheet export (.xlsx added likewise)\n"
+               "          --pdf FILE    the printed report, under the organisation name of\n"
+               "                        INI/title.ini\n"
+               "          --json        one object {caption, columns, rows, averages}: the\n"
+               "                        heading texts, the rows' trimmed cells, the averages\n"
+               "                        (empty for the moisture meter)\n"
+               "  moisture momentary: exit 1 with \"Нет связи с влагомером\" when table 33\n"
+               "  field 1 says so; else \"Дата и время, к которым относятся данные<TAB>DD.MM.YY\n"
+               "  HH:MM:SS\" and one \"LABEL<TAB>VALUE\" line per value of table 37.\n";
+    }
+    if (command == "show-data") {
+        return "zor06ctl show-data FILE [--xlsx FILE] [--pdf FILE] [--json]\n"
+               "  A saved data file (.mch .hch .dch chromatograph, .mwm .hwm .dwm moisture\n"
+               "  meter, by the extension) printed as the readings print their data; a file\n"
+               "  of another kind is refused with the viewing command's message (exit 1).\n";
+    }
     if (command == "search") {
         return "zor06ctl search --serial DEVICE [--first-byte-timeout MS] [--attempts N]\n"
                "  Tries every baud rate from 300 up with a read of table 0, field 0 to address\n"
@@ -376,6 +452,16 @@ std::string Usage(const std::string& command) {
            "  messages interventions|diagnostics (--all | --last N | --index START COUNT |\n"
            "           --from DATE --to DATE) [--json]\n"
            "                                 read a message archive, one line per record\n"
+           "  bounds 3min|hour|day           the data archive's period: \"oldest<TAB>DD.MM.YY\n"
+           "                                 HH:MM\" and \"newest<TAB>...\"\n"
+           "  chromatograph 3min|hour|day --run 1|2 (--from DATE --to DATE | --last-day |\n"
+           "           --last-month) [--save F] [--xlsx F] [--pdf F] [--json]\n"
+           "                                 read a chromatograph archive, one line per row\n"
+           "  moisture 3min|hour|day (the same period options) [--save F] [--xlsx F]\n"
+           "           [--pdf F] [--json]    read a moisture-meter archive\n"
+           "  moisture momentary             the momentary values, \"LABEL<TAB>VALUE\" lines\n"
+           "  show-data F [--xlsx F] [--pdf F] [--json]\n"
+           "                                 a saved .mch .hch .dch .mwm .hwm .dwm file's rows\n"
            "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
            "COMMAND --help shows the command's own help.\n";
 }

@@ -27,6 +27,15 @@ struct LinkOptions {
     std::string workDir;  // the link of the settings there when neither --tcp nor --serial
 };
 
+// The run and the period of a chromatograph or moisture-meter data reading.
+struct DataOptions {
+    int run = 0;  // --run 1|2; 0 when not given
+    std::string from;
+    std::string to;
+    bool lastDay = false;
+    bool lastMonth = false;
+};
+
 struct CommandLine {
     LinkOptions link;
     bool yes = false;      // answer "Да" to questions
@@ -37,6 +46,8 @@ struct CommandLine {
     std::string tables;  // write-config: "all" or a list "T,T,..."; empty means all
     std::string out;     // protocol: --out FILE.prc
     std::string pdf;     // protocol, print-protocol: --pdf FILE.pdf
+    std::string xlsx;    // data readings, show-data: --xlsx FILE.xlsx
+    DataOptions data;
     std::string command;
     std::vector<std::string> args;
 };

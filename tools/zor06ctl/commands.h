@@ -51,5 +51,10 @@ int RunStatus(Session& s);
 int RunFunctions(Session& s);
 int RunShowMessages(Session& s);
 int RunMessages(Session& s);
+int RunBounds(Session& s);
+int RunChromatograph(Session& s);
+int RunMoisture(Session& s);
+int RunMoistureMomentary(Session& s);
+int RunShowData(Session& s);
 
 }  // namespace zor06::ctl

@@ -30,6 +30,10 @@ const std::map<std::string, Command>& Commands() {
         {"functions", zor06::ctl::RunFunctions},
         {"show-messages", zor06::ctl::RunShowMessages},
         {"messages", zor06::ctl::RunMessages},
+        {"bounds", zor06::ctl::RunBounds},
+        {"chromatograph", zor06::ctl::RunChromatograph},
+        {"moisture", zor06::ctl::RunMoisture},
+        {"show-data", zor06::ctl::RunShowData},
     };
     return commands;
 }

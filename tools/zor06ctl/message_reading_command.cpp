@@ -1,7 +1,5 @@
 // Reading the message archives from the command line: the boundary indices first, then the same
 // reading loops as the program, by index or by period.
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -19,6 +17,7 @@
 #include "zor06ctl/message_dates.h"
 #include "zor06ctl/message_rows.h"
 #include "zor06ctl/pdf_output.h"
+#include "zor06ctl/work_folder.h"
 
 namespace zor06::ctl {
 namespace {
@@ -117,27 +116,6 @@ std::optional<messages::IndexSelection> IndexRange(Session& s, const MessageRequ
     }
 }
 
-// A folder of this run for the work file, removed when the command ends.
-class WorkFolder {
-public:
-    WorkFolder()
-        : path_(std::filesystem::temp_directory_path() /
-                ("zor06ctl-messages-" + std::to_string(::getpid()))) {
-        std::error_code ec;
-        std::filesystem::create_directories(path_, ec);
-    }
-    ~WorkFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    WorkFolder(const WorkFolder&) = delete;
-    WorkFolder& operator=(const WorkFolder&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
 // --save: the saved lines as the view's "Сохранить в файле" writes them; --pdf: the printed list.
 int SaveAndPrint(Session& s, const messages::MessageSet& set, const messages::MessageView& view) {
     if (!s.cl.out.empty()) {
@@ -175,7 +153,7 @@ int RunMessages(Session& s) {
     if (!ConnectLink(s)) {
         return kExitFailed;
     }
-    WorkFolder folder;
+    WorkFolder folder("zor06ctl-messages");
     std::optional<messages::MessageSet> read;
     messages::ReadingContext ctx{s.tables, folder.Path(),
                                  [&read](const messages::MessageSet& set) { read = set; }};

@@ -1,0 +1,36 @@
+// The period of a data reading from the command line: dates or a preset, given the same checks
+// and messages as the period dialog.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "gasdata/data_kind.h"
+#include "link/operator.h"
+#include "messages/archive_bounds.h"
+#include "messages/dialog_verdict.h"
+#include "zor06ctl/cli_options.h"
+
+namespace zor06::ctl {
+
+struct DataPeriodRequest {
+    enum class How { Given, LastDay, LastMonth } how = How::Given;
+    dataset::Bytes6 from{};  // Given only
+    dataset::Bytes6 to{};
+};
+
+// Exactly one of --from DATE --to DATE, --last-day, --last-month; none with `error` otherwise.
+std::optional<DataPeriodRequest> DataPeriodOf(const DataOptions& options, std::string* error);
+
+// The period the dialog would accept for the request, in an archive of `step` with `bounds`,
+// the controller clock at `now`:
+//   --last-day   3-minute and hourly: the dialog's last-24-hours preset; daily: the newest day;
+//   --last-month daily: the dialog's last-month preset; 3-minute and hourly: the month that ends
+//                where the last-24-hours preset ends.
+// None after the dialog's message (kind 2) refusing it.
+std::optional<messages::Period> ChooseDataPeriod(const DataPeriodRequest& request,
+                                                 gasdata::Step step,
+                                                 const messages::ArchiveBounds& bounds,
+                                                 const dataset::Bytes6& now, link::Operator& op);
+
+}  // namespace zor06::ctl

@@ -1,0 +1,102 @@
+#include "zor06ctl/data_rows.h"
+
+#include <vector>
+
+#include "gasdata/display_conversion.h"
+#include "gasdata/exported_cells.h"
+#include "zor06ctl/json.h"
+
+namespace zor06::ctl {
+namespace {
+
+constexpr char kAveragesLabel[] = "Средние значения";
+
+// A column's heading lines and unit on one line: "МД метана, %".
+std::string HeadingText(const gasdata::ColumnHeading& heading) {
+    std::string text;
+    for (const std::string& line : heading.lines) {
+        const std::string_view piece = gasdata::TrimBlanks(line);
+        if (!piece.empty()) {
+            text.append(text.empty() ? "" : " ").append(piece);
+        }
+    }
+    const std::string_view unit = gasdata::TrimBlanks(heading.unit);
+    if (!unit.empty()) {
+        text.append(text.empty() ? "" : " ").append(unit);
+    }
+    return text;
+}
+
+std::vector<std::string> RowCells(const gasdata::DataRow& row) {
+    std::vector<std::string> cells;
+    for (const auto* part : {&row.left, &row.values}) {
+        for (const std::string& cell : *part) {
+            cells.emplace_back(gasdata::TrimBlanks(cell));
+        }
+    }
+    return cells;
+}
+
+// The averages as the printout's summary shows them, in display order; none for moisture data.
+std::vector<std::string> AverageCells(const gasdata::DataView& view) {
+    std::vector<std::string> cells;
+    if (!gasdata::IsChromatograph(view.kind)) {
+        return cells;
+    }
+    for (std::size_t c = 0; c < view.valueParameters.size(); ++c) {
+        const double average = view.averages[static_cast<std::size_t>(view.valueParameters[c])];
+        cells.emplace_back(gasdata::TrimBlanks(gasdata::FixedText(average, view.valueDecimals[c])));
+    }
+    return cells;
+}
+
+std::string TabLine(const std::vector<std::string>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        line.append(i == 0 ? "" : "\t").append(cells[i]);
+    }
+    return line + "\n";
+}
+
+std::string JsonArray(const std::vector<std::string>& texts) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        out.append(i == 0 ? "" : ", ").append(JsonString(texts[i]));
+    }
+    return out + "]";
+}
+
+std::string Json(const gasdata::DataView& view) {
+    std::vector<std::string> columns;
+    for (const auto* headings : {&view.leftHeadings, &view.valueHeadings}) {
+        for (const gasdata::ColumnHeading& heading : *headings) {
+            columns.push_back(HeadingText(heading));
+        }
+    }
+    std::string rows;
+    for (const gasdata::DataRow& row : view.rows) {
+        rows.append(rows.empty() ? "" : ", ").append(JsonArray(RowCells(row)));
+    }
+    return "{\"caption\": " + JsonString(view.caption) + ", \"columns\": " + JsonArray(columns) +
+           ", \"rows\": [" + rows + "], \"averages\": " + JsonArray(AverageCells(view)) + "}\n";
+}
+
+}  // namespace
+
+std::string DataRowsText(const gasdata::DataView& view, bool json) {
+    if (json) {
+        return Json(view);
+    }
+    std::string out;
+    for (const gasdata::DataRow& row : view.rows) {
+        out += TabLine(RowCells(row));
+    }
+    if (gasdata::IsChromatograph(view.kind)) {
+        std::vector<std::string> averages = AverageCells(view);
+        averages.insert(averages.begin(), kAveragesLabel);
+        out += TabLine(averages);
+    }
+    return out;
+}
+
+}  // namespace zor06::ctl
