@@ -8,6 +8,7 @@
 #include <string>
 
 #include "gasdata/data_reading.h"
+#include "bench/paced_line.h"
 #include "link/hgcbox.h"
 #include "tables/controller_date.h"
 #include "tests/support/recording_operator.h"
@@ -25,13 +26,7 @@ constexpr double kBitsPerByte = 10;  // start, 8 data bits, stop
 void BM_ReadOneDayOfThreeMinuteDataAt9600(benchmark::State& state) {
     test::SimProcess sim(ZOR06_SIM_PATH, {"--pty", "--line-baud", std::to_string(kBaud)});
     link::hgcbox link(1);
-    link.portName = sim.PtyPath();
-    link.baud = kBaud;
-    link.attempts = 1;
-    link.preambles = 5;
-    link.firstByteTimeoutMs = 5000;
-    link.interByteTimeoutMs = 300;
-    if (!sim.Started() || !link.OpenPort()) {
+    if (!bench::OpenPacedLine(sim, link, kBaud)) {
         state.SkipWithError("simulator not available");
         return;
     }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/paced_line.h"
 #include "link/hgcbox.h"
 #include "messages/message_reading.h"
 #include "tests/support/recording_operator.h"
@@ -24,13 +25,7 @@ void BM_ReadThousandInterventionsAt9600(benchmark::State& state) {
     test::SimProcess sim(ZOR06_SIM_PATH, {"--pty", "--line-baud", std::to_string(kBaud),
                                           "--interventions", std::to_string(kRecords)});
     link::hgcbox link(1);
-    link.portName = sim.PtyPath();
-    link.baud = kBaud;
-    link.attempts = 1;
-    link.preambles = 5;
-    link.firstByteTimeoutMs = 5000;
-    link.interByteTimeoutMs = 300;
-    if (!sim.Started() || !link.OpenPort()) {
+    if (!bench::OpenPacedLine(sim, link, kBaud)) {
         state.SkipWithError("simulator not available");
         return;
     }
