@@ -12,7 +12,9 @@ constexpr int kInfoKind = 6;
 constexpr char kOpenFailed[] = "Ошибка открытия файла";
 
 std::string Pattern(const DataArchiveKind& k) {
-    return "*" + std::string(k.extension);
+    std::string pattern(1, '*');
+    pattern.append(k.extension);
+    return pattern;
 }
 
 }  // namespace
