@@ -9,6 +9,8 @@
 
 #include "app/TFormWait.h"
 #include "app/window_geometry.h"
+#include "gasdata/chr_momentary.h"
+#include "gasdata/screens/TFormMean.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "tables/menu_plan.h"
@@ -177,6 +179,10 @@ void TFormMain::BuildMenus() {
     QMenu* version = menuBar()->addMenu(QStringLiteral("Версия"));
     AddItem(version, "NShortUsPass", QStringLiteral("Идентификация пользователя программы"),
             &TFormMain::NShortUsPassClick);
+    AddItem(version, "NMean", QString::fromUtf8(gasdata::kLegendCaption), [this] {
+        TFormMean legend(gasdata::LegendLines(settings_.report), this);
+        legend.exec();
+    });
     AddItem(version, "NAbout", QStringLiteral("О программе"), &TFormMain::NAboutClick);
     topMenus_ = {file, connection, lists, version};
 }

@@ -3,6 +3,7 @@
 #include <QMenu>
 
 #include "app/TFormMain.h"
+#include "gasdata/chr_momentary.h"
 #include "gasdata/data_file.h"
 #include "gasdata/data_reading.h"
 #include "gasdata/data_report.h"
@@ -11,6 +12,8 @@
 #include "gasdata/screens/TFormArhMom_Wmt.h"
 #include "gasdata/screens/TFormArhivHDM_Chr.h"
 #include "gasdata/screens/TFormArhivHD_Wmt.h"
+#include "gasdata/screens/TFormChrom_Dop_Par.h"
+#include "gasdata/screens/TFormMom.h"
 #include "gasdata/screens/TFormMomWmt.h"
 #include "gasdata/wmt_momentary.h"
 #include "gasdata/workbook_export.h"
@@ -28,6 +31,7 @@ using screens::TFormMain;
 
 constexpr int kInfoKind = 6;
 constexpr int kLinkTable = 33;
+constexpr int kChromatographLinkField = 0;
 constexpr int kMoistureLinkField = 1;
 constexpr int kMoistureTable = 37;
 constexpr int kErrorKind = 1;
@@ -169,6 +173,77 @@ void ShowMoistureMomentary(TFormMain& w) {
     window.exec();
 }
 
+// The chromatograph's values and zones of a run, each read silently; nothing when a read failed.
+std::optional<gasdata::ChrMomentaryValues> ReadChrValues(TFormMain& w, int run) {
+    const std::uint8_t table = gasdata::ChrMomentaryTable(run);
+    if (w.RequestOnLine() ||
+        !tables::ReadFields(w.Tables(), {table, 0, gasdata::kChrMomentaryFields}, false)) {
+        return std::nullopt;
+    }
+    const auto bytes = w.Image().Fields(table, 0, gasdata::kChrMomentaryFields);
+    return gasdata::ChrMomentaryValuesOf(bytes.first<gasdata::kChrMomentaryBytes>(),
+                                         w.Settings().report);
+}
+
+std::optional<gasdata::ChrZones> ReadChrZones(TFormMain& w, int run) {
+    const std::uint8_t table = gasdata::ChrZoneTable(run);
+    if (w.RequestOnLine() ||
+        !tables::ReadFields(w.Tables(), {table, 0, gasdata::kChrParameters}, false)) {
+        return std::nullopt;
+    }
+    const auto bytes = w.Image().Fields(table, 0, gasdata::kChrParameters);
+    return gasdata::ChrZonesOf(bytes.first<gasdata::kChrZoneBytes>());
+}
+
+// The chromatograph's momentary window of run 0 or 1.
+void NChrom_MomDataClick(TFormMain& w, int run) {
+    if (!tables::ReadFields(w.Tables(), {kLinkTable, kChromatographLinkField, 1})) {
+        return;
+    }
+    w.StartMessageTimer();
+    if (w.Image().Byte(kLinkTable, kChromatographLinkField) == 0) {
+        w.Operator().ShowMessage(kInfoKind, "Нет связи с хроматографом",
+                                 "(см. текущее состояние контроллера)");
+        return;
+    }
+    constexpr int kSerialTable = gasdata::kExtraParametersTable;
+    if (w.Image().U32(kSerialTable, 0) == 0) {
+        // The window opens all the same; the caption then shows the serial number as 0.
+        tables::ReadFields(w.Tables(), {kSerialTable, 0, 1});
+    }
+    const gasdata::ChrMomentaryFrame frame = gasdata::ChrMomentaryFrameOf(
+        w.Image().U32(kSerialTable, 0), w.Image().Name(run + 1), w.Settings().report);
+    screens::TFormMom window(
+        frame,
+        {[&w, run] { return ReadChrValues(w, run); }, [&w, run] { return ReadChrZones(w, run); }},
+        &w);
+    window.exec();
+    w.StartMessageTimer();
+}
+
+void N_Dop_ParClick(TFormMain& w) {
+    constexpr int kTable = gasdata::kExtraParametersTable;
+    const bool read = tables::ReadFields(w.Tables(), {kTable, 0, 2});
+    w.StartMessageTimer();
+    if (read) {
+        screens::TFormChrom_Dop_Par window(w.Image().U32(kTable, 0), w.Image().U32(kTable, 1), &w);
+        window.exec();
+    }
+}
+
+// "Нитка 1" and "Нитка 2" of the momentary window, first in the chromatograph's data.
+void AddChrMomentary(TFormMain& w, QMenu* chromatograph) {
+    QMenu* momentary = chromatograph->addMenu(
+        QStringLiteral("Мгновенные данные хроматографа, зоны параметров газа    "));
+    momentary->menuAction()->setObjectName("NChrom_Mom");
+    for (int run = 1; run <= 2; ++run) {
+        QAction* item = w.AddCommand(momentary, QStringLiteral("NChrom_Mom%1").arg(run),
+                                     QStringLiteral("Нитка %1").arg(run),
+                                     [&w, run] { NChrom_MomDataClick(w, run - 1); });
+        item->setProperty("run", run);
+    }
+}
+
 }  // namespace
 
 void ShowDataSet(TFormMain& w, const gasdata::DataSet& set) {
@@ -211,6 +286,7 @@ void AddDataMenus(TFormMain& w) {
     QMenu* data = w.AddTopMenu(QStringLiteral("Данные"), QStringLiteral("NData"));
     QMenu* chromatograph = data->addMenu(QStringLiteral("Данные  хроматографа"));
     chromatograph->menuAction()->setObjectName("NChrom_Data");
+    AddChrMomentary(w, chromatograph);
     AddArchives(w, chromatograph,
                 {{DataKind::ChrMinute, "Мгновенные данные хроматографа из архива 3-мин. данных",
                   "NChrom_Rdmin", "NChrom_Viewmin"},
@@ -225,6 +301,8 @@ void AddDataMenus(TFormMain& w) {
                   "NWmt_Readmin", "NWmt_Viewmin"},
                  {DataKind::WmtHour, "Часовые  данные", "NWmt_ReadHour", "NWmt_ViewHour"},
                  {DataKind::WmtDay, "Суточные  данные", "NWmt_ReadDay", "NWmt_ViewDay"}});
+    w.AddCommand(data, "N_Dop_Par", QStringLiteral("Дополнительные параметры контроллера"),
+                 [&w] { N_Dop_ParClick(w); });
 }
 
 }  // namespace zor06::app
