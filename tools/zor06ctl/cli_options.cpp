@@ -404,6 +404,22 @@ std::string Usage(const std::string& command) {
                "  field 1 says so; else \"Дата и время, к которым относятся данные<TAB>DD.MM.YY\n"
                "  HH:MM:SS\" and one \"LABEL<TAB>VALUE\" line per value of table 37.\n";
     }
+    if (command == "momentary") {
+        return "zor06ctl [LINK] momentary --run 1|2 [--json]\n"
+               "  The chromatograph's latest values of the run with their gas-parameter zones,\n"
+               "  as one refresh of the momentary window shows them, one line per parameter:\n"
+               "    \"NAME<TAB>VALUE<TAB>ZONE\"\n"
+               "  (the name with its unit, the value after INI/repconf_par.ini of the work\n"
+               "  directory, no zone for the sum of the components and the gas temperature),\n"
+               "  then \"Время последнего опроса хроматографа<TAB>DD.MM.YY HH:MM:SS\".\n"
+               "  --json prints {time, rows: [{name, value, zone}]}. Exit 1 with \"Нет связи с\n"
+               "  хроматографом\" when table 33 field 0 says so.\n";
+    }
+    if (command == "extra-params") {
+        return "zor06ctl [LINK] extra-params\n"
+               "  Table 41: \"Серийный номер хроматографа<TAB>N\" and \"Контрольная сумма ПО\n"
+               "  контроллера<TAB>N\".\n";
+    }
     if (command == "show-data") {
         return "zor06ctl show-data FILE [--xlsx FILE] [--pdf FILE] [--json]\n"
                "  A saved data file (.mch .hch .dch chromatograph, .mwm .hwm .dwm moisture\n"
@@ -460,6 +476,9 @@ std::string Usage(const std::string& command) {
            "  moisture 3min|hour|day (the same period options) [--save F] [--xlsx F]\n"
            "           [--pdf F] [--json]    read a moisture-meter archive\n"
            "  moisture momentary             the momentary values, \"LABEL<TAB>VALUE\" lines\n"
+           "  momentary --run 1|2 [--json]   the chromatograph's momentary values and zones\n"
+           "  extra-params                   the chromatograph's serial number and the\n"
+           "                                 software checksum\n"
            "  show-data F [--xlsx F] [--pdf F] [--json]\n"
            "                                 a saved .mch .hch .dch .mwm .hwm .dwm file's rows\n"
            "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"

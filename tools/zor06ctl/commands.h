@@ -55,6 +55,8 @@ int RunBounds(Session& s);
 int RunChromatograph(Session& s);
 int RunMoisture(Session& s);
 int RunMoistureMomentary(Session& s);
+int RunMomentary(Session& s);
+int RunExtraParams(Session& s);
 int RunShowData(Session& s);
 
 }  // namespace zor06::ctl

@@ -34,6 +34,8 @@ const std::map<std::string, Command>& Commands() {
         {"chromatograph", zor06::ctl::RunChromatograph},
         {"moisture", zor06::ctl::RunMoisture},
         {"show-data", zor06::ctl::RunShowData},
+        {"momentary", zor06::ctl::RunMomentary},
+        {"extra-params", zor06::ctl::RunExtraParams},
     };
     return commands;
 }

@@ -1,0 +1,98 @@
+// The chromatograph's momentary values of a run with their zones, as one refresh of their window
+// shows them, and the controller's additional parameters.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "gasdata/chr_momentary.h"
+#include "gasdata/exported_cells.h"
+#include "zor06ctl/commands.h"
+#include "zor06ctl/data_output.h"
+#include "zor06ctl/json.h"
+
+namespace zor06::ctl {
+namespace {
+
+constexpr int kInfoKind = 6;
+constexpr int kChromatographLinkField = 0;
+
+struct MomentaryRow {
+    std::string name;
+    std::string value;
+    std::string zone;
+};
+
+std::string Trimmed(std::string_view text) {
+    return std::string(gasdata::TrimBlanks(text));
+}
+
+void PrintRows(const std::vector<MomentaryRow>& rows, const std::string& time, bool json) {
+    if (!json) {
+        for (const MomentaryRow& row : rows) {
+            std::printf("%s\t%s\t%s\n", row.name.c_str(), row.value.c_str(), row.zone.c_str());
+        }
+        std::printf("%s\t%s\n", gasdata::kChrMomentaryTimeLabel, time.c_str());
+        return;
+    }
+    std::string list;
+    for (const MomentaryRow& row : rows) {
+        list += (list.empty() ? "" : ", ") +
+                JsonObject({{"name", row.name}, {"value", row.value}, {"zone", row.zone}});
+    }
+    std::printf("{\"time\": %s, \"rows\": [%s]}\n", JsonString(time).c_str(), list.c_str());
+}
+
+}  // namespace
+
+int RunMomentary(Session& s) {
+    if (!s.cl.args.empty() || s.cl.data.run == 0) {
+        return UsageError("momentary takes --run 1|2", s.cl.command);
+    }
+    const int run = s.cl.data.run - 1;
+    const auto settings = LoadDataSettings(s);
+    if (!settings || !ConnectLink(s) ||
+        !tables::ReadFields(s.tables, {gasdata::kChrLinkTable, kChromatographLinkField, 1})) {
+        return kExitFailed;
+    }
+    if (s.image.Byte(gasdata::kChrLinkTable, kChromatographLinkField) == 0) {
+        s.op.ShowMessage(kInfoKind, "Нет связи с хроматографом",
+                         "(см. текущее состояние контроллера)");
+        return kExitFailed;
+    }
+    const std::uint8_t valuesTable = gasdata::ChrMomentaryTable(run);
+    const std::uint8_t zonesTable = gasdata::ChrZoneTable(run);
+    if (!tables::ReadFields(s.tables, {valuesTable, 0, gasdata::kChrMomentaryFields}) ||
+        !tables::ReadFields(s.tables, {zonesTable, 0, gasdata::kChrParameters})) {
+        return kExitFailed;
+    }
+    const gasdata::ChrMomentaryFrame frame = gasdata::ChrMomentaryFrameOf(0, "", settings->report);
+    const gasdata::ChrMomentaryValues values =
+        gasdata::ChrMomentaryValuesOf(s.image.Fields(valuesTable, 0, gasdata::kChrMomentaryFields)
+                                          .first<gasdata::kChrMomentaryBytes>(),
+                                      settings->report);
+    const gasdata::ChrZones zones = gasdata::ChrZonesOf(
+        s.image.Fields(zonesTable, 0, gasdata::kChrParameters).first<gasdata::kChrZoneBytes>());
+    std::vector<MomentaryRow> rows;
+    for (std::size_t i = 0; i < frame.names.size(); ++i) {
+        rows.push_back({Trimmed(frame.names[i]), Trimmed(values.values[i]),
+                        zones[i] ? Trimmed(zones[i]->text) : std::string()});
+    }
+    PrintRows(rows, values.time, s.cl.json);
+    return kExitOk;
+}
+
+int RunExtraParams(Session& s) {
+    constexpr int kTable = gasdata::kExtraParametersTable;
+    if (!s.cl.args.empty()) {
+        return UsageError("extra-params takes no arguments", s.cl.command);
+    }
+    if (!ConnectLink(s) || !tables::ReadFields(s.tables, {kTable, 0, 2})) {
+        return kExitFailed;
+    }
+    std::printf("%s\t%u\n%s\t%u\n", gasdata::kChrSerialLabel,
+                static_cast<unsigned>(s.image.U32(kTable, 0)), gasdata::kSoftwareChecksumLabel,
+                static_cast<unsigned>(s.image.U32(kTable, 1)));
+    return kExitOk;
+}
+
+}  // namespace zor06::ctl
