@@ -1,10 +1,12 @@
 // "Данные" → chromatograph and moisture-meter data on the main window against the simulated
 // controller: a reading through the period dialog into its view, saving it and opening the file
-// again, the workbook export and the moisture meter's momentary window.
+// again, the workbook export, the moisture meter's and the chromatograph's momentary windows, the
+// additional parameters and the legend.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
 #include <QtTest>
@@ -13,6 +15,9 @@
 
 #include "app/data_menu.h"
 #include "gasdata/screens/DataForm.h"
+#include "gasdata/screens/TFormChrom_Dop_Par.h"
+#include "gasdata/screens/TFormMean.h"
+#include "gasdata/screens/TFormMom.h"
 #include "gasdata/screens/TFormMomWmt.h"
 #include "messages/screens/TFormShortDate.h"
 #include "tests/app/main_harness.h"
@@ -23,11 +28,13 @@ namespace fs = std::filesystem;
 namespace {
 
 // Works through the modal windows as they come: the period dialog takes its first preset, each
-// data view is handed to `onView`, the momentary window to `onMomentary`.
+// data view is handed to `onView`, the momentary window to `onMomentary`, any other window to
+// `onOther`.
 class Driver {
 public:
     std::function<void(zor06::screens::DataForm*)> onView;
     std::function<void(zor06::screens::TFormMomWmt*)> onMomentary;
+    std::function<void(QDialog*)> onOther;
     QStringList captions;
 
     Driver() {
@@ -59,6 +66,13 @@ private:
                     onMomentary(momentary);
                 }
                 momentary->reject();
+            });
+        } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+            QTimer::singleShot(0, other, [this, other] {
+                if (onOther) {
+                    onOther(other);
+                }
+                other->reject();
             });
         }
     }
@@ -143,6 +157,69 @@ private slots:
         QVERIFY(zor06::test::StartUp(off, true));
         Trigger(off, "NWmt_MomData");
         QVERIFY(off.Has(QStringLiteral("Нет связи с влагомером")));
+    }
+
+    void showsARunsMomentaryValuesAndZonesOrSaysThereIsNoLink() {
+        Harness h({});
+        zor06::app::AddDataMenus(*h.window);
+        QVERIFY(zor06::test::StartUp(h, true));
+        QVERIFY(h.window->Offered("NChrom_Mom2"));
+        Driver driver;
+        QString caption;
+        QString time;
+        QString zone;
+        driver.onOther = [&](QDialog* dialog) {
+            auto* window = qobject_cast<zor06::screens::TFormMom*>(dialog);
+            QVERIFY(window != nullptr);
+            caption = window->windowTitle();
+            time = window->timeField()->text();
+            zone = window->zoneField(7)->text();
+        };
+        Trigger(h, "NChrom_Mom2");
+        QVERIFY2(caption.contains(QStringLiteral("(сер. № 6123; нитка \"Нитка 2\")")),
+                 qPrintable(caption));
+        QCOMPARE(time.size(), 17);
+        QCOMPARE(zone, QStringLiteral(" Нижняя предупредительная зона"));
+
+        Harness off({"--no-chromatograph-link"});
+        zor06::app::AddDataMenus(*off.window);
+        QVERIFY(zor06::test::StartUp(off, true));
+        Trigger(off, "NChrom_Mom1");
+        QVERIFY(off.Has(QStringLiteral("Нет связи с хроматографом")));
+    }
+
+    void showsTheAdditionalParameters() {
+        Harness h({});
+        zor06::app::AddDataMenus(*h.window);
+        QVERIFY(zor06::test::StartUp(h, true));
+        Driver driver;
+        QString serial;
+        driver.onOther = [&](QDialog* dialog) {
+            auto* window = qobject_cast<zor06::screens::TFormChrom_Dop_Par*>(dialog);
+            QVERIFY(window != nullptr);
+            serial = window->serialField()->text();
+        };
+        Trigger(h, "N_Dop_Par");
+        QCOMPARE(serial, QStringLiteral("6123"));
+    }
+
+    void theLegendNeedsNoController() {
+        Harness h({});
+        h.window->screens.connect = [](TFormMain&) { return false; };
+        zor06::app::AddDataMenus(*h.window);
+        QVERIFY(zor06::test::StartUp(h, false));
+        QVERIFY(!h.window->Offered("NChrom_Mom1"));
+        QVERIFY(!h.window->Offered("N_Dop_Par"));
+        QVERIFY(h.window->Offered("NMean"));
+        Driver driver;
+        int lines = 0;
+        driver.onOther = [&](QDialog* dialog) {
+            auto* legend = qobject_cast<zor06::screens::TFormMean*>(dialog);
+            QVERIFY(legend != nullptr);
+            lines = legend->list()->count();
+        };
+        Trigger(h, "NMean");
+        QCOMPARE(lines, 37);
     }
 };
 
