@@ -79,7 +79,8 @@ void TFormMom::AddRows(const gasdata::ChrMomentaryFrame& frame, QGridLayout* gri
         grid->addWidget(values_[at], i + 1, 1);
         if (gasdata::HasZone(i)) {
             zones_[at] = NewShownField(this);
-            zones_[at]->setAccessibleName(Text(frame.names[at]) + QStringLiteral(": зона"));
+            zones_[at]->setAccessibleName(Text(frame.names[at]).trimmed() +
+                                          QStringLiteral(" — зона параметра"));
             grid->addWidget(zones_[at], i + 1, 2);
         }
     }
