@@ -3,6 +3,7 @@
 #include "app/TFormMain.h"
 #include "app/config_file_menu.h"
 #include "app/connect_hooks.h"
+#include "app/data_menu.h"
 #include "app/file_dialogs.h"
 #include "app/message_menu.h"
 #include "app/parameter_menu.h"
@@ -56,6 +57,7 @@ void WireScreens(TFormMain& window) {
     AddConfigFileCommands(window);
     AddProtocolCommands(window);
     AddParameterMenus(window);
+    AddDataMenus(window);
     AddMessageMenus(window);
     WireRestoration(window, RestoringConfiguration);
 }
