@@ -209,11 +209,15 @@ std::optional<std::pair<Records, Records>> ReadBoth(tables::TableContext& ctx, S
     return std::pair{std::move(*chrRecords), std::move(*wmtRecords)};
 }
 
+// The run's name without the blanks that pad its field: they would end up in the file name.
 std::string RunName(const tables::ControllerImage& image, int run) {
     const std::span<const std::uint8_t> field = image.Field(kNameTable, 1 + run);
     const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
-    return text::Cp1251ToUtf8(std::string_view(reinterpret_cast<const char*>(field.data()),
-                                               static_cast<std::size_t>(end - field.begin())));
+    std::string name =
+        text::Cp1251ToUtf8(std::string_view(reinterpret_cast<const char*>(field.data()),
+                                            static_cast<std::size_t>(end - field.begin())));
+    name.erase(name.find_last_not_of(' ') + 1);
+    return name;
 }
 
 std::optional<PassportData> ReadDay(tables::TableContext& ctx, int run, const Date6& day,

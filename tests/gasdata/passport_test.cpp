@@ -3,68 +3,24 @@
 #include "gasdata/passport.h"
 
 #include "gasdata/passport_templates.h"
+#include "tests/support/xlsx_cells.h"
 
 #include <unistd.h>
-#include <zip.h>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <fstream>
-#include <map>
-#include <optional>
-#include <pugixml.hpp>
 
 namespace zor06::gasdata {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Cell;
+using test::SheetCells;
+using test::ZipEntry;
 
 const fs::path kTemplates = ZOR06_TEMPLATE_DIR;
-
-std::optional<std::string> ZipEntry(const fs::path& path, const char* name) {
-    int error = 0;
-    zip_t* z = zip_open(path.c_str(), ZIP_RDONLY, &error);
-    if (z == nullptr) {
-        return std::nullopt;
-    }
-    std::optional<std::string> out;
-    zip_stat_t st;
-    if (zip_stat(z, name, 0, &st) == 0) {
-        zip_file_t* f = zip_fopen(z, name, 0);
-        out.emplace(st.size, '\0');
-        zip_fread(f, out->data(), st.size);
-        zip_fclose(f);
-    }
-    zip_close(z);
-    return out;
-}
-
-struct Cell {
-    std::string style;
-    std::string text;  // an inline string
-    std::optional<double> number;
-};
-
-std::map<std::string, Cell> SheetCells(const fs::path& path) {
-    std::map<std::string, Cell> cells;
-    pugi::xml_document doc;
-    const auto xml = ZipEntry(path, "xl/worksheets/sheet1.xml");
-    if (!xml || !doc.load_string(xml->c_str())) {
-        return cells;
-    }
-    for (pugi::xml_node row : doc.child("worksheet").child("sheetData").children("row")) {
-        for (pugi::xml_node c : row.children("c")) {
-            Cell& cell = cells[c.attribute("r").value()];
-            cell.style = c.attribute("s").value();
-            cell.text = c.child("is").child("t").text().get();
-            if (c.child("v")) {
-                cell.number = c.child("v").text().as_double();
-            }
-        }
-    }
-    return cells;
-}
 
 ChrHdRecord Chr(int yy, int mm, int dd, int hour, float methane, std::uint8_t status = 0) {
     ChrHdRecord r;

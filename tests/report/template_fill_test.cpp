@@ -2,6 +2,8 @@
 // a stale calculation chain dropped with its references, and everything else left byte for byte.
 #include "report/template_fill.h"
 
+#include "tests/support/xlsx_cells.h"
+
 #include <unistd.h>
 #include <xlsxwriter.h>
 #include <zip.h>
@@ -17,24 +19,7 @@ namespace zor06::report {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::optional<std::string> Entry(const fs::path& path, const char* name) {
-    int error = 0;
-    zip_t* z = zip_open(path.c_str(), ZIP_RDONLY, &error);
-    if (z == nullptr) {
-        return std::nullopt;
-    }
-    std::optional<std::string> out;
-    zip_stat_t st;
-    if (zip_stat(z, name, 0, &st) == 0) {
-        zip_file_t* f = zip_fopen(z, name, 0);
-        out.emplace(st.size, '\0');
-        zip_fread(f, out->data(), st.size);
-        zip_fclose(f);
-    }
-    zip_close(z);
-    return out;
-}
+using test::ZipEntry;
 
 // Adds a calculation chain the way a spreadsheet program leaves one in a saved file.
 void AddCalcChain(const fs::path& path) {
@@ -46,11 +31,11 @@ void AddCalcChain(const fs::path& path) {
         const std::string& s = kept.emplace_back(std::move(content));
         zip_file_add(z, name, zip_source_buffer(z, s.data(), s.size(), 0), ZIP_FL_OVERWRITE);
     };
-    std::string types = *Entry(path, "[Content_Types].xml");
+    std::string types = *ZipEntry(path, "[Content_Types].xml");
     types.insert(types.rfind("</Types>"),
                  "<Override PartName=\"/xl/calcChain.xml\" ContentType=\"application/"
                  "vnd.openxmlformats-officedocument.spreadsheetml.calcChain+xml\"/>");
-    std::string rels = *Entry(path, "xl/_rels/workbook.xml.rels");
+    std::string rels = *ZipEntry(path, "xl/_rels/workbook.xml.rels");
     rels.insert(rels.rfind("</Relationships>"),
                 "<Relationship Id=\"rId99\" Type=\"http://schemas.openxmlformats.org/"
                 "officeDocument/2006/relationships/calcChain\" Target=\"calcChain.xml\"/>");
@@ -82,7 +67,7 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
 
     std::string Sheet() {
-        return Entry(dir_ / "out.xlsx", "xl/worksheets/sheet1.xml").value_or("");
+        return ZipEntry(dir_ / "out.xlsx", "xl/worksheets/sheet1.xml").value_or("");
     }
 
     fs::path dir_;
@@ -114,7 +99,7 @@ TEST_F(TemplateFillTest, CellsAreSetInSheetOrderKeepingTheirStyle) {
     EXPECT_NE(xml.find("<mergeCell ref=\"A1:D1\"/>"), std::string::npos);
     EXPECT_NE(xml.find("<col min=\"2\" max=\"4\""), std::string::npos);
     for (const char* part : {"xl/styles.xml", "xl/sharedStrings.xml", "xl/workbook.xml"}) {
-        EXPECT_EQ(Entry(dir_ / "out.xlsx", part), Entry(dir_ / "t.xlsx", part)) << part;
+        EXPECT_EQ(ZipEntry(dir_ / "out.xlsx", part), ZipEntry(dir_ / "t.xlsx", part)) << part;
     }
 }
 
@@ -122,10 +107,10 @@ TEST_F(TemplateFillTest, StaleCalculationChainGoesWithItsReferences) {
     std::string reason;
     ASSERT_TRUE(FillTemplate(dir_ / "t.xlsx", {{3, 3, 5.0f}}, dir_ / "out.xlsx", &reason))
         << reason;
-    EXPECT_FALSE(Entry(dir_ / "out.xlsx", "xl/calcChain.xml").has_value());
-    EXPECT_EQ(Entry(dir_ / "out.xlsx", "[Content_Types].xml")->find("calcChain"),
+    EXPECT_FALSE(ZipEntry(dir_ / "out.xlsx", "xl/calcChain.xml").has_value());
+    EXPECT_EQ(ZipEntry(dir_ / "out.xlsx", "[Content_Types].xml")->find("calcChain"),
               std::string::npos);
-    EXPECT_EQ(Entry(dir_ / "out.xlsx", "xl/_rels/workbook.xml.rels")->find("calcChain"),
+    EXPECT_EQ(ZipEntry(dir_ / "out.xlsx", "xl/_rels/workbook.xml.rels")->find("calcChain"),
               std::string::npos);
 }
 

@@ -56,5 +56,6 @@ int RunChromatograph(Session& s);
 int RunMoisture(Session& s);
 int RunMoistureMomentary(Session& s);
 int RunShowData(Session& s);
+int RunPassport(Session& s);
 
 }  // namespace zor06::ctl

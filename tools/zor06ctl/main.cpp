@@ -34,6 +34,7 @@ const std::map<std::string, Command>& Commands() {
         {"chromatograph", zor06::ctl::RunChromatograph},
         {"moisture", zor06::ctl::RunMoisture},
         {"show-data", zor06::ctl::RunShowData},
+        {"passport", zor06::ctl::RunPassport},
     };
     return commands;
 }
