@@ -193,8 +193,12 @@ std::vector<std::uint8_t> ArchiveRequestData(const DataArchiveKind& k, int run, 
                                              const Date6& end) {
     std::vector<std::uint8_t> data{k.requestByte, static_cast<std::uint8_t>(run),
                                    static_cast<std::uint8_t>(k.device)};
-    data.insert(data.end(), start.begin(), start.begin() + static_cast<long>(k.dateBytes));
-    data.insert(data.end(), end.begin(), end.begin() + static_cast<long>(k.dateBytes));
+    const std::size_t bytes = std::min(k.dateBytes, start.size());
+    for (const Date6* date : {&start, &end}) {
+        for (std::size_t i = 0; i < bytes; ++i) {
+            data.push_back((*date)[i]);
+        }
+    }
     return data;
 }
 

@@ -35,11 +35,11 @@ bool Intact(const Record& record) {
 }
 
 void Number(std::vector<TemplateCell>& cells, int row, int column, double value) {
-    cells.push_back({row, column, static_cast<float>(value)});
+    cells.push_back(TemplateCell::Number(row, column, static_cast<float>(value)));
 }
 
 void Text(std::vector<TemplateCell>& cells, int row, int column, std::string text) {
-    cells.push_back({row, column, std::move(text)});
+    cells.push_back(TemplateCell::Text(row, column, std::move(text)));
 }
 
 // A value in MJ/m³ in the three units of a calorific-value group starting at `column`.

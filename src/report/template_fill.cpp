@@ -25,6 +25,7 @@ constexpr char kContentTypes[] = "[Content_Types].xml";
 constexpr char kCalcChain[] = "xl/calcChain.xml";
 constexpr int kMaxRow = 1048576;
 constexpr int kMaxColumn = 16384;
+const std::string kNotANumber = "NAN";
 
 // A template opened from memory; the archive written back into the same memory on Finish.
 class MemoryZip {
@@ -221,13 +222,12 @@ public:
         while (c.first_child()) {
             c.remove_child(c.first_child());
         }
-        const float* number = std::get_if<float>(&cell.value);
-        if (number != nullptr && std::isfinite(*number)) {
-            c.append_child(Tag("v").c_str()).text().set(NumberText(*number).c_str());
+        if (!cell.isText && std::isfinite(cell.number)) {
+            c.append_child(Tag("v").c_str()).text().set(NumberText(cell.number).c_str());
             return;
         }
         // The file format has no number that is not finite: such a value is shown as its text.
-        const std::string text = number != nullptr ? "NAN" : std::get<std::string>(cell.value);
+        const std::string& text = cell.isText ? cell.text : kNotANumber;
         c.append_attribute("t") = "inlineStr";
         pugi::xml_node t = c.append_child(Tag("is").c_str()).append_child(Tag("t").c_str());
         t.append_attribute("xml:space") = "preserve";

@@ -5,16 +5,26 @@
 
 #include <filesystem>
 #include <string>
-#include <variant>
+#include <utility>
 #include <vector>
 
 namespace zor06::report {
 
-// One cell to set; rows and columns count from 1 as the spreadsheet shows them.
+// One cell to set, a single-precision number or a UTF-8 text; rows and columns count from 1 as
+// the spreadsheet shows them.
 struct TemplateCell {
     int row = 1;
     int column = 1;
-    std::variant<float, std::string> value;  // a single-precision number, or a UTF-8 text
+    bool isText = false;
+    float number = 0;
+    std::string text;
+
+    static TemplateCell Number(int row, int column, float value) {
+        return {row, column, false, value, {}};
+    }
+    static TemplateCell Text(int row, int column, std::string value) {
+        return {row, column, true, 0, std::move(value)};
+    }
 };
 
 // "A1" style reference of a cell.

@@ -61,12 +61,26 @@ TEST_F(CtlPassport, GasDayFillsItsHoursAndTheDailyRecord) {
     EXPECT_NE(ini.find("obj_num=1"), std::string::npos) << ini;
 }
 
-TEST_F(CtlPassport, DamagedDailyRecordEndsTheCommand) {
-    StartAt({"--bad-data-crc", "day/run1/26-12-05"});
-    const auto r = Run({"day", "--run", "1", "--date", "05.12.26", "--object", "ГРС"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("Суточные данные хроматографа недостоверны"), std::string::npos) << r.err;
-    EXPECT_FALSE(fs::exists(work() / "REPORT" / "ГРС_Нитка 1_day_261205.xlsx"));
+TEST_F(CtlPassport, DisagreeingArchivesEndTheCommandWithoutAWorkbook) {
+    struct Case {
+        std::vector<std::string> sim;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--bad-data-crc", "day/run1/26-12-05"}, "Суточные данные хроматографа недостоверны"},
+        {{"--bad-data-crc", "day/moisture/26-12-05"}, "Суточные данные влагомера недостоверны"},
+        {{"--missing-data", "hour/moisture/26-12-05 15:00"}, "Несоответствие дат в записях"},
+        {{"--missing-data", "hour/moisture/26-12-06 08:00"},
+         "Несоответствие количества прочитанных данных"},
+    };
+    for (const Case& c : cases) {
+        StartAt(c.sim);
+        const auto r = Run({"day", "--run", "1", "--date", "05.12.26", "--object", "ГРС"});
+        EXPECT_EQ(r.exitCode, 1) << c.message;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_TRUE(fs::is_empty(work() / "REPORT")) << c.message;
+        sim.reset();
+    }
 }
 
 TEST_F(CtlPassport, MonthKeepsEachDayInItsRowAndAveragesInRowFortyOne) {

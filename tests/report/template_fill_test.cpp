@@ -75,7 +75,9 @@ protected:
 
 TEST_F(TemplateFillTest, CellsAreSetInSheetOrderKeepingTheirStyle) {
     const std::vector<TemplateCell> cells{
-        {3, 2, 1.1f}, {3, 3, std::string("текст <1>")}, {4, 1, 2.5f}, {5, 3, 3.0f}, {5, 30, 4.0f}};
+        TemplateCell::Number(3, 2, 1.1f), TemplateCell::Text(3, 3, "текст <1>"),
+        TemplateCell::Number(4, 1, 2.5f), TemplateCell::Number(5, 3, 3.0f),
+        TemplateCell::Number(5, 30, 4.0f)};
     std::string reason;
     ASSERT_TRUE(FillTemplate(dir_ / "t.xlsx", cells, dir_ / "out.xlsx", &reason)) << reason;
     const std::string xml = Sheet();
@@ -105,7 +107,8 @@ TEST_F(TemplateFillTest, CellsAreSetInSheetOrderKeepingTheirStyle) {
 
 TEST_F(TemplateFillTest, StaleCalculationChainGoesWithItsReferences) {
     std::string reason;
-    ASSERT_TRUE(FillTemplate(dir_ / "t.xlsx", {{3, 3, 5.0f}}, dir_ / "out.xlsx", &reason))
+    ASSERT_TRUE(FillTemplate(dir_ / "t.xlsx", {TemplateCell::Number(3, 3, 5.0f)}, dir_ / "out.xlsx",
+                             &reason))
         << reason;
     EXPECT_FALSE(ZipEntry(dir_ / "out.xlsx", "xl/calcChain.xml").has_value());
     EXPECT_EQ(ZipEntry(dir_ / "out.xlsx", "[Content_Types].xml")->find("calcChain"),
@@ -119,10 +122,10 @@ TEST_F(TemplateFillTest, BadTemplateOrCellLeavesNoFile) {
     const struct {
         fs::path templ;
         TemplateCell cell;
-    } cases[] = {{dir_ / "bad.xlsx", {1, 1, 1.0f}},
-                 {dir_ / "missing.xlsx", {1, 1, 1.0f}},
-                 {dir_ / "t.xlsx", {0, 1, 1.0f}},
-                 {dir_ / "t.xlsx", {1, 16385, 1.0f}}};
+    } cases[] = {{dir_ / "bad.xlsx", TemplateCell::Number(1, 1, 1.0f)},
+                 {dir_ / "missing.xlsx", TemplateCell::Number(1, 1, 1.0f)},
+                 {dir_ / "t.xlsx", TemplateCell::Number(0, 1, 1.0f)},
+                 {dir_ / "t.xlsx", TemplateCell::Number(1, 16385, 1.0f)}};
     for (const auto& c : cases) {
         std::string reason;
         EXPECT_FALSE(FillTemplate(c.templ, {c.cell}, dir_ / "out.xlsx", &reason));
