@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     qt6-base-dev libgl-dev fonts-dejavu-core poppler-utils
-    libxlsxwriter-dev zlib1g-dev
+    libxlsxwriter-dev zlib1g-dev libzip-dev libpugixml-dev
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "app/file_dialogs.h"
 #include "app/message_menu.h"
 #include "app/parameter_menu.h"
+#include "app/passport_menu.h"
 #include "app/protocol_menu.h"
 #include "app/restore_wiring.h"
 #include "config/screens/TFormShortUsPass.h"
@@ -59,6 +60,7 @@ void WireScreens(TFormMain& window) {
     AddParameterMenus(window);
     AddDataMenus(window);
     AddMessageMenus(window);
+    AddPassportMenus(window);
     WireRestoration(window, RestoringConfiguration);
 }
 

@@ -57,15 +57,6 @@ int ProgressMaximum(Step step, const Date6& start, const Date6& end) {
     return std::max(days, 1);
 }
 
-std::vector<std::uint8_t> RequestData(const DataArchiveKind& k, int run, const Date6& start,
-                                      const Date6& end) {
-    std::vector<std::uint8_t> data{k.requestByte, static_cast<std::uint8_t>(run),
-                                   static_cast<std::uint8_t>(k.device)};
-    data.insert(data.end(), start.begin(), start.begin() + static_cast<long>(k.dateBytes));
-    data.insert(data.end(), end.begin(), end.begin() + static_cast<long>(k.dateBytes));
-    return data;
-}
-
 // The requests and what their replies say, one reading's worth.
 class ReadingLoop {
 public:
@@ -88,7 +79,7 @@ public:
         messages::ShowProgress(op, 0, maximum);
         Date6 from = start_;
         for (int request = 0;; ++request) {
-            const std::vector<std::uint8_t> data = RequestData(k_, run_, from, end_);
+            const std::vector<std::uint8_t> data = ArchiveRequestData(k_, run_, from, end_);
             link::hgcbox& link = ctx_.tables.link;
             const auto expect =
                 link::ArchiveReply::Expect(k_.functionCode, k_.recordSize, k_.perReply);
@@ -197,6 +188,19 @@ dataset::HdmHeader BuildHeader(tables::TableContext& t, const DataArchiveKind& k
 }
 
 }  // namespace
+
+std::vector<std::uint8_t> ArchiveRequestData(const DataArchiveKind& k, int run, const Date6& start,
+                                             const Date6& end) {
+    std::vector<std::uint8_t> data{k.requestByte, static_cast<std::uint8_t>(run),
+                                   static_cast<std::uint8_t>(k.device)};
+    const std::size_t bytes = std::min(k.dateBytes, start.size());
+    for (const Date6* date : {&start, &end}) {
+        for (std::size_t i = 0; i < bytes; ++i) {
+            data.push_back((*date)[i]);
+        }
+    }
+    return data;
+}
 
 Date6 NextExpected(DataKind kind, const Date6& expected, const Date6& record) {
     const Step step = KindOf(kind).step;

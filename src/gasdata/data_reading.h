@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "gasdata/archive_bounds.h"
 #include "gasdata/data_set.h"
@@ -34,6 +35,11 @@ void ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run);
 // bounds and period checks; the data set when there is something to show.
 std::optional<DataSet> ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run,
                                       const Date6& start, const Date6& end);
+
+// The data of a request of archive `k` for `run` from `start` to `end`, the dates cut to the
+// archive's significant bytes.
+std::vector<std::uint8_t> ArchiveRequestData(const DataArchiveKind& k, int run, const Date6& start,
+                                             const Date6& end);
 
 // The expected date after a record dated `record` when `expected` was expected: one step after
 // the record, never earlier than what was already expected.

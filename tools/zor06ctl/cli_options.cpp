@@ -216,6 +216,12 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
             }
         } else if (cl.command == "messages" && IsMessagesSelector(arg)) {
             cl.args.push_back(arg);  // the command reads its selection itself
+        } else if (cl.command == "passport" &&
+                   (arg == "--date" || arg == "--month" || arg == "--object")) {
+            cl.args.push_back(arg);  // the command reads its date and object itself
+            if (i + 1 < argc) {
+                cl.args.push_back(argv[++i]);
+            }
         } else if (arg == "--last-day" || arg == "--last-month") {
             (arg == "--last-day" ? cl.data.lastDay : cl.data.lastMonth) = true;
         } else if (IsDataOption(arg)) {
@@ -420,6 +426,19 @@ std::string Usage(const std::string& command) {
                "  Table 41: \"Серийный номер хроматографа<TAB>N\" and \"Контрольная сумма ПО\n"
                "  контроллера<TAB>N\".\n";
     }
+    if (command == "passport") {
+        return "zor06ctl [LINK] passport day --run 1|2 --date DD.MM.YY --object NAME [--out FILE]\n"
+               "zor06ctl [LINK] passport month --run 1|2 --month MM.YY --object NAME [--out FILE]\n"
+               "  Builds the daily or monthly gas-quality passport of the run as the menu command\n"
+               "  does: the daily archive's bounds, the date's check, the records of the gas day\n"
+               "  (from the contract hour) or of the month read from the controller, the workbook\n"
+               "  filled from day_report_title_v5.xlsx or mon_report_title_v5.xlsx of the work\n"
+               "  directory (copied there from beside the program when missing). The object\n"
+               "  becomes the current object of INI/objects.ini, appended when it is new. Prints\n"
+               "  the path of the workbook: REPORT/OBJECT_RUN_day_YYMMDD.xlsx or\n"
+               "  REPORT/OBJECT_RUN_mon_YYMM.xlsx (an existing one is replaced only with --yes),\n"
+               "  or FILE with --out.\n";
+    }
     if (command == "show-data") {
         return "zor06ctl show-data FILE [--xlsx FILE] [--pdf FILE] [--json]\n"
                "  A saved data file (.mch .hch .dch chromatograph, .mwm .hwm .dwm moisture\n"
@@ -481,6 +500,8 @@ std::string Usage(const std::string& command) {
            "                                 software checksum\n"
            "  show-data F [--xlsx F] [--pdf F] [--json]\n"
            "                                 a saved .mch .hch .dch .mwm .hwm .dwm file's rows\n"
+           "  passport day|month --run 1|2 (--date DD.MM.YY | --month MM.YY) --object NAME\n"
+           "           [--out F]             build a gas-quality passport; prints its path\n"
            "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
            "COMMAND --help shows the command's own help.\n";
 }

@@ -58,5 +58,6 @@ int RunMoistureMomentary(Session& s);
 int RunMomentary(Session& s);
 int RunExtraParams(Session& s);
 int RunShowData(Session& s);
+int RunPassport(Session& s);
 
 }  // namespace zor06::ctl

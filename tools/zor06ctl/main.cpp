@@ -36,6 +36,7 @@ const std::map<std::string, Command>& Commands() {
         {"show-data", zor06::ctl::RunShowData},
         {"momentary", zor06::ctl::RunMomentary},
         {"extra-params", zor06::ctl::RunExtraParams},
+        {"passport", zor06::ctl::RunPassport},
     };
     return commands;
 }

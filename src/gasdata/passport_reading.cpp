@@ -1,0 +1,383 @@
+#include "gasdata/passport_reading.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+#include "gasdata/data_reading.h"
+#include "link/reply_views.h"
+#include "messages/reading_support.h"
+#include "tables/controller_date.h"
+#include "text/codepage.h"
+#include "text/text_format.h"
+
+namespace zor06::gasdata {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kQuestionKind = 3;
+constexpr int kInfoKind = 6;
+constexpr int kNameTable = 5;
+constexpr int kSystemTable = 6;
+constexpr int kContractHourField = 6;
+constexpr int kDayProgress = 48;
+constexpr std::size_t kHoursOfDay = 24;
+constexpr char kReportDir[] = "REPORT";
+
+using Records = std::vector<std::vector<std::uint8_t>>;
+
+Date6 DateAt(const std::array<std::uint8_t, 3>& d, int hour) {
+    return {d[0], d[1], d[2], static_cast<std::uint8_t>(hour), 0, 0};
+}
+
+Date6 FromBound(const messages::Date5& d) {
+    return {d[0], d[1], d[2], d[3], d[4], 0};
+}
+
+int DaysOfMonth(const std::array<std::uint8_t, 3>& d) {
+    return tables::DaysInMonth(2000 + d[0], d[1]);
+}
+
+// One request; the reply, or nothing with the link's status text shown.
+std::optional<link::ArchiveReply> Ask(tables::TableContext& ctx, const DataArchiveKind& k, int run,
+                                      const Date6& start, const Date6& end) {
+    link::hgcbox& link = ctx.link;
+    const auto expect = link::ArchiveReply::Expect(k.functionCode, k.recordSize, k.perReply);
+    if (link.Request(k.functionCode, ArchiveRequestData(k, run, start, end), expect)) {
+        auto reply = link::ArchiveReply::Parse(link.replyFrame, k.functionCode, k.recordSize);
+        if (reply) {
+            return reply;
+        }
+    }
+    ctx.op.SetStatusText(messages::kExchangePanel, link.StatusText());
+    return std::nullopt;
+}
+
+struct DailyTexts {
+    std::string_view unread;  // second line under "Суточные данные из архива"
+    std::string_view broken;  // first line over "(не совпадает КС записи"
+};
+
+// The one daily record of `day`; nothing after telling the operator.
+template <typename Record>
+std::optional<Record> ReadDailyRecord(tables::TableContext& ctx, DataKind kind, int run,
+                                      const Date6& day, const DailyTexts& texts) {
+    const DataArchiveKind& k = KindOf(kind);
+    const std::optional<link::ArchiveReply> reply = Ask(ctx, k, run, day, day);
+    if (!reply || reply->Count() == 0) {
+        if (reply) {
+            ctx.op.SetStatusText(messages::kExchangePanel, ctx.link.StatusText());
+        }
+        ctx.op.ShowMessage(kInfoKind, "Суточные данные из архива", texts.unread);
+        return std::nullopt;
+    }
+    const std::span<const std::uint8_t> bytes = reply->Record(0);
+    if (!RecordCrcValid(bytes)) {
+        ctx.op.ShowMessage(kInfoKind, texts.broken, "(не совпадает КС записи");
+        return std::nullopt;
+    }
+    return Record::Decode(bytes.first<Record::kSize>());
+}
+
+// A run of hourly or daily records from `start` to `end`, at most `limit` of them; those of the
+// moisture meter must carry the dates of the chromatograph's (`agree`).
+struct Series {
+    DataKind kind;
+    int run;
+    Date6 start;
+    Date6 end;
+    std::size_t limit;
+    std::string_view title;
+    const std::vector<Date6>* agree = nullptr;
+};
+
+class SeriesReading {
+public:
+    SeriesReading(tables::TableContext& ctx, int maximum) : ctx_(ctx), maximum_(maximum) {}
+
+    // The records in archive order; nothing after telling the operator, or after Esc.
+    std::optional<Records> Read(const Series& s) {
+        const DataArchiveKind& k = KindOf(s.kind);
+        const bool daily = IsDaily(s.kind);
+        precision_ = daily ? tables::kPrecisionDay : tables::kPrecisionHour;
+        const int unit = daily ? tables::kStepDay : tables::kStepHour;
+        link::Operator& op = ctx_.op;
+        Records got;
+        Date6 expected = s.start;
+        for (bool complete = false; !complete;) {
+            const std::optional<link::ArchiveReply> reply = Ask(ctx_, k, s.run, expected, s.end);
+            if (!reply) {
+                op.ShowMessage(kInfoKind, s.title, "не прочитаны");
+                return std::nullopt;
+            }
+            if (reply->Count() == 0) {
+                break;
+            }
+            for (std::size_t i = 0; i < reply->Count() && !complete; ++i) {
+                const std::span<const std::uint8_t> record = reply->Record(i);
+                messages::ShowProgress(op, ++shown_, maximum_);
+                const Date6 date = RecordDate(record, false);
+                if (!Fits(s, date, expected, got.size())) {
+                    return std::nullopt;
+                }
+                got.emplace_back(record.begin(), record.end());
+                expected = tables::StepForward(date, unit);
+                complete =
+                    got.size() >= s.limit || tables::CompareTo(expected, s.end, precision_) > 0;
+            }
+            op.ProcessEvents();
+            if (op.interrupt) {
+                return std::nullopt;  // Esc ends a passport without a word
+            }
+        }
+        if (got.empty()) {
+            op.ShowMessage(kInfoKind, s.title, "не прочитаны");
+            return std::nullopt;
+        }
+        return got;
+    }
+
+private:
+    bool Fits(const Series& s, const Date6& date, const Date6& expected, std::size_t index) {
+        if (tables::CompareTo(date, expected, precision_) < 0 ||
+            tables::CompareTo(date, s.end, precision_) > 0) {
+            ctx_.op.ShowMessage(kInfoKind, "Передаваемые контроллером данные не соответствуют",
+                                "запрошенному периоду");
+            return false;
+        }
+        if (s.agree != nullptr && (index >= s.agree->size() ||
+                                   tables::CompareTo(date, (*s.agree)[index], precision_) != 0)) {
+            ctx_.op.ShowMessage(kInfoKind, "Несоответствие дат в записях",
+                                "архивов данных хроматографа и влагомера");
+            return false;
+        }
+        return true;
+    }
+
+    tables::TableContext& ctx_;
+    int maximum_;
+    int shown_ = 0;
+    int precision_ = tables::kPrecisionHour;
+};
+
+std::vector<Date6> DatesOf(const Records& records) {
+    std::vector<Date6> dates;
+    for (const auto& r : records) {
+        dates.push_back(RecordDate(r, false));
+    }
+    return dates;
+}
+
+template <typename Record>
+std::vector<Record> Decoded(const Records& records) {
+    std::vector<Record> out;
+    for (const auto& r : records) {
+        out.push_back(
+            Record::Decode(std::span<const std::uint8_t, Record::kSize>(r.data(), Record::kSize)));
+    }
+    return out;
+}
+
+// Both archives over one period, read behind the wait window; nothing after telling the operator.
+std::optional<std::pair<Records, Records>> ReadBoth(tables::TableContext& ctx, Series chr,
+                                                    Series wmt, int maximum) {
+    link::Operator& op = ctx.op;
+    op.interrupt = false;
+    link::BusyScope busy(op);
+    messages::LongOperation running(op);
+    messages::ShowProgress(op, 0, maximum);
+    SeriesReading reading(ctx, maximum);
+    std::optional<Records> chrRecords = reading.Read(chr);
+    if (!chrRecords) {
+        return std::nullopt;
+    }
+    const std::vector<Date6> dates = DatesOf(*chrRecords);
+    wmt.agree = &dates;
+    std::optional<Records> wmtRecords = reading.Read(wmt);
+    if (!wmtRecords) {
+        return std::nullopt;
+    }
+    if (chrRecords->size() != wmtRecords->size()) {
+        op.ShowMessage(
+            kInfoKind, "Несоответствие количества прочитанных данных",
+            text::Printf("хроматографа (%d) и влагомера (%d)", static_cast<int>(chrRecords->size()),
+                         static_cast<int>(wmtRecords->size())));
+        return std::nullopt;
+    }
+    op.interrupt = false;
+    return std::pair{std::move(*chrRecords), std::move(*wmtRecords)};
+}
+
+// The run's name without the blanks that pad its field: they would end up in the file name.
+std::string RunName(const tables::ControllerImage& image, int run) {
+    const std::span<const std::uint8_t> field = image.Field(kNameTable, 1 + run);
+    const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
+    std::string name =
+        text::Cp1251ToUtf8(std::string_view(reinterpret_cast<const char*>(field.data()),
+                                            static_cast<std::size_t>(end - field.begin())));
+    name.erase(name.find_last_not_of(' ') + 1);
+    return name;
+}
+
+std::optional<PassportData> ReadDay(tables::TableContext& ctx, int run, const Date6& day,
+                                    const ArchiveBounds& bounds, PassportData data) {
+    const auto chrDay = ReadDailyRecord<ChrHdRecord>(
+        ctx, DataKind::ChrDay, run, day,
+        {" хроматографа не прочитаны", "Суточные данные хроматографа недостоверны"});
+    if (!chrDay) {
+        return std::nullopt;
+    }
+    const auto wmtDay = ReadDailyRecord<WmtHdRecord>(
+        ctx, DataKind::WmtDay, 0, day,
+        {"влагомера не прочитаны", "Суточные данные влагомера недостоверны"});
+    if (!wmtDay) {
+        return std::nullopt;
+    }
+    const Date6 oldest = FromBound(bounds.oldest);
+    const Date6 start = tables::CompareTo(day, oldest, tables::kPrecisionHour) < 0 ? oldest : day;
+    const Date6 end =
+        tables::StepBack(tables::StepForward(day, tables::kStepDay), tables::kStepHour);
+    auto both = ReadBoth(
+        ctx,
+        {DataKind::ChrHour, run, start, end, kHoursOfDay, "Часовые данные хроматографа из архива"},
+        {DataKind::WmtHour, 0, start, end, kHoursOfDay, "Часовые данные влагомера из архива"},
+        kDayProgress);
+    if (!both) {
+        return std::nullopt;
+    }
+    data.chr = Decoded<ChrHdRecord>(both->first);
+    data.wmt = Decoded<WmtHdRecord>(both->second);
+    data.chrSummary = *chrDay;
+    data.wmtSummary = *wmtDay;
+    return data;
+}
+
+std::optional<PassportData> ReadMonth(tables::TableContext& ctx, int run,
+                                      const std::array<std::uint8_t, 3>& date,
+                                      const ArchiveBounds& bounds, PassportData data) {
+    const int days = DaysOfMonth(date);
+    Date6 start = DateAt({date[0], date[1], 1}, 0);
+    Date6 end = DateAt({date[0], date[1], static_cast<std::uint8_t>(days)}, 0);
+    const Date6 oldest = FromBound(bounds.oldest);
+    const Date6 newest = FromBound(bounds.newest);
+    if (tables::CompareTo(start, oldest, tables::kPrecisionDay) < 0) {
+        start = oldest;
+    }
+    if (tables::CompareTo(end, newest, tables::kPrecisionDay) > 0) {
+        end = newest;
+    }
+    const auto limit = static_cast<std::size_t>(days);
+    auto both = ReadBoth(
+        ctx, {DataKind::ChrDay, run, start, end, limit, "Суточные данные хроматографа из архива"},
+        {DataKind::WmtDay, 0, start, end, limit, "Суточные данные влагомера из архива"}, 2 * days);
+    if (!both) {
+        return std::nullopt;
+    }
+    data.chr = Decoded<ChrHdRecord>(both->first);
+    data.wmt = Decoded<WmtHdRecord>(both->second);
+    data.chrSummary.values = MonthChrAverages(data.chr);
+    data.wmtSummary.values = MonthWmtAverages(data.wmt);
+    return data;
+}
+
+// The report builder: the file name, the question about an old report, the workbook.
+std::optional<fs::path> Build(PassportContext& ctx, const PassportData& data) {
+    link::Operator& op = ctx.tables.op;
+    const fs::path path =
+        ctx.outPath.value_or(ctx.workDirectory / kReportDir / PassportFileName(data));
+    const std::string name = path.filename().string();
+    std::error_code ec;
+    if (!ctx.outPath && fs::exists(path, ec) &&
+        !op.ShowMessage(kQuestionKind, text::Printf("Файл отчета %s уже есть.", name.c_str()),
+                        "Вы хотите заменить существующий отчет?")) {
+        return std::nullopt;
+    }
+    bool written = false;
+    const auto build = [&] {
+        std::string reason;
+        // The old report is replaced only by the complete new one.
+        written = WritePassport(data, ctx.workDirectory, path, &reason);
+        if (!written) {
+            op.SetStatusText(messages::kExchangePanel, reason);
+            op.MessageBox("Ошибка работы с файлом!", "Ошибка");
+        }
+    };
+    if (ctx.inBuilderWindow) {
+        ctx.inBuilderWindow(build);
+    } else {
+        build();
+    }
+    if (!written) {
+        return std::nullopt;
+    }
+    op.ShowMessage(kInfoKind, text::Printf("Данные сохранены в файле %s", name.c_str()), "");
+    return path;
+}
+
+}  // namespace
+
+std::optional<std::pair<std::string, std::string>> PassportChoiceError(
+    PassportMode mode, const std::array<std::uint8_t, 3>& date, bool objectChosen,
+    const ArchiveBounds& bounds) {
+    if (!objectChosen) {
+        return std::pair<std::string, std::string>{"Не введено наименование объекта", ""};
+    }
+    const int precision =
+        mode == PassportMode::Day ? tables::kPrecisionDay : tables::kPrecisionMonth;
+    const Date6 d = DateAt(date, 0);
+    if (tables::CompareTo(d, FromBound(bounds.oldest), precision) < 0 ||
+        tables::CompareTo(d, FromBound(bounds.newest), precision) > 0) {
+        return std::pair<std::string, std::string>{"В архиве нет данных за указанную дату",
+                                                   "(см. период имеющихся в архиве данных)"};
+    }
+    return std::nullopt;
+}
+
+std::optional<PassportData> ReadPassportData(tables::TableContext& ctx, PassportMode mode, int run,
+                                             const std::array<std::uint8_t, 3>& date,
+                                             const ArchiveBounds& bounds) {
+    PassportData data;
+    data.mode = mode;
+    data.run = run;
+    const int contractHour = ctx.image.Byte(kSystemTable, kContractHourField);
+    data.date = {date[0], date[1], date[2], static_cast<std::uint8_t>(contractHour)};
+    std::optional<PassportData> read =
+        mode == PassportMode::Day
+            ? ReadDay(ctx, run, DateAt(date, contractHour), bounds, std::move(data))
+            : ReadMonth(ctx, run, date, bounds, std::move(data));
+    if (read) {
+        messages::EnsureSerialNumber(ctx);
+        read->serialNumber = messages::SerialNumber(ctx.image);
+        read->runName = RunName(ctx.image, run);
+    }
+    return read;
+}
+
+std::optional<fs::path> MakePassport(PassportContext& ctx, PassportMode mode, int run) {
+    link::Operator& op = ctx.tables.op;
+    const char* templ = TemplateName(mode);
+    std::error_code ec;
+    if (!fs::exists(ctx.workDirectory / templ, ec)) {
+        op.ShowMessage(kInfoKind, text::Printf("В рабочем каталоге отсутствует файл %s", templ),
+                       "Обратитесь к разработчику программного обеспечения");
+        return std::nullopt;
+    }
+    const std::optional<BoundsReading> bounds = GetArchiveBounds(ctx.tables, Step::Day);
+    if (!bounds || !ctx.choose) {
+        return std::nullopt;
+    }
+    const std::optional<PassportChoice> choice = ctx.choose(mode, bounds->bounds);
+    if (!choice) {
+        return std::nullopt;
+    }
+    std::optional<PassportData> data =
+        ReadPassportData(ctx.tables, mode, run, choice->date, bounds->bounds);
+    if (!data) {
+        return std::nullopt;
+    }
+    data->objectName = choice->objectName;
+    return Build(ctx, *data);
+}
+
+}  // namespace zor06::gasdata

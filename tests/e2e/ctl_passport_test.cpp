@@ -1,0 +1,113 @@
+// zor06ctl's passports against the simulator with its clock standing at 09.12.26 12:10:30: the
+// gas day's rows with a damaged hour, a damaged daily record, a month with a missing day, the
+// date check and the object list.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "tests/e2e/ctl_fixture.h"
+#include "tests/support/xlsx_cells.h"
+
+namespace zor06::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CtlPassport : public CtlFixture {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("zor06-ctl-passport-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    void StartAt(std::vector<std::string> extra = {}) {
+        std::vector<std::string> args{"--now", "26-12-09 12:10:30", "--frozen-clock",
+                                      "--moisture-meter"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        Start(args);
+    }
+    ProcessResult Run(std::vector<std::string> args) const {
+        args.insert(args.begin(), {"--tcp", endpoint, "--workdir", work().string(), "passport"});
+        return Ctl(args);
+    }
+    fs::path work() const { return dir / "work"; }
+    fs::path dir;
+};
+
+TEST_F(CtlPassport, GasDayFillsItsHoursAndTheDailyRecord) {
+    StartAt({"--bad-data-crc", "hour/run1/26-12-05 11:00"});
+    const auto r = Run({"day", "--run", "1", "--date", "05.12.26", "--object", "ГРС 1/2"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const fs::path path = work() / "REPORT" / "ГРС 1_2_Нитка 1_day_261205.xlsx";
+    EXPECT_EQ(r.out, path.string() + "\n");
+    EXPECT_NE(r.err.find("Данные сохранены в файле ГРС 1_2_Нитка 1_day_261205.xlsx"),
+              std::string::npos);
+    auto cells = SheetCells(path);
+    // The simulator's gas day begins at its contract hour, 9.
+    EXPECT_EQ(cells["V4"].text, "За період з 05.12.26 09:00  по  06.12.26 08:00");
+    EXPECT_EQ(cells["A10"].text, "05.12.26  09:00");
+    EXPECT_EQ(cells["A33"].text, "06.12.26  08:00");
+    EXPECT_TRUE(cells["B10"].number.has_value());
+    EXPECT_EQ(cells["B12"].text, "--");  // 11:00, its checksum damaged
+    EXPECT_FALSE(cells["AB12"].number.has_value());
+    EXPECT_TRUE(cells["B34"].number.has_value());
+    EXPECT_TRUE(cells["X34"].number.has_value());
+    EXPECT_EQ(ZipEntry(path, "xl/styles.xml"),
+              ZipEntry(work() / "day_report_title_v5.xlsx", "xl/styles.xml"));
+    std::ifstream objects(work() / "INI" / "objects.ini");
+    std::string ini((std::istreambuf_iterator<char>(objects)), {});
+    EXPECT_NE(ini.find("obj_num=1"), std::string::npos) << ini;
+}
+
+TEST_F(CtlPassport, DisagreeingArchivesEndTheCommandWithoutAWorkbook) {
+    struct Case {
+        std::vector<std::string> sim;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--bad-data-crc", "day/run1/26-12-05"}, "Суточные данные хроматографа недостоверны"},
+        {{"--bad-data-crc", "day/moisture/26-12-05"}, "Суточные данные влагомера недостоверны"},
+        {{"--missing-data", "hour/moisture/26-12-05 15:00"}, "Несоответствие дат в записях"},
+        {{"--missing-data", "hour/moisture/26-12-06 08:00"},
+         "Несоответствие количества прочитанных данных"},
+    };
+    for (const Case& c : cases) {
+        StartAt(c.sim);
+        const auto r = Run({"day", "--run", "1", "--date", "05.12.26", "--object", "ГРС"});
+        EXPECT_EQ(r.exitCode, 1) << c.message;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_TRUE(fs::is_empty(work() / "REPORT")) << c.message;
+        sim.reset();
+    }
+}
+
+TEST_F(CtlPassport, MonthKeepsEachDayInItsRowAndAveragesInRowFortyOne) {
+    StartAt({"--missing-data", "day/run2/26-12-03", "--missing-data", "day/moisture/26-12-03"});
+    const fs::path out = dir / "month.xlsx";
+    const auto r =
+        Run({"month", "--run", "2", "--month", "12.26", "--object", "ГРС", "--out", out.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, out.string() + "\n");
+    auto cells = SheetCells(out);
+    EXPECT_EQ(cells["V4"].text, "За період з 01.12.26 по  08.12.26");
+    EXPECT_TRUE(cells["B11"].number.has_value());
+    EXPECT_FALSE(cells["B12"].number.has_value());  // the 3rd is missing
+    EXPECT_TRUE(cells["B13"].number.has_value());
+    EXPECT_TRUE(cells["B17"].number.has_value());
+    EXPECT_FALSE(cells["B18"].number.has_value());
+    ASSERT_TRUE(cells["P41"].number.has_value());
+    EXPECT_GT(*cells["P41"].number, 0);
+}
+
+TEST_F(CtlPassport, DateOutsideTheArchiveIsRefused) {
+    StartAt();
+    const auto r = Run({"day", "--run", "1", "--date", "09.12.26", "--object", "ГРС"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("В архиве нет данных за указанную дату"), std::string::npos) << r.err;
+    EXPECT_TRUE(fs::is_empty(work() / "REPORT"));
+}
+
+}  // namespace
+}  // namespace zor06::test
