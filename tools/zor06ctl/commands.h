@@ -22,10 +22,16 @@ struct Session {
     tables::ControllerImage image;
     ConsoleOperator op;
     tables::TableContext tables;
+    bool dialled = false;  // the modem of --phone may be in a call that wants hanging up
 };
 
 // Opens the link that --tcp or --serial names; false after reporting why.
 bool ConnectLink(Session& s);
+
+// With --phone: dials on the open line (Повторить attempts as --yes allows); false after
+// reporting why. EndCall hangs up a call that DialPhone tried.
+bool DialPhone(Session& s);
+void EndCall(Session& s);
 
 // Prints a wrong-usage message with the command's help; returns kExitUsage.
 int UsageError(const std::string& text, const std::string& command);

@@ -89,7 +89,7 @@ bool ConnectLink(Session& s) {
     // Connected: the link object takes the options as they are, the first-byte wait in ms.
     link::LoadLinkObject(s.link, LinkParametersOf(options));
     s.link.SetCredentials(options.password, options.idCode);
-    return true;
+    return options.phone.empty() || DialPhone(s);
 }
 
 int RunRequest(Session& s) {
