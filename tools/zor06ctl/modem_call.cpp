@@ -37,8 +37,7 @@ private:
 
 }  // namespace
 
-bool DialPhone(Session& s) {
-    const link::DialRequest request{s.cl.link.phone, s.cl.link.modemCommand};
+bool DialPhone(Session& s, const link::DialRequest& request) {
     link::ModemResult result = link::ModemResult::NoModem;
     DialRetries op(s.op, s.cl.retries);
     const bool connected =
