@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "link/at_command.h"
+#include "link/call_duration.h"
 #include "link/dial_number.h"
 #include "link/modem_call.h"
 #include "link/modem_dialogue.h"
@@ -216,6 +217,13 @@ TEST(ModemCommandText, SplitsAtCommandsAndCleansTheNumber) {
         EXPECT_EQ(link::SplitModemCommands(c.text), c.commands) << c.text;
     }
     EXPECT_EQ(link::DialCommand("8 (012) 345-67-89"), "ATD80123456789\r");
+}
+
+TEST(CallDuration, HoursMinutesAndSeconds) {
+    using std::chrono::seconds;
+    EXPECT_EQ(link::CallDurationText(seconds(0)), "00:00:00");
+    EXPECT_EQ(link::CallDurationText(seconds(3600 + 2 * 60 + 5)), "01:02:05");
+    EXPECT_EQ(link::CallDurationText(seconds(100 * 3600 + 59)), "100:00:59");
 }
 
 }  // namespace
