@@ -74,6 +74,7 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
     }
     BuildMenus();
     BuildStatusBar();
+    BuildCallPanel();
     HideAllMenus();
     PlaceOnScreen();
 

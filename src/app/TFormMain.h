@@ -26,6 +26,7 @@ class QLabel;
 
 namespace zor06::screens {
 
+class TFormCallTime;
 class TFormWait;
 
 class TFormMain : public QMainWindow {
@@ -111,9 +112,12 @@ public slots:
     void NIdentParClick();
     void NShortUsPassClick();
     void NAboutClick();
+    // "Отключить связь" of the call-duration panel.
+    void NHangUpClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -135,6 +139,11 @@ private:
     // The connection start-up, after the problems met while the window was made.
     void StartUp();
     bool FirmwareWriterPresent() const;
+    // The dial step of the telephone link: the current subscriber through the modem; on success
+    // the call-duration panel comes up.
+    bool DialCurrentSubscriber();
+    void BuildCallPanel();
+    void PlaceCallPanel();
 
     std::filesystem::path workDir_;
     bool workDirUsable_ = false;
@@ -155,6 +164,7 @@ private:
     QMenu* fileMenu_ = nullptr;
     QAction* exit_ = nullptr;
     QPointer<TFormWait> wait_;
+    TFormCallTime* callPanel_ = nullptr;
 };
 
 }  // namespace zor06::screens

@@ -67,6 +67,7 @@ void TFormMain::StartUp() {
             screens.programUser(*this);
         }
     };
+    steps.dial = [this] { return DialCurrentSubscriber(); };
     steps.answeredFrom = [this](int address) {
         settings::AdoptAnsweredAddress(settings_.link, address);
     };

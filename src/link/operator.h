@@ -43,4 +43,24 @@ private:
     Operator& op_;
 };
 
+// Marks a blocking operation (a connect, a modem dialogue) as a long operation, so that Esc sets
+// the interrupt flag, and leaves no interrupt behind for the next operation.
+class LongOperationScope {
+public:
+    explicit LongOperationScope(Operator& op) : op_(op), before_(op.longOperation) {
+        op_.longOperation = true;
+        op_.interrupt = false;
+    }
+    ~LongOperationScope() {
+        op_.longOperation = before_;
+        op_.interrupt = false;
+    }
+    LongOperationScope(const LongOperationScope&) = delete;
+    LongOperationScope& operator=(const LongOperationScope&) = delete;
+
+private:
+    Operator& op_;
+    bool before_;
+};
+
 }  // namespace zor06::link

@@ -16,26 +16,6 @@ constexpr auto kSettle = platform::Millis(1000);
 constexpr char kInterrupted[] = "Соединение прервано оператором";
 constexpr char kTimedOut[] = "Превышено время ожидания соединения сервер/клиент";
 
-// Marks the connect as a long operation, so that Esc sets the interrupt flag, and leaves no
-// interrupt behind for the next operation.
-class LongOperationScope {
-public:
-    explicit LongOperationScope(Operator& op) : op_(op), before_(op.longOperation) {
-        op_.longOperation = true;
-        op_.interrupt = false;
-    }
-    ~LongOperationScope() {
-        op_.longOperation = before_;
-        op_.interrupt = false;
-    }
-    LongOperationScope(const LongOperationScope&) = delete;
-    LongOperationScope& operator=(const LongOperationScope&) = delete;
-
-private:
-    Operator& op_;
-    bool before_;
-};
-
 // Lets the interface run, then tells whether the operator asked to stop.
 bool Interrupted(Operator& op) {
     op.ProcessEvents();

@@ -1,6 +1,8 @@
 #include "tables/connection_startup.h"
 
+#include "link/hgcbox.h"
 #include "link/link_kind.h"
+#include "link/modem_dialogue.h"
 
 namespace zor06::tables {
 namespace {
@@ -43,9 +45,15 @@ bool IdentifyConnected(TableContext& ctx, ConnectionState& state, const StartupS
 }  // namespace
 
 void Disconnect(TableContext& ctx, ConnectionState& state) {
-    state.modemConnected = false;  // dialling comes with the modem link
+    if (state.modemConnected && ctx.link.Channel() != nullptr) {
+        link::HangUp(*ctx.link.Channel(), ctx.clock);
+    }
+    state.modemConnected = false;
     ctx.link.ClosePort();
     ctx.link.CloseSocket();
+    if (state.callEnded) {
+        state.callEnded();
+    }
     ctx.op.SetStatusText(1, "");
     state.identified = false;
 }

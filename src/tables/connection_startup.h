@@ -11,6 +11,8 @@ namespace zor06::tables {
 struct ConnectionState {
     bool identified = false;
     bool modemConnected = false;
+    // Hides the call-duration panel and stops its timer; run by every disconnection.
+    std::function<void()> callEnded;
 };
 
 // The steps that belong to screens and settings; any may be left empty.
@@ -32,8 +34,8 @@ struct StartupSteps {
 
 void StartConnection(TableContext& ctx, ConnectionState& state, const StartupSteps& steps);
 
-// Ends the current connection: closes the port and the socket, clears panel 1 and the
-// identified flag.
+// Ends the current connection: hangs up a telephone call that is up, closes the port and the
+// socket, ends the call's panel, clears panel 1 and the identified flag.
 void Disconnect(TableContext& ctx, ConnectionState& state);
 
 }  // namespace zor06::tables

@@ -61,6 +61,22 @@ TEST_F(CtlWorkDir, UsesTheDirectLineDevice) {
     EXPECT_NE(r.out.find("Нитка 2: Нитка 2"), std::string::npos);
 }
 
+TEST_F(CtlWorkDir, DialsTheCurrentTelephoneSubscriber) {
+    SimProcess sim(ZOR06_SIM_PATH, {"--pty", "--modem"});
+    ASSERT_TRUE(sim.Started()) << sim.Error();
+    program.link.linkKind = 1;
+    program.link.phone.record.portName = sim.PtyPath();
+    program.link.phone.record.firstByteTimeoutS = 1;
+    program.link.phone.command = "AT&F";
+    program.phones.entries = {{"ГРС Лесная", 1, 1, "8 (012) 345-67-89"}};
+    Save();
+    ASSERT_TRUE(settings::SavePhoneList(program, settings::IniDir(dir), op));
+    const auto r = RunProcess(ZOR06_CTL_PATH, {"--workdir", dir.string(), "--verbose", "identify"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.err.find("Команда ATD80123456789; Ответ CONNECT"), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("Код типа контроллера: 73"), std::string::npos);
+}
+
 TEST_F(CtlWorkDir, AnEmptySubscriberListIsReported) {
     program.link.linkKind = 2;
     Save();

@@ -36,6 +36,12 @@ TEST(OptionsTest, Transports) {
     EXPECT_EQ(serial.transport, Transport::Serial);
     EXPECT_EQ(serial.serialDevice, "/dev/ttyUSB0");
     EXPECT_EQ(serial.baud, 9600);
+
+    const Options modem =
+        Good({"--pty", "--modem", "--modem-result", "NO DIALTONE", "--modem-cpas", "3"});
+    EXPECT_TRUE(modem.modem.enabled);
+    EXPECT_EQ(modem.modem.dialResult, "NO DIALTONE");
+    EXPECT_EQ(modem.modem.cpas, 3);
 }
 
 TEST(OptionsTest, ControllerAndFaults) {
@@ -159,6 +165,9 @@ TEST(OptionsTest, WrongUsageIsReported) {
         {"--pty", "--missing-data", "hour/run1/*0"},
         {"--pty", "--missing-data", "hour/run1/24-03-04 25:00"},
         {"--pty", "--missing-data", "hour/run1"},
+        {"--tcp", "0", "--modem"},
+        {"--pty", "--modem-silent"},  // the modem's options need the modem
+        {"--pty", "--modem", "--modem-result", "RING"},
     };
     for (const auto& args : wrong) {
         std::string line;

@@ -47,7 +47,9 @@ TEST_F(StartupOrderTest, TheTelephoneLineAsksTheCredentialsBeforeDialling) {
         return true;
     };
     Start(link::LinkKind::Telephone);
-    EXPECT_EQ(log, (std::vector<std::string>{"dialog", "credentials", "dial", "request", "menus"}));
+    // The unanswered table 0 ends the start-up, and the call is hung up: "+++", then "ath".
+    EXPECT_EQ(log, (std::vector<std::string>{"dialog", "credentials", "dial", "request", "request",
+                                             "request", "menus"}));
 }
 
 TEST_F(StartupOrderTest, AFailedCallReadsNothingAndLeavesTheUnconnectedState) {
@@ -60,6 +62,27 @@ TEST_F(StartupOrderTest, AFailedCallReadsNothingAndLeavesTheUnconnectedState) {
     EXPECT_FALSE(state.modemConnected);
     EXPECT_FALSE(state.identified);
     EXPECT_FALSE(link.PortOpen());
+}
+
+TEST_F(StartupOrderTest, DisconnectingHangsUpACallThatIsUp) {
+    for (const bool callUp : {true, false}) {
+        // The line goes with the disconnection: what it was sent is kept here.
+        std::vector<Bytes> sent;
+        Connect([&sent](const Bytes& bytes) {
+            sent.push_back(bytes);
+            return std::vector<Chunk>{};
+        });
+        state.modemConnected = callUp;
+        int panelsEnded = 0;
+        state.callEnded = [&] { ++panelsEnded; };
+        tables::TableContext ctx{link, image, op, clock};
+        tables::Disconnect(ctx, state);
+        EXPECT_EQ(sent, callUp ? (std::vector<Bytes>{{'+', '+', '+'}, {'a', 't', 'h', '\r'}})
+                               : std::vector<Bytes>{});
+        EXPECT_EQ(panelsEnded, 1);
+        EXPECT_FALSE(state.modemConnected);
+        EXPECT_FALSE(link.PortOpen());
+    }
 }
 
 TEST_F(StartupOrderTest, OtherLinksAskOnlyOnceTheControllerIsAccepted) {

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "platform/pty.h"
@@ -10,6 +11,7 @@
 #include "platform/tcp_socket.h"
 #include "zor06-sim/controller.h"
 #include "zor06-sim/faults.h"
+#include "zor06-sim/modem.h"
 #include "zor06-sim/pty_link.h"
 #include "zor06-sim/server.h"
 #include "zor06-sim/session.h"
@@ -56,7 +58,11 @@ int RunPty(const Options& options, Server& server) {
         return Fail(error);
     }
     Announce("PTY " + pair.slavePath);
-    return server.ServePty(pair.master, options.baud, slave);
+    std::optional<Modem> modem;
+    if (options.modem.enabled) {
+        modem.emplace(options.modem);
+    }
+    return server.ServePty(pair.master, options.baud, slave, modem ? &*modem : nullptr);
 }
 
 int RunSerial(const Options& options, Server& server) {

@@ -223,6 +223,7 @@ constexpr NumberOption kNumberOptions[] = {
          o.controller.interventions.badCrcIndex = Index(v);
          o.controller.diagnostics.badCrcIndex = Index(v);
      }},
+    {"--modem-cpas", 0, 9, [](Options& o, long v) { o.modem.cpas = static_cast<int>(v); }},
     {"--seed", 0, std::numeric_limits<long>::max(),
      [](Options& o, long v) {
          o.faults.seed = static_cast<std::uint64_t>(v);
@@ -230,7 +231,16 @@ constexpr NumberOption kNumberOptions[] = {
      }},
 };
 
+std::string SetModemResult(Options& o, std::string_view value) {
+    o.modem.dialResult = value;
+    if (!IsDialResult(o.modem.dialResult)) {
+        return "--modem-result takes CONNECT, NO DIALTONE, BUSY, NO CARRIER, ERROR or NO ANSWER";
+    }
+    return {};
+}
+
 constexpr TextOption kTextOptions[] = {
+    {"--modem-result", SetModemResult},
     {"--tcp", SetTcp},
     {"--link",
      [](Options& o, std::string_view v) {
@@ -259,6 +269,8 @@ constexpr TextOption kTextOptions[] = {
 
 constexpr FlagOption kFlagOptions[] = {
     {"--pty", [](Options& o) { return ChooseTransport(o, Transport::Pty); }},
+    {"--modem", [](Options& o) { return SetFlag(o.modem.enabled, true); }},
+    {"--modem-silent", [](Options& o) { return SetFlag(o.modem.silent, true); }},
     {"--archive-error",
      [](Options& o) {
          o.controller.interventions.errorFlag = true;
@@ -347,6 +359,12 @@ std::string CheckCombination(Options& o) {
     if (!o.linkPath.empty() && o.transport != Transport::Pty) {
         return "--link goes with --pty";
     }
+    if (o.modem.enabled && o.transport != Transport::Pty) {
+        return "--modem goes with --pty";
+    }
+    if (!o.modem.enabled && !(o.modem == ModemOptions{})) {
+        return "--modem-result, --modem-silent and --modem-cpas go with --modem";
+    }
     if (o.baud != 0 && o.transport == Transport::Tcp) {
         return "--baud goes with --pty or --serial";
     }
@@ -393,6 +411,13 @@ Transport:
   --pty                   serve a new pseudo-terminal
   --link PATH             with --pty: symlink PATH to the terminal, removed at exit
   --serial DEV            serve a serial device
+  --modem                 with --pty: a Hayes modem answers the line (ATE, ATV, AT+CPAS,
+                          ATD..., ATH, "+++" framed by 1 s of silence); after CONNECT
+                          the line reaches the controller until "+++" or the line closes
+  --modem-result TEXT     the dial answers TEXT instead of CONNECT: NO DIALTONE, BUSY,
+                          NO CARRIER, ERROR or NO ANSWER
+  --modem-silent          the modem never answers
+  --modem-cpas N          AT+CPAS reports activity N (default 0, ready; 3 ringing)
   --baud N                serial speed (default 9600); with --pty: answer only while
                           the client has set the line to N bit/s
 Controller:

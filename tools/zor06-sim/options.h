@@ -8,6 +8,7 @@
 
 #include "zor06-sim/controller.h"
 #include "zor06-sim/faults.h"
+#include "zor06-sim/modem.h"
 
 namespace zor06::sim {
 
@@ -22,6 +23,7 @@ struct Options {
     int baud = 0;  // 0: not given
     ControllerConfig controller;
     FaultOptions faults;
+    ModemOptions modem;  // --modem: a Hayes modem in front of the controller (with --pty)
     bool verbose = false;
     bool help = false;
 };

@@ -6,6 +6,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -24,13 +25,23 @@ using platform::Millis;
 constexpr Millis kSerialWake{200};  // how soon a serial line notices a stop request
 constexpr int kBitsPerByte = 10;    // start, 8 data, stop
 
-// Waits for any of `fds`; false on a failure other than an interrupting signal.
-bool Wait(std::span<pollfd> fds) {
-    if (poll(fds.data(), fds.size(), -1) < 0 && errno != EINTR) {
+// Waits for any of `fds`, for at most `timeoutMs` when that is not negative; false on a failure
+// other than an interrupting signal.
+bool Wait(std::span<pollfd> fds, int timeoutMs = -1) {
+    if (poll(fds.data(), fds.size(), timeoutMs) < 0 && errno != EINTR) {
         std::cerr << "zor06-sim: poll: " << std::strerror(errno) << '\n';
         return false;
     }
     return true;
+}
+
+// How long the line may stay quiet before the modem must look at it again; -1 for ever.
+int ModemWaitMs(const Modem* modem, platform::MonoTime now) {
+    if (modem == nullptr || !modem->Deadline()) {
+        return -1;
+    }
+    const auto left = std::chrono::ceil<Millis>(*modem->Deadline() - now);
+    return static_cast<int>(std::max<Millis::rep>(0, left.count()));
 }
 
 int Failed(const char* what) {
@@ -84,14 +95,15 @@ int Server::ServeTcp(int listenFd) {
     }
 }
 
-int Server::ServePty(int masterFd, long baud, SlaveHold& slave) {
+int Server::ServePty(int masterFd, long baud, SlaveHold& slave, Modem* modem) {
     const std::unique_ptr<platform::ByteChannel> master = platform::WrapStreamDescriptor(masterFd);
     std::array<std::uint8_t, 512> buffer{};
     for (;;) {
         std::array<pollfd, 3> fds{{{StopDescriptor(), POLLIN, 0},
                                    {masterFd, POLLIN, 0},
                                    {slave.CloseWatch(), POLLIN, 0}}};
-        if (!Wait(std::span(fds).first(slave.CloseWatch() >= 0 ? 3 : 2))) {
+        if (!Wait(std::span(fds).first(slave.CloseWatch() >= 0 ? 3 : 2),
+                  ModemWaitMs(modem, clock_.Now()))) {
             return 1;
         }
         if (StopRequested()) {
@@ -99,6 +111,13 @@ int Server::ServePty(int masterFd, long baud, SlaveHold& slave) {
         }
         if ((fds[2].revents & POLLIN) != 0) {
             slave.ClientClosed();
+            if (modem != nullptr) {
+                modem->LineClosed();
+            }
+        }
+        if (modem != nullptr && fds[1].revents == 0 &&
+            !Relay(*master, modem->Expire(clock_.Now()))) {
+            return Failed("pseudo-terminal write failed");
         }
         if ((fds[1].revents & POLLIN) == 0) {
             if (fds[1].revents != 0) {
@@ -117,10 +136,20 @@ int Server::ServePty(int masterFd, long baud, SlaveHold& slave) {
             session_.Restart();  // at a wrong speed the bytes arrive garbled
             continue;
         }
-        if (!Answer(*master, std::span(buffer).first(r.count))) {
+        const std::span<const std::uint8_t> received = std::span(buffer).first(r.count);
+        if (modem != nullptr ? !Relay(*master, modem->Receive(received, clock_.Now()))
+                             : !Answer(*master, received)) {
             return Failed("pseudo-terminal write failed");
         }
     }
+}
+
+bool Server::Relay(platform::ByteChannel& channel, const ModemStep& step) {
+    if (step.callStarted) {
+        session_.Restart();
+    }
+    return (step.toLine.empty() || SendPaced(channel, step.toLine)) &&
+           (step.toController.empty() || Answer(channel, step.toController));
 }
 
 int Server::ServeSerial(platform::SerialPort& port) {

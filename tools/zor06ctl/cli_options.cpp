@@ -54,6 +54,8 @@ const std::map<std::string, Setter>& ValueOptions() {
         {"--password", TextOption(&LinkOptions::password)},
         {"--id-code", TextOption(&LinkOptions::idCode)},
         {"--workdir", TextOption(&LinkOptions::workDir)},
+        {"--phone", TextOption(&LinkOptions::phone)},
+        {"--modem-command", TextOption(&LinkOptions::modemCommand)},
     };
     return options;
 }
@@ -249,6 +251,14 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
     }
     if (!cl.link.tcp.empty() && !cl.link.serial.empty()) {
         *error = "--tcp and --serial exclude each other";
+        return std::nullopt;
+    }
+    if (!cl.link.phone.empty() && cl.link.serial.empty()) {
+        *error = "--phone goes with --serial";
+        return std::nullopt;
+    }
+    if (!cl.link.modemCommand.empty() && cl.link.phone.empty()) {
+        *error = "--modem-command goes with --phone";
         return std::nullopt;
     }
     std::string host;
@@ -455,12 +465,17 @@ std::string Usage(const std::string& command) {
            "      --address N (1..255, default 1)  --preambles N (default 5)\n"
            "      --attempts N (default 1)  --first-byte-timeout MS (default 5000)\n"
            "      --inter-byte-timeout MS (default 300)\n"
+           "      --phone NUMBER  with --serial: the line is a modem; dial NUMBER before the\n"
+           "                      command (result texts on stderr) and hang up after it\n"
+           "      --modem-command TEXT  AT commands sent before the dial, split at ^\n"
+           "                      (e.g. \"AT&F^ATS0=0\")\n"
            "      --password TEXT  --id-code DIGITS   the program user's credentials; text on\n"
            "                      the command line is visible to other users in the process\n"
            "                      list: prefer --password-file FILE, --id-code-file FILE (first\n"
            "                      line) or the variables ZOR06_PASSWORD and ZOR06_ID_CODE\n"
            "      --workdir DIR   without --tcp/--serial: the link kept in DIR/INI/conn.ini\n"
-           "                      (default $XDG_DATA_HOME/zor06)\n"
+           "                      (default $XDG_DATA_HOME/zor06); on the telephone link\n"
+           "                      its current subscriber is dialled as with --phone\n"
            "      --yes (answer questions \"Да\"; \"Повторить попытку?\" at most --retries N\n"
            "      times in a row, default 3)  --verbose (progress texts on stderr)\n"
            "COMMANDS\n"

@@ -24,7 +24,9 @@ struct LinkOptions {
     std::optional<int> interByteTimeoutMs;  // 300 unless given
     std::string password;                   // from --password, --password-file or ZOR06_PASSWORD
     std::string idCode;                     // from --id-code, --id-code-file or ZOR06_ID_CODE
-    std::string workDir;  // the link of the settings there when neither --tcp nor --serial
+    std::string workDir;       // the link of the settings there when neither --tcp nor --serial
+    std::string phone;         // with --serial: dial this number through the modem first
+    std::string modemCommand;  // the modem command text sent before the dial ("AT...^AT...")
 };
 
 // The run and the period of a chromatograph or moisture-meter data reading.

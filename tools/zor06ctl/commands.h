@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "link/dial_number.h"
 #include "link/hgcbox.h"
 #include "tables/controller_image.h"
 #include "tables/table_service.h"
@@ -22,10 +23,17 @@ struct Session {
     tables::ControllerImage image;
     ConsoleOperator op;
     tables::TableContext tables;
+    bool dialled = false;  // the modem of --phone may be in a call that wants hanging up
 };
 
 // Opens the link that --tcp or --serial names; false after reporting why.
 bool ConnectLink(Session& s);
+
+// The telephone link (--phone, or the stored telephone subscriber): dials on the open line,
+// asking to try again as --yes allows; false after reporting why. EndCall hangs up a call that
+// DialPhone may have left up.
+bool DialPhone(Session& s, const link::DialRequest& request);
+void EndCall(Session& s);
 
 // Prints a wrong-usage message with the command's help; returns kExitUsage.
 int UsageError(const std::string& text, const std::string& command);

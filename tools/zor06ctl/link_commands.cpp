@@ -42,11 +42,17 @@ bool ConnectFromWorkDir(Session& s) {
         s.op.ShowMessage(settings::kFileProblemMessageKind, problem.text, problem.reason);
     }
     const settings::ConnectChoice choice = settings::StoredChoice(program);
-    if (choice.kind == link::LinkKind::Telephone) {
-        std::fprintf(stderr, "the telephone link is not available from the command line\n");
+    if (!settings::Connect(s.link, program, choice, s.op)) {
         return false;
     }
-    return settings::Connect(s.link, program, choice, s.op);
+    const auto row = static_cast<std::size_t>(choice.subscriber);
+    if (choice.kind != link::LinkKind::Telephone || row >= program.phones.entries.size()) {
+        return true;  // the connection checked that a telephone subscriber was chosen
+    }
+    // The telephone line is open: the call goes to the chosen subscriber.
+    const settings::PhoneLinkSettings& phone = program.link.phone;
+    return DialPhone(s, {program.phones.entries[row].phone, phone.command, phone.connectAttempts,
+                         phone.connectWaitS});
 }
 
 }  // namespace
@@ -89,7 +95,7 @@ bool ConnectLink(Session& s) {
     // Connected: the link object takes the options as they are, the first-byte wait in ms.
     link::LoadLinkObject(s.link, LinkParametersOf(options));
     s.link.SetCredentials(options.password, options.idCode);
-    return true;
+    return options.phone.empty() || DialPhone(s, {options.phone, options.modemCommand});
 }
 
 int RunRequest(Session& s) {

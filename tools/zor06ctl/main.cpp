@@ -63,5 +63,7 @@ int main(int argc, char** argv) {
         return ctl::kExitUsage;
     }
     ctl::Session session(*cl);
-    return command->second(session);
+    const int status = command->second(session);
+    ctl::EndCall(session);
+    return status;
 }
