@@ -44,6 +44,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 if [ -z "$depends" ]; then
     echo "check-package: $deb declares no Depends" >&2
     failed=1
+elif ! grep -q "libqt6widgets6" <<<"$depends"; then
+    # The fonts are declared by hand; the libraries come from dpkg-shlibdeps, missing without it.
+    echo "check-package: $deb does not depend on the libraries of its programs: $depends" >&2
+    failed=1
 fi
 
 desktop=$(mktemp --suffix=.desktop)
