@@ -8,6 +8,7 @@ packages=(
     clang libclang-rt-14-dev
     qt6-base-dev libgl-dev fonts-dejavu-core poppler-utils
     libxlsxwriter-dev zlib1g-dev libzip-dev libpugixml-dev
+    dpkg-dev desktop-file-utils
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The whole test suite: the fuzz targets for a bounded time, then unit, simulator, screen and
 # end-to-end tests under AddressSanitizer and UndefinedBehaviorSanitizer; before them a Release
-# build with GCC. Warnings are errors in all three (CMakePresets.json).
+# build with GCC and its Debian package. Warnings are errors in all three (CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,6 +17,10 @@ cmake --build build-fuzz -j "$jobs" --target fuzz_targets
 # What a user's optimised build meets: GCC at -O3 warns about things the test build never sees.
 cmake --preset release
 cmake --build build-release -j "$jobs"
+# The Debian package of that build, and what it must hold.
+rm -f build-release/zor06_*.deb
+(cd build-release && cpack -G DEB)
+scripts/check-package.sh build-release
 
 cmake --preset test
 cmake --build build-test -j "$jobs"

@@ -9,17 +9,22 @@ namespace zor06::gasdata {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> TemplateSources() {
+std::vector<fs::path> TemplateSources(const fs::path& programDir) {
     std::vector<fs::path> sources;
-    std::error_code ec;
-    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        sources.push_back(program.parent_path());
+    if (!programDir.empty()) {
+        sources.push_back(programDir);
+        sources.push_back((programDir / ZOR06_TEMPLATES_FROM_PROGRAM).lexically_normal());
     }
 #ifdef ZOR06_BUILT_TEMPLATES
     sources.emplace_back(ZOR06_BUILT_TEMPLATES);
 #endif
     return sources;
+}
+
+std::vector<fs::path> TemplateSources() {
+    std::error_code ec;
+    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    return TemplateSources(ec ? fs::path() : program.parent_path());
 }
 
 void EnsurePassportTemplates(const fs::path& workDir, const std::vector<fs::path>& sources) {

@@ -8,8 +8,12 @@
 
 namespace zor06::gasdata {
 
-// Where the program's own templates lie: beside the running program, then where the build made
-// them.
+// Where the templates of a program in `programDir` lie, in the order they are tried: beside the
+// program, in the installed data directory relative to it (so that a moved installation still
+// finds them), then where the build made them.
+std::vector<std::filesystem::path> TemplateSources(const std::filesystem::path& programDir);
+
+// The same for the running program.
 std::vector<std::filesystem::path> TemplateSources();
 
 // Copies each template missing from `workDir` from the first of `sources` that has it; a

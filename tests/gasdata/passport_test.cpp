@@ -245,5 +245,29 @@ TEST_F(PassportTest, MissingTemplatesAreCopiedAndAnOperatorsOwnKept) {
     EXPECT_EQ(kept, "operator's");
 }
 
+// An installation lays the programs in PREFIX/bin and the templates in
+// PREFIX/share/zor06/templates; a template beside the program comes first.
+TEST_F(PassportTest, TemplatesAreFoundBesideTheProgramThenInItsDataDirectory) {
+    const fs::path bin = dir_ / "prefix" / "bin";
+    const fs::path data = dir_ / "prefix" / "share" / "zor06" / "templates";
+    fs::create_directories(bin);
+    fs::create_directories(data);
+    std::ofstream(data / kDayTemplate) << "installed";
+    std::ofstream(data / kMonthTemplate) << "installed";
+    std::ofstream(bin / kMonthTemplate) << "beside";
+    const fs::path work = dir_ / "work";
+    fs::create_directories(work);
+
+    EnsurePassportTemplates(work, TemplateSources(bin));
+
+    for (const auto& [name, expected] :
+         {std::pair{kDayTemplate, "installed"}, std::pair{kMonthTemplate, "beside"}}) {
+        std::ifstream in(work / name);
+        std::string copied;
+        std::getline(in, copied);
+        EXPECT_EQ(copied, expected) << name;
+    }
+}
+
 }  // namespace
 }  // namespace zor06::gasdata

@@ -443,7 +443,7 @@ std::string Usage(const std::string& command) {
                "  does: the daily archive's bounds, the date's check, the records of the gas day\n"
                "  (from the contract hour) or of the month read from the controller, the workbook\n"
                "  filled from day_report_title_v5.xlsx or mon_report_title_v5.xlsx of the work\n"
-               "  directory (copied there from beside the program when missing). The object\n"
+               "  directory (copied there from the program's own when missing). The object\n"
                "  becomes the current object of INI/objects.ini, appended when it is new. Prints\n"
                "  the path of the workbook: REPORT/OBJECT_RUN_day_YYMMDD.xlsx or\n"
                "  REPORT/OBJECT_RUN_mon_YYMM.xlsx (an existing one is replaced only with --yes),\n"
