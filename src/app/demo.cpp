@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "platform/quit_signals.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "text/text_format.h"
@@ -45,6 +46,8 @@ bool Demo::Start(const QString& simulator, QString* error) {
     }
     sim_ = std::make_unique<QProcess>();
     sim_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Even when this program is killed outright, the simulator must not stay behind.
+    sim_->setChildProcessModifier([] { platform::EndWithParent(); });
     sim_->start(simulator, {QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:0")});
     if (!sim_->waitForStarted(5000) || !sim_->waitForReadyRead(5000)) {
         *error = QStringLiteral("zor06-sim did not start");

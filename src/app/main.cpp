@@ -1,13 +1,16 @@
 // zor06: the desktop program.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSocketNotifier>
 #include <clocale>
 #include <cstdio>
+#include <memory>
 
 #include "app/TFormMain.h"
 #include "app/demo.h"
 #include "app/screen_wiring.h"
 #include "app/screenshots.h"
+#include "platform/quit_signals.h"
 #include "tables/screens/TFormMessage.h"
 
 int main(int argc, char** argv) {
@@ -55,6 +58,15 @@ int main(int argc, char** argv) {
     zor06::app::WireScreens(window);
     if (parser.isSet(screenshotsOption)) {
         zor06::app::CaptureScreens(window, parser.value(screenshotsOption));
+    }
+    // A session that ends (logout, kill) quits through the event loop, so the demo's simulator is
+    // stopped and its temporary work directory removed.
+    const int quitSignals = zor06::platform::WatchQuitSignals();
+    std::unique_ptr<QSocketNotifier> quitNotifier;
+    if (quitSignals >= 0) {
+        quitNotifier = std::make_unique<QSocketNotifier>(quitSignals, QSocketNotifier::Read);
+        QObject::connect(quitNotifier.get(), &QSocketNotifier::activated, &app,
+                         &QApplication::quit);
     }
     window.show();
     return app.exec();
