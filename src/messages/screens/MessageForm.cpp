@@ -22,25 +22,14 @@ namespace {
 constexpr int kPrintErrorKind = 1;
 constexpr int kScreenReserve = 60;
 
+// A narrow empty column stands before the cells.
 QStringList Headings(messages::Archive archive) {
-    if (archive == messages::Archive::Interventions) {
-        return {QString(),
-                QStringLiteral("Дата"),
-                QStringLiteral("Время"),
-                QStringLiteral("Наименование\nизмененного параметра"),
-                QStringLiteral("Старое\nзначение"),
-                QStringLiteral("Новое\nзначение"),
-                QStringLiteral("Единица\nизмер."),
-                QStringLiteral("Имя\nоператора")};
+    QStringList headings{QString()};
+    for (const std::string_view heading : messages::ColumnHeadings(archive)) {
+        headings.push_back(
+            QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size())));
     }
-    return {QString(),
-            QStringLiteral("Дата"),
-            QStringLiteral("Время"),
-            QStringLiteral("Сообщение\nСобытие"),
-            QStringLiteral("Сообщение\nОбъект / Причина"),
-            QStringLiteral("Текущее\nзначение\nпарам."),
-            QStringLiteral("Знач.\nуставки"),
-            QStringLiteral("Единица\nизмер.")};
+    return headings;
 }
 
 void Fill(QTableWidget* grid, const messages::MessageView& view) {
