@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "messages/message_csv.h"
 #include "messages/message_file.h"
 #include "messages/message_list_document.h"
 #include "report/layout.h"
@@ -73,6 +74,7 @@ MessageForm::MessageForm(messages::MessageView view, const dataset::HdmHeader& h
     QDialogButtonBox* buttons = widgets::NewButtonRow(this);
     exit_ = widgets::AddToRow(buttons, QStringLiteral("Выход"));
     save_ = widgets::AddToRow(buttons, QStringLiteral("Сохранить в файле"));
+    csv_ = widgets::AddToRow(buttons, QStringLiteral("Сохранить в CSV"));
     print_ = widgets::AddToRow(buttons, QStringLiteral("Печать"));
 
     auto* column = new QVBoxLayout(this);
@@ -81,6 +83,7 @@ MessageForm::MessageForm(messages::MessageView view, const dataset::HdmHeader& h
     column->addWidget(buttons);
     connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
     connect(save_, &QPushButton::clicked, this, [this] { Save(); });
+    connect(csv_, &QPushButton::clicked, this, [this] { SaveCsv(); });
     connect(print_, &QPushButton::clicked, this, [this] { Print(); });
 
     const int rowsHeight =
@@ -95,6 +98,11 @@ MessageForm::MessageForm(messages::MessageView view, const dataset::HdmHeader& h
 void MessageForm::Save() {
     const auto dir = context_.programDir / messages::FileDirectory(view_.archive);
     messages::SaveMessageView(view_, header_, dir, context_.today(), context_.chooseFile, op_);
+}
+
+void MessageForm::SaveCsv() {
+    const auto dir = context_.programDir / messages::FileDirectory(view_.archive);
+    messages::SaveMessageCsv(view_, header_, dir, context_.today(), context_.chooseFile, op_);
 }
 
 void MessageForm::Print() {
