@@ -1,17 +1,12 @@
 // Data views as CSV: the headings, the numbers with a point, the markers and the status columns
-// of each kind of rows, and the file the save command writes.
+// of each kind of rows.
 #include "gasdata/data_csv.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "data_set_builders.h"
 #include "gasdata/data_view_model.h"
-#include "platform/file_io.h"
 #include "tests/support/csv_reader.h"
-#include "tests/support/recording_operator.h"
 
 namespace zor06::gasdata {
 namespace {
@@ -171,54 +166,6 @@ TEST(DataViewCsv, MoistureRowsOfEachKind) {
         EXPECT_EQ(r[2][3], "0x02");
         EXPECT_EQ(r[2][kLeft], "Выкл.");
     }
-}
-
-class SaveDataCsvTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("zor06-data-csv-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        Add(set_, ChrInterval(0x00));
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    std::filesystem::path dir_;
-    DataSet set_ = EmptySet(DataKind::ChrHour);
-    test::RecordingOperator op_;
-};
-
-TEST_F(SaveDataCsvTest, ProposesTheDataFileNameAsCsvAndWritesTheView) {
-    const DataView view = BuildDataView(set_, {});
-    config::FileChoice asked;
-    const auto choose = [&asked](const config::FileChoice& c) {
-        asked = c;
-        return std::optional(c.proposed);
-    };
-    ASSERT_TRUE(SaveDataCsv(view, set_, dir_, {26, 12, 9}, choose, op_));
-    EXPECT_EQ(asked.dir, dir_ / KindOf(DataKind::ChrHour).directory);
-    EXPECT_EQ(asked.proposed.filename(), "zor_06-000_Нитка 1_261209.csv");
-    EXPECT_EQ(asked.pattern, "*.csv");
-    std::string written;
-    std::string reason;
-    ASSERT_EQ(platform::ReadWholeFile(asked.proposed, &written, &reason),
-              platform::ReadStatus::Read);
-    EXPECT_EQ(written, DataViewCsv(view));
-    ASSERT_FALSE(op_.messages.empty());
-    EXPECT_EQ(op_.messages.back().text1, "Данные сохранены в файле zor_06-000_Нитка 1_261209.csv.");
-}
-
-TEST_F(SaveDataCsvTest, AFailedWriteSaysSoAndLeavesNoFile) {
-    // A file stands where the directory of the target would be.
-    std::string reason;
-    ASSERT_TRUE(platform::WriteFileAtomically(dir_ / KindOf(set_.kind).directory, "", &reason));
-    const auto choose = [](const config::FileChoice& c) { return std::optional(c.proposed); };
-    EXPECT_FALSE(SaveDataCsv(BuildDataView(set_, {}), set_, dir_, {26, 12, 9}, choose, op_));
-    ASSERT_FALSE(op_.messages.empty());
-    EXPECT_EQ(op_.messages.back().kind, 1);
-    EXPECT_EQ(op_.messages.back().text1.rfind("Ошибка записи файла zor_06", 0), 0U);
-    EXPECT_FALSE(op_.messages.back().text2.empty());
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
 }
 
 }  // namespace
