@@ -15,46 +15,38 @@ inline std::optional<CsvRecords> ParseCsv(std::string_view text) {
     CsvRecords records;
     std::vector<std::string> record;
     std::string field;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == '"' && field.empty()) {
-            for (++i;; ++i) {
-                if (i >= text.size()) {
-                    return std::nullopt;  // unclosed quote
-                }
-                if (text[i] == '"') {
-                    if (i + 1 < text.size() && text[i + 1] == '"') {
-                        field += '"';
-                        ++i;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                field += text[i];
-            }
-            if (i < text.size() && text[i] != ',' && text.substr(i, 2) != "\r\n") {
+    bool quoted = false;  // inside a quoted field
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c != '"') {
+                field += c;
+            } else if (text.substr(i, 2) == "\"\"") {
+                field += c;
+                ++i;
+            } else if (i + 1 < text.size() && text[i + 1] != ',' && text[i + 1] != '\r') {
                 return std::nullopt;  // text after the closing quote
+            } else {
+                quoted = false;
             }
-        }
-        if (text.substr(i, 2) == "\r\n") {
-            record.push_back(std::move(field));
-            records.push_back(std::move(record));
-            record.clear();
-            field.clear();
-            i += 2;
-        } else if (i < text.size() && text[i] == ',') {
+        } else if (c == '"' && field.empty()) {
+            quoted = true;
+        } else if (c == ',' || text.substr(i, 2) == "\r\n") {
             record.push_back(std::move(field));
             field.clear();
-            ++i;
-        } else if (i < text.size() && text[i] != '"' && text[i] != '\r' && text[i] != '\n') {
-            field += text[i++];
-        } else {
+            if (c == '\r') {
+                records.push_back(std::move(record));
+                record.clear();
+                ++i;
+            }
+        } else if (c == '"' || c == '\r' || c == '\n') {
             return std::nullopt;  // a quote inside an unquoted field, a bare CR or LF
+        } else {
+            field += c;
         }
     }
-    if (!record.empty() || !field.empty()) {
-        return std::nullopt;  // the last record lacks its CRLF
+    if (quoted || !record.empty() || !field.empty()) {
+        return std::nullopt;  // an unclosed quote, or the last record lacks its CRLF
     }
     return records;
 }
