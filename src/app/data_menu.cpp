@@ -4,6 +4,7 @@
 
 #include "app/TFormMain.h"
 #include "gasdata/chr_momentary.h"
+#include "gasdata/data_csv.h"
 #include "gasdata/data_file.h"
 #include "gasdata/data_reading.h"
 #include "gasdata/data_report.h"
@@ -256,6 +257,11 @@ void ShowDataSet(TFormMain& w, const gasdata::DataSet& set) {
     };
     context.print = [&w, &set](const gasdata::DataView& v, QWidget* parent) {
         PrintView(w, v, set.header, parent);
+    };
+    context.saveCsv = [&w, &set](const gasdata::DataView& v, QWidget*) {
+        gasdata::SaveDataCsv(
+            v, set, w.WorkDir(), Today(w),
+            [&w](const config::FileChoice& c) { return w.ChooseFile(c, true); }, w.Operator());
     };
     if (gasdata::IsChromatograph(set.kind)) {
         context.exportWorkbook = [&w, &set](const gasdata::DataView& v, QWidget* parent) {

@@ -19,6 +19,26 @@ MessageRow RowOfRecord(Archive archive, std::span<const std::uint8_t> record,
 
 }  // namespace
 
+const std::array<std::string_view, kCellCount>& ColumnHeadings(Archive archive) {
+    static constexpr std::array<std::string_view, kCellCount> kInterventions{
+        "Дата",
+        "Время",
+        "Наименование\nизмененного параметра",
+        "Старое\nзначение",
+        "Новое\nзначение",
+        "Единица\nизмер.",
+        "Имя\nоператора"};
+    static constexpr std::array<std::string_view, kCellCount> kDiagnostics{
+        "Дата",
+        "Время",
+        "Сообщение\nСобытие",
+        "Сообщение\nОбъект / Причина",
+        "Текущее\nзначение\nпарам.",
+        "Знач.\nуставки",
+        "Единица\nизмер."};
+    return archive == Archive::Interventions ? kInterventions : kDiagnostics;
+}
+
 std::string DateTimeText(const dataset::Bytes6& d) {
     return text::Printf("%02d.%02d.%02d %02d:%02d:%02d", d[2], d[1], d[0], d[3], d[4], d[5]);
 }

@@ -2,9 +2,11 @@
 // or saved line. Built once from plain data; the screens only display it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dataset/data_set_header.h"
@@ -38,6 +40,10 @@ MessageView OpenMessageView(Archive archive, const dataset::HdmHeader& header,
 
 std::string ViewCaption(Archive archive, const dataset::HdmHeader& header, ViewMode mode,
                         std::uint32_t startIndex);
+
+// The headings of the view's seven columns, in the order of its cells; a heading's lines are
+// parted by '\n'.
+const std::array<std::string_view, kCellCount>& ColumnHeadings(Archive archive);
 
 // The 6-byte date as "dd.mm.yy hh:mm:ss".
 std::string DateTimeText(const dataset::Bytes6& date);

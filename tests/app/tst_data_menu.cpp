@@ -1,7 +1,7 @@
 // "Данные" → chromatograph and moisture-meter data on the main window against the simulated
 // controller: a reading through the period dialog into its view, saving it and opening the file
-// again, the workbook export, the moisture meter's and the chromatograph's momentary windows, the
-// additional parameters and the legend.
+// again, the workbook and CSV exports, the moisture meter's and the chromatograph's momentary
+// windows, the additional parameters and the legend.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(reopenedDate, firstDate);
     }
 
-    void exportsTheDailyViewAsAWorkbook() {
+    void exportsTheDailyViewAsAWorkbookAndAsCsv() {
         Harness h({});
         zor06::app::AddDataMenus(*h.window);
         QVERIFY(zor06::test::StartUp(h, true));
@@ -134,10 +134,22 @@ private slots:
             return c.dir / "month";
         };
         Driver driver;
-        driver.onView = [](zor06::screens::DataForm* view) { view->exportButton()->click(); };
+        int rows = 0;
+        driver.onView = [&rows](zor06::screens::DataForm* view) {
+            rows = view->leftGrid()->model()->rowCount();
+            view->exportButton()->click();
+            view->csvButton()->click();
+        };
         Trigger(h, "NChrom_RdDay2");
         QVERIFY(fs::exists(book));
         QVERIFY(h.Has(QStringLiteral("Данные сохранены в файле month.xlsx")));
+        QVERIFY(h.Has(QStringLiteral("Данные сохранены в файле month.csv.")));
+        QFile csv(QString::fromStdString((book.parent_path() / "month.csv").string()));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> records = csv.readAll().split('\n');
+        QCOMPARE(records.size(),
+                 rows + 2);  // the headings, the rows and nothing after the last CRLF
+        QVERIFY(records.front().startsWith("Дата,Время Начало,Время Конец,Статус контроллера,"));
     }
 
     void showsTheMoistureMetersMomentaryValuesOrSaysThereIsNoLink() {

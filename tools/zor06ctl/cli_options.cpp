@@ -185,6 +185,10 @@ bool SplitEndpoint(const std::string& text, std::string* host, std::string* port
     return ParseInt(*port, 1, 65535).has_value() || IsServiceName(*port);
 }
 
+RowFormat RowFormatOf(const CommandLine& cl) {
+    return cl.csv ? RowFormat::Csv : cl.json ? RowFormat::Json : RowFormat::Tabs;
+}
+
 std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, std::string* error) {
     CommandLine cl;
     SecretSources secrets;
@@ -192,8 +196,8 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             cl.help = true;
-        } else if (arg == "--json") {
-            cl.json = true;
+        } else if (arg == "--json" || arg == "--csv") {
+            (arg == "--json" ? cl.json : cl.csv) = true;
         } else if (arg == "--yes") {
             cl.yes = true;
         } else if (arg == "--verbose" || arg == "-v") {
@@ -248,6 +252,10 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
         } else {
             cl.args.push_back(arg);
         }
+    }
+    if (cl.json && cl.csv) {
+        *error = "--csv and --json exclude each other: choose one output";
+        return std::nullopt;
     }
     if (!cl.link.tcp.empty() && !cl.link.serial.empty()) {
         *error = "--tcp and --serial exclude each other";
@@ -373,17 +381,19 @@ std::string Usage(const std::string& command) {
                "  or \"NAME<TAB>Невозможно\" line per function, the name as the window shows it.\n";
     }
     if (command == "show-messages") {
-        return "zor06ctl show-messages FILE.aud|FILE.ala [--pdf FILE.pdf] [--json]\n"
+        return "zor06ctl show-messages FILE.aud|FILE.ala [--pdf FILE.pdf] [--json|--csv]\n"
                "  The rows of a saved message file as its view shows them, one line per row,\n"
                "  the cells trimmed of blanks and joined by tabs. --json prints one object\n"
-               "  {caption, message, rows}; --pdf also writes the printed list.\n";
+               "  {caption, message, rows}; --csv the column headings and the rows as CSV\n"
+               "  (RFC 4180, UTF-8); --pdf also writes the printed list.\n";
     }
     if (command == "messages") {
-        return "zor06ctl [LINK] messages interventions|diagnostics SELECTION [--json]\n"
+        return "zor06ctl [LINK] messages interventions|diagnostics SELECTION [--json|--csv]\n"
                "  SELECTION  --all | --last N | --index START COUNT | --from DATE --to DATE\n"
                "  DATE \"DD.MM.YY HH:MM:SS\" (a four-digit year and no seconds are accepted).\n"
                "  Reads the boundary indices (not by period), then the records, and prints one\n"
-               "  line per record: date, time and the record's bytes.\n";
+               "  line per record: date, time and the record's bytes. --csv prints the view's\n"
+               "  column headings and rows as CSV (RFC 4180, UTF-8).\n";
     }
     if (command == "bounds") {
         return "zor06ctl [LINK] bounds 3min|hour|day\n"
@@ -416,6 +426,10 @@ std::string Usage(const std::string& command) {
                "          --json        one object {caption, columns, rows, averages}: the\n"
                "                        heading texts, the rows' trimmed cells, the averages\n"
                "                        (empty for the moisture meter)\n"
+               "          --csv         CSV (RFC 4180, UTF-8) instead of the lines: a row of\n"
+               "                        the headings with their units, then one row per view\n"
+               "                        row, values as numbers with a point (markers such as\n"
+               "                        \"---\" as shown); no averages\n"
                "  moisture momentary: exit 1 with \"Нет связи с влагомером\" when table 33\n"
                "  field 1 says so; else \"Дата и время, к которым относятся данные<TAB>DD.MM.YY\n"
                "  HH:MM:SS\" and one \"LABEL<TAB>VALUE\" line per value of table 37.\n";
@@ -450,7 +464,7 @@ std::string Usage(const std::string& command) {
                "  or FILE with --out.\n";
     }
     if (command == "show-data") {
-        return "zor06ctl show-data FILE [--xlsx FILE] [--pdf FILE] [--json]\n"
+        return "zor06ctl show-data FILE [--xlsx FILE] [--pdf FILE] [--json|--csv]\n"
                "  A saved data file (.mch .hch .dch chromatograph, .mwm .hwm .dwm moisture\n"
                "  meter, by the extension) printed as the readings print their data; a file\n"
                "  of another kind is refused with the viewing command's message (exit 1).\n";
@@ -497,26 +511,29 @@ std::string Usage(const std::string& command) {
            "  print-protocol F.prc --pdf F   a saved protocol's printed document as PDF\n"
            "  status [--json]                the controller's current state and flow computers\n"
            "  functions                      whether the controller can carry out its functions\n"
-           "  show-messages F.aud|F.ala [--pdf F] [--json]\n"
+           "  show-messages F.aud|F.ala [--pdf F] [--json|--csv]\n"
            "                                 a saved message file's rows, and its printed list\n"
            "  messages interventions|diagnostics (--all | --last N | --index START COUNT |\n"
-           "           --from DATE --to DATE) [--json]\n"
+           "           --from DATE --to DATE) [--json|--csv]\n"
            "                                 read a message archive, one line per record\n"
            "  bounds 3min|hour|day           the data archive's period: \"oldest<TAB>DD.MM.YY\n"
            "                                 HH:MM\" and \"newest<TAB>...\"\n"
            "  chromatograph 3min|hour|day --run 1|2 (--from DATE --to DATE | --last-day |\n"
-           "           --last-month) [--save F] [--xlsx F] [--pdf F] [--json]\n"
+           "           --last-month) [--save F] [--xlsx F] [--pdf F] [--json|--csv]\n"
            "                                 read a chromatograph archive, one line per row\n"
            "  moisture 3min|hour|day (the same period options) [--save F] [--xlsx F]\n"
-           "           [--pdf F] [--json]    read a moisture-meter archive\n"
+           "           [--pdf F] [--json|--csv]\n"
+           "                                 read a moisture-meter archive\n"
            "  moisture momentary             the momentary values, \"LABEL<TAB>VALUE\" lines\n"
            "  momentary --run 1|2 [--json]   the chromatograph's momentary values and zones\n"
            "  extra-params                   the chromatograph's serial number and the\n"
            "                                 software checksum\n"
-           "  show-data F [--xlsx F] [--pdf F] [--json]\n"
+           "  show-data F [--xlsx F] [--pdf F] [--json|--csv]\n"
            "                                 a saved .mch .hch .dch .mwm .hwm .dwm file's rows\n"
            "  passport day|month --run 1|2 (--date DD.MM.YY | --month MM.YY) --object NAME\n"
            "           [--out F]             build a gas-quality passport; prints its path\n"
+           "--csv  messages, show-messages, chromatograph, moisture and show-data print their\n"
+           "      rows as CSV (RFC 4180, UTF-8) instead of tab-separated lines; not with --json\n"
            "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
            "COMMAND --help shows the command's own help.\n";
 }

@@ -45,6 +45,7 @@ struct CommandLine {
     bool verbose = false;  // show progress texts
     bool help = false;
     bool json = false;   // identify prints one JSON object
+    bool csv = false;    // the commands that print rows print them as CSV
     std::string tables;  // write-config: "all" or a list "T,T,..."; empty means all
     std::string out;     // protocol: --out FILE.prc
     std::string pdf;     // protocol, print-protocol: --pdf FILE.pdf
@@ -53,6 +54,10 @@ struct CommandLine {
     std::string command;
     std::vector<std::string> args;
 };
+
+// How the commands that print a view's rows print them.
+enum class RowFormat { Tabs, Json, Csv };
+RowFormat RowFormatOf(const CommandLine& cl);
 
 // What --tcp or --serial load into the link object (the Ethernet kind for --tcp).
 link::LinkParameters LinkParametersOf(const LinkOptions& options);

@@ -87,7 +87,7 @@ std::optional<DataSettings> LoadDataSettings(Session& s) {
 
 int PutDataSet(Session& s, const gasdata::DataSet& set, const DataSettings& settings) {
     const gasdata::DataView view = gasdata::BuildDataView(set, settings.report);
-    std::fputs(DataRowsText(view, s.cl.json).c_str(), stdout);
+    std::fputs(DataRowsText(view, RowFormatOf(s.cl)).c_str(), stdout);
     std::fflush(stdout);
     const bool ok = (s.cl.out.empty() || SaveDataFile(s, set)) &&
                     (s.cl.xlsx.empty() || WriteWorkbook(view, s.cl.xlsx)) &&

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "gasdata/data_csv.h"
 #include "gasdata/display_conversion.h"
 #include "gasdata/exported_cells.h"
 #include "zor06ctl/json.h"
@@ -10,22 +11,6 @@ namespace zor06::ctl {
 namespace {
 
 constexpr char kAveragesLabel[] = "Средние значения";
-
-// A column's heading lines and unit on one line: "МД метана, %".
-std::string HeadingText(const gasdata::ColumnHeading& heading) {
-    std::string text;
-    for (const std::string& line : heading.lines) {
-        const std::string_view piece = gasdata::TrimBlanks(line);
-        if (!piece.empty()) {
-            text.append(text.empty() ? "" : " ").append(piece);
-        }
-    }
-    const std::string_view unit = gasdata::TrimBlanks(heading.unit);
-    if (!unit.empty()) {
-        text.append(text.empty() ? "" : " ").append(unit);
-    }
-    return text;
-}
 
 std::vector<std::string> RowCells(const gasdata::DataRow& row) {
     std::vector<std::string> cells;
@@ -70,7 +55,7 @@ std::string Json(const gasdata::DataView& view) {
     std::vector<std::string> columns;
     for (const auto* headings : {&view.leftHeadings, &view.valueHeadings}) {
         for (const gasdata::ColumnHeading& heading : *headings) {
-            columns.push_back(HeadingText(heading));
+            columns.push_back(gasdata::HeadingText(heading));
         }
     }
     std::string rows;
@@ -83,9 +68,12 @@ std::string Json(const gasdata::DataView& view) {
 
 }  // namespace
 
-std::string DataRowsText(const gasdata::DataView& view, bool json) {
-    if (json) {
+std::string DataRowsText(const gasdata::DataView& view, RowFormat format) {
+    if (format == RowFormat::Json) {
         return Json(view);
+    }
+    if (format == RowFormat::Csv) {
+        return gasdata::DataViewCsv(view);
     }
     std::string out;
     for (const gasdata::DataRow& row : view.rows) {

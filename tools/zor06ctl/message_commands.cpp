@@ -43,7 +43,7 @@ int RunShowMessages(Session& s) {
     }
     const auto view = messages::OpenMessageView(*archive, file->header, file->lines,
                                                 messages::ViewMode::FromFile, 0);
-    std::fputs(MessageRowsText(view, s.cl.json).c_str(), stdout);
+    std::fputs(MessageRowsText(view, RowFormatOf(s.cl)).c_str(), stdout);
     if (!s.cl.pdf.empty()) {
         std::string reason;
         if (!WriteDocumentPdf(messages::MessageListDocument(*archive, file->header, view.rows, ""),

@@ -172,7 +172,7 @@ int RunMessages(Session& s) {
     const auto view = messages::OpenMessageView(read->archive, read->header, read->records,
                                                 read->mode, read->startIndex,
                                                 messages::DecodeOptions{s.image.Byte(0, 12) == 0});
-    std::fputs(MessageRowsText(view, s.cl.json).c_str(), stdout);
+    std::fputs(MessageRowsText(view, RowFormatOf(s.cl)).c_str(), stdout);
     return SaveAndPrint(s, *read, view);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "messages/message_csv.h"
 #include "zor06ctl/json.h"
 
 namespace zor06::ctl {
@@ -18,7 +19,11 @@ std::string Trimmed(std::string_view text) {
 
 }  // namespace
 
-std::string MessageRowsText(const messages::MessageView& view, bool json) {
+std::string MessageRowsText(const messages::MessageView& view, RowFormat format) {
+    if (format == RowFormat::Csv) {
+        return messages::MessageViewCsv(view);
+    }
+    const bool json = format == RowFormat::Json;
     std::string out;
     if (json) {
         out = "{\"caption\": " + JsonString(view.caption) +

@@ -123,6 +123,7 @@ void DataForm::AddButtons(QLayout* column) {
         export_ = AddButton(buttons, QStringLiteral("Сохранить в формате Excel"),
                             context_.exportWorkbook);
     }
+    csv_ = AddButton(buttons, QStringLiteral("Сохранить в CSV"), context_.saveCsv);
     exit_ = widgets::AddToRow(buttons, QStringLiteral("Выход"));
     connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
     column->addWidget(buttons);

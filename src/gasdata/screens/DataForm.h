@@ -24,6 +24,7 @@ struct DataFormContext {
     Action save;            // "Сохранить в файле"
     Action print;           // "Печать"
     Action exportWorkbook;  // "Сохранить в формате Excel", chromatograph views only
+    Action saveCsv;         // "Сохранить в CSV"
 };
 
 class DataForm : public QDialog {
@@ -45,6 +46,7 @@ public:
     QPushButton* saveButton() const { return save_; }
     QPushButton* printButton() const { return print_; }
     QPushButton* exportButton() const { return export_; }  // none in the moisture views
+    QPushButton* csvButton() const { return csv_; }
     QPushButton* exitButton() const { return exit_; }
 
 protected:
@@ -72,6 +74,7 @@ private:
     QPushButton* save_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* export_ = nullptr;
+    QPushButton* csv_ = nullptr;
     QPushButton* exit_ = nullptr;
 };
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "messages/message_csv.h"
 #include "messages/message_file.h"
 #include "messages/message_list_document.h"
 #include "report/layout.h"
@@ -22,25 +23,14 @@ namespace {
 constexpr int kPrintErrorKind = 1;
 constexpr int kScreenReserve = 60;
 
+// A narrow empty column stands before the cells.
 QStringList Headings(messages::Archive archive) {
-    if (archive == messages::Archive::Interventions) {
-        return {QString(),
-                QStringLiteral("Дата"),
-                QStringLiteral("Время"),
-                QStringLiteral("Наименование\nизмененного параметра"),
-                QStringLiteral("Старое\nзначение"),
-                QStringLiteral("Новое\nзначение"),
-                QStringLiteral("Единица\nизмер."),
-                QStringLiteral("Имя\nоператора")};
+    QStringList headings{QString()};
+    for (const std::string_view heading : messages::ColumnHeadings(archive)) {
+        headings.push_back(
+            QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size())));
     }
-    return {QString(),
-            QStringLiteral("Дата"),
-            QStringLiteral("Время"),
-            QStringLiteral("Сообщение\nСобытие"),
-            QStringLiteral("Сообщение\nОбъект / Причина"),
-            QStringLiteral("Текущее\nзначение\nпарам."),
-            QStringLiteral("Знач.\nуставки"),
-            QStringLiteral("Единица\nизмер.")};
+    return headings;
 }
 
 void Fill(QTableWidget* grid, const messages::MessageView& view) {
@@ -84,6 +74,7 @@ MessageForm::MessageForm(messages::MessageView view, const dataset::HdmHeader& h
     QDialogButtonBox* buttons = widgets::NewButtonRow(this);
     exit_ = widgets::AddToRow(buttons, QStringLiteral("Выход"));
     save_ = widgets::AddToRow(buttons, QStringLiteral("Сохранить в файле"));
+    csv_ = widgets::AddToRow(buttons, QStringLiteral("Сохранить в CSV"));
     print_ = widgets::AddToRow(buttons, QStringLiteral("Печать"));
 
     auto* column = new QVBoxLayout(this);
@@ -92,6 +83,7 @@ MessageForm::MessageForm(messages::MessageView view, const dataset::HdmHeader& h
     column->addWidget(buttons);
     connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
     connect(save_, &QPushButton::clicked, this, [this] { Save(); });
+    connect(csv_, &QPushButton::clicked, this, [this] { SaveCsv(); });
     connect(print_, &QPushButton::clicked, this, [this] { Print(); });
 
     const int rowsHeight =
@@ -106,6 +98,11 @@ MessageForm::MessageForm(messages::MessageView view, const dataset::HdmHeader& h
 void MessageForm::Save() {
     const auto dir = context_.programDir / messages::FileDirectory(view_.archive);
     messages::SaveMessageView(view_, header_, dir, context_.today(), context_.chooseFile, op_);
+}
+
+void MessageForm::SaveCsv() {
+    const auto dir = context_.programDir / messages::FileDirectory(view_.archive);
+    messages::SaveMessageCsv(view_, header_, dir, context_.today(), context_.chooseFile, op_);
 }
 
 void MessageForm::Print() {

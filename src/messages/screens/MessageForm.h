@@ -1,5 +1,5 @@
 // The common body of the two message views: caption, message line, the grid of the rows and
-// the buttons "Выход", "Сохранить в файле" and "Печать".
+// the buttons "Выход", "Сохранить в файле", "Сохранить в CSV" and "Печать".
 #pragma once
 
 #include <QDialog>
@@ -44,10 +44,12 @@ public:
     QLabel* messageLine() const { return message_; }
     QPushButton* exitButton() const { return exit_; }
     QPushButton* saveButton() const { return save_; }
+    QPushButton* csvButton() const { return csv_; }
     QPushButton* printButton() const { return print_; }
 
 private:
     void Save();
+    void SaveCsv();
     void Print();
 
     messages::MessageView view_;
@@ -58,6 +60,7 @@ private:
     QLabel* message_ = nullptr;
     QPushButton* exit_ = nullptr;
     QPushButton* save_ = nullptr;
+    QPushButton* csv_ = nullptr;
     QPushButton* print_ = nullptr;
 };
 

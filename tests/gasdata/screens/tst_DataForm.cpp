@@ -240,16 +240,20 @@ void TstDataForm::buttonsCallTheirActionsOrStayDisabled() {
     DataFormContext context;
     context.save = record(QStringLiteral("save"));
     context.exportWorkbook = record(QStringLiteral("excel"));
+    context.saveCsv = record(QStringLiteral("csv"));
     TFormArhMin_Chr form(HourView(1), context);
     form.show();
     QCOMPARE(form.saveButton()->text(), QStringLiteral("Сохранить в файле"));
     QCOMPARE(form.printButton()->text(), QStringLiteral("Печать"));
     QCOMPARE(form.exportButton()->text(), QStringLiteral("Сохранить в формате Excel"));
+    QCOMPARE(form.csvButton()->text(), QStringLiteral("Сохранить в CSV"));
     QVERIFY(!form.printButton()->isEnabled());
     form.printButton()->click();
     QTest::mouseClick(form.exportButton(), Qt::LeftButton);
+    QTest::mouseClick(form.csvButton(), Qt::LeftButton);
     QTest::mouseClick(form.saveButton(), Qt::LeftButton);
     QCOMPARE(calls, (QStringList{QStringLiteral("excel:Часовые данные хроматографа"),
+                                 QStringLiteral("csv:Часовые данные хроматографа"),
                                  QStringLiteral("save:Часовые данные хроматографа")}));
     QTest::mouseClick(form.exitButton(), Qt::LeftButton);
     QVERIFY(!form.isVisible());

@@ -1,5 +1,5 @@
 // The two message views: caption, grid and message line of a reading, saving through the file
-// hook, and the printed list handed to the preview.
+// hook (as a saved file and as CSV), and the printed list handed to the preview.
 #include <unistd.h>
 #include <QLabel>
 #include <QPushButton>
@@ -7,10 +7,12 @@
 #include <QTest>
 #include <filesystem>
 
+#include "messages/message_csv.h"
 #include "messages/message_file.h"
 #include "messages/message_records.h"
 #include "messages/screens/TFormAla.h"
 #include "messages/screens/TFormAud.h"
+#include "platform/file_io.h"
 #include "tests/support/recording_operator.h"
 
 namespace zor06::screens {
@@ -21,6 +23,7 @@ private slots:
     void showsTheRowsOfAReading_data();
     void showsTheRowsOfAReading();
     void savesWhatItShowsToTheChosenFile();
+    void savesItsHeadingsAndRowsAsCsv();
     void printsTheListOrSaysWhyNot_data();
     void printsTheListOrSaysWhyNot();
 };
@@ -134,6 +137,27 @@ void TstMessageViews::savesWhatItShowsToTheChosenFile() {
     const auto back = messages::OpenMessageView(messages::Archive::Diagnostics, file->header,
                                                 file->lines, messages::ViewMode::FromFile, 0);
     QVERIFY(back.rows == form.view().rows);
+    fs::remove_all(dir);
+}
+
+void TstMessageViews::savesItsHeadingsAndRowsAsCsv() {
+    const fs::path dir = fs::temp_directory_path() / ("zor06-msgcsv-" + std::to_string(getpid()));
+    test::RecordingOperator op;
+    TFormAud form(Header(3), Interventions(false), messages::ViewMode::ByIndex, 40,
+                  Context(dir, dir / "AUDFILES" / "list"), op);
+    QCOMPARE(form.grid()->horizontalHeaderItem(3)->text(),
+             QStringLiteral("Наименование\nизмененного параметра"));
+    QCOMPARE(form.csvButton()->text(), QStringLiteral("Сохранить в CSV"));
+    QTest::mouseClick(form.csvButton(), Qt::LeftButton);
+    QCOMPARE(op.messages.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(op.messages[0].text1),
+             QStringLiteral("Данные сохранены в файле list.csv."));
+    std::string written;
+    std::string reason;
+    QCOMPARE(platform::ReadWholeFile(dir / "AUDFILES" / "list.csv", &written, &reason),
+             platform::ReadStatus::Read);
+    QCOMPARE(written, messages::MessageViewCsv(form.view()));
+    QVERIFY(written.starts_with("Дата,Время,Наименование измененного параметра,"));
     fs::remove_all(dir);
 }
 

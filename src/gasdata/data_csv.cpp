@@ -1,0 +1,91 @@
+#include "gasdata/data_csv.h"
+
+#include <vector>
+
+#include "gasdata/data_file.h"
+#include "gasdata/display_conversion.h"
+#include "gasdata/exported_cells.h"
+#include "messages/csv_save.h"
+#include "text/csv.h"
+#include "text/number_text.h"
+
+namespace zor06::gasdata {
+namespace {
+
+// A line ending in a hyphen goes on in the next one: after a Cyrillic letter the hyphen breaks
+// a word ("сжимае-", "мости") and goes, after a Latin one it is part of the name ("neo-",
+// "пентана,").
+void AppendPiece(std::string& text, std::string_view piece) {
+    const std::size_t n = text.size();
+    if (n >= 3 && text.ends_with('-') && (text[n - 3] == '\xD0' || text[n - 3] == '\xD1')) {
+        text.pop_back();
+    } else if (!text.empty() && !text.ends_with('-')) {
+        text += ' ';
+    }
+    text.append(piece);
+}
+
+std::string ValueField(const DataView& view, const DataRow& row, std::size_t v) {
+    const std::optional<double> number = v < row.numbers.size() ? row.numbers[v] : std::nullopt;
+    if (!number) {
+        return std::string(TrimBlanks(row.values[v]));
+    }
+    // The moisture views leave the decimals to the magnitude, as their cells show them.
+    if (v < view.valueDecimals.size()) {
+        return FixedText(*number, view.valueDecimals[v]);
+    }
+    return text::NumberText(static_cast<float>(*number));
+}
+
+std::vector<std::string> HeadingFields(const DataView& view) {
+    std::vector<std::string> fields;
+    for (const auto* headings : {&view.leftHeadings, &view.valueHeadings}) {
+        for (const ColumnHeading& heading : *headings) {
+            fields.push_back(HeadingText(heading));
+        }
+    }
+    return fields;
+}
+
+}  // namespace
+
+std::string HeadingText(const ColumnHeading& heading) {
+    std::string text;
+    for (const std::string& line : heading.lines) {
+        const std::string_view piece = TrimBlanks(line);
+        if (!piece.empty()) {
+            AppendPiece(text, piece);
+        }
+    }
+    const std::string_view unit = TrimBlanks(heading.unit);
+    if (!unit.empty()) {
+        text.append(text.empty() || text.ends_with(',') ? "" : ",");
+        AppendPiece(text, unit);
+    }
+    return text;
+}
+
+std::string DataViewCsv(const DataView& view) {
+    std::vector<std::string> fields = HeadingFields(view);
+    std::string csv = text::CsvRecord(fields);
+    for (const DataRow& row : view.rows) {
+        fields.clear();
+        for (const std::string& cell : row.left) {
+            fields.emplace_back(TrimBlanks(cell));
+        }
+        for (std::size_t v = 0; v < row.values.size(); ++v) {
+            fields.push_back(ValueField(view, row, v));
+        }
+        csv += text::CsvRecord(fields);
+    }
+    return csv;
+}
+
+bool SaveDataCsv(const DataView& view, const DataSet& set, const std::filesystem::path& programDir,
+                 const Date6& today, const config::ChooseFile& choose, link::Operator& op) {
+    const std::string name = messages::CsvFileName(DefaultDataFileName(set, today));
+    return messages::SaveCsvFile(DataViewCsv(view), programDir / KindOf(set.kind).directory, name,
+                                 choose, op);
+}
+
+}  // namespace zor06::gasdata

@@ -1,0 +1,49 @@
+#include "messages/csv_save.h"
+
+#include <system_error>
+
+#include "platform/file_io.h"
+#include "text/text_format.h"
+
+namespace zor06::messages {
+namespace {
+
+constexpr int kErrorKind = 1;
+constexpr int kInfoKind = 6;
+constexpr char kSaveTitle[] = "Введите имя файла для сохранения данных";
+
+}  // namespace
+
+std::string CsvFileName(const std::filesystem::path& savedName) {
+    return std::filesystem::path(savedName).replace_extension(kCsvExtension).string();
+}
+
+bool SaveCsvFile(std::string_view csv, const std::filesystem::path& dir,
+                 const std::string& proposedName, const config::ChooseFile& choose,
+                 link::Operator& op) {
+    const config::FileChoice choice{kSaveTitle, dir, std::string("*") + kCsvExtension,
+                                    dir / proposedName};
+    const auto target = config::ChooseSaveTarget(choice, kCsvExtension, choose, op);
+    if (!target) {
+        return false;
+    }
+    std::string reason;
+    bool written = false;
+    {
+        link::BusyScope busy(op);
+        // The views' directories are made on first use; a failure here shows in the write.
+        std::error_code ignored;
+        std::filesystem::create_directories(target->parent_path(), ignored);
+        written = platform::WriteFileAtomically(*target, csv, &reason);
+    }
+    if (!written) {
+        op.ShowMessage(kErrorKind, "Ошибка записи файла " + target->filename().string(), reason);
+        return false;
+    }
+    op.ShowMessage(
+        kInfoKind,
+        text::Printf("Данные сохранены в файле %s.", target->filename().string().c_str()), "");
+    return true;
+}
+
+}  // namespace zor06::messages

@@ -1,0 +1,22 @@
+// A message view as CSV: a row of the column headings (their lines joined by blanks), then one
+// record per view row, its cells trimmed of the blanks that align them on screen.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "config/config_save.h"
+#include "dataset/data_set_header.h"
+#include "link/operator.h"
+#include "messages/message_view.h"
+
+namespace zor06::messages {
+
+std::string MessageViewCsv(const MessageView& view);
+
+// "Сохранить в CSV": proposes the saved file's default name with ".csv" in `dir`.
+bool SaveMessageCsv(const MessageView& view, const dataset::HdmHeader& header,
+                    const std::filesystem::path& dir, const dataset::Bytes6& today,
+                    const config::ChooseFile& choose, link::Operator& op);
+
+}  // namespace zor06::messages
