@@ -19,14 +19,28 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// A heading line that ends in a hyphen carries on in the next: "Темпера-" "тура газа," is one
+// word, whose hyphen goes; "neo-" "пентана," keeps it, the hyphen of a Latin prefix.
+void Append(std::string& name, std::string_view part) {
+    if (name.ends_with('-')) {
+        const bool brokenWord =
+            name.size() >= 2 && static_cast<unsigned char>(name[name.size() - 2]) >= 0x80;
+        if (brokenWord) {
+            name.pop_back();
+        }
+    } else if (!name.empty()) {
+        name += ' ';
+    }
+    name += part;
+}
+
 // "МД", "метана,", " " -> "МД метана": the grid's three heading lines as a legend entry.
 std::string SeriesName(const ColumnHeading& heading) {
     std::string name;
     for (const std::string& line : heading.lines) {
         const std::string_view part = Trimmed(line);
         if (!part.empty()) {
-            name += name.empty() ? "" : " ";
-            name += part;
+            Append(name, part);
         }
     }
     if (name.ends_with(',')) {

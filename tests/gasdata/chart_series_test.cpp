@@ -102,6 +102,9 @@ TEST(ChartSeries, ValuesAreTheGridsConvertedNumbersWithTheColumnsNameAndUnit) {
     EXPECT_EQ(density.name, "Плотность реального газа");
     EXPECT_EQ(density.unit, "кг/м3");
     EXPECT_EQ(BuildChartSeries(view, 17).unit, "");  // relative density has none
+    // Words broken across heading lines are whole again; a Latin prefix keeps its hyphen.
+    EXPECT_EQ(BuildChartSeries(view, 18).name, "Фактор сжимаемости");
+    EXPECT_EQ(BuildChartSeries(view, 4).name, "МД neo-пентана");
     EXPECT_TRUE(BuildChartSeries(view, 20).segments.empty());
 }
 
