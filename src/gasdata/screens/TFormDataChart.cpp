@@ -107,6 +107,7 @@ TFormDataChart::TFormDataChart(const gasdata::DataView& view,
     status_->setAccessibleName(QStringLiteral("Состояние"));
     column->addWidget(status_);
     AddButtons(column);
+    AddTimeAxis();
     Rebuild();
     resize(1000, 620);
 }
@@ -163,33 +164,57 @@ void TFormDataChart::Choose(QListWidgetItem* item) {
     Rebuild();
 }
 
-void TFormDataChart::Rebuild() {
-    chart_->removeAllSeries();
-    for (QAbstractAxis* axis : chart_->axes()) {
-        chart_->removeAxis(axis);
-        delete axis;
-    }
-    valueAxes_.clear();
-    valueRanges_.clear();
-    timeRange_ = {};
+void TFormDataChart::AddTimeAxis() {
     timeAxis_ = new QDateTimeAxis(chart_);
     timeAxis_->setFormat(TimeFormat(kind_));
     timeAxis_->setTitleText(gasdata::IsDaily(kind_) ? QStringLiteral("Дата")
                                                     : QStringLiteral("Время"));
     timeAxis_->setTickCount(6);
     chart_->addAxis(timeAxis_, Qt::AlignBottom);
+}
 
-    // The time span is known before the setpoint lines are drawn across it.
-    QStringList empty;
-    for (const int column : chosen_) {
-        const gasdata::ChartSeries& s = series_[static_cast<std::size_t>(column)];
-        if (s.segments.empty()) {
-            empty << Text(s.name);
+const std::vector<QList<QPointF>>& TFormDataChart::PointsOf(int column) {
+    const auto found = points_.find(column);
+    if (found != points_.end()) {
+        return found->second;
+    }
+    std::vector<QList<QPointF>> segments;
+    for (const gasdata::ChartSegment& segment :
+         series_[static_cast<std::size_t>(column)].segments) {
+        QList<QPointF>& points = segments.emplace_back();
+        points.reserve(static_cast<qsizetype>(segment.size()));
+        for (const gasdata::ChartPoint& p : segment) {
+            points.append({Msecs(p.seconds), p.value});
         }
-        for (const gasdata::ChartSegment& segment : s.segments) {
-            for (const gasdata::ChartPoint& p : segment) {
-                timeRange_.Include(Msecs(p.seconds));
-            }
+    }
+    return points_.emplace(column, std::move(segments)).first->second;
+}
+
+void TFormDataChart::Rebuild() {
+    chart_->removeAllSeries();
+    for (const auto& [unit, axis] : valueAxes_) {
+        chart_->removeAxis(axis);
+        delete axis;
+    }
+    valueAxes_.clear();
+    valueRanges_.clear();
+    MeasureTime();
+    bool setpointsDrawn = false;
+    for (std::size_t slot = 0; slot < chosen_.size(); ++slot) {
+        setpointsDrawn = AddColumn(chosen_[slot], kColours[slot]) || setpointsDrawn;
+    }
+    setpointNote_->setVisible(setpointsDrawn);
+    ShowChoiceStatus();
+    ResetZoom();
+}
+
+// The time span of the chosen lines, known before the setpoint lines are drawn across it.
+void TFormDataChart::MeasureTime() {
+    timeRange_ = {};
+    for (const int column : chosen_) {
+        for (const QList<QPointF>& segment : PointsOf(column)) {
+            timeRange_.Include(segment.front().x());
+            timeRange_.Include(segment.back().x());
         }
     }
     if (!timeRange_.Empty() && timeRange_.max == timeRange_.min) {
@@ -198,11 +223,16 @@ void TFormDataChart::Rebuild() {
         timeRange_.Include(timeRange_.min - pad);
         timeRange_.Include(timeRange_.max + pad);
     }
-    bool setpointsDrawn = false;
-    for (std::size_t slot = 0; slot < chosen_.size(); ++slot) {
-        setpointsDrawn = AddColumn(chosen_[slot], kColours[slot]) || setpointsDrawn;
+}
+
+void TFormDataChart::ShowChoiceStatus() {
+    QStringList empty;
+    for (const int column : chosen_) {
+        const gasdata::ChartSeries& s = series_[static_cast<std::size_t>(column)];
+        if (s.segments.empty()) {
+            empty << Text(s.name);
+        }
     }
-    setpointNote_->setVisible(setpointsDrawn);
     if (chosen_.empty()) {
         status_->setText(QStringLiteral("Отметьте параметры для графика"));
     } else if (!empty.isEmpty()) {
@@ -210,23 +240,22 @@ void TFormDataChart::Rebuild() {
     } else {
         status_->clear();
     }
-    ResetZoom();
 }
 
 bool TFormDataChart::AddColumn(int column, const QColor& colour) {
     const gasdata::ChartSeries& s = series_[static_cast<std::size_t>(column)];
     QValueAxis* axis = AxisFor(s.unit, colour);
-    QPen pen(colour, kLineWidth);
+    const QPen pen(colour, kLineWidth);
     bool first = true;
-    for (const gasdata::ChartSegment& segment : s.segments) {
+    for (const QList<QPointF>& points : PointsOf(column)) {
         auto* line = new QLineSeries;
         line->setName(Legend(s));
         line->setPen(pen);
         // A lone value between gaps has no line to show it.
-        line->setPointsVisible(segment.size() == 1);
-        for (const gasdata::ChartPoint& p : segment) {
-            line->append(Msecs(p.seconds), p.value);
-            valueRanges_[axis].Include(p.value);
+        line->setPointsVisible(points.size() == 1);
+        line->replace(points);
+        for (const QPointF& p : points) {
+            valueRanges_[axis].Include(p.y());
         }
         Attach(line, axis);
         if (!first) {

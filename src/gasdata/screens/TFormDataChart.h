@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QPointF>
 #include <limits>
 #include <map>
 #include <optional>
@@ -58,7 +60,12 @@ private:
     QWidget* NewChoiceColumn();
     void AddButtons(QLayout* column);
     void Choose(QListWidgetItem* item);
+    void AddTimeAxis();
+    // The segments of a column as drawn, made when it is first chosen.
+    const std::vector<QList<QPointF>>& PointsOf(int column);
     void Rebuild();
+    void MeasureTime();
+    void ShowChoiceStatus();
     // Whether it drew setpoint lines.
     bool AddColumn(int column, const QColor& colour);
     QValueAxis* AxisFor(const std::string& unit, const QColor& colour);
@@ -71,6 +78,7 @@ private:
     std::vector<gasdata::ChartSeries> series_;  // by value column
     std::optional<gasdata::ColumnSetpoints> setpoints_;
     std::vector<int> chosen_;  // value columns in the order they were chosen
+    std::map<int, std::vector<QList<QPointF>>> points_;
 
     QListWidget* list_ = nullptr;
     QChart* chart_ = nullptr;

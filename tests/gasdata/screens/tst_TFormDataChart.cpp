@@ -2,6 +2,7 @@
 // the limit of four choices, the zoom reset and the PNG picture.
 #include <unistd.h>
 
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
@@ -10,6 +11,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QValueAxis>
+#include <QWheelEvent>
 #include <filesystem>
 
 #include "gasdata/data_set_builders.h"
@@ -25,6 +28,7 @@ private slots:
     void setpointsThatWereNotReadDrawNothing();
     void theFifthChoiceIsRefused();
     void resetShowsTheWholePeriodAgain();
+    void theWheelZoomsTheTimeAndTheArrowKeysPan();
     void pngIsWrittenAndAnUnwritablePathIsReported();
 };
 
@@ -139,6 +143,32 @@ void TstTFormDataChart::resetShowsTheWholePeriodAgain() {
     form.resetButton()->click();
     QCOMPARE(time->min().time(), QTime(10, 0));
     QCOMPARE(time->max().time(), QTime(15, 0));
+}
+
+void TstTFormDataChart::theWheelZoomsTheTimeAndTheArrowKeysPan() {
+    TFormDataChart form(HourView(), std::nullopt);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Check(form, kDensityColumn, true);
+    QTest::qWait(50);
+    auto* time = qobject_cast<QDateTimeAxis*>(form.chart()->axes(Qt::Horizontal).at(0));
+    auto* values = qobject_cast<QValueAxis*>(form.chart()->axes(Qt::Vertical).at(0));
+    const auto span = [time] { return time->min().msecsTo(time->max()); };
+    const qint64 whole = span();
+    const double low = values->min();
+
+    const QPointF centre = form.chart()->mapToScene(form.chart()->plotArea().center());
+    const QPointF at = form.chartView()->mapFromScene(centre);
+    QWheelEvent wheel(at, form.chartView()->mapToGlobal(at), {}, {0, 120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form.chartView()->viewport(), &wheel);
+    QVERIFY(qAbs(span() - whole * 8 / 10) < 1000);
+    QCOMPARE(values->min(), low);
+
+    const QDateTime before = time->min();
+    QTest::keyClick(form.chartView(), Qt::Key_Left);
+    QVERIFY(time->min() < before);
+    QVERIFY(qAbs(span() - whole * 8 / 10) < 1000);
 }
 
 void TstTFormDataChart::pngIsWrittenAndAnUnwritablePathIsReported() {
