@@ -107,7 +107,6 @@ TFormDataChart::TFormDataChart(const gasdata::DataView& view,
     status_->setAccessibleName(QStringLiteral("Состояние"));
     column->addWidget(status_);
     AddButtons(column);
-    AddTimeAxis();
     Rebuild();
     resize(1000, 620);
 }
@@ -191,13 +190,16 @@ const std::vector<QList<QPointF>>& TFormDataChart::PointsOf(int column) {
 }
 
 void TFormDataChart::Rebuild() {
+    // Every axis is made anew: an axis left without series is no longer drawn once it gets them
+    // again.
     chart_->removeAllSeries();
-    for (const auto& [unit, axis] : valueAxes_) {
+    for (QAbstractAxis* axis : chart_->axes()) {
         chart_->removeAxis(axis);
         delete axis;
     }
     valueAxes_.clear();
     valueRanges_.clear();
+    AddTimeAxis();
     MeasureTime();
     bool setpointsDrawn = false;
     for (std::size_t slot = 0; slot < chosen_.size(); ++slot) {
