@@ -6,7 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    qt6-base-dev libgl-dev fonts-dejavu-core poppler-utils
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-dejavu-core poppler-utils
     libxlsxwriter-dev zlib1g-dev libzip-dev libpugixml-dev
     dpkg-dev desktop-file-utils
 )

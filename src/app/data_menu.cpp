@@ -3,6 +3,9 @@
 #include <QMenu>
 
 #include "app/TFormMain.h"
+#include "config/distribution_editors.h"
+#include "config/limits_editor.h"
+#include "gasdata/chart_setpoints.h"
 #include "gasdata/chr_momentary.h"
 #include "gasdata/data_csv.h"
 #include "gasdata/data_file.h"
@@ -112,7 +115,7 @@ void ReadArchive(TFormMain& w, DataKind kind, int run) {
         [&w](gasdata::Step step, const gasdata::ArchiveBounds& bounds, const gasdata::Date6& now) {
             return ChoosePeriod(w, step, bounds, now);
         },
-        [&w](const gasdata::DataSet& set) { ShowDataSet(w, set); }};
+        [&w](const gasdata::DataSet& set) { ShowDataSet(w, set, true); }};
     gasdata::ReadDataArchive(ctx, kind, run);
     w.StartMessageTimer();
 }
@@ -122,7 +125,7 @@ void ViewFile(TFormMain& w, DataKind kind) {
         kind, w.WorkDir(), [&w](const config::FileChoice& c) { return w.ChooseFile(c, false); },
         w.Operator());
     if (set) {
-        ShowDataSet(w, *set);
+        ShowDataSet(w, *set, false);
     }
 }
 
@@ -232,6 +235,22 @@ void N_Dop_ParClick(TFormMain& w) {
     }
 }
 
+// Tables 23 and 24, read silently each time a chart opens: two short requests, and the chart
+// shows the setpoints the controller holds now. Nothing when a read failed.
+std::optional<gasdata::ColumnSetpoints> ReadSetpoints(TFormMain& w, const gasdata::DataView& view) {
+    constexpr int kLowerWarning = 1;
+    constexpr int kUpperWarning = 2;
+    for (const int kind : {kLowerWarning, kUpperWarning}) {
+        const auto table = static_cast<std::uint8_t>(config::LimitTable(kind));
+        if (w.RequestOnLine() ||
+            !tables::ReadFields(w.Tables(), {table, 0, config::kGasParameterCount}, false)) {
+            return std::nullopt;
+        }
+    }
+    return gasdata::ShownSetpoints(view, gasdata::WarningSetpointsOf(w.Image()),
+                                   w.Settings().report);
+}
+
 // "Нитка 1" and "Нитка 2" of the momentary window, first in the chromatograph's data.
 void AddChrMomentary(TFormMain& w, QMenu* chromatograph) {
     QMenu* momentary = chromatograph->addMenu(
@@ -247,7 +266,7 @@ void AddChrMomentary(TFormMain& w, QMenu* chromatograph) {
 
 }  // namespace
 
-void ShowDataSet(TFormMain& w, const gasdata::DataSet& set) {
+void ShowDataSet(TFormMain& w, const gasdata::DataSet& set, bool fromController) {
     gasdata::DataView view = gasdata::BuildDataView(set, w.Settings().report);
     screens::DataFormContext context;
     context.save = [&w, &set](const gasdata::DataView&, QWidget*) {
@@ -267,6 +286,9 @@ void ShowDataSet(TFormMain& w, const gasdata::DataSet& set) {
         context.exportWorkbook = [&w, &set](const gasdata::DataView& v, QWidget* parent) {
             ExportView(w, v, set.header, parent);
         };
+    }
+    if (fromController && gasdata::IsChromatograph(set.kind)) {
+        context.setpoints = [&w](const gasdata::DataView& v) { return ReadSetpoints(w, v); };
     }
     std::unique_ptr<screens::DataForm> form;
     switch (set.kind) {

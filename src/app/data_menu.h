@@ -12,7 +12,8 @@ namespace zor06::app {
 
 void AddDataMenus(screens::TFormMain& window);
 
-// The view of a data set read from the controller or opened from a file.
-void ShowDataSet(screens::TFormMain& window, const gasdata::DataSet& set);
+// The view of a data set read from the controller or opened from a file; the chart of a
+// chromatograph set read from the controller draws the controller's warning setpoints.
+void ShowDataSet(screens::TFormMain& window, const gasdata::DataSet& set, bool fromController);
 
 }  // namespace zor06::app

@@ -71,6 +71,7 @@ BuiltRow MinuteRow(std::span<const std::uint8_t> record, const settings::ReportC
         MarkInvalid(row);
         return built;
     }
+    row.time = d;
     row.left[0] = text::Printf("  %02d.%02d.%02d", d[2], d[1], d[0]);
     row.left[1] = text::Printf("  %02d:%02d:%02d", d[3], d[4], d[5]);
     row.left[2] = rec.state == 0 ? "Норма" : text::Printf("  0x%02X", rec.state);
@@ -119,6 +120,7 @@ BuiltRow IntervalRow(std::span<const std::uint8_t> record, bool daily,
         MarkInvalid(row);
         return built;
     }
+    row.time = RecordDate(record, false);
     const auto& d = rec.date;
     const auto& s = rec.start;
     row.left[0] = text::Printf("   %02d.%02d.%02d", d[2], d[1], d[0]);

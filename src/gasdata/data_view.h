@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gasdata/data_kind.h"
+#include "gasdata/records.h"
 
 namespace zor06::gasdata {
 
@@ -31,6 +32,9 @@ struct DataRow {
     // The converted values behind `values`, in display order, when the cells show numbers;
     // nothing for markers ("---", " Выкл.", " Калибр.", invalid records, zeros of "Нет связи").
     std::vector<std::optional<double>> numbers;
+    // The record's date and (start) time; nothing for an invalid record, whose date is not to
+    // be trusted.
+    std::optional<Date6> time;
     bool counted = false;  // takes part in the averages
     bool crcValid = true;
     RowSigns signs;  // chromatograph rows only

@@ -64,7 +64,7 @@ Components VolumeFractions(const Components& x) {
 
 void DeliveredHeatValues(const ChrValues& p, bool kcal, ChrValues& out) {
     const double factor = kcal ? kKcalPerMj : 1.0;
-    for (const int i : {kHigherHeat, kLowerHeat, kHigherWobbe, kLowerWobbe}) {
+    for (const int i : kThermalParameters) {
         out.v[i] = static_cast<float>(p.v[i] * factor);
     }
     out.v[kDensity] = p.v[kDensity];

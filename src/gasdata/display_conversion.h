@@ -29,6 +29,9 @@ struct ComponentConstants {
 // One row per component, in the parameter order of ChrValues.
 extern const std::array<ComponentConstants, kComponents> kComponentTable;
 
+// The heating values and Wobbe indices: in kcal/m3 when the thermal unit says so.
+inline constexpr std::array<int, 4> kThermalParameters{11, 18, 13, 17};
+
 // Rewrites every value of `p` with the value to show.
 void ConvertForDisplay(ChrValues& p, const settings::ReportConfig& config);
 

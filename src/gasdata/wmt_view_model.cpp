@@ -58,6 +58,7 @@ DataRow MinuteRow(std::span<const std::uint8_t> record) {
     }
     const WmtMinRecord rec = WmtMinRecord::Decode(record.first<WmtMinRecord::kSize>());
     const Date6& d = rec.date;
+    row.time = d;
     row.left[0] = text::Printf("  %02d.%02d.%02d", d[2], d[1], d[0]);
     row.left[1] = text::Printf("  %02d:%02d:%02d", d[3], d[4], d[5]);
     row.left[2] = ByteCell(rec.state);
@@ -79,6 +80,7 @@ DataRow IntervalRow(std::span<const std::uint8_t> record, bool daily) {
         return row;
     }
     const WmtHdRecord rec = WmtHdRecord::Decode(record.first<WmtHdRecord::kSize>());
+    row.time = RecordDate(record, false);
     const auto& d = rec.date;
     const auto& s = rec.start;
     row.left[0] = text::Printf("  %02d.%02d.%02d", d[2], d[1], d[0]);

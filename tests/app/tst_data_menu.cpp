@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QChart>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
@@ -16,6 +18,7 @@
 #include "app/data_menu.h"
 #include "gasdata/screens/DataForm.h"
 #include "gasdata/screens/TFormChrom_Dop_Par.h"
+#include "gasdata/screens/TFormDataChart.h"
 #include "gasdata/screens/TFormMean.h"
 #include "gasdata/screens/TFormMom.h"
 #include "gasdata/screens/TFormMomWmt.h"
@@ -122,6 +125,45 @@ private slots:
         Trigger(h, "NChrom_ViewHour");
         QCOMPARE(reopened, 24);
         QCOMPARE(reopenedDate, firstDate);
+    }
+
+    void theChartOfAReadingDrawsTheControllersSetpointsAndOfAFileNone() {
+        Harness h({});
+        zor06::app::AddDataMenus(*h.window);
+        QVERIFY(zor06::test::StartUp(h, true));
+        h.window->screens.chooseFile = [&](TFormMain&, const zor06::config::FileChoice& c,
+                                           bool save) -> std::optional<fs::path> {
+            return save ? c.dir / "chart" : c.dir / "chart.hch";
+        };
+        Driver driver;
+        QList<double> setpoints;
+        driver.onView = [](zor06::screens::DataForm* view) {
+            view->saveButton()->click();
+            view->chartButton()->click();
+        };
+        driver.onOther = [&](QDialog* other) {
+            auto* chart = qobject_cast<zor06::screens::TFormDataChart*>(other);
+            if (chart == nullptr) {
+                return;
+            }
+            constexpr int kMethaneColumn = 8;
+            chart->parameterList()->item(kMethaneColumn)->setCheckState(Qt::Checked);
+            for (QAbstractSeries* s : chart->chart()->series()) {
+                auto* line = qobject_cast<QLineSeries*>(s);
+                if (line->pen().style() == Qt::DashLine) {
+                    setpoints << line->at(0).y();
+                }
+            }
+        };
+        Trigger(h, "NChrom_RdHour1");
+        // The simulated controller holds the default setpoints of methane.
+        QCOMPARE(setpoints, (QList<double>{95.0, 100.0}));
+
+        setpoints.clear();
+        driver.onView = [](zor06::screens::DataForm* view) { view->chartButton()->click(); };
+        Trigger(h, "NChrom_ViewHour");
+        QCOMPARE(driver.captions.filter(QStringLiteral("График: ")).size(), 2);
+        QVERIFY(setpoints.isEmpty());
     }
 
     void exportsTheDailyViewAsAWorkbookAndAsCsv() {

@@ -16,6 +16,7 @@
 #include "gasdata/abnormal_signs.h"
 #include "gasdata/screens/DataViewModel.h"
 #include "gasdata/screens/TFormChromError.h"
+#include "gasdata/screens/TFormDataChart.h"
 #include "widgets/ButtonRow.h"
 
 namespace zor06::screens {
@@ -124,6 +125,8 @@ void DataForm::AddButtons(QLayout* column) {
                             context_.exportWorkbook);
     }
     csv_ = AddButton(buttons, QStringLiteral("Сохранить в CSV"), context_.saveCsv);
+    chart_ = widgets::AddToRow(buttons, QStringLiteral("График"));
+    connect(chart_, &QPushButton::clicked, this, &DataForm::OpenChart);
     exit_ = widgets::AddToRow(buttons, QStringLiteral("Выход"));
     connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
     column->addWidget(buttons);
@@ -181,6 +184,15 @@ void DataForm::OpenSigns(const QModelIndex& index) {
     const gasdata::RowSigns& signs = view().rows[static_cast<std::size_t>(index.row())].signs;
     TFormChromError form(gasdata::AbnormalSigns(signs), signs.caption, this);
     form.exec();
+}
+
+void DataForm::OpenChart() {
+    std::optional<gasdata::ColumnSetpoints> setpoints;
+    if (context_.setpoints) {
+        setpoints = context_.setpoints(view());
+    }
+    TFormDataChart chart(view(), std::move(setpoints), this);
+    chart.exec();
 }
 
 }  // namespace zor06::screens

@@ -5,7 +5,9 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
+#include "gasdata/chart_setpoints.h"
 #include "gasdata/data_view.h"
 
 class QAction;
@@ -25,6 +27,10 @@ struct DataFormContext {
     Action print;           // "Печать"
     Action exportWorkbook;  // "Сохранить в формате Excel", chromatograph views only
     Action saveCsv;         // "Сохранить в CSV"
+    // The warning setpoints of the controller the view was read from, by value column, asked
+    // for when a chart opens; nothing when they could not be read. Left empty for a file, which
+    // may come from another controller.
+    std::function<std::optional<gasdata::ColumnSetpoints>(const gasdata::DataView& view)> setpoints;
 };
 
 class DataForm : public QDialog {
@@ -47,6 +53,7 @@ public:
     QPushButton* printButton() const { return print_; }
     QPushButton* exportButton() const { return export_; }  // none in the moisture views
     QPushButton* csvButton() const { return csv_; }
+    QPushButton* chartButton() const { return chart_; }
     QPushButton* exitButton() const { return exit_; }
 
 protected:
@@ -62,6 +69,7 @@ private:
     void Resize();
     void ToggleStatus();
     void OpenSigns(const QModelIndex& index);
+    void OpenChart();
 
     DataViewModel* model_;
     DataFormContext context_;
@@ -75,6 +83,7 @@ private:
     QPushButton* print_ = nullptr;
     QPushButton* export_ = nullptr;
     QPushButton* csv_ = nullptr;
+    QPushButton* chart_ = nullptr;
     QPushButton* exit_ = nullptr;
 };
 

@@ -1,0 +1,117 @@
+#include "gasdata/chart_series.h"
+
+#include <chrono>
+#include <cmath>
+#include <string_view>
+
+namespace zor06::gasdata {
+namespace {
+
+constexpr std::int64_t kMinute = 60;
+constexpr std::int64_t kHour = 60 * kMinute;
+constexpr std::int64_t kDay = 24 * kHour;
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A heading line that ends in a hyphen carries on in the next: "Темпера-" "тура газа," is one
+// word, whose hyphen goes; "neo-" "пентана," keeps it, the hyphen of a Latin prefix.
+void Append(std::string& name, std::string_view part) {
+    if (name.ends_with('-')) {
+        const bool brokenWord =
+            name.size() >= 2 && static_cast<unsigned char>(name[name.size() - 2]) >= 0x80;
+        if (brokenWord) {
+            name.pop_back();
+        }
+    } else if (!name.empty()) {
+        name += ' ';
+    }
+    name += part;
+}
+
+// "МД", "метана,", " " -> "МД метана": the grid's three heading lines as a legend entry.
+std::string SeriesName(const ColumnHeading& heading) {
+    std::string name;
+    for (const std::string& line : heading.lines) {
+        const std::string_view part = Trimmed(line);
+        if (!part.empty()) {
+            Append(name, part);
+        }
+    }
+    if (name.ends_with(',')) {
+        name.pop_back();
+    }
+    return name;
+}
+
+bool Follows(std::int64_t previous, std::int64_t next, std::int64_t step) {
+    const std::int64_t delta = next - previous;
+    return delta > 0 && 2 * delta <= 3 * step;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> ClockSeconds(const Date6& date) {
+    namespace ch = std::chrono;
+    const ch::year_month_day calendar{ch::year{2000 + date[0]}, ch::month{date[1]},
+                                      ch::day{date[2]}};
+    if (!calendar.ok() || date[3] > 23 || date[4] > 59 || date[5] > 59) {
+        return std::nullopt;
+    }
+    const ch::sys_days first = ch::year{2000} / ch::January / 1;
+    const auto days = (ch::sys_days{calendar} - first).count();
+    return days * kDay + date[3] * kHour + date[4] * kMinute + date[5];
+}
+
+std::int64_t StepSeconds(DataKind kind) {
+    switch (KindOf(kind).step) {
+        case Step::ThreeMinutes:
+            return 3 * kMinute;
+        case Step::Hour:
+            return kHour;
+        case Step::Day:
+            return kDay;
+    }
+    return kDay;
+}
+
+ChartSeries BuildChartSeries(const DataView& view, int column) {
+    ChartSeries series;
+    series.column = column;
+    const auto c = static_cast<std::size_t>(column);
+    if (column < 0 || c >= view.valueHeadings.size()) {
+        return series;
+    }
+    series.name = SeriesName(view.valueHeadings[c]);
+    series.unit = Trimmed(view.valueHeadings[c].unit);
+    const std::int64_t step = StepSeconds(view.kind);
+    ChartSegment current;
+    const auto close = [&] {
+        if (!current.empty()) {
+            series.segments.push_back(std::move(current));
+            current.clear();
+        }
+    };
+    for (const DataRow& row : view.rows) {
+        const std::optional<double> value = c < row.numbers.size() ? row.numbers[c] : std::nullopt;
+        const std::optional<std::int64_t> seconds =
+            row.time ? ClockSeconds(*row.time) : std::nullopt;
+        if (!value || !std::isfinite(*value) || !seconds) {
+            close();
+            continue;
+        }
+        if (!current.empty() && !Follows(current.back().seconds, *seconds, step)) {
+            close();
+        }
+        current.push_back({*seconds, *value});
+    }
+    close();
+    return series;
+}
+
+}  // namespace zor06::gasdata
