@@ -352,6 +352,10 @@ void TFormMain::ShowWait(int mode) {
     wait_->setAttribute(Qt::WA_DeleteOnClose);
     setEnabled(false);
     wait_->setEnabled(true);
+    // A long reading is when the exchange monitor is watched most: it stays usable.
+    if (exchangeMonitor_) {
+        exchangeMonitor_->setEnabled(true);
+    }
     wait_->show();
 }
 

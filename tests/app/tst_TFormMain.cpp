@@ -59,6 +59,9 @@ private slots:
         QCOMPARE(monitors.size(), 1);
         QVERIFY(monitors[0]->isVisible());
         QCOMPARE(h.window->Link().Observer(), &monitors[0]->Ring());
+        h.window->ShowWait(1);
+        QVERIFY(monitors[0]->isEnabled());
+        h.window->HideWait();
         monitors[0]->closeButton()->click();
         QTRY_VERIFY(h.window->findChildren<TFormExchangeMonitor*>().isEmpty());
         QCOMPARE(h.window->Link().Observer(), nullptr);
