@@ -11,6 +11,7 @@
 #include "app/window_geometry.h"
 #include "gasdata/chr_momentary.h"
 #include "gasdata/screens/TFormMean.h"
+#include "link/screens/TFormExchangeMonitor.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "tables/menu_plan.h"
@@ -87,7 +88,10 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
     startTimer_.start();
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() {
+    // The monitor records from link_, which is gone before the child windows are.
+    delete exchangeMonitor_;
+}
 
 std::filesystem::path TFormMain::IniDir() const {
     return workDir_ / "INI";
@@ -159,6 +163,8 @@ void TFormMain::BuildMenus() {
             &TFormMain::NIdentParClick);
     AddItem(connection, "NProgr_Wr", QStringLiteral("Запись программы контроллера     "),
             &TFormMain::NProgr_WrClick);
+    AddItem(connection, "NExchangeMonitor", QStringLiteral("Монитор обмена"),
+            &TFormMain::NExchangeMonitorClick);
 
     QMenu* lists = menuBar()->addMenu(QStringLiteral("Справочники"));
     const auto subscribers = [this](int linkKind) {
@@ -346,6 +352,10 @@ void TFormMain::ShowWait(int mode) {
     wait_->setAttribute(Qt::WA_DeleteOnClose);
     setEnabled(false);
     wait_->setEnabled(true);
+    // A long reading is when the exchange monitor is watched most: it stays usable.
+    if (exchangeMonitor_) {
+        exchangeMonitor_->setEnabled(true);
+    }
     wait_->show();
 }
 

@@ -27,6 +27,7 @@ class QLabel;
 namespace zor06::screens {
 
 class TFormCallTime;
+class TFormExchangeMonitor;
 class TFormWait;
 
 class TFormMain : public QMainWindow {
@@ -112,6 +113,8 @@ public slots:
     void NIdentParClick();
     void NShortUsPassClick();
     void NAboutClick();
+    // "Монитор обмена": one window, brought to the front when already open.
+    void NExchangeMonitorClick();
     // "Отключить связь" of the call-duration panel.
     void NHangUpClick();
 
@@ -165,6 +168,7 @@ private:
     QAction* exit_ = nullptr;
     QPointer<TFormWait> wait_;
     TFormCallTime* callPanel_ = nullptr;
+    QPointer<TFormExchangeMonitor> exchangeMonitor_;
 };
 
 }  // namespace zor06::screens

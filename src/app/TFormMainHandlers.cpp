@@ -6,6 +6,7 @@
 #include "app/TFormAbout.h"
 #include "app/TFormMain.h"
 #include "link/link_kind.h"
+#include "link/screens/TFormExchangeMonitor.h"
 #include "platform/process.h"
 #include "settings/link_choice.h"
 #include "settings/settings_store.h"
@@ -147,6 +148,17 @@ void TFormMain::NShortUsPassClick() {
 void TFormMain::NAboutClick() {
     TFormAbout about(this);
     about.exec();
+}
+
+void TFormMain::NExchangeMonitorClick() {
+    if (!exchangeMonitor_) {
+        exchangeMonitor_ = new TFormExchangeMonitor(link_, op_, this);
+        // Closed, it stops recording and lets its ring go.
+        exchangeMonitor_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    exchangeMonitor_->show();
+    exchangeMonitor_->raise();
+    exchangeMonitor_->activateWindow();
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {

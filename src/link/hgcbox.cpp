@@ -4,7 +4,7 @@
 
 #include "link/link_texts.h"
 #include "link/request_frame.h"
-#include "text/text_format.h"
+#include "link/status_text.h"
 
 namespace zor06::link {
 namespace {
@@ -100,7 +100,7 @@ bool hgcbox::RunAttempts(const ReplyExpectation& expected) {
             status = status::kAborted;
             return false;
         }
-        if (Exchange(expected)) {
+        if (Exchange(expected, i + 1)) {
             return true;
         }
         // The line was closed while the reply was awaited: there is nothing to repeat on.
@@ -112,42 +112,16 @@ bool hgcbox::RunAttempts(const ReplyExpectation& expected) {
 }
 
 void hgcbox::DecodeError() {
-    const ErrorReply reply(replyFrame);
-    if (reply.Code() == kErrorRefused) {
-        status = status::kRefused;
-        const int reason = reply.Reason();
-        if (reason >= 52) {
-            errorText_ = text::Printf("Код причины в ответе %d", reason);
-        } else if (reason == kRefusalTableDestroyed) {
-            errorText_ = text::Printf("%.*s %d", static_cast<int>(RefusalText(reason).size()),
-                                      RefusalText(reason).data(), reply.Table());
-        } else {
-            errorText_ = RefusalText(reason);
-        }
-        return;
-    }
-    status = status::kErrorReply;
-    const int error = reply.Code();
-    const std::string_view text = ErrorCodeText(error);
-    errorText_ = text.empty() ? text::Printf("Код ошибки = %d", error) : std::string(text);
+    // The text is told from the reply frame when it is asked for (ExchangeStatusText).
+    status =
+        ErrorReply(replyFrame).Code() == kErrorRefused ? status::kRefused : status::kErrorReply;
 }
 
 std::string hgcbox::StatusText() const {
-    std::string text;
     if (status == status::kPortUnavailable) {
-        text = portText_;
-    } else if (status == status::kErrorReply || status == status::kRefused) {
-        text = errorText_;
-    } else {
-        text = BaseStatusText(status);
+        return portText_;
     }
-    // Only an error reply names a destroyed table; any other failure keeps its own text even if
-    // byte 4 of a stale or damaged reply happens to be 60.
-    const ErrorReply reply(replyFrame);
-    if (status == status::kErrorReply && reply.Code() == kErrorTableDestroyed) {
-        return text::Printf("Команда %d.  %s %d", lastFunctionCode, text.c_str(), reply.Table());
-    }
-    return text;
+    return ExchangeStatusText(status, replyFrame, lastFunctionCode);
 }
 
 bool hgcbox::OpenPort() {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "link/exchange_observer.h"
 #include "link/frame.h"
 #include "link/link_kind.h"
 #include "link/reply_views.h"
@@ -92,6 +93,11 @@ public:
     // repaint and notice Esc; it may set abortFlag, which stops the next request.
     std::function<void()> idle;
 
+    // The monitor of the line, told about every attempt of every request; none by default, not
+    // owned. It may be changed or removed while a request waits (from idle).
+    void SetExchangeObserver(ExchangeObserver* observer) { observer_ = observer; }
+    ExchangeObserver* Observer() const { return observer_; }
+
     // Blank-pads and stores the program user's credentials.
     void SetCredentials(std::string_view password, std::string_view identificationCode);
 
@@ -99,9 +105,16 @@ private:
     // `stated` is what the caller knows of the reply, or null.
     bool SendRequest(std::uint8_t functionCode, std::span<const std::uint8_t> data,
                      const ReplyExpectation* stated, std::uint8_t channel);
-    bool Exchange(const ReplyExpectation& expected);
+    // What came in answer to one sending: the reply frame's first `length` bytes, and whether a
+    // complete reply to another request was passed over on the way.
+    struct Reception {
+        std::size_t length = 0;
+        bool skipped = false;
+    };
+    // `attempt` counts from 1; only the monitor of the line learns it.
+    bool Exchange(const ReplyExpectation& expected, int attempt);
     bool Transmit();
-    void Receive(const ReplyExpectation& expected);
+    Reception Receive(const ReplyExpectation& expected);
     // Whether the complete frame in replyFrame ends the reception; sets the status when it does.
     bool JudgeCompleteFrame(const ReplyExpectation& expected, bool* skipped);
     void DecodeError();
@@ -111,8 +124,8 @@ private:
     SerialOpener openSerial_;
     std::unique_ptr<platform::ByteChannel> channel_;
     platform::SerialLine* serial_ = nullptr;  // the channel's line controls; null on a socket
-    std::string errorText_;  // text of statuses 8 and 13, from the last error reply
-    std::string portText_;   // text of status 6, naming the port
+    std::string portText_;                    // text of status 6, naming the port
+    ExchangeObserver* observer_ = nullptr;
 };
 
 }  // namespace zor06::link

@@ -1,5 +1,6 @@
 // One attempt of a request: transmit, receive under the two timers, judge the reply.
 #include <algorithm>
+#include <optional>
 
 #include "link/crc16.h"
 #include "link/hgcbox.h"
@@ -16,19 +17,37 @@ constexpr auto kIdleInterval = Millis(50);
 
 }  // namespace
 
-bool hgcbox::Exchange(const ReplyExpectation& expected) {
+bool hgcbox::Exchange(const ReplyExpectation& expected, int attempt) {
+    // The clocks are read for a monitor only: without one an attempt costs what it always did.
+    const bool watched = observer_ != nullptr;
+    const double sentAt = watched ? clock_.LocalDateTime() : 0;
+    std::optional<MonoTime> sent;
+    Reception reception;
     if (requestFrame[kOffStart] != kRequestStart) {
         status = status::kBadStartByte;
-        return false;
+    } else if (Transmit()) {
+        std::fill_n(replyFrame.begin(), kMaxFrameLength, std::uint8_t{0});
+        status = status::kOk;
+        if (watched) {
+            sent = clock_.Now();
+        }
+        reception = Receive(expected);
+        if (channel_) {
+            channel_->DiscardQueues();
+        }
     }
-    if (!Transmit()) {
-        return false;
-    }
-    std::fill_n(replyFrame.begin(), kMaxFrameLength, std::uint8_t{0});
-    status = status::kOk;
-    Receive(expected);
-    if (channel_) {
-        channel_->DiscardQueues();
+    // The monitor may have been closed meanwhile (from idle).
+    if (watched && observer_ != nullptr) {
+        ExchangeView view;
+        view.sentAt = sentAt;
+        view.functionCode = lastFunctionCode;
+        view.request = FrameBytes(requestFrame);
+        view.reply = std::span<const std::uint8_t>(replyFrame).first(reception.length);
+        view.replyTime = sent ? clock_.Now() - *sent : platform::Duration{};
+        view.status = status;
+        view.attempt = attempt;
+        view.skippedOther = reception.skipped;
+        observer_->ExchangeDone(view);
     }
     return status == status::kOk;
 }
@@ -94,7 +113,7 @@ bool hgcbox::JudgeCompleteFrame(const ReplyExpectation& expected, bool* skipped)
     return false;
 }
 
-void hgcbox::Receive(const ReplyExpectation& expected) {
+hgcbox::Reception hgcbox::Receive(const ReplyExpectation& expected) {
     ReplyReceiver receiver(replyFrame);
     std::optional<std::uint8_t> newAddress;
     // A write of table 3 from field 0 changes the controller's address, and the controller may
@@ -162,6 +181,7 @@ void hgcbox::Receive(const ReplyExpectation& expected) {
         }
     }
     address = receiver.Address();
+    return {receiver.Accepted(), skipped};
 }
 
 }  // namespace zor06::link

@@ -14,6 +14,7 @@
 #include "app/parameter_menu.h"
 #include "app/restore_wiring.h"
 #include "config/screens/TFormTablState.h"
+#include "link/screens/TFormExchangeMonitor.h"
 #include "link/tcp_connect.h"
 #include "messages/screens/TFormAud.h"
 #include "messages/screens/TFormFunInfo.h"
@@ -45,6 +46,25 @@ private slots:
         QCOMPARE(h.window->StatusPanel(1), QStringLiteral("ЗОР_06 ГРС Лесная"));
         QCOMPARE(h.credentialsAsked, 1);
         QVERIFY(h.shown.empty());
+    }
+
+    void theExchangeMonitorIsOneWindowRecordingWhileOpen() {
+        using zor06::screens::TFormExchangeMonitor;
+        Harness h({"--runs", "1"});
+        QVERIFY(StartUp(h, true));
+        QVERIFY(h.window->Offered("NExchangeMonitor"));
+        h.window->MenuItem("NExchangeMonitor")->trigger();
+        h.window->MenuItem("NExchangeMonitor")->trigger();
+        const auto monitors = h.window->findChildren<TFormExchangeMonitor*>();
+        QCOMPARE(monitors.size(), 1);
+        QVERIFY(monitors[0]->isVisible());
+        QCOMPARE(h.window->Link().Observer(), &monitors[0]->Ring());
+        h.window->ShowWait(1);
+        QVERIFY(monitors[0]->isEnabled());
+        h.window->HideWait();
+        monitors[0]->closeButton()->click();
+        QTRY_VERIFY(h.window->findChildren<TFormExchangeMonitor*>().isEmpty());
+        QCOMPARE(h.window->Link().Observer(), nullptr);
     }
 
     void refusesAnotherTypeWithOnlyTheUnconnectedMenus() {

@@ -202,6 +202,8 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
             cl.yes = true;
         } else if (arg == "--verbose" || arg == "-v") {
             cl.verbose = true;
+        } else if (arg == "--trace") {
+            cl.trace = true;
         } else if (IsOtherOption(arg)) {
             if (i + 1 >= argc) {
                 *error = arg + " needs a value";
@@ -492,6 +494,9 @@ std::string Usage(const std::string& command) {
            "                      its current subscriber is dialled as with --phone\n"
            "      --yes (answer questions \"Да\"; \"Повторить попытку?\" at most --retries N\n"
            "      times in a row, default 3)  --verbose (progress texts on stderr)\n"
+           "      --trace  every request and reply on stderr as the exchange monitor shows\n"
+           "               them: time, direction, code, length, the bytes in hex; the reply\n"
+           "               line adds the wait in ms and the link's status text\n"
            "COMMANDS\n"
            "  read-table T [FIRST [COUNT]]   read fields, one \"T.F HEX\" line per field\n"
            "  write-table T FIRST HEX...     write consecutive fields\n"

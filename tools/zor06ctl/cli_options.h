@@ -43,6 +43,7 @@ struct CommandLine {
     bool yes = false;      // answer "Да" to questions
     int retries = 3;       // with --yes: how often one failed request is repeated
     bool verbose = false;  // show progress texts
+    bool trace = false;    // every exchange with the controller on stderr
     bool help = false;
     bool json = false;   // identify prints one JSON object
     bool csv = false;    // the commands that print rows print them as CSV

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <map>
 
+#include "link/exchange_text.h"
 #include "link/hgcbox.h"
 #include "zor06ctl/cli_options.h"
 #include "zor06ctl/commands.h"
@@ -9,6 +10,14 @@
 namespace {
 
 using Command = int (*)(zor06::ctl::Session&);
+
+// --trace: each exchange in the layout of the desktop program's exchange monitor.
+class StderrTrace final : public zor06::link::ExchangeObserver {
+public:
+    void ExchangeDone(const zor06::link::ExchangeView& exchange) override {
+        std::fprintf(stderr, "%s\n", zor06::link::ExchangeLines(exchange).c_str());
+    }
+};
 
 const std::map<std::string, Command>& Commands() {
     static const std::map<std::string, Command> commands{
@@ -63,6 +72,10 @@ int main(int argc, char** argv) {
         return ctl::kExitUsage;
     }
     ctl::Session session(*cl);
+    StderrTrace trace;
+    if (cl->trace) {
+        session.link.SetExchangeObserver(&trace);
+    }
     const int status = command->second(session);
     ctl::EndCall(session);
     return status;
