@@ -8,11 +8,33 @@ bool NeedsQuotes(std::string_view text) {
            (!text.empty() && (text.front() == ' ' || text.back() == ' '));
 }
 
+// A spreadsheet program takes a field that starts like this for a formula and runs it, and the
+// texts come from controllers anyone may have named. Negative numbers and dash markers ("---")
+// start with '-' too and are safe.
+bool LooksLikeFormula(std::string_view text) {
+    if (text.empty() || std::string_view("=+-@\t\r").find(text.front()) == std::string_view::npos) {
+        return false;
+    }
+    if (text.front() != '-') {
+        return true;
+    }
+    const std::string_view rest = text.substr(1);
+    const bool dashes = rest.find_first_not_of('-') == std::string_view::npos;
+    const bool startsAsNumber =
+        !rest.empty() && ((rest.front() >= '0' && rest.front() <= '9') || rest.front() == '.');
+    const bool number =
+        startsAsNumber && rest.find_first_not_of("0123456789.eE+-") == std::string_view::npos;
+    return !dashes && !number;
+}
+
 }  // namespace
 
-std::string CsvField(std::string_view text) {
+std::string CsvField(std::string_view raw) {
+    // The apostrophe makes such a text plain text, as spreadsheet programs show it.
+    const std::string guarded = LooksLikeFormula(raw) ? "'" + std::string(raw) : std::string(raw);
+    const std::string_view text = guarded;
     if (!NeedsQuotes(text)) {
-        return std::string(text);
+        return guarded;
     }
     std::string field = "\"";
     for (const char c : text) {

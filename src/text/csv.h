@@ -10,7 +10,8 @@
 namespace zor06::text {
 
 // The field as it stands in a record. Blanks at either end are kept and quoted, so that a reader
-// which trims unquoted fields still gets them.
+// which trims unquoted fields still gets them. A text a spreadsheet program would run as a
+// formula ("=...", "+...", "@...", "-" not before a number) gets a leading apostrophe.
 std::string CsvField(std::string_view text);
 
 // The fields joined by commas, with the CRLF that ends the record.

@@ -26,6 +26,14 @@ TEST(CsvField, QuotesOnlyWhatAReaderWouldSplitOrTrim) {
         {" Выкл.", "\" Выкл.\""},
         {"°С ", "\"°С \""},
         {"a;b\tc", "a;b\tc"},
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+7 495", "'+7 495"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"-A1", "'-A1"},
+        {"-12.5", "-12.5"},
+        {"-1.5e-3", "-1.5e-3"},
+        {"---", "---"},
+        {"-", "-"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CsvField(c.text), c.field) << c.text;
