@@ -98,17 +98,19 @@ ChartSeries BuildChartSeries(const DataView& view, int column) {
         }
     };
     for (const DataRow& row : view.rows) {
-        const std::optional<double> value = c < row.numbers.size() ? row.numbers[c] : std::nullopt;
-        const std::optional<std::int64_t> seconds =
-            row.time ? ClockSeconds(*row.time) : std::nullopt;
-        if (!value || !std::isfinite(*value) || !seconds) {
+        // Plain values rather than optionals: GCC's -O3 flow analysis misreads the copies.
+        const bool hasValue = c < row.numbers.size() && row.numbers[c].has_value();
+        const double value = hasValue ? *row.numbers[c] : 0.0;
+        const std::optional<std::int64_t> clock = row.time ? ClockSeconds(*row.time) : std::nullopt;
+        if (!hasValue || !std::isfinite(value) || !clock.has_value()) {
             close();
             continue;
         }
-        if (!current.empty() && !Follows(current.back().seconds, *seconds, step)) {
+        const std::int64_t seconds = clock.value_or(0);
+        if (!current.empty() && !Follows(current.back().seconds, seconds, step)) {
             close();
         }
-        current.push_back({*seconds, *value});
+        current.push_back({seconds, value});
     }
     close();
     return series;

@@ -31,7 +31,8 @@ bool LooksLikeFormula(std::string_view text) {
 
 std::string CsvField(std::string_view raw) {
     // The apostrophe makes such a text plain text, as spreadsheet programs show it.
-    const std::string guarded = LooksLikeFormula(raw) ? "'" + std::string(raw) : std::string(raw);
+    std::string guarded(LooksLikeFormula(raw) ? 1 : 0, '\'');
+    guarded.append(raw);
     const std::string_view text = guarded;
     if (!NeedsQuotes(text)) {
         return guarded;
