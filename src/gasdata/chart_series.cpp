@@ -4,50 +4,15 @@
 #include <cmath>
 #include <string_view>
 
+#include "gasdata/heading_text.h"
+#include "text/text_format.h"
+
 namespace zor06::gasdata {
 namespace {
 
 constexpr std::int64_t kMinute = 60;
 constexpr std::int64_t kHour = 60 * kMinute;
 constexpr std::int64_t kDay = 24 * kHour;
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// A heading line that ends in a hyphen carries on in the next: "Темпера-" "тура газа," is one
-// word, whose hyphen goes; "neo-" "пентана," keeps it, the hyphen of a Latin prefix.
-void Append(std::string& name, std::string_view part) {
-    if (name.ends_with('-')) {
-        const bool brokenWord =
-            name.size() >= 2 && static_cast<unsigned char>(name[name.size() - 2]) >= 0x80;
-        if (brokenWord) {
-            name.pop_back();
-        }
-    } else if (!name.empty()) {
-        name += ' ';
-    }
-    name += part;
-}
-
-// "МД", "метана,", " " -> "МД метана": the grid's three heading lines as a legend entry.
-std::string SeriesName(const ColumnHeading& heading) {
-    std::string name;
-    for (const std::string& line : heading.lines) {
-        const std::string_view part = Trimmed(line);
-        if (!part.empty()) {
-            Append(name, part);
-        }
-    }
-    if (name.ends_with(',')) {
-        name.pop_back();
-    }
-    return name;
-}
 
 bool Follows(std::int64_t previous, std::int64_t next, std::int64_t step) {
     const std::int64_t delta = next - previous;
@@ -87,8 +52,8 @@ ChartSeries BuildChartSeries(const DataView& view, int column) {
     if (column < 0 || c >= view.valueHeadings.size()) {
         return series;
     }
-    series.name = SeriesName(view.valueHeadings[c]);
-    series.unit = Trimmed(view.valueHeadings[c].unit);
+    series.name = HeadingName(view.valueHeadings[c]);
+    series.unit = text::TrimBlanks(view.valueHeadings[c].unit);
     const std::int64_t step = StepSeconds(view.kind);
     ChartSegment current;
     const auto close = [&] {

@@ -12,19 +12,6 @@
 namespace zor06::gasdata {
 namespace {
 
-// A line ending in a hyphen goes on in the next one: after a Cyrillic letter the hyphen breaks
-// a word ("сжимае-", "мости") and goes, after a Latin one it is part of the name ("neo-",
-// "пентана,").
-void AppendPiece(std::string& text, std::string_view piece) {
-    const std::size_t n = text.size();
-    if (n >= 3 && text.ends_with('-') && (text[n - 3] == '\xD0' || text[n - 3] == '\xD1')) {
-        text.pop_back();
-    } else if (!text.empty() && !text.ends_with('-')) {
-        text += ' ';
-    }
-    text.append(piece);
-}
-
 std::string ValueField(const DataView& view, const DataRow& row, std::size_t v) {
     const std::optional<double> number = v < row.numbers.size() ? row.numbers[v] : std::nullopt;
     if (!number) {
@@ -48,22 +35,6 @@ std::vector<std::string> HeadingFields(const DataView& view) {
 }
 
 }  // namespace
-
-std::string HeadingText(const ColumnHeading& heading) {
-    std::string text;
-    for (const std::string& line : heading.lines) {
-        const std::string_view piece = TrimBlanks(line);
-        if (!piece.empty()) {
-            AppendPiece(text, piece);
-        }
-    }
-    const std::string_view unit = TrimBlanks(heading.unit);
-    if (!unit.empty()) {
-        text.append(text.empty() || text.ends_with(',') ? "" : ",");
-        AppendPiece(text, unit);
-    }
-    return text;
-}
 
 std::string DataViewCsv(const DataView& view) {
     std::vector<std::string> fields = HeadingFields(view);

@@ -12,12 +12,10 @@
 #include "config/config_save.h"
 #include "gasdata/data_set.h"
 #include "gasdata/data_view.h"
+#include "gasdata/heading_text.h"
 #include "link/operator.h"
 
 namespace zor06::gasdata {
-
-// A column's heading lines and unit on one line: "МД метана, %", "Фактор сжимаемости".
-std::string HeadingText(const ColumnHeading& heading);
 
 std::string DataViewCsv(const DataView& view);
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "gasdata/data_kind.h"
+#include "text/text_format.h"
 
 namespace zor06::gasdata {
 
@@ -14,12 +15,6 @@ inline std::size_t DateTimeColumns(DataKind kind) {
     return IsThreeMinute(kind) ? 2 : 3;
 }
 
-inline std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
+using text::TrimBlanks;
 
 }  // namespace zor06::gasdata

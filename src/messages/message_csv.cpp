@@ -6,16 +6,13 @@
 #include "messages/csv_save.h"
 #include "messages/message_file.h"
 #include "text/csv.h"
+#include "text/text_format.h"
 
 namespace zor06::messages {
 namespace {
 
 std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+    return std::string(text::TrimBlanks(text));
 }
 
 std::string HeadingText(std::string_view heading) {

@@ -5,6 +5,14 @@
 
 namespace zor06::text {
 
+std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::string Printf(const char* format, ...) {
     va_list args;
     va_start(args, format);

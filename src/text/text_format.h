@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace zor06::text {
 
@@ -10,5 +11,8 @@ namespace zor06::text {
 // A name taken from the controller made fit to be part of a file name: '/' and control
 // characters become '_'.
 std::string FileNamePart(std::string name);
+
+// The text without the blanks that pad it at either end (fields of the controller's records).
+std::string_view TrimBlanks(std::string_view text);
 
 }  // namespace zor06::text

@@ -4,17 +4,14 @@
 #include <string_view>
 
 #include "messages/message_csv.h"
+#include "text/text_format.h"
 #include "zor06ctl/json.h"
 
 namespace zor06::ctl {
 namespace {
 
 std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+    return std::string(text::TrimBlanks(text));
 }
 
 }  // namespace
