@@ -1,6 +1,9 @@
 #include "config/config_save.h"
 
+#include <system_error>
+
 #include "config/config_file.h"
+#include "platform/file_io.h"
 #include "text/text_format.h"
 
 namespace zor06::config {
@@ -25,6 +28,15 @@ std::optional<std::filesystem::path> ChooseSaveTarget(const FileChoice& choice,
             return target.path;
         }
     }
+}
+
+bool WriteChosenFile(const std::filesystem::path& target, std::string_view bytes,
+                     link::Operator& op, std::string* reason) {
+    link::BusyScope busy(op);
+    // The folders are made on first use; a failure to make one shows in the write.
+    std::error_code ignored;
+    std::filesystem::create_directories(target.parent_path(), ignored);
+    return platform::WriteFileAtomically(target, bytes, reason);
 }
 
 bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& configDir,

@@ -40,6 +40,11 @@ std::optional<std::filesystem::path> ChooseSaveTarget(const FileChoice& choice,
                                                       std::string_view extension,
                                                       const ChooseFile& choose, link::Operator& op);
 
+// Writes `bytes` atomically to a file the operator chose, under the busy cursor, making its folder
+// when it is missing; false with `reason` set when the write failed.
+bool WriteChosenFile(const std::filesystem::path& target, std::string_view bytes,
+                     link::Operator& op, std::string* reason);
+
 // Proposes the name, asks for the file again while the operator refuses to replace an existing
 // one, and writes the configuration. False when cancelled or the write failed (already shown).
 bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& configDir,

@@ -107,14 +107,7 @@ bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir, co
         return false;
     }
     std::string reason;
-    bool written = false;
-    {
-        link::BusyScope busy(op);
-        std::error_code ignored;
-        std::filesystem::create_directories(target->parent_path(), ignored);
-        written = platform::WriteFileAtomically(*target, EncodeDataFile(set), &reason);
-    }
-    if (!written) {
+    if (!config::WriteChosenFile(*target, EncodeDataFile(set), op, &reason)) {
         op.ShowMessage(kErrorKind, kOpenFailed, reason);
         return false;
     }

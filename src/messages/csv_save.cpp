@@ -1,8 +1,5 @@
 #include "messages/csv_save.h"
 
-#include <system_error>
-
-#include "platform/file_io.h"
 #include "text/text_format.h"
 
 namespace zor06::messages {
@@ -28,15 +25,7 @@ bool SaveCsvFile(std::string_view csv, const std::filesystem::path& dir,
         return false;
     }
     std::string reason;
-    bool written = false;
-    {
-        link::BusyScope busy(op);
-        // The views' directories are made on first use; a failure here shows in the write.
-        std::error_code ignored;
-        std::filesystem::create_directories(target->parent_path(), ignored);
-        written = platform::WriteFileAtomically(*target, csv, &reason);
-    }
-    if (!written) {
+    if (!config::WriteChosenFile(*target, csv, op, &reason)) {
         op.ShowMessage(kErrorKind, "Ошибка записи файла " + target->filename().string(), reason);
         return false;
     }
