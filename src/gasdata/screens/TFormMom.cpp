@@ -6,12 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
-
-#include "messages/current_state.h"
-#include "widgets/ButtonRow.h"
 
 namespace zor06::screens {
 namespace {
@@ -33,11 +28,9 @@ QLineEdit* NewShownField(QWidget* parent) {
 }  // namespace
 
 TFormMom::TFormMom(const gasdata::ChrMomentaryFrame& frame, Refresh refresh, QWidget* parent)
-    : QDialog(parent), read_(std::move(refresh)) {
+    : MomentaryWindow(parent), read_(std::move(refresh)) {
     setWindowTitle(Text(frame.caption));
     resize(kWidth, kHeight);
-    timer_.setInterval(kRefreshMs);
-    connect(&timer_, &QTimer::timeout, this, &TFormMom::TimerTimer);
 
     auto* timeLabel = new QLabel(Text(gasdata::kChrMomentaryTimeLabel), this);
     time_ = NewShownField(this);
@@ -53,11 +46,7 @@ TFormMom::TFormMom(const gasdata::ChrMomentaryFrame& frame, Refresh refresh, QWi
     AddRows(frame, grid);
     formula_ = new QLabel(Text(frame.formulaLabel), this);
 
-    QDialogButtonBox* buttons = widgets::NewButtonRow(this);
-    refresh_ = widgets::AddToRow(buttons, Text(messages::kStopRefreshText));
-    exit_ = widgets::AddToRow(buttons, Text(messages::kExitText));
-    connect(refresh_, &QPushButton::clicked, this, &TFormMom::RefreshClick);
-    connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
+    QDialogButtonBox* buttons = NewButtons();
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(timeRow);
@@ -87,25 +76,7 @@ void TFormMom::AddRows(const gasdata::ChrMomentaryFrame& frame, QGridLayout* gri
     grid->setColumnStretch(2, 1);
 }
 
-void TFormMom::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        SetRefreshing(true);
-        TimerTimer();
-    }
-}
-
-void TFormMom::done(int result) {
-    timer_.stop();
-    QDialog::done(result);
-}
-
-void TFormMom::TimerTimer() {
-    // A reading that lets the event loop turn must not be overtaken by the next tick.
-    if (inRefresh_) {
-        return;
-    }
-    inRefresh_ = true;
+void TFormMom::ReadAndShow() {
     if (read_.values) {
         if (const auto values = read_.values()) {
             ShowValues(*values);
@@ -116,7 +87,6 @@ void TFormMom::TimerTimer() {
             ShowZones(*zones);
         }
     }
-    inRefresh_ = false;
 }
 
 void TFormMom::ShowValues(const gasdata::ChrMomentaryValues& values) {
@@ -136,19 +106,6 @@ void TFormMom::ShowZones(const gasdata::ChrZones& zones) {
         palette.setColor(QPalette::Text, QColor(c.red, c.green, c.blue));
         zones_[i]->setPalette(palette);
         zones_[i]->setText(Text(zones[i]->text));
-    }
-}
-
-void TFormMom::RefreshClick() {
-    SetRefreshing(!timer_.isActive());
-}
-
-void TFormMom::SetRefreshing(bool on) {
-    refresh_->setText(Text(on ? messages::kStopRefreshText : messages::kStartRefreshText));
-    if (on) {
-        timer_.start();
-    } else {
-        timer_.stop();
     }
 }
 

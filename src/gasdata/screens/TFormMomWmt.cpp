@@ -4,19 +4,10 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
-
-#include "messages/current_state.h"
-#include "widgets/ButtonRow.h"
 
 namespace zor06::screens {
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 QLineEdit* NewValueField(QWidget* parent) {
     auto* field = new QLineEdit(parent);
@@ -27,21 +18,15 @@ QLineEdit* NewValueField(QWidget* parent) {
 }  // namespace
 
 TFormMomWmt::TFormMomWmt(Refresh refresh, QWidget* parent)
-    : QDialog(parent), readLines_(std::move(refresh)) {
+    : MomentaryWindow(parent), readLines_(std::move(refresh)) {
     setWindowTitle(QStringLiteral(" Мгновенные данные влагомера"));
-    timer_.setInterval(kRefreshMs);
-    connect(&timer_, &QTimer::timeout, this, &TFormMomWmt::TimerTimer);
 
     auto* timeLabel = new QLabel(QStringLiteral("Дата и время, к которым относятся данные"), this);
     time_ = NewValueField(this);
     timeLabel->setBuddy(time_);
     valueRows_ = new QFormLayout;
 
-    QDialogButtonBox* buttons = widgets::NewButtonRow(this);
-    refresh_ = widgets::AddToRow(buttons, Text(messages::kStopRefreshText));
-    exit_ = widgets::AddToRow(buttons, Text(messages::kExitText));
-    connect(refresh_, &QPushButton::clicked, this, &TFormMomWmt::RefreshClick);
-    connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
+    QDialogButtonBox* buttons = NewButtons();
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(timeLabel);
@@ -51,28 +36,11 @@ TFormMomWmt::TFormMomWmt(Refresh refresh, QWidget* parent)
     column->addWidget(buttons);
 }
 
-void TFormMomWmt::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        SetRefreshing(true);
-        TimerTimer();
-    }
-}
-
-void TFormMomWmt::done(int result) {
-    timer_.stop();
-    QDialog::done(result);
-}
-
-void TFormMomWmt::TimerTimer() {
-    // A reading that lets the event loop turn must not be overtaken by the next tick.
-    if (inRefresh_ || !readLines_) {
+void TFormMomWmt::ReadAndShow() {
+    if (!readLines_) {
         return;
     }
-    inRefresh_ = true;
-    const std::optional<WmtMomentaryLines> lines = readLines_();
-    inRefresh_ = false;
-    if (lines) {
+    if (const std::optional<WmtMomentaryLines> lines = readLines_()) {
         Show(*lines);
     }
 }
@@ -88,19 +56,6 @@ void TFormMomWmt::Show(const WmtMomentaryLines& lines) {
         }
         labels_[i]->setText(QString::fromStdString(lines.values[i].first));
         values_[i]->setText(QString::fromStdString(lines.values[i].second));
-    }
-}
-
-void TFormMomWmt::RefreshClick() {
-    SetRefreshing(!timer_.isActive());
-}
-
-void TFormMomWmt::SetRefreshing(bool on) {
-    refresh_->setText(Text(on ? messages::kStopRefreshText : messages::kStartRefreshText));
-    if (on) {
-        timer_.start();
-    } else {
-        timer_.stop();
     }
 }
 

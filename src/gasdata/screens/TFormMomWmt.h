@@ -2,18 +2,17 @@
 // belong to, refreshed every 10 seconds until the operator stops it.
 #pragma once
 
-#include <QDialog>
-#include <QTimer>
 #include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "gasdata/screens/MomentaryWindow.h"
+
 class QFormLayout;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace zor06::screens {
 
@@ -23,10 +22,9 @@ struct WmtMomentaryLines {
 };
 
 // NOLINTNEXTLINE(readability-identifier-naming): screens keep their established names.
-class TFormMomWmt : public QDialog {
+class TFormMomWmt : public MomentaryWindow {
     Q_OBJECT
 public:
-    static constexpr int kRefreshMs = 10000;
     // Nothing when the reading failed; the window then keeps what it shows.
     using Refresh = std::function<std::optional<WmtMomentaryLines>()>;
 
@@ -34,31 +32,18 @@ public:
 
     QLineEdit* timeField() const { return time_; }
     const std::vector<QLineEdit*>& valueFields() const { return values_; }
-    QPushButton* refreshButton() const { return refresh_; }
-    QPushButton* exitButton() const { return exit_; }
-    const QTimer& refreshTimer() const { return timer_; }
-    // One refresh, as at each tick of the timer.
-    void TimerTimer();
-
-    void done(int result) override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void ReadAndShow() override;
 
 private:
     void Show(const WmtMomentaryLines& lines);
-    void RefreshClick();
-    void SetRefreshing(bool on);
 
     Refresh readLines_;
-    QTimer timer_;
-    bool inRefresh_ = false;
     QLineEdit* time_ = nullptr;
     QFormLayout* valueRows_ = nullptr;
     std::vector<QLabel*> labels_;
     std::vector<QLineEdit*> values_;
-    QPushButton* refresh_ = nullptr;
-    QPushButton* exit_ = nullptr;
 };
 
 }  // namespace zor06::screens
