@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -71,6 +72,14 @@ TFormExchangeMonitor::TFormExchangeMonitor(link::hgcbox& link, link::Operator& o
     timer_.start();
     ShowCount();
     link_.SetExchangeObserver(&ring_);
+}
+
+void TFormExchangeMonitor::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 TFormExchangeMonitor::~TFormExchangeMonitor() {

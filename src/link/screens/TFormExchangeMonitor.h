@@ -14,6 +14,7 @@
 #include "link/hgcbox.h"
 #include "link/operator.h"
 
+class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -48,6 +49,11 @@ public slots:
     void PauseClick();
     void ClearClick();
     void SaveClick();
+
+protected:
+    // Esc is the operator's way to stop a reading, which the monitor is there to watch: it does
+    // not close the monitor too.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ShowCount();

@@ -47,6 +47,8 @@ private slots:
             QVERIFY(shownLines(monitor)[0].contains("  ->  код   1  дл.  "));
             QVERIFY(shownLines(monitor)[1].endsWith("мс  Команда выполнена"));
             QCOMPARE(monitor.countLabel()->text(), QString("Обменов: 1"));
+            QTest::keyClick(&monitor, Qt::Key_Escape);
+            QVERIFY(monitor.isVisible());
 
             monitor.pauseButton()->click();
             QCOMPARE(monitor.pauseButton()->text(), QString("Продолжить"));
