@@ -97,6 +97,8 @@ TFormDataChart::TFormDataChart(const gasdata::DataView& view,
     auto* row = new QHBoxLayout;
     row->addWidget(NewChoiceColumn());
     row->addWidget(chartView_, 1);
+    // The choice stands left of the chart, so Tab reaches it first.
+    setTabOrder(list_, chartView_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(row, 1);
     setpointNote_ = new QLabel(
