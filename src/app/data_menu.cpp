@@ -238,9 +238,7 @@ void N_Dop_ParClick(TFormMain& w) {
 // Tables 23 and 24, read silently each time a chart opens: two short requests, and the chart
 // shows the setpoints the controller holds now. Nothing when a read failed.
 std::optional<gasdata::ColumnSetpoints> ReadSetpoints(TFormMain& w, const gasdata::DataView& view) {
-    constexpr int kLowerWarning = 1;
-    constexpr int kUpperWarning = 2;
-    for (const int kind : {kLowerWarning, kUpperWarning}) {
+    for (const int kind : {gasdata::kLowerWarningKind, gasdata::kUpperWarningKind}) {
         const auto table = static_cast<std::uint8_t>(config::LimitTable(kind));
         if (w.RequestOnLine() ||
             !tables::ReadFields(w.Tables(), {table, 0, config::kGasParameterCount}, false)) {

@@ -9,9 +9,6 @@
 namespace zor06::gasdata {
 namespace {
 
-constexpr int kLowerWarningKind = 1;
-constexpr int kUpperWarningKind = 2;
-
 bool Thermal(int parameter) {
     return std::find(kThermalParameters.begin(), kThermalParameters.end(), parameter) !=
            kThermalParameters.end();

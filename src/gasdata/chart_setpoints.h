@@ -22,6 +22,10 @@ struct WarningSetpoints {
 // The setpoints as the image holds them; the caller has read both tables into it.
 WarningSetpoints WarningSetpointsOf(const tables::ControllerImage& image);
 
+// The limit kinds of the lower and upper warning setpoints (config::LimitTable gives the table).
+inline constexpr int kLowerWarningKind = 1;
+inline constexpr int kUpperWarningKind = 2;
+
 struct SetpointLines {
     std::optional<double> lower;
     std::optional<double> upper;
