@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <fstream>
+#include <set>
 
 #include "link/reply_views.h"
 #include "messages/reading_support.h"
@@ -41,6 +42,11 @@ Date6 Significant(const Date6& d, std::size_t bytes) {
     Date6 out{};
     std::copy_n(d.begin(), bytes, out.begin());
     return out;
+}
+
+// Year, month and day.
+Date6 DayOf(const Date6& d) {
+    return Significant(d, 3);
 }
 
 int ProgressMaximum(Step step, const Date6& start, const Date6& end) {
@@ -126,6 +132,12 @@ private:
             const std::span<const std::uint8_t> record = reply.Record(i);
             messages::ShowProgress(op, ++shown_, maximum);
             const Date6 date = RecordDate(record, IsThreeMinute(k_.kind));
+            if (IsDaily() && !receivedDays_.emplace(record.begin(), record.end()).second) {
+                // A gas day already received: asked again from a date the controller files it
+                // under, it comes back.
+                expected_ = StepOnce(k_.step, expected_);
+                continue;
+            }
             bool last = false;
             if (checking_ && !InAllowedWindow(k_.kind, expected_, end_, date)) {
                 if (op.ShowMessage(kQuestionKind,
@@ -144,7 +156,9 @@ private:
         }
         // Records that do not move the reading on are ones already received: asking again from
         // the same date would bring them back for ever.
-        if (reply.Count() > 0 && CompareAtStep(k_.step, expected_, before) <= 0) {
+        const bool repeated =
+            IsDaily() ? kept_.empty() : CompareAtStep(k_.step, expected_, before) <= 0;
+        if (reply.Count() > 0 && repeated) {
             kept_.clear();
             op.ShowMessage(kInfoKind, "Контроллер повторно передал уже прочитанные данные.",
                            "Чтение данных прекращено.");
@@ -152,6 +166,8 @@ private:
         }
         return true;
     }
+
+    bool IsDaily() const { return k_.step == Step::Day; }
 
     DataReadingContext& ctx_;
     const DataArchiveKind& k_;
@@ -163,6 +179,7 @@ private:
     int received_ = 0;
     int shown_ = 0;
     std::vector<std::uint8_t> kept_;
+    std::set<std::vector<std::uint8_t>> receivedDays_;
 };
 
 dataset::HdmHeader BuildHeader(tables::TableContext& t, const DataArchiveKind& k, int run,
@@ -204,6 +221,12 @@ std::vector<std::uint8_t> ArchiveRequestData(const DataArchiveKind& k, int run, 
 
 Date6 NextExpected(DataKind kind, const Date6& expected, const Date6& record) {
     const Step step = KindOf(kind).step;
+    if (step == Step::Day) {
+        // A controller may file a gas day under the date before or after it, so the expected day
+        // moves one day per record; only a gap in the archive takes it further.
+        const Date6 next = StepOnce(step, expected);
+        return tables::CompareTo(record, next, tables::kPrecisionDay) > 0 ? DayOf(record) : next;
+    }
     const Date6 slot = step == Step::ThreeMinutes ? TruncateToThreeMinutes(record) : record;
     const Date6 next = StepOnce(step, slot);
     return CompareAtStep(step, next, expected) > 0 ? next : expected;

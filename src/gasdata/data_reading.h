@@ -41,8 +41,9 @@ std::optional<DataSet> ReadDataPeriod(DataReadingContext& ctx, DataKind kind, in
 std::vector<std::uint8_t> ArchiveRequestData(const DataArchiveKind& k, int run, const Date6& start,
                                              const Date6& end);
 
-// The expected date after a record dated `record` when `expected` was expected: one step after
-// the record, never earlier than what was already expected.
+// The expected date after a record dated `record` when `expected` was expected. 3-minute and
+// hourly data: one step after the record, never earlier than what was already expected. Daily
+// data: one day on, or the record's own day when it lies further on.
 Date6 NextExpected(DataKind kind, const Date6& expected, const Date6& record);
 
 // Whether a record dated `record` lies where the reading expects it.

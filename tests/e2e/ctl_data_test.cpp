@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "tests/e2e/ctl_fixture.h"
@@ -165,6 +166,38 @@ TEST_F(CtlData, PresetPeriodsEndWhereTheArchiveDoes) {
         };
         EXPECT_EQ(start(lines.front()), c.first) << c.archive << c.preset;
         EXPECT_EQ(start(lines[c.rows - 1]), c.last) << c.archive << c.preset;
+    }
+}
+
+TEST_F(CtlData, DailyReadingTakesEachGasDayOnceWhateverDateTheControllerFilesItUnder) {
+    struct Case {
+        const char* shift;
+        const char* firstDay;
+    };
+    for (const Case& c : {Case{"-1", "19.11.26"}, Case{"0", "20.11.26"}, Case{"1", "21.11.26"}}) {
+        StartAt({"--day-date-shift", c.shift});
+        for (const std::vector<std::string>& source :
+             {std::vector<std::string>{"chromatograph", "day", "--run", "1"},
+              std::vector<std::string>{"moisture", "day"}}) {
+            std::vector<std::string> args = source;
+            args.insert(args.end(), {"--from", "20.11.26 00:00", "--to", "01.12.26 00:00"});
+            const auto r = Run(args);
+            const std::string what = source[0] + " shifted " + c.shift;
+            ASSERT_EQ(r.exitCode, 0) << what << "\n" << r.err;
+            EXPECT_EQ(r.err.find("повторно"), std::string::npos) << what << "\n" << r.err;
+            EXPECT_EQ(r.err.find("не соответствуют"), std::string::npos) << what << "\n" << r.err;
+            std::vector<std::string> days;
+            for (const Cells& row : Lines(r.out)) {
+                if (row.at(0) != "Средние значения") {
+                    days.push_back(row.at(0));
+                }
+            }
+            ASSERT_EQ(days.size(), 12u) << what << "\n" << r.out;
+            EXPECT_EQ(days.front(), c.firstDay) << what;
+            EXPECT_EQ(std::set<std::string>(days.begin(), days.end()).size(), days.size())
+                << what << "\n"
+                << r.out;
+        }
     }
 }
 

@@ -195,14 +195,37 @@ TEST_F(DataReadingTest, TheWindowQuestionYesOnceLetsTheRestThroughNoKeepsTheReco
 }
 
 TEST_F(DataReadingTest, AControllerThatRepeatsItsRecordsEndsTheReadingWithWhatWasNew) {
-    Fill(DataKind::WmtMinute, {24, 3, 1, 10, 0, 0}, 40);
-    repeat = true;
-    op.answers = {true};  // the repeated records are out of the window: read on anyway
-    const auto set = Read({24, 3, 1, 10, 0, 0}, {24, 3, 1, 12, 0, 0});
-    ASSERT_TRUE(set);
-    EXPECT_EQ(set->Count(), 8u);
-    EXPECT_EQ(requests, 2);
-    EXPECT_EQ(op.messages.back().text1, "Контроллер повторно передал уже прочитанные данные.");
+    struct Case {
+        DataKind kind;
+        Date6 start;
+        std::size_t count;
+    };
+    // The repeated 3-minute records are out of the window and asked about; days are not.
+    for (const Case& c : {Case{DataKind::WmtMinute, {24, 3, 1, 10, 0, 0}, 8},
+                          Case{DataKind::ChrDay, {24, 3, 1, 0, 0, 0}, 2},
+                          Case{DataKind::WmtDay, {24, 3, 1, 0, 0, 0}, 8}}) {
+        archive.clear();
+        requests = 0;
+        Fill(c.kind, c.start, 40);
+        repeat = true;
+        op.answers = {true};
+        const auto set = Read(c.start, {24, 12, 1, 0, 0, 0});
+        ASSERT_TRUE(set) << int(c.kind);
+        EXPECT_EQ(set->Count(), c.count) << int(c.kind);
+        EXPECT_EQ(requests, 2) << int(c.kind);
+        EXPECT_EQ(op.messages.back().text1, "Контроллер повторно передал уже прочитанные данные.");
+    }
+}
+
+TEST_F(DataReadingTest, DaysMissingFromTheArchiveNeitherRepeatNorHideTheDaysAfterThem) {
+    for (const DataKind k : {DataKind::ChrDay, DataKind::WmtDay}) {
+        archive.clear();
+        Fill(k, {24, 3, 1, 0, 0, 0}, 20, {1, 2, 3, 9, 11});
+        const auto set = Read({24, 3, 1, 0, 0, 0}, {24, 3, 20, 0, 0, 0});
+        ASSERT_TRUE(set) << int(k);
+        EXPECT_EQ(Dates(*set), archive) << int(k);
+        EXPECT_TRUE(op.messages.empty()) << op.messages.front().text1;
+    }
 }
 
 TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
@@ -238,9 +261,18 @@ TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
 }
 
 TEST_F(DataReadingTest, AnEmptyPeriodSaysSoAndTheHeaderNamesTheRunAndDevice) {
+    for (const DataKind k : {DataKind::ChrHour, DataKind::ChrDay, DataKind::WmtHour,
+                             DataKind::WmtDay, DataKind::ChrMinute}) {
+        archive.clear();
+        op.messages.clear();
+        Fill(k, {24, 3, 1, 0, 0, 0}, 3);
+        EXPECT_FALSE(Read({24, 5, 1, 0, 0, 0}, {24, 5, 9, 0, 0, 0})) << int(k);
+        ASSERT_EQ(op.messages.size(), 1u) << int(k);
+        EXPECT_EQ(op.messages.back().text1, "Нет данных за указанный период") << int(k);
+    }
+
+    archive.clear();
     Fill(DataKind::ChrDay, {24, 3, 1, 0, 0, 0}, 3);
-    EXPECT_FALSE(Read({24, 5, 1, 0, 0, 0}, {24, 5, 9, 0, 0, 0}));
-    EXPECT_EQ(op.messages.back().text1, "Нет данных за указанный период");
 
     const char run2[] = "Нитка Б";
     std::copy(std::begin(run2), std::end(run2) - 1, image.Field(5, 2).begin());
@@ -252,11 +284,16 @@ TEST_F(DataReadingTest, AnEmptyPeriodSaysSoAndTheHeaderNamesTheRunAndDevice) {
     EXPECT_EQ(op.last.first, op.last.second);
 }
 
-TEST(ExpectedDate, MovesOneStepPastTheRecordAndNeverBack) {
+TEST(ExpectedDate, MovesOneStepPastTheRecordAndNeverBackAndDaysOneDayPerRecord) {
     EXPECT_EQ(gasdata::NextExpected(DataKind::ChrHour, {24, 3, 1, 5, 0, 0}, {24, 3, 1, 8, 0, 0}),
               (Date6{24, 3, 1, 9, 0, 0}));
-    EXPECT_EQ(gasdata::NextExpected(DataKind::ChrDay, {24, 3, 5, 0, 0, 0}, {24, 3, 3, 10, 0, 0}),
-              (Date6{24, 3, 5, 0, 0, 0}));
+    // A day moves on one day per record, whatever date the record carries, unless it lies further.
+    EXPECT_EQ(gasdata::NextExpected(DataKind::ChrDay, {24, 3, 5, 0, 0, 0}, {24, 3, 4, 10, 0, 0}),
+              (Date6{24, 3, 6, 0, 0, 0}));
+    EXPECT_EQ(gasdata::NextExpected(DataKind::ChrDay, {24, 3, 5, 0, 0, 0}, {24, 3, 6, 10, 0, 0}),
+              (Date6{24, 3, 6, 0, 0, 0}));
+    EXPECT_EQ(gasdata::NextExpected(DataKind::WmtDay, {24, 3, 5, 0, 0, 0}, {24, 3, 9, 10, 0, 0}),
+              (Date6{24, 3, 9, 0, 0, 0}));
     EXPECT_EQ(
         gasdata::NextExpected(DataKind::WmtMinute, {24, 3, 1, 10, 0, 0}, {24, 3, 1, 10, 2, 7}),
         (Date6{24, 3, 1, 10, 3, 0}));

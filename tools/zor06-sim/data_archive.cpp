@@ -159,6 +159,7 @@ std::vector<std::uint8_t> DataArchives::Record(DataArchive archive, DataSource s
             marks.status = s.status;
         }
     }
+    marks.dayDateShift = config_.dayDateShift;
     marks.badCrc = std::ranges::any_of(
         config_.badCrc, [&](const RecordSelector& s) { return s.Matches(archive, source, slot); });
     if (archive == DataArchive::Day && config_.start) {

@@ -44,6 +44,9 @@ struct DataArchiveConfig {
     std::vector<RecordSelector> missing;
     // After the first reply of an archive, every reply to it repeats the records of the last one.
     bool repeatReplies = false;
+    // Daily records carry the date of the gas day this many days away (-1 or 1); requests still
+    // select by the gas day itself.
+    int dayDateShift = 0;
 };
 
 // "min", "hour" or "day".

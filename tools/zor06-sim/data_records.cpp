@@ -46,6 +46,17 @@ void PutInterval(DataArchive archive, const tables::ControllerDateTime& start, i
     to = {static_cast<std::uint8_t>(complete ? hour | kDayCompleteFlag : hour), 0, 0};
 }
 
+// A controller that dates a gas day by its neighbour: the record moves, its slot does not.
+void ShiftDate(DataArchive archive, int days, std::array<std::uint8_t, 3>& date) {
+    if (archive != DataArchive::Day || days == 0) {
+        return;
+    }
+    tables::ControllerDateTime d{};
+    std::copy(date.begin(), date.end(), d.begin());
+    const tables::ControllerDateTime shifted = FromWallTime(ToWallTime(d) + days * kSecondsPerDay);
+    std::copy_n(shifted.begin(), date.size(), date.begin());
+}
+
 template <typename Record>
 std::vector<std::uint8_t> Sealed(const Record& record, bool badCrc) {
     auto bytes = record.Encode();
@@ -88,12 +99,14 @@ std::vector<std::uint8_t> MakeDataRecord(DataArchive archive, DataSource source,
     if (moisture) {
         gasdata::WmtHdRecord r;
         PutInterval(archive, start, contractHour, marks.dayComplete, r.date, r.start, r.end);
+        ShiftDate(archive, marks.dayDateShift, r.date);
         r.status = marks.status;
         r.values = MoistureValues(times.sample, seed);
         return Sealed(r, marks.badCrc);
     }
     gasdata::ChrHdRecord r;
     PutInterval(archive, start, contractHour, marks.dayComplete, r.date, r.start, r.end);
+    ShiftDate(archive, marks.dayDateShift, r.date);
     r.status = marks.status;
     r.values = GasAt(times.sample, static_cast<int>(source), seed);
     return Sealed(r, marks.badCrc);

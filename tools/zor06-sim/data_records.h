@@ -13,6 +13,7 @@ struct RecordMarks {
     std::uint8_t status = 0;  // state byte of 3-minute records, status byte of the others
     bool badCrc = false;
     bool dayComplete = true;  // daily records: bit 7 of the end hour
+    int dayDateShift = 0;     // daily records: days added to the date the record carries
 };
 
 // `slot` counts 3-minute slots, hours or gas days (by their date) from 01.01.00 00:00; a gas day

@@ -223,6 +223,8 @@ constexpr NumberOption kNumberOptions[] = {
          o.controller.interventions.badCrcIndex = Index(v);
          o.controller.diagnostics.badCrcIndex = Index(v);
      }},
+    {"--day-date-shift", -1, 1,
+     [](Options& o, long v) { o.controller.data.dayDateShift = static_cast<int>(v); }},
     {"--modem-cpas", 0, 9, [](Options& o, long v) { o.modem.cpas = static_cast<int>(v); }},
     {"--seed", 0, std::numeric_limits<long>::max(),
      [](Options& o, long v) {
@@ -477,6 +479,8 @@ contract hour of table 6 over the last four years; values drift with --seed):
   --missing-data SEL      the archive skips the slots SEL
   --repeat-data-replies   after the first reply, every reply to an archive repeats
                           the records of the previous one
+  --day-date-shift N      daily records carry the date of the gas day N days away
+                          (-1 or 1); requests still select by the gas day
   SEL is ARCHIVE/SOURCE/WHEN: ARCHIVE min, hour or day; SOURCE run1, run2 or
   moisture; WHEN the slot "YY-MM-DD HH:MM" (days: "YY-MM-DD") or *N, every slot
   whose number is a multiple of N (slots counted from 01.01.00 00:00, so
