@@ -182,10 +182,10 @@ DataView ChrDataView(const DataSet& set, const settings::ReportConfig& config) {
     view.statusColumns = threeMinute ? std::vector<int>{2, 3} : std::vector<int>{3};
     view.startAtLastRow = !threeMinute;
 
-    // A value that is not a number shows as such and is left out of its column's average only,
-    // so that one bad sensor reading does not blank the column.
+    // Every column averages over the same records: a value that is not a number in one of them
+    // makes its column's average "NAN" rather than an average over fewer records than the others.
     std::array<double, kChrParameters> sums{};
-    std::array<int, kChrParameters> counts{};
+    int counted = 0;
     const std::size_t count = set.Count();
     view.rows.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -193,16 +193,14 @@ DataView ChrDataView(const DataSet& set, const settings::ReportConfig& config) {
                                      : IntervalRow(set.Record(i), IsDaily(set.kind), config);
         if (built.row.counted) {
             for (int p = 0; p < kChrParameters; ++p) {
-                if (std::isfinite(built.shown.v[p])) {
-                    sums[p] += built.shown.v[p];
-                    ++counts[p];
-                }
+                sums[p] += built.shown.v[p];
             }
+            ++counted;
         }
         view.rows.push_back(std::move(built.row));
     }
     for (int p = 0; p < kChrParameters; ++p) {
-        view.averages[p] = counts[p] > 0 ? sums[p] / counts[p] : 0.0;
+        view.averages[p] = counted > 0 ? sums[p] / counted : 0.0;
     }
     return view;
 }

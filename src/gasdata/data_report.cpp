@@ -4,6 +4,7 @@
 #include <span>
 
 #include "gasdata/data_report_bands.h"
+#include "gasdata/display_conversion.h"
 #include "gasdata/exported_cells.h"
 #include "text/text_format.h"
 
@@ -22,7 +23,6 @@ constexpr std::size_t kInlineAfterLater = 70;
 constexpr std::size_t kWmtFirstPage = 52;
 constexpr std::size_t kWmtLaterPage = 59;
 constexpr std::size_t kHalfColumns = 10;
-constexpr int kMaxDecimals = 15;
 
 // Sized so that the chunks and pages above fill a portrait sheet under the title and headings.
 constexpr PrintStyle kChrStyle{
@@ -139,7 +139,7 @@ std::string AverageText(const DataView& view, std::size_t column) {
     if (parameter >= view.averages.size()) {
         return {};
     }
-    return text::Printf("%.*f", std::clamp(decimals, 0, kMaxDecimals), view.averages[parameter]);
+    return FixedText(view.averages[parameter], decimals);
 }
 
 Band SummaryBand(const DataView& view, const ChrHalf& half, int calcFormula, double width) {

@@ -6,6 +6,7 @@
 
 #include "data_set_builders.h"
 #include "gasdata/data_view_model.h"
+#include "gasdata/display_conversion.h"
 
 namespace zor06::gasdata {
 namespace {
@@ -152,20 +153,23 @@ TEST(ChrDataView, BadCrcRowsAreMarkedAndNotAveraged) {
     EXPECT_EQ(badHour.rows.at(0).left[1], "недостов.");
 }
 
-TEST(ChrDataView, AValueThatIsNotANumberIsLeftOutOfItsColumnsAverageOnly) {
-    DataSet set = EmptySet(DataKind::ChrMinute);
-    ChrMinRecord broken = Minute(0, 0, 90.0F);
-    broken.values.v[16] = std::numeric_limits<float>::quiet_NaN();  // gas temperature
-    broken.values.v[1] = 2.0F;
-    Add(set, broken);
-    ChrMinRecord fine = Minute(0, 0, 94.0F);
-    fine.values.v[16] = 12.0F;
-    fine.values.v[1] = 1.0F;
-    Add(set, fine);
-    const DataView view = ChrDataView(set, {});
-    EXPECT_DOUBLE_EQ(view.averages[16], 12.0);
-    EXPECT_DOUBLE_EQ(view.averages[1], 1.5);
-    EXPECT_EQ(view.rows[0].values.back(), "     NAN");
+TEST(ChrDataView, AValueThatIsNotANumberOrInfiniteMakesItsColumnsAverageNan) {
+    for (const float odd :
+         {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
+        DataSet set = EmptySet(DataKind::ChrMinute);
+        ChrMinRecord broken = Minute(0, 0, 90.0F);
+        broken.values.v[16] = odd;  // gas temperature
+        broken.values.v[1] = 2.0F;
+        Add(set, broken);
+        ChrMinRecord fine = Minute(0, 0, 94.0F);
+        fine.values.v[16] = 12.0F;
+        fine.values.v[1] = 1.0F;
+        Add(set, fine);
+        const DataView view = ChrDataView(set, {});
+        EXPECT_EQ(gasdata::FixedText(view.averages[16], 2), "NAN") << odd;
+        EXPECT_DOUBLE_EQ(view.averages[1], 1.5);
+        EXPECT_EQ(view.rows[0].values.back(), "     NAN");
+    }
 }
 
 TEST(ChrDataView, AveragesAreZeroWhenNoRecordCounts) {

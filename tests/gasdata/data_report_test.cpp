@@ -3,6 +3,7 @@
 #include "gasdata/data_report.h"
 
 #include <algorithm>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,10 @@ TEST(DataReportTest, SummaryHoldsTheHalfsAveragesTheStandardAndSixSignatureLines
         EXPECT_TRUE(Has(pages[1], "16.50"));
         EXPECT_TRUE(Has(pages[1], "19.5000"));
     }
+    DataView odd = view;
+    odd.averages[static_cast<std::size_t>(view.valueParameters[0])] =
+        std::numeric_limits<double>::quiet_NaN();
+    EXPECT_TRUE(Has(report::Layout(ChrDataReport(odd, Header(), "", {})).pages[0], "NAN"));
 }
 
 TEST(DataReportTest, TitleNamesOrganisationControllerDataPeriodAndReading) {
