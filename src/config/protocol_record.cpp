@@ -69,8 +69,14 @@ std::uint32_t ProtocolRecord::ChecksumValue() const {
 
 ProtocolTime CreationTime(const ProtocolRecord& record) {
     const tables::ControllerDateTime dt = tables::EncodeNow(record.CreationDays());
-    return {tables::DateOf(dt).year % 100, dt[tables::kMonthByte],  dt[tables::kDayByte],
-            dt[tables::kHourByte],         dt[tables::kMinuteByte], dt[tables::kSecondByte]};
+    // A protocol made by a PC whose clock stood before 2000 prints its own year, not the byte's.
+    const int year = tables::PcDateOf(record.CreationDays()).year % 100;
+    return {year,
+            dt[tables::kMonthByte],
+            dt[tables::kDayByte],
+            dt[tables::kHourByte],
+            dt[tables::kMinuteByte],
+            dt[tables::kSecondByte]};
 }
 
 ProtocolRecord BuildProtocolRecord(const tables::ControllerImage& image,

@@ -56,9 +56,9 @@ std::string DayCodeText(std::uint8_t dayCode) {
         return "день: ?";
     }
     const auto& ordinals = (dayCode & kFromEndBit) != 0 ? kFromEnd : kFromStart;
-    const std::string word = ordinals[static_cast<std::size_t>(ordinal - 1)];
-    const char* day = kWeekdays[static_cast<std::size_t>(weekday - 1)];
-    return word.empty() ? std::string(day) : text::Printf("%s %s", word.c_str(), day);
+    // The ordinal runs straight into the weekday: "пВс", "2Пн".
+    return std::string(ordinals[static_cast<std::size_t>(ordinal - 1)]) +
+           kWeekdays[static_cast<std::size_t>(weekday - 1)];
 }
 
 std::string MonthName(std::uint8_t month) {

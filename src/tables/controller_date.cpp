@@ -81,13 +81,12 @@ int ComparePrefix(const ControllerDateTime& a, const ControllerDateTime& b, int 
     return 0;
 }
 
-}  // namespace
+struct PcMoment {
+    CalendarDate date;
+    int secondOfDay;
+};
 
-CalendarDate DateOf(const ControllerDateTime& dt) {
-    return {FullYear(dt), dt[kMonthByte], dt[kDayByte]};
-}
-
-ControllerDateTime EncodeNow(double pcDateTime) {
+PcMoment SplitPc(double pcDateTime) {
     const double pc =
         std::isfinite(pcDateTime) ? std::clamp(pcDateTime, kFirstPcDay, kLastPcDay) : 0.0;
     // Rounding to the millisecond first keeps a value just below a whole second (as DecodeToPc
@@ -101,16 +100,31 @@ ControllerDateTime EncodeNow(double pcDateTime) {
     }
     using namespace std::chrono;
     const year_month_day ymd{sys_days{days{day - kPcEpochToUnixEpochDays}}};
-    const int secondOfDay = static_cast<int>(msOfDay / 1000);
+    return {{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+             static_cast<int>(static_cast<unsigned>(ymd.day()))},
+            static_cast<int>(msOfDay / 1000)};
+}
 
+}  // namespace
+
+CalendarDate DateOf(const ControllerDateTime& dt) {
+    return {FullYear(dt), dt[kMonthByte], dt[kDayByte]};
+}
+
+CalendarDate PcDateOf(double pcDateTime) {
+    return SplitPc(pcDateTime).date;
+}
+
+ControllerDateTime EncodeNow(double pcDateTime) {
+    const PcMoment m = SplitPc(pcDateTime);
     ControllerDateTime dt{};
     // Year + 48 has year - 2000 as its low byte.
-    Set(dt, kYearByte, (static_cast<int>(ymd.year()) + 48) & 0xFF);
-    Set(dt, kMonthByte, static_cast<int>(static_cast<unsigned>(ymd.month())));
-    Set(dt, kDayByte, static_cast<int>(static_cast<unsigned>(ymd.day())));
-    Set(dt, kHourByte, secondOfDay / 3600);
-    Set(dt, kMinuteByte, secondOfDay / 60 % 60);
-    Set(dt, kSecondByte, secondOfDay % 60);
+    Set(dt, kYearByte, (m.date.year + 48) & 0xFF);
+    Set(dt, kMonthByte, m.date.month);
+    Set(dt, kDayByte, m.date.day);
+    Set(dt, kHourByte, m.secondOfDay / 3600);
+    Set(dt, kMinuteByte, m.secondOfDay / 60 % 60);
+    Set(dt, kSecondByte, m.secondOfDay % 60);
     return dt;
 }
 

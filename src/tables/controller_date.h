@@ -34,6 +34,8 @@ CalendarDate DateOf(const ControllerDateTime& dt);
 
 // PC date-time: days since 30 December 1899, the time of day as the fraction.
 ControllerDateTime EncodeNow(double pcDateTime);
+// Its calendar date, also before 2000 and after 2255, which the controller's year byte cannot hold.
+CalendarDate PcDateOf(double pcDateTime);
 double DecodeToPc(const ControllerDateTime& dt);
 
 bool IsLeapYear(int year);

@@ -66,11 +66,11 @@ TEST(ProtocolContentTest, ChangeRulesAndDayCodes) {
         const char* text;
     } const cases[] = {
         {10, 15, 4, "Октябрь, день: 15, 04:00"},
-        {3, 0xC9, 3, "Март, п Вс, 03:00"},
-        {3, 0xCA, 2, "Март, пп Вс, 02:00"},
+        {3, 0xC9, 3, "Март, пВс, 03:00"},
+        {3, 0xCA, 2, "Март, ппВс, 02:00"},
         {3, 0xCB, 2, "Март, Вс, 02:00"},
-        {4, 0x80 | 2 << 3 | 3, 1, "Апрель, 3 Пн, 01:00"},
-        {4, 0x80 | 7 << 3 | 1, 1, "Апрель, 1 Сб, 01:00"},
+        {4, 0x80 | 2 << 3 | 3, 1, "Апрель, 3Пн, 01:00"},
+        {4, 0x80 | 7 << 3 | 1, 1, "Апрель, 1Сб, 01:00"},
         {4, 0x80 | 1, 1, "Апрель, день: ?, 01:00"},           // weekday 0
         {4, 0x80 | 1 << 3 | 4, 1, "Апрель, день: ?, 01:00"},  // ordinal 4
         {0, 15, 4, "Переход запрещен"},
@@ -81,7 +81,7 @@ TEST(ProtocolContentTest, ChangeRulesAndDayCodes) {
         EXPECT_EQ(ChangeRuleText(c.month, c.dayCode, c.hour), c.text);
     }
     const auto content = BuildProtocolContent(Record(true, false, true));
-    EXPECT_EQ(Value(content, 4, "Переход на летнее время"), "Март, п Вс, 03:00");
+    EXPECT_EQ(Value(content, 4, "Переход на летнее время"), "Март, пВс, 03:00");
 }
 
 TEST(ProtocolContentTest, ValueTextsOfTheEdgeCases) {

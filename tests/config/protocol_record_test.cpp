@@ -69,18 +69,19 @@ TEST(ProtocolRecordTest, FromConfigurationTakesItsPartsWithoutChecksumOrDate) {
 
 TEST(ProtocolRecordTest, ProposedNameCarriesVersionAddressAndTime) {
     struct Case {
-        tables::ControllerDateTime created;
+        double created;
         std::uint8_t address;
         const char* name;
     } const cases[] = {
-        {{26, 12, 9, 14, 5, 30}, 5, "zor_06-a005-2612091405.prc"},
-        {{1, 1, 2, 3, 4, 0}, 255, "zor_06-a255-0101020304.prc"},
+        {tables::DecodeToPc({26, 12, 9, 14, 5, 30}), 5, "zor_06-a005-2612091405.prc"},
+        {tables::DecodeToPc({1, 1, 2, 3, 4, 0}), 255, "zor_06-a255-0101020304.prc"},
+        {36160.75, 7, "zor_06-a007-9812311800.prc"},  // 31.12.1998 18:00, before the byte's years
     };
     for (const Case& c : cases) {
         tables::ControllerImage image;
         image.SetByte(0, 3, 6);
         image.SetByte(3, 0, c.address);
-        const auto r = BuildProtocolRecord(image, std::nullopt, tables::DecodeToPc(c.created));
+        const auto r = BuildProtocolRecord(image, std::nullopt, c.created);
         EXPECT_EQ(ProposedProtocolName(r), c.name);
     }
 }

@@ -113,7 +113,7 @@ TEST_F(CtlProtocol, ShowConfigListsANewConfiguration) {
     const auto r = Ctl({"show-config", (dir / "new.cnf").string()});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     for (const char* line : {
-             "Системные параметры\tПереход на летнее время\tМарт, п Вс, 03:00\n",
+             "Системные параметры\tПереход на летнее время\tМарт, пВс, 03:00\n",
              "Наименования\tНаименование контроллера\tКонтроллер ЗОР_06\n",
              "Параметры газа\t8: Запись в ВРГ\tДа\n",
              "Параметры газа\t9: ВПУ\t100.000\n",
