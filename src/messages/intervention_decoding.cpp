@@ -118,9 +118,10 @@ std::string Float(const ValueInput& in) {
     if (!std::isfinite(value)) {
         return "?";
     }
-    const int decimals = in.field < config::kGasParameterCount
-                             ? config::LimitRangeOf(in.table - 22, in.field).decimals
-                             : 4;
+    // The sum of the components and the gas temperature have no limits, hence no decimals of
+    // their own: they print as the fields past the gas parameters do.
+    const bool ranged = in.field < config::kGasParameterCount && config::GasParameterUsed(in.field);
+    const int decimals = ranged ? config::LimitRangeOf(in.table - 22, in.field).decimals : 4;
     return config::FixedText(value, decimals);
 }
 

@@ -96,6 +96,8 @@ TEST(InterventionDecodingTest, NamesValuesAndUnitsFollowTheDecodingTable) {
          "ЗН   Молярная доля метана", "1.5000", "0.2500", "%"},
         {"float, decimals of table 23", 23, 11, 9, BytesOf(40.4F), BytesOf(36.6F),
          "НПУ  Теплота сгорания высшая", "40", "37", "МДж/м3"},
+        {"float of a parameter without limits", 24, 16, 0, BytesOf(12.5F), BytesOf(-3.25F),
+         "ВПУ  Температура газа", "12.5000", "-3.2500", ""},
         {"float past the gas parameters", 22, 25, 0, BytesOf(2.0F), BytesOf(-1.0F), "ЗН    ?",
          "2.0000", "-1.0000", ""},
         {"float not a number",
