@@ -1,6 +1,5 @@
 #include "config/screens/TFormFlouPar.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -84,9 +83,8 @@ TFormFlouPar::TFormFlouPar(config::FlowRecord& record, int position, std::uint8_
         p.box = new QCheckBox(QStringLiteral("Записывать"), p.group);
         p.run1 = new QRadioButton(QStringLiteral("  Нитка 1 хром."), p.group);
         p.run2 = new QRadioButton(QStringLiteral("  Нитка 2 хром."), p.group);
-        auto* exclusive = new QButtonGroup(p.group);
-        exclusive->addButton(p.run1);
-        exclusive->addButton(p.run2);
+        // Radio buttons of one group box exclude each other; unlike those of a button group,
+        // both can be cleared when the pipeline is unticked.
         auto* inner = new QVBoxLayout(p.group);
         inner->addWidget(p.box);
         inner->addWidget(p.run1);

@@ -25,6 +25,7 @@ private slots:
     void lineShowsAndStoresItsBytes();
     void listButtonsFollowTheCount();
     void oneFlowComputerTakesThePipelinesOfItsType();
+    void anUntickedPipelineHasNoRun();
 
 private:
     test::RecordingOperator op_;
@@ -105,6 +106,19 @@ void TstFlowScreens::oneFlowComputerTakesThePipelinesOfItsType() {
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(record.necessity, std::uint8_t(0x01));
     QVERIFY(!form.PasswordChanged());
+}
+
+void TstFlowScreens::anUntickedPipelineHasNoRun() {
+    config::FlowRecord record{7, 0, 0x01, 1, {}};  // pipeline 1 from run 1
+    bool split = false;
+    TFormFlouPar form(record, 0, 3, split, op_);
+    QVERIFY(form.runButton(0, 0)->isChecked());
+    form.pipelineBox(0)->setChecked(false);
+    QVERIFY(!form.runButton(0, 0)->isChecked());
+    QVERIFY(!form.runButton(0, 0)->isEnabled());
+    form.pipelineBox(0)->setChecked(true);
+    QTest::mouseClick(form.acceptButton(), Qt::LeftButton);
+    QCOMPARE(test::LastMessage(op_, 2), std::string(test::kIncomplete));
 }
 
 }  // namespace zor06::screens
