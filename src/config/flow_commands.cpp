@@ -85,13 +85,15 @@ std::uint8_t Runs(const tables::ControllerImage& image) {
 
 bool EditFlowComputers(tables::TableContext& ctx, const OpenFlowList& openList) {
     OldCopies old;
+    std::uint8_t stored = 0;
     int n = 0;
     {
         link::BusyScope busy(ctx.op);
         if (!tables::ReadFields(ctx, {kLineTable, 0, 1})) {
             return false;
         }
-        n = FlowCount(ctx.image.Byte(kLineTable, 0));
+        stored = ctx.image.Byte(kLineTable, 0);
+        n = FlowCount(stored);
         if (!ReadRecordTables(ctx, n, old)) {
             return false;
         }
@@ -105,7 +107,9 @@ bool EditFlowComputers(tables::TableContext& ctx, const OpenFlowList& openList) 
         return false;
     }
     StoreInImage(ctx.image, *list);
-    if (list->count != n && !tables::WriteFields(ctx, {kLineTable, 0, 1})) {
+    // Against the controller's own count: a 0 or a count past sixteen, shown brought into range,
+    // is corrected even when the list keeps that many.
+    if (list->count != stored && !tables::WriteFields(ctx, {kLineTable, 0, 1})) {
         return false;
     }
     return WriteRecords(ctx, *list, old);

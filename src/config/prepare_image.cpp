@@ -97,10 +97,15 @@ void CopyFlowComputers(const ConfigBuffer& buffer, tables::ControllerImage& imag
     }
 }
 
-// Only as many flow computers as there are entries may be looked at, whatever the count says.
+// The count goes out with table 9 and bounds the flow-computer tables written after it, whether
+// or not flow computers are connected.
+bool FlowCountInRange(const ConfigBuffer& buffer) {
+    const int count = buffer.Part(part::kFlowLine)[0];
+    return count >= 1 && count <= kMaxFlowComputers;
+}
+
 bool FlowAddressesSet(const ConfigBuffer& buffer) {
-    const int count = std::min<int>(buffer.Part(part::kFlowLine)[0], kMaxFlowComputers);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < buffer.Part(part::kFlowLine)[0]; ++i) {
         const FlowRecord r = FlowRecord::Decode(buffer.Part(part::kFlowComputers)
                                                     .subspan(std::size_t(i) * kFlowRecordSize)
                                                     .first<kFlowRecordSize>());
@@ -130,6 +135,9 @@ bool PrepareImage(const ConfigBuffer& buffer, tables::ControllerImage& image, bo
         return Refuse(op, "Неверно задан адрес влагомера", "");
     }
     CopyPart(buffer, part::kMoisture, image, 15);
+    if (!FlowCountInRange(buffer)) {
+        return Refuse(op, "Неверно задано количество вычислителей РГ", "(допускается от 1 до 16)");
+    }
     CopyPart(buffer, part::kFlowLine, image, 9);
     if (system[kFlowComputersPresent] != 0 && !FlowAddressesSet(buffer)) {
         return Refuse(op, "Неверно заданы адреса вычислителей РГ", "");

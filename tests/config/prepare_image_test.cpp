@@ -46,6 +46,9 @@ ConfigBuffer Good() {
     return b;
 }
 
+constexpr char kBadFlowCount[] = "Неверно задано количество вычислителей РГ";
+constexpr char kFlowCountRange[] = "(допускается от 1 до 16)";
+
 struct Case {
     const char* what;
     std::function<void(ConfigBuffer&)> change;
@@ -96,7 +99,18 @@ TEST(PrepareImageTest, RefusesTheFirstFaultWithItsMessage) {
         {"an address 0 past the count", [](ConfigBuffer& b) { SetFlowAddress(b, 1, 0); }, false,
          nullptr, nullptr},
         {"a count past the sixteen entries",
-         [](ConfigBuffer& b) { b.Part(part::kFlowLine)[0] = 200; }, false, nullptr, nullptr},
+         [](ConfigBuffer& b) { b.Part(part::kFlowLine)[0] = 200; }, false, kBadFlowCount,
+         kFlowCountRange},
+        {"a count of 17", [](ConfigBuffer& b) { b.Part(part::kFlowLine)[0] = 17; }, false,
+         kBadFlowCount, kFlowCountRange},
+        {"a count of 0, no flow computers",
+         [](ConfigBuffer& b) {
+             b.Part(part::kFlowLine)[0] = 0;
+             b.Part(part::kSystem)[9] = 0;
+         },
+         false, kBadFlowCount, kFlowCountRange},
+        {"sixteen", [](ConfigBuffer& b) { b.Part(part::kFlowLine)[0] = 16; }, false, nullptr,
+         nullptr},
     };
     for (const Case& c : cases) {
         ConfigBuffer b = Good();

@@ -64,6 +64,12 @@ TEST_F(CtlWriteConfig, RefusalsWriteNothing) {
         {{File([](auto& b) { b.Part(config::part::kChromatograph)[0] = 0; }), "--yes"},
          1,
          "Неверно задан адрес хроматографа"},
+        {{File([](auto& b) { b.Part(config::part::kFlowLine)[0] = 0; }), "--yes"},
+         1,
+         "Неверно задано количество вычислителей РГ"},
+        {{File([](auto& b) { b.Part(config::part::kFlowLine)[0] = 17; }), "--tables", "9"},
+         1,
+         "Неверно задано количество вычислителей РГ"},
         {{File(), "--tables", "6,7"}, 2, "not a writable table: 7"},
         {{File(), "--tables", "6,"}, 2, "an empty table number"},
         {{File(), "--tables", "2,6"}, 1, "Время контроллера не записано"},  // no --yes
@@ -73,6 +79,7 @@ TEST_F(CtlWriteConfig, RefusalsWriteNothing) {
         EXPECT_EQ(r.exitCode, c.exitCode) << c.said;
         EXPECT_TRUE(Has(r.err, c.said)) << r.err;
         EXPECT_EQ(Read("0", "0"), "0.0 02\n") << c.said;
+        EXPECT_EQ(Read("9", "0"), "9.0 01\n") << c.said;
     }
 }
 

@@ -1,12 +1,12 @@
 #include "config/screens/TFormFlouPar.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +21,10 @@
 
 namespace zor06::screens {
 namespace {
+
+// With "SOU" the last four bytes of the password are the identification code.
+constexpr std::size_t kSplitPasswordBytes = 12;
+constexpr std::size_t kCodeBytes = 4;
 
 // A new flow computer's password is zero bytes until one is typed: the text ends there.
 QString BytesText(const std::uint8_t* bytes, std::size_t n) {
@@ -40,7 +44,12 @@ void Overlay(const QString& typed, std::uint8_t* bytes, std::size_t n) {
 
 TFormFlouPar::TFormFlouPar(config::FlowRecord& record, int position, std::uint8_t runs, bool& split,
                            link::Operator& op, QWidget* parent)
-    : QDialog(parent), record_(record), runs_(runs), split_(split), op_(op) {
+    : QDialog(parent),
+      record_(record),
+      runs_(runs),
+      split_(split),
+      op_(op),
+      typedPassword_(record.password) {
     setWindowTitle(QStringLiteral("Параметры вычислителя расхода газа № %1").arg(position + 1));
     address_ = new QComboBox(this);
     address_->setEditable(true);
@@ -71,8 +80,10 @@ TFormFlouPar::TFormFlouPar(config::FlowRecord& record, int position, std::uint8_
     rows->addRow(BuddyLabel(QStringLiteral("Порядок байтов в\nмногобайтных переменных"), order_),
                  order_);
     rows->addRow(QString(), splitBox_);
-    rows->addRow(BuddyLabel(QStringLiteral("Пароль на запись"), password_), password_);
-    rows->addRow(BuddyLabel(QStringLiteral("Код идентификации\n(до 4 символов)"), code_), code_);
+    passwordLabel_ = BuddyLabel(QString(), password_);
+    rows->addRow(passwordLabel_, password_);
+    codeLabel_ = BuddyLabel(QStringLiteral("Код идентификации\n(до 4 символов)"), code_);
+    rows->addRow(codeLabel_, code_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(rows);
 
@@ -84,9 +95,8 @@ TFormFlouPar::TFormFlouPar(config::FlowRecord& record, int position, std::uint8_
         p.box = new QCheckBox(QStringLiteral("Записывать"), p.group);
         p.run1 = new QRadioButton(QStringLiteral("  Нитка 1 хром."), p.group);
         p.run2 = new QRadioButton(QStringLiteral("  Нитка 2 хром."), p.group);
-        auto* exclusive = new QButtonGroup(p.group);
-        exclusive->addButton(p.run1);
-        exclusive->addButton(p.run2);
+        // Radio buttons of one group box exclude each other; unlike those of a button group,
+        // both can be cleared when the pipeline is unticked.
         auto* inner = new QVBoxLayout(p.group);
         inner->addWidget(p.box);
         inner->addWidget(p.run1);
@@ -108,26 +118,59 @@ TFormFlouPar::TFormFlouPar(config::FlowRecord& record, int position, std::uint8_
 
     connect(type_, &QComboBox::currentIndexChanged, this, &TFormFlouPar::ShowPipelines);
     connect(splitBox_, &QCheckBox::toggled, this, [this](bool on) {
+        TakeTyped(password_);
+        TakeTyped(code_);
         split_ = on;
         ShowPasswordFields();
     });
+    password_->installEventFilter(this);
+    code_->installEventFilter(this);
     connect(accept_, &QPushButton::clicked, this, &TFormFlouPar::AcceptClicked);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     ShowPasswordFields();
     ShowPipelines();
 }
 
+bool TFormFlouPar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && (watched == password_ || watched == code_)) {
+        TakeTyped(static_cast<QLineEdit*>(watched));  // leaving an edit
+    } else if (watched == code_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            password_->setFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFormFlouPar::TakeTyped(QLineEdit* edit) {
+    if (!edit->isModified()) {
+        return;
+    }
+    edit->setModified(false);
+    if (edit == code_) {
+        Overlay(edit->text(), typedPassword_.data() + kSplitPasswordBytes, kCodeBytes);
+    } else {
+        Overlay(edit->text(), typedPassword_.data(), PasswordBytes());
+    }
+}
+
+std::size_t TFormFlouPar::PasswordBytes() const {
+    return split_ ? kSplitPasswordBytes : config::kFlowPasswordSize;
+}
+
 void TFormFlouPar::ShowPasswordFields() {
     // The edits show the bytes as they are, untrimmed.
-    const std::size_t passwordBytes = split_ ? 12 : config::kFlowPasswordSize;
+    const std::size_t passwordBytes = PasswordBytes();
+    passwordLabel_->setText(
+        QStringLiteral("Пароль на запись\n(до %1 символов)").arg(passwordBytes));
     password_->setMaxLength(static_cast<int>(passwordBytes));
-    password_->setText(BytesText(record_.password.data(), passwordBytes));
-    code_->setText(split_ ? BytesText(record_.password.data() + 12, 4) : QString());
+    password_->setText(BytesText(typedPassword_.data(), passwordBytes));
+    code_->setText(split_ ? BytesText(typedPassword_.data() + kSplitPasswordBytes, kCodeBytes)
+                          : QString());
     code_->setVisible(split_);
-    if (auto* label = qobject_cast<QLabel*>(
-            static_cast<QFormLayout*>(layout()->itemAt(0)->layout())->labelForField(code_))) {
-        label->setVisible(split_);
-    }
+    codeLabel_->setVisible(split_);
 }
 
 void TFormFlouPar::ShowPipelines() {
@@ -166,13 +209,10 @@ void TFormFlouPar::AcceptClicked() {
     if (order_->currentIndex() >= 0) {
         e.byteOrder = order_->currentIndex();
     }
-    e.password = record_.password;
-    if (split_) {
-        Overlay(password_->text(), e.password.data(), 12);
-        Overlay(code_->text(), e.password.data() + 12, 4);
-    } else {
-        Overlay(password_->text(), e.password.data(), config::kFlowPasswordSize);
-    }
+    // Accepting from the keyboard need not leave the edit last typed into.
+    TakeTyped(password_);
+    TakeTyped(code_);
+    e.password = typedPassword_;
     for (std::size_t k = 0; k < pipes_.size(); ++k) {
         const Pipe& p = pipes_[k];
         e.pipelines[k] = {p.box->isChecked() && p.group->isEnabled(), p.run1->isChecked(),

@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -40,6 +41,9 @@ public:
     }
     QPushButton* acceptButton() const { return accept_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Pipe {
         QGroupBox* group = nullptr;
@@ -47,6 +51,10 @@ private:
         QRadioButton* run1 = nullptr;
         QRadioButton* run2 = nullptr;
     };
+    // What was typed into an edit goes over the password bytes it covers.
+    void TakeTyped(QLineEdit* edit);
+    // The bytes the password edit covers: 12 with "SOU", otherwise all 16.
+    std::size_t PasswordBytes() const;
     void ShowPasswordFields();
     void ShowPipelines();
     void ShowRuns(int k);
@@ -57,12 +65,16 @@ private:
     bool& split_;
     link::Operator& op_;
     bool passwordChanged_ = false;
+    // The password as the edits left it; untouched edits leave the record's bytes.
+    std::array<std::uint8_t, config::kFlowPasswordSize> typedPassword_{};
     QComboBox* address_ = nullptr;
     QComboBox* type_ = nullptr;
     QComboBox* order_ = nullptr;
     QCheckBox* splitBox_ = nullptr;
     QLineEdit* password_ = nullptr;
     QLineEdit* code_ = nullptr;
+    QLabel* passwordLabel_ = nullptr;
+    QLabel* codeLabel_ = nullptr;
     std::array<Pipe, 3> pipes_{};
     QPushButton* accept_ = nullptr;
 };

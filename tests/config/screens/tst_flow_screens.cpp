@@ -2,6 +2,7 @@
 // pipelines and password.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,6 +16,18 @@
 #include "tests/support/recording_operator.h"
 
 namespace zor06::screens {
+namespace {
+
+QString LabelOf(const QWidget& screen, const QWidget* field) {
+    for (const QLabel* label : screen.findChildren<QLabel*>()) {
+        if (label->buddy() == field) {
+            return label->text();
+        }
+    }
+    return {};
+}
+
+}  // namespace
 
 using config::EditorMode;
 
@@ -25,6 +38,10 @@ private slots:
     void lineShowsAndStoresItsBytes();
     void listButtonsFollowTheCount();
     void oneFlowComputerTakesThePipelinesOfItsType();
+    void anUntickedPipelineHasNoRun();
+    void thePasswordIsWhatWasTyped_data();
+    void thePasswordIsWhatWasTyped();
+    void enterInTheCodeMovesToThePassword();
 
 private:
     test::RecordingOperator op_;
@@ -105,6 +122,73 @@ void TstFlowScreens::oneFlowComputerTakesThePipelinesOfItsType() {
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(record.necessity, std::uint8_t(0x01));
     QVERIFY(!form.PasswordChanged());
+}
+
+void TstFlowScreens::anUntickedPipelineHasNoRun() {
+    config::FlowRecord record{7, 0, 0x01, 1, {}};  // pipeline 1 from run 1
+    bool split = false;
+    TFormFlouPar form(record, 0, 3, split, op_);
+    QVERIFY(form.runButton(0, 0)->isChecked());
+    form.pipelineBox(0)->setChecked(false);
+    QVERIFY(!form.runButton(0, 0)->isChecked());
+    QVERIFY(!form.runButton(0, 0)->isEnabled());
+    form.pipelineBox(0)->setChecked(true);
+    QTest::mouseClick(form.acceptButton(), Qt::LeftButton);
+    QCOMPARE(test::LastMessage(op_, 2), std::string(test::kIncomplete));
+}
+
+// Typed with or without "SOU" and the box ticked or unticked after typing: the bytes that
+// reach the record. A new flow computer's password stays zero bytes until something is typed.
+void TstFlowScreens::thePasswordIsWhatWasTyped_data() {
+    QTest::addColumn<bool>("split");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("toggles");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("nothing typed, SOU ticked")
+        << false << QString() << QString() << 1 << QByteArray(16, '\0');
+    QTest::newRow("typed, then SOU ticked")
+        << false << "secret-pass-1234" << QString() << 1 << QByteArray("secret-pass-1234");
+    QTest::newRow("SOU, then unticked") << true << "pass"
+                                        << "77" << 1 << QByteArray("pass        77  ");
+}
+
+void TstFlowScreens::thePasswordIsWhatWasTyped() {
+    QFETCH(bool, split);
+    QFETCH(QString, password);
+    QFETCH(QString, code);
+    QFETCH(int, toggles);
+    QFETCH(QByteArray, stored);
+    config::FlowRecord record = config::FlowList({}, 1).NewRecord();
+    record.address = 9;
+    TFormFlouPar form(record, 1, 3, split, op_);
+    const QString limit = split ? QStringLiteral("12") : QStringLiteral("16");
+    QCOMPARE(LabelOf(form, form.passwordEdit()),
+             QStringLiteral("Пароль на запись\n(до %1 символов)").arg(limit));
+    QTest::keyClicks(form.passwordEdit(), password);
+    QTest::keyClicks(form.codeEdit(), code);
+    for (int i = 0; i < toggles; ++i) {
+        form.splitBox()->toggle();
+    }
+    QVERIFY(LabelOf(form, form.passwordEdit())
+                .endsWith(split ? "(до 12 символов)" : "(до 16 символов)"));
+    QTest::mouseClick(form.acceptButton(), Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(record.password.data()), 16), stored);
+    QCOMPARE(form.PasswordChanged(), stored != QByteArray(16, '\0'));
+}
+
+void TstFlowScreens::enterInTheCodeMovesToThePassword() {
+    config::FlowRecord record{7, 0, 0, 1, {}};
+    bool split = true;
+    TFormFlouPar form(record, 0, 3, split, op_);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.codeEdit()->setFocus();
+    QTest::keyClicks(form.codeEdit(), "12");
+    QTest::keyClick(form.codeEdit(), Qt::Key_Return);
+    QCOMPARE(form.focusWidget(), form.passwordEdit());
+    QVERIFY(form.isVisible());
 }
 
 }  // namespace zor06::screens
