@@ -126,7 +126,8 @@ bool EditFlowLine(tables::TableContext& ctx, const OpenFlowLine& openLine,
         const auto bytes = ctx.image.Fields(kLineTable, 0, 6);
         oldLine.assign(bytes.begin(), bytes.end());
     }
-    const int before = FlowCount(oldLine[0]);
+    // The controller's own count: from a 0 there, any list grows and needs its new computers.
+    const int before = oldLine[0];
     if (!openLine(ctx.image.Fields(kLineTable, 0, 6).first<kFlowLineBytes>())) {
         return false;
     }

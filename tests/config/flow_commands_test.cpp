@@ -1,4 +1,4 @@
-// The flow-computer list command against the simulated controller: what it writes of the count.
+// The flow-computer commands against the simulated controller: what they write of the count.
 #include "config/flow_commands.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +32,36 @@ TEST_F(FlowCommandsTest, TheCountIsWrittenWhenItDiffersFromTheControllersOwn) {
         const bool countWritten = std::ranges::count(writes, tables::TableHeader{9, 0, 1}) == 1;
         EXPECT_EQ(countWritten, c.written) << int(c.stored);
         EXPECT_EQ(controller->Image().Byte(9, 0), c.written ? c.kept : c.stored);
+    }
+}
+
+TEST_F(FlowCommandsTest, ALineCountAboveTheControllersOwnAsksForTheNewComputersFirst) {
+    const struct {
+        std::uint8_t stored;
+        std::uint8_t chosen;
+        bool asked;
+    } cases[] = {{0, 1, true}, {2, 3, true}, {2, 2, false}, {20, 16, false}};
+    for (const auto& c : cases) {
+        sim::ControllerConfig config;
+        config.status.flowComputers = c.stored;
+        Start(config);
+        op.messages.clear();
+        op.answers = {false};
+        auto ctx = Context();
+        config::EditFlowLine(
+            ctx,
+            [&](std::span<std::uint8_t, config::kFlowLineBytes> line) {
+                line[0] = c.chosen;
+                return true;
+            },
+            [](const config::FlowRecords&, int, std::uint8_t) {
+                return std::optional<config::FlowListResult>();
+            });
+        const bool asked =
+            !op.messages.empty() &&
+            op.messages[0].text1 == "Количество вычислителей не может быть увеличено";
+        EXPECT_EQ(asked, c.asked) << int(c.stored) << " -> " << int(c.chosen);
+        EXPECT_EQ(controller->Image().Byte(9, 0), asked ? c.stored : c.chosen) << int(c.stored);
     }
 }
 
