@@ -22,6 +22,13 @@ using screens::TFormConnParam;
 // A field of the dialog, chosen in a data row.
 using Field = std::function<QLineEdit*(TFormConnParam&)>;
 
+}  // namespace zor06::test
+
+// Declared before the data rows use the type: an optimised build instantiates it there.
+Q_DECLARE_METATYPE(zor06::test::Field)
+
+namespace zor06::test {
+
 class TestConnParam : public QObject {
     Q_OBJECT
 
@@ -266,8 +273,6 @@ private slots:
 };
 
 }  // namespace zor06::test
-
-Q_DECLARE_METATYPE(zor06::test::Field)
 
 QTEST_MAIN(zor06::test::TestConnParam)
 #include "tst_TFormConnParam.moc"
