@@ -390,11 +390,14 @@ std::string Usage(const std::string& command) {
                "  (RFC 4180, UTF-8); --pdf also writes the printed list.\n";
     }
     if (command == "messages") {
-        return "zor06ctl [LINK] messages interventions|diagnostics SELECTION [--json|--csv]\n"
+        return "zor06ctl [LINK] messages interventions|diagnostics SELECTION [--save FILE]\n"
+               "         [--pdf FILE] [--json|--csv]\n"
                "  SELECTION  --all | --last N | --index START COUNT | --from DATE --to DATE\n"
                "  DATE \"DD.MM.YY HH:MM:SS\" (a four-digit year and no seconds are accepted).\n"
-               "  Reads the boundary indices (not by period), then the records, and prints one\n"
-               "  line per record: date, time and the record's bytes. --csv prints the view's\n"
+               "  Identifies the controller (the code page of its names), reads the boundary\n"
+               "  indices (not by period), then the records, and prints one line per row of\n"
+               "  the archive's view. --save writes the .aud/.ala file, --pdf the printed\n"
+               "  list. --csv prints the view's\n"
                "  column headings and rows as CSV (RFC 4180, UTF-8).\n";
     }
     if (command == "bounds") {
@@ -519,7 +522,7 @@ std::string Usage(const std::string& command) {
            "  show-messages F.aud|F.ala [--pdf F] [--json|--csv]\n"
            "                                 a saved message file's rows, and its printed list\n"
            "  messages interventions|diagnostics (--all | --last N | --index START COUNT |\n"
-           "           --from DATE --to DATE) [--json|--csv]\n"
+           "           --from DATE --to DATE) [--save F] [--pdf F] [--json|--csv]\n"
            "                                 read a message archive, one line per record\n"
            "  bounds 3min|hour|day           the data archive's period: \"oldest<TAB>DD.MM.YY\n"
            "                                 HH:MM\" and \"newest<TAB>...\"\n"

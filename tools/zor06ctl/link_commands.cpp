@@ -9,6 +9,7 @@
 #include "settings/connection_procedure.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
+#include "tables/identification.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/hex.h"
 
@@ -96,6 +97,11 @@ bool ConnectLink(Session& s) {
     link::LoadLinkObject(s.link, LinkParametersOf(options));
     s.link.SetCredentials(options.password, options.idCode);
     return options.phone.empty() || DialPhone(s, {options.phone, options.modemCommand});
+}
+
+bool ConnectAndIdentify(Session& s) {
+    return ConnectLink(s) &&
+           tables::Identify(s.tables, {}, nullptr) == tables::IdentifyOutcome::Identified;
 }
 
 int RunRequest(Session& s) {

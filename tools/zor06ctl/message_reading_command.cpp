@@ -150,7 +150,9 @@ int RunMessages(Session& s) {
                          "больше даты и времени начала опроса");
         return kExitFailed;
     }
-    if (!ConnectLink(s)) {
+    // The code page of the names and the controller's name and serial number in the header come
+    // from the identification, as in the program, where every reading follows one.
+    if (!ConnectAndIdentify(s)) {
         return kExitFailed;
     }
     WorkFolder folder("zor06ctl-messages");

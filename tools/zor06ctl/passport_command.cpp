@@ -13,7 +13,6 @@
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "tables/controller_date.h"
-#include "tables/identification.h"
 #include "text/cp1251_text.h"
 #include "zor06ctl/commands.h"
 
@@ -129,8 +128,7 @@ int RunPassport(Session& s) {
         return kExitFailed;
     }
     gasdata::EnsurePassportTemplates(*workDir, gasdata::TemplateSources());
-    if (!ConnectLink(s) ||
-        tables::Identify(s.tables, {}, nullptr) != tables::IdentifyOutcome::Identified) {
+    if (!ConnectAndIdentify(s)) {
         return kExitFailed;
     }
     gasdata::PassportContext ctx{
