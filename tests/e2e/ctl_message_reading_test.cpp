@@ -6,9 +6,11 @@
 #include <algorithm>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "tests/e2e/ctl_fixture.h"
+#include "text/codepage.h"
 
 namespace zor06::test {
 namespace {
@@ -162,7 +164,10 @@ class CtlMessagesCodePage : public CtlFixture,
 TEST_P(CtlMessagesCodePage, NamesReadAsTheControllerKeepsThemAndTheListsNameItsOwner) {
     Start(GetParam());
     const std::string dir = ::testing::TempDir() + "/code-page-" + std::to_string(::getpid());
-    std::filesystem::create_directories(dir);
+    std::filesystem::create_directories(dir + "/INI");
+    std::string organisation = text::Utf8ToCp1251("ООО Газ-Тест");
+    organisation.resize(40, '\0');
+    std::ofstream(dir + "/INI/title.ini", std::ios::binary) << organisation;
     // The 15th record changes the controller's name from "АДМ " to "ЗОР1".
     const ProcessResult read =
         Ctl({"--tcp", endpoint, "--workdir", dir, "messages", "interventions", "--index", "15", "1",
@@ -176,6 +181,7 @@ TEST_P(CtlMessagesCodePage, NamesReadAsTheControllerKeepsThemAndTheListsNameItsO
     ASSERT_EQ(shown.exitCode, 0) << shown.err;
     for (const char* pdf : {"/read.pdf", "/shown.pdf"}) {
         const std::string text = RunProcess("pdftotext", {dir + pdf, "-"}).out;
+        EXPECT_NE(text.find("ООО Газ-Тест"), std::string::npos) << pdf << "\n" << text;
         EXPECT_NE(text.find("Контроллер \"ЗОР_06 ГРС Лесная\""), std::string::npos) << pdf;
     }
     std::filesystem::remove_all(dir);

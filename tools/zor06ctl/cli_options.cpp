@@ -387,7 +387,8 @@ std::string Usage(const std::string& command) {
                "  The rows of a saved message file as its view shows them, one line per row,\n"
                "  the cells trimmed of blanks and joined by tabs. --json prints one object\n"
                "  {caption, message, rows}; --csv the column headings and the rows as CSV\n"
-               "  (RFC 4180, UTF-8); --pdf also writes the printed list.\n";
+               "  (RFC 4180, UTF-8); --pdf also writes the printed list, under the\n"
+               "  organisation name of INI/title.ini of the work directory.\n";
     }
     if (command == "messages") {
         return "zor06ctl [LINK] messages interventions|diagnostics SELECTION [--save FILE]\n"
@@ -396,8 +397,8 @@ std::string Usage(const std::string& command) {
                "  DATE \"DD.MM.YY HH:MM:SS\" (a four-digit year and no seconds are accepted).\n"
                "  Identifies the controller (the code page of its names), reads the boundary\n"
                "  indices (not by period), then the records, and prints one line per row of\n"
-               "  the archive's view. --save writes the .aud/.ala file, --pdf the printed\n"
-               "  list. --csv prints the view's\n"
+               "  the archive's view. --save writes the .aud/.ala file, --pdf the printed list\n"
+               "  under the organisation name of INI/title.ini. --csv prints the view's\n"
                "  column headings and rows as CSV (RFC 4180, UTF-8).\n";
     }
     if (command == "bounds") {

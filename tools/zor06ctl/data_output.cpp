@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "dataset/print_data.h"
 #include "gasdata/data_file.h"
 #include "gasdata/data_report.h"
 #include "gasdata/data_view_model.h"
@@ -19,7 +18,6 @@ namespace zor06::ctl {
 namespace {
 
 constexpr int kErrorKind = 1;
-constexpr char kTitleFile[] = "title.ini";
 
 // A name without extension gets `extension`, as the save dialogs give it.
 std::filesystem::path WithExtension(std::filesystem::path path, std::string_view extension) {
@@ -53,8 +51,7 @@ bool WriteWorkbook(const gasdata::DataView& view, const std::string& file) {
 // The printout under the organisation name the print dialog would propose.
 bool WriteReport(const gasdata::DataView& view, const gasdata::DataSet& set,
                  const DataSettings& settings, const std::string& file) {
-    const std::string organisation =
-        dataset::ReadOrganisationName(settings::IniDir(settings.workDir) / kTitleFile);
+    const std::string organisation = OrganisationName(settings.workDir);
     const report::Document document =
         gasdata::IsChromatograph(set.kind)
             ? gasdata::ChrDataReport(view, set.header, organisation, settings.report)
@@ -70,13 +67,12 @@ bool WriteReport(const gasdata::DataView& view, const gasdata::DataSet& set,
 }  // namespace
 
 std::optional<DataSettings> LoadDataSettings(Session& s) {
-    std::string error;
-    const auto workDir = settings::PrepareWorkDir(s.cl.link.workDir, &error);
+    const auto workDir = WorkDirectory(s);
     if (!workDir) {
-        std::fprintf(stderr, "%s\n", error.c_str());
         return std::nullopt;
     }
     const auto path = settings::IniDir(*workDir) / settings::kReportConfigFile;
+    std::string error;
     const auto ini = settings::LoadIniFile(path, &error);
     if (!ini) {
         s.op.ShowMessage(kErrorKind, "Не удалось прочитать файл настроек " + path.string(), error);

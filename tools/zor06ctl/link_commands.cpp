@@ -26,14 +26,21 @@ int UsageError(const std::string& text, const std::string& command) {
     return kExitUsage;
 }
 
+std::optional<std::filesystem::path> WorkDirectory(const Session& s) {
+    std::string error;
+    auto workDir = settings::PrepareWorkDir(s.cl.link.workDir, &error);
+    if (!workDir) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+    }
+    return workDir;
+}
+
 namespace {
 
 // The link the desktop program would use: conn.ini's current kind and its record or subscriber.
 bool ConnectFromWorkDir(Session& s) {
-    std::string error;
-    const auto workDir = settings::PrepareWorkDir(s.cl.link.workDir, &error);
+    const auto workDir = WorkDirectory(s);
     if (!workDir) {
-        std::fprintf(stderr, "%s\n", error.c_str());
         return false;
     }
     settings::ProgramSettings program;
