@@ -361,8 +361,8 @@ std::string Usage(const std::string& command) {
         return "zor06ctl [LINK] protocol [--out FILE.prc] [--pdf FILE.pdf]\n"
                "  Reads every configuration table and the software checksum, saves the\n"
                "  protocol (by default under its proposed name in CONFIG of the work\n"
-               "  directory, replacing a file of that name), with --pdf also its printed\n"
-               "  document, and prints the path of each file written.\n";
+               "  directory), with --pdf also its printed document, and prints the path of\n"
+               "  each file written. An existing file is replaced only with --yes.\n";
     }
     if (command == "print-protocol") {
         return "zor06ctl print-protocol FILE.prc --pdf FILE.pdf\n"
@@ -496,8 +496,9 @@ std::string Usage(const std::string& command) {
            "      --workdir DIR   without --tcp/--serial: the link kept in DIR/INI/conn.ini\n"
            "                      (default $XDG_DATA_HOME/zor06); on the telephone link\n"
            "                      its current subscriber is dialled as with --phone\n"
-           "      --yes (answer questions \"Да\"; \"Повторить попытку?\" at most --retries N\n"
-           "      times in a row, default 3)  --verbose (progress texts on stderr)\n"
+           "      --yes (answer questions \"Да\" and replace existing files; \"Повторить\n"
+           "      попытку?\" at most --retries N times in a row, default 3)\n"
+           "      --verbose (progress texts on stderr)\n"
            "      --trace  every request and reply on stderr as the exchange monitor shows\n"
            "               them: time, direction, code, length, the bytes in hex; the reply\n"
            "               line adds the wait in ms and the link's status text\n"
@@ -543,7 +544,8 @@ std::string Usage(const std::string& command) {
            "           [--out F]             build a gas-quality passport; prints its path\n"
            "--csv  messages, show-messages, chromatograph, moisture and show-data print their\n"
            "      rows as CSV (RFC 4180, UTF-8) instead of tab-separated lines; not with --json\n"
-           "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
+           "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage or a\n"
+           "file to be written exists already (replaced only with --yes).\n"
            "COMMAND --help shows the command's own help.\n";
 }
 

@@ -43,6 +43,9 @@ int ReadData(Session& s, DataKind kind, int run) {
     if (!period) {
         return UsageError(error, s.cl.command);
     }
+    if (!MayWriteDataOutputs(s.cl, kind)) {
+        return kExitUsage;
+    }
     const auto settings = LoadDataSettings(s);
     // The names and the serial number the data set's header takes come from the identification
     // that precedes every reading in the program.
@@ -132,6 +135,9 @@ int RunShowData(Session& s) {
     if (!kind) {
         return UsageError("show-data takes a file ending in .mch, .hch, .dch, .mwm, .hwm or .dwm",
                           s.cl.command);
+    }
+    if (!MayWriteDataOutputs(s.cl, *kind)) {
+        return kExitUsage;
     }
     const auto settings = LoadDataSettings(s);
     if (!settings) {

@@ -10,6 +10,7 @@
 #include "zor06ctl/commands.h"
 #include "zor06ctl/message_list_pdf.h"
 #include "zor06ctl/message_rows.h"
+#include "zor06ctl/output_files.h"
 
 namespace zor06::ctl {
 namespace {
@@ -35,6 +36,9 @@ int RunShowMessages(Session& s) {
     const auto archive = ArchiveOfFile(path);
     if (!archive) {
         return UsageError("show-messages takes a file ending in .aud or .ala", s.cl.command);
+    }
+    if (!MayWriteFiles(s.cl, {s.cl.pdf})) {
+        return kExitUsage;
     }
     const auto organisation = ListOrganisation(s);
     if (!organisation) {

@@ -16,6 +16,7 @@
 #include "zor06ctl/message_dates.h"
 #include "zor06ctl/message_list_pdf.h"
 #include "zor06ctl/message_rows.h"
+#include "zor06ctl/output_files.h"
 #include "zor06ctl/work_folder.h"
 
 namespace zor06::ctl {
@@ -139,6 +140,9 @@ int RunMessages(Session& s) {
         s.op.ShowMessage(2, "Дата и время конца опроса должны быть",
                          "больше даты и времени начала опроса");
         return kExitFailed;
+    }
+    if (!MayWriteFiles(s.cl, {s.cl.out, s.cl.pdf})) {
+        return kExitUsage;
     }
     const auto organisation = ListOrganisation(s);
     // The code page of the names and the controller's name and serial number in the header come
