@@ -284,8 +284,8 @@ std::optional<PassportData> ReadMonth(tables::TableContext& ctx, int run,
 // The report builder: the file name, the question about an old report, the workbook.
 std::optional<fs::path> Build(PassportContext& ctx, const PassportData& data) {
     link::Operator& op = ctx.tables.op;
-    const fs::path path =
-        ctx.outPath.value_or(ctx.workDirectory / kReportDir / PassportFileName(data));
+    const fs::path path = PassportPath(
+        ctx, data.mode, data.run, {{data.date[0], data.date[1], data.date[2]}, data.objectName});
     const std::string name = path.filename().string();
     std::error_code ec;
     if (!ctx.outPath && fs::exists(path, ec) &&
@@ -352,6 +352,19 @@ std::optional<PassportData> ReadPassportData(tables::TableContext& ctx, Passport
         read->runName = RunName(ctx.image, run);
     }
     return read;
+}
+
+fs::path PassportPath(const PassportContext& ctx, PassportMode mode, int run,
+                      const PassportChoice& choice) {
+    if (ctx.outPath) {
+        return *ctx.outPath;
+    }
+    PassportData named;
+    named.mode = mode;
+    named.date = {choice.date[0], choice.date[1], choice.date[2], 0};
+    named.runName = RunName(ctx.tables.image, run);
+    named.objectName = choice.objectName;
+    return ctx.workDirectory / kReportDir / PassportFileName(named);
 }
 
 std::optional<fs::path> MakePassport(PassportContext& ctx, PassportMode mode, int run) {

@@ -40,6 +40,12 @@ std::optional<std::pair<std::string, std::string>> PassportChoiceError(
     PassportMode mode, const std::array<std::uint8_t, 3>& date, bool objectChosen,
     const ArchiveBounds& bounds);
 
+// Where the workbook of `choice` for run 0 or 1 goes: the context's outPath, else REPORT of the
+// work directory under the object's name, the run's name as table 5 of the image holds it, and the
+// date.
+std::filesystem::path PassportPath(const PassportContext& ctx, PassportMode mode, int run,
+                                   const PassportChoice& choice);
+
 // The whole command for chromatograph run 0 or 1; the workbook written, or nothing after the
 // operator was told why (or pressed Esc, or declined to replace a report).
 std::optional<std::filesystem::path> MakePassport(PassportContext& ctx, PassportMode mode, int run);

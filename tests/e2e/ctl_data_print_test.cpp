@@ -56,8 +56,8 @@ protected:
         const fs::path file = dir / name;
         std::string reason;
         EXPECT_TRUE(platform::WriteFileAtomically(file, gasdata::EncodeDataFile(set), &reason));
-        const fs::path pdf = dir / "report.pdf";
-        const auto r = Ctl({"show-data", file.string(), "--pdf", pdf.string()});
+        const fs::path pdf = dir / "report.pdf";  // replaced by every case
+        const auto r = Ctl({"--yes", "show-data", file.string(), "--pdf", pdf.string()});
         EXPECT_EQ(r.exitCode, 0) << r.err;
         const auto text = RunProcess("pdftotext", {"-layout", pdf.string(), "-"});
         EXPECT_EQ(text.exitCode, 0) << text.err;

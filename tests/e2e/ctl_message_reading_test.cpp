@@ -6,9 +6,11 @@
 #include <algorithm>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "tests/e2e/ctl_fixture.h"
+#include "text/codepage.h"
 
 namespace zor06::test {
 namespace {
@@ -127,12 +129,13 @@ INSTANTIATE_TEST_SUITE_P(
         MessagesCase{"no selection", {}, {"interventions"}, 2, 0, "", "--last N"}));
 
 TEST_F(CtlMessagesTest, ALostControllerAfterSomeRecordsKeepsThem) {
-    // Every third request goes unanswered: the reading stops at the third of 3 batches.
-    Start({"--drop-every", "3"});
+    // Every eighth request goes unanswered: the identification's five table reads and the
+    // boundary table pass, the second batch is lost.
+    Start({"--drop-every", "8"});
     const ProcessResult r = Ctl({"--tcp", endpoint, "--first-byte-timeout", "300", "messages",
                                  "interventions", "--last", "50"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(CountLines(r.out), 10);  // the table read is the first request, one batch follows
+    EXPECT_EQ(CountLines(r.out), 10);
     EXPECT_NE(r.err.find("прочитаны не полностью"), std::string::npos) << r.err;
 }
 
@@ -153,6 +156,43 @@ TEST_F(CtlMessagesTest, SavedReadingReopensWithTheSameRowsAndPrints) {
     EXPECT_EQ(shown.out.substr(0, shown.out.find('\n')), read.out.substr(0, read.out.find('\n')));
     EXPECT_GT(std::filesystem::file_size(pdf), 1000U);
 }
+
+// The simulator's names in Windows-1251, then in code page 866 as table 0 says.
+class CtlMessagesCodePage : public CtlFixture,
+                            public ::testing::WithParamInterface<std::vector<std::string>> {};
+
+TEST_P(CtlMessagesCodePage, NamesReadAsTheControllerKeepsThemAndTheListsNameItsOwner) {
+    Start(GetParam());
+    const std::string dir = ::testing::TempDir() + "/code-page-" + std::to_string(::getpid());
+    std::filesystem::create_directories(dir + "/INI");
+    std::string organisation = text::Utf8ToCp1251("ООО Газ-Тест");
+    organisation.resize(40, '\0');
+    std::ofstream(dir + "/INI/title.ini", std::ios::binary) << organisation;
+    // The 15th record changes the controller's name from "АДМ " to "ЗОР1".
+    const ProcessResult read =
+        Ctl({"--tcp", endpoint, "--workdir", dir, "messages", "interventions", "--index", "15", "1",
+             "--save", dir + "/names.aud", "--pdf", dir + "/read.pdf"});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_EQ(read.out.rfind("01.03.24\t02:20:00\tНаименование контроллера\tАДМ ...\tЗОР1...\t", 0),
+              0U)
+        << read.out;
+    const ProcessResult shown =
+        Ctl({"--workdir", dir, "show-messages", dir + "/names.aud", "--pdf", dir + "/shown.pdf"});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    for (const char* pdf : {"/read.pdf", "/shown.pdf"}) {
+        const std::string text = RunProcess("pdftotext", {dir + pdf, "-"}).out;
+        EXPECT_NE(text.find("ООО Газ-Тест"), std::string::npos) << pdf << "\n" << text;
+        EXPECT_NE(text.find("Контроллер \"ЗОР_06 ГРС Лесная\""), std::string::npos) << pdf;
+    }
+    std::filesystem::remove_all(dir);
+}
+
+INSTANTIATE_TEST_SUITE_P(CodePages, CtlMessagesCodePage,
+                         ::testing::Values(std::vector<std::string>{},
+                                           std::vector<std::string>{"--cp866"}),
+                         [](const auto& instance) {
+                             return instance.index == 0 ? "Windows1251" : "Cp866";
+                         });
 
 }  // namespace
 }  // namespace zor06::test

@@ -88,8 +88,8 @@ TEST_F(CtlProtocol, DocumentStartsPageTwoAfterTheMoistureMeterSection) {
         const auto written = Ctl(
             Link({"--password", "2222", "--id-code", "2", "write-table", "6", "8", c.moisture}));
         ASSERT_EQ(written.exitCode, 0) << written.err;
-        const fs::path prc = dir / "p.prc";
-        const fs::path pdf = dir / "p.pdf";
+        const fs::path prc = dir / (std::string("p") + c.moisture + ".prc");
+        const fs::path pdf = dir / (std::string("p") + c.moisture + ".pdf");
         ASSERT_EQ(Ctl(Link({"protocol", "--out", prc.string()})).exitCode, 0);
         const auto printed = Ctl({"print-protocol", prc.string(), "--pdf", pdf.string()});
         ASSERT_EQ(printed.exitCode, 0) << printed.err;

@@ -60,12 +60,12 @@ TEST_F(CtlSaveConfig, WithoutAFileTakesTheProposedNameInTheWorkDirectory) {
     EXPECT_EQ(fs::file_size(path), 2645U);
 }
 
-TEST_F(CtlSaveConfig, AnExistingFileIsReplacedOnlyWhenTheQuestionIsAnswered) {
+TEST_F(CtlSaveConfig, AnExistingFileIsReplacedOnlyWithYes) {
     Start();
     const fs::path existing = dir_ / "old.cnf";
     std::ofstream(existing) << "keep";
     const auto refused = Ctl(Link({"save-config", existing.string()}));
-    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.exitCode, 2);
     EXPECT_EQ(Contents(existing), "keep");
     const auto replaced = Ctl(Link({"--yes", "save-config", existing.string()}));
     ASSERT_EQ(replaced.exitCode, 0) << replaced.err;

@@ -131,13 +131,20 @@ std::uint8_t ErrorCode(std::uint8_t code) {
     return static_cast<std::uint8_t>(code & ~lk::kReplyFlag);
 }
 
+// The intervention archive keeps the names it records in the code page of the controller's names.
+MessageArchiveConfig InterventionsOf(const ControllerConfig& config) {
+    MessageArchiveConfig interventions = config.interventions;
+    interventions.namesInCp866 = config.cp866;
+    return interventions;
+}
+
 }  // namespace
 
 Controller::Controller(const ControllerConfig& config, WallClock clock)
     : clock_(clock ? std::move(clock) : WallClock(HostTime)),
       chromatographOffset_(config.chromatographClockOffset),
       diagnostics_(messages::Archive::Diagnostics, config.diagnostics),
-      interventions_(messages::Archive::Interventions, config.interventions),
+      interventions_(messages::Archive::Interventions, InterventionsOf(config)),
       data_(config.data) {
     if (config.frozenClock) {
         const std::time_t stopped = clock_();

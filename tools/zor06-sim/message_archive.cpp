@@ -60,7 +60,7 @@ std::vector<std::uint8_t> MessageArchive::Record(std::uint32_t index) const {
     const auto date = RecordDate(k);
     std::copy(date.begin(), date.end(), r.begin());
     if (kind_.archive == messages::Archive::Interventions) {
-        const auto body = InterventionBody(k);
+        const auto body = InterventionBody(k, config_.namesInCp866);
         std::copy(body.begin(), body.end(), r.begin() + kDateSize);
     } else {
         const auto body = DiagnosticBody(k);

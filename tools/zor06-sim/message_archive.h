@@ -18,6 +18,8 @@ struct MessageArchiveConfig {
     bool errorFlag = false;         // every period reply reports an error in the archive
     int shortBatch = 0;  // most records in one reply; 0: what was asked, up to a full frame
     std::optional<std::uint32_t> badCrcIndex;  // the record of this index has a wrong CRC
+    bool namesInCp866 =
+        false;  // changed names of table 5 are in code page 866, as the controller's
 };
 
 // The date of the record `k` places after the oldest: 01.03.24 00:00:00 plus k × 10 minutes.

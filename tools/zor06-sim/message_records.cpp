@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "text/codepage.h"
+
 namespace zor06::sim {
 namespace {
 
@@ -71,7 +73,7 @@ bool GasEvent(int e) {
 
 }  // namespace
 
-std::array<std::uint8_t, 16> InterventionBody(std::uint32_t k) {
+std::array<std::uint8_t, 16> InterventionBody(std::uint32_t k, bool namesInCp866) {
     std::array<std::uint8_t, 16> body{};
     int n = static_cast<int>(k % PatternCount());
     const ChangedTable* changed = kChangedTables;
@@ -91,6 +93,9 @@ std::array<std::uint8_t, 16> InterventionBody(std::uint32_t k) {
         case Value::Name:
             std::memcpy(&body[4], kNames[k % 3], 4);
             std::memcpy(&body[8], kNames[(k + 1) % 3], 4);
+            if (namesInCp866) {
+                text::ToCp866({&body[4], 8});
+            }
             break;
         case Value::Float:
             PutFloat(&body[4], kFloats[k % kFloatCount]);

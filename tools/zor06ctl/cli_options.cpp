@@ -361,8 +361,8 @@ std::string Usage(const std::string& command) {
         return "zor06ctl [LINK] protocol [--out FILE.prc] [--pdf FILE.pdf]\n"
                "  Reads every configuration table and the software checksum, saves the\n"
                "  protocol (by default under its proposed name in CONFIG of the work\n"
-               "  directory, replacing a file of that name), with --pdf also its printed\n"
-               "  document, and prints the path of each file written.\n";
+               "  directory), with --pdf also its printed document, and prints the path of\n"
+               "  each file written. An existing file is replaced only with --yes.\n";
     }
     if (command == "print-protocol") {
         return "zor06ctl print-protocol FILE.prc --pdf FILE.pdf\n"
@@ -387,14 +387,18 @@ std::string Usage(const std::string& command) {
                "  The rows of a saved message file as its view shows them, one line per row,\n"
                "  the cells trimmed of blanks and joined by tabs. --json prints one object\n"
                "  {caption, message, rows}; --csv the column headings and the rows as CSV\n"
-               "  (RFC 4180, UTF-8); --pdf also writes the printed list.\n";
+               "  (RFC 4180, UTF-8); --pdf also writes the printed list, under the\n"
+               "  organisation name of INI/title.ini of the work directory.\n";
     }
     if (command == "messages") {
-        return "zor06ctl [LINK] messages interventions|diagnostics SELECTION [--json|--csv]\n"
+        return "zor06ctl [LINK] messages interventions|diagnostics SELECTION [--save FILE]\n"
+               "         [--pdf FILE] [--json|--csv]\n"
                "  SELECTION  --all | --last N | --index START COUNT | --from DATE --to DATE\n"
                "  DATE \"DD.MM.YY HH:MM:SS\" (a four-digit year and no seconds are accepted).\n"
-               "  Reads the boundary indices (not by period), then the records, and prints one\n"
-               "  line per record: date, time and the record's bytes. --csv prints the view's\n"
+               "  Identifies the controller (the code page of its names), reads the boundary\n"
+               "  indices (not by period), then the records, and prints one line per row of\n"
+               "  the archive's view. --save writes the .aud/.ala file, --pdf the printed list\n"
+               "  under the organisation name of INI/title.ini. --csv prints the view's\n"
                "  column headings and rows as CSV (RFC 4180, UTF-8).\n";
     }
     if (command == "bounds") {
@@ -492,8 +496,9 @@ std::string Usage(const std::string& command) {
            "      --workdir DIR   without --tcp/--serial: the link kept in DIR/INI/conn.ini\n"
            "                      (default $XDG_DATA_HOME/zor06); on the telephone link\n"
            "                      its current subscriber is dialled as with --phone\n"
-           "      --yes (answer questions \"Да\"; \"Повторить попытку?\" at most --retries N\n"
-           "      times in a row, default 3)  --verbose (progress texts on stderr)\n"
+           "      --yes (answer questions \"Да\" and replace existing files; \"Повторить\n"
+           "      попытку?\" at most --retries N times in a row, default 3)\n"
+           "      --verbose (progress texts on stderr)\n"
            "      --trace  every request and reply on stderr as the exchange monitor shows\n"
            "               them: time, direction, code, length, the bytes in hex; the reply\n"
            "               line adds the wait in ms and the link's status text\n"
@@ -519,7 +524,7 @@ std::string Usage(const std::string& command) {
            "  show-messages F.aud|F.ala [--pdf F] [--json|--csv]\n"
            "                                 a saved message file's rows, and its printed list\n"
            "  messages interventions|diagnostics (--all | --last N | --index START COUNT |\n"
-           "           --from DATE --to DATE) [--json|--csv]\n"
+           "           --from DATE --to DATE) [--save F] [--pdf F] [--json|--csv]\n"
            "                                 read a message archive, one line per record\n"
            "  bounds 3min|hour|day           the data archive's period: \"oldest<TAB>DD.MM.YY\n"
            "                                 HH:MM\" and \"newest<TAB>...\"\n"
@@ -539,7 +544,8 @@ std::string Usage(const std::string& command) {
            "           [--out F]             build a gas-quality passport; prints its path\n"
            "--csv  messages, show-messages, chromatograph, moisture and show-data print their\n"
            "      rows as CSV (RFC 4180, UTF-8) instead of tab-separated lines; not with --json\n"
-           "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage.\n"
+           "Exit status: 0 success, 1 a controller operation failed, 2 wrong usage or a\n"
+           "file to be written exists already (replaced only with --yes).\n"
            "COMMAND --help shows the command's own help.\n";
 }
 

@@ -1,6 +1,8 @@
 // The commands of zor06ctl; each returns the process exit status.
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "link/dial_number.h"
@@ -28,6 +30,13 @@ struct Session {
 
 // Opens the link that --tcp or --serial names; false after reporting why.
 bool ConnectLink(Session& s);
+// Opens the link and identifies the controller as the program's connection start-up does: table
+// 0 (the code page of the names among it), then the names, the system parameters and the serial
+// number that readings put into their data-set headers. False after reporting why.
+bool ConnectAndIdentify(Session& s);
+
+// The work directory of --workdir (or the default one), made where missing; none after saying why.
+std::optional<std::filesystem::path> WorkDirectory(const Session& s);
 
 // The telephone link (--phone, or the stored telephone subscriber): dials on the open line,
 // asking to try again as --yes allows; false after reporting why. EndCall hangs up a call that

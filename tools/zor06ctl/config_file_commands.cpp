@@ -4,40 +4,25 @@
 
 #include "config/config_file.h"
 #include "config/config_save.h"
-#include "settings/work_dir.h"
-#include "text/text_format.h"
+#include "tables/controller_date.h"
 #include "zor06ctl/commands.h"
+#include "zor06ctl/output_files.h"
 
 namespace zor06::ctl {
-namespace {
-
-// The file the configuration goes to: the one named (".cnf" added to a name without extension)
-// or the proposed name in CONFIG of the work directory.
-std::optional<std::filesystem::path> SavePath(Session& s, const config::ConfigBuffer& buffer) {
-    if (!s.cl.args.empty()) {
-        std::filesystem::path path = s.cl.args[0];
-        if (!path.has_extension()) {
-            path += ".cnf";
-        }
-        return path;
-    }
-    std::string error;
-    const auto workDir = settings::PrepareWorkDir(s.cl.link.workDir, &error);
-    if (!workDir) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return std::nullopt;
-    }
-    const auto now = tables::EncodeNow(s.tables.clock.LocalDateTime());
-    return *workDir / "CONFIG" / config::ProposedConfigName(buffer, now);
-}
-
-}  // namespace
 
 int RunSaveConfig(Session& s) {
     if (s.cl.args.size() > 1) {
         return UsageError("save-config takes at most one file", s.cl.command);
     }
-    if (!ConnectLink(s)) {
+    // The file named (".cnf" added to a name without extension), else the proposed name in CONFIG
+    // of the work directory, which takes the controller's name and so is known only after reading.
+    const std::filesystem::path named =
+        s.cl.args.empty() ? std::filesystem::path() : WithExtension(s.cl.args[0], ".cnf");
+    if (!MayWriteFiles(s.cl, {named})) {
+        return kExitUsage;
+    }
+    const auto workDir = named.empty() ? WorkDirectory(s) : std::nullopt;
+    if ((named.empty() && !workDir) || !ConnectLink(s)) {
         return kExitFailed;
     }
     const std::optional<config::ConfigBuffer> buffer =
@@ -45,20 +30,19 @@ int RunSaveConfig(Session& s) {
     if (!buffer) {
         return kExitFailed;
     }
-    const auto path = SavePath(s, *buffer);
-    if (!path) {
+    std::filesystem::path path = named;
+    if (path.empty()) {
+        path =
+            *workDir / "CONFIG" /
+            config::ProposedConfigName(*buffer, tables::EncodeNow(s.tables.clock.LocalDateTime()));
+        if (!MayWriteFiles(s.cl, {path})) {
+            return kExitUsage;
+        }
+    }
+    if (!config::WriteConfigFile(path, *buffer, s.op)) {
         return kExitFailed;
     }
-    std::error_code ec;
-    if (!s.cl.args.empty() && std::filesystem::exists(*path, ec) &&
-        !s.op.ShowMessage(3, text::Printf("Файл %s уже есть.", path->filename().c_str()),
-                          "Вы хотите заменить существующий файл?")) {
-        return kExitFailed;
-    }
-    if (!config::WriteConfigFile(*path, *buffer, s.op)) {
-        return kExitFailed;
-    }
-    std::printf("%s\n", path->string().c_str());
+    std::printf("%s\n", path.string().c_str());
     return kExitOk;
 }
 

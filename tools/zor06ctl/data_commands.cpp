@@ -11,7 +11,6 @@
 #include "gasdata/archive_bounds.h"
 #include "gasdata/data_file.h"
 #include "gasdata/data_reading.h"
-#include "tables/identification.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/data_output.h"
 #include "zor06ctl/data_period.h"
@@ -44,11 +43,13 @@ int ReadData(Session& s, DataKind kind, int run) {
     if (!period) {
         return UsageError(error, s.cl.command);
     }
+    if (!MayWriteDataOutputs(s.cl, kind)) {
+        return kExitUsage;
+    }
     const auto settings = LoadDataSettings(s);
     // The names and the serial number the data set's header takes come from the identification
     // that precedes every reading in the program.
-    if (!settings || !ConnectLink(s) ||
-        tables::Identify(s.tables, {}, nullptr) != tables::IdentifyOutcome::Identified) {
+    if (!settings || !ConnectAndIdentify(s)) {
         return kExitFailed;
     }
     WorkFolder folder("zor06ctl-data");
@@ -134,6 +135,9 @@ int RunShowData(Session& s) {
     if (!kind) {
         return UsageError("show-data takes a file ending in .mch, .hch, .dch, .mwm, .hwm or .dwm",
                           s.cl.command);
+    }
+    if (!MayWriteDataOutputs(s.cl, *kind)) {
+        return kExitUsage;
     }
     const auto settings = LoadDataSettings(s);
     if (!settings) {

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "dataset/print_data.h"
 #include "gasdata/data_file.h"
 #include "gasdata/data_report.h"
 #include "gasdata/data_view_model.h"
@@ -13,24 +12,15 @@
 #include "settings/report_config.h"
 #include "settings/work_dir.h"
 #include "zor06ctl/data_rows.h"
+#include "zor06ctl/output_files.h"
 #include "zor06ctl/pdf_output.h"
 
 namespace zor06::ctl {
 namespace {
 
 constexpr int kErrorKind = 1;
-constexpr char kTitleFile[] = "title.ini";
 
-// A name without extension gets `extension`, as the save dialogs give it.
-std::filesystem::path WithExtension(std::filesystem::path path, std::string_view extension) {
-    if (!path.has_extension()) {
-        path += extension;
-    }
-    return path;
-}
-
-bool SaveDataFile(Session& s, const gasdata::DataSet& set) {
-    const auto path = WithExtension(s.cl.out, gasdata::KindOf(set.kind).extension);
+bool SaveDataFile(Session& s, const gasdata::DataSet& set, const std::filesystem::path& path) {
     std::string reason;
     if (!platform::WriteFileAtomically(path, gasdata::EncodeDataFile(set), &reason)) {
         s.op.ShowMessage(kErrorKind, "Ошибка открытия файла", path.string() + ": " + reason);
@@ -39,8 +29,7 @@ bool SaveDataFile(Session& s, const gasdata::DataSet& set) {
     return true;
 }
 
-bool WriteWorkbook(const gasdata::DataView& view, const std::string& file) {
-    const auto path = WithExtension(file, ".xlsx");
+bool WriteWorkbook(const gasdata::DataView& view, const std::filesystem::path& path) {
     std::string reason;
     if (!gasdata::WriteDataWorkbook(view, path, &reason)) {
         std::fprintf(stderr, "Ошибка работы с файлом!\n%s: %s\n", path.string().c_str(),
@@ -52,9 +41,8 @@ bool WriteWorkbook(const gasdata::DataView& view, const std::string& file) {
 
 // The printout under the organisation name the print dialog would propose.
 bool WriteReport(const gasdata::DataView& view, const gasdata::DataSet& set,
-                 const DataSettings& settings, const std::string& file) {
-    const std::string organisation =
-        dataset::ReadOrganisationName(settings::IniDir(settings.workDir) / kTitleFile);
+                 const DataSettings& settings, const std::filesystem::path& file) {
+    const std::string organisation = OrganisationName(settings.workDir);
     const report::Document document =
         gasdata::IsChromatograph(set.kind)
             ? gasdata::ChrDataReport(view, set.header, organisation, settings.report)
@@ -69,14 +57,25 @@ bool WriteReport(const gasdata::DataView& view, const gasdata::DataSet& set,
 
 }  // namespace
 
+DataOutputs DataOutputsOf(const CommandLine& cl, gasdata::DataKind kind) {
+    const auto named = [](const std::string& file, std::string_view extension) {
+        return file.empty() ? std::filesystem::path() : WithExtension(file, extension);
+    };
+    return {named(cl.out, gasdata::KindOf(kind).extension), named(cl.xlsx, ".xlsx"), cl.pdf};
+}
+
+bool MayWriteDataOutputs(const CommandLine& cl, gasdata::DataKind kind) {
+    const DataOutputs outputs = DataOutputsOf(cl, kind);
+    return MayWriteFiles(cl, {outputs.save, outputs.xlsx, outputs.pdf});
+}
+
 std::optional<DataSettings> LoadDataSettings(Session& s) {
-    std::string error;
-    const auto workDir = settings::PrepareWorkDir(s.cl.link.workDir, &error);
+    const auto workDir = WorkDirectory(s);
     if (!workDir) {
-        std::fprintf(stderr, "%s\n", error.c_str());
         return std::nullopt;
     }
     const auto path = settings::IniDir(*workDir) / settings::kReportConfigFile;
+    std::string error;
     const auto ini = settings::LoadIniFile(path, &error);
     if (!ini) {
         s.op.ShowMessage(kErrorKind, "Не удалось прочитать файл настроек " + path.string(), error);
@@ -89,9 +88,10 @@ int PutDataSet(Session& s, const gasdata::DataSet& set, const DataSettings& sett
     const gasdata::DataView view = gasdata::BuildDataView(set, settings.report);
     std::fputs(DataRowsText(view, RowFormatOf(s.cl)).c_str(), stdout);
     std::fflush(stdout);
-    const bool ok = (s.cl.out.empty() || SaveDataFile(s, set)) &&
-                    (s.cl.xlsx.empty() || WriteWorkbook(view, s.cl.xlsx)) &&
-                    (s.cl.pdf.empty() || WriteReport(view, set, settings, s.cl.pdf));
+    const DataOutputs outputs = DataOutputsOf(s.cl, set.kind);
+    const bool ok = (outputs.save.empty() || SaveDataFile(s, set, outputs.save)) &&
+                    (outputs.xlsx.empty() || WriteWorkbook(view, outputs.xlsx)) &&
+                    (outputs.pdf.empty() || WriteReport(view, set, settings, outputs.pdf));
     return ok ? kExitOk : kExitFailed;
 }
 

@@ -17,6 +17,17 @@ struct DataSettings {
     settings::ReportConfig report;
 };
 
+// The files --save, --xlsx and --pdf name for a data set of `kind`, with the extensions that a name
+// without one gets; empty where not asked for.
+struct DataOutputs {
+    std::filesystem::path save;
+    std::filesystem::path xlsx;
+    std::filesystem::path pdf;
+};
+DataOutputs DataOutputsOf(const CommandLine& cl, gasdata::DataKind kind);
+// MayWriteFiles over those files, for the command to ask before it reads.
+bool MayWriteDataOutputs(const CommandLine& cl, gasdata::DataKind kind);
+
 // repconf_par.ini in INI of the work directory (defaults when missing); none after saying why it
 // could not be read.
 std::optional<DataSettings> LoadDataSettings(Session& s);

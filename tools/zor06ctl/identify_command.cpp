@@ -11,8 +11,7 @@ int RunIdentify(Session& s) {
     if (!s.cl.args.empty()) {
         return UsageError("identify takes no arguments", s.cl.command);
     }
-    if (!ConnectLink(s) ||
-        tables::Identify(s.tables, {}, nullptr) != tables::IdentifyOutcome::Identified) {
+    if (!ConnectAndIdentify(s)) {
         return kExitFailed;
     }
     std::uint32_t checksum = 0;

@@ -9,6 +9,7 @@
 #include "settings/connection_procedure.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
+#include "tables/identification.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/hex.h"
 
@@ -25,14 +26,21 @@ int UsageError(const std::string& text, const std::string& command) {
     return kExitUsage;
 }
 
+std::optional<std::filesystem::path> WorkDirectory(const Session& s) {
+    std::string error;
+    auto workDir = settings::PrepareWorkDir(s.cl.link.workDir, &error);
+    if (!workDir) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+    }
+    return workDir;
+}
+
 namespace {
 
 // The link the desktop program would use: conn.ini's current kind and its record or subscriber.
 bool ConnectFromWorkDir(Session& s) {
-    std::string error;
-    const auto workDir = settings::PrepareWorkDir(s.cl.link.workDir, &error);
+    const auto workDir = WorkDirectory(s);
     if (!workDir) {
-        std::fprintf(stderr, "%s\n", error.c_str());
         return false;
     }
     settings::ProgramSettings program;
@@ -96,6 +104,11 @@ bool ConnectLink(Session& s) {
     link::LoadLinkObject(s.link, LinkParametersOf(options));
     s.link.SetCredentials(options.password, options.idCode);
     return options.phone.empty() || DialPhone(s, {options.phone, options.modemCommand});
+}
+
+bool ConnectAndIdentify(Session& s) {
+    return ConnectLink(s) &&
+           tables::Identify(s.tables, {}, nullptr) == tables::IdentifyOutcome::Identified;
 }
 
 int RunRequest(Session& s) {

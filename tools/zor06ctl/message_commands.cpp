@@ -7,10 +7,10 @@
 #include <string>
 
 #include "messages/message_file.h"
-#include "messages/message_list_document.h"
 #include "zor06ctl/commands.h"
+#include "zor06ctl/message_list_pdf.h"
 #include "zor06ctl/message_rows.h"
-#include "zor06ctl/pdf_output.h"
+#include "zor06ctl/output_files.h"
 
 namespace zor06::ctl {
 namespace {
@@ -37,6 +37,13 @@ int RunShowMessages(Session& s) {
     if (!archive) {
         return UsageError("show-messages takes a file ending in .aud or .ala", s.cl.command);
     }
+    if (!MayWriteFiles(s.cl, {s.cl.pdf})) {
+        return kExitUsage;
+    }
+    const auto organisation = ListOrganisation(s);
+    if (!organisation) {
+        return kExitFailed;
+    }
     const auto file = messages::ReadMessageFile(path, *archive, s.op);
     if (!file) {
         return kExitFailed;
@@ -44,15 +51,7 @@ int RunShowMessages(Session& s) {
     const auto view = messages::OpenMessageView(*archive, file->header, file->lines,
                                                 messages::ViewMode::FromFile, 0);
     std::fputs(MessageRowsText(view, RowFormatOf(s.cl)).c_str(), stdout);
-    if (!s.cl.pdf.empty()) {
-        std::string reason;
-        if (!WriteDocumentPdf(messages::MessageListDocument(*archive, file->header, view.rows, ""),
-                              s.cl.pdf, &reason)) {
-            std::fprintf(stderr, "Ошибка печати данных: %s\n", reason.c_str());
-            return kExitFailed;
-        }
-    }
-    return kExitOk;
+    return WriteMessageListPdf(s, *organisation, file->header, view) ? kExitOk : kExitFailed;
 }
 
 }  // namespace zor06::ctl

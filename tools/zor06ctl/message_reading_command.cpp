@@ -9,14 +9,14 @@
 #include "messages/archive_commands.h"
 #include "messages/index_range.h"
 #include "messages/message_file.h"
-#include "messages/message_list_document.h"
 #include "messages/message_reading.h"
 #include "platform/file_io.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/hex.h"
 #include "zor06ctl/message_dates.h"
+#include "zor06ctl/message_list_pdf.h"
 #include "zor06ctl/message_rows.h"
-#include "zor06ctl/pdf_output.h"
+#include "zor06ctl/output_files.h"
 #include "zor06ctl/work_folder.h"
 
 namespace zor06::ctl {
@@ -116,25 +116,16 @@ std::optional<messages::IndexSelection> IndexRange(Session& s, const MessageRequ
     }
 }
 
-// --save: the saved lines as the view's "Сохранить в файле" writes them; --pdf: the printed list.
-int SaveAndPrint(Session& s, const messages::MessageSet& set, const messages::MessageView& view) {
-    if (!s.cl.out.empty()) {
-        std::string reason;
-        const std::string bytes = messages::EncodeMessageFile(set.archive, set.header, view.rows);
-        if (!platform::WriteFileAtomically(s.cl.out, bytes, &reason)) {
-            s.op.ShowMessage(1, "Ошибка записи файла " + s.cl.out, reason);
-            return kExitFailed;
-        }
+// --save: the saved lines as the view's "Сохранить в файле" writes them.
+bool SaveMessageFile(Session& s, const messages::MessageSet& set,
+                     const messages::MessageView& view) {
+    std::string reason;
+    const std::string bytes = messages::EncodeMessageFile(set.archive, set.header, view.rows);
+    if (!platform::WriteFileAtomically(s.cl.out, bytes, &reason)) {
+        s.op.ShowMessage(1, "Ошибка записи файла " + s.cl.out, reason);
+        return false;
     }
-    if (!s.cl.pdf.empty()) {
-        std::string reason;
-        if (!WriteDocumentPdf(messages::MessageListDocument(set.archive, set.header, view.rows, ""),
-                              s.cl.pdf, &reason)) {
-            std::fprintf(stderr, "Ошибка печати данных: %s\n", reason.c_str());
-            return kExitFailed;
-        }
-    }
-    return kExitOk;
+    return true;
 }
 
 }  // namespace
@@ -150,7 +141,13 @@ int RunMessages(Session& s) {
                          "больше даты и времени начала опроса");
         return kExitFailed;
     }
-    if (!ConnectLink(s)) {
+    if (!MayWriteFiles(s.cl, {s.cl.out, s.cl.pdf})) {
+        return kExitUsage;
+    }
+    const auto organisation = ListOrganisation(s);
+    // The code page of the names and the controller's name and serial number in the header come
+    // from the identification, as in the program, where every reading follows one.
+    if (!organisation || !ConnectAndIdentify(s)) {
         return kExitFailed;
     }
     WorkFolder folder("zor06ctl-messages");
@@ -173,7 +170,9 @@ int RunMessages(Session& s) {
                                                 read->mode, read->startIndex,
                                                 messages::DecodeOptions{s.image.Byte(0, 12) == 0});
     std::fputs(MessageRowsText(view, RowFormatOf(s.cl)).c_str(), stdout);
-    return SaveAndPrint(s, *read, view);
+    const bool written = (s.cl.out.empty() || SaveMessageFile(s, *read, view)) &&
+                         WriteMessageListPdf(s, *organisation, read->header, view);
+    return written ? kExitOk : kExitFailed;
 }
 
 }  // namespace zor06::ctl

@@ -13,9 +13,9 @@
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "tables/controller_date.h"
-#include "tables/identification.h"
 #include "text/cp1251_text.h"
 #include "zor06ctl/commands.h"
+#include "zor06ctl/output_files.h"
 
 namespace zor06::ctl {
 namespace {
@@ -123,16 +123,15 @@ int RunPassport(Session& s) {
     if (!args) {
         return UsageError(error, s.cl.command);
     }
-    const auto workDir = settings::PrepareWorkDir(s.cl.link.workDir, &error);
+    if (!MayWriteFiles(s.cl, {s.cl.out})) {
+        return kExitUsage;
+    }
+    const auto workDir = WorkDirectory(s);
     if (!workDir) {
-        std::fprintf(stderr, "%s\n", error.c_str());
         return kExitFailed;
     }
     gasdata::EnsurePassportTemplates(*workDir, gasdata::TemplateSources());
-    if (!ConnectLink(s) ||
-        tables::Identify(s.tables, {}, nullptr) != tables::IdentifyOutcome::Identified) {
-        return kExitFailed;
-    }
+    const int run = s.cl.data.run - 1;
     gasdata::PassportContext ctx{
         s.tables,
         *workDir,
@@ -149,7 +148,17 @@ int RunPassport(Session& s) {
         },
         {},
         s.cl.out.empty() ? std::nullopt : std::optional<fs::path>(s.cl.out)};
-    const auto path = gasdata::MakePassport(ctx, args->mode, s.cl.data.run - 1);
+    if (!ConnectAndIdentify(s)) {
+        return kExitFailed;
+    }
+    // The report's name in REPORT takes the run's name, known once the controller is identified;
+    // the archive is read only after that.
+    if (s.cl.out.empty() &&
+        !MayWriteFiles(s.cl,
+                       {gasdata::PassportPath(ctx, args->mode, run, {args->date, args->object})})) {
+        return kExitUsage;
+    }
+    const auto path = gasdata::MakePassport(ctx, args->mode, run);
     if (!path) {
         return kExitFailed;
     }

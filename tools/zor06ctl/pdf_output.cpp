@@ -5,7 +5,9 @@
 
 #include "config/protocol_content.h"
 #include "config/protocol_document.h"
+#include "dataset/print_data.h"
 #include "report/layout.h"
+#include "settings/work_dir.h"
 
 #ifdef ZOR06_CTL_PDF
 #include <QGuiApplication>
@@ -47,6 +49,10 @@ bool WriteProtocolPdf(const config::ProtocolRecord& record, const std::filesyste
                       std::string* reason) {
     return WriteDocumentPdf(config::ProtocolDocument(config::BuildProtocolContent(record)), path,
                             reason);
+}
+
+std::string OrganisationName(const std::filesystem::path& workDir) {
+    return dataset::ReadOrganisationName(settings::IniDir(workDir) / "title.ini");
 }
 
 }  // namespace zor06::ctl

@@ -1,5 +1,5 @@
-// A protocol's printed document as a PDF file. The tool paints with Qt only for this, on the
-// offscreen platform unless QT_QPA_PLATFORM says otherwise.
+// Printed documents as PDF files. The tool paints with Qt only for this, on the offscreen platform
+// unless QT_QPA_PLATFORM says otherwise.
 #pragma once
 
 #include <filesystem>
@@ -17,5 +17,9 @@ bool WriteProtocolPdf(const config::ProtocolRecord& record, const std::filesyste
 // Any laid-out document as a PDF file, with the same failures.
 bool WriteDocumentPdf(const report::Document& document, const std::filesystem::path& path,
                       std::string* reason);
+
+// The organisation name a printout carries, as the print-data dialog proposes it: INI/title.ini of
+// the work directory; empty without that file.
+std::string OrganisationName(const std::filesystem::path& workDir);
 
 }  // namespace zor06::ctl

@@ -7,9 +7,9 @@
 #include "config/config_file.h"
 #include "config/protocol_command.h"
 #include "config/protocol_content.h"
-#include "settings/work_dir.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/json.h"
+#include "zor06ctl/output_files.h"
 #include "zor06ctl/pdf_output.h"
 
 namespace zor06::ctl {
@@ -79,22 +79,24 @@ int RunProtocol(Session& s) {
     if (!s.cl.args.empty()) {
         return UsageError("protocol takes only --out and --pdf", s.cl.command);
     }
-    if (!ConnectLink(s) || !config::ReadProtocolTables(s.tables)) {
+    // Without --out the protocol takes its proposed name, known once the tables have been read.
+    const std::filesystem::path named =
+        s.cl.out.empty() ? std::filesystem::path() : WithExtension(s.cl.out, ".prc");
+    if (!MayWriteFiles(s.cl, {named, s.cl.pdf})) {
+        return kExitUsage;
+    }
+    const auto workDir = named.empty() ? WorkDirectory(s) : std::nullopt;
+    if ((named.empty() && !workDir) || !ConnectLink(s) || !config::ReadProtocolTables(s.tables)) {
         return kExitFailed;
     }
     const config::ProtocolRecord record =
         config::BuildPresentProtocol(s.tables, s.tables.clock.LocalDateTime());
-    std::filesystem::path path = s.cl.out;
+    std::filesystem::path path = named;
     if (path.empty()) {
-        std::string error;
-        const auto workDir = settings::PrepareWorkDir(s.cl.link.workDir, &error);
-        if (!workDir) {
-            std::fprintf(stderr, "%s\n", error.c_str());
-            return kExitFailed;
-        }
         path = config::ProposedProtocolPath(record, *workDir);
-    } else if (!path.has_extension()) {
-        path += ".prc";
+        if (!MayWriteFiles(s.cl, {path})) {
+            return kExitUsage;
+        }
     }
     if (!config::WriteProtocolFile(path, record, s.op)) {
         return kExitFailed;
@@ -106,6 +108,9 @@ int RunProtocol(Session& s) {
 int RunPrintProtocol(Session& s) {
     if (s.cl.args.size() != 1 || s.cl.pdf.empty()) {
         return UsageError("print-protocol takes one protocol file and --pdf", s.cl.command);
+    }
+    if (!MayWriteFiles(s.cl, {s.cl.pdf})) {
+        return kExitUsage;
     }
     const auto record = config::ReadProtocolFile(s.cl.args[0], s.op);
     if (!record) {

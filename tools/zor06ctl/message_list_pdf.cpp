@@ -1,0 +1,36 @@
+#include "zor06ctl/message_list_pdf.h"
+
+#include <cstdio>
+
+#include "messages/message_list_document.h"
+#include "zor06ctl/pdf_output.h"
+
+namespace zor06::ctl {
+
+std::optional<std::string> ListOrganisation(const Session& s) {
+    if (s.cl.pdf.empty()) {
+        return std::string();
+    }
+    const auto workDir = WorkDirectory(s);
+    if (!workDir) {
+        return std::nullopt;
+    }
+    return OrganisationName(*workDir);
+}
+
+bool WriteMessageListPdf(const Session& s, const std::string& organisation,
+                         const dataset::HdmHeader& header, const messages::MessageView& view) {
+    if (s.cl.pdf.empty()) {
+        return true;
+    }
+    std::string reason;
+    if (!WriteDocumentPdf(
+            messages::MessageListDocument(view.archive, header, view.rows, organisation), s.cl.pdf,
+            &reason)) {
+        std::fprintf(stderr, "Ошибка печати данных: %s\n", reason.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zor06::ctl
