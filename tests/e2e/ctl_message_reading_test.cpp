@@ -145,8 +145,9 @@ TEST_F(CtlMessagesTest, SavedReadingReopensWithTheSameRowsAndPrints) {
     std::filesystem::create_directories(dir);
     const std::string file = dir + "/reading.aud";
     const std::string pdf = dir + "/reading.pdf";
+    // A name without extension gets the archive's.
     const ProcessResult read = Ctl({"--tcp", endpoint, "messages", "interventions", "--last", "12",
-                                    "--save", file, "--pdf", pdf});
+                                    "--save", dir + "/reading", "--pdf", pdf});
     ASSERT_EQ(read.exitCode, 0) << read.err;
     EXPECT_EQ(CountLines(read.out), 12);
     const ProcessResult shown = Ctl({"show-messages", file});

@@ -117,12 +117,12 @@ std::optional<messages::IndexSelection> IndexRange(Session& s, const MessageRequ
 }
 
 // --save: the saved lines as the view's "Сохранить в файле" writes them.
-bool SaveMessageFile(Session& s, const messages::MessageSet& set,
+bool SaveMessageFile(Session& s, const std::filesystem::path& path, const messages::MessageSet& set,
                      const messages::MessageView& view) {
     std::string reason;
     const std::string bytes = messages::EncodeMessageFile(set.archive, set.header, view.rows);
-    if (!platform::WriteFileAtomically(s.cl.out, bytes, &reason)) {
-        s.op.ShowMessage(1, "Ошибка записи файла " + s.cl.out, reason);
+    if (!platform::WriteFileAtomically(path, bytes, &reason)) {
+        s.op.ShowMessage(1, "Ошибка записи файла " + path.string(), reason);
         return false;
     }
     return true;
@@ -141,7 +141,11 @@ int RunMessages(Session& s) {
                          "больше даты и времени начала опроса");
         return kExitFailed;
     }
-    if (!MayWriteFiles(s.cl, {s.cl.out, s.cl.pdf})) {
+    // A name without extension gets the archive's, as the view's save dialog gives it.
+    const std::filesystem::path saveTo =
+        s.cl.out.empty() ? std::filesystem::path()
+                         : WithExtension(s.cl.out, messages::FileExtension(request->archive));
+    if (!MayWriteFiles(s.cl, {saveTo, s.cl.pdf})) {
         return kExitUsage;
     }
     const auto organisation = ListOrganisation(s);
@@ -170,7 +174,7 @@ int RunMessages(Session& s) {
                                                 read->mode, read->startIndex,
                                                 messages::DecodeOptions{s.image.Byte(0, 12) == 0});
     std::fputs(MessageRowsText(view, RowFormatOf(s.cl)).c_str(), stdout);
-    const bool written = (s.cl.out.empty() || SaveMessageFile(s, *read, view)) &&
+    const bool written = (saveTo.empty() || SaveMessageFile(s, saveTo, *read, view)) &&
                          WriteMessageListPdf(s, *organisation, read->header, view);
     return written ? kExitOk : kExitFailed;
 }
