@@ -6,6 +6,7 @@
 
 #include "gasdata/exported_cells.h"
 #include "report/workbook_writer.h"
+#include "settings/settings_types.h"
 
 namespace zor06::gasdata {
 namespace {
@@ -21,7 +22,6 @@ constexpr int kCaptionRow = 0;
 constexpr int kFirstHeadingRow = 1;
 constexpr std::size_t kHeadingRows = 4;  // three heading lines and the unit
 constexpr int kFirstDataRow = 5;
-constexpr int kMaxDecimals = 15;  // as many as a double holds
 constexpr const char* kStartHeading = "                            Начало";
 
 // A column's cells in the heading rows. The start heading of the hourly and daily sheets stands
@@ -158,7 +158,7 @@ private:
 }  // namespace
 
 std::string NumberFormat(int decimals, bool quoted) {
-    const int places = std::clamp(decimals, 0, kMaxDecimals);
+    const int places = std::clamp(decimals, 0, settings::kMaxDecimals);
     std::string format =
         places == 0 ? "0" : "0." + std::string(static_cast<std::size_t>(places), '0');
     if (quoted) {

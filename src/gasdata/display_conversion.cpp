@@ -127,7 +127,6 @@ constexpr std::string_view kMjUnit = "МДж/м3";
 constexpr std::string_view kKcalUnit = "ккал/м3";
 
 // A double holds about 15 significant digits; a wilder setting must not make a cell pages long.
-constexpr int kMaxDecimals = 15;
 
 }  // namespace
 
@@ -185,7 +184,8 @@ int ChrDecimals(int parameter, const settings::ReportConfig& config) {
     if (parameter < 0 || parameter >= kChrParameters) {
         return 0;
     }
-    return std::clamp(config.decimals[static_cast<std::size_t>(parameter)], 0, kMaxDecimals);
+    return std::clamp(config.decimals[static_cast<std::size_t>(parameter)], 0,
+                      settings::kMaxDecimals);
 }
 
 std::string FixedText(double value, int decimals) {
@@ -196,7 +196,7 @@ std::string FixedText(double value, int decimals) {
     std::array<char, 330> buffer{};
     const auto result =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
-                      std::clamp(decimals, 0, kMaxDecimals));
+                      std::clamp(decimals, 0, settings::kMaxDecimals));
     if (result.ec != std::errc{}) {
         return "NAN";
     }

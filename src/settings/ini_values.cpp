@@ -16,16 +16,28 @@ IniEntry FlagEntry(std::string_view key, bool value) {
 
 int RangedReader::Read(std::string_view section, std::string_view key, LinkParameter parameter) {
     const int fallback = RangeOf(parameter).defaultValue;
+    return ReadChecked(section, key, fallback,
+                       [parameter](long long v) { return Accepts(parameter, v); });
+}
+
+int RangedReader::Read(std::string_view section, std::string_view key, int min, int max,
+                       int fallback) {
+    return ReadChecked(section, key, fallback,
+                       [min, max](long long v) { return v >= min && v <= max; });
+}
+
+int RangedReader::ReadChecked(std::string_view section, std::string_view key, int fallback,
+                              const std::function<bool(long long)>& accepts) {
     const auto text = ini_.Find(section, key);
     const auto number = text ? ParseProfileInt(*text) : std::nullopt;
     if (!number) {
         return fallback;
     }
-    if (!Accepts(parameter, *number)) {
+    if (!accepts(*number)) {
         replaced_.push_back({std::string(section), std::string(key), *text, fallback});
         return fallback;
     }
-    return *number;
+    return static_cast<int>(*number);
 }
 
 }  // namespace zor06::settings

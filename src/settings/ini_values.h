@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,10 +34,14 @@ class RangedReader {
 public:
     explicit RangedReader(const IniFile& ini) : ini_(ini) {}
     int Read(std::string_view section, std::string_view key, LinkParameter parameter);
+    // The same for a value of `min`..`max` whose default is `fallback`.
+    int Read(std::string_view section, std::string_view key, int min, int max, int fallback);
     const IniFile& Ini() const { return ini_; }
     const std::vector<ReplacedValue>& Replaced() const { return replaced_; }
 
 private:
+    int ReadChecked(std::string_view section, std::string_view key, int fallback,
+                    const std::function<bool(long long)>& accepts);
     const IniFile& ini_;
     std::vector<ReplacedValue> replaced_;
 };

@@ -4,16 +4,23 @@
 
 namespace zor06::settings {
 
-ReportConfig ReadReportConfig(const IniFile& ini) {
+ReportConfig ReadReportConfig(const IniFile& ini, std::vector<ReplacedValue>* replaced) {
     constexpr char kSection[] = "REP_CONF";
+    RangedReader reader(ini);
+    const auto flag = [&reader, &kSection](std::string_view key, int fallback) {
+        return reader.Read(kSection, key, 0, 1, fallback);
+    };
     ReportConfig config;
-    config.composition = ini.ReadInt(kSection, "prz_composition", config.composition);
-    config.thermalUnit = ini.ReadInt(kSection, "thermal_unit", config.thermalUnit);
-    config.calcFormula = ini.ReadInt(kSection, "calc_formula", config.calcFormula);
-    config.methaneCorrection = ini.ReadInt(kSection, "metan_corr", config.methaneCorrection);
+    config.composition = flag("prz_composition", config.composition);
+    config.thermalUnit = flag("thermal_unit", config.thermalUnit);
+    config.calcFormula = flag("calc_formula", config.calcFormula);
+    config.methaneCorrection = flag("metan_corr", config.methaneCorrection);
     for (std::size_t i = 0; i < config.decimals.size(); ++i) {
         const std::string key = "fr_" + std::to_string(i + 1);
-        config.decimals[i] = ini.ReadInt(kSection, key, config.decimals[i]);
+        config.decimals[i] = reader.Read(kSection, key, 0, kMaxDecimals, config.decimals[i]);
+    }
+    if (replaced != nullptr) {
+        *replaced = reader.Replaced();
     }
     return config;
 }

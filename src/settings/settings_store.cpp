@@ -1,6 +1,7 @@
 #include "settings/settings_store.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,16 +34,11 @@ public:
     // True when there were any.
     bool NoteReplaced(const std::filesystem::path& path,
                       const std::vector<ReplacedValue>& replaced) {
-        if (replaced.empty()) {
-            return false;
+        std::optional<FileProblem> problem = ReplacedValuesProblem(path, replaced);
+        if (problem) {
+            problems_.push_back(std::move(*problem));
         }
-        std::string reason;
-        for (const ReplacedValue& r : replaced) {
-            reason += (reason.empty() ? "[" : "; [") + r.section + "] " + r.key + "=" +
-                      r.fileValue + ", принято " + std::to_string(r.value);
-        }
-        problems_.push_back({kReplaced + path.string(), reason});
-        return true;
+        return problem.has_value();
     }
     std::vector<FileProblem> TakeProblems() { return std::move(problems_); }
 
@@ -95,6 +91,19 @@ void MarkStaleSections(ProgramSettings& s, const std::vector<ReplacedValue>& rep
 
 }  // namespace
 
+std::optional<FileProblem> ReplacedValuesProblem(const std::filesystem::path& path,
+                                                 const std::vector<ReplacedValue>& replaced) {
+    if (replaced.empty()) {
+        return std::nullopt;
+    }
+    std::string reason;
+    for (const ReplacedValue& r : replaced) {
+        reason += (reason.empty() ? "[" : "; [") + r.section + "] " + r.key + "=" + r.fileValue +
+                  ", принято " + std::to_string(r.value);
+    }
+    return FileProblem{kReplaced + path.string(), reason};
+}
+
 std::vector<FileProblem> LoadSettings(ProgramSettings& s, const std::filesystem::path& iniDir,
                                       ScreenSize screen, double now) {
     Loader loader;
@@ -120,7 +129,8 @@ std::vector<FileProblem> LoadSettings(ProgramSettings& s, const std::filesystem:
     s.objects = ReadObjectList(loader.Read(iniDir / kObjectListFile), &replaced);
     loader.NoteReplaced(iniDir / kObjectListFile, replaced);  // objects.ini is always written
     SortList(s.objects);
-    s.report = ReadReportConfig(loader.Read(iniDir / kReportConfigFile));
+    s.report = ReadReportConfig(loader.Read(iniDir / kReportConfigFile), &replaced);
+    loader.NoteReplaced(iniDir / kReportConfigFile, replaced);
     return loader.TakeProblems();
 }
 

@@ -5,10 +5,12 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "link/operator.h"
+#include "settings/ini_values.h"
 #include "settings/settings_types.h"
 
 namespace zor06::settings {
@@ -23,6 +25,11 @@ struct FileProblem {
 
 // The message kind of the message window that save failures are shown with ("Ошибка").
 inline constexpr int kFileProblemMessageKind = 1;
+
+// The problem that tells of the values replaced by their defaults in the file at `path`; none when
+// nothing was.
+std::optional<FileProblem> ReplacedValuesProblem(const std::filesystem::path& path,
+                                                 const std::vector<ReplacedValue>& replaced);
 
 // Fills `settings` from the files in `iniDir`: rd_arh_par.ini (missing moments become `now`),
 // conn.ini, the two subscriber lists (each then sorted), the saved copies, objects.ini (sorted),

@@ -104,6 +104,9 @@ struct ArchiveChoices {
 };
 
 // repconf_par.ini: how the data views convert and show values.
+// The decimals a view, print or export shows at most: as many as a double holds.
+inline constexpr int kMaxDecimals = 15;
+
 struct ReportConfig {
     int composition = 0;  // 0 mole fractions, 1 volume fractions
     int thermalUnit = 0;  // 0 MJ/m3, 1 kcal/m3

@@ -250,5 +250,24 @@ TEST_F(SettingsFilesTest, ReportConfigReadsItsKeys) {
     EXPECT_EQ(settings.report.composition, 0);
 }
 
+TEST_F(SettingsFilesTest, ReportConfigValuesOutOfRangeTakeTheirDefaultsAndAreReported) {
+    test::WriteBytes(File("repconf_par.ini"),
+                     "[REP_CONF]\r\nprz_composition=2\r\nmetan_corr=-1\r\nfr_1=15\r\n"
+                     "fr_2=16\r\nfr_20=-3\r\ncalc_formula=1\r\n");
+    Load();
+    EXPECT_EQ(settings.report.composition, 0);
+    EXPECT_EQ(settings.report.methaneCorrection, 0);
+    EXPECT_EQ(settings.report.calcFormula, 1);
+    EXPECT_EQ(settings.report.decimals[0], 15);
+    EXPECT_EQ(settings.report.decimals[1], 4);
+    EXPECT_EQ(settings.report.decimals[19], 4);
+    ASSERT_EQ(problems.size(), 1U);
+    EXPECT_EQ(problems[0].text, "Значения вне допустимого диапазона заменены в файле настроек " +
+                                    File("repconf_par.ini").string());
+    EXPECT_EQ(problems[0].reason,
+              "[REP_CONF] prz_composition=2, принято 0; [REP_CONF] metan_corr=-1, принято 0; "
+              "[REP_CONF] fr_2=16, принято 4; [REP_CONF] fr_20=-3, принято 4");
+}
+
 }  // namespace
 }  // namespace zor06::settings

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "gasdata/data_file.h"
 #include "gasdata/data_report.h"
@@ -10,6 +11,7 @@
 #include "platform/file_io.h"
 #include "settings/ini_file.h"
 #include "settings/report_config.h"
+#include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "zor06ctl/data_rows.h"
 #include "zor06ctl/output_files.h"
@@ -81,7 +83,12 @@ std::optional<DataSettings> LoadDataSettings(Session& s) {
         s.op.ShowMessage(kErrorKind, "Не удалось прочитать файл настроек " + path.string(), error);
         return std::nullopt;
     }
-    return DataSettings{*workDir, settings::ReadReportConfig(*ini)};
+    std::vector<settings::ReplacedValue> replaced;
+    DataSettings loaded{*workDir, settings::ReadReportConfig(*ini, &replaced)};
+    if (const auto problem = settings::ReplacedValuesProblem(path, replaced)) {
+        s.op.ShowMessage(settings::kFileProblemMessageKind, problem->text, problem->reason);
+    }
+    return loaded;
 }
 
 int PutDataSet(Session& s, const gasdata::DataSet& set, const DataSettings& settings) {
