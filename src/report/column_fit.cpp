@@ -19,35 +19,75 @@ double WidestWord(std::string_view text, const Font& font) {
     return widest;
 }
 
-double Sum(const std::vector<ColumnNeed>& needs, double ColumnNeed::*which) {
+// Words seldom part a text in its middle: half its width and a little more holds it on two
+// lines.
+constexpr double kTwoLinesSlack = 1.15;
+
+// A number broken anywhere still needs room for one character on a line.
+double FirstCharacter(std::string_view text, const Font& font) {
+    std::size_t end = text.empty() ? 0 : 1;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        ++end;
+    }
+    return TextWidth(text.substr(0, end), font);
+}
+
+using Level = double ColumnNeed::*;
+
+double Sum(const std::vector<ColumnNeed>& needs, Level level) {
     return std::accumulate(needs.begin(), needs.end(), 0.0,
-                           [&](double sum, const ColumnNeed& n) { return sum + n.*which; });
+                           [&](double sum, const ColumnNeed& n) { return sum + n.*level; });
+}
+
+// Every column shrinks from `from` towards `to` in proportion to the room between them, so that
+// the widths add up to `total`.
+std::vector<double> Shrink(const std::vector<ColumnNeed>& needs, Level from, Level to,
+                           double total) {
+    const double over = Sum(needs, from) - total;
+    const double room = Sum(needs, from) - Sum(needs, to);
+    std::vector<double> widths;
+    for (const ColumnNeed& n : needs) {
+        widths.push_back(n.*from - (n.*from - n.*to) * over / room);
+    }
+    return widths;
+}
+
+std::vector<double> Scale(const std::vector<ColumnNeed>& needs, Level level, double total) {
+    const double sum = Sum(needs, level);
+    std::vector<double> widths;
+    for (const ColumnNeed& n : needs) {
+        widths.push_back(sum > 0 ? n.*level * total / sum
+                                 : total / static_cast<double>(needs.size()));
+    }
+    return widths;
 }
 
 }  // namespace
 
-void ColumnNeed::Hold(std::string_view text, const Font& font, bool wraps) {
+void ColumnNeed::Hold(std::string_view text, const Font& font, Breaks breaks) {
     const double whole = TextWidth(text, font) + 2 * kCellPadding;
+    const double word = WidestWord(text, font) + 2 * kCellPadding;
     widest = std::max(widest, whole);
-    least = std::max(least, wraps ? WidestWord(text, font) + 2 * kCellPadding : whole);
+    // A name gives up room only down to about two lines before the numbers have to break.
+    const double twoLines = std::max(word, whole / 2 * kTwoLinesSlack + kCellPadding);
+    least = std::max(least, breaks == Breaks::AtBlanks ? twoLines : whole);
+    floor = std::max(floor, breaks == Breaks::Never ? whole
+                            : breaks == Breaks::AtBlanks
+                                ? word
+                                : FirstCharacter(text, font) + 2 * kCellPadding);
 }
 
 std::vector<double> FitColumns(const std::vector<ColumnNeed>& needs, double total) {
-    std::vector<double> widths;
-    const double widest = Sum(needs, &ColumnNeed::widest);
-    const double least = Sum(needs, &ColumnNeed::least);
-    for (const ColumnNeed& n : needs) {
-        if (widest <= total) {
-            widths.push_back(widest > 0 ? n.widest * total / widest
-                                        : total / static_cast<double>(needs.size()));
-        } else if (least < total) {
-            const double give = (n.widest - n.least) / (widest - least);
-            widths.push_back(n.widest - give * (widest - total));
-        } else {
-            widths.push_back(n.least * total / least);
-        }
+    if (Sum(needs, &ColumnNeed::widest) <= total) {
+        return Scale(needs, &ColumnNeed::widest, total);
     }
-    return widths;
+    if (Sum(needs, &ColumnNeed::least) < total) {
+        return Shrink(needs, &ColumnNeed::widest, &ColumnNeed::least, total);
+    }
+    if (Sum(needs, &ColumnNeed::floor) < total) {
+        return Shrink(needs, &ColumnNeed::least, &ColumnNeed::floor, total);
+    }
+    return Scale(needs, &ColumnNeed::floor, total);
 }
 
 }  // namespace zor06::report
