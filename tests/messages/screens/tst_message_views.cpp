@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <cmath>
 #include <filesystem>
+#include <memory>
 
 #include "messages/message_csv.h"
 #include "messages/message_file.h"
@@ -26,6 +28,8 @@ private slots:
     void savesItsHeadingsAndRowsAsCsv();
     void printsTheListOrSaysWhyNot_data();
     void printsTheListOrSaysWhyNot();
+    void keepsEveryColumnInTheWindowWithCutTextsInTooltips_data();
+    void keepsEveryColumnInTheWindowWithCutTextsInTooltips();
 };
 
 namespace {
@@ -64,6 +68,37 @@ std::vector<std::uint8_t> Diagnostics() {
     messages::DiagnosticRecord r;
     r.event = 11;
     r.object = 33;
+    const auto b = r.Encode();
+    return {b.begin(), b.end()};
+}
+
+// Gas-parameter events with the values 1e30, -1.2345e30 and not a number.
+std::vector<std::uint8_t> HugeDiagnostics() {
+    std::vector<std::uint8_t> bytes;
+    const float values[][2] = {{1e30F, -1.2345e30F}, {std::nanf(""), 1e30F}};
+    for (const auto& v : values) {
+        messages::DiagnosticRecord r;
+        r.when = {26, 12, 1, 23, 59, 59};
+        r.event = 65;
+        r.index = 11;
+        r.first = messages::BytesOf(v[0]);
+        r.second = messages::BytesOf(v[1]);
+        const auto b = r.Encode();
+        bytes.insert(bytes.end(), b.begin(), b.end());
+    }
+    return bytes;
+}
+
+// Limit changes of table 22 from 1e30 to -1.2345e30.
+std::vector<std::uint8_t> HugeInterventions() {
+    messages::InterventionRecord r;
+    r.when = {26, 12, 1, 23, 59, 59};
+    r.table = 22;
+    r.field = 11;
+    r.unit = 9;
+    r.oldValue = messages::BytesOf(1e30F);
+    r.newValue = messages::BytesOf(-1.2345e30F);
+    r.user = {'O', 'p', 'e', 'r'};
     const auto b = r.Encode();
     return {b.begin(), b.end()};
 }
@@ -159,6 +194,54 @@ void TstMessageViews::savesItsHeadingsAndRowsAsCsv() {
     QCOMPARE(written, messages::MessageViewCsv(form.view()));
     QVERIFY(written.starts_with("Дата,Время,Наименование измененного параметра,"));
     fs::remove_all(dir);
+}
+
+void TstMessageViews::keepsEveryColumnInTheWindowWithCutTextsInTooltips_data() {
+    QTest::addColumn<bool>("diagnostics");
+    QTest::addColumn<int>("valueColumn");
+    QTest::newRow("interventions") << false << 4;
+    QTest::newRow("diagnostics") << true << 5;
+}
+
+void TstMessageViews::keepsEveryColumnInTheWindowWithCutTextsInTooltips() {
+    QFETCH(bool, diagnostics);
+    QFETCH(int, valueColumn);
+    test::RecordingOperator op;
+    const auto records = diagnostics ? HugeDiagnostics() : HugeInterventions();
+    const std::uint32_t count = diagnostics ? 2 : 1;
+    std::unique_ptr<MessageForm> form;
+    if (diagnostics) {
+        form = std::make_unique<TFormAla>(Header(count), records, messages::ViewMode::ByPeriod, 0,
+                                          Context("/x"), op);
+    } else {
+        form = std::make_unique<TFormAud>(Header(count), records, messages::ViewMode::ByPeriod, 0,
+                                          Context("/x"), op);
+    }
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const QTableWidget* grid = form->grid();
+    const int last = grid->columnCount() - 1;
+    // "Единица измер." and "Имя оператора" or the unit stay within the window.
+    QVERIFY2(
+        grid->columnViewportPosition(last) + grid->columnWidth(last) <= grid->viewport()->width(),
+        qPrintable(QString::number(grid->columnViewportPosition(last))));
+    const QFontMetrics metrics(grid->font());
+    for (int c = 1; c <= last; ++c) {
+        QVERIFY(grid->columnWidth(c) <= form->width() / 3);
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            const QTableWidgetItem* item = grid->item(r, c);
+            const int advance = metrics.horizontalAdvance(item->text());
+            if (advance > grid->columnWidth(c)) {
+                QCOMPARE(item->data(Qt::ToolTipRole).toString(), item->text());
+            } else if (advance < grid->columnWidth(c) - 10) {
+                QVERIFY(item->data(Qt::ToolTipRole).isNull());
+            }
+        }
+    }
+    const QTableWidgetItem* huge = grid->item(0, valueColumn);
+    QVERIFY(huge->text().startsWith(QStringLiteral("1000000015047466219876688855040")));
+    QCOMPARE(huge->data(Qt::ToolTipRole).toString(), huge->text());
+    QVERIFY(grid->item(0, 2)->data(Qt::ToolTipRole).isNull());  // the time is whole
 }
 
 void TstMessageViews::printsTheListOrSaysWhyNot_data() {
