@@ -6,8 +6,6 @@
 
 #include <algorithm>
 
-#include "report/text_metrics.h"
-
 namespace zor06::report {
 namespace {
 
@@ -92,52 +90,6 @@ TEST(LayoutTest, TableHeaderRepeatsAboveTheRowsOfEveryPage) {
             }
         }
     }
-}
-
-TEST(LayoutTest, ACellTooWideForItsColumnGoesOnFurtherLinesOfATallerRow) {
-    Document d;
-    Table t = Numbered(0, 0);
-    const std::string name = "Необходимость записи парам. газа для т/п ВРГ 16";
-    const std::string number = "-340282346638528859811704183484516925440";
-    t.rows = {{"1", name}, {"2", number}, {"3", "v"}};
-    d.body.emplace_back(t);
-    const Page page = Layout(d).pages.at(0);
-    // The pieces of a cell, top to bottom, stand in its column and add up to the whole text.
-    const auto pieces = [&](double left, double right) {
-        std::vector<const Text*> found;
-        for (const Text& text : page.texts) {
-            if (text.box.x >= left && text.box.x < right && text.text != "Значение") {
-                found.push_back(&text);
-            }
-        }
-        std::ranges::sort(found, {}, [](const Text* text) { return text->box.y; });
-        return found;
-    };
-    const std::vector<const Text*> column = pieces(15 + 20, 15 + 80);
-    ASSERT_EQ(column.size(), 5U);
-    for (const Text* text : column) {
-        EXPECT_LE(TextWidth(text->text, text->font), text->box.width + 1e-9) << text->text;
-    }
-    EXPECT_EQ(column[0]->text + " " + column[1]->text, name);
-    EXPECT_EQ(column[2]->text + column[3]->text, number);
-    EXPECT_EQ(column[4]->text, "v");
-    // Rows of two lines are twice as high: the next row starts below both.
-    EXPECT_DOUBLE_EQ(column[1]->box.y - column[0]->box.y, 5);
-    EXPECT_DOUBLE_EQ(Find(page, "2").box.y - Find(page, "1").box.y, 10);
-    EXPECT_DOUBLE_EQ(Find(page, "3").box.y - Find(page, "2").box.y, 10);
-}
-
-TEST(LayoutTest, ATablesOwnHeadingStandsAboveItsRowsOnEveryPage) {
-    Document d;
-    Table t = Numbered(60, 0);
-    t.rows[10][1] = std::string(600, '9');  // long enough to push the rows onto a second page
-    t.heading = TextBand("Сообщение", 8);
-    d.body.emplace_back(t);
-    const Pages p = Layout(d);
-    ASSERT_EQ(p.pages.size(), 2U);
-    EXPECT_EQ(PagesOf(p, "Сообщение"), (std::vector<int>{1, 2}));
-    EXPECT_TRUE(PagesOf(p, "Значение").empty());
-    EXPECT_EQ(PagesOf(p, "60"), std::vector<int>{2});
 }
 
 TEST(LayoutTest, ForcedBreaksStartPagesButNeverAnEmptyOne) {

@@ -17,14 +17,6 @@ TEST(TextMetricsTest, CountsCharactersNotBytes) {
               TextWidth("Лист", {FontFamily::Sans, 10, false}));
 }
 
-TEST(TextMetricsTest, DigitsAreWiderThanTheNarrowLetters) {
-    // Widths are per character: a time is wider than as many average letters.
-    const Font sans{FontFamily::Sans, 10, false};
-    EXPECT_GT(TextWidth("00000000", sans), TextWidth("ссссссcc", sans));
-    EXPECT_DOUBLE_EQ(TextWidth("23:59:59", sans), TextWidth("00:00:00", sans));
-    EXPECT_GT(TextWidth("Ш", sans), TextWidth("i", sans));
-}
-
 TEST(TextMetricsTest, WrapsOnlyWhatDoesNotFitAndLosesNoCharacter) {
     struct Case {
         const char* text;

@@ -3,88 +3,62 @@
 #include <algorithm>
 #include <cmath>
 #include <regex>
+#include <span>
 
 #include "tests/support/run_process.h"
 
 namespace zor06::test {
 namespace {
 
-// The word's letters: entities of the XHTML output resolved, and the ligatures that the painter
-// shapes "fl" and the like into taken apart again.
+// Entities of the XHTML output resolved, and the ligatures the painter shapes "fl" and the like
+// into taken apart again.
 std::string Unescaped(std::string text) {
     static const std::pair<std::string_view, std::string_view> kEntities[] = {
-        {"&quot;", "\""}, {"&apos;", "'"},  {"&lt;", "<"},    {"&gt;", ">"},     {"&amp;", "&"},
-        {"\uFB00", "ff"}, {"\uFB01", "fi"}, {"\uFB02", "fl"}, {"\uFB03", "ffi"}, {"\uFB04", "ffl"}};
-    for (const auto& [entity, character] : kEntities) {
-        for (std::size_t at = text.find(entity); at != std::string::npos;
-             at = text.find(entity, at + character.size())) {
-            text.replace(at, entity.size(), character);
+        {"&quot;", "\""}, {"&apos;", "'"},  {"&lt;", "<"},   {"&gt;", ">"},
+        {"&amp;", "&"},   {"\uFB01", "fi"}, {"\uFB02", "fl"}};
+    for (const auto& [entity, letters] : kEntities) {
+        for (auto at = text.find(entity); at != std::string::npos; at = text.find(entity, at)) {
+            text.replace(at, entity.size(), letters);
         }
     }
     return text;
 }
 
-std::string WithoutBlanks(std::string_view text) {
-    std::string result;
-    std::ranges::copy_if(text, std::back_inserter(result), [](char c) { return c != ' '; });
-    return result;
-}
-
-struct Reader {
-    const std::vector<PdfWord>& words;
-    const std::string target;
-
-    bool Continues(const PdfWord& w, std::size_t at) const {
-        return !w.text.empty() && target.compare(at, w.text.size(), w.text) == 0;
+// Reads `target` on from `at` after `last`: along the line, or down into the next line where
+// it overlaps the current line's words (left..right).
+bool ReadOn(std::span<const PdfWord> page, const std::string& target, const PdfWord& last,
+            std::size_t at, double left, double right) {
+    if (at == target.size()) {
+        return true;
     }
-
-    // Reads on from `at` after `last`, the words of the current line spanning left..right.
-    bool From(const PdfWord& last, std::size_t at, double left, double right, int depth) const {
-        if (at == target.size()) {
-            return true;
-        }
-        if (depth > 200) {
+    const double height = last.yMax - last.yMin;
+    return std::ranges::any_of(page, [&](const PdfWord& w) {
+        if (target.compare(at, w.text.size(), w.text) != 0) {
             return false;
         }
-        const double height = last.yMax - last.yMin;
-        for (const PdfWord& w : words) {
-            if (w.page != last.page || !Continues(w, at)) {
-                continue;
-            }
-            const bool sameLine = std::fabs(w.yMin - last.yMin) < height / 3 &&
-                                  w.xMin >= last.xMax - 0.1 && w.xMin - last.xMax < 2 * height;
-            const bool below = w.yMin > last.yMin + height / 2 && w.yMin < last.yMin + 2 * height &&
-                               w.xMin < right && w.xMax > left;
-            if (sameLine && From(w, at + w.text.size(), left, w.xMax, depth + 1)) {
-                return true;
-            }
-            if (below && From(w, at + w.text.size(), w.xMin, w.xMax, depth + 1)) {
-                return true;
-            }
-        }
-        return false;
-    }
-};
+        const bool along = std::fabs(w.yMin - last.yMin) < height / 3 &&
+                           w.xMin >= last.xMax - 0.1 && w.xMin - last.xMax < 2 * height;
+        const bool below = w.yMin > last.yMin + height / 2 && w.yMin < last.yMin + 2 * height &&
+                           w.xMin < right && w.xMax > left;
+        return (along && ReadOn(page, target, w, at + w.text.size(), left, w.xMax)) ||
+               (below && ReadOn(page, target, w, at + w.text.size(), w.xMin, w.xMax));
+    });
+}
 
 }  // namespace
 
 std::vector<PdfWord> PdfWords(const std::filesystem::path& pdf) {
     const ProcessResult r = RunProcess("pdftotext", {"-bbox", pdf.string(), "-"});
-    std::vector<PdfWord> words;
-    if (r.exitCode != 0) {
-        return words;
-    }
     static const std::regex kWord(
-        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]+)<)re");
+    std::vector<PdfWord> words;
     int page = 0;
-    std::size_t at = 0;
-    for (std::size_t next = r.out.find('<', at); next != std::string::npos;
-         next = r.out.find('<', at)) {
-        const std::size_t end = r.out.find('\n', next);
-        const std::string line = r.out.substr(next, end - next);
-        at = end == std::string::npos ? r.out.size() : end;
+    std::size_t start = 0;
+    for (auto end = r.out.find('\n'); end != std::string::npos; end = r.out.find('\n', start)) {
+        const std::string line = r.out.substr(start, end - start);
+        start = end + 1;
         std::smatch m;
-        if (line.starts_with("<page ")) {
+        if (line.find("<page ") != std::string::npos) {
             ++page;
         } else if (std::regex_search(line, m, kWord)) {
             words.push_back({page, std::stod(m[1]), std::stod(m[2]), std::stod(m[3]),
@@ -95,9 +69,12 @@ std::vector<PdfWord> PdfWords(const std::filesystem::path& pdf) {
 }
 
 bool HoldsText(const std::vector<PdfWord>& words, std::string_view text) {
-    const Reader reader{words, WithoutBlanks(text)};
-    return std::ranges::any_of(words, [&](const PdfWord& w) {
-        return reader.Continues(w, 0) && reader.From(w, w.text.size(), w.xMin, w.xMax, 0);
+    std::string target;
+    std::ranges::copy_if(text, std::back_inserter(target), [](char c) { return c != ' '; });
+    return std::ranges::any_of(words, [&](const PdfWord& first) {
+        const auto [from, to] = std::ranges::equal_range(words, first.page, {}, &PdfWord::page);
+        return target.starts_with(first.text) && ReadOn(std::span(from, to), target, first,
+                                                        first.text.size(), first.xMin, first.xMax);
     });
 }
 

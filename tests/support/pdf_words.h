@@ -18,7 +18,7 @@ struct PdfWord {
     std::string text;
 };
 
-// Empty when the file cannot be read.
+// Page after page; empty when the file cannot be read.
 std::vector<PdfWord> PdfWords(const std::filesystem::path& pdf);
 
 // Whether `text` (its blanks aside) is read in order from words that follow one another on a

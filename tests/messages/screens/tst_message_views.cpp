@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <cmath>
 #include <filesystem>
 #include <memory>
 
@@ -68,37 +67,6 @@ std::vector<std::uint8_t> Diagnostics() {
     messages::DiagnosticRecord r;
     r.event = 11;
     r.object = 33;
-    const auto b = r.Encode();
-    return {b.begin(), b.end()};
-}
-
-// Gas-parameter events with the values 1e30, -1.2345e30 and not a number.
-std::vector<std::uint8_t> HugeDiagnostics() {
-    std::vector<std::uint8_t> bytes;
-    const float values[][2] = {{1e30F, -1.2345e30F}, {std::nanf(""), 1e30F}};
-    for (const auto& v : values) {
-        messages::DiagnosticRecord r;
-        r.when = {26, 12, 1, 23, 59, 59};
-        r.event = 65;
-        r.index = 11;
-        r.first = messages::BytesOf(v[0]);
-        r.second = messages::BytesOf(v[1]);
-        const auto b = r.Encode();
-        bytes.insert(bytes.end(), b.begin(), b.end());
-    }
-    return bytes;
-}
-
-// Limit changes of table 22 from 1e30 to -1.2345e30.
-std::vector<std::uint8_t> HugeInterventions() {
-    messages::InterventionRecord r;
-    r.when = {26, 12, 1, 23, 59, 59};
-    r.table = 22;
-    r.field = 11;
-    r.unit = 9;
-    r.oldValue = messages::BytesOf(1e30F);
-    r.newValue = messages::BytesOf(-1.2345e30F);
-    r.user = {'O', 'p', 'e', 'r'};
     const auto b = r.Encode();
     return {b.begin(), b.end()};
 }
@@ -203,45 +171,46 @@ void TstMessageViews::keepsEveryColumnInTheWindowWithCutTextsInTooltips_data() {
     QTest::newRow("diagnostics") << true << 5;
 }
 
+// Limits of 1e30 and -1.2345e30: an intervention changing one, a diagnostic crossing one.
 void TstMessageViews::keepsEveryColumnInTheWindowWithCutTextsInTooltips() {
     QFETCH(bool, diagnostics);
     QFETCH(int, valueColumn);
+    messages::InterventionRecord aud;
+    messages::DiagnosticRecord ala;
+    aud.when = ala.when = {26, 12, 1, 23, 59, 59};
+    aud.table = 22;
+    ala.event = 65;
+    aud.field = ala.index = 11;
+    aud.oldValue = ala.first = messages::BytesOf(1e30F);
+    aud.newValue = ala.second = messages::BytesOf(-1.2345e30F);
+    const auto a = aud.Encode();
+    const auto d = ala.Encode();
     test::RecordingOperator op;
-    const auto records = diagnostics ? HugeDiagnostics() : HugeInterventions();
-    const std::uint32_t count = diagnostics ? 2 : 1;
     std::unique_ptr<MessageForm> form;
     if (diagnostics) {
-        form = std::make_unique<TFormAla>(Header(count), records, messages::ViewMode::ByPeriod, 0,
+        form = std::make_unique<TFormAla>(Header(1), d, messages::ViewMode::ByPeriod, 0,
                                           Context("/x"), op);
     } else {
-        form = std::make_unique<TFormAud>(Header(count), records, messages::ViewMode::ByPeriod, 0,
+        form = std::make_unique<TFormAud>(Header(1), a, messages::ViewMode::ByPeriod, 0,
                                           Context("/x"), op);
     }
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     const QTableWidget* grid = form->grid();
-    const int last = grid->columnCount() - 1;
-    // "Единица измер." and "Имя оператора" or the unit stay within the window.
-    QVERIFY2(
-        grid->columnViewportPosition(last) + grid->columnWidth(last) <= grid->viewport()->width(),
-        qPrintable(QString::number(grid->columnViewportPosition(last))));
+    const int last = grid->columnCount() - 1;  // "Имя оператора" or "Единица измер."
+    QVERIFY(grid->columnViewportPosition(last) + grid->columnWidth(last) <=
+            grid->viewport()->width());
     const QFontMetrics metrics(grid->font());
     for (int c = 1; c <= last; ++c) {
-        QVERIFY(grid->columnWidth(c) <= form->width() / 3);
-        for (int r = 0; r < grid->rowCount(); ++r) {
-            const QTableWidgetItem* item = grid->item(r, c);
-            const int advance = metrics.horizontalAdvance(item->text());
-            if (advance > grid->columnWidth(c)) {
-                QCOMPARE(item->data(Qt::ToolTipRole).toString(), item->text());
-            } else if (advance < grid->columnWidth(c) - 10) {
-                QVERIFY(item->data(Qt::ToolTipRole).isNull());
-            }
+        const QTableWidgetItem* item = grid->item(0, c);
+        if (metrics.horizontalAdvance(item->text()) > grid->columnWidth(c)) {
+            QCOMPARE(item->toolTip(), item->text());
         }
     }
-    const QTableWidgetItem* huge = grid->item(0, valueColumn);
-    QVERIFY(huge->text().startsWith(QStringLiteral("1000000015047466219876688855040")));
-    QCOMPARE(huge->data(Qt::ToolTipRole).toString(), huge->text());
-    QVERIFY(grid->item(0, 2)->data(Qt::ToolTipRole).isNull());  // the time is whole
+    const QTableWidgetItem* value = grid->item(0, valueColumn);
+    QVERIFY(value->text().startsWith(QStringLiteral("1000000015047466219876688855040")));
+    QCOMPARE(value->toolTip(), value->text());
+    QVERIFY(grid->item(0, 2)->toolTip().isEmpty());  // "23:59:59" whole
 }
 
 void TstMessageViews::printsTheListOrSaysWhyNot_data() {

@@ -115,10 +115,7 @@ void TstPdfOutput::widthsAreThoseQtPaints_data() {
     QTest::newRow("time") << "23:59:59" << 6.5 << false;
     QTest::newRow("number") << "-1234500048004035767283367444480" << 6.5 << false;
     QTest::newRow("mode") << "Запись средних значений за закончившийся час" << 7.5 << false;
-    QTest::newRow("event") << "Контроллер переведен в режим \"Ручное управление\"" << 6.5 << false;
-    QTest::newRow("error") << "Hardware r\u201Dset, EDS C.C. Config SVER incorrect" << 6.5 << false;
-    QTest::newRow("unit") << "°C/(кгс/см2) № 1…" << 6.5 << false;
-    QTest::newRow("heading") << "Наименование  параметра" << 7.0 << true;
+    QTest::newRow("heading") << "Наименование  параметра, °C/(кгс/см2)" << 7.0 << true;
 }
 
 // The layout's widths are the painted ones, so that what it sizes to fit does fit the page.
