@@ -1,12 +1,13 @@
 #include "config/protocol_document.h"
 
-#include <numeric>
+#include "report/column_fit.h"
 
 namespace zor06::config {
 namespace {
 
 using report::Align;
 using report::Band;
+using report::Breaks;
 using report::Column;
 using report::Font;
 using report::FontFamily;
@@ -56,23 +57,44 @@ Band Footer(double width) {
     return b;
 }
 
-// Column widths as shares of the content width.
-std::vector<Column> Columns(const std::vector<std::string>& titles,
-                            const std::vector<double>& shares, double width,
-                            const std::vector<Align>& aligns) {
-    const double total = std::accumulate(shares.begin(), shares.end(), 0.0);
+// Widths from the widest text of every column, the titles included; `breaks` tells where the
+// texts of each column may go on to a further line when they are too wide together.
+std::vector<Column> FittedColumns(const std::vector<std::string>& titles, const Font& titleFont,
+                                  const std::vector<std::vector<std::string>>& rows,
+                                  const Font& rowFont, const std::vector<Breaks>& breaks,
+                                  double width, const std::vector<Align>& aligns) {
+    std::vector<report::ColumnNeed> needs(titles.size());
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        needs[i].Hold(titles[i], titleFont, Breaks::AtBlanks);
+        for (const auto& row : rows) {
+            if (i < row.size()) {
+                needs[i].Hold(row[i], rowFont, breaks[i]);
+            }
+        }
+    }
+    const std::vector<double> widths = report::FitColumns(needs, width);
     std::vector<Column> columns;
     for (std::size_t i = 0; i < titles.size(); ++i) {
-        const double share = i < shares.size() ? shares[i] : 1;
-        columns.push_back(
-            {titles[i], width * share / total, i < aligns.size() ? aligns[i] : Align::Center});
+        columns.push_back({titles[i], widths[i], i < aligns.size() ? aligns[i] : Align::Center});
     }
     return columns;
 }
 
-Table FieldsTable(const ProtocolSection& s, double width) {
+// Label and value columns alike in every section of such rows, sized from all of them.
+std::vector<Column> FieldsColumns(const ProtocolContent& c, double width) {
+    std::vector<std::vector<std::string>> rows;
+    for (const ProtocolSection& s : c.sections) {
+        if (s.kind == SectionKind::Fields) {
+            rows.insert(rows.end(), s.rows.begin(), s.rows.end());
+        }
+    }
+    return FittedColumns({"", ""}, kRowFont, rows, kRowFont, {Breaks::AtBlanks, Breaks::AtBlanks},
+                         width, {Align::Left, Align::Left});
+}
+
+Table FieldsTable(const ProtocolSection& s, const std::vector<Column>& columns) {
     Table t;
-    t.columns = Columns({"", ""}, {115, 70}, width, {Align::Left, Align::Left});
+    t.columns = columns;
     t.rows = s.rows;
     t.showHeader = false;
     t.rowFont = kRowFont;
@@ -80,26 +102,35 @@ Table FieldsTable(const ProtocolSection& s, double width) {
     return t;
 }
 
+// Numbers stay on one line; the names and texts give up room first.
 Table ColumnTable(const ProtocolSection& s, double width) {
     Table t;
     if (s.number == kFlowComputersSection) {
-        t.columns = Columns(s.columns, {8, 12, 32, 30, 34, 34, 34}, width, {});
+        t.columns = FittedColumns(s.columns, kColumnTitleFont, s.rows, kTableRowFont,
+                                  {Breaks::Never, Breaks::Never, Breaks::AtBlanks, Breaks::AtBlanks,
+                                   Breaks::AtBlanks, Breaks::AtBlanks, Breaks::AtBlanks},
+                                  width, {});
     } else {
-        t.columns = Columns(s.columns, {7, 44, 14, 20, 20, 20, 20, 20, 20}, width,
-                            {Align::Center, Align::Left, Align::Center, Align::Center, Align::Right,
-                             Align::Right, Align::Right, Align::Right, Align::Right});
+        t.columns = FittedColumns(
+            s.columns, kColumnTitleFont, s.rows, kTableRowFont,
+            {Breaks::Never, Breaks::AtBlanks, Breaks::Never, Breaks::AtBlanks, Breaks::Anywhere,
+             Breaks::Anywhere, Breaks::Anywhere, Breaks::Anywhere, Breaks::Anywhere},
+            width,
+            {Align::Center, Align::Left, Align::Center, Align::Center, Align::Right, Align::Right,
+             Align::Right, Align::Right, Align::Right});
     }
     t.rows = s.rows;
     t.headerFont = kColumnTitleFont;
     t.rowFont = kTableRowFont;
-    t.headerHeight = 6;
+    t.headerHeight = 4;  // a line of a title, which may take two
     t.rowHeight = kRowHeight;
     return t;
 }
 
 Table SignatureTable(const ProtocolSection& s, double width) {
     Table t;
-    t.columns = Columns(s.columns, {1, 1, 1}, width, {});
+    t.columns = FittedColumns(s.columns, kLineFont, s.rows, kLineFont,
+                              {Breaks::Never, Breaks::Never, Breaks::Never}, width, {});
     t.rows = s.rows;
     t.grid = false;
     t.headerFont = {FontFamily::Sans, 8, true};
@@ -109,13 +140,14 @@ Table SignatureTable(const ProtocolSection& s, double width) {
     return t;
 }
 
-void AddSection(const ProtocolSection& s, double width, std::vector<report::Element>& body) {
+void AddSection(const ProtocolSection& s, double width, const std::vector<Column>& fields,
+                std::vector<report::Element>& body) {
     if (!s.heading.empty()) {
         body.emplace_back(TextLine(s.heading, width, kHeadingFont, Align::Left, 6));
     }
     switch (s.kind) {
         case SectionKind::Fields:
-            body.emplace_back(FieldsTable(s, width));
+            body.emplace_back(FieldsTable(s, fields));
             break;
         case SectionKind::Table:
             body.emplace_back(ColumnTable(s, width));
@@ -134,11 +166,12 @@ report::Document ProtocolDocument(const ProtocolContent& content) {
     d.title = Title(content, width);
     d.pageHeader = Header(content, width);
     d.pageFooter = Footer(width);
+    const std::vector<Column> fields = FieldsColumns(content, width);
     for (std::size_t i = 0; i < content.sections.size(); ++i) {
         if (i == content.secondPageStart && i > 0) {
             d.body.emplace_back(report::PageBreak{});
         }
-        AddSection(content.sections[i], width, d.body);
+        AddSection(content.sections[i], width, fields, d.body);
     }
     return d;
 }

@@ -6,6 +6,7 @@
 #include "gasdata/data_report_bands.h"
 #include "gasdata/display_conversion.h"
 #include "gasdata/exported_cells.h"
+#include "report/text_metrics.h"
 #include "text/text_format.h"
 
 namespace zor06::gasdata {
@@ -36,6 +37,7 @@ constexpr double kWmtLeftWidth = 20;
 constexpr Font kSummaryFont{FontFamily::Sans, 6, false};
 constexpr Font kSummaryLineFont{FontFamily::Sans, 8, false};
 constexpr double kAveragesHeight = 5;
+constexpr double kAverageLineHeight = 2.6;
 constexpr double kSummaryLineHeight = 5;
 constexpr double kSignatureHeight = 7;
 constexpr int kSignatureRows = 3;  // six lines, two to a row
@@ -148,19 +150,31 @@ Band SummaryBand(const DataView& view, const ChrHalf& half, int calcFormula, dou
     for (std::size_t c = 0; c < half.left; ++c) {
         x += half.columns[c].width;
     }
-    band.frames.push_back({{0, 0, x, kAveragesHeight}});
-    band.texts.push_back(
-        {"Средние значения", {1, 0, x - 2, kAveragesHeight}, kSummaryFont, Align::Left});
+    // An average too wide for its column goes on further lines, all the row taller.
+    std::vector<std::vector<std::string>> averages;
+    std::size_t most = 1;
     for (std::size_t i = 0; i < half.values.size(); ++i) {
+        averages.push_back(report::WrapText(AverageText(view, half.values[i]), kSummaryFont,
+                                            half.columns[half.left + i].width - 2));
+        most = std::max(most, averages.back().size());
+    }
+    const double top = (kAveragesHeight - kAverageLineHeight) / 2;
+    const double height = kAveragesHeight + kAverageLineHeight * static_cast<double>(most - 1);
+    band.frames.push_back({{0, 0, x, height}});
+    band.texts.push_back({"Средние значения", {1, 0, x - 2, height}, kSummaryFont, Align::Left});
+    for (std::size_t i = 0; i < averages.size(); ++i) {
         const double w = half.columns[half.left + i].width;
-        band.frames.push_back({{x, 0, w, kAveragesHeight}});
-        band.texts.push_back({AverageText(view, half.values[i]),
-                              {x + 1, 0, w - 2, kAveragesHeight},
-                              kSummaryFont,
-                              Align::Center});
+        band.frames.push_back({{x, 0, w, height}});
+        for (std::size_t l = 0; l < averages[i].size(); ++l) {
+            band.texts.push_back({averages[i][l],
+                                  {x + 1, top + kAverageLineHeight * static_cast<double>(l), w - 2,
+                                   kAverageLineHeight},
+                                  kSummaryFont,
+                                  Align::Center});
+        }
         x += w;
     }
-    double y = kAveragesHeight + 2;
+    double y = height + 2;
     const char* standard =
         calcFormula == 1 ? "по ГОСТ 22667-82 и ГОСТ 30319.1-96" : "по ДСТУ ISO 6976:2009:";
     band.texts.push_back({std::string(kCalculationLine) + " " + standard,
@@ -285,7 +299,6 @@ report::Document ChrDataReport(const DataView& view, const dataset::HdmHeader& h
         const bool last = k + 1 == chunks.size();
         for (const ChrHalf& half : halves) {
             StartPage(doc);
-            doc.body.emplace_back(HeadingBand(half.columns, kChrStyle));
             doc.body.emplace_back(RowsTable(
                 half.columns, RowCells(view, at, chunks[k], half.left, half.values), kChrStyle));
             if (last && summaryInline) {
@@ -316,7 +329,6 @@ report::Document WmtDataReport(const DataView& view, const dataset::HdmHeader& h
     std::size_t at = 0;
     for (const std::size_t n : WmtPageSizes(view.rows.size())) {
         StartPage(doc);
-        doc.body.emplace_back(HeadingBand(columns, kWmtStyle));
         doc.body.emplace_back(RowsTable(columns, RowCells(view, at, n, left, values), kWmtStyle));
         at += n;
     }

@@ -94,7 +94,7 @@ report::Table RowsTable(const std::vector<PrintColumn>& columns,
     table.rows = std::move(rows);
     table.rowFont = style.rowFont;
     table.rowHeight = style.rowHeight;
-    table.showHeader = false;
+    table.heading = HeadingBand(columns, style);
     return table;
 }
 

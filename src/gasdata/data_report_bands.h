@@ -33,6 +33,8 @@ report::Band PageHeaderBand(std::string_view controller, double width);
 report::Band PageFooterBand(double width);  // "Лист N из M"
 
 report::Band HeadingBand(const std::vector<PrintColumn>& columns, const PrintStyle& style);
+// The rows under the columns' headings, which stand again above the rows that long values push
+// onto a further page.
 report::Table RowsTable(const std::vector<PrintColumn>& columns,
                         std::vector<std::vector<std::string>> rows, const PrintStyle& style);
 

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 
 #include "messages/message_view.h"
+#include "report/column_fit.h"
+#include "report/text_metrics.h"
 #include "text/codepage.h"
 #include "text/text_format.h"
 
@@ -19,37 +22,47 @@ using report::FontFamily;
 constexpr Font kTitleFont{FontFamily::Sans, 10, true};
 constexpr Font kLineFont{FontFamily::Sans, 8, false};
 constexpr Font kHeadingFont{FontFamily::Sans, 7, true};
-constexpr Font kRowFont{FontFamily::Sans, 6.5, false};
+constexpr Font kRowFont{FontFamily::Sans, 6, false};
 constexpr double kTitleLineHeight = 4.5;
 constexpr double kHeadingLineHeight = 3.5;
 constexpr double kRowHeight = 3.4;  // 13 pixels of the screen
 
-// One column: its width and its heading lines from the top.
+// One column: its heading lines from the top, where a long text may go on to a further line,
+// and the widest text it holds whatever the rows.
 struct ColumnSpec {
-    double width;
     std::array<std::string_view, 3> heading;
+    report::Breaks breaks;
+    std::string_view widest;
 };
 
+// Every digit is as wide as any other, so these are the widest dates and times.
+constexpr std::string_view kWidestDate = "00.00.00";
+constexpr std::string_view kWidestTime = "23:59:59";
+
+using report::Breaks;
+
 constexpr std::array<ColumnSpec, kCellCount> kInterventionColumns{{
-    {18, {"Дата"}},
-    {16, {"Время"}},
-    {68, {"Наименование  параметра"}},
-    {24, {"Старое", "значение"}},
-    {24, {"Новое", "значение"}},
-    {20, {"Единица", "измер."}},
-    {20, {"Имя", "оператора"}},
+    {{"Дата"}, Breaks::Never, kWidestDate},
+    {{"Время"}, Breaks::Never, kWidestTime},
+    {{"Наименование  параметра"}, Breaks::AtBlanks, ""},
+    {{"Старое", "значение"}, Breaks::Anywhere, ""},
+    {{"Новое", "значение"}, Breaks::Anywhere, ""},
+    {{"Единица", "измер."}, Breaks::Never, ""},
+    {{"Имя", "оператора"}, Breaks::Never, ""},
 }};
 
 // Event and object share the heading "Сообщение" on the first line.
 constexpr std::array<ColumnSpec, kCellCount> kDiagnosticColumns{{
-    {16, {"Дата"}},
-    {15, {"Время"}},
-    {52, {"", "Событие"}},
-    {50, {"", "Объект / Причина"}},
-    {20, {"Текущее", "значение", "параметра"}},
-    {20, {"Значение", "уставки"}},
-    {18, {"Единица", "измер."}},
+    {{"Дата"}, Breaks::Never, kWidestDate},
+    {{"Время"}, Breaks::Never, kWidestTime},
+    {{"", "Событие"}, Breaks::AtBlanks, ""},
+    {{"", "Объект / Причина"}, Breaks::AtBlanks, ""},
+    {{"Текущее", "значение", "параметра"}, Breaks::Anywhere, ""},
+    {{"Значение", "уставки"}, Breaks::Anywhere, ""},
+    {{"Единица", "измер."}, Breaks::Never, ""},
 }};
+constexpr std::size_t kEvent = 2;
+constexpr std::size_t kObject = 3;
 
 const std::array<ColumnSpec, kCellCount>& ColumnsOf(Archive archive) {
     return archive == Archive::Interventions ? kInterventionColumns : kDiagnosticColumns;
@@ -59,29 +72,83 @@ std::size_t HeadingLines(Archive archive) {
     return archive == Archive::Interventions ? 2 : 3;
 }
 
-Band Heading(Archive archive) {
+// The cells as printed: the blanks that align them in the view's grid are left out.
+std::vector<std::string> PrintedCells(const MessageRow& row) {
+    std::vector<std::string> cells;
+    for (const std::string& cell : row) {
+        cells.emplace_back(text::TrimBlanks(cell));
+    }
+    return cells;
+}
+
+// A heading line with free lines under it may go on there, "Наименование  параметра" on two.
+bool HeadingMayBreak(Archive archive, const ColumnSpec& c, std::size_t line) {
+    return line + 1 < HeadingLines(archive) && c.heading[line + 1].empty() &&
+           !c.heading[line].empty();
+}
+
+// Widths from the widest text of every column among the rows of a page, so that one huge
+// value widens its own page only; the event, object and parameter name give up room first,
+// going on a second line, and only then the numbers.
+std::vector<double> ColumnWidths(Archive archive, std::span<const std::vector<std::string>> rows,
+                                 double width) {
+    std::vector<report::ColumnNeed> needs(kCellCount);
+    for (std::size_t i = 0; i < kCellCount; ++i) {
+        const ColumnSpec& c = ColumnsOf(archive)[i];
+        for (std::size_t l = 0; l < c.heading.size(); ++l) {
+            needs[i].Hold(c.heading[l], kHeadingFont,
+                          HeadingMayBreak(archive, c, l) ? Breaks::AtBlanks : Breaks::Never);
+        }
+        needs[i].Hold(c.widest, kRowFont, Breaks::Never);
+        for (const auto& row : rows) {
+            needs[i].Hold(row[i], kRowFont, c.breaks);
+        }
+    }
+    if (archive == Archive::Diagnostics) {
+        const double shared =
+            report::TextWidth("Сообщение", kHeadingFont) + 2 * report::kCellPadding;
+        const double both = needs[kEvent].floor + needs[kObject].floor;
+        if (both < shared) {
+            needs[kEvent].floor += shared - both;
+            needs[kEvent].least = std::max(needs[kEvent].least, needs[kEvent].floor);
+            needs[kEvent].widest = std::max(needs[kEvent].widest, needs[kEvent].least);
+        }
+    }
+    return report::FitColumns(needs, width);
+}
+
+Band Heading(Archive archive, const std::vector<double>& widths) {
     Band band;
     const std::size_t lines = HeadingLines(archive);
     band.height = kHeadingLineHeight * static_cast<double>(lines) + 1;
     double x = 0;
-    for (const ColumnSpec& c : ColumnsOf(archive)) {
+    for (std::size_t i = 0; i < kCellCount; ++i) {
+        const ColumnSpec& c = ColumnsOf(archive)[i];
         const bool shared = c.heading[0].empty();
         const double top = shared ? kHeadingLineHeight : 0;
-        band.frames.push_back({{x, top, c.width, band.height - top}});
+        band.frames.push_back({{x, top, widths[i], band.height - top}});
         for (std::size_t l = 0; l < lines; ++l) {
-            if (!c.heading[l].empty()) {
-                band.texts.push_back({std::string(c.heading[l]),
-                                      {x, 0.5 + kHeadingLineHeight * static_cast<double>(l),
-                                       c.width, kHeadingLineHeight},
+            if (c.heading[l].empty()) {
+                continue;
+            }
+            const std::vector<std::string> pieces =
+                HeadingMayBreak(archive, c, l)
+                    ? report::WrapText(c.heading[l], kHeadingFont,
+                                       widths[i] - 2 * report::kCellPadding)
+                    : std::vector<std::string>{std::string(c.heading[l])};
+            for (std::size_t p = 0; p < pieces.size() && l + p < lines; ++p) {
+                band.texts.push_back({pieces[p],
+                                      {x, 0.5 + kHeadingLineHeight * static_cast<double>(l + p),
+                                       widths[i], kHeadingLineHeight},
                                       kHeadingFont,
                                       Align::Center});
             }
         }
-        x += c.width;
+        x += widths[i];
     }
     if (archive == Archive::Diagnostics) {
-        const double left = kDiagnosticColumns[0].width + kDiagnosticColumns[1].width;
-        const double width = kDiagnosticColumns[2].width + kDiagnosticColumns[3].width;
+        const double left = widths[0] + widths[1];
+        const double width = widths[kEvent] + widths[kObject];
         band.frames.push_back({{left, 0, width, kHeadingLineHeight}});
         band.texts.push_back(
             {"Сообщение", {left, 0, width, kHeadingLineHeight}, kHeadingFont, Align::Center});
@@ -89,17 +156,18 @@ Band Heading(Archive archive) {
     return band;
 }
 
-report::Table RowsTable(Archive archive, std::span<const MessageRow> rows) {
+// The rows of one page under the headings, repeated should long texts push rows onto a page
+// of their own.
+report::Table RowsTable(Archive archive, const std::vector<double>& widths,
+                        std::span<const std::vector<std::string>> rows) {
     report::Table table;
-    for (const ColumnSpec& c : ColumnsOf(archive)) {
-        table.columns.push_back({"", c.width, Align::Left});
+    for (const double w : widths) {
+        table.columns.push_back({"", w, Align::Left});
     }
-    for (const MessageRow& row : rows) {
-        table.rows.emplace_back(row.begin(), row.end());
-    }
+    table.rows.assign(rows.begin(), rows.end());
+    table.heading = Heading(archive, widths);
     table.rowFont = kRowFont;
     table.rowHeight = kRowHeight;
-    table.showHeader = false;
     table.maxRowsPerPage = static_cast<int>(RowsPerPage(archive).further);
     return table;
 }
@@ -199,14 +267,17 @@ report::Document MessageListDocument(Archive archive, const dataset::HdmHeader& 
     if (archive == Archive::Interventions) {
         count = std::min<std::size_t>(count, header.recordCount);
     }
-    const std::span<const MessageRow> printed(rows.data(), count);
+    std::vector<std::vector<std::string>> printed;
+    for (std::size_t r = 0; r < count; ++r) {
+        printed.push_back(PrintedCells(rows[r]));
+    }
     std::size_t at = 0;
     for (const std::size_t n : PageRowCounts(archive, count)) {
-        if (at != 0 || !doc.body.empty()) {
+        if (!doc.body.empty()) {
             doc.body.emplace_back(report::PageBreak{});
         }
-        doc.body.emplace_back(Heading(archive));
-        doc.body.emplace_back(RowsTable(archive, printed.subspan(at, n)));
+        const auto page = std::span<const std::vector<std::string>>(printed).subspan(at, n);
+        doc.body.emplace_back(RowsTable(archive, ColumnWidths(archive, page, width), page));
         at += n;
     }
     return doc;

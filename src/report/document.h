@@ -88,7 +88,10 @@ struct Column {
 };
 
 // Rows under a column header; the header is repeated at the top of every page the table reaches.
-// `maxRowsPerPage` (0: as many as fit) starts a new page after that many rows.
+// `maxRowsPerPage` (0: as many as fit) starts a new page after that many rows. A cell too wide for
+// its column goes on further lines, each `rowHeight` high.
+inline constexpr double kCellPadding = 1;  // between a cell's frame and its text, either side
+
 struct Table {
     std::vector<Column> columns;
     std::vector<std::vector<std::string>> rows;  // a row may hold fewer cells than columns
@@ -97,6 +100,7 @@ struct Table {
     double headerHeight = 6;
     double rowHeight = 5;
     bool showHeader = true;
+    Band heading;      // drawn instead of the column titles when it has a height
     bool grid = true;  // a frame around every cell
     int maxRowsPerPage = 0;
     bool visible = true;

@@ -1,11 +1,11 @@
 #include "report/layout.h"
 
+#include <algorithm>
+
 #include "report/text_metrics.h"
 
 namespace zor06::report {
 namespace {
-
-constexpr double kCellPadding = 1;
 
 // A document's bands that were never filled in.
 bool Empty(const Band& b) {
@@ -42,12 +42,13 @@ public:
         int rowsOnPage = 0;
         for (const auto& row : table.rows) {
             const bool full = table.maxRowsPerPage > 0 && rowsOnPage >= table.maxRowsPerPage;
-            if (full || !Fits(table.rowHeight)) {
+            const Band band = RowBand(table, row);
+            if (full || !Fits(band.height)) {
                 NewPage();
                 PutHeader(table, header);
                 rowsOnPage = 0;
             }
-            Put(RowBand(table, row));
+            Put(band);
             ++rowsOnPage;
         }
     }
@@ -150,22 +151,30 @@ private:
         }
     }
 
-    static Band CellsBand(const Table& table, const std::vector<std::string>& cells, double height,
-                          const Font& font) {
+    // Every cell's lines, and the band as high as the cell of most lines needs.
+    static Band CellsBand(const Table& table, const std::vector<std::string>& cells,
+                          double lineHeight, const Font& font) {
+        std::vector<std::vector<std::string>> lines;
+        std::size_t most = 1;
+        for (std::size_t i = 0; i < table.columns.size() && i < cells.size(); ++i) {
+            lines.push_back(WrapText(cells[i], font, table.columns[i].width - 2 * kCellPadding));
+            most = std::max(most, lines.back().size());
+        }
         Band band;
-        band.height = height;
+        band.height = lineHeight * static_cast<double>(most);
         double x = 0;
         for (std::size_t i = 0; i < table.columns.size(); ++i) {
             const Column& c = table.columns[i];
-            if (i < cells.size()) {
-                const double room = c.width - 2 * kCellPadding;
-                band.texts.push_back({Elide(cells[i], font, room),
-                                      {x + kCellPadding, 0, room, height},
-                                      font,
-                                      c.align});
+            const double room = c.width - 2 * kCellPadding;
+            for (std::size_t l = 0; i < lines.size() && l < lines[i].size(); ++l) {
+                band.texts.push_back(
+                    {std::move(lines[i][l]),
+                     {x + kCellPadding, lineHeight * static_cast<double>(l), room, lineHeight},
+                     font,
+                     c.align});
             }
             if (table.grid) {
-                band.frames.push_back({{x, 0, c.width, height}});
+                band.frames.push_back({{x, 0, c.width, band.height}});
             }
             x += c.width;
         }
@@ -173,6 +182,9 @@ private:
     }
 
     static Band HeaderBand(const Table& table) {
+        if (table.heading.height > 0) {
+            return table.heading;
+        }
         std::vector<std::string> titles;
         for (const Column& c : table.columns) {
             titles.push_back(c.title);

@@ -1,69 +1,97 @@
 #include "report/text_metrics.h"
 
+#include <algorithm>
+
+#include "report/glyph_advances.h"
+
 namespace zor06::report {
 namespace {
 
-// Rounding of the estimates must not push a text that fits exactly over its width.
+// Rounding of the sums must not push a text that fits exactly over its width.
 constexpr double kTolerance = 1e-6;
-constexpr std::string_view kEllipsis = "…";
 
-bool StartsCharacter(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+bool Continues(unsigned char c) {
+    return (c & 0xC0) == 0x80;
 }
 
-std::size_t CharacterCount(std::string_view utf8) {
-    std::size_t n = 0;
-    for (char c : utf8) {
-        n += StartsCharacter(c) ? 1 : 0;
+// The code point starting at `at`, and `at` moved past it; a broken sequence counts as one
+// unknown character per byte.
+char32_t NextCodePoint(std::string_view utf8, std::size_t& at) {
+    const auto lead = static_cast<unsigned char>(utf8[at++]);
+    const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    char32_t c = more == 0 ? lead : lead & (0x3F >> more);
+    for (int i = 0; i < more && at < utf8.size() && Continues(utf8[at]); ++i) {
+        c = (c << 6) | (static_cast<unsigned char>(utf8[at++]) & 0x3F);
     }
-    return n;
+    return c;
 }
 
-// Byte length of the first `chars` characters.
-std::size_t PrefixBytes(std::string_view utf8, std::size_t chars) {
-    std::size_t seen = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (StartsCharacter(utf8[i]) && seen++ == chars) {
-            return i;
+double Millimetres(double ems, const Font& font) {
+    return ems * font.size * kMillimetresPerPoint;
+}
+
+// The longest prefix (in bytes, at least one character) of `word` that fits `width`.
+std::size_t FittingBytes(std::string_view word, const Font& font, double width) {
+    double ems = 0;
+    std::size_t end = 0;
+    for (std::size_t at = 0; at < word.size();) {
+        std::size_t next = at;
+        ems += Advance(NextCodePoint(word, next), font);
+        if (end > 0 && Millimetres(ems, font) > width + kTolerance) {
+            break;
         }
+        end = at = next;
     }
-    return utf8.size();
+    return end;
 }
 
-// The longest prefix (in characters) whose estimate with `tail` fits `width`.
-std::size_t FittingPrefix(std::string_view utf8, const Font& font, double width,
-                          std::string_view tail) {
-    const double perChar = TextWidth("x", font);
-    const double room = width - TextWidth(tail, font);
-    if (room <= 0) {
-        return 0;
+// Appends `word` and the blanks before it to the last line when they still fit there; otherwise
+// the word begins a new line without them, broken where it alone is too wide.
+void Place(std::string_view gap, std::string_view word, const Font& font, double width,
+           std::vector<std::string>& lines) {
+    std::string& last = lines.back();
+    const std::string joined = last + std::string(gap) + std::string(word);
+    if (TextWidth(joined, font) <= width + kTolerance) {
+        last = joined;
+        return;
     }
-    const auto fit = static_cast<std::size_t>(room / perChar + kTolerance);
-    return std::min(fit, CharacterCount(utf8));
+    if (word.empty()) {
+        return;
+    }
+    if (!last.empty()) {
+        lines.emplace_back();
+    }
+    while (TextWidth(word, font) > width + kTolerance) {
+        const std::size_t n = FittingBytes(word, font, width);
+        lines.back() = std::string(word.substr(0, n));
+        lines.emplace_back();
+        word.remove_prefix(n);
+    }
+    lines.back() = std::string(word);
 }
 
 }  // namespace
 
-double CharacterShare(const Font& font) {
-    // DejaVu Sans Mono advances 0.602 em; DejaVu Sans averages a little under that over
-    // Cyrillic and digits, bold a little over.
-    if (font.family == FontFamily::Mono) {
-        return 0.602;
-    }
-    return font.bold ? 0.64 : 0.58;
-}
-
 double TextWidth(std::string_view utf8, const Font& font) {
-    return static_cast<double>(CharacterCount(utf8)) * CharacterShare(font) * font.size *
-           kMillimetresPerPoint;
+    double ems = 0;
+    for (std::size_t at = 0; at < utf8.size();) {
+        ems += Advance(NextCodePoint(utf8, at), font);
+    }
+    return Millimetres(ems, font);
 }
 
-std::string Elide(std::string_view utf8, const Font& font, double width) {
+std::vector<std::string> WrapText(std::string_view utf8, const Font& font, double width) {
     if (TextWidth(utf8, font) <= width + kTolerance) {
-        return std::string(utf8);
+        return {std::string(utf8)};
     }
-    const std::size_t keep = FittingPrefix(utf8, font, width, kEllipsis);
-    return std::string(utf8.substr(0, PrefixBytes(utf8, keep))) + std::string(kEllipsis);
+    std::vector<std::string> lines(1);
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::size_t word = std::min(utf8.find_first_not_of(' ', at), utf8.size());
+        const std::size_t end = std::min(utf8.find(' ', word), utf8.size());
+        Place(utf8.substr(at, word - at), utf8.substr(word, end - word), font, width, lines);
+        at = end;
+    }
+    return lines;
 }
 
 }  // namespace zor06::report

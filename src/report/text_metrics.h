@@ -1,24 +1,22 @@
-// Text width without a font engine: every character is taken as a fixed share of the font size
-// (an average for the proportional family, exact for the monospaced one). Layout elides table
-// cells by it; the renderer measures the real width and shrinks or elides a text that still
-// overflows.
+// Text widths from the advance widths of the very fonts the renderer paints with, so that what
+// layout sizes and wraps is what the page shows. A table cell never loses a character: a text
+// wider than its column goes on as many lines as it needs.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "report/document.h"
 
 namespace zor06::report {
 
-// Average advance of one character as a share of the font size.
-double CharacterShare(const Font& font);
-
-// Estimated width in millimetres of a UTF-8 text.
+// Width in millimetres of a UTF-8 text on one line.
 double TextWidth(std::string_view utf8, const Font& font);
 
-// The text cut at a character boundary, with "…" at its end, so that its estimate fits `width`;
-// the text itself when it fits.
-std::string Elide(std::string_view utf8, const Font& font, double width);
+// The text in lines that each fit `width`, broken at blanks where it can and inside a word only
+// where the word alone is wider; the blanks at a break are dropped, nothing else. A text that
+// fits, or an empty one, stays one line.
+std::vector<std::string> WrapText(std::string_view utf8, const Font& font, double width);
 
 }  // namespace zor06::report

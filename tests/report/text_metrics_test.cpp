@@ -1,4 +1,4 @@
-// The width estimate behind eliding.
+// Text widths from the fonts' advances, and wrapping that never loses a character.
 #include "report/text_metrics.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +7,8 @@ namespace zor06::report {
 namespace {
 
 const Font kMono{FontFamily::Mono, 10, false};
-// One character of kMono.
-const double kChar = 0.602 * 10 * kMillimetresPerPoint;
+// One character of kMono: DejaVu Sans Mono advances 1233 of 2048 units.
+const double kChar = 1233.0 / 2048 * 10 * kMillimetresPerPoint;
 
 TEST(TextMetricsTest, CountsCharactersNotBytes) {
     EXPECT_DOUBLE_EQ(TextWidth("Лист", kMono), 4 * kChar);
@@ -17,19 +17,26 @@ TEST(TextMetricsTest, CountsCharactersNotBytes) {
               TextWidth("Лист", {FontFamily::Sans, 10, false}));
 }
 
-TEST(TextMetricsTest, ElidesOnlyWhatDoesNotFit) {
+TEST(TextMetricsTest, WrapsOnlyWhatDoesNotFitAndLosesNoCharacter) {
     struct Case {
         const char* text;
         double chars;
-        const char* result;
+        std::vector<std::string> lines;
     } const cases[] = {
-        {"Контроллер", 10, "Контроллер"},
-        {"Контроллер", 9.5, "Контролл…"},
-        {"Контроллер", 1, "…"},
-        {"", 0, ""},
+        {"Контроллер", 10, {"Контроллер"}},
+        {"  01.03.24", 10, {"  01.03.24"}},
+        {"", 0, {""}},
+        {"Контроллер", 9.5, {"Контролле", "р"}},
+        {"Запись средних значений", 14, {"Запись средних", "значений"}},
+        {"НР   Метан", 10, {"НР   Метан"}},
+        {"НР   Метан", 6, {"НР", "Метан"}},
+        {"1000000015047466219876688855040", 12, {"100000001504", "746621987668", "8855040"}},
+        {"Знач. -1234500048004035767283367444480",
+         12,
+         {"Знач.", "-12345000480", "040357672833", "67444480"}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Elide(c.text, kMono, c.chars * kChar), c.result) << c.text;
+        EXPECT_EQ(WrapText(c.text, kMono, c.chars * kChar), c.lines) << c.text;
     }
 }
 

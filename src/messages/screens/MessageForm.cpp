@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 
 #include "messages/message_csv.h"
 #include "messages/message_file.h"
@@ -33,7 +35,29 @@ QStringList Headings(messages::Archive archive) {
     return headings;
 }
 
-void Fill(QTableWidget* grid, const messages::MessageView& view) {
+// The share of the window's width a cell column may take, in percent: the texts and names
+// more than the dates, whose numbers may be long but are seen whole in their tooltips.
+constexpr std::array<int, messages::kCellCount> kInterventionShares{12, 11, 30, 13, 13, 10, 11};
+constexpr std::array<int, messages::kCellCount> kDiagnosticShares{11, 11, 23, 21, 12, 12, 10};
+// The window's frame, margins and the grid's scroll bar.
+constexpr int kGridChrome = 50;
+constexpr int kNarrowColumn = 10;
+
+// A cell whose text the column cuts shows it whole in its tooltip.
+void MarkCutTexts(QTableWidget* grid, int column) {
+    const QFontMetrics metrics(grid->font());
+    const int margin = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const int room = grid->columnWidth(column) - margin;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        QTableWidgetItem* item = grid->item(r, column);
+        if (item != nullptr) {
+            const bool cut = metrics.horizontalAdvance(item->text()) > room;
+            item->setData(Qt::ToolTipRole, cut ? item->text() : QVariant());
+        }
+    }
+}
+
+void Fill(QTableWidget* grid, const messages::MessageView& view, int windowWidth) {
     grid->setColumnCount(static_cast<int>(messages::kCellCount) + 1);
     grid->setHorizontalHeaderLabels(Headings(view.archive));
     grid->setRowCount(static_cast<int>(view.rows.size()));
@@ -44,13 +68,22 @@ void Fill(QTableWidget* grid, const messages::MessageView& view) {
                           new QTableWidgetItem(QString::fromStdString(row[c])));
         }
     }
-    grid->setColumnWidth(0, 10);
     grid->verticalHeader()->hide();
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->resizeColumnsToContents();
-    grid->setColumnWidth(0, 10);
+    grid->setColumnWidth(0, kNarrowColumn);
+    const auto& shares =
+        view.archive == messages::Archive::Interventions ? kInterventionShares : kDiagnosticShares;
+    const int room = windowWidth - kGridChrome - kNarrowColumn;
+    for (std::size_t c = 0; c < shares.size(); ++c) {
+        const int column = static_cast<int>(c) + 1;
+        grid->setColumnWidth(column, std::min(grid->columnWidth(column), room * shares[c] / 100));
+        MarkCutTexts(grid, column);
+    }
+    QObject::connect(grid->horizontalHeader(), &QHeaderView::sectionResized, grid,
+                     [grid](int column) { MarkCutTexts(grid, column); });
     if (grid->rowCount() > 0) {
         grid->selectRow(grid->rowCount() - 1);
     }
@@ -69,7 +102,7 @@ MessageForm::MessageForm(messages::MessageView view, const dataset::HdmHeader& h
     setWindowTitle(QString::fromStdString(view_.caption));
     message_ = new QLabel(QString::fromStdString(view_.messageLine), this);
     grid_ = new QTableWidget(this);
-    Fill(grid_, view_);
+    Fill(grid_, view_, width);
 
     QDialogButtonBox* buttons = widgets::NewButtonRow(this);
     exit_ = widgets::AddToRow(buttons, QStringLiteral("Выход"));

@@ -14,7 +14,6 @@
 namespace zor06::report {
 namespace {
 
-constexpr double kSmallestShare = 0.75;
 constexpr int kPdfResolution = 600;
 
 QFont QtFont(const Font& f) {
@@ -42,17 +41,19 @@ QRectF Rect(const Box& b, double k) {
     return {b.x * k, b.y * k, b.width * k, b.height * k};
 }
 
+// Layout sized the box from the same font's advances; should the painted text still come out a
+// little wider (hinting, a substituted font), it is drawn smaller, never cut.
 void DrawText(const Text& t, QPainter& painter, double k) {
     const QRectF rect = Rect(t.box, k);
     QFont font = QtFont(t.font);
-    QString text = QString::fromStdString(t.text);
+    const QString text = QString::fromStdString(t.text);
     const double width = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
     if (width > rect.width() && width > 0) {
-        font.setPointSizeF(t.font.size * std::max(kSmallestShare, rect.width() / width));
-        text = QFontMetricsF(font, painter.device()).elidedText(text, Qt::ElideRight, rect.width());
+        font.setPointSizeF(t.font.size * rect.width() / width);
     }
     painter.setFont(font);
-    painter.drawText(rect, static_cast<int>(QtAlign(t.align)) | Qt::TextSingleLine, text);
+    painter.drawText(
+        rect, static_cast<int>(QtAlign(t.align)) | Qt::TextSingleLine | Qt::TextDontClip, text);
 }
 
 void UsePen(QPainter& painter, double widthMm, double k) {

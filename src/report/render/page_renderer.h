@@ -1,6 +1,6 @@
 // Paints laid-out pages with Qt: on any paged device (printer, PDF writer, preview), page by
-// page, and into PDF files. A text whose real width exceeds its box is first drawn smaller (down
-// to three quarters of its size) and then elided, since layout only estimated its width.
+// page, and into PDF files. Every text is drawn whole: one that comes out wider than its box is
+// drawn smaller.
 #pragma once
 
 #include <filesystem>

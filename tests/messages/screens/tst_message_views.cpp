@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <filesystem>
+#include <memory>
 
 #include "messages/message_csv.h"
 #include "messages/message_file.h"
@@ -26,6 +27,8 @@ private slots:
     void savesItsHeadingsAndRowsAsCsv();
     void printsTheListOrSaysWhyNot_data();
     void printsTheListOrSaysWhyNot();
+    void keepsEveryColumnInTheWindowWithCutTextsInTooltips_data();
+    void keepsEveryColumnInTheWindowWithCutTextsInTooltips();
 };
 
 namespace {
@@ -159,6 +162,55 @@ void TstMessageViews::savesItsHeadingsAndRowsAsCsv() {
     QCOMPARE(written, messages::MessageViewCsv(form.view()));
     QVERIFY(written.starts_with("Дата,Время,Наименование измененного параметра,"));
     fs::remove_all(dir);
+}
+
+void TstMessageViews::keepsEveryColumnInTheWindowWithCutTextsInTooltips_data() {
+    QTest::addColumn<bool>("diagnostics");
+    QTest::addColumn<int>("valueColumn");
+    QTest::newRow("interventions") << false << 4;
+    QTest::newRow("diagnostics") << true << 5;
+}
+
+// Limits of 1e30 and -1.2345e30: an intervention changing one, a diagnostic crossing one.
+void TstMessageViews::keepsEveryColumnInTheWindowWithCutTextsInTooltips() {
+    QFETCH(bool, diagnostics);
+    QFETCH(int, valueColumn);
+    messages::InterventionRecord aud;
+    messages::DiagnosticRecord ala;
+    aud.when = ala.when = {26, 12, 1, 23, 59, 59};
+    aud.table = 22;
+    ala.event = 65;
+    aud.field = ala.index = 11;
+    aud.oldValue = ala.first = messages::BytesOf(1e30F);
+    aud.newValue = ala.second = messages::BytesOf(-1.2345e30F);
+    const auto a = aud.Encode();
+    const auto d = ala.Encode();
+    test::RecordingOperator op;
+    std::unique_ptr<MessageForm> form;
+    if (diagnostics) {
+        form = std::make_unique<TFormAla>(Header(1), d, messages::ViewMode::ByPeriod, 0,
+                                          Context("/x"), op);
+    } else {
+        form = std::make_unique<TFormAud>(Header(1), a, messages::ViewMode::ByPeriod, 0,
+                                          Context("/x"), op);
+    }
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const QTableWidget* grid = form->grid();
+    const int last = grid->columnCount() - 1;  // "Имя оператора" or "Единица измер."
+    QVERIFY(grid->columnViewportPosition(last) + grid->columnWidth(last) <=
+            grid->viewport()->width());
+    const QFontMetrics metrics(grid->font());
+    for (int c = 1; c <= last; ++c) {
+        const QTableWidgetItem* item = grid->item(0, c);
+        if (metrics.horizontalAdvance(item->text()) > grid->columnWidth(c)) {
+            QCOMPARE(item->toolTip(), item->text());
+        }
+    }
+    const QTableWidgetItem* value = grid->item(0, valueColumn);
+    QVERIFY(value->text().startsWith(QStringLiteral("1000000015047466219876688855040")));
+    QCOMPARE(value->toolTip(), value->text());
+    QVERIFY(grid->item(0, 2)->toolTip().isEmpty());  // "23:59:59" whole
 }
 
 void TstMessageViews::printsTheListOrSaysWhyNot_data() {

@@ -1,13 +1,20 @@
-// Laid-out pages written as PDF and read back with the poppler tools: page count, sheet size
-// and the Cyrillic texts on the page they belong to.
+// Laid-out pages written as PDF and read back with the poppler tools: page count, sheet size,
+// the Cyrillic texts on the page they belong to, whole; and the widths layout counts with are
+// the ones painted.
 #include <unistd.h>
+#include <QBuffer>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QPdfWriter>
 #include <QTest>
+#include <cmath>
 #include <filesystem>
 #include <string>
 
 #include "report/layout.h"
 #include "report/render/page_renderer.h"
+#include "report/text_metrics.h"
+#include "tests/support/pdf_words.h"
 #include "tests/support/run_process.h"
 
 namespace zor06::report {
@@ -49,6 +56,8 @@ private slots:
     void writesPagesWithTheirTexts_data();
     void writesPagesWithTheirTexts();
     void failureLeavesNoFile();
+    void widthsAreThoseQtPaints_data();
+    void widthsAreThoseQtPaints();
 
 private:
     fs::path dir_;
@@ -86,9 +95,9 @@ void TstPdfOutput::writesPagesWithTheirTexts() {
     QVERIFY(second.find("Параметры вычислителей") != std::string::npos);
     QVERIFY(second.find("ВЕРСАНТ") != std::string::npos);
     QVERIFY(second.find("Лист 2 из 2") != std::string::npos);
-    // Too wide for its column: drawn shortened, never over the next one.
-    QVERIFY(second.find("шире столбца") == std::string::npos);
-    QVERIFY(second.find("Очень") != std::string::npos);
+    // Too wide for its column: drawn whole on further lines, never cut.
+    QVERIFY(test::HoldsText(test::PdfWords(pdf), "Очень длинное наименование типа, шире столбца"));
+    QVERIFY(second.find("…") == std::string::npos);
 }
 
 void TstPdfOutput::failureLeavesNoFile() {
@@ -97,6 +106,34 @@ void TstPdfOutput::failureLeavesNoFile() {
     QVERIFY(!WritePdf(Layout(TwoPages(Orientation::Portrait)), pdf, &reason));
     QVERIFY(!reason.empty());
     QVERIFY(!fs::exists(dir_ / "missing"));
+}
+
+void TstPdfOutput::widthsAreThoseQtPaints_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("size");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("time") << "23:59:59" << 6.5 << false;
+    QTest::newRow("number") << "-1234500048004035767283367444480" << 6.5 << false;
+    QTest::newRow("mode") << "Запись средних значений за закончившийся час" << 7.5 << false;
+    QTest::newRow("heading") << "Наименование  параметра, °C/(кгс/см2)" << 7.0 << true;
+}
+
+// The layout's widths are the painted ones, so that what it sizes to fit does fit the page.
+void TstPdfOutput::widthsAreThoseQtPaints() {
+    QFETCH(QString, text);
+    QFETCH(double, size);
+    QFETCH(bool, bold);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(600);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(size);
+    font.setBold(bold);
+    const double painted = QFontMetricsF(font, &writer).horizontalAdvance(text) * 25.4 / 600;
+    const double laidOut = TextWidth(text.toStdString(), {FontFamily::Sans, size, bold});
+    QVERIFY2(std::abs(laidOut - painted) <= 0.01 * painted,
+             qPrintable(QStringLiteral("%1 mm laid out, %2 mm painted").arg(laidOut).arg(painted)));
 }
 
 }  // namespace zor06::report
