@@ -69,7 +69,7 @@ TEST_F(PrintWhole, MessageListsHoldEveryEventNameAndValueWhole) {
     for (const char* archive : {"diagnostics", "interventions"}) {
         const fs::path pdf = dir / "list.pdf";
         const auto r =
-            Ctl({"--tcp", endpoint, "messages", archive, "--all", "--pdf", pdf.string()});
+            Ctl({"--yes", "--tcp", endpoint, "messages", archive, "--all", "--pdf", pdf.string()});
         ASSERT_EQ(r.exitCode, 0) << r.err;
         EXPECT_EQ(Missing(pdf, Cells(r.out, false)), std::vector<std::string>{}) << archive;
     }
@@ -97,8 +97,8 @@ TEST_F(PrintWhole, ProtocolHoldsItsLongestTextsWhole) {
         std::string reason;
         ASSERT_TRUE(platform::WriteFileAtomically(
             dir / "p.prc", std::string(r.bytes.begin(), r.bytes.end()), &reason));
-        const auto printed =
-            Ctl({"print-protocol", (dir / "p.prc").string(), "--pdf", (dir / "p.pdf").string()});
+        const auto printed = Ctl({"--yes", "print-protocol", (dir / "p.prc").string(), "--pdf",
+                                  (dir / "p.pdf").string()});
         ASSERT_EQ(printed.exitCode, 0) << printed.err;
         EXPECT_EQ(Missing(dir / "p.pdf", texts), std::vector<std::string>{}) << int{mode};
     }
@@ -142,7 +142,8 @@ TEST_F(PrintWhole, DataReportsHoldTheWidestValuesWhole) {
         const auto listed = Ctl({"show-data", (dir / name).string()});
         ASSERT_EQ(listed.exitCode, 0) << listed.err;
         ASSERT_EQ(
-            Ctl({"show-data", (dir / name).string(), "--pdf", (dir / "d.pdf").string()}).exitCode,
+            Ctl({"--yes", "show-data", (dir / name).string(), "--pdf", (dir / "d.pdf").string()})
+                .exitCode,
             0);
         EXPECT_EQ(Missing(dir / "d.pdf", Cells(listed.out, true)), std::vector<std::string>{})
             << name;
