@@ -194,6 +194,7 @@ void DataForm::OpenChart() {
         setpoints = context_.setpoints(view());
     }
     TFormDataChart chart(view(), std::move(setpoints), this);
+    chart.chooseFile = context_.chartFile;
     chart.exec();
 }
 
