@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <algorithm>
 
 namespace zor06::widgets {
 namespace {
