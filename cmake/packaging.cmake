@@ -46,7 +46,8 @@ gas-quality passports.
 
 zor06ctl does the same from the command line, for scripts; zor06-sim is a
 simulated controller to try both against (zor06 --demo starts it).")
-# The libraries' packages from dpkg-shlibdeps; the fonts the printouts are painted with.
+# The libraries' packages from dpkg-shlibdeps; the fonts the printouts are painted with and the
+# Russian of Qt's own dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-translations-l10n")
 include(CPack)

@@ -49,6 +49,11 @@ elif ! grep -q "libqt6widgets6" <<<"$depends"; then
     echo "check-package: $deb does not depend on the libraries of its programs: $depends" >&2
     failed=1
 fi
+if ! grep -q "qt6-translations-l10n" <<<"$depends"; then
+    # Qt's own file and print dialogs speak Russian only with Qt's translations.
+    echo "check-package: $deb does not depend on Qt's translations: $depends" >&2
+    failed=1
+fi
 
 desktop=$(mktemp --suffix=.desktop)
 trap 'rm -f "$desktop"' EXIT

@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-dejavu-core poppler-utils
+    qt6-translations-l10n
     libxlsxwriter-dev zlib1g-dev libzip-dev libpugixml-dev
     dpkg-dev desktop-file-utils
 )

@@ -195,16 +195,28 @@ void TFormMain::BuildMenus() {
 }
 
 void TFormMain::BuildStatusBar() {
+    // Panel 2 takes the width the others leave, and keeps room for a short text.
+    constexpr int kMessagePanelMinWidth = 200;
     const std::array<int, 4> widths{380, 200, 0, 50};
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(this);
         panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         if (widths[i] > 0) {
             panels_[i]->setFixedWidth(widths[i]);
+        } else {
+            panels_[i]->setMinimumWidth(kMessagePanelMinWidth);
         }
-        // Panel 2 takes the width the others leave.
         statusBar()->addWidget(panels_[i], widths[i] > 0 ? 0 : 1);
     }
+}
+
+void TFormMain::KeepStatusPanelsApart() {
+    // Never so narrow that the panels overlap, nor so low that nothing is left between the menus
+    // and the status bar. Known once the status bar is shown with its size grip.
+    constexpr int kMinWorkHeight = 120;
+    setMinimumSize(
+        statusBar()->minimumSizeHint().width(),
+        menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + kMinWorkHeight);
 }
 
 void TFormMain::SetStatus(int panel, const QString& text) {

@@ -126,6 +126,7 @@ protected:
 private:
     void BuildMenus();
     void BuildStatusBar();
+    void KeepStatusPanelsApart();
     void SetStatus(int panel, const QString& text);
     void HideAllMenus();
     QAction* AddItem(QMenu* menu, const QString& name, const QString& caption,

@@ -28,6 +28,7 @@ void TFormMain::showEvent(QShowEvent* event) {
         qApp->installEventFilter(new EscFilter(op_, this));
     }
     QMainWindow::showEvent(event);
+    KeepStatusPanelsApart();
 }
 
 bool TFormMain::ReportStartProblems() {

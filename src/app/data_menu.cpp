@@ -5,6 +5,7 @@
 #include "app/TFormMain.h"
 #include "config/distribution_editors.h"
 #include "config/limits_editor.h"
+#include "gasdata/chart_picture.h"
 #include "gasdata/chart_setpoints.h"
 #include "gasdata/chr_momentary.h"
 #include "gasdata/data_csv.h"
@@ -285,6 +286,11 @@ void ShowDataSet(TFormMain& w, const gasdata::DataSet& set, bool fromController)
             ExportView(w, v, set.header, parent);
         };
     }
+    context.chartFile = [&w, &set] {
+        return config::ChooseSaveTarget(
+            gasdata::ChartPictureChoice(set, w.WorkDir(), Today(w)), gasdata::kPngExtension,
+            [&w](const config::FileChoice& c) { return w.ChooseFile(c, true); }, w.Operator());
+    };
     if (fromController && gasdata::IsChromatograph(set.kind)) {
         context.setpoints = [&w](const gasdata::DataView& v) { return ReadSetpoints(w, v); };
     }

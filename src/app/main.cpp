@@ -8,6 +8,7 @@
 
 #include "app/TFormMain.h"
 #include "app/demo.h"
+#include "app/qt_translation.h"
 #include "app/screen_wiring.h"
 #include "app/screenshots.h"
 #include "platform/quit_signals.h"
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     // Qt takes the user's locale for everything; numbers in the views, printouts and files keep
     // the decimal point whatever the locale, as every number formatted without printf does.
     std::setlocale(LC_NUMERIC, "C");
+    // Without Debian's Qt translations the file and print dialogs stay in English.
+    zor06::app::InstallQtTranslation(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Программа обслуживания контроллера  ЗОР_06"));

@@ -42,7 +42,8 @@ ChromatographEntries FillChromatographLink(std::span<const std::uint8_t, kChroma
     e.type = Pick(t[6], kEncal3000, kEncal3000);
     for (std::size_t run = 0; run < 2; ++run) {
         e.runs[run] = (t[7] >> run & 1U) != 0;
-        if (e.runs[run] && flowComputers > 0) {
+        // Also for a run not in use: ticking it shows what its bytes hold.
+        if (flowComputers > 0) {
             e.sources[run] = {Pick(t[10 + 2 * run], 0, flowComputers - 1),
                               Pick(t[11 + 2 * run], 1, 3)};
         }

@@ -1,7 +1,5 @@
 #include "gasdata/chr_momentary.h"
 
-#include <cmath>
-
 #include "gasdata/display_conversion.h"
 #include "text/text_format.h"
 
@@ -124,10 +122,6 @@ std::string ParameterName(int parameter, const settings::ReportConfig& config) {
     return VolumeWording(std::move(name));
 }
 
-std::string ValueText(float value, int decimals) {
-    return std::isfinite(value) ? FixedText(value, decimals) : "?";
-}
-
 }  // namespace
 
 std::uint8_t ChrMomentaryTable(int run) {
@@ -169,7 +163,8 @@ ChrMomentaryValues ChrMomentaryValuesOf(std::span<const std::uint8_t, kChrMoment
     ConvertForDisplay(values, config);
     for (int i = 0; i < kChrParameters; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        shown.values[at] = ValueText(values.v[at], ChrDecimals(i, config));
+        // A value that is none shows "NAN", as in the data views.
+        shown.values[at] = FixedText(values.v[at], ChrDecimals(i, config));
     }
     return shown;
 }

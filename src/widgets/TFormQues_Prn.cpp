@@ -8,6 +8,7 @@
 
 #include "dataset/print_data.h"
 #include "widgets/ButtonRow.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::widgets {
 
@@ -18,6 +19,7 @@ TFormQues_Prn::TFormQues_Prn(const std::array<std::string, 3>& lines,
     auto* column = new QVBoxLayout(this);
     organisation_ = new QLineEdit(QString::fromStdString(organisation), this);
     organisation_->setMaxLength(static_cast<int>(dataset::kOrganisationBytes));
+    widgets::FitEntry(organisation_, static_cast<int>(dataset::kOrganisationBytes));
     auto* label = new QLabel(QStringLiteral("Наименование организации"), this);
     label->setBuddy(organisation_);
     organisation_->setAccessibleName(label->text());
@@ -36,6 +38,7 @@ TFormQues_Prn::TFormQues_Prn(const std::array<std::string, 3>& lines,
     column->addWidget(buttons);
     connect(print_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    widgets::ReserveTitleRoom(this);
 }
 
 std::string TFormQues_Prn::Organisation() const {

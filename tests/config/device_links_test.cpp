@@ -15,6 +15,11 @@ TEST(ChromatographLink, TemperatureSourcesNeedConnectedFlowComputers) {
     EXPECT_EQ(e.sources[0].flowComputer, 1);
     EXPECT_EQ(e.sources[0].pipeline, 2);
     EXPECT_FALSE(FillChromatographLink(kStored, 1).sources[0].flowComputer);  // index 1 of one
+    auto unused = kStored;  // run 2 not in use, its bytes holding flow computer 1, pipeline 3
+    unused[12] = 1;
+    unused[13] = 3;
+    EXPECT_EQ(FillChromatographLink(unused, 2).sources[1].flowComputer, 1);
+    EXPECT_EQ(FillChromatographLink(unused, 2).sources[1].pipeline, 3);
 
     auto t = kStored;
     e.sources[0].flowComputer = 2;  // past the two connected ones

@@ -102,7 +102,7 @@ TEST(ChrMomentary, CaptionAndFormulaLabel) {
     EXPECT_EQ(ChrMomentaryFrameOf(0, "", Config(0, 0, 0)).formulaLabel, "Расчет по ДСТУ ИСО");
 }
 
-TEST(ChrMomentary, ValuesAreConvertedWithTheirDecimalsAndUnformattableOnesShowAQuestionMark) {
+TEST(ChrMomentary, ValuesAreConvertedWithTheirDecimalsAndNoValueShowsNanAsInTheViews) {
     ChrValues p;
     p.v[kMethane] = 90;
     p.v[11] = 38.0F;
@@ -117,8 +117,8 @@ TEST(ChrMomentary, ValuesAreConvertedWithTheirDecimalsAndUnformattableOnesShowAQ
     EXPECT_EQ(shown.values[11], "9085.0");
     EXPECT_EQ(shown.values[kMethane], "90.00");
     EXPECT_EQ(shown.values[1], "0.0000");
-    EXPECT_EQ(shown.values[16], "?");
-    EXPECT_EQ(shown.values[14], "?");
+    EXPECT_EQ(shown.values[16], "NAN");
+    EXPECT_EQ(shown.values[14], "NAN");
 }
 
 TEST(ChrMomentary, LegendFollowsTheCompositionInItsParameterLinesOnly) {

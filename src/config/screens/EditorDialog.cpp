@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/ButtonRow.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
 
@@ -22,6 +23,7 @@ EditorDialog::EditorDialog(config::EditorMode mode, link::Operator& op, const QS
     column->addWidget(buttons);
     connect(accept_, &QPushButton::clicked, this, &EditorDialog::AcceptClicked);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    widgets::ReserveTitleRoom(this);
 }
 
 void EditorDialog::AcceptClicked() {

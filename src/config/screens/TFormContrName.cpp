@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "widgets/WholeText.h"
+
 namespace zor06::screens {
 
 TFormContrName::TFormContrName(std::span<std::uint8_t, config::kNamesBytes> target,
@@ -19,6 +21,7 @@ TFormContrName::TFormContrName(std::span<std::uint8_t, config::kNamesBytes> targ
     for (std::size_t i = 0; i < edits_.size(); ++i) {
         edits_[i] = new QLineEdit(QString::fromStdString(names[i]), this);
         edits_[i]->setMaxLength(static_cast<int>(config::kNameBytes));
+        widgets::FitEntry(edits_[i], static_cast<int>(config::kNameBytes));
         rows->addRow(BuddyLabel(QString::fromUtf8(kLabels[i]), edits_[i]), edits_[i]);
     }
     Content()->addLayout(rows);

@@ -9,6 +9,7 @@
 #include "config/screens/TFormFlouPar.h"
 #include "text/text_format.h"
 #include "widgets/ButtonRow.h"
+#include "widgets/WholeTable.h"
 
 namespace zor06::screens {
 namespace {
@@ -44,6 +45,8 @@ TFormFlouList::TFormFlouList(const config::FlowRecords& records, int count, std:
     auto* column = new QVBoxLayout(this);
     column->addWidget(grid_);
     column->addWidget(buttons);
+    // The window follows the grid as rows come and go.
+    column->setSizeConstraint(QLayout::SetFixedSize);
 
     editRecord = [this](config::FlowRecord& record, int position, bool& split, bool* changed) {
         TFormFlouPar screen(record, position, runs_, split, op_, this);
@@ -69,6 +72,8 @@ void TFormFlouList::Refill(int selectRow) {
         grid_->setItem(i, 2, Cell(config::FlowByteOrderText(r.byteOrder)));
         grid_->setItem(i, 3, Cell(text::Printf("      0x%02X", r.necessity)));
     }
+    // Every column whole, and as high as the rows.
+    widgets::ShowWhole(grid_);
     grid_->selectRow(std::min(selectRow, list_.Count() - 1));
     add_->setEnabled(list_.CanAdd());
     delete_->setEnabled(list_.CanDelete());

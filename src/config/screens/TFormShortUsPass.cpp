@@ -12,6 +12,7 @@
 #include "widgets/AsteriskEcho.h"
 #include "widgets/ButtonRow.h"
 #include "widgets/IntegerEntryFilter.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
 namespace {
@@ -51,6 +52,7 @@ TFormShortUsPass::TFormShortUsPass(link::hgcbox& box, link::Operator& op, QWidge
     connect(accept_, &QPushButton::clicked, this, &TFormShortUsPass::AcceptClicked);
     connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
     code_->setFocus();
+    widgets::ReserveTitleRoom(this);
 }
 
 bool TFormShortUsPass::eventFilter(QObject* watched, QEvent* event) {

@@ -8,6 +8,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "widgets/WholeTable.h"
+
 namespace zor06::screens {
 namespace {
 
@@ -98,10 +100,7 @@ void TFormTablState::FitList() {
         list_->verticalScrollBar()->setValue(view.scrollRows);
         return;
     }
-    int height = list_->horizontalHeader()->sizeHint().height() + 2 * list_->frameWidth();
-    for (int row = 0; row < rowCount; ++row) {
-        height += list_->rowHeight(row);
-    }
+    const int height = widgets::RowsHeight(list_);
     list_->setFixedHeight(height);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int top = layout()->contentsMargins().top();

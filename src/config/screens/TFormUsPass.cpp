@@ -13,6 +13,7 @@
 #include "config/screens/SecretFields.h"
 #include "config/text_field.h"
 #include "widgets/ButtonRow.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
 TFormUsPass::TFormUsPass(config::UserSecret& value, bool showCurrent, link::Operator& op,
@@ -52,6 +53,7 @@ TFormUsPass::TFormUsPass(config::UserSecret& value, bool showCurrent, link::Oper
     connect(accept_, &QPushButton::clicked, this, &TFormUsPass::AcceptClicked);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     codes_[0]->setFocus();
+    widgets::ReserveTitleRoom(this);
 }
 
 bool TFormUsPass::eventFilter(QObject* watched, QEvent* event) {

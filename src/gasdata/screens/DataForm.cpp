@@ -18,6 +18,7 @@
 #include "gasdata/screens/TFormChromError.h"
 #include "gasdata/screens/TFormDataChart.h"
 #include "widgets/ButtonRow.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
 namespace {
@@ -71,6 +72,7 @@ DataForm::DataForm(gasdata::DataView content, DataFormContext context, QWidget* 
         values_->selectRow(view().startAtLastRow ? static_cast<int>(view().rows.size()) - 1 : 0);
     }
     exit_->setFocus();
+    widgets::ReserveTitleRoom(this);
 }
 
 const gasdata::DataView& DataForm::view() const {
@@ -192,6 +194,7 @@ void DataForm::OpenChart() {
         setpoints = context_.setpoints(view());
     }
     TFormDataChart chart(view(), std::move(setpoints), this);
+    chart.chooseFile = context_.chartFile;
     chart.exec();
 }
 

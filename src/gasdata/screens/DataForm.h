@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -31,6 +32,9 @@ struct DataFormContext {
     // for when a chart opens; nothing when they could not be read. Left empty for a file, which
     // may come from another controller.
     std::function<std::optional<gasdata::ColumnSetpoints>(const gasdata::DataView& view)> setpoints;
+    // The file the chart's "Сохранить как PNG" writes to, proposed in the work directory; none
+    // when cancelled.
+    std::function<std::optional<std::filesystem::path>()> chartFile;
 };
 
 class DataForm : public QDialog {

@@ -107,6 +107,8 @@ TFormDataChart::TFormDataChart(const gasdata::DataView& view,
     column->addWidget(setpointNote_);
     status_ = new QLabel(this);
     status_->setAccessibleName(QStringLiteral("Состояние"));
+    // A long file name wraps rather than widen the window past the screen.
+    status_->setWordWrap(true);
     column->addWidget(status_);
     AddButtons(column);
     Rebuild();
@@ -351,6 +353,12 @@ bool TFormDataChart::SavePng(const QString& path) {
 }
 
 void TFormDataChart::ChooseFileAndSave() {
+    if (chooseFile) {
+        if (const auto path = chooseFile()) {
+            SavePng(QString::fromStdString(path->string()));
+        }
+        return;
+    }
     QFileDialog dialog(this, QStringLiteral("Сохранить как PNG"), QString(),
                        QStringLiteral("Рисунок PNG (*.png)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QList>
 #include <QPointF>
+#include <filesystem>
+#include <functional>
 #include <limits>
 #include <map>
 #include <optional>
@@ -42,12 +44,16 @@ public:
     QChart* chart() const { return chart_; }
     QChartView* chartView() const { return chartView_; }
     QLabel* statusLine() const { return status_; }
+    // What the dashed lines are; shown only while some are drawn.
+    QLabel* setpointNote() const { return setpointNote_; }
     QPushButton* resetButton() const { return reset_; }
     QPushButton* saveButton() const { return save_; }
     QPushButton* exitButton() const { return exit_; }
 
-    // The chart as shown, written as a PNG file; false with the reason in the status line.
+    // The chart as shown, written as a PNG file; the status line says where, or why not.
     bool SavePng(const QString& path);
+    // The file "Сохранить как PNG" writes to; none when cancelled. A file dialog unless set.
+    std::function<std::optional<std::filesystem::path>()> chooseFile;
 
 private:
     struct Range {

@@ -8,6 +8,7 @@
 #include "gasdata/chr_momentary.h"
 #include "messages/current_state.h"
 #include "widgets/ButtonRow.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
 namespace {
@@ -37,6 +38,7 @@ TFormMean::TFormMean(std::span<const std::string> lines, QWidget* parent) : QDia
     auto* column = new QVBoxLayout(this);
     column->addWidget(list_);
     column->addWidget(buttons);
+    widgets::ReserveTitleRoom(this);
 }
 
 }  // namespace zor06::screens

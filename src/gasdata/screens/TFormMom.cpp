@@ -8,12 +8,15 @@
 #include <QPalette>
 #include <QVBoxLayout>
 
+#include "widgets/WholeText.h"
+
 namespace zor06::screens {
 namespace {
 
 constexpr int kWidth = 760;
 constexpr int kHeight = 562;
-constexpr int kValueWidth = 110;
+// The widest value the display conversion gives a usual analysis, with four decimals.
+constexpr char kWideValueSample[] = "-12345.6789";
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
@@ -54,6 +57,7 @@ TFormMom::TFormMom(const gasdata::ChrMomentaryFrame& frame, Refresh refresh, QWi
     column->addWidget(formula_);
     column->addStretch(1);
     column->addWidget(buttons);
+    widgets::ReserveTitleRoom(this);
 }
 
 void TFormMom::AddRows(const gasdata::ChrMomentaryFrame& frame, QGridLayout* grid) {
@@ -61,7 +65,8 @@ void TFormMom::AddRows(const gasdata::ChrMomentaryFrame& frame, QGridLayout* gri
         const std::size_t at = Index(i);
         names_[at] = new QLabel(Text(frame.names[at]), this);
         values_[at] = NewShownField(this);
-        values_[at]->setFixedWidth(kValueWidth);
+        widgets::KeepWideEnoughFor(values_[at], QLatin1String(kWideValueSample));
+        values_[at]->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
         values_[at]->setAlignment(Qt::AlignRight);
         names_[at]->setBuddy(values_[at]);
         grid->addWidget(names_[at], i + 1, 0);
@@ -92,7 +97,7 @@ void TFormMom::ReadAndShow() {
 void TFormMom::ShowValues(const gasdata::ChrMomentaryValues& values) {
     time_->setText(Text(values.time));
     for (std::size_t i = 0; i < values_.size(); ++i) {
-        values_[i]->setText(Text(values.values[i]));
+        widgets::SetWholeText(values_[i], Text(values.values[i]));
     }
 }
 

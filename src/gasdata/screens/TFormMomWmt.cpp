@@ -6,12 +6,23 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "text/number_text.h"
+#include "widgets/WholeText.h"
+
 namespace zor06::screens {
 namespace {
 
 QLineEdit* NewValueField(QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setReadOnly(true);
+    return field;
+}
+
+// Room for the widest value after the views' two leading blanks.
+QLineEdit* NewNumberField(QWidget* parent) {
+    QLineEdit* field = NewValueField(parent);
+    widgets::KeepWideEnoughFor(field,
+                               QStringLiteral("  ") + QLatin1String(text::kWideNumberSample));
     return field;
 }
 
@@ -50,12 +61,12 @@ void TFormMomWmt::Show(const WmtMomentaryLines& lines) {
     for (std::size_t i = 0; i < lines.values.size(); ++i) {
         if (i == values_.size()) {
             labels_.push_back(new QLabel(this));
-            values_.push_back(NewValueField(this));
+            values_.push_back(NewNumberField(this));
             labels_.back()->setBuddy(values_.back());
             valueRows_->addRow(labels_.back(), values_.back());
         }
         labels_[i]->setText(QString::fromStdString(lines.values[i].first));
-        values_[i]->setText(QString::fromStdString(lines.values[i].second));
+        widgets::SetWholeText(values_[i], QString::fromStdString(lines.values[i].second));
     }
 }
 

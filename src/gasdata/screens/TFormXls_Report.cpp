@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "widgets/WholeText.h"
+
 namespace zor06::screens {
 
 TFormXls_Report::TFormXls_Report(std::function<void()> build, QWidget* parent)
@@ -17,6 +19,7 @@ TFormXls_Report::TFormXls_Report(std::function<void()> build, QWidget* parent)
         column->addWidget(label);
     }
     setModal(true);
+    widgets::ReserveTitleRoom(this);
 }
 
 void TFormXls_Report::showEvent(QShowEvent* event) {

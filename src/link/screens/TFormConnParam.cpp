@@ -16,11 +16,14 @@
 #include "settings/link_choice.h"
 #include "settings/link_ranges.h"
 #include "widgets/ButtonRow.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
 namespace {
 
 constexpr int kWidth = 606;
+// A usual modem command is seen whole; a longer one scrolls in its entry.
+constexpr int kCommandShownChars = 50;
 
 QString Title(link::LinkKind kind) {
     switch (kind) {
@@ -96,6 +99,7 @@ void TFormConnParam::BuildControls() {
     if (kind_ == link::LinkKind::Telephone) {
         command_ = new QLineEdit(this);
         command_->setMaxLength(static_cast<int>(settings::kCommandChars));
+        widgets::FitEntry(command_, kCommandShownChars);
         addRight(QStringLiteral("Команда модему"), command_);
     }
     if (kind_ != link::LinkKind::Direct) {

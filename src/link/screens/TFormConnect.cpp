@@ -73,6 +73,9 @@ void TFormConnect::BuildControls() {
     auto* panelRow = new QHBoxLayout(subscriberPanel_);
     panelRow->setContentsMargins(0, 0, 0, 0);
     subscriber_ = new QComboBox(subscriberPanel_);
+    // Never narrower than the longest subscriber's name.
+    subscriber_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    subscriber_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     list_ = new QPushButton(QStringLiteral("..."), subscriberPanel_);
     list_->setToolTip(QStringLiteral("Список абонентов"));
     list_->setAccessibleName(QStringLiteral("Список абонентов"));

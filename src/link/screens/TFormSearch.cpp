@@ -14,6 +14,7 @@
 #include "link/hgcbox.h"
 #include "link/screens/entry_fields.h"
 #include "settings/link_choice.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
 namespace {
@@ -101,6 +102,7 @@ TFormSearch::TFormSearch(settings::LinkSettings& settings, link::hgcbox& link, l
     column->addStretch();
     column->addLayout(buttons);
     resize(kWidth, kHeight);
+    widgets::ReserveTitleRoom(this);
 }
 
 bool TFormSearch::Check() {

@@ -14,6 +14,7 @@
 #include "widgets/ButtonRow.h"
 #include "widgets/IntegerEntryFilter.h"
 #include "widgets/RadioGroup.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
 namespace {
@@ -68,6 +69,7 @@ TFormIndex::TFormIndex(messages::Archive archive, messages::IndexBounds bounds,
     const int preset = model_.Preset();
     presets_->button(preset)->setChecked(true);
     Apply(preset);
+    widgets::ReserveTitleRoom(this);
 }
 
 void TFormIndex::Apply(int preset) {

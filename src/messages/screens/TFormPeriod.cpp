@@ -12,6 +12,7 @@
 #include "messages/screens/PeriodGroupBox.h"
 #include "widgets/ButtonRow.h"
 #include "widgets/RadioGroup.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
 namespace {
@@ -53,6 +54,7 @@ TFormPeriod::TFormPeriod(settings::ArchiveChoices& choices, double now, link::Op
     const int preset = model_.Preset();
     presets_->button(preset)->setChecked(true);
     Apply(preset);
+    widgets::ReserveTitleRoom(this);
 }
 
 void TFormPeriod::Show(PeriodGroupBox* box, const messages::PeriodGroup& group) {

@@ -13,6 +13,7 @@
 #include "messages/screens/PeriodGroupBox.h"
 #include "widgets/ButtonRow.h"
 #include "widgets/RadioGroup.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
 namespace {
@@ -74,6 +75,7 @@ TFormShortDate::TFormShortDate(messages::DataArchive kind, const messages::Archi
     const int preset = model_.Preset();
     presets_->button(preset)->setChecked(true);
     Apply(preset);
+    widgets::ReserveTitleRoom(this);
 }
 
 void TFormShortDate::Show(const messages::ShortDateEntry& entry) {

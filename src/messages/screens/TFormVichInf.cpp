@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "messages/screens/state_label.h"
+#include "widgets/WholeTable.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
 
@@ -25,26 +27,21 @@ TFormVichInf::TFormVichInf(const std::vector<messages::FlowRow>& rows, QWidget* 
     grid_->setHorizontalHeaderLabels(headings);
     grid_->verticalHeader()->hide();
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i);
         grid_->setItem(row, 0, StateItem({rows[i].address, false}));
         grid_->setItem(row, 1, StateItem(rows[i].link));
         grid_->setItem(row, 2, StateItem(rows[i].writing));
     }
-    // As high as the rows need: the window never scrolls.
-    int height = grid_->horizontalHeader()->sizeHint().height() + 2 * grid_->frameWidth();
-    for (int row = 0; row < grid_->rowCount(); ++row) {
-        height += grid_->rowHeight(row);
-    }
-    grid_->setFixedHeight(height);
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // As high and as wide as the rows need: the window never scrolls.
+    widgets::ShowWhole(grid_);
     exit_ = new QPushButton(QStringLiteral("Выход"), this);
     connect(exit_, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(grid_);
+    layout->addWidget(grid_, 0, Qt::AlignHCenter);
     layout->addWidget(exit_, 0, Qt::AlignRight);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Wide enough for its caption too.
+    setFixedSize(layout->sizeHint().expandedTo({widgets::TitleBarWidth(windowTitle()), 0}));
 }
 
 }  // namespace zor06::screens

@@ -11,14 +11,9 @@
 #include "settings/settings_types.h"
 #include "widgets/ButtonRow.h"
 #include "widgets/IntegerEntryFilter.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
-namespace {
-
-// Room for a name of 49 characters without scrolling much.
-constexpr int kNameWidth = 320;
-
-}  // namespace
 
 EntryDialog::EntryDialog(const QString& caption, const QString& nameLabel,
                          const QString& addressLabel, link::Operator& op, QWidget* parent)
@@ -27,7 +22,7 @@ EntryDialog::EntryDialog(const QString& caption, const QString& nameLabel,
 
     name_ = new QLineEdit(this);
     name_->setMaxLength(static_cast<int>(settings::kNameChars));
-    name_->setMinimumWidth(kNameWidth);
+    widgets::FitEntry(name_, static_cast<int>(settings::kNameChars));
     address_ = new QComboBox(this);
     address_->setEditable(true);
     address_->setInsertPolicy(QComboBox::NoInsert);

@@ -6,6 +6,7 @@
 
 #include "settings/entry_checks.h"
 #include "widgets/IntegerEntryFilter.h"
+#include "widgets/WholeText.h"
 
 namespace zor06::screens {
 namespace {
@@ -26,6 +27,7 @@ TFormAbonent::TFormAbonent(settings::PhoneEntry& entry, int mode, link::Operator
       phoneEntry_(&entry) {
     phone_ = new QLineEdit(this);
     phone_->setMaxLength(static_cast<int>(settings::kPhoneChars));
+    widgets::FitEntry(phone_, static_cast<int>(settings::kPhoneChars));
     AddRow(QStringLiteral("№ телефона"), phone_);
     if (mode == 1) {
         const settings::PhoneFields fields = settings::FieldsOf(entry);

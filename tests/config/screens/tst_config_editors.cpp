@@ -239,6 +239,14 @@ void TstConfigEditors::chromatographGroupsNeedFlowComputers() {
     QCOMPARE(two.result(), int(QDialog::Accepted));
     QCOMPARE(bytes[10], std::uint8_t(1));
     QCOMPARE(bytes[11], std::uint8_t(3));
+
+    bytes[12] = 1;  // run 2, not in use, keeps flow computer 1 and pipeline 2
+    bytes[13] = 2;
+    TFormConHGC unused(bytes, EditorMode::Device, {5, 9}, {"Север", "Юг"}, op_);
+    QCOMPARE(unused.flowBox(1)->currentIndex(), -1);
+    unused.runBox(1)->setChecked(true);
+    QCOMPARE(unused.flowBox(1)->currentIndex(), 1);
+    QCOMPARE(unused.pipelineBox(1)->currentIndex(), 1);
 }
 
 void TstConfigEditors::moistureTimeoutIsChecked() {

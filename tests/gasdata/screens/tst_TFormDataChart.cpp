@@ -30,6 +30,7 @@ private slots:
     void resetShowsTheWholePeriodAgain();
     void theWheelZoomsTheTimeAndTheArrowKeysPan();
     void pngIsWrittenAndAnUnwritablePathIsReported();
+    void saveAsPngWritesTheChosenFileAndSaysWhere();
 };
 
 namespace {
@@ -87,7 +88,9 @@ QList<int> PointCounts(const QList<QLineSeries*>& lines) {
 void TstTFormDataChart::chosenColumnsDrawTheirSegmentsAndSetpoints() {
     TFormDataChart form(HourView(), DensitySetpoints());
     QCOMPARE(form.chart()->series().size(), 0);
+    QVERIFY(form.setpointNote()->isHidden());
     Check(form, kDensityColumn, true);
+    QVERIFY(!form.setpointNote()->isHidden());
     QCOMPARE(PointCounts(Lines(form, Qt::SolidLine)), (QList<int>{3, 2}));
     const QList<QLineSeries*> setpoints = Lines(form, Qt::DashLine);
     QCOMPARE(setpoints.size(), 2);
@@ -101,6 +104,7 @@ void TstTFormDataChart::chosenColumnsDrawTheirSegmentsAndSetpoints() {
     Check(form, kDensityColumn, false);
     QCOMPARE(PointCounts(Lines(form, Qt::SolidLine)), (QList<int>{3, 2}));
     QCOMPARE(Lines(form, Qt::DashLine).size(), 0);
+    QVERIFY(form.setpointNote()->isHidden());
     QCOMPARE(Lines(form, Qt::SolidLine)[0]->at(0).y(), 95.0);
 }
 
@@ -109,6 +113,7 @@ void TstTFormDataChart::setpointsThatWereNotReadDrawNothing() {
     Check(form, kDensityColumn, true);
     QCOMPARE(form.chart()->series().size(), 2);
     QCOMPARE(Lines(form, Qt::DashLine).size(), 0);
+    QVERIFY(form.setpointNote()->isHidden());
 }
 
 void TstTFormDataChart::theFifthChoiceIsRefused() {
@@ -189,6 +194,31 @@ void TstTFormDataChart::pngIsWrittenAndAnUnwritablePathIsReported() {
     QVERIFY(!form.SavePng(unwritable));
     QVERIFY(form.statusLine()->text().startsWith(QStringLiteral("Не удалось записать файл")));
     QVERIFY(!fs::exists(unwritable.toStdString()));
+    fs::remove_all(dir);
+}
+
+void TstTFormDataChart::saveAsPngWritesTheChosenFileAndSaysWhere() {
+    namespace fs = std::filesystem;
+    TFormDataChart form(HourView(), std::nullopt);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const fs::path dir = fs::temp_directory_path() / ("zor06-png-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    const fs::path chosen = dir / "zor_06_001_260309.png";
+    int asked = 0;
+    form.chooseFile = [&]() -> std::optional<fs::path> {
+        ++asked;
+        return asked == 1 ? std::optional(chosen) : std::nullopt;
+    };
+    QTest::mouseClick(form.saveButton(), Qt::LeftButton);
+    QCOMPARE(asked, 1);
+    QVERIFY(!QImage(QString::fromStdString(chosen.string()), "PNG").isNull());
+    QCOMPARE(form.statusLine()->text(),
+             QStringLiteral("График записан в файл ") + QString::fromStdString(chosen.string()));
+    fs::remove(chosen);
+    QTest::mouseClick(form.saveButton(), Qt::LeftButton);  // cancelled: nothing written
+    QCOMPARE(asked, 2);
+    QVERIFY(!fs::exists(chosen));
     fs::remove_all(dir);
 }
 

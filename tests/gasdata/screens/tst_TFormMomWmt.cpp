@@ -7,6 +7,7 @@
 
 #include "gasdata/screens/TFormMomWmt.h"
 #include "tests/link/screens/screen_checks.h"
+#include "tests/support/cut_texts.h"
 
 namespace zor06::screens {
 
@@ -18,6 +19,7 @@ private slots:
     void theButtonTogglesTheRefresh();
     void closingStopsTheTimer_data();
     void closingStopsTheTimer();
+    void everyValueIsShownWhole();
 };
 
 namespace {
@@ -126,6 +128,20 @@ void TstMomWmt::closingStopsTheTimer() {
     }
     QVERIFY(!form.isVisible());
     QVERIFY(!form.refreshTimer().isActive());
+}
+
+void TstMomWmt::everyValueIsShownWhole() {
+    Readings readings;
+    WmtMomentaryLines lines = Lines("31.12.24 23:59:59", "  -15.363");
+    lines.values.push_back({" PV23 – Избыточное давление газа WDP,  bar", "  -9999.9"});
+    lines.values.push_back({" PV24 – Прив. температура", "NAN"});
+    lines.values.push_back({" PV25 – Избыточное давление  газа HDP,  bar", "  -12345.6"});
+    readings.queue = {lines};
+    TFormMomWmt form(readings.Hook());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.valueFields().size(), std::size_t{5});
+    QCOMPARE(test::CutTexts(form), QStringList());
 }
 
 }  // namespace zor06::screens

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "messages/screens/TFormVichInf.h"
 #include "messages/screens/status_windows.h"
 #include "tests/link/screens/screen_checks.h"
+#include "tests/support/cut_texts.h"
 #include "tests/support/recording_operator.h"
 #include "tests/support/scripted_channel.h"
 #include "zor06-sim/controller.h"
@@ -83,6 +85,8 @@ private slots:
     void valuesAndColoursFollowTheSigns();
     void flowButtonShowsTheExchange();
     void tableStatesLeadToTheRestoration();
+    void flowExchangeShowsEveryRowAndColumnWhole_data();
+    void flowExchangeShowsEveryRowAndColumnWhole();
 };
 
 void TstStatusWindows::noRequestFollowsTheWindowsClosing() {
@@ -207,6 +211,35 @@ void TstStatusWindows::tableStatesLeadToTheRestoration() {
     });
     NSitClick(sim.ctx, {{}, {}, [&] { return ++restorations > 0; }}, nullptr);
     QCOMPARE(restorations, 1);
+}
+
+void TstStatusWindows::flowExchangeShowsEveryRowAndColumnWhole_data() {
+    QTest::addColumn<int>("computers");
+    QTest::newRow("two") << 2;
+    QTest::newRow("sixteen") << 16;
+}
+
+void TstStatusWindows::flowExchangeShowsEveryRowAndColumnWhole() {
+    QFETCH(int, computers);
+    messages::FlowExchange exchange;
+    for (int i = 0; i < computers; ++i) {
+        exchange.addresses.push_back(static_cast<std::uint8_t>(250 + i % 5));
+        exchange.links.push_back(static_cast<std::uint8_t>(i % 2));
+        exchange.writing.push_back(0);
+    }
+    TFormVichInf form(messages::FlowRows(exchange));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTableWidget* grid = form.grid();
+    const QRect seen = grid->viewport()->rect();
+    for (int row = 0; row < computers; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            QVERIFY(seen.contains(grid->visualRect(grid->model()->index(row, column))));
+        }
+    }
+    QVERIFY(!grid->horizontalScrollBar()->isVisible());
+    QVERIFY(!grid->verticalScrollBar()->isVisible());
+    QCOMPARE(test::CutTexts(form), QStringList());
 }
 
 }  // namespace zor06::screens

@@ -1,0 +1,19 @@
+// "Сохранить как PNG" of a data view's chart: the picture is proposed beside the view's data
+// files in the work directory, under the name a saved data file of the view would take.
+#pragma once
+
+#include <filesystem>
+
+#include "config/config_save.h"
+#include "gasdata/data_set.h"
+#include "gasdata/records.h"
+
+namespace zor06::gasdata {
+
+inline constexpr char kPngExtension[] = ".png";
+
+// `today` is the PC's date, as for the data file's name.
+config::FileChoice ChartPictureChoice(const DataSet& set, const std::filesystem::path& programDir,
+                                      const Date6& today);
+
+}  // namespace zor06::gasdata
