@@ -1,5 +1,8 @@
 // The link object against the simulated controller over a real loopback socket.
+#include <functional>
+
 #include "link/link_texts.h"
+#include "tables/table_service.h"
 #include "tests/e2e/sim_link.h"
 
 namespace zor06::test {
@@ -121,6 +124,62 @@ TEST(TcpLink, ReconnectingOpensAFreshConnection) {
     link.CloseSocket();
     ASSERT_TRUE(sim.Connect(link));
     EXPECT_TRUE(ReadFields(link, 0, 0, 1));
+}
+
+// The controller goes away (its end of the connection closes) and comes back on the same port.
+class ControllerAway : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(sim.Connect(link));
+        link.connectWaitS = 1;
+        port = sim.sim->TcpPort();
+        ASSERT_TRUE(ReadFields(link, 0, 0, 18));
+        sim.sim.reset();
+    }
+    void ComeBack() {
+        sim.sim = std::make_unique<SimProcess>(
+            ZOR06_SIM_PATH, std::vector<std::string>{"--tcp", "127.0.0.1:" + std::to_string(port)});
+        ASSERT_TRUE(sim.sim->Started()) << sim.sim->Error();
+    }
+    SimOverTcp sim{{}};
+    link::hgcbox link;
+    std::uint16_t port = 0;
+};
+
+TEST_F(ControllerAway, TheRepeatedRequestReconnectsOnceTheControllerIsBack) {
+    EXPECT_FALSE(ReadFields(link, 0, 0, 18));
+    EXPECT_TRUE(link.status == kRecvFailed || link.status == kSendFailed) << link.StatusText();
+    // Still away: the repeat waits the connection wait and cannot send.
+    const auto start = platform::MonoClock::now();
+    EXPECT_FALSE(ReadFields(link, 0, 0, 18));
+    EXPECT_EQ(link.StatusText(), "Ithernet. Не выполнена команда send (посылка запроса)");
+    EXPECT_GE(platform::MonoClock::now() - start, std::chrono::seconds(1));
+
+    ComeBack();
+    ASSERT_TRUE(ReadFields(link, 0, 0, 18)) << link.StatusText();
+    EXPECT_EQ(link.replyFrame[8 + 1], 73);
+    EXPECT_TRUE(ReadFields(link, 5, 0, 3)) << link.StatusText();
+}
+
+TEST_F(ControllerAway, YesToTheRetryQuestionReadsFromTheControllerThatCameBack) {
+    // The operator brings the controller back while the question is open, then answers "Да".
+    class Restarting : public RecordingOperator {
+    public:
+        bool ShowMessage(int kind, std::string_view a, std::string_view b) override {
+            onQuestion();
+            return RecordingOperator::ShowMessage(kind, a, b);
+        }
+        std::function<void()> onQuestion;
+    } op;
+    op.onQuestion = [this] { ComeBack(); };
+    op.answers = {true};
+    tables::ControllerImage image;
+    tables::TableContext ctx{link, image, op};
+    ASSERT_TRUE(tables::ReadFields(ctx, {0, 0, 18})) << link.StatusText();
+    ASSERT_EQ(op.messages.size(), 1U);
+    EXPECT_EQ(op.messages[0].kind, 7);
+    EXPECT_EQ(op.messages[0].text1, "Не выполнено чтение из таблицы 0.");
+    EXPECT_EQ(image.Whole(0)[1], 73);
 }
 
 TEST(TcpLink, ARefusedConnectionWaitsForTheConnectionWait) {
