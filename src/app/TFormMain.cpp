@@ -361,7 +361,7 @@ void TFormMain::ShowWait(int mode) {
 
 void TFormMain::HideWait() {
     if (wait_) {
-        wait_->close();
+        wait_->Finish();
     }
     setEnabled(true);
     raise();
