@@ -35,19 +35,12 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("saved");
         QTest::newRow("configuration") << "CONFIG/zor_06-ГРС-2403011200.cnf" << true;
-        QTest::newRow("protocol") << "CONFIG/zor_06.prc" << true;
-        QTest::newRow("hourly data") << "HOURDATA/run1.hch" << true;
-        QTest::newRow("messages") << "AUDFILES/a.aud" << true;
         QTest::newRow("passport") << "REPORT/OBJ_1_day_240301.xlsx" << true;
-        QTest::newRow("CSV") << "DAYDATA/days.csv" << true;
         QTest::newRow("picture beside") << "chart.png" << true;
         QTest::newRow("template name deeper") << "REPORT/day_report_title_v5.xlsx" << true;
-        QTest::newRow("settings") << "INI/conn.ini" << false;
-        QTest::newRow("below the settings") << "INI/old/title.ini" << false;
-        QTest::newRow("day template") << "day_report_title_v5.xlsx" << false;
-        QTest::newRow("month template") << "mon_report_title_v5.xlsx" << false;
-        QTest::newRow("work file") << "datafile.hdm" << false;
-        QTest::newRow("message work file") << "datafile.ala" << false;
+        QTest::newRow("settings") << "INI/old/title.ini" << false;
+        QTest::newRow("template") << "mon_report_title_v5.xlsx" << false;
+        QTest::newRow("work file") << "datafile.ala" << false;
     }
     void savedFilesAreAllButTheProgramsOwn() {
         QFETCH(QString, file);
