@@ -78,22 +78,6 @@ TEST(TcpSocketTest, FailedConnectLeavesTheSocketReadyForAnotherAttempt) {
     EXPECT_EQ(ReadBytes(*server, 5), Bytes("again"));
 }
 
-TEST(TcpSocketTest, ReconnectOpensAFreshConnectionToTheSameEndpoint) {
-    Listener listener;
-    auto client = SystemSockets().CreateSocket();
-    ASSERT_NE(client, nullptr);
-    EXPECT_FALSE(client->Reconnect(MonoClock::now() + seconds(1)));  // never connected
-    ASSERT_TRUE(client->Connect(listener.endpoint(), MonoClock::now() + seconds(2)));
-    listener.Accept().reset();  // the peer closes its end
-    std::uint8_t buffer[8];
-    EXPECT_TRUE(client->Receive(buffer, MonoClock::now() + seconds(1)).failed);
-
-    ASSERT_TRUE(client->Reconnect(MonoClock::now() + seconds(2)));
-    auto server = listener.Accept();
-    EXPECT_EQ(client->Transmit(Bytes("back")), 4);
-    EXPECT_EQ(ReadBytes(*server, 4), Bytes("back"));
-}
-
 TEST(TcpSocketTest, ConnectGivesUpAtTheDeadline) {
     // A documentation-only address: either unreachable at once or never answering.
     auto client = SystemSockets().CreateSocket();
