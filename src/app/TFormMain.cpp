@@ -112,6 +112,7 @@ void TFormMain::RunCommand(const std::function<void()>& command) {
     if (Busy()) {
         return;  // the menus stay inert while a command or a request is under way
     }
+    bool closeNow = false;
     {
         struct Running {
             int& depth;
@@ -121,9 +122,10 @@ void TFormMain::RunCommand(const std::function<void()>& command) {
             Running& operator=(const Running&) = delete;
         } running(commandDepth_);
         command();
+        // Asked while the command still counts as running, so that nothing starts meanwhile.
+        closeNow = CloseRequested();
     }
-    if (closePending_) {
-        closePending_ = false;
+    if (closeNow) {
         close();
     }
 }
@@ -373,7 +375,7 @@ void TFormMain::ShowWait(int mode) {
 
 void TFormMain::HideWait() {
     if (wait_) {
-        wait_->close();
+        wait_->Finish();
     }
     setEnabled(true);
     raise();

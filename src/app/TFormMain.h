@@ -51,6 +51,8 @@ public:
         // identified. Left empty, the start-up goes on with its reads.
         std::function<bool(TFormMain&, tables::TableContext&, config::TableStateResult* outcome)>
             restoreTables;
+        // Once the closing window has saved its settings and deleted its work files.
+        std::function<void(TFormMain&)> closed;
     } screens;
 
     link::hgcbox& Link() { return link_; }
@@ -140,6 +142,11 @@ private:
     // when the program cannot go on.
     bool ReportStartProblems();
     void EndWithoutWorkDir();
+    // Closes the window now, or as soon as the running command has ended.
+    void CloseWhenIdle();
+    // Whether to close after a command: the program's own close held back, or the operator's
+    // close asked once more.
+    bool CloseRequested();
     // The connection start-up, after the problems met while the window was made.
     void StartUp();
     bool FirmwareWriterPresent() const;
@@ -154,7 +161,8 @@ private:
     std::vector<settings::FileProblem> startProblems_;  // shown once the window is up
     bool requestOnLine_ = false;
     int commandDepth_ = 0;
-    bool closePending_ = false;  // asked to close while busy: closed when the command ends
+    bool closeWhenIdle_ = false;  // the program's own close, held until the command ends
+    bool closeAsked_ = false;     // the operator's close during a command: asked again after it
     tables::ControllerImage image_;
     link::hgcbox link_;
     QtOperator op_;

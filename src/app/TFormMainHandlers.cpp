@@ -1,10 +1,12 @@
 // The main window's start-up, menu handlers and closing.
 #include <QApplication>
 #include <QCloseEvent>
+#include <utility>
 
 #include "app/EscFilter.h"
 #include "app/TFormAbout.h"
 #include "app/TFormMain.h"
+#include "app/work_dir_files.h"
 #include "link/link_kind.h"
 #include "link/screens/TFormExchangeMonitor.h"
 #include "platform/process.h"
@@ -17,8 +19,9 @@ namespace {
 
 constexpr const char* kFirmwareWriter = "hex_write";
 constexpr int kExitNoWorkDir = 1;
-constexpr std::array<const char*, 4> kWorkFiles{"datafile.aud", "datafile.ala", "datafile.clb",
-                                                "datafile.hdm"};
+constexpr int kQuestionKind = 3;
+constexpr const char* kCloseHeldBack = "Выход из программы был отложен до окончания команды.";
+constexpr const char* kCloseQuestion = "Завершить работу программы?";
 
 }  // namespace
 
@@ -40,8 +43,24 @@ bool TFormMain::ReportStartProblems() {
 }
 
 void TFormMain::EndWithoutWorkDir() {
-    close();
+    CloseWhenIdle();
     QCoreApplication::exit(kExitNoWorkDir);
+}
+
+void TFormMain::CloseWhenIdle() {
+    if (Busy()) {
+        closeWhenIdle_ = true;
+    } else {
+        close();
+    }
+}
+
+bool TFormMain::CloseRequested() {
+    const bool asked = std::exchange(closeAsked_, false);
+    if (std::exchange(closeWhenIdle_, false)) {
+        return true;
+    }
+    return asked && op_.ShowMessage(kQuestionKind, kCloseHeldBack, kCloseQuestion);
 }
 
 void TFormMain::TimerStartTimer() {
@@ -114,7 +133,7 @@ void TFormMain::NconnectClick() {
 }
 
 void TFormMain::NexitClick() {
-    close();
+    CloseWhenIdle();
 }
 
 void TFormMain::NProgr_WrClick() {
@@ -164,8 +183,9 @@ void TFormMain::NExchangeMonitorClick() {
 
 void TFormMain::closeEvent(QCloseEvent* event) {
     if (Busy()) {
-        // Disconnecting now would pull the line from under the running command.
-        closePending_ = true;
+        // Disconnecting now would pull the line from under the running command, and closing
+        // when it ends, long after, would surprise: the operator is asked again then.
+        closeAsked_ = true;
         event->ignore();
         return;
     }
@@ -179,9 +199,12 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     const QRect g = geometry();
     settings_.link.window = {g.width(), g.height(), g.left(), g.top()};
     settings::SaveLinkSettings(settings_, IniDir(), op_);
-    for (const char* name : kWorkFiles) {
+    for (const char* name : app::kWorkFiles) {
         std::error_code ignored;
         std::filesystem::remove(workDir_ / name, ignored);
+    }
+    if (screens.closed) {
+        screens.closed(*this);
     }
     event->accept();
 }

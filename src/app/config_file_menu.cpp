@@ -5,6 +5,7 @@
 #include "app/TFormMain.h"
 #include "config/config_file.h"
 #include "config/config_save.h"
+#include "config/protocol_command.h"
 #include "config/screens/TFormConfig.h"
 #include "tables/screens/TFormIdent.h"
 
@@ -54,20 +55,28 @@ void CorrectConfigurationFile(TFormMain& w) {
 }
 
 void SaveControllerConfiguration(TFormMain& w) {
-    std::optional<config::ConfigBuffer> buffer;
-    {
-        link::BusyScope busy(w.Operator());
-        w.ShowWait(3);
-        buffer = config::ReadControllerConfiguration(w.Tables());
-        w.HideWait();
-    }
-    if (buffer) {
-        Save(w, *buffer);
+    if (ReadConfigurationTables(w)) {
+        Save(w, config::ConfigurationOf(w.Image()));
     }
     w.UpdateMenus();
 }
 
 }  // namespace
+
+bool ReadConfigurationTables(TFormMain& w) {
+    constexpr int kReadTablesWait = 3;  // "Выполняется чтение" / "таблиц параметров конфигурации"
+    bool read = false;
+    {
+        const link::BusyScope busy(w.Operator());
+        w.ShowWait(kReadTablesWait);
+        read = tables::ReadAllTables(w.Tables());
+        w.HideWait();
+    }
+    if (!read) {
+        config::ReportTablesUnread(w.Operator());
+    }
+    return read;
+}
 
 bool EditConfiguration(TFormMain& w, config::ConfigBuffer& buffer, config::EditorMode mode,
                        bool* changed) {

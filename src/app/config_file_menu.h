@@ -20,6 +20,10 @@ void AddConfigFileCommands(screens::TFormMain& window);
 bool EditConfiguration(screens::TFormMain& window, config::ConfigBuffer& buffer,
                        config::EditorMode mode, bool* changed);
 
+// Reads every configuration table behind the wait window; once it is closed, a failed read shows
+// "Параметры конфигурации не прочитаны". True when all were read.
+bool ReadConfigurationTables(screens::TFormMain& window);
+
 // The configuration screen of a restoration, accepting with "Записать в устройство"; a corrected
 // configuration may be kept in a file of its own before it is written.
 bool RestoringConfiguration(screens::TFormMain& window, config::ConfigBuffer& buffer);

@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cstdio>
+#include <string>
 
+#include "app/work_dir_files.h"
 #include "platform/quit_signals.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
@@ -85,10 +88,43 @@ bool Demo::WriteSettings(quint16 port, QString* error) {
     return true;
 }
 
+QString Demo::Caption(const QString& caption) const {
+    return QStringLiteral("%1 — демонстрация, временный рабочий каталог %2")
+        .arg(caption, dir_.path());
+}
+
+void Demo::AskAboutSavedFiles(link::Operator& op) {
+    asked_ = true;
+    const auto saved = SavedFiles(WorkDir());
+    if (saved && saved->empty()) {
+        return;
+    }
+    // A directory that could not be read through may hold saved files as well.
+    const std::string count = saved ? std::to_string(saved->size()) : std::string("?");
+    if (op.ShowMessage(3,
+                       text::Printf("Во временном каталоге %s сохранены файлы: %s.",
+                                    dir_.path().toStdString().c_str(), count.c_str()),
+                       "Оставить каталог? (\"Нет\" удалит его вместе с файлами)")) {
+        Keep();
+    }
+}
+
+void Demo::Keep() {
+    dir_.setAutoRemove(false);
+    std::fprintf(stderr, "zor06 --demo: the work directory stays: %s\n",
+                 dir_.path().toLocal8Bit().constData());
+}
+
 Demo::~Demo() {
     if (sim_) {
         sim_->terminate();
         sim_->waitForFinished(3000);
+    }
+    if (!asked_) {
+        const auto saved = SavedFiles(WorkDir());
+        if (!saved || !saved->empty()) {
+            Keep();
+        }
     }
 }
 

@@ -59,11 +59,17 @@ int main(int argc, char** argv) {
 
     zor06::screens::TFormMain window(workDir);
     zor06::app::WireScreens(window);
+    if (parser.isSet(demoOption)) {
+        window.setWindowTitle(demo.Caption(window.windowTitle()));
+        window.screens.closed = [&demo](zor06::screens::TFormMain& w) {
+            demo.AskAboutSavedFiles(w.Operator());
+        };
+    }
     if (parser.isSet(screenshotsOption)) {
         zor06::app::CaptureScreens(window, parser.value(screenshotsOption));
     }
     // A session that ends (logout, kill) quits through the event loop, so the demo's simulator is
-    // stopped and its temporary work directory removed.
+    // stopped and its temporary work directory removed (kept when it holds saved files).
     const int quitSignals = zor06::platform::WatchQuitSignals();
     std::unique_ptr<QSocketNotifier> quitNotifier;
     if (quitSignals >= 0) {

@@ -3,6 +3,7 @@
 #include <QMenu>
 
 #include "app/TFormMain.h"
+#include "app/config_file_menu.h"
 #include "config/config_save.h"
 #include "config/protocol_command.h"
 #include "config/screens/TFormConf_Protocol.h"
@@ -12,8 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using screens::TFormMain;
-
-constexpr int kReadTablesWait = 3;
 
 constexpr const char* kProtocolPattern = "*.prc";
 
@@ -27,18 +26,9 @@ void ShowProtocol(TFormMain& w, const config::ProtocolRecord& record, const fs::
 }
 
 void CreateProtocol(TFormMain& w) {
-    bool read = false;
-    {
-        w.ShowWait(kReadTablesWait);
-        const link::BusyScope busy(w.Operator());
-        read = tables::ReadAllTables(w.Tables());
-        w.HideWait();
+    if (ReadConfigurationTables(w)) {
+        SavePresentProtocol(w);
     }
-    if (!read) {
-        config::ReportTablesUnread(w.Operator());
-        return;
-    }
-    SavePresentProtocol(w);
 }
 
 void OpenProtocol(TFormMain& w) {

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "config/config_file.h"
+#include "config/protocol_command.h"
 #include "platform/file_io.h"
 #include "text/text_format.h"
 
@@ -48,14 +49,18 @@ bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& 
     return target && WriteConfigFile(*target, buffer, op);
 }
 
+ConfigBuffer ConfigurationOf(const tables::ControllerImage& image) {
+    ConfigBuffer buffer = NewConfiguration();
+    CopyImageToBuffer(image, buffer);
+    return buffer;
+}
+
 std::optional<ConfigBuffer> ReadControllerConfiguration(tables::TableContext& ctx) {
     if (!tables::ReadAllTables(ctx)) {
-        ctx.op.ShowMessage(5, "Параметры конфигурации не прочитаны", "");
+        ReportTablesUnread(ctx.op);
         return std::nullopt;
     }
-    ConfigBuffer buffer = NewConfiguration();
-    CopyImageToBuffer(ctx.image, buffer);
-    return buffer;
+    return ConfigurationOf(ctx.image);
 }
 
 }  // namespace zor06::config

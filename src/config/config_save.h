@@ -51,6 +51,9 @@ bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& 
                        const tables::ControllerDateTime& now, const ChooseFile& choose,
                        link::Operator& op);
 
+// A new configuration with the controller image's tables copied in.
+ConfigBuffer ConfigurationOf(const tables::ControllerImage& image);
+
 // Reads every configuration table into the image and copies them into a new configuration; none
 // after "Параметры конфигурации не прочитаны" when a read fails.
 std::optional<ConfigBuffer> ReadControllerConfiguration(tables::TableContext& ctx);

@@ -100,6 +100,9 @@ bool hgcbox::RunAttempts(const ReplyExpectation& expected) {
             status = status::kAborted;
             return false;
         }
+        if (!ReconnectIfLost()) {
+            return false;
+        }
         if (Exchange(expected, i + 1)) {
             return true;
         }
@@ -148,15 +151,18 @@ bool hgcbox::OpenPort() {
 void hgcbox::AttachSocket(std::unique_ptr<platform::ByteChannel> socket) {
     channel_ = std::move(socket);
     serial_ = nullptr;
+    connectionLost_ = false;
 }
 
 void hgcbox::AttachChannel(std::unique_ptr<platform::ByteChannel> channel) {
     channel_ = std::move(channel);
     serial_ = channel_ ? channel_->Serial() : nullptr;
+    connectionLost_ = false;
 }
 
 std::unique_ptr<platform::ByteChannel> hgcbox::DetachChannel() {
     serial_ = nullptr;
+    connectionLost_ = false;
     return std::move(channel_);
 }
 

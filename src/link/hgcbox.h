@@ -84,6 +84,8 @@ public:
     std::int32_t interByteTimeoutMs = 10;
     std::int32_t firstByteTimeoutMs = 2000;
     std::uint8_t attempts = 2;
+    // Seconds a TCP connection whose peer went away is tried again before a request goes out.
+    std::int32_t connectWaitS = 10;
     std::int32_t status = 0;
     double lastExchangeTime = 0;  // local time, days since 30 December 1899
     std::uint8_t lastFunctionCode = 0;
@@ -119,6 +121,10 @@ private:
     bool JudgeCompleteFrame(const ReplyExpectation& expected, bool* skipped);
     void DecodeError();
     bool RunAttempts(const ReplyExpectation& expected);
+    // Connects the socket again when the last exchange's send or receive failed on it (the peer
+    // closed or reset the connection), within the connection wait; false with the status set
+    // when that did not work.
+    bool ReconnectIfLost();
 
     platform::Clock& clock_;
     SerialOpener openSerial_;
@@ -126,6 +132,7 @@ private:
     platform::SerialLine* serial_ = nullptr;  // the channel's line controls; null on a socket
     std::string portText_;                    // text of status 6, naming the port
     ExchangeObserver* observer_ = nullptr;
+    bool connectionLost_ = false;  // a send or receive on the socket failed
 };
 
 }  // namespace zor06::link

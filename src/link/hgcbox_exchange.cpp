@@ -36,6 +36,12 @@ bool hgcbox::Exchange(const ReplyExpectation& expected, int attempt) {
             channel_->DiscardQueues();
         }
     }
+    // Nothing more goes through a connection whose send or receive failed: the peer closed or
+    // reset it, and a controller that came back waits on a new one.
+    if ((status == status::kSendFailed || status == status::kRecvFailed) && channel_ &&
+        channel_->Socket() != nullptr) {
+        connectionLost_ = true;
+    }
     // The monitor may have been closed meanwhile (from idle).
     if (watched && observer_ != nullptr) {
         ExchangeView view;

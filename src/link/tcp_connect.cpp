@@ -1,37 +1,16 @@
 #include "link/tcp_connect.h"
 
-#include <algorithm>
-
 #include "link/hgcbox.h"
+#include "link/stepped_wait.h"
 #include "text/text_format.h"
 
 namespace zor06::link {
 namespace {
 
-// Each connect look and each piece of the settle wait is this short, so the window repaints and
-// Esc is noticed while the connection wait (up to 360 s) runs.
-constexpr auto kStep = platform::Millis(50);
 constexpr auto kSettle = platform::Millis(1000);
 
 constexpr char kInterrupted[] = "Соединение прервано оператором";
 constexpr char kTimedOut[] = "Превышено время ожидания соединения сервер/клиент";
-
-// Lets the interface run, then tells whether the operator asked to stop.
-bool Interrupted(Operator& op) {
-    op.ProcessEvents();
-    return op.interrupt;
-}
-
-// Waits until `until` in short steps; false when the operator interrupted.
-bool WaitResponsively(platform::Clock& clock, platform::MonoTime until, Operator& op) {
-    while (clock.Now() < until) {
-        clock.SleepUntil(std::min(until, clock.Now() + kStep));
-        if (Interrupted(op)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 bool GiveUp(hgcbox& link, Operator& op, const char* text) {
     op.MessageBox(text, "");
@@ -71,21 +50,20 @@ bool TcpConnectTo(hgcbox& link, const EthernetSettings& settings, std::uint8_t a
     if (!socket) {
         return GiveUp(link, op, "Ошибка вызова socket");
     }
-    for (;;) {
-        const platform::MonoTime stepEnd = std::min(deadline, clock.Now() + kStep);
-        if (socket->Connect(*endpoint, stepEnd)) {
-            break;
-        }
-        // A refused attempt returns at once; the rest of the step keeps retries from spinning.
-        clock.SleepUntil(stepEnd);
-        if (Interrupted(op)) {
-            return GiveUp(link, op, kInterrupted);
-        }
-        if (clock.Now() >= deadline) {
-            return GiveUp(link, op, kTimedOut);
-        }
+    // Each connect look and each piece of the settle wait is short, so the window repaints and
+    // Esc is noticed while the connection wait (up to 360 s) runs.
+    const auto interrupted = [&op] {
+        op.ProcessEvents();
+        return op.interrupt;
+    };
+    const SteppedOutcome connected = RetryInSteps(
+        clock, deadline,
+        [&](platform::MonoTime stepEnd) { return socket->Connect(*endpoint, stepEnd); },
+        interrupted);
+    if (connected != SteppedOutcome::kDone) {
+        return GiveUp(link, op, connected == SteppedOutcome::kStopped ? kInterrupted : kTimedOut);
     }
-    if (!WaitResponsively(clock, clock.Now() + kSettle, op)) {
+    if (!WaitInSteps(clock, clock.Now() + kSettle, interrupted)) {
         return GiveUp(link, op, kInterrupted);
     }
 
@@ -95,6 +73,7 @@ bool TcpConnectTo(hgcbox& link, const EthernetSettings& settings, std::uint8_t a
         ParametersOf(LinkKind::Ethernet, settings.record, link.portWait, false);
     parameters.address = address;
     LoadLinkObject(link, parameters);
+    link.connectWaitS = settings.connectWaitS;
     return true;
 }
 

@@ -11,6 +11,8 @@
 
 namespace zor06::platform {
 
+class TcpSocket;
+
 struct ReceiveResult {
     std::size_t count = 0;  // bytes stored at the start of the buffer
     bool failed = false;    // the read itself failed (closed socket, device error)
@@ -41,6 +43,8 @@ public:
     virtual ReceiveResult Receive(std::span<std::uint8_t> into, MonoTime until) = 0;
     // The serial-line controls, or null for a channel without them (a socket).
     virtual SerialLine* Serial() { return nullptr; }
+    // The TCP connection under the channel, or null for a channel that is not one.
+    virtual TcpSocket* Socket() { return nullptr; }
 };
 
 // A serial line: the channel with its controls.

@@ -32,6 +32,7 @@ public:
         const Outcome outcome = Attempt(endpoint, until);
         if (outcome == Outcome::kConnected) {
             pending_.reset();
+            connectedTo_ = endpoint;
             const int one = 1;
             setsockopt(channel_.fd(), IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
             return true;
@@ -46,6 +47,17 @@ public:
         // Linux cannot reuse a socket after a failed connect, so the next attempt gets a new one.
         channel_.Reset(NewIpv4StreamSocket(true));
         return false;
+    }
+
+    bool Reconnect(MonoTime until) override {
+        if (!connectedTo_) {
+            return false;
+        }
+        // The old connection is dead; an attempt still under way goes on instead of starting over.
+        if (!pending_) {
+            channel_.Reset(NewIpv4StreamSocket(true));
+        }
+        return Connect(*connectedTo_, until);
     }
 
     void DiscardQueues() override { channel_.DiscardQueues(); }
@@ -89,7 +101,8 @@ private:
     }
 
     FdChannel channel_;
-    std::optional<Ipv4Endpoint> pending_;  // an attempt still in progress
+    std::optional<Ipv4Endpoint> pending_;      // an attempt still in progress
+    std::optional<Ipv4Endpoint> connectedTo_;  // where the last connection went
 };
 
 class PosixSocketFactory final : public SocketFactory {

@@ -25,6 +25,10 @@ public:
     // One connect attempt that never blocks past `until`; TCP_NODELAY is set once connected. An
     // attempt still in progress at `until` goes on at the next call to the same endpoint.
     virtual bool Connect(const Ipv4Endpoint& endpoint, MonoTime until) = 0;
+    // The same on a fresh connection to the endpoint of the last successful Connect, after the
+    // peer closed or reset that connection; false at once when the socket was never connected.
+    virtual bool Reconnect(MonoTime until) = 0;
+    TcpSocket* Socket() override { return this; }
 };
 
 class SocketFactory {

@@ -367,19 +367,41 @@ private slots:
         Harness h({"--reply-delay", "300"});
         QVERIFY(StartUp(h, true));
         h.window->show();
-        bool visibleAfterClose = false;
-        QTimer::singleShot(50, h.window.get(), [&] {
-            h.window->close();
-            visibleAfterClose = h.window->isVisible();
-        });
-        {
-            ModalCloser closer;
-            h.window->MenuItem("NIdentPar")->trigger();
+        // The operator's close while the command reads, then "Нет" and "Да" once it has ended.
+        for (const bool answer : {false, true}) {
+            bool visibleAfterClose = false;
+            QTimer::singleShot(50, h.window.get(), [&] {
+                h.window->close();
+                visibleAfterClose = h.window->isVisible();
+            });
+            h.shown.clear();
+            h.window->Operator().messageWindow = [&](int kind, const QString& a, const QString& b) {
+                h.shown.push_back({kind, a, b});
+                return answer;
+            };
+            {
+                ModalCloser closer;
+                h.window->MenuItem("NIdentPar")->trigger();
+            }
+            QVERIFY(visibleAfterClose);
+            // Only the question: no read failed for a line closed under it.
+            QCOMPARE(h.shown.size(), std::size_t{1});
+            QCOMPARE(h.shown[0].kind, 3);
+            QCOMPARE(h.shown[0].text1,
+                     QStringLiteral("Выход из программы был отложен до окончания команды."));
+            QCOMPARE(h.shown[0].text2, QStringLiteral("Завершить работу программы?"));
+            QCOMPARE(h.window->isVisible(), !answer);
+            QCOMPARE(h.window->Link().SocketOpen(), !answer);
         }
-        QVERIFY(visibleAfterClose);
-        QVERIFY(h.shown.empty());  // no read failed for a line closed under it
+    }
+
+    void exitFromTheMenuClosesWithoutAQuestion() {
+        Harness h({});
+        QVERIFY(StartUp(h, true));
+        h.window->show();
+        h.window->MenuItem("Nexit")->trigger();
         QVERIFY(!h.window->isVisible());
-        QVERIFY(!h.window->Link().SocketOpen());
+        QVERIFY(h.shown.empty());
     }
 
     void aWorkDirectoryThatCannotBeMadeIsShownAndEndsTheProgram() {

@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <deque>
 #include <fstream>
 #include <functional>
 
+#include "app/TFormWait.h"
 #include "app/config_file_menu.h"
 #include "config/config_buffer.h"
 #include "config/config_file.h"
@@ -89,6 +91,29 @@ private slots:
         QCOMPARE(::stat(proposed.c_str(), &st), 0);
         QCOMPARE(st.st_mode & 0777, 0600U);
         QVERIFY(h.Has(QStringLiteral("Параметры конфигурации")));
+        QVERIFY(h.window->isEnabled());
+    }
+
+    void anUnreadConfigurationIsReportedAfterTheWaitWindowCloses() {
+        Harness h({});
+        zor06::app::AddConfigFileCommands(*h.window);
+        QVERIFY(StartUp(h, true));
+        h.sim.reset();                // the controller is gone
+        std::vector<bool> waitShown;  // at each message, in turn
+        h.window->Operator().messageWindow = [&](int kind, const QString& a, const QString& b) {
+            h.shown.push_back({kind, a, b});
+            const auto waits = h.window->findChildren<zor06::screens::TFormWait*>();
+            waitShown.push_back(std::any_of(waits.begin(), waits.end(),
+                                            [](const QWidget* w) { return w->isVisible(); }));
+            return false;  // "Нет" to "Повторить попытку?"
+        };
+        h.window->MenuItem("Nrdcnf")->trigger();
+        QCOMPARE(h.shown.size(), std::size_t{2});
+        QCOMPARE(h.shown[0].kind, 7);
+        QVERIFY(waitShown[0]);  // the question comes while the tables are being read
+        QCOMPARE(h.shown[1].kind, 5);
+        QCOMPARE(h.shown[1].text1, QStringLiteral("Параметры конфигурации не прочитаны"));
+        QVERIFY(!waitShown[1]);
         QVERIFY(h.window->isEnabled());
     }
 

@@ -1,5 +1,8 @@
 // The link object against the simulated controller over a real loopback socket.
+#include <functional>
+
 #include "link/link_texts.h"
+#include "tables/table_service.h"
 #include "tests/e2e/sim_link.h"
 
 namespace zor06::test {
@@ -121,6 +124,43 @@ TEST(TcpLink, ReconnectingOpensAFreshConnection) {
     link.CloseSocket();
     ASSERT_TRUE(sim.Connect(link));
     EXPECT_TRUE(ReadFields(link, 0, 0, 1));
+}
+
+// The controller goes away (its end of the connection closes); the operator answers "Да" to
+// "Повторить попытку?" while it is still away, then brings it back on the same port and says "Да"
+// again.
+TEST(TcpLink, YesToTheRetryQuestionReconnectsOnceTheControllerIsBack) {
+    SimOverTcp sim({});
+    link::hgcbox link;
+    ASSERT_TRUE(sim.Connect(link));
+    link.connectWaitS = 1;
+    const std::uint16_t port = sim.sim->TcpPort();
+    sim.sim.reset();
+    class Restarting : public RecordingOperator {
+    public:
+        bool ShowMessage(int kind, std::string_view a, std::string_view b) override {
+            onQuestion(messages.size());
+            return RecordingOperator::ShowMessage(kind, a, b);
+        }
+        std::function<void(std::size_t)> onQuestion;
+    } op;
+    op.onQuestion = [&](std::size_t asked) {
+        if (asked == 1) {
+            sim.sim = std::make_unique<SimProcess>(
+                ZOR06_SIM_PATH,
+                std::vector<std::string>{"--tcp", "127.0.0.1:" + std::to_string(port)});
+        }
+    };
+    op.answers = {true, true};
+    tables::ControllerImage image;
+    tables::TableContext ctx{link, image, op};
+    ASSERT_TRUE(tables::ReadFields(ctx, {0, 0, 18})) << link.StatusText();
+    ASSERT_TRUE(sim.sim->Started()) << sim.sim->Error();
+    ASSERT_EQ(op.messages.size(), 2U);
+    EXPECT_EQ(op.messages[0].text1, "Не выполнено чтение из таблицы 0.");
+    // Still away at the first repeat: nowhere to send to within the connection wait.
+    EXPECT_EQ(op.messages[1].text2, "Ithernet. Не выполнена команда send (посылка запроса)");
+    EXPECT_EQ(image.Whole(0)[1], 73);
 }
 
 TEST(TcpLink, ARefusedConnectionWaitsForTheConnectionWait) {

@@ -29,6 +29,7 @@ public:
         clock_.SleepUntil(neverAccepts ? until : std::min(until, clock_.Now() + Millis(1)));
         return false;
     }
+    bool Reconnect(platform::MonoTime) override { return false; }
     void DiscardQueues() override {}
     long Transmit(std::span<const std::uint8_t> bytes) override {
         return static_cast<long>(bytes.size());

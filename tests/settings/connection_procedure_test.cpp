@@ -22,6 +22,7 @@ public:
         *reached_ = endpoint;
         return true;
     }
+    bool Reconnect(platform::MonoTime) override { return true; }
     void DiscardQueues() override {}
     long Transmit(std::span<const std::uint8_t> bytes) override {
         return static_cast<long>(bytes.size());

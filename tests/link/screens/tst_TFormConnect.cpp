@@ -45,6 +45,7 @@ class NeverAccepting : public platform::SocketFactory {
             std::this_thread::sleep_until(until);
             return false;
         }
+        bool Reconnect(platform::MonoTime) override { return false; }
         void DiscardQueues() override {}
         long Transmit(std::span<const std::uint8_t>) override { return -1; }
         platform::ReceiveResult Receive(std::span<std::uint8_t>, platform::MonoTime) override {
