@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gasdata/data_reading.h"
+#include "gasdata/passport_templates.h"
 #include "link/reply_views.h"
 #include "messages/reading_support.h"
 #include "tables/controller_date.h"
@@ -16,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr int kErrorKind = 1;
 constexpr int kQuestionKind = 3;
 constexpr int kInfoKind = 6;
 constexpr int kNameTable = 5;
@@ -299,8 +301,7 @@ std::optional<fs::path> Build(PassportContext& ctx, const PassportData& data) {
         // The old report is replaced only by the complete new one.
         written = WritePassport(data, ctx.workDirectory, path, &reason);
         if (!written) {
-            op.SetStatusText(messages::kExchangePanel, reason);
-            op.MessageBox("Ошибка работы с файлом!", "Ошибка");
+            op.MessageBox("Ошибка работы с файлом!\n" + reason, "Ошибка");
         }
     };
     if (ctx.inBuilderWindow) {
@@ -370,6 +371,12 @@ fs::path PassportPath(const PassportContext& ctx, PassportMode mode, int run,
 std::optional<fs::path> MakePassport(PassportContext& ctx, PassportMode mode, int run) {
     link::Operator& op = ctx.tables.op;
     const char* templ = TemplateName(mode);
+    std::string reason;
+    if (!EnsurePassportTemplate(ctx.workDirectory, templ, ctx.templateSources, &reason)) {
+        op.ShowMessage(kErrorKind, text::Printf("Шаблон %s не скопирован в рабочий каталог", templ),
+                       reason);
+        return std::nullopt;
+    }
     std::error_code ec;
     if (!fs::exists(ctx.workDirectory / templ, ec)) {
         op.ShowMessage(kInfoKind, text::Printf("В рабочем каталоге отсутствует файл %s", templ),
