@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "config/device_edit.h"
 #include "gasdata/data_reading.h"
 #include "gasdata/passport_templates.h"
 #include "link/reply_views.h"
@@ -222,6 +223,19 @@ std::string RunName(const tables::ControllerImage& image, int run) {
     return name;
 }
 
+// The run's name as the controller holds it now: a name the start-up could not read is a stand-in
+// that must not name a passport.
+bool ReadRunName(tables::TableContext& ctx, int run) {
+    const auto field = static_cast<std::uint8_t>(1 + run);
+    if (!tables::ReadFields(ctx, {kNameTable, field, 1})) {
+        return false;
+    }
+    if (config::NamesInCp866(ctx.image)) {
+        text::ToCp1251(ctx.image.Field(kNameTable, field));
+    }
+    return true;
+}
+
 std::optional<PassportData> ReadDay(tables::TableContext& ctx, int run, const Date6& day,
                                     const ArchiveBounds& bounds, PassportData data) {
     const auto chrDay = ReadDailyRecord<ChrHdRecord>(
@@ -381,6 +395,9 @@ std::optional<fs::path> MakePassport(PassportContext& ctx, PassportMode mode, in
     if (!fs::exists(ctx.workDirectory / templ, ec)) {
         op.ShowMessage(kInfoKind, text::Printf("В рабочем каталоге отсутствует файл %s", templ),
                        "Обратитесь к разработчику программного обеспечения");
+        return std::nullopt;
+    }
+    if (!ReadRunName(ctx.tables, run)) {
         return std::nullopt;
     }
     const std::optional<BoundsReading> bounds = GetArchiveBounds(ctx.tables, Step::Day);

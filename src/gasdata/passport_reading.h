@@ -49,9 +49,9 @@ std::optional<std::pair<std::string, std::string>> PassportChoiceError(
 std::filesystem::path PassportPath(const PassportContext& ctx, PassportMode mode, int run,
                                    const PassportChoice& choice);
 
-// The whole command for chromatograph run 0 or 1: the template copied in when missing, the
-// records, the workbook. The workbook written, or nothing after the operator was told why (or
-// pressed Esc, or declined to replace a report).
+// The whole command for chromatograph run 0 or 1: the template copied in when missing, the run's
+// name read from table 5, the records, the workbook. The workbook written, or nothing after the
+// operator was told why (or pressed Esc, or declined to replace a report).
 std::optional<std::filesystem::path> MakePassport(PassportContext& ctx, PassportMode mode, int run);
 
 // The records of a passport read from the controller for the date chosen (year - 2000, month,

@@ -111,6 +111,17 @@ TEST_F(CtlPassport, DateOutsideTheArchiveIsRefused) {
     EXPECT_TRUE(fs::is_empty(work() / "REPORT"));
 }
 
+TEST_F(CtlPassport, AnUnreadableRunNameMakesNoPassport) {
+    // The start-up falls back on "Нитка 1" for table 5; the passport asks again and stops.
+    StartAt({"--destroyed", "5"});
+    const auto r = Run({"day", "--run", "1", "--date", "05.12.26", "--object", "ГРС"});
+    EXPECT_EQ(r.exitCode, 1);
+    const std::string refused =
+        "Не выполнено чтение из таблицы 5.\nКоманда 1.  Разрушена таблица 5\nПовторить попытку?";
+    EXPECT_NE(r.err.find(refused, r.err.find(refused) + 1), std::string::npos) << r.err;
+    EXPECT_TRUE(fs::is_empty(work() / "REPORT"));
+}
+
 TEST_F(CtlPassport, AnUnwritableWorkbookIsToldWithItsFileAndWhy) {
     StartAt();
     const fs::path out = dir / "missing" / "day.xlsx";
