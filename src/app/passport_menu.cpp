@@ -39,9 +39,9 @@ screens::PassportObjectHooks ObjectHooks(TFormMain& w, QWidget* parent) {
 }
 
 void MakePassport(TFormMain& w, PassportMode mode, int run) {
-    gasdata::EnsurePassportTemplates(w.WorkDir(), gasdata::TemplateSources());
     gasdata::PassportContext ctx{
-        w.Tables(), w.WorkDir(),
+        w.Tables(),
+        w.WorkDir(),
         [&w](PassportMode m,
              const gasdata::ArchiveBounds& bounds) -> std::optional<gasdata::PassportChoice> {
             screens::TFormExcRep_Date dialog(m, bounds, w.Settings().objects, ObjectHooks(w, &w),
@@ -55,7 +55,8 @@ void MakePassport(TFormMain& w, PassportMode mode, int run) {
             screens::TFormXls_Report builder(build, &w);
             builder.exec();
         },
-        std::nullopt};
+        std::nullopt,
+        gasdata::TemplateSources()};
     gasdata::MakePassport(ctx, mode, run);
     w.StartMessageTimer();
 }

@@ -2,12 +2,17 @@
 
 #include <algorithm>
 
+#include "link/frame_secrets.h"
+
 namespace zor06::config {
 namespace {
 
 constexpr std::size_t kLevelAt = kUserNameSize;
 constexpr std::size_t kPasswordAt = kLevelAt + 2;
 constexpr std::size_t kCodeAt = kPasswordAt + kUserPasswordSize;
+// The line's trace hides these bytes of every record it shows.
+static_assert(kPasswordAt == link::kUsersSecretAt && kUserRecordSize == link::kUsersRecordSize &&
+              kCodeAt + kUserCodeSize == link::kUsersSecretAt + link::kUsersSecretSize);
 
 constexpr std::string_view kLevelTexts[] = {"Нет доступа", "Производитель-наладчик",
                                             "Администратор", "Инженер", "Оператор"};

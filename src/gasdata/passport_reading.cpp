@@ -4,7 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "config/device_edit.h"
 #include "gasdata/data_reading.h"
+#include "gasdata/passport_templates.h"
 #include "link/reply_views.h"
 #include "messages/reading_support.h"
 #include "tables/controller_date.h"
@@ -16,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr int kErrorKind = 1;
 constexpr int kQuestionKind = 3;
 constexpr int kInfoKind = 6;
 constexpr int kNameTable = 5;
@@ -220,6 +223,19 @@ std::string RunName(const tables::ControllerImage& image, int run) {
     return name;
 }
 
+// The run's name as the controller holds it now: a name the start-up could not read is a stand-in
+// that must not name a passport.
+bool ReadRunName(tables::TableContext& ctx, int run) {
+    const auto field = static_cast<std::uint8_t>(1 + run);
+    if (!tables::ReadFields(ctx, {kNameTable, field, 1})) {
+        return false;
+    }
+    if (config::NamesInCp866(ctx.image)) {
+        text::ToCp1251(ctx.image.Field(kNameTable, field));
+    }
+    return true;
+}
+
 std::optional<PassportData> ReadDay(tables::TableContext& ctx, int run, const Date6& day,
                                     const ArchiveBounds& bounds, PassportData data) {
     const auto chrDay = ReadDailyRecord<ChrHdRecord>(
@@ -299,8 +315,7 @@ std::optional<fs::path> Build(PassportContext& ctx, const PassportData& data) {
         // The old report is replaced only by the complete new one.
         written = WritePassport(data, ctx.workDirectory, path, &reason);
         if (!written) {
-            op.SetStatusText(messages::kExchangePanel, reason);
-            op.MessageBox("Ошибка работы с файлом!", "Ошибка");
+            op.MessageBox("Ошибка работы с файлом!\n" + reason, "Ошибка");
         }
     };
     if (ctx.inBuilderWindow) {
@@ -370,10 +385,19 @@ fs::path PassportPath(const PassportContext& ctx, PassportMode mode, int run,
 std::optional<fs::path> MakePassport(PassportContext& ctx, PassportMode mode, int run) {
     link::Operator& op = ctx.tables.op;
     const char* templ = TemplateName(mode);
+    std::string reason;
+    if (!EnsurePassportTemplate(ctx.workDirectory, templ, ctx.templateSources, &reason)) {
+        op.ShowMessage(kErrorKind, text::Printf("Шаблон %s не скопирован в рабочий каталог", templ),
+                       reason);
+        return std::nullopt;
+    }
     std::error_code ec;
     if (!fs::exists(ctx.workDirectory / templ, ec)) {
         op.ShowMessage(kInfoKind, text::Printf("В рабочем каталоге отсутствует файл %s", templ),
                        "Обратитесь к разработчику программного обеспечения");
+        return std::nullopt;
+    }
+    if (!ReadRunName(ctx.tables, run)) {
         return std::nullopt;
     }
     const std::optional<BoundsReading> bounds = GetArchiveBounds(ctx.tables, Step::Day);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "gasdata/archive_bounds.h"
 #include "gasdata/passport.h"
@@ -32,6 +33,8 @@ struct PassportContext {
     std::function<void(const std::function<void()>&)> inBuilderWindow;
     // Where the workbook goes instead of REPORT (asked about only when it is REPORT).
     std::optional<std::filesystem::path> outPath;
+    // Where a template missing from the work directory is copied from (TemplateSources()).
+    std::vector<std::filesystem::path> templateSources;
 };
 
 // The parameters screen's check on "Принять": nothing when the choice stands, else the two lines
@@ -46,7 +49,8 @@ std::optional<std::pair<std::string, std::string>> PassportChoiceError(
 std::filesystem::path PassportPath(const PassportContext& ctx, PassportMode mode, int run,
                                    const PassportChoice& choice);
 
-// The whole command for chromatograph run 0 or 1; the workbook written, or nothing after the
+// The whole command for chromatograph run 0 or 1: the template copied in when missing, the run's
+// name read from table 5, the records, the workbook. The workbook written, or nothing after the
 // operator was told why (or pressed Esc, or declined to replace a report).
 std::optional<std::filesystem::path> MakePassport(PassportContext& ctx, PassportMode mode, int run);
 

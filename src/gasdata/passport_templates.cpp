@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "gasdata/passport.h"
 #include "platform/file_io.h"
+#include "report/template_file.h"
 
 namespace zor06::gasdata {
 
@@ -27,22 +27,31 @@ std::vector<fs::path> TemplateSources() {
     return TemplateSources(ec ? fs::path() : program.parent_path());
 }
 
-void EnsurePassportTemplates(const fs::path& workDir, const std::vector<fs::path>& sources) {
-    for (const char* name : {kDayTemplate, kMonthTemplate}) {
-        std::error_code ec;
-        if (fs::exists(workDir / name, ec) || ec) {
-            continue;
-        }
-        for (const fs::path& dir : sources) {
-            std::string bytes;
-            std::string reason;
-            if (platform::ReadWholeFile(dir / name, &bytes, &reason) ==
-                    platform::ReadStatus::Read &&
-                platform::WriteFileAtomically(workDir / name, bytes, &reason)) {
-                break;
-            }
-        }
+bool EnsurePassportTemplate(const fs::path& workDir, std::string_view name,
+                            const std::vector<fs::path>& sources, std::string* reason) {
+    std::error_code ec;
+    if (fs::exists(workDir / name, ec) || ec) {
+        return true;
     }
+    for (const fs::path& dir : sources) {
+        std::string bytes;
+        switch (report::ReadTemplateFile(dir / name, &bytes, reason)) {
+            case report::TemplateRead::Missing:
+                continue;
+            case report::TemplateRead::Refused:
+                return false;
+            case report::TemplateRead::Read:
+                break;
+        }
+        const fs::path copy = workDir / name;
+        std::string why;
+        if (!platform::WriteFileAtomically(copy, bytes, &why)) {
+            *reason = copy.string() + ": " + why;
+            return false;
+        }
+        return true;
+    }
+    return true;
 }
 
 }  // namespace zor06::gasdata

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zor06::gasdata {
@@ -16,10 +17,11 @@ std::vector<std::filesystem::path> TemplateSources(const std::filesystem::path& 
 // The same for the running program.
 std::vector<std::filesystem::path> TemplateSources();
 
-// Copies each template missing from `workDir` from the first of `sources` that has it; a
-// template already there is left alone. Nothing is reported: a template still missing is
-// reported when a passport needs it.
-void EnsurePassportTemplates(const std::filesystem::path& workDir,
-                             const std::vector<std::filesystem::path>& sources);
+// Copies the template `name` into `workDir`, unless it is there already, from the first of
+// `sources` that has it. False with `reason` naming the file when a template found is refused
+// (not a regular file, too large) or its copy cannot be written (a full disk, say). A template
+// found nowhere is no failure here: the passport reports it missing.
+bool EnsurePassportTemplate(const std::filesystem::path& workDir, std::string_view name,
+                            const std::vector<std::filesystem::path>& sources, std::string* reason);
 
 }  // namespace zor06::gasdata

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "link/frame_secrets.h"
+
 namespace zor06::link {
 namespace {
 
@@ -50,6 +52,9 @@ void ExchangeRing::ExchangeDone(const ExchangeView& exchange) {
     slot->functionCode = exchange.functionCode;
     slot->requestLength = CopyFrame(exchange.request, slot->request);
     slot->replyLength = CopyFrame(exchange.reply, slot->reply);
+    // The text masks them anyway; the ring need not keep them for as long as it lives.
+    BlankSecrets(slot->request, RequestSecrets(exchange.request));
+    BlankSecrets(slot->reply, ReplySecrets(exchange.request, exchange.reply));
     slot->replyTime = exchange.replyTime;
     slot->status = exchange.status;
     slot->attempt = exchange.attempt;

@@ -13,7 +13,7 @@
 
 namespace zor06::link {
 
-// One exchange as kept: the bytes copied out of the link's frames.
+// One exchange as kept: the bytes copied out of the link's frames, their secrets zeroed.
 struct ExchangeRecord {
     std::uint64_t sequence = 0;  // 1 for the first exchange the ring took, counting on
     double sentAt = 0;

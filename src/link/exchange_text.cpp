@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "link/frame.h"
+#include "link/frame_secrets.h"
 #include "link/status_text.h"
 #include "text/text_format.h"
 
@@ -23,27 +24,29 @@ std::string TimeOfDay(double days, long long laterMs) {
                         ms / 1000 % 60, ms % 1000);
 }
 
-std::string Hex(std::span<const std::uint8_t> bytes) {
+// The bytes in hexadecimal, each secret one as "**".
+std::string Hex(std::span<const std::uint8_t> bytes, const SecretBytes& secrets) {
     std::string hex;
     hex.reserve(bytes.size() * 3);
-    for (const std::uint8_t byte : bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (!hex.empty()) {
             hex += ' ';
         }
-        hex += text::Printf("%02X", byte);
+        hex += i < secrets.size() && secrets.test(i) ? std::string("**")
+                                                     : text::Printf("%02X", bytes[i]);
     }
     return hex;
 }
 
 // Time, direction, function code (blank when too few bytes came), length and the bytes.
 std::string FrameLine(const std::string& time, const char* arrow,
-                      std::span<const std::uint8_t> frame) {
+                      std::span<const std::uint8_t> frame, const SecretBytes& secrets) {
     const std::string code =
         frame.size() > kOffCode ? text::Printf("%3d", frame[kOffCode]) : std::string("  -");
     std::string line =
         text::Printf("%s  %s  код %s  дл. %3zu", time.c_str(), arrow, code.c_str(), frame.size());
     if (!frame.empty()) {
-        line += "  " + Hex(frame);
+        line += "  " + Hex(frame, secrets);
     }
     return line;
 }
@@ -59,10 +62,12 @@ void MarkRepeat(std::string& line, int attempt) {
 std::string ExchangeLines(const ExchangeView& exchange) {
     const long long replyMs =
         std::chrono::duration_cast<std::chrono::milliseconds>(exchange.replyTime).count();
-    std::string request = FrameLine(TimeOfDay(exchange.sentAt, 0), "->", exchange.request);
+    std::string request = FrameLine(TimeOfDay(exchange.sentAt, 0), "->", exchange.request,
+                                    RequestSecrets(exchange.request));
     MarkRepeat(request, exchange.attempt);
 
-    std::string reply = FrameLine(TimeOfDay(exchange.sentAt, replyMs), "<-", exchange.reply);
+    std::string reply = FrameLine(TimeOfDay(exchange.sentAt, replyMs), "<-", exchange.reply,
+                                  ReplySecrets(exchange.request, exchange.reply));
     reply += text::Printf("  %lld мс  ", replyMs);
     reply += ExchangeStatusText(exchange.status, exchange.reply, exchange.functionCode);
     if (exchange.skippedOther) {

@@ -31,6 +31,19 @@ void CopyInto(std::uint8_t* at, std::span<const std::uint8_t> data, std::size_t 
 
 }  // namespace
 
+bool CarriesCredentials(std::uint8_t functionCode) {
+    switch (functionCode) {
+        case code::kWriteTable:
+        case code::kClockCorrection:
+        case 25:
+        case 32:
+        case 33:
+            return true;
+        default:
+            return false;
+    }
+}
+
 std::size_t BuildRequestFrame(std::span<std::uint8_t, kFrameCapacity> frame, std::uint8_t address,
                               std::uint8_t functionCode, std::span<const std::uint8_t> data,
                               std::uint8_t channel, const Credentials& credentials) {
@@ -39,10 +52,10 @@ std::size_t BuildRequestFrame(std::span<std::uint8_t, kFrameCapacity> frame, std
     frame[kOffAddress] = address;
     frame[kOffCode] = functionCode;
     std::uint8_t* body = frame.data() + kOffData;
-    const auto putCredentials = [&] {
+    if (CarriesCredentials(functionCode)) {
         std::copy(credentials.writePassword.begin(), credentials.writePassword.end(), body);
         std::copy(credentials.idCode.begin(), credentials.idCode.end(), body + kPasswordSize);
-    };
+    }
 
     std::size_t length = 0;
     switch (functionCode) {
@@ -56,20 +69,17 @@ std::size_t BuildRequestFrame(std::span<std::uint8_t, kFrameCapacity> frame, std
             if (data.size() < 3 || data.size() - 3 > kMaxWriteValueBytes) {
                 return 0;
             }
-            putCredentials();
             body[kCredentialsSize] = channel;
             CopyInto(frame.data() + kOffWriteHeader, data, data.size());
             length = 26 + (data.size() - 3);
             break;
         case code::kClockCorrection:
-            putCredentials();
             CopyInto(body + kCredentialsSize, data, 2);
             length = 24;
             break;
         case 25:
         case 32:
         case 33:
-            putCredentials();
             length = 22;
             break;
         default: {

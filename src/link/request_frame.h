@@ -15,6 +15,9 @@ struct Credentials {
     std::span<const std::uint8_t, kIdCodeSize> idCode;
 };
 
+// Whether requests of the code carry the program user's credentials in front of their data.
+bool CarriesCredentials(std::uint8_t functionCode);
+
 // Clears `frame` and builds the request into it; returns the frame length L, or 0 for a code
 // that is not sent or a write whose values do not fit one frame (nothing to send then).
 std::size_t BuildRequestFrame(std::span<std::uint8_t, kFrameCapacity> frame, std::uint8_t address,

@@ -188,6 +188,51 @@ ReadStatus ReadWholeFile(const fs::path& path, std::string* bytes, std::string* 
     return ReadStatus::Read;
 }
 
+RegularRead ReadRegularFile(const fs::path& path, std::uintmax_t limit, std::string* bytes,
+                            std::string* reason) {
+    // Without O_NONBLOCK a FIFO would hold the open until some writer came; on a regular file
+    // the flag changes nothing.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        if (errno == ENOENT) {
+            return RegularRead::Missing;
+        }
+        *reason = Reason(errno);
+        return RegularRead::Failed;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        *reason = Reason(errno);
+        return RegularRead::Failed;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return RegularRead::NotRegular;
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > limit) {
+        return RegularRead::TooLarge;
+    }
+    bytes->clear();
+    bytes->reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            *reason = Reason(errno);
+            return RegularRead::Failed;
+        }
+        if (got == 0) {
+            return RegularRead::Read;
+        }
+        if (bytes->size() + static_cast<std::size_t>(got) > limit) {
+            return RegularRead::TooLarge;
+        }
+        bytes->append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
 bool WriteFileAtomically(const fs::path& path, std::string_view bytes, std::string* reason,
                          NewFile newFile) {
     fs::path target;

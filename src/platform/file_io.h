@@ -2,6 +2,7 @@
 // crash or power loss right after the replacement still finds the new file.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -17,6 +18,20 @@ enum class ReadStatus {
 // Reads the whole file into `bytes`; on Failed, `reason` is the system's text of why.
 ReadStatus ReadWholeFile(const std::filesystem::path& path, std::string* bytes,
                          std::string* reason);
+
+// How reading a file that must be a regular one of bounded size ended.
+enum class RegularRead {
+    Read,
+    Missing,     // no such file
+    NotRegular,  // a directory, a FIFO, a device or a socket: nothing was read
+    TooLarge,    // longer than the limit, or grown past it while being read
+    Failed,      // `reason` is the system's text of why
+};
+
+// Reads the whole of `path` (its links followed) when it is a regular file of at most `limit`
+// bytes. Opening never waits for the writer of a FIFO, and no more than `limit` bytes are kept.
+RegularRead ReadRegularFile(const std::filesystem::path& path, std::uintmax_t limit,
+                            std::string* bytes, std::string* reason);
 
 // Writes `bytes` to a new file beside `path`, flushes it to the disk and renames it over `path`,
 // then flushes the directory. A file that exists keeps its permissions; a symbolic link stays a

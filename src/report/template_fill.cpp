@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "platform/file_io.h"
+#include "report/template_file.h"
 
 namespace zor06::report {
 namespace {
@@ -58,6 +59,20 @@ public:
 
     bool Open() const { return archive_ != nullptr; }
     std::string Error() { return zip_error_strerror(&error_); }
+
+    // The name of the first part that would unpack to more than `limit` bytes, if any.
+    std::optional<std::string> PartLargerThan(std::uintmax_t limit) const {
+        const zip_int64_t parts = zip_get_num_entries(archive_, 0);
+        for (zip_int64_t i = 0; i < parts; ++i) {
+            zip_stat_t st;
+            zip_stat_init(&st);
+            if (zip_stat_index(archive_, static_cast<zip_uint64_t>(i), 0, &st) == 0 &&
+                (st.valid & ZIP_STAT_SIZE) != 0 && st.size > limit) {
+                return (st.valid & ZIP_STAT_NAME) != 0 ? st.name : std::to_string(i);
+            }
+        }
+        return std::nullopt;
+    }
 
     bool Has(const std::string& name) const {
         return zip_name_locate(archive_, name.c_str(), 0) >= 0;
@@ -329,7 +344,7 @@ bool DropCalcChain(MemoryZip& zip, std::string* reason) {
         return std::string_view(n.attribute("Type").value()).ends_with("/calcChain");
     });
     if (!types || !rels || !zip.Delete(kCalcChain)) {
-        *reason = "the template's calculation chain could not be removed";
+        *reason = "цепочка вычислений не удаляется";
         return false;
     }
     return true;
@@ -340,24 +355,24 @@ bool FillSheet(MemoryZip& zip, const std::vector<TemplateCell>& cells, std::stri
     const std::optional<std::string> xml = part ? zip.Read(*part) : std::nullopt;
     pugi::xml_document doc;
     if (!xml || !Parse(doc, *xml)) {
-        *reason = "the template has no readable worksheet";
+        *reason = "нет читаемого листа";
         return false;
     }
     const pugi::xml_node sheetData = Child(doc.document_element(), "sheetData");
     if (!sheetData) {
-        *reason = "the template's worksheet has no cell data";
+        *reason = "на листе нет данных ячеек";
         return false;
     }
     SheetEditor editor(sheetData);
     for (const TemplateCell& cell : cells) {
         if (cell.row < 1 || cell.row > kMaxRow || cell.column < 1 || cell.column > kMaxColumn) {
-            *reason = "a cell lies outside the worksheet";
+            *reason = "ячейка " + CellReference(cell.row, cell.column) + " вне листа";
             return false;
         }
         editor.Set(cell);
     }
     if (!zip.Replace(*part, Serialize(doc))) {
-        *reason = "the worksheet could not be replaced";
+        *reason = "лист не заменяется";
         return false;
     }
     return true;
@@ -376,27 +391,35 @@ std::string CellReference(int row, int column) {
 bool FillTemplate(const std::filesystem::path& templatePath, const std::vector<TemplateCell>& cells,
                   const std::filesystem::path& outPath, std::string* reason) {
     std::string bytes;
-    std::string why;
-    switch (platform::ReadWholeFile(templatePath, &bytes, &why)) {
-        case platform::ReadStatus::Read:
+    switch (ReadTemplateFile(templatePath, &bytes, reason)) {
+        case TemplateRead::Read:
             break;
-        case platform::ReadStatus::Missing:
-            *reason = "no template " + templatePath.string();
+        case TemplateRead::Missing:
+            *reason = "Шаблон " + templatePath.string() + " не найден";
             return false;
-        case platform::ReadStatus::Failed:
-            *reason = templatePath.string() + ": " + why;
+        case TemplateRead::Refused:
             return false;
     }
     MemoryZip zip(std::move(bytes));
     if (!zip.Open()) {
-        *reason = templatePath.string() + ": " + zip.Error();
+        *reason = "Шаблон " + templatePath.string() + " не открывается: " + zip.Error();
         return false;
     }
-    if (!FillSheet(zip, cells, reason) || !DropCalcChain(zip, reason)) {
+    if (const auto part = zip.PartLargerThan(kMaxTemplatePartBytes)) {
+        *reason = OversizedPartText(templatePath, *part);
         return false;
     }
-    const std::optional<std::string> workbook = zip.Finish(reason);
-    return workbook && platform::WriteFileAtomically(outPath, *workbook, reason);
+    std::string why;
+    if (!FillSheet(zip, cells, &why) || !DropCalcChain(zip, &why)) {
+        *reason = "Шаблон " + templatePath.string() + ": " + why;
+        return false;
+    }
+    const std::optional<std::string> workbook = zip.Finish(&why);
+    if (!workbook || !platform::WriteFileAtomically(outPath, *workbook, &why)) {
+        *reason = outPath.string() + ": " + why;
+        return false;
+    }
+    return true;
 }
 
 }  // namespace zor06::report

@@ -32,7 +32,8 @@ std::string CellReference(int row, int column);
 
 // Writes the template `templatePath` with `cells` set to `outPath` through a temporary file beside
 // it: an existing file there is replaced only by the complete new workbook. On failure nothing is
-// left at `outPath` that was not there before, and `reason` says why.
+// left at `outPath` that was not there before, and `reason` says why, naming the file. Only a
+// regular template of bounded size, whose parts unpack to bounded sizes, is read.
 bool FillTemplate(const std::filesystem::path& templatePath, const std::vector<TemplateCell>& cells,
                   const std::filesystem::path& outPath, std::string* reason);
 

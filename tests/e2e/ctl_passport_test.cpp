@@ -1,9 +1,11 @@
 // zor06ctl's passports against the simulator with its clock standing at 09.12.26 12:10:30: the
 // gas day's rows with a damaged hour, a damaged daily record, a month with a missing day, the
-// date check and the object list.
+// date check, the object list, and the failures that leave no workbook.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -107,6 +109,50 @@ TEST_F(CtlPassport, DateOutsideTheArchiveIsRefused) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("В архиве нет данных за указанную дату"), std::string::npos) << r.err;
     EXPECT_TRUE(fs::is_empty(work() / "REPORT"));
+}
+
+TEST_F(CtlPassport, AnUnreadableRunNameMakesNoPassport) {
+    // The start-up falls back on "Нитка 1" for table 5; the passport asks again and stops.
+    StartAt({"--destroyed", "5"});
+    const auto r = Run({"day", "--run", "1", "--date", "05.12.26", "--object", "ГРС"});
+    EXPECT_EQ(r.exitCode, 1);
+    const std::string refused =
+        "Не выполнено чтение из таблицы 5.\nКоманда 1.  Разрушена таблица 5\nПовторить попытку?";
+    EXPECT_NE(r.err.find(refused, r.err.find(refused) + 1), std::string::npos) << r.err;
+    EXPECT_TRUE(fs::is_empty(work() / "REPORT"));
+}
+
+TEST_F(CtlPassport, AnUnwritableWorkbookIsToldWithItsFileAndWhy) {
+    StartAt();
+    const fs::path out = dir / "missing" / "day.xlsx";
+    const auto r =
+        Run({"day", "--run", "1", "--date", "05.12.26", "--object", "ГРС", "--out", out.string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Ошибка работы с файлом!\n" + out.string() + ": " + std::strerror(ENOENT)),
+              std::string::npos)
+        << r.err;
+}
+
+TEST_F(CtlPassport, AFullDiskWhileCopyingTheTemplateIsNoMissingTemplate) {
+    StartAt();
+    fs::create_directories(work());
+    // The work directory on a tmpfs of one page, mounted in a namespace of zor06ctl's own.
+    const auto r = RunProcess("unshare", {"-Urm", "sh", "-c",
+                                          "mount -t tmpfs -o size=4096 tmpfs \"$0\" || exit 77\n"
+                                          "exec \"$@\"",
+                                          work().string(), ZOR06_CTL_PATH, "--tcp", endpoint,
+                                          "--workdir", work().string(), "passport", "day", "--run",
+                                          "1", "--date", "05.12.26", "--object", "ГРС"});
+    if (r.exitCode == 77 || r.err.starts_with("unshare:")) {
+        GTEST_SKIP() << "no tmpfs can be mounted here: " << r.err;
+    }
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(
+        r.err.find("Шаблон day_report_title_v5.xlsx не скопирован в рабочий каталог\n" +
+                   (work() / "day_report_title_v5.xlsx").string() + ": " + std::strerror(ENOSPC)),
+        std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.err.find("отсутствует"), std::string::npos) << r.err;
 }
 
 }  // namespace

@@ -236,7 +236,11 @@ TEST_F(PassportTest, MissingTemplatesAreCopiedAndAnOperatorsOwnKept) {
     const fs::path work = dir_ / "work";
     fs::create_directories(work);
     std::ofstream(work / kMonthTemplate) << "operator's";
-    EnsurePassportTemplates(work, {dir_ / "nowhere", kTemplates});
+    for (const char* name : {kDayTemplate, kMonthTemplate}) {
+        std::string reason;
+        EXPECT_TRUE(EnsurePassportTemplate(work, name, {dir_ / "nowhere", kTemplates}, &reason))
+            << reason;
+    }
     EXPECT_EQ(ZipEntry(work / kDayTemplate, "xl/styles.xml"),
               ZipEntry(kTemplates / kDayTemplate, "xl/styles.xml"));
     std::ifstream in(work / kMonthTemplate);
@@ -258,10 +262,10 @@ TEST_F(PassportTest, TemplatesAreFoundBesideTheProgramThenInItsDataDirectory) {
     const fs::path work = dir_ / "work";
     fs::create_directories(work);
 
-    EnsurePassportTemplates(work, TemplateSources(bin));
-
     for (const auto& [name, expected] :
          {std::pair{kDayTemplate, "installed"}, std::pair{kMonthTemplate, "beside"}}) {
+        std::string reason;
+        EXPECT_TRUE(EnsurePassportTemplate(work, name, TemplateSources(bin), &reason)) << reason;
         std::ifstream in(work / name);
         std::string copied;
         std::getline(in, copied);

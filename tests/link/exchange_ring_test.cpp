@@ -145,6 +145,24 @@ TEST_F(ExchangeRingTest, ClearForgetsEverythingButSequencesGoOn) {
     EXPECT_EQ(Sequences(4), std::vector<std::uint64_t>{5});
 }
 
+TEST_F(ExchangeRingTest, CredentialsAndUsersPasswordsAndCodesAreNotKept) {
+    link.SetCredentials("Pw3#Pw3#Pw3#", "9876");
+    const std::string user("USR1\4\0Us5$Us5$Us5$8642", 22);
+    Connect(Always({At(5, ReadReply(1, 4, 0, 1, Bytes(user.begin(), user.end())))}));
+    const std::string write = std::string("\4\0\1", 3) + user;
+    link.Request(2, Bytes(write.begin(), write.end()));
+    ASSERT_TRUE(link.Request(1, Bytes{4, 0, 1}));
+    std::string kept;
+    for (const link::ExchangeRecord& record : ring.Since(0)) {
+        kept.append(record.request.begin(), record.request.end());
+        kept.append(record.reply.begin(), record.reply.end());
+    }
+    for (const char* secret : {"Pw3#Pw3#Pw3#", "9876", "Us5$Us5$Us5$", "8642"}) {
+        EXPECT_EQ(kept.find(secret), std::string::npos) << secret;
+    }
+    EXPECT_NE(kept.find("USR1"), std::string::npos);
+}
+
 TEST_F(ExchangeRingTest, AMonitorRemovedWhileARequestWaitsIsNotCalled) {
     Connect(Always({At(500, reply)}));
     link.idle = [this] { link.SetExchangeObserver(nullptr); };

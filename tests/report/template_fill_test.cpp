@@ -2,8 +2,10 @@
 // a stale calculation chain dropped with its references, and everything else left byte for byte.
 #include "report/template_fill.h"
 
+#include "report/template_file.h"
 #include "tests/support/xlsx_cells.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
 #include <zip.h>
@@ -130,6 +132,47 @@ TEST_F(TemplateFillTest, BadTemplateOrCellLeavesNoFile) {
         std::string reason;
         EXPECT_FALSE(FillTemplate(c.templ, {c.cell}, dir_ / "out.xlsx", &reason));
         EXPECT_FALSE(reason.empty());
+        EXPECT_FALSE(fs::exists(dir_ / "out.xlsx"));
+    }
+}
+
+// Templates that are no regular files, or too large packed or unpacked, are refused before they
+// are read (a FIFO would hold the open, /dev/zero fill the memory), with a message naming them.
+TEST_F(TemplateFillTest, OnlyRegularTemplatesOfSaneSizesAreRead) {
+    const fs::path fifo = dir_ / "fifo.xlsx";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path large = dir_ / "large.xlsx";
+    fs::copy_file(dir_ / "t.xlsx", large);
+    fs::resize_file(large, kMaxTemplateBytes + 1);
+    // A part of zeros packs into less than a hundred kilobytes.
+    const fs::path bomb = dir_ / "bomb.xlsx";
+    fs::copy_file(dir_ / "t.xlsx", bomb);
+    {
+        int error = 0;
+        zip_t* z = zip_open(bomb.c_str(), 0, &error);
+        ASSERT_NE(z, nullptr);
+        const std::string zeros(kMaxTemplatePartBytes + 1, '\0');
+        ASSERT_GE(zip_file_add(z, "xl/media/zeros.bin",
+                               zip_source_buffer(z, zeros.data(), zeros.size(), 0), 0),
+                  0);
+        ASSERT_EQ(zip_close(z), 0);
+    }
+    ASSERT_LT(fs::file_size(bomb), kMaxTemplateBytes);
+
+    const struct {
+        fs::path templ;
+        const char* refusal;
+    } cases[] = {
+        {fifo, " не является обычным файлом"},
+        {"/dev/zero", " не является обычным файлом"},
+        {large, " больше 16 МБ"},
+        {bomb, ": часть xl/media/zeros.bin распаковывается больше чем в 64 МБ"},
+    };
+    for (const auto& c : cases) {
+        std::string reason;
+        EXPECT_FALSE(
+            FillTemplate(c.templ, {TemplateCell::Number(1, 1, 1.0f)}, dir_ / "out.xlsx", &reason));
+        EXPECT_EQ(reason, "Шаблон " + c.templ.string() + c.refusal);
         EXPECT_FALSE(fs::exists(dir_ / "out.xlsx"));
     }
 }

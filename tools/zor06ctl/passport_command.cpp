@@ -130,7 +130,6 @@ int RunPassport(Session& s) {
     if (!workDir) {
         return kExitFailed;
     }
-    gasdata::EnsurePassportTemplates(*workDir, gasdata::TemplateSources());
     const int run = s.cl.data.run - 1;
     gasdata::PassportContext ctx{
         s.tables,
@@ -147,7 +146,8 @@ int RunPassport(Session& s) {
             return gasdata::PassportChoice{args->date, args->object};
         },
         {},
-        s.cl.out.empty() ? std::nullopt : std::optional<fs::path>(s.cl.out)};
+        s.cl.out.empty() ? std::nullopt : std::optional<fs::path>(s.cl.out),
+        gasdata::TemplateSources()};
     if (!ConnectAndIdentify(s)) {
         return kExitFailed;
     }
