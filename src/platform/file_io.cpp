@@ -223,4 +223,27 @@ bool WriteFileAtomically(const fs::path& path, std::string_view bytes, std::stri
     return SyncDirectory(target, reason);
 }
 
+WorkFileWriter::WorkFileWriter(const fs::path& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        failure_ = Reason(errno);
+        return;
+    }
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                 S_IRUSR | S_IWUSR);
+    if (fd_ < 0) {
+        failure_ = Reason(errno);
+    }
+}
+
+WorkFileWriter::~WorkFileWriter() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+bool WorkFileWriter::Append(std::span<const std::uint8_t> bytes) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return IsOpen() && WriteAll(fd_, text, &failure_);
+}
+
 }  // namespace zor06::platform

@@ -2,7 +2,9 @@
 // crash or power loss right after the replacement still finds the new file.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,5 +32,25 @@ enum class NewFile { Usual, OwnerOnly };
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::string* reason, NewFile newFile = NewFile::Usual,
                          bool* narrowed = nullptr);
+
+// A reading's work file, made anew for this user only (0600): what is at `path` (an earlier
+// reading's file, a symbolic link someone left there) is removed, never followed, and the file is
+// created exclusively, so that nothing slipped in at its name is ever written through.
+class WorkFileWriter {
+public:
+    explicit WorkFileWriter(const std::filesystem::path& path);
+    ~WorkFileWriter();
+    WorkFileWriter(const WorkFileWriter&) = delete;
+    WorkFileWriter& operator=(const WorkFileWriter&) = delete;
+
+    bool IsOpen() const { return fd_ >= 0; }
+    // False when the bytes could not all be written; Failure() says why, as after a failed open.
+    bool Append(std::span<const std::uint8_t> bytes);
+    const std::string& Failure() const { return failure_; }
+
+private:
+    int fd_ = -1;
+    std::string failure_;
+};
 
 }  // namespace zor06::platform
