@@ -71,11 +71,18 @@ bool WriteConfigFile(const std::filesystem::path& path, const ConfigBuffer& buff
                      link::Operator& op) {
     const auto file = ToFileBytes(buffer);
     std::string reason;
+    bool narrowed = false;
     if (!platform::WriteFileAtomically(
             path, std::string_view(reinterpret_cast<const char*>(file.data()), file.size()),
-            &reason, platform::NewFile::OwnerOnly)) {
+            &reason, platform::NewFile::OwnerOnly, &narrowed)) {
         op.ShowMessage(kFileErrorKind, "Ошибка записи файла " + FileName(path), reason);
         return false;
+    }
+    if (narrowed) {
+        op.ShowMessage(
+            kResultKind,
+            text::Printf("Файл %s был доступен другим пользователям;", FileName(path).c_str()),
+            "теперь он доступен только владельцу");
     }
     op.ShowMessage(kResultKind, "Параметры конфигурации",
                    text::Printf("сохранены в файле %s", FileName(path).c_str()));

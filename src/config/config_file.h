@@ -22,7 +22,8 @@ std::optional<ConfigBuffer> ReadConfigFile(const std::filesystem::path& path, li
 std::optional<ConfigBuffer> ParseConfigFile(std::string_view bytes, const std::string& fileName,
                                             link::Operator& op);
 
-// Writes the configuration and says so; a failed write is reported and leaves the old file.
+// Writes the configuration, readable by its owner only, and says so, and also when the file it
+// replaced was open to other users; a failed write is reported and leaves the old file.
 bool WriteConfigFile(const std::filesystem::path& path, const ConfigBuffer& buffer,
                      link::Operator& op);
 

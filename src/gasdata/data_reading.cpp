@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
 #include <set>
 
 #include "link/reply_views.h"
 #include "messages/reading_support.h"
+#include "platform/file_io.h"
 #include "tables/controller_date.h"
 
 namespace zor06::gasdata {
@@ -74,9 +74,9 @@ public:
     // did.
     std::optional<int> Run(const std::filesystem::path& path) {
         link::Operator& op = ctx_.tables.op;
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            op.ShowMessage(kInfoKind, "Ошибка открытия файла", "");
+        platform::WorkFileWriter out(path);
+        if (!out.IsOpen()) {
+            op.ShowMessage(kInfoKind, "Ошибка открытия файла", out.Failure());
             return std::nullopt;
         }
         op.interrupt = false;  // an Esc pressed before this reading belongs to no reading
@@ -103,9 +103,7 @@ public:
                 break;
             }
             const bool go = TakeReply(*reply, maximum);
-            out.write(reinterpret_cast<const char*>(kept_.data()),
-                      static_cast<std::streamsize>(kept_.size()));
-            if (!out) {
+            if (!out.Append(kept_)) {
                 op.ShowMessage(kInfoKind, "Ошибка записи в файл", path.string());
                 return std::nullopt;
             }

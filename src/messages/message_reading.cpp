@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <iterator>
 #include <optional>
 #include <string_view>
 
 #include "link/frame.h"
 #include "messages/reading_support.h"
+#include "platform/file_io.h"
 #include "tables/controller_date.h"
 
 namespace zor06::messages {
@@ -174,9 +174,9 @@ dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kin
 std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, Series& series,
                                   const std::filesystem::path& path) {
     link::Operator& op = ctx.tables.op;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        op.ShowMessage(kMessageKind, "Ошибка открытия файла", "");
+    platform::WorkFileWriter out(path);
+    if (!out.IsOpen()) {
+        op.ShowMessage(kMessageKind, "Ошибка открытия файла", out.Failure());
         return std::nullopt;
     }
     // An Esc pressed before this reading began belongs to no reading.
@@ -202,9 +202,7 @@ std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, 
         received += static_cast<int>(reply.Count());
         ShowProgress(op, series.Position(received), maximum);
         const std::span<const std::uint8_t> records = reply.Records();
-        out.write(reinterpret_cast<const char*>(records.data()),
-                  static_cast<std::streamsize>(records.size()));
-        if (!out) {
+        if (!out.Append(records)) {
             op.ShowMessage(kMessageKind, "Ошибка записи в файл", path.string());
             return std::nullopt;
         }
@@ -218,7 +216,6 @@ std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, 
             break;
         }
     }
-    out.close();
     return received;
 }
 

@@ -97,15 +97,17 @@ bool ExistingMode(const fs::path& target, std::optional<mode_t>* mode, std::stri
     return true;
 }
 
-// Creates a file that did not exist (O_EXCL), so that two writers never share one.
-Descriptor CreateTemporary(const fs::path& target, fs::path* temporary, std::string* reason) {
+// Creates a file that did not exist (O_EXCL), so that two writers never share one, with `mode`
+// from the start.
+Descriptor CreateTemporary(const fs::path& target, mode_t mode, fs::path* temporary,
+                           std::string* reason) {
     std::random_device seed;
     std::mt19937 random(seed());
     int failure = EEXIST;
     for (int i = 0; i < kTemporaryNameTries && failure == EEXIST; ++i) {
         *temporary = target;
         *temporary += ".tmp" + std::to_string(random() % 1000000U);
-        const int fd = ::open(temporary->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(temporary->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             return Descriptor(fd);
         }
@@ -129,7 +131,7 @@ bool WriteAll(int fd, std::string_view bytes, std::string* reason) {
     return true;
 }
 
-// The temporary file complete, with the old file's permissions and on the disk.
+// The temporary file complete, with the old file's permissions when given and on the disk.
 bool FillTemporary(Descriptor& file, std::string_view bytes, std::optional<mode_t> mode,
                    std::string* reason) {
     if (!WriteAll(file.get(), bytes, reason)) {
@@ -234,17 +236,20 @@ RegularRead ReadRegularFile(const fs::path& path, std::uintmax_t limit, std::str
 }
 
 bool WriteFileAtomically(const fs::path& path, std::string_view bytes, std::string* reason,
-                         NewFile newFile) {
+                         NewFile newFile, bool* narrowed) {
     fs::path target;
     std::optional<mode_t> mode;
     if (!ResolveLinks(path, &target, reason) || !ExistingMode(target, &mode, reason)) {
         return false;
     }
-    if (!mode && newFile == NewFile::OwnerOnly) {
-        mode = S_IRUSR | S_IWUSR;
+    const bool ownerOnly = newFile == NewFile::OwnerOnly;
+    const bool openToOthers = mode && (*mode & (S_IRWXG | S_IRWXO)) != 0;
+    if (ownerOnly) {
+        mode.reset();  // the temporary file is created so and never opened wider
     }
     fs::path temporary;
-    Descriptor file = CreateTemporary(target, &temporary, reason);
+    Descriptor file =
+        CreateTemporary(target, ownerOnly ? S_IRUSR | S_IWUSR : 0666, &temporary, reason);
     if (file.get() < 0) {
         return false;
     }
@@ -257,7 +262,33 @@ bool WriteFileAtomically(const fs::path& path, std::string_view bytes, std::stri
         ::unlink(temporary.c_str());
         return Fail(reason, failure);
     }
+    if (narrowed != nullptr) {
+        *narrowed = ownerOnly && openToOthers;
+    }
     return SyncDirectory(target, reason);
+}
+
+WorkFileWriter::WorkFileWriter(const fs::path& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        failure_ = Reason(errno);
+        return;
+    }
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                 S_IRUSR | S_IWUSR);
+    if (fd_ < 0) {
+        failure_ = Reason(errno);
+    }
+}
+
+WorkFileWriter::~WorkFileWriter() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+bool WorkFileWriter::Append(std::span<const std::uint8_t> bytes) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return IsOpen() && WriteAll(fd_, text, &failure_);
 }
 
 }  // namespace zor06::platform

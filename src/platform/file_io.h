@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,12 +35,36 @@ RegularRead ReadRegularFile(const std::filesystem::path& path, std::uintmax_t li
                             std::string* bytes, std::string* reason);
 
 // Writes `bytes` to a new file beside `path`, flushes it to the disk and renames it over `path`,
-// then flushes the directory. A file that exists keeps its permissions; a symbolic link stays a
-// link and the file it points to is replaced. On failure the old file is left as it was, the
-// temporary file is removed and `reason` is the system's text of why.
-// A file created anew gets the usual permissions, or only its owner's for files holding secrets.
+// then flushes the directory. A symbolic link stays a link and the file it points to is replaced.
+// On failure the old file is left as it was, the temporary file is removed and `reason` is the
+// system's text of why.
+// Usual: a file that exists keeps its permissions, a new one gets the usual ones. OwnerOnly, for
+// files holding secrets: the file is its owner's only (0600) from its creation on, whatever the
+// replaced file allowed; `narrowed` (when given) tells whether the replaced file was open to
+// others.
 enum class NewFile { Usual, OwnerOnly };
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                         std::string* reason, NewFile newFile = NewFile::Usual);
+                         std::string* reason, NewFile newFile = NewFile::Usual,
+                         bool* narrowed = nullptr);
+
+// A reading's work file, made anew for this user only (0600): what is at `path` (an earlier
+// reading's file, a symbolic link someone left there) is removed, never followed, and the file is
+// created exclusively, so that nothing slipped in at its name is ever written through.
+class WorkFileWriter {
+public:
+    explicit WorkFileWriter(const std::filesystem::path& path);
+    ~WorkFileWriter();
+    WorkFileWriter(const WorkFileWriter&) = delete;
+    WorkFileWriter& operator=(const WorkFileWriter&) = delete;
+
+    bool IsOpen() const { return fd_ >= 0; }
+    // False when the bytes could not all be written; Failure() says why, as after a failed open.
+    bool Append(std::span<const std::uint8_t> bytes);
+    const std::string& Failure() const { return failure_; }
+
+private:
+    int fd_ = -1;
+    std::string failure_;
+};
 
 }  // namespace zor06::platform

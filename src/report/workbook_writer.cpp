@@ -1,12 +1,8 @@
 #include "report/workbook_writer.h"
 
-#include <stdlib.h>  // mkstemps
-#include <unistd.h>
 #include <xlsxwriter.h>
 
-#include <cerrno>
 #include <cmath>
-#include <system_error>
 
 #include "platform/file_io.h"
 
@@ -14,23 +10,6 @@ namespace zor06::report {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A file name of our own in the temporary directory for the library to write to; empty when none
-// can be made.
-fs::path MakeScratchFile() {
-    std::error_code ec;
-    const fs::path dir = fs::temp_directory_path(ec);
-    if (ec) {
-        return {};
-    }
-    std::string name = (dir / "zor06-workbook-XXXXXX.xlsx").string();
-    const int fd = ::mkstemps(name.data(), 5);
-    if (fd < 0) {
-        return {};
-    }
-    ::close(fd);
-    return name;
-}
 
 std::uint8_t LxwAlign(CellAlign align) {
     switch (align) {
@@ -47,13 +26,11 @@ std::uint8_t LxwAlign(CellAlign align) {
 }  // namespace
 
 WorkbookWriter::WorkbookWriter() {
-    scratch_ = MakeScratchFile();
-    if (scratch_.empty()) {
-        failure_ = "no temporary file for the workbook: " +
-                   std::error_code(errno, std::generic_category()).message();
+    if (scratch_.Path().empty()) {
+        failure_ = "no temporary file for the workbook: " + scratch_.Failure();
         return;
     }
-    workbook_ = workbook_new(scratch_.c_str());
+    workbook_ = workbook_new(scratch_.Path().c_str());
     sheet_ = workbook_ != nullptr ? workbook_add_worksheet(workbook_, nullptr) : nullptr;
     if (sheet_ == nullptr) {
         failure_ = "the workbook could not be created";
@@ -63,10 +40,6 @@ WorkbookWriter::WorkbookWriter() {
 WorkbookWriter::~WorkbookWriter() {
     if (workbook_ != nullptr) {
         lxw_workbook_free(workbook_);
-    }
-    if (!scratch_.empty()) {
-        std::error_code ec;
-        fs::remove(scratch_, ec);
     }
 }
 
@@ -156,7 +129,7 @@ bool WorkbookWriter::Save(const fs::path& path, std::string* reason) {
     }
     std::string bytes;
     if (failure_.empty() &&
-        platform::ReadWholeFile(scratch_, &bytes, &failure_) != platform::ReadStatus::Read &&
+        platform::ReadWholeFile(scratch_.Path(), &bytes, &failure_) != platform::ReadStatus::Read &&
         failure_.empty()) {
         failure_ = "the workbook was not written";
     }

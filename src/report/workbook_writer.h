@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/temporary_files.h"
+
 struct lxw_workbook;
 struct lxw_worksheet;
 struct lxw_format;
@@ -54,7 +56,7 @@ private:
     lxw_format* Format(const CellStyle& style);
     void Note(int error);
 
-    std::filesystem::path scratch_;  // where the library assembles the file
+    platform::TemporaryFile scratch_{"zor06-workbook", ".xlsx"};  // where the library assembles it
     lxw_workbook* workbook_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
     std::map<CellStyle, lxw_format*> formats_;

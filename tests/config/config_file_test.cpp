@@ -91,6 +91,19 @@ TEST_F(ConfigFileTest, SavesForTheOwnerOnlyAndReopensEveryPasswordByte) {
     EXPECT_EQ(op_.messages.back().text1, "Ошибка записи файла x.cnf");
 }
 
+TEST_F(ConfigFileTest, ReplacesAnyFileWithOneForItsOwnerOnlyAndSaysWhenOthersLostAccess) {
+    for (const auto& [old, told] : {std::pair{0644, true}, {0640, true}, {0600, false}}) {
+        const fs::path path = Write("old.cnf", "old");
+        ASSERT_EQ(::chmod(path.c_str(), old), 0);
+        op_ = {};
+        ASSERT_TRUE(WriteConfigFile(path, NewConfiguration(), op_));
+        EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(op_.messages.front().text1 == "Файл old.cnf был доступен другим пользователям;",
+                  told)
+            << std::oct << old;
+    }
+}
+
 TEST_F(ConfigFileTest, ProposedNamesAndChosenNames) {
     ConfigBuffer b = NewConfiguration();
     std::ranges::fill(b.Part(part::kNames).first(20), std::uint8_t{0});

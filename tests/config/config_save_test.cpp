@@ -39,7 +39,11 @@ protected:
             },
             op_);
     }
-    void Touch(const std::string& name) { std::ofstream(dir_ / name) << "old"; }
+    // A configuration as the program leaves it: its owner's only.
+    void Touch(const std::string& name) {
+        std::ofstream(dir_ / name) << "old";
+        fs::permissions(dir_ / name, fs::perms::owner_read | fs::perms::owner_write);
+    }
     std::uintmax_t Size(const std::string& name) { return fs::file_size(dir_ / name); }
 
     fs::path dir_;

@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "tables/controller_date.h"
 #include "tests/link/link_fixture.h"
@@ -282,6 +283,18 @@ TEST_F(DataReadingTest, AnEmptyPeriodSaysSoAndTheHeaderNamesTheRunAndDevice) {
     EXPECT_EQ(set->header.start, (Date6{24, 3, 1, 0, 0, 0}));  // a daily period keeps 3 bytes
     EXPECT_EQ(set->header.serialNumber, 7u);
     EXPECT_EQ(op.last.first, op.last.second);
+}
+
+TEST_F(DataReadingTest, ALinkLeftWhereTheWorkFileGoesIsReplacedNeverWrittenThrough) {
+    namespace fs = std::filesystem;
+    Fill(DataKind::ChrHour, {24, 3, 1, 0, 0, 0}, 3);
+    const fs::path work = dir / gasdata::kWorkFile;
+    std::ofstream(dir / "victim") << "kept";
+    fs::create_symlink(dir / "victim", work);
+    ASSERT_TRUE(Read({24, 3, 1, 0, 0, 0}, {24, 3, 1, 2, 0, 0}));
+    EXPECT_EQ(fs::file_size(dir / "victim"), 4u);
+    EXPECT_EQ(fs::symlink_status(work).type(), fs::file_type::regular);
+    EXPECT_EQ(fs::status(work).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST(ExpectedDate, MovesOneStepPastTheRecordAndNeverBackAndDaysOneDayPerRecord) {

@@ -52,7 +52,10 @@ int ReadData(Session& s, DataKind kind, int run) {
     if (!settings || !ConnectAndIdentify(s)) {
         return kExitFailed;
     }
-    WorkFolder folder("zor06ctl-data");
+    const platform::TemporaryFolder folder("zor06ctl-data", {gasdata::kWorkFile});
+    if (!WorkFolderMade(s, folder)) {
+        return kExitFailed;
+    }
     std::optional<gasdata::DataSet> read;
     gasdata::DataReadingContext ctx{
         s.tables, folder.Path(),

@@ -4,6 +4,7 @@
 
 #include "link/exchange_text.h"
 #include "link/hgcbox.h"
+#include "platform/signal_cleanup.h"
 #include "zor06ctl/cli_options.h"
 #include "zor06ctl/commands.h"
 
@@ -54,6 +55,8 @@ const std::map<std::string, Command>& Commands() {
 
 int main(int argc, char** argv) {
     using namespace zor06;
+    // A run its session ends, or whose reader stops reading, leaves no work files behind.
+    platform::RemoveTemporariesOnEndingSignals();
     std::string error;
     const auto cl = ctl::ParseCommandLine(argc, argv, &error);
     if (!cl) {

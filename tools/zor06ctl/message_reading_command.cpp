@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "messages/archive_commands.h"
+#include "messages/archive_kind.h"
 #include "messages/index_range.h"
 #include "messages/message_file.h"
 #include "messages/message_reading.h"
@@ -154,7 +155,11 @@ int RunMessages(Session& s) {
     if (!organisation || !ConnectAndIdentify(s)) {
         return kExitFailed;
     }
-    WorkFolder folder("zor06ctl-messages");
+    const platform::TemporaryFolder folder("zor06ctl-messages",
+                                           {messages::KindOf(request->archive).workFile});
+    if (!WorkFolderMade(s, folder)) {
+        return kExitFailed;
+    }
     std::optional<messages::MessageSet> read;
     messages::ReadingContext ctx{s.tables, folder.Path(),
                                  [&read](const messages::MessageSet& set) { read = set; }};

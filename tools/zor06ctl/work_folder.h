@@ -1,33 +1,19 @@
-// A folder of this process for a reading's work file, removed when the command ends, so that
-// runs side by side never share one.
+// A reading's work file lies in a folder of its own under $TMPDIR (platform::TemporaryFolder):
+// runs side by side never share one, and no other user can make it beforehand or look into it.
 #pragma once
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <string>
-#include <system_error>
+#include "platform/temporary_files.h"
+#include "zor06ctl/commands.h"
 
 namespace zor06::ctl {
 
-class WorkFolder {
-public:
-    explicit WorkFolder(const std::string& prefix)
-        : path_(std::filesystem::temp_directory_path() /
-                (prefix + "-" + std::to_string(::getpid()))) {
-        std::error_code ec;
-        std::filesystem::create_directories(path_, ec);
+// True when `folder` was made; otherwise says why, and the reading cannot start.
+inline bool WorkFolderMade(Session& s, const platform::TemporaryFolder& folder) {
+    if (folder.Path().empty()) {
+        s.op.ShowMessage(1, "Не удалось создать папку для рабочего файла", folder.Failure());
+        return false;
     }
-    ~WorkFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    WorkFolder(const WorkFolder&) = delete;
-    WorkFolder& operator=(const WorkFolder&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+    return true;
+}
 
 }  // namespace zor06::ctl
