@@ -8,6 +8,10 @@
 namespace zor06::ctl {
 
 std::optional<dataset::Bytes6> ParseMessageDate(std::string_view text) {
+    // %d would also take a sign, and a negative hour passes the range checks to wrap in its byte.
+    if (text.find_first_not_of("0123456789.: ") != std::string_view::npos) {
+        return std::nullopt;
+    }
     const std::string s(text);
     int day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;
     int used = 0;
