@@ -10,9 +10,11 @@ namespace {
 
 constexpr char kSection[] = "ARH_PAR";
 
+// A moment the dialogs cannot show (their dates are the controller's) is no usable choice.
 double ReadMoment(const IniFile& ini, const char* key, double now) {
     const auto text = ini.Find(kSection, key);
-    return (text ? ParseDateTime(*text) : std::nullopt).value_or(now);
+    const auto moment = text ? ParseDateTime(*text) : std::nullopt;
+    return moment && InControllerYears(*moment) ? *moment : now;
 }
 
 }  // namespace

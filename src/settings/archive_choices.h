@@ -8,7 +8,7 @@ namespace zor06::settings {
 
 inline constexpr char kArchiveChoicesFile[] = "rd_arh_par.ini";
 
-// A missing or unreadable moment becomes `now`.
+// A missing or unreadable moment, or one outside the controller's years, becomes `now`.
 ArchiveChoices ReadArchiveChoices(const IniFile& ini, double now);
 IniSection ArchiveChoicesSection(const ArchiveChoices& choices);
 

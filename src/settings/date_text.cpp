@@ -108,4 +108,11 @@ std::optional<double> ParseDateTime(std::string_view text) {
            static_cast<double>(seconds) / static_cast<double>(kSecondsPerDay);
 }
 
+bool InControllerYears(double value) {
+    constexpr auto kFirst = std::chrono::January / 1 / 2000;
+    constexpr auto kAfterLast = std::chrono::January / 1 / 2256;
+    return value >= static_cast<double>((sys_days(kFirst) - kDayZero).count()) &&
+           value < static_cast<double>((sys_days(kAfterLast) - kDayZero).count());
+}
+
 }  // namespace zor06::settings

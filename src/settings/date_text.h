@@ -16,4 +16,8 @@ std::string FormatDateTime(double value);
 // out at midnight and writes the hour without a leading zero); none when it is no valid moment.
 std::optional<double> ParseDateTime(std::string_view text);
 
+// Whether the moment lies in the years 2000..2255 that the controller's date (year - 2000 in a
+// byte) can hold.
+bool InControllerYears(double value);
+
 }  // namespace zor06::settings
