@@ -1,7 +1,5 @@
 #include "dataset/print_data.h"
 
-#include <algorithm>
-
 #include "platform/file_io.h"
 #include "text/codepage.h"
 #include "text/text_format.h"
@@ -52,22 +50,29 @@ std::string PeriodLine(PeriodForm form, const Bytes6& s, const Bytes6& e) {
 
 }  // namespace
 
+std::string OrganisationNameOf(std::string_view bytes) {
+    bytes = bytes.substr(0, kOrganisationBytes);
+    return text::Cp1251ToUtf8(bytes.substr(0, bytes.find('\0')));
+}
+
+std::string OrganisationNameBytes(const std::string& name) {
+    std::string bytes = text::Utf8ToCp1251(name);
+    bytes.resize(kOrganisationBytes, '\0');
+    return bytes;
+}
+
 std::string ReadOrganisationName(const std::filesystem::path& file) {
     std::string bytes;
     std::string reason;
     if (platform::ReadWholeFile(file, &bytes, &reason) != platform::ReadStatus::Read) {
         return {};
     }
-    bytes.resize(std::min(bytes.size(), kOrganisationBytes));
-    bytes.resize(std::min(bytes.size(), bytes.find('\0')));
-    return text::Cp1251ToUtf8(bytes);
+    return OrganisationNameOf(bytes);
 }
 
 bool WriteOrganisationName(const std::filesystem::path& file, const std::string& name) {
-    std::string bytes = text::Utf8ToCp1251(name);
-    bytes.resize(kOrganisationBytes, '\0');
     std::string reason;
-    return platform::WriteFileAtomically(file, bytes, &reason);
+    return platform::WriteFileAtomically(file, OrganisationNameBytes(name), &reason);
 }
 
 std::array<std::string, 3> PrintDataLines(int kind, const HdmHeader& header) {

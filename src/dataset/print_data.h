@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "dataset/data_set_header.h"
 
@@ -16,6 +17,10 @@ inline constexpr std::size_t kOrganisationBytes = 40;
 std::string ReadOrganisationName(const std::filesystem::path& file);
 // Writes it back as exactly 40 Windows-1251 bytes, zero after the name; false when it cannot.
 bool WriteOrganisationName(const std::filesystem::path& file, const std::string& name);
+
+// The same two forms without the file: the name its bytes hold, and the bytes for a name.
+std::string OrganisationNameOf(std::string_view bytes);
+std::string OrganisationNameBytes(const std::string& name);
 
 // The report kinds: 0..2 chromatograph hourly, daily, 3-minute; 3 diagnostics; 4 interventions;
 // 5 calibration; 6..8 moisture meter hourly, daily, 3-minute.
