@@ -12,7 +12,8 @@ PeriodGroupBox::PeriodGroupBox(const QString& title, int lists, bool editable, Q
     : QGroupBox(title, parent), count_(lists) {
     date_ = new QDateEdit(this);
     date_->setCalendarPopup(true);
-    date_->setMinimumDate(QDate(2000, 1, 1));
+    // The controller's dates hold year - 2000 in one byte.
+    date_->setDateRange(QDate(2000, 1, 1), QDate(2255, 12, 31));
     date_->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     auto* rows = new QFormLayout(this);
     rows->addRow(date_);

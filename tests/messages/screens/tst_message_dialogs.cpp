@@ -77,6 +77,10 @@ void TstMessageDialogs::periodGivenPeriodRoundTrips() {
     QCOMPARE(again.result(), int(QDialog::Rejected));
     QCOMPARE(QString::fromStdString(op.messages.back().text2),
              QStringLiteral("больше даты и времени начала опроса"));
+
+    // A year past what the controller's date byte holds is not typed into another one.
+    again.endGroup()->SetDate({2300, 1, 1});
+    QCOMPARE(again.endGroup()->Date().year, 2255);
 }
 
 void TstMessageDialogs::shortDateStartsFromTheBounds() {
