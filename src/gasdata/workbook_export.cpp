@@ -56,7 +56,8 @@ bool ExportWorkbook(const DataView& view, const dataset::HdmHeader& header,
     }
     if (!written) {
         op.SetStatusText(kExchangePanel, error);
-        op.MessageBox("Ошибка работы с файлом!", "Ошибка");
+        // The operator needs to know which file and why: a full disk, a folder without the right.
+        op.MessageBox("Ошибка работы с файлом!\n" + target.string() + ": " + error, "Ошибка");
         return false;
     }
     op.ShowMessage(kInfoKind,

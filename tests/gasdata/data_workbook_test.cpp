@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "gasdata/workbook_export.h"
 #include "tests/gasdata/sample_views.h"
 #include "tests/gasdata/xlsx_reader.h"
+#include "tests/support/recording_operator.h"
 
 namespace zor06::gasdata {
 namespace {
@@ -157,6 +159,19 @@ TEST_F(DataWorkbookTest, FailedWriteLeavesNothingBehind) {
     }
     EXPECT_EQ(left, std::vector<fs::path>{"taken.xlsx"});
     EXPECT_TRUE(fs::is_empty(dir_ / "taken.xlsx"));
+}
+
+TEST_F(DataWorkbookTest, ExportThatCannotWriteNamesTheFileAndTheReason) {
+    const fs::path target = dir_ / "taken.xlsx";
+    fs::create_directory(target);
+    zor06::test::RecordingOperator op;
+    op.answers = {true};  // replace the existing "file"
+    const WorkbookExport how{dir_, {}, [&](const config::FileChoice&) { return target; }};
+    EXPECT_FALSE(ExportWorkbook(test::ChrView(DataKind::ChrHour, 1), {}, how, op));
+    ASSERT_EQ(op.boxes.size(), 1U);
+    const std::string prefix = "Ошибка работы с файлом!\n" + target.string() + ": ";
+    EXPECT_EQ(op.boxes[0].rfind(prefix, 0), 0U) << op.boxes[0];
+    EXPECT_GT(op.boxes[0].size(), prefix.size()) << "the reason is missing";
 }
 
 }  // namespace
