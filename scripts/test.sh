@@ -22,6 +22,8 @@ rm -f build-release/zor06_*.deb
 (cd build-release && cpack -G DEB)
 scripts/check-package.sh build-release
 
+# The test build is optimised a little (-Og): code that compiles only unoptimised, as a metatype
+# declared after its first use in a Qt test, then fails here and not in a user's Release build.
 cmake --preset test
 cmake --build build-test -j "$jobs"
 (cd build-test && ctest --output-on-failure -j "$jobs" --timeout 300)
