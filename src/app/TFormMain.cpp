@@ -21,6 +21,8 @@ namespace {
 
 constexpr int kStartDelayMs = 100;
 constexpr int kMessageMs = 3000;
+constexpr char kNoWorkFolder[] = "Не удалось создать папку для рабочих файлов: ";
+constexpr char kCannotGoOn[] = "Программа завершает работу: настройки и данные сохранить негде";
 
 settings::ScreenSize PrimaryScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -31,7 +33,13 @@ settings::ScreenSize PrimaryScreen() {
 }  // namespace
 
 TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
-    : QMainWindow(parent), workDir_(std::move(workDir)), op_(this), tables_{link_, image_, op_} {
+    : QMainWindow(parent),
+      workDir_(std::move(workDir)),
+      // The main window removes the files at close, and a quit signal ends the program through
+      // the event loop and so through the destructor: no file needs removing from a signal.
+      workFolder_("zor06", {}),
+      op_(this),
+      tables_{link_, image_, op_} {
     setWindowTitle(QStringLiteral("Программа обслуживания контроллера  ЗОР_06"));
     QLocale::setDefault(QLocale::c());  // the point as decimal separator
     link_.statusPanel = [this](std::string_view text) {
@@ -66,8 +74,11 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
     if (prepared) {
         workDir_ = *prepared;
     } else {
-        startProblems_.push_back(
-            {workDirError, "Программа завершает работу: настройки и данные сохранить негде"});
+        startProblems_.push_back({workDirError, kCannotGoOn});
+    }
+    if (workFolder_.Path().empty()) {
+        workDirUsable_ = false;
+        startProblems_.push_back({kNoWorkFolder + workFolder_.Failure(), kCannotGoOn});
     }
     for (settings::FileProblem& problem : settings::LoadSettings(
              settings_, IniDir(), PrimaryScreen(), platform::SystemClock().LocalDateTime())) {

@@ -16,6 +16,7 @@
 #include "config/config_save.h"
 #include "config/table_state.h"
 #include "link/hgcbox.h"
+#include "platform/temporary_files.h"
 #include "settings/settings_store.h"
 #include "settings/settings_types.h"
 #include "tables/connection_startup.h"
@@ -61,6 +62,9 @@ public:
     QtOperator& Operator() { return op_; }
     tables::TableContext& Tables() { return tables_; }
     const std::filesystem::path& WorkDir() const { return workDir_; }
+    // Where the readings make their work files: a folder of this program's own, so that programs
+    // sharing the work directory never read each other's records; removed when the window goes.
+    const std::filesystem::path& WorkFolder() const { return workFolder_.Path(); }
     std::filesystem::path IniDir() const;
     bool Identified() const { return state_.identified; }
     // A command is running or a request waits for its reply. The event loop turns inside both
@@ -70,7 +74,8 @@ public:
     // Only the request: a command's own screen that polls the controller on a timer waits for
     // this, not for its command to end.
     bool RequestOnLine() const { return requestOnLine_; }
-    // False when the work directory could not be made; the window then only reports it and ends.
+    // False when the work directory or the work folder could not be made; the window then only
+    // reports it and ends.
     bool WorkDirUsable() const { return workDirUsable_; }
     QString StatusPanel(int panel) const;
     // A menu command by its item name (N...), or null when the window has no such command.
@@ -157,6 +162,7 @@ private:
     void PlaceCallPanel();
 
     std::filesystem::path workDir_;
+    platform::TemporaryFolder workFolder_;
     bool workDirUsable_ = false;
     std::vector<settings::FileProblem> startProblems_;  // shown once the window is up
     bool requestOnLine_ = false;

@@ -201,7 +201,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     settings::SaveLinkSettings(settings_, IniDir(), op_);
     for (const char* name : app::kWorkFiles) {
         std::error_code ignored;
-        std::filesystem::remove(workDir_ / name, ignored);
+        std::filesystem::remove(WorkFolder() / name, ignored);
     }
     if (screens.closed) {
         screens.closed(*this);

@@ -112,7 +112,7 @@ std::optional<messages::Period> ChoosePeriod(TFormMain& w, gasdata::Step step,
 
 void ReadArchive(TFormMain& w, DataKind kind, int run) {
     gasdata::DataReadingContext ctx{
-        w.Tables(), w.WorkDir(),
+        w.Tables(), w.WorkFolder(),
         [&w](gasdata::Step step, const gasdata::ArchiveBounds& bounds, const gasdata::Date6& now) {
             return ChoosePeriod(w, step, bounds, now);
         },

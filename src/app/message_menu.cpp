@@ -72,7 +72,7 @@ void ShowSavedFile(TFormMain& w, Archive archive) {
 }
 
 messages::ReadingContext Reading(TFormMain& w) {
-    return {w.Tables(), w.WorkDir(), [&w](const messages::MessageSet& set) {
+    return {w.Tables(), w.WorkFolder(), [&w](const messages::MessageSet& set) {
                 ShowMessages(w, set.archive, set.header, set.records, set.mode, set.startIndex);
             }};
 }

@@ -1,5 +1,6 @@
-// What lies in the work directory: the work files the readings leave behind, and the files the
-// operator saved there (data files, passports, configuration files, protocols, CSV, pictures).
+// The readings' work files (in the window's work folder) and what lies in the work directory: the
+// files the operator saved there (data files, passports, configuration files, protocols, CSV,
+// pictures).
 #pragma once
 
 #include <array>
@@ -9,7 +10,8 @@
 
 namespace zor06::app {
 
-// Replaced by the next reading and deleted when the program ends.
+// Replaced by the next reading and deleted when the program ends. Programs of earlier versions
+// left them in the work directory itself.
 inline constexpr std::array<const char*, 4> kWorkFiles{"datafile.aud", "datafile.ala",
                                                        "datafile.clb", "datafile.hdm"};
 

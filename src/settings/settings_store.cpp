@@ -9,7 +9,9 @@
 #include "settings/conn_ini.h"
 #include "settings/ini_file.h"
 #include "settings/list_files.h"
+#include "settings/list_merge.h"
 #include "settings/list_sort.h"
+#include "settings/locked_update.h"
 #include "settings/report_config.h"
 
 namespace zor06::settings {
@@ -17,6 +19,8 @@ namespace {
 
 constexpr char kCannotRead[] = "Не удалось прочитать файл настроек ";
 constexpr char kCannotWrite[] = "Не удалось записать файл настроек ";
+constexpr char kListOutgrown[] =
+    "вместе с записями, добавленными другой программой, в списке было бы больше ";
 constexpr char kReplaced[] = "Значения вне допустимого диапазона заменены в файле настроек ";
 
 // Reads the files one by one and keeps what went wrong with them.
@@ -51,31 +55,57 @@ bool Fail(link::Operator& op, const std::filesystem::path& path, const std::stri
     return false;
 }
 
-// Writes the sections into the file as it is on disk, keeping everything else in it. A file
-// that cannot be read is not written either: a copy made of defaults would replace it.
+// Writes the sections into the file as it is on disk, keeping everything else in it.
 bool UpdateFile(const std::filesystem::path& path, const std::vector<IniSection>& sections,
                 link::Operator& op) {
     std::string reason;
-    auto ini = LoadIniFile(path, &reason);
-    if (!ini) {
+    const auto unchanged = [&sections](const IniFile&, std::string*) { return sections; };
+    return UpdateLocked(path, unchanged, &reason) || Fail(op, path, reason);
+}
+
+// The list as the file holds it, of the kind of the second argument.
+PhoneList ListOnDisk(const IniFile& ini, const PhoneList&) {
+    return ReadPhoneList(ini);
+}
+EthernetList ListOnDisk(const IniFile& ini, const EthernetList&) {
+    return ReadEthernetList(ini);
+}
+ObjectList ListOnDisk(const IniFile& ini, const ObjectList&) {
+    return ReadObjectList(ini);
+}
+
+// Carries this program's changes since `saved` into the list the file holds now; the program then
+// has that list, other programs' changes included, and it is the new saved copy.
+template <typename List>
+bool MergeAndSave(List& list, List& saved, const std::filesystem::path& path, link::Operator& op) {
+    std::optional<List> merged;
+    const auto merge = [&](const IniFile& onDisk,
+                           std::string* reason) -> std::optional<std::vector<IniSection>> {
+        merged = MergeList(ListOnDisk(onDisk, list), saved, list);
+        if (!merged) {
+            *reason = kListOutgrown + std::to_string(List::kCapacity);
+            return std::nullopt;
+        }
+        return ListSections(*merged);
+    };
+    std::string reason;
+    if (!UpdateLocked(path, merge, &reason)) {
         return Fail(op, path, reason);
     }
-    for (const IniSection& section : sections) {
-        ini->WriteSection(section);
-    }
-    return SaveIniFile(path, *ini, &reason) || Fail(op, path, reason);
+    list = *merged;
+    saved = list;
+    return true;
 }
 
 template <typename List>
-bool SaveListIfChanged(const List& list, List& saved, bool& stale,
-                       const std::filesystem::path& path, link::Operator& op) {
+bool SaveListIfChanged(List& list, List& saved, bool& stale, const std::filesystem::path& path,
+                       link::Operator& op) {
     if (list == saved && !stale) {
         return true;
     }
-    if (!UpdateFile(path, ListSections(list), op)) {
+    if (!MergeAndSave(list, saved, path, op)) {
         return false;
     }
-    saved = list;
     stale = false;
     return true;
 }
@@ -129,6 +159,7 @@ std::vector<FileProblem> LoadSettings(ProgramSettings& s, const std::filesystem:
     s.objects = ReadObjectList(loader.Read(iniDir / kObjectListFile), &replaced);
     loader.NoteReplaced(iniDir / kObjectListFile, replaced);  // objects.ini is always written
     SortList(s.objects);
+    s.objectsSaved = s.objects;
     s.report = ReadReportConfig(loader.Read(iniDir / kReportConfigFile), &replaced);
     loader.NoteReplaced(iniDir / kReportConfigFile, replaced);
     return loader.TakeProblems();
@@ -168,9 +199,8 @@ bool SaveEthernetList(ProgramSettings& s, const std::filesystem::path& iniDir, l
                              iniDir / kEthernetListFile, op);
 }
 
-bool SaveObjects(const ProgramSettings& s, const std::filesystem::path& iniDir,
-                 link::Operator& op) {
-    return UpdateFile(iniDir / kObjectListFile, ListSections(s.objects), op);
+bool SaveObjects(ProgramSettings& s, const std::filesystem::path& iniDir, link::Operator& op) {
+    return MergeAndSave(s.objects, s.objectsSaved, iniDir / kObjectListFile, op);
 }
 
 }  // namespace zor06::settings

@@ -1,4 +1,6 @@
-// Reading all settings files at start and writing each back when it changed. A file that cannot
+// Reading all settings files at start and writing each back when it changed. Every write takes
+// the file's lock and merges into the file as it is then (locked_update.h), so that programs
+// sharing a work directory lose none of each other's changes. A file that cannot
 // be read or written is reported, never passed over: the load returns what it met, and a save
 // that fails shows it in the message window and returns false; the saved copies then stay as they
 // were, so the next save tries again.
@@ -49,12 +51,13 @@ bool SaveArchiveChoices(const ProgramSettings& settings, const std::filesystem::
 bool SaveLinkSettings(ProgramSettings& settings, const std::filesystem::path& iniDir,
                       link::Operator& op);
 // fon_abonents.ini / ethr_abonents.ini: the whole list, unless it equals the saved copy.
+// objects.ini: always. Each list written is the list in the file with this program's changes
+// since its saved copy carried in (list_merge.h), and becomes the program's list and saved copy.
 bool SavePhoneList(ProgramSettings& settings, const std::filesystem::path& iniDir,
                    link::Operator& op);
 bool SaveEthernetList(ProgramSettings& settings, const std::filesystem::path& iniDir,
                       link::Operator& op);
-// objects.ini, always.
-bool SaveObjects(const ProgramSettings& settings, const std::filesystem::path& iniDir,
+bool SaveObjects(ProgramSettings& settings, const std::filesystem::path& iniDir,
                  link::Operator& op);
 
 }  // namespace zor06::settings

@@ -123,10 +123,12 @@ struct ProgramSettings {
     ObjectList objects;
     ReportConfig report;
 
-    // As last read or written, so that saving writes only what changed.
+    // As last read or written, so that saving writes only what changed, and carries only that
+    // into a file another program has written since.
     LinkSettings linkSaved;
     PhoneList phonesSaved;
     EthernetList ethernetSaved;
+    ObjectList objectsSaved;
     // What held values out of range when read: written at its next save even when unchanged, so
     // that the file is corrected. The conn.ini sections in the order of LinkSections.
     std::array<bool, 4> linkSectionsStale{};

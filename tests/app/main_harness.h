@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,16 +27,21 @@ struct Shown {
 
 constexpr const char* kDescription = "Ethernet, адрес 1";
 
-// A main window whose connection dialog connects straight to a simulator over TCP.
+// A main window whose connection dialog connects straight to a simulator over TCP. Its work
+// directory is `dir`, or `workDir` when given (another harness's, to share it).
 class Harness {
 public:
-    explicit Harness(const std::vector<std::string>& simArgs, int storedAddress = 1) {
+    explicit Harness(const std::vector<std::string>& simArgs, int storedAddress = 1,
+                     std::filesystem::path workDir = {}) {
         std::vector<std::string> args{"--tcp", "127.0.0.1:0"};
         args.insert(args.end(), simArgs.begin(), simArgs.end());
         sim = std::make_unique<zor06::test::SimProcess>(ZOR06_SIM_PATH, args);
+        if (workDir.empty()) {
+            workDir = dir.path().toStdString();
+        }
         std::string error;
-        zor06::settings::PrepareWorkDir(dir.path().toStdString(), &error);
-        window = std::make_unique<TFormMain>(dir.path().toStdString());
+        zor06::settings::PrepareWorkDir(workDir, &error);
+        window = std::make_unique<TFormMain>(workDir);
         window->Settings().link.linkKind = 2;
         window->Settings().link.ethernet.record.address = static_cast<std::uint8_t>(storedAddress);
         window->Operator().messageWindow = [this](int kind, const QString& a, const QString& b) {

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <filesystem>
 
 #include "app/TFormMain.h"
 #include "app/message_menu.h"
@@ -404,13 +405,35 @@ private slots:
         QVERIFY(h.shown.empty());
     }
 
+    void aWorkDirectoryThatCannotBeMadeIsShownAndEndsTheProgram_data() {
+        QTest::addColumn<bool>("blockWorkDir");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("work directory")
+            << true << QStringLiteral("Не удалось создать каталог") << QStringLiteral("/f/zor06");
+        QTest::newRow("work folder under TMPDIR")
+            << false << QStringLiteral("Не удалось создать папку для рабочих файлов: ")
+            << QString();
+    }
     void aWorkDirectoryThatCannotBeMadeIsShownAndEndsTheProgram() {
+        QFETCH(bool, blockWorkDir);
+        QFETCH(QString, start);
+        QFETCH(QString, names);
         QTemporaryDir dir;
         const std::filesystem::path blocker = std::filesystem::path(dir.path().toStdString()) / "f";
         QFile file(QString::fromStdString(blocker.string()));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        TFormMain window(blocker / "zor06");
+        const QByteArray tmpDir = qgetenv("TMPDIR");
+        if (!blockWorkDir) {
+            qputenv("TMPDIR", QByteArray::fromStdString(blocker.string()));  // a file, no folder
+        }
+        TFormMain window(blockWorkDir ? blocker / "zor06" : blocker.parent_path() / "zor06");
+        if (tmpDir.isNull()) {
+            qunsetenv("TMPDIR");
+        } else {
+            qputenv("TMPDIR", tmpDir);
+        }
         std::vector<Shown> shown;
         window.Operator().messageWindow = [&](int kind, const QString& a, const QString& b) {
             shown.push_back({kind, a, b});
@@ -421,8 +444,8 @@ private slots:
         window.show();
         QTRY_COMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, 1);
-        QVERIFY2(shown[0].text1.startsWith(QStringLiteral("Не удалось создать каталог")) &&
-                     shown[0].text1.contains(QStringLiteral("/f/zor06")),
+        QVERIFY2(shown[0].text1.startsWith(start) && shown[0].text1.contains(names) &&
+                     shown[0].text1.size() > start.size(),
                  qPrintable(shown[0].text1));
         QVERIFY(!shown[0].text2.isEmpty());
         QTRY_VERIFY(!window.isVisible());
@@ -483,7 +506,12 @@ private slots:
         Harness h({});
         h.window->screens.connect = [](TFormMain&) { return false; };
         QVERIFY(StartUp(h, false));
-        QFile work(h.dir.filePath(QStringLiteral("datafile.hdm")));
+        // The readings' folder is the window's own, outside the work directory others share.
+        const std::filesystem::path folder = h.window->WorkFolder();
+        QVERIFY(!folder.empty());
+        QVERIFY(!folder.string().starts_with(h.window->WorkDir().string()));
+        QCOMPARE(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all);
+        QFile work(QString::fromStdString((folder / "datafile.hdm").string()));
         QVERIFY(work.open(QIODevice::WriteOnly));
         work.close();
         h.window->setGeometry(40, 50, 900, 700);
@@ -493,6 +521,8 @@ private slots:
         zor06::settings::LoadSettings(reread, h.window->IniDir(), {1280, 1024}, 0);
         QCOMPARE(reread.link.window.width, 900);
         QCOMPARE(reread.link.window.height, 700);
+        h.window.reset();
+        QVERIFY(!std::filesystem::exists(folder));
     }
 };
 

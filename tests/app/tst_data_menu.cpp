@@ -1,7 +1,8 @@
 // "Данные" → chromatograph and moisture-meter data on the main window against the simulated
-// controller: a reading through the period dialog into its view, saving it and opening the file
-// again, the workbook and CSV exports, the moisture meter's and the chromatograph's momentary
-// windows, the additional parameters and the legend.
+// controller: a reading through the period dialog into its view (its own records also when
+// another program on the work directory reads meanwhile), saving it and opening the file again, the
+// workbook and CSV exports, the moisture meter's and the chromatograph's momentary windows, the
+// additional parameters and the legend.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
@@ -9,11 +10,14 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QtTest>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <utility>
 
 #include "app/data_menu.h"
 #include "gasdata/screens/DataForm.h"
@@ -80,7 +84,7 @@ private:
         }
     }
     QTimer timer_;
-    QWidget* last_ = nullptr;
+    QPointer<QWidget> last_;  // a window made later at the same address is another one
 };
 
 void Trigger(Harness& h, const char* name) {
@@ -125,6 +129,41 @@ private slots:
         Trigger(h, "NChrom_ViewHour");
         QCOMPARE(reopened, 24);
         QCOMPARE(reopenedDate, firstDate);
+    }
+
+    void aReadingOvertakenByAnotherProgramsOnTheSameWorkDirectoryShowsItsOwnRecords() {
+        // Two programs on one work directory, connected to controllers whose archives differ.
+        Harness first({"--now", "26-12-09 12:10:30", "--frozen-clock", "--seed", "1"});
+        Harness second({"--now", "26-12-09 12:10:30", "--frozen-clock", "--seed", "2"}, 1,
+                       first.dir.path().toStdString());
+        for (Harness* h : {&first, &second}) {
+            zor06::app::AddDataMenus(*h->window);
+            QVERIFY(zor06::test::StartUp(*h, true));
+        }
+        Driver driver;
+        std::map<QWidget*, QStringList> shown;
+        driver.onView = [&shown](zor06::screens::DataForm* view) {
+            const QAbstractItemModel* cells = view->leftGrid()->model();
+            for (int row = 0; row < cells->rowCount(); ++row) {
+                for (int column = 0; column < cells->columnCount(); ++column) {
+                    shown[view->parentWidget()] << cells->index(row, column).data().toString();
+                }
+            }
+        };
+        Trigger(first, "NChrom_RdHour1");
+        const QStringList alone = std::exchange(shown[first.window.get()], {});
+        // The second program reads all its records while the first one waits for its next reply.
+        zor06::screens::QtOperator& op = first.window->Operator();
+        op.onProgress = [&, progress = op.onProgress](int position, int maximum) {
+            progress(position, maximum);
+            if (position == 1) {
+                Trigger(second, "NChrom_RdHour1");
+            }
+        };
+        Trigger(first, "NChrom_RdHour1");
+        QVERIFY(!shown[second.window.get()].isEmpty());
+        QVERIFY(shown[second.window.get()] != alone);
+        QCOMPARE(shown[first.window.get()], alone);
     }
 
     void theChartOfAReadingDrawsTheControllersSetpointsAndOfAFileNone() {

@@ -1,14 +1,19 @@
 // zor06ctl's passports against the simulator with its clock standing at 09.12.26 12:10:30: the
 // gas day's rows with a damaged hour, a damaged daily record, a month with a missing day, the
-// date check, the object list, and the failures that leave no workbook.
+// date check, the object list (also under runs side by side), and the failures that leave no
+// workbook.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
+#include "settings/ini_file.h"
+#include "settings/list_files.h"
 #include "tests/e2e/ctl_fixture.h"
 #include "tests/support/xlsx_cells.h"
 
@@ -24,9 +29,11 @@ protected:
         fs::create_directories(dir);
     }
     void TearDown() override { fs::remove_all(dir); }
+    static std::vector<std::string> Clock() {
+        return {"--now", "26-12-09 12:10:30", "--frozen-clock", "--moisture-meter"};
+    }
     void StartAt(std::vector<std::string> extra = {}) {
-        std::vector<std::string> args{"--now", "26-12-09 12:10:30", "--frozen-clock",
-                                      "--moisture-meter"};
+        std::vector<std::string> args = Clock();
         args.insert(args.end(), extra.begin(), extra.end());
         Start(args);
     }
@@ -61,6 +68,43 @@ TEST_F(CtlPassport, GasDayFillsItsHoursAndTheDailyRecord) {
     std::ifstream objects(work() / "INI" / "objects.ini");
     std::string ini((std::istreambuf_iterator<char>(objects)), {});
     EXPECT_NE(ini.find("obj_num=1"), std::string::npos) << ini;
+}
+
+TEST_F(CtlPassport, RunsSideBySideOnOneWorkDirectoryKeepEveryObjectTheyAdd) {
+    // Each run reads a controller of its own, as a collection over many stations would.
+    constexpr int kRuns = 8;
+    std::vector<std::unique_ptr<SimProcess>> sims;
+    for (int i = 0; i < kRuns; ++i) {
+        std::vector<std::string> args = Clock();
+        args.insert(args.begin(), {"--tcp", "127.0.0.1:0"});
+        sims.push_back(std::make_unique<SimProcess>(ZOR06_SIM_PATH, args));
+        ASSERT_TRUE(sims.back()->Started()) << sims.back()->Error();
+    }
+    std::vector<ProcessResult> results(kRuns);
+    std::vector<std::thread> runs;
+    for (int i = 0; i < kRuns; ++i) {
+        runs.emplace_back([&, i] {
+            results[i] = Ctl({"--tcp", "127.0.0.1:" + std::to_string(sims[i]->TcpPort()),
+                              "--workdir", work().string(), "passport", "day", "--run", "1",
+                              "--date", "05.12.26", "--object", "ГРС " + std::to_string(i + 1)});
+        });
+    }
+    for (std::thread& run : runs) {
+        run.join();
+    }
+    for (const ProcessResult& r : results) {
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+    }
+    std::string reason;
+    const auto ini = settings::LoadIniFile(work() / "INI" / "objects.ini", &reason);
+    ASSERT_TRUE(ini) << reason;
+    std::vector<std::string> names;
+    for (const settings::ObjectEntry& object : settings::ReadObjectList(*ini).entries) {
+        names.push_back(object.name);
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"ГРС 1", "ГРС 2", "ГРС 3", "ГРС 4", "ГРС 5", "ГРС 6",
+                                               "ГРС 7", "ГРС 8"}));
 }
 
 TEST_F(CtlPassport, DisagreeingArchivesEndTheCommandWithoutAWorkbook) {

@@ -99,6 +99,7 @@ bool SelectObject(Session& s, const fs::path& workDir, const std::string& name) 
     settings::ProgramSettings program;
     settings::ObjectList& list = program.objects;
     list = settings::ReadObjectList(*ini);
+    program.objectsSaved = list;
     for (std::size_t i = 0; i < list.entries.size(); ++i) {
         if (list.entries[i].name == name) {
             list.current = static_cast<std::uint8_t>(i);

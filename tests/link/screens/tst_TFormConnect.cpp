@@ -8,11 +8,16 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 #include <thread>
 
 #include "link/hgcbox.h"
 #include "link/screens/TFormConnect.h"
+#include "platform/file_io.h"
+#include "settings/ini_file.h"
+#include "settings/list_files.h"
 #include "settings/settings_store.h"
 #include "tests/link/screens/screen_checks.h"
 #include "tests/support/sim_process.h"
@@ -63,15 +68,39 @@ class TestConnect : public QObject {
     Q_OBJECT
 
 private:
-    // Opens the dialog on the settings as if they had just been read from their files.
+    // Opens the dialog on the settings as if they had just been read from their files: the
+    // lists are written there, since a save carries the dialog's changes into the file's list.
     std::unique_ptr<TFormConnect> Open() {
         settings.linkSaved = settings.link;
         settings.phonesSaved = settings.phones;
         settings.ethernetSaved = settings.ethernet;
+        WriteList(settings::kPhoneListFile, settings.phones);
+        WriteList(settings::kEthernetListFile, settings.ethernet);
         return std::make_unique<TFormConnect>(settings, iniDir(), link, op, hooks);
     }
+    template <typename List>
+    void WriteList(const char* file, const List& list) {
+        if (list.entries.empty()) {
+            return;
+        }
+        settings::IniFile ini = settings::IniFile::FromBytes({});
+        for (const settings::IniSection& section : settings::ListSections(list)) {
+            ini.WriteSection(section);
+        }
+        std::string reason;
+        QVERIFY2(settings::SaveIniFile(iniDir() / file, ini, &reason), reason.c_str());
+        opened[file] = ini.ToBytes();
+    }
     std::filesystem::path iniDir() const { return dir->path().toStdString(); }
-    bool Saved(const char* file) const { return std::filesystem::exists(iniDir() / file); }
+    // Written by the dialog: there, and not as Open() left it.
+    bool Saved(const char* file) const {
+        std::string bytes;
+        std::string reason;
+        const auto found = opened.find(file);
+        return platform::ReadWholeFile(iniDir() / file, &bytes, &reason) ==
+                   platform::ReadStatus::Read &&
+               (found == opened.end() || bytes != found->second);
+    }
     static QStringList Items(const QComboBox* box) {
         QStringList items;
         for (int i = 0; i < box->count(); ++i) {
@@ -86,6 +115,7 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> dir;
+    std::map<std::string, std::string> opened;  // the files Open() wrote, as it wrote them
     settings::ProgramSettings settings;
     link::hgcbox link;
     PumpingOperator op;
@@ -96,6 +126,7 @@ private:
 private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
+        opened.clear();
         settings = {};
         op = {};
         link.ClosePort();
