@@ -100,6 +100,7 @@ public:
                 if (request == 0) {
                     return std::nullopt;
                 }
+                ending_ = messages::ReadingEnd::LinkFailed;
                 break;
             }
             const bool go = TakeReply(*reply, maximum);
@@ -109,8 +110,11 @@ public:
             }
             received_ += static_cast<int>(kept_.size() / k_.recordSize);
             op.ProcessEvents();
-            if (!go || op.interrupt || reply->Count() < k_.perReply ||
-                CompareAtStep(k_.step, expected_, end_) > 0) {
+            if (!go || op.interrupt) {
+                ending_ = go ? messages::ReadingEnd::Interrupted : messages::ReadingEnd::Refused;
+                break;
+            }
+            if (reply->Count() < k_.perReply || CompareAtStep(k_.step, expected_, end_) > 0) {
                 break;
             }
             from = expected_;
@@ -119,6 +123,12 @@ public:
         messages::ShowProgress(op, maximum, maximum);
         return received_;
     }
+
+    // What ended the requests; Complete until something cut them short.
+    messages::ReadingEnd Ending() const { return ending_; }
+    // How far a reading cut short got: the date of the latest record read within the period,
+    // never before its start.
+    Date6 ReachedUpTo() const { return reached_.value_or(start_); }
 
 private:
     // Checks the reply's records into kept_; false when the reading ends with it.
@@ -147,6 +157,7 @@ private:
                 }
             }
             kept_.insert(kept_.end(), record.begin(), record.end());
+            NoteReached(date);
             expected_ = NextExpected(k_.kind, expected_, date);
             if (last) {
                 return false;
@@ -167,6 +178,13 @@ private:
 
     bool IsDaily() const { return k_.step == Step::Day; }
 
+    void NoteReached(const Date6& date) {
+        if (CompareAtStep(k_.step, start_, date) <= 0 && CompareAtStep(k_.step, date, end_) <= 0 &&
+            (!reached_ || CompareAtStep(k_.step, *reached_, date) < 0)) {
+            reached_ = date;
+        }
+    }
+
     DataReadingContext& ctx_;
     const DataArchiveKind& k_;
     int run_;
@@ -174,6 +192,8 @@ private:
     Date6 end_;
     Date6 expected_;
     bool checking_ = true;
+    messages::ReadingEnd ending_ = messages::ReadingEnd::Complete;
+    std::optional<Date6> reached_;
     int received_ = 0;
     int shown_ = 0;
     std::vector<std::uint8_t> kept_;
@@ -245,18 +265,20 @@ bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, con
     return CompareAtStep(step, expected, record) <= 0 && CompareAtStep(step, record, end) <= 0;
 }
 
-std::optional<DataSet> ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run,
-                                      const Date6& start, const Date6& end) {
+DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run, const Date6& start,
+                           const Date6& end) {
     const DataArchiveKind& k = KindOf(kind);
     link::Operator& op = ctx.tables.op;
     const std::filesystem::path path = ctx.workDirectory / kWorkFile;
     std::optional<std::vector<std::uint8_t>> records;
+    DataReading reading;
+    Date6 readUpTo = end;
     {
         link::BusyScope busy(op);
         ReadingLoop loop(ctx, kind, run, start, end);
         const std::optional<int> received = loop.Run(path);
         if (!received) {
-            return std::nullopt;
+            return reading;
         }
         if (*received > 0) {
             // The bar stays full a moment so that the operator sees the reading complete.
@@ -264,32 +286,37 @@ std::optional<DataSet> ReadDataPeriod(DataReadingContext& ctx, DataKind kind, in
         }
         if (*received == 0) {
             op.ShowMessage(kInfoKind, "Нет данных за указанный период", "");
-            return std::nullopt;
+            return reading;
         }
         records = messages::LoadRecords(path, static_cast<std::size_t>(*received), k.recordSize);
+        reading.end = loop.Ending();
+        if (messages::CutShort(reading.end)) {
+            readUpTo = loop.ReachedUpTo();
+        }
     }
     if (!records) {
         op.ShowMessage(kInfoKind, "Ошибка открытия файла", "");
-        return std::nullopt;
+        reading.end = messages::ReadingEnd::NothingShown;
+        return reading;
     }
     messages::EnsureSerialNumber(ctx.tables);
-    DataSet set;
+    DataSet& set = reading.set.emplace();
     set.kind = kind;
-    set.header = BuildHeader(ctx.tables, k, run, start, end, records->size() / k.recordSize);
+    set.header = BuildHeader(ctx.tables, k, run, start, readUpTo, records->size() / k.recordSize);
     set.records = std::move(*records);
-    return set;
+    return reading;
 }
 
-void ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run) {
+messages::ReadingEnd ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run) {
     const DataArchiveKind& k = KindOf(kind);
     const std::optional<BoundsReading> bounds = GetArchiveBounds(ctx.tables, k.step);
     if (!bounds || !ctx.choosePeriod) {
-        return;
+        return messages::ReadingEnd::NothingShown;
     }
     const std::optional<messages::Period> period =
         ctx.choosePeriod(k.step, bounds->bounds, bounds->clock);
     if (!period) {
-        return;
+        return messages::ReadingEnd::NothingShown;
     }
     Date6 start = period->start;
     Date6 end = period->end;
@@ -297,13 +324,14 @@ void ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run) {
         start = TruncateToThreeMinutes(start);
         end = TruncateToThreeMinutes(end);
         if (!CheckMinutePeriod(ctx.tables, *bounds, start, end)) {
-            return;
+            return messages::ReadingEnd::NothingShown;
         }
     }
-    const std::optional<DataSet> set = ReadDataPeriod(ctx, kind, run, start, end);
-    if (set && ctx.view) {
-        ctx.view(*set);
+    const DataReading reading = ReadDataPeriod(ctx, kind, run, start, end);
+    if (reading.set && ctx.view) {
+        ctx.view(*reading.set);
     }
+    return reading.end;
 }
 
 }  // namespace zor06::gasdata

@@ -32,8 +32,9 @@ public:
     virtual void Kept() {}
     // After a reply whose records were kept: whether another request follows.
     virtual bool Continue() = 0;
-    virtual void FillDates(dataset::HdmHeader& header,
-                           const std::vector<std::uint8_t>& records) const = 0;
+    // The period the records cover: the whole one asked for only when the reading was complete.
+    virtual void FillDates(dataset::HdmHeader& header, const std::vector<std::uint8_t>& records,
+                           bool complete) const = 0;
     virtual bool ArchiveErrorSeen() const { return false; }
     virtual ViewMode Mode() const = 0;
     virtual std::uint32_t StartIndex() const { return 0; }
@@ -84,8 +85,8 @@ public:
         next_ += k;
         return true;
     }
-    void FillDates(dataset::HdmHeader& header,
-                   const std::vector<std::uint8_t>& records) const override {
+    void FillDates(dataset::HdmHeader& header, const std::vector<std::uint8_t>& records,
+                   bool /*complete*/) const override {
         const std::span<const std::uint8_t> all(records);
         header.start = DateOfRecord(all.first(kind_.recordSize));
         header.end = DateOfRecord(all.last(kind_.recordSize));
@@ -136,10 +137,15 @@ public:
         sequence_ = NextSequence(sequence_);
         return true;
     }
-    void FillDates(dataset::HdmHeader& header,
-                   const std::vector<std::uint8_t>& /*records*/) const override {
+    void FillDates(dataset::HdmHeader& header, const std::vector<std::uint8_t>& records,
+                   bool complete) const override {
         header.start = start_;
         header.end = end_;
+        if (!complete) {
+            const dataset::Bytes6 last =
+                DateOfRecord(std::span<const std::uint8_t>(records).last(kind_.recordSize));
+            header.end = std::clamp(last, start_, end_);
+        }
     }
     bool ArchiveErrorSeen() const override { return errorSeen_; }
     ViewMode Mode() const override { return ViewMode::ByPeriod; }
@@ -154,7 +160,8 @@ private:
 };
 
 dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kind,
-                               const Series& series, const std::vector<std::uint8_t>& records) {
+                               const Series& series, const std::vector<std::uint8_t>& records,
+                               ReadingEnd end) {
     const tables::TableContext& t = ctx.tables;
     dataset::HdmHeader header;
     header.SetKind(kind.kindLetters);
@@ -164,15 +171,21 @@ dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kin
     header.address = t.link.address;
     header.serialNumber = SerialNumber(t.image);
     header.readAt = tables::EncodeNow(t.clock.LocalDateTime());
-    series.FillDates(header, records);
+    series.FillDates(header, records, end == ReadingEnd::Complete);
     header.recordCount = static_cast<std::uint32_t>(records.size() / kind.recordSize);
     return header;
 }
 
+// How many records the requests brought, and what ended them.
+struct Collected {
+    int received = 0;
+    ReadingEnd end = ReadingEnd::Complete;
+};
+
 // Requests until the series ends, the operator interrupts or a request fails; the records kept
-// go to the work file. Returns how many were kept, or nothing when the work file failed.
-std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, Series& series,
-                                  const std::filesystem::path& path) {
+// go to the work file. Nothing when the work file failed.
+std::optional<Collected> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind,
+                                        Series& series, const std::filesystem::path& path) {
     link::Operator& op = ctx.tables.op;
     platform::WorkFileWriter out(path);
     if (!out.IsOpen()) {
@@ -184,23 +197,24 @@ std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, 
     LongOperation running(op);
     const int maximum = series.ProgressMaximum();
     ShowProgress(op, 0, maximum);
-    int received = 0;
+    Collected got;
     for (;;) {
         if (!series.Request(ctx.tables.link)) {
             op.SetStatusText(kExchangePanel, ctx.tables.link.StatusText());
             op.ShowMessage(kMessageKind, kind.title,
-                           received == 0 ? "не прочитаны" : "прочитаны не полностью");
+                           got.received == 0 ? "не прочитаны" : "прочитаны не полностью");
+            got.end = ReadingEnd::LinkFailed;
             break;
         }
         const link::ArchiveReply& reply = series.Reply();
         if (reply.Count() == 0) {
-            if (received == 0) {
+            if (got.received == 0) {
                 op.ShowMessage(kMessageKind, series.NothingText(), "");
             }
             break;
         }
-        received += static_cast<int>(reply.Count());
-        ShowProgress(op, series.Position(received), maximum);
+        got.received += static_cast<int>(reply.Count());
+        ShowProgress(op, series.Position(got.received), maximum);
         const std::span<const std::uint8_t> records = reply.Records();
         if (!out.Append(records)) {
             op.ShowMessage(kMessageKind, "Ошибка записи в файл", path.string());
@@ -210,31 +224,33 @@ std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, 
         op.ProcessEvents();
         if (op.interrupt) {
             op.interrupt = false;
+            got.end = ReadingEnd::Interrupted;
             break;
         }
         if (!series.Continue()) {
             break;
         }
     }
-    return received;
+    return got;
 }
 
-void RunReading(ReadingContext& ctx, Archive archive, Series& series) {
+ReadingEnd RunReading(ReadingContext& ctx, Archive archive, Series& series) {
     const ArchiveKind& kind = KindOf(archive);
     link::Operator& op = ctx.tables.op;
     const std::filesystem::path path = ctx.workDirectory / std::string(kind.workFile);
     std::optional<std::vector<std::uint8_t>> records;
+    std::optional<Collected> got;
     {
         link::BusyScope busy(op);  // the normal cursor is back before any message or the view
-        const std::optional<int> received = CollectRecords(ctx, kind, series, path);
-        if (!received || *received == 0) {
-            return;
+        got = CollectRecords(ctx, kind, series, path);
+        if (!got || got->received == 0) {
+            return ReadingEnd::NothingShown;
         }
-        records = LoadRecords(path, static_cast<std::size_t>(*received), kind.recordSize);
+        records = LoadRecords(path, static_cast<std::size_t>(got->received), kind.recordSize);
     }
     if (!records) {
         op.ShowMessage(kMessageKind, "Ошибка открытия файла", "");
-        return;
+        return ReadingEnd::NothingShown;
     }
     if (series.ArchiveErrorSeen()) {
         op.ShowMessage(kMessageKind, "Обнаружена ошибка", kind.errorLine);
@@ -242,13 +258,14 @@ void RunReading(ReadingContext& ctx, Archive archive, Series& series) {
     EnsureSerialNumber(ctx.tables);
     MessageSet set;
     set.archive = archive;
-    set.header = BuildHeader(ctx, kind, series, *records);
+    set.header = BuildHeader(ctx, kind, series, *records, got->end);
     set.records = std::move(*records);
     set.mode = series.Mode();
     set.startIndex = series.StartIndex();
     if (ctx.view) {
         ctx.view(set);
     }
+    return got->end;
 }
 
 }  // namespace
@@ -262,16 +279,16 @@ int HoursBetween(const dataset::Bytes6& from, const dataset::Bytes6& to) {
     return 24 * days + to[tables::kHourByte] - from[tables::kHourByte];
 }
 
-void ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32_t start,
-                         std::uint32_t count) {
+ReadingEnd ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32_t start,
+                               std::uint32_t count) {
     IndexSeries series(KindOf(archive), start, count);
-    RunReading(ctx, archive, series);
+    return RunReading(ctx, archive, series);
 }
 
-void ReadMessagesByPeriod(ReadingContext& ctx, Archive archive, const dataset::Bytes6& start,
-                          const dataset::Bytes6& end) {
+ReadingEnd ReadMessagesByPeriod(ReadingContext& ctx, Archive archive, const dataset::Bytes6& start,
+                                const dataset::Bytes6& end) {
     PeriodSeries series(KindOf(archive), start, end);
-    RunReading(ctx, archive, series);
+    return RunReading(ctx, archive, series);
 }
 
 }  // namespace zor06::messages
