@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <set>
+#include <string>
 
 #include "link/reply_views.h"
 #include "messages/reading_support.h"
@@ -87,11 +88,12 @@ public:
         for (int request = 0;; ++request) {
             const std::vector<std::uint8_t> data = ArchiveRequestData(k_, run_, from, end_);
             link::hgcbox& link = ctx_.tables.link;
-            const auto expect =
-                link::ArchiveReply::Expect(k_.functionCode, k_.recordSize, k_.perReply);
             std::optional<link::ArchiveReply> reply;
-            if (link.Request(k_.functionCode, data, expect)) {
+            if (link.Request(k_.functionCode, data, Expectation(from))) {
                 reply = link::ArchiveReply::Parse(link.replyFrame, k_.functionCode, k_.recordSize);
+            }
+            if (reply) {
+                taken_.assign(reply->Records().begin(), reply->Records().end());
             }
             if (!reply) {
                 op.SetStatusText(messages::kExchangePanel, link.StatusText());
@@ -131,6 +133,17 @@ public:
     Date6 ReachedUpTo() const { return reached_.value_or(start_); }
 
 private:
+    // A reply to the request from `from` brings records of the period from there on, and not
+    // those of the reply taken before.
+    link::ReplyExpectation Expectation(const Date6& from) const {
+        const bool threeMinute = IsThreeMinute(k_.kind);
+        return link::ArchiveReply::Expect(
+            k_.functionCode, k_.recordSize, k_.perReply,
+            {taken_, [this, from, threeMinute](std::span<const std::uint8_t> record) {
+                 return InRequestedPeriod(k_.kind, from, end_, RecordDate(record, threeMinute));
+             }});
+    }
+
     // Checks the reply's records into kept_; false when the reading ends with it.
     bool TakeReply(const link::ArchiveReply& reply, int maximum) {
         link::Operator& op = ctx_.tables.op;
@@ -194,10 +207,13 @@ private:
     bool checking_ = true;
     messages::ReadingEnd ending_ = messages::ReadingEnd::Complete;
     std::optional<Date6> reached_;
+    std::vector<std::uint8_t> taken_;  // the last reply's records, as they came
     int received_ = 0;
     int shown_ = 0;
     std::vector<std::uint8_t> kept_;
-    std::set<std::vector<std::uint8_t>> receivedDays_;
+    // The daily records' bytes, kept as strings: GCC 12 at -O3 warns falsely on comparing byte
+    // vectors.
+    std::set<std::string> receivedDays_;
 };
 
 dataset::HdmHeader BuildHeader(tables::TableContext& t, const DataArchiveKind& k, int run,
@@ -250,19 +266,24 @@ Date6 NextExpected(DataKind kind, const Date6& expected, const Date6& record) {
     return CompareAtStep(step, next, expected) > 0 ? next : expected;
 }
 
-bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, const Date6& record) {
+bool InRequestedPeriod(DataKind kind, const Date6& from, const Date6& end, const Date6& record) {
     const Step step = KindOf(kind).step;
-    if (kind == DataKind::WmtMinute) {
-        return tables::Compare5(expected, record) <= 0 &&
-               tables::Compare5(record, StepOnce(step, expected)) <= 0;
-    }
     if (step == Step::Day) {
-        return tables::CompareTo(tables::StepBack(expected, tables::kStepDay), record,
+        return tables::CompareTo(tables::StepBack(from, tables::kStepDay), record,
                                  tables::kPrecisionDay) <= 0 &&
                tables::CompareTo(record, tables::StepForward(end, tables::kStepDay),
                                  tables::kPrecisionDay) <= 0;
     }
-    return CompareAtStep(step, expected, record) <= 0 && CompareAtStep(step, record, end) <= 0;
+    return CompareAtStep(step, from, record) <= 0 && CompareAtStep(step, record, end) <= 0;
+}
+
+bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, const Date6& record) {
+    if (kind == DataKind::WmtMinute) {
+        const Step step = KindOf(kind).step;
+        return tables::Compare5(expected, record) <= 0 &&
+               tables::Compare5(record, StepOnce(step, expected)) <= 0;
+    }
+    return InRequestedPeriod(kind, expected, end, record);
 }
 
 DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run, const Date6& start,

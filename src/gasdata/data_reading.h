@@ -55,5 +55,8 @@ Date6 NextExpected(DataKind kind, const Date6& expected, const Date6& record);
 
 // Whether a record dated `record` lies where the reading expects it.
 bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, const Date6& record);
+// Whether a record dated `record` can answer a request from `from` to `end`: within them at the
+// archive's step, a daily record a day either side.
+bool InRequestedPeriod(DataKind kind, const Date6& from, const Date6& end, const Date6& record);
 
 }  // namespace zor06::gasdata

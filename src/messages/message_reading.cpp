@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -21,11 +22,12 @@ constexpr int kNameTable = 5;
 // when its series ends. The loop around it is the same for both.
 class Series {
 public:
+    explicit Series(const ArchiveKind& kind) : kind_(kind) {}
     virtual ~Series() = default;
     virtual int ProgressMaximum() const = 0;
     // Sends the next request; true when its reply arrived.
     virtual bool Request(link::hgcbox& link) = 0;
-    virtual const link::ArchiveReply& Reply() const = 0;
+    const link::ArchiveReply& Reply() const { return *reply_; }
     virtual int Position(int received) const = 0;
     virtual std::string_view NothingText() const = 0;
     // Notes what a reply whose records were kept says besides its records.
@@ -38,6 +40,41 @@ public:
     virtual bool ArchiveErrorSeen() const { return false; }
     virtual ViewMode Mode() const = 0;
     virtual std::uint32_t StartIndex() const { return 0; }
+
+protected:
+    // One request of `code`; true when its reply arrived. The records of the reply taken before,
+    // and `fits`, tell the link a late reply from the one to this request.
+    bool Ask(link::hgcbox& link, std::uint8_t code, std::span<const std::uint8_t> data,
+             std::size_t maxRecords, std::function<bool(std::span<const std::uint8_t>)> fits) {
+        reply_.reset();
+        const link::ReplyExpectation expected = link::ArchiveReply::Expect(
+            code, kind_.recordSize, maxRecords, {taken_, std::move(fits)});
+        if (!link.Request(code, data, expected)) {
+            return false;
+        }
+        reply_ = link::ArchiveReply::Parse(link.replyFrame, code, kind_.recordSize);
+        if (reply_) {
+            taken_.assign(reply_->Records().begin(), reply_->Records().end());
+        }
+        return reply_.has_value();
+    }
+
+    // Whether `record` came in the reply taken before.
+    bool AmongTaken(std::span<const std::uint8_t> record) const {
+        const std::span<const std::uint8_t> taken(taken_);
+        for (std::size_t at = 0; at + record.size() <= taken.size(); at += kind_.recordSize) {
+            if (std::ranges::equal(taken.subspan(at, record.size()), record)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const ArchiveKind& kind_;
+    std::optional<link::ArchiveReply> reply_;
+
+private:
+    std::vector<std::uint8_t> taken_;
 };
 
 dataset::Bytes6 DateOfRecord(std::span<const std::uint8_t> record) {
@@ -49,31 +86,25 @@ dataset::Bytes6 DateOfRecord(std::span<const std::uint8_t> record) {
 class IndexSeries final : public Series {
 public:
     IndexSeries(const ArchiveKind& kind, std::uint32_t start, std::uint32_t count)
-        : kind_(kind), firstIndex_(start), next_(start), left_(count), total_(count) {}
+        : Series(kind), firstIndex_(start), next_(start), left_(count), total_(count) {}
 
     int ProgressMaximum() const override {
         return static_cast<int>(std::min<std::uint32_t>(total_, 0x7FFFFFFF));
     }
+    // The records carry no index, but those asked for follow the ones taken before: a reply
+    // that repeats one of them answers an earlier request.
     bool Request(link::hgcbox& link) override {
-        asked_ = static_cast<std::uint8_t>(std::min<std::uint32_t>(left_, kind_.batch));
+        const auto asked = static_cast<std::uint8_t>(std::min<std::uint32_t>(left_, kind_.batch));
         const std::array<std::uint8_t, 7> data{0,
                                                kind_.code,
                                                static_cast<std::uint8_t>(next_),
                                                static_cast<std::uint8_t>(next_ >> 8),
                                                static_cast<std::uint8_t>(next_ >> 16),
                                                static_cast<std::uint8_t>(next_ >> 24),
-                                               asked_};
-        reply_.reset();
-        if (!link.Request(link::code::kMessagesByIndex, data,
-                          link::ArchiveReply::Expect(link::code::kMessagesByIndex, kind_.recordSize,
-                                                     asked_))) {
-            return false;
-        }
-        reply_ = link::ArchiveReply::Parse(link.replyFrame, link::code::kMessagesByIndex,
-                                           kind_.recordSize);
-        return reply_.has_value();
+                                               asked};
+        return Ask(link, link::code::kMessagesByIndex, data, asked,
+                   [this](std::span<const std::uint8_t> record) { return !AmongTaken(record); });
     }
-    const link::ArchiveReply& Reply() const override { return *reply_; }
     int Position(int received) const override { return received; }
     std::string_view NothingText() const override { return "Нет сообщений с заданными индексами"; }
     bool Continue() override {
@@ -95,36 +126,28 @@ public:
     std::uint32_t StartIndex() const override { return firstIndex_; }
 
 private:
-    const ArchiveKind& kind_;
     std::uint32_t firstIndex_;
     std::uint32_t next_;
     std::uint32_t left_;
     std::uint32_t total_;
-    std::uint8_t asked_ = 0;
-    std::optional<link::ArchiveReply> reply_;
 };
 
 class PeriodSeries final : public Series {
 public:
     PeriodSeries(const ArchiveKind& kind, const dataset::Bytes6& start, const dataset::Bytes6& end)
-        : kind_(kind), start_(start), end_(end) {}
+        : Series(kind), start_(start), end_(end) {}
 
     int ProgressMaximum() const override { return HoursBetween(start_, end_); }
     bool Request(link::hgcbox& link) override {
         std::array<std::uint8_t, 15> data{0, kind_.code, sequence_};
         std::copy(start_.begin(), start_.end(), data.begin() + 3);
         std::copy(end_.begin(), end_.end(), data.begin() + 9);
-        reply_.reset();
-        if (!link.Request(
-                link::code::kMessagesByPeriod, data,
-                link::ArchiveReply::Expect(link::code::kMessagesByPeriod, kind_.recordSize))) {
-            return false;
-        }
-        reply_ = link::ArchiveReply::Parse(link.replyFrame, link::code::kMessagesByPeriod,
-                                           kind_.recordSize);
-        return reply_.has_value();
+        return Ask(link, link::code::kMessagesByPeriod, data, 0,
+                   [this](std::span<const std::uint8_t> record) {
+                       const dataset::Bytes6 date = DateOfRecord(record);
+                       return start_ <= date && date <= end_;
+                   });
     }
-    const link::ArchiveReply& Reply() const override { return *reply_; }
     int Position(int /*received*/) const override {
         return HoursBetween(start_, DateOfRecord(reply_->Record(reply_->Count() - 1)));
     }
@@ -151,12 +174,10 @@ public:
     ViewMode Mode() const override { return ViewMode::ByPeriod; }
 
 private:
-    const ArchiveKind& kind_;
     dataset::Bytes6 start_;
     dataset::Bytes6 end_;
     std::uint8_t sequence_ = 0;
     bool errorSeen_ = false;
-    std::optional<link::ArchiveReply> reply_;
 };
 
 dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kind,
