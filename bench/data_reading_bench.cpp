@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "gasdata/data_reading.h"
 #include "bench/paced_line.h"
+#include "gasdata/data_reading.h"
 #include "link/hgcbox.h"
 #include "tables/controller_date.h"
 #include "tests/support/recording_operator.h"
@@ -50,7 +50,8 @@ void BM_ReadOneDayOfThreeMinuteDataAt9600(benchmark::State& state) {
     double measured = 0;
     for (auto _ : state) {
         const auto begin = platform::MonoClock::now();
-        const auto set = gasdata::ReadDataPeriod(ctx, gasdata::DataKind::ChrMinute, 0, start, end);
+        const auto set =
+            gasdata::ReadDataPeriod(ctx, gasdata::DataKind::ChrMinute, 0, start, end).set;
         measured += std::chrono::duration<double>(platform::MonoClock::now() - begin).count();
         if (!set || set->Count() != kRecords) {
             state.SkipWithError("reading incomplete");

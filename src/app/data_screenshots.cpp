@@ -33,7 +33,7 @@ std::optional<gasdata::DataSet> LastRecords(screens::TFormMain& w, DataKind kind
                     : tables::StepBack(start, static_cast<int>(k.step));
     }
     gasdata::DataReadingContext ctx{w.Tables(), w.WorkFolder(), {}, {}};
-    return gasdata::ReadDataPeriod(ctx, kind, 0, start, end);
+    return gasdata::ReadDataPeriod(ctx, kind, 0, start, end).set;
 }
 
 }  // namespace

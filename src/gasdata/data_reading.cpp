@@ -88,11 +88,12 @@ public:
         for (int request = 0;; ++request) {
             const std::vector<std::uint8_t> data = ArchiveRequestData(k_, run_, from, end_);
             link::hgcbox& link = ctx_.tables.link;
-            const auto expect =
-                link::ArchiveReply::Expect(k_.functionCode, k_.recordSize, k_.perReply);
             std::optional<link::ArchiveReply> reply;
-            if (link.Request(k_.functionCode, data, expect)) {
+            if (link.Request(k_.functionCode, data, Expectation(from))) {
                 reply = link::ArchiveReply::Parse(link.replyFrame, k_.functionCode, k_.recordSize);
+            }
+            if (reply) {
+                taken_.assign(reply->Records().begin(), reply->Records().end());
             }
             if (!reply) {
                 op.SetStatusText(messages::kExchangePanel, link.StatusText());
@@ -101,6 +102,7 @@ public:
                 if (request == 0) {
                     return std::nullopt;
                 }
+                ending_ = messages::ReadingEnd::LinkFailed;
                 break;
             }
             const bool go = TakeReply(*reply, maximum);
@@ -110,8 +112,11 @@ public:
             }
             received_ += static_cast<int>(kept_.size() / k_.recordSize);
             op.ProcessEvents();
-            if (!go || op.interrupt || reply->Count() < k_.perReply ||
-                CompareAtStep(k_.step, expected_, end_) > 0) {
+            if (!go || op.interrupt) {
+                ending_ = go ? messages::ReadingEnd::Interrupted : messages::ReadingEnd::Refused;
+                break;
+            }
+            if (reply->Count() < k_.perReply || CompareAtStep(k_.step, expected_, end_) > 0) {
                 break;
             }
             from = expected_;
@@ -121,7 +126,24 @@ public:
         return received_;
     }
 
+    // What ended the requests; Complete until something cut them short.
+    messages::ReadingEnd Ending() const { return ending_; }
+    // How far a reading cut short got: the date of the latest record read within the period,
+    // never before its start.
+    Date6 ReachedUpTo() const { return reached_.value_or(start_); }
+
 private:
+    // A reply to the request from `from` brings records of the period from there on, and not
+    // those of the reply taken before.
+    link::ReplyExpectation Expectation(const Date6& from) const {
+        const bool threeMinute = IsThreeMinute(k_.kind);
+        return link::ArchiveReply::Expect(
+            k_.functionCode, k_.recordSize, k_.perReply,
+            {taken_, [this, from, threeMinute](std::span<const std::uint8_t> record) {
+                 return InRequestedPeriod(k_.kind, from, end_, RecordDate(record, threeMinute));
+             }});
+    }
+
     // Checks the reply's records into kept_; false when the reading ends with it.
     bool TakeReply(const link::ArchiveReply& reply, int maximum) {
         link::Operator& op = ctx_.tables.op;
@@ -148,6 +170,7 @@ private:
                 }
             }
             kept_.insert(kept_.end(), record.begin(), record.end());
+            NoteReached(date);
             expected_ = NextExpected(k_.kind, expected_, date);
             if (last) {
                 return false;
@@ -168,6 +191,13 @@ private:
 
     bool IsDaily() const { return k_.step == Step::Day; }
 
+    void NoteReached(const Date6& date) {
+        if (CompareAtStep(k_.step, start_, date) <= 0 && CompareAtStep(k_.step, date, end_) <= 0 &&
+            (!reached_ || CompareAtStep(k_.step, *reached_, date) < 0)) {
+            reached_ = date;
+        }
+    }
+
     DataReadingContext& ctx_;
     const DataArchiveKind& k_;
     int run_;
@@ -175,6 +205,9 @@ private:
     Date6 end_;
     Date6 expected_;
     bool checking_ = true;
+    messages::ReadingEnd ending_ = messages::ReadingEnd::Complete;
+    std::optional<Date6> reached_;
+    std::vector<std::uint8_t> taken_;  // the last reply's records, as they came
     int received_ = 0;
     int shown_ = 0;
     std::vector<std::uint8_t> kept_;
@@ -233,33 +266,40 @@ Date6 NextExpected(DataKind kind, const Date6& expected, const Date6& record) {
     return CompareAtStep(step, next, expected) > 0 ? next : expected;
 }
 
-bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, const Date6& record) {
+bool InRequestedPeriod(DataKind kind, const Date6& from, const Date6& end, const Date6& record) {
     const Step step = KindOf(kind).step;
-    if (kind == DataKind::WmtMinute) {
-        return tables::Compare5(expected, record) <= 0 &&
-               tables::Compare5(record, StepOnce(step, expected)) <= 0;
-    }
     if (step == Step::Day) {
-        return tables::CompareTo(tables::StepBack(expected, tables::kStepDay), record,
+        return tables::CompareTo(tables::StepBack(from, tables::kStepDay), record,
                                  tables::kPrecisionDay) <= 0 &&
                tables::CompareTo(record, tables::StepForward(end, tables::kStepDay),
                                  tables::kPrecisionDay) <= 0;
     }
-    return CompareAtStep(step, expected, record) <= 0 && CompareAtStep(step, record, end) <= 0;
+    return CompareAtStep(step, from, record) <= 0 && CompareAtStep(step, record, end) <= 0;
 }
 
-std::optional<DataSet> ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run,
-                                      const Date6& start, const Date6& end) {
+bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, const Date6& record) {
+    if (kind == DataKind::WmtMinute) {
+        const Step step = KindOf(kind).step;
+        return tables::Compare5(expected, record) <= 0 &&
+               tables::Compare5(record, StepOnce(step, expected)) <= 0;
+    }
+    return InRequestedPeriod(kind, expected, end, record);
+}
+
+DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run, const Date6& start,
+                           const Date6& end) {
     const DataArchiveKind& k = KindOf(kind);
     link::Operator& op = ctx.tables.op;
     const std::filesystem::path path = ctx.workDirectory / kWorkFile;
     std::optional<std::vector<std::uint8_t>> records;
+    DataReading reading;
+    Date6 readUpTo = end;
     {
         link::BusyScope busy(op);
         ReadingLoop loop(ctx, kind, run, start, end);
         const std::optional<int> received = loop.Run(path);
         if (!received) {
-            return std::nullopt;
+            return reading;
         }
         if (*received > 0) {
             // The bar stays full a moment so that the operator sees the reading complete.
@@ -267,32 +307,37 @@ std::optional<DataSet> ReadDataPeriod(DataReadingContext& ctx, DataKind kind, in
         }
         if (*received == 0) {
             op.ShowMessage(kInfoKind, "Нет данных за указанный период", "");
-            return std::nullopt;
+            return reading;
         }
         records = messages::LoadRecords(path, static_cast<std::size_t>(*received), k.recordSize);
+        reading.end = loop.Ending();
+        if (messages::CutShort(reading.end)) {
+            readUpTo = loop.ReachedUpTo();
+        }
     }
     if (!records) {
         op.ShowMessage(kInfoKind, "Ошибка открытия файла", "");
-        return std::nullopt;
+        reading.end = messages::ReadingEnd::NothingShown;
+        return reading;
     }
     messages::EnsureSerialNumber(ctx.tables);
-    DataSet set;
+    DataSet& set = reading.set.emplace();
     set.kind = kind;
-    set.header = BuildHeader(ctx.tables, k, run, start, end, records->size() / k.recordSize);
+    set.header = BuildHeader(ctx.tables, k, run, start, readUpTo, records->size() / k.recordSize);
     set.records = std::move(*records);
-    return set;
+    return reading;
 }
 
-void ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run) {
+messages::ReadingEnd ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run) {
     const DataArchiveKind& k = KindOf(kind);
     const std::optional<BoundsReading> bounds = GetArchiveBounds(ctx.tables, k.step);
     if (!bounds || !ctx.choosePeriod) {
-        return;
+        return messages::ReadingEnd::NothingShown;
     }
     const std::optional<messages::Period> period =
         ctx.choosePeriod(k.step, bounds->bounds, bounds->clock);
     if (!period) {
-        return;
+        return messages::ReadingEnd::NothingShown;
     }
     Date6 start = period->start;
     Date6 end = period->end;
@@ -300,13 +345,14 @@ void ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run) {
         start = TruncateToThreeMinutes(start);
         end = TruncateToThreeMinutes(end);
         if (!CheckMinutePeriod(ctx.tables, *bounds, start, end)) {
-            return;
+            return messages::ReadingEnd::NothingShown;
         }
     }
-    const std::optional<DataSet> set = ReadDataPeriod(ctx, kind, run, start, end);
-    if (set && ctx.view) {
-        ctx.view(*set);
+    const DataReading reading = ReadDataPeriod(ctx, kind, run, start, end);
+    if (reading.set && ctx.view) {
+        ctx.view(*reading.set);
     }
+    return reading.end;
 }
 
 }  // namespace zor06::gasdata

@@ -10,6 +10,7 @@
 #include "gasdata/archive_bounds.h"
 #include "gasdata/data_set.h"
 #include "messages/dialog_verdict.h"
+#include "messages/reading_end.h"
 
 namespace zor06::gasdata {
 
@@ -29,12 +30,18 @@ struct DataReadingContext {
 inline constexpr char kWorkFile[] = "datafile.hdm";
 
 // The whole reading command for `kind` and chromatograph run 0 or 1 (0 for the moisture meter).
-void ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run);
+messages::ReadingEnd ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run);
+
+struct DataReading {
+    std::optional<DataSet> set;  // when there is something to show
+    messages::ReadingEnd end = messages::ReadingEnd::NothingShown;
+};
 
 // The requests from `start` to `end` (the significant bytes of the archive's dates), after the
-// bounds and period checks; the data set when there is something to show.
-std::optional<DataSet> ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run,
-                                      const Date6& start, const Date6& end);
+// bounds and period checks. The header holds the period asked for, or for a reading cut short
+// the part of it up to the latest record read.
+DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run, const Date6& start,
+                           const Date6& end);
 
 // The data of a request of archive `k` for `run` from `start` to `end`, the dates cut to the
 // archive's significant bytes.
@@ -48,5 +55,8 @@ Date6 NextExpected(DataKind kind, const Date6& expected, const Date6& record);
 
 // Whether a record dated `record` lies where the reading expects it.
 bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, const Date6& record);
+// Whether a record dated `record` can answer a request from `from` to `end`: within them at the
+// archive's step, a daily record a day either side.
+bool InRequestedPeriod(DataKind kind, const Date6& from, const Date6& end, const Date6& record);
 
 }  // namespace zor06::gasdata

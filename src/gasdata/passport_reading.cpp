@@ -42,11 +42,17 @@ int DaysOfMonth(const std::array<std::uint8_t, 3>& d) {
     return tables::DaysInMonth(2000 + d[0], d[1]);
 }
 
-// One request; the reply, or nothing with the link's status text shown.
+// One request; the reply, or nothing with the link's status text shown. `taken`: the records of
+// the reply read before, which a late reply to that request would bring again.
 std::optional<link::ArchiveReply> Ask(tables::TableContext& ctx, const DataArchiveKind& k, int run,
-                                      const Date6& start, const Date6& end) {
+                                      const Date6& start, const Date6& end,
+                                      std::span<const std::uint8_t> taken = {}) {
     link::hgcbox& link = ctx.link;
-    const auto expect = link::ArchiveReply::Expect(k.functionCode, k.recordSize, k.perReply);
+    const auto expect = link::ArchiveReply::Expect(
+        k.functionCode, k.recordSize, k.perReply,
+        {taken, [&k, start, end](std::span<const std::uint8_t> record) {
+             return InRequestedPeriod(k.kind, start, end, RecordDate(record, false));
+         }});
     if (link.Request(k.functionCode, ArchiveRequestData(k, run, start, end), expect)) {
         auto reply = link::ArchiveReply::Parse(link.replyFrame, k.functionCode, k.recordSize);
         if (reply) {
@@ -108,12 +114,15 @@ public:
         link::Operator& op = ctx_.op;
         Records got;
         Date6 expected = s.start;
+        std::vector<std::uint8_t> taken;
         for (bool complete = false; !complete;) {
-            const std::optional<link::ArchiveReply> reply = Ask(ctx_, k, s.run, expected, s.end);
+            const std::optional<link::ArchiveReply> reply =
+                Ask(ctx_, k, s.run, expected, s.end, taken);
             if (!reply) {
                 op.ShowMessage(kInfoKind, s.title, "не прочитаны");
                 return std::nullopt;
             }
+            taken.assign(reply->Records().begin(), reply->Records().end());
             if (reply->Count() == 0) {
                 break;
             }

@@ -72,6 +72,7 @@ bool hgcbox::SendRequest(std::uint8_t functionCode, std::span<const std::uint8_t
     if (stated != nullptr) {
         expected.recordSize = stated->recordSize;
         expected.maxRecords = stated->maxRecords;
+        expected.records = stated->records;
     }
     if (closePortAfterExchange && !OpenPort()) {
         return false;
@@ -102,6 +103,9 @@ bool hgcbox::RunAttempts(const ReplyExpectation& expected) {
         }
         if (!ReconnectIfLost()) {
             return false;
+        }
+        if (i > 0) {
+            DrainLine();
         }
         if (Exchange(expected, i + 1)) {
             return true;
@@ -152,17 +156,20 @@ void hgcbox::AttachSocket(std::unique_ptr<platform::ByteChannel> socket) {
     channel_ = std::move(socket);
     serial_ = nullptr;
     connectionLost_ = false;
+    owedReplies_ = 0;
 }
 
 void hgcbox::AttachChannel(std::unique_ptr<platform::ByteChannel> channel) {
     channel_ = std::move(channel);
     serial_ = channel_ ? channel_->Serial() : nullptr;
     connectionLost_ = false;
+    owedReplies_ = 0;
 }
 
 std::unique_ptr<platform::ByteChannel> hgcbox::DetachChannel() {
     serial_ = nullptr;
     connectionLost_ = false;
+    owedReplies_ = 0;
     return std::move(channel_);
 }
 

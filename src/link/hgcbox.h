@@ -36,7 +36,9 @@ public:
     // part of the request: for code 1 table, first field, count; for code 2 those three and the
     // values; for 12 the two value bytes; for 7, 8, 14, 15, 16 the whole block; nothing for 25,
     // 32, 33. The reply is then in replyFrame. Frames that answer another request are skipped;
-    // one that names this request with the wrong length fails with status 22.
+    // one that names this request with the wrong length fails with status 22. After a timeout,
+    // until the replies owed have come, an archive reply must also pass the caller's record check
+    // (RecordCheck) or it is skipped as the late one; and a retry waits for the line to go quiet.
     bool Request(std::uint8_t functionCode, std::span<const std::uint8_t> data,
                  std::uint8_t channel = 0);
     // The same, with what the caller knows of the reply (field or record size), from the views
@@ -118,7 +120,15 @@ private:
     bool Transmit();
     Reception Receive(const ReplyExpectation& expected);
     // Whether the complete frame in replyFrame ends the reception; sets the status when it does.
-    bool JudgeCompleteFrame(const ReplyExpectation& expected, bool* skipped);
+    // `lateOneOwed`: a reply to an earlier sending may still come.
+    bool JudgeCompleteFrame(const ReplyExpectation& expected, bool lateOneOwed, bool* skipped);
+    // A complete frame came: one reply owed fewer.
+    void ReplyArrived();
+    // Lets the user interface in when its turn is due; false when it closed the line meanwhile.
+    bool IdleWhenDue(platform::MonoTime now, platform::MonoTime& lastIdle);
+    // Before a retry: reads and drops what still comes until the line has been quiet for the
+    // inter-byte timeout, so that the retry's reply does not begin inside the rest of another.
+    void DrainLine();
     void DecodeError();
     bool RunAttempts(const ReplyExpectation& expected);
     // Connects the socket again when the last exchange's send or receive failed on it (the peer
@@ -133,6 +143,9 @@ private:
     std::string portText_;                    // text of status 6, naming the port
     ExchangeObserver* observer_ = nullptr;
     bool connectionLost_ = false;  // a send or receive on the socket failed
+    // Sendings on this channel whose reply has not come: the timed-out ones' replies may still.
+    int owedReplies_ = 0;
+    platform::MonoTime lastHeard_{};  // when the last bytes came in
 };
 
 }  // namespace zor06::link

@@ -26,6 +26,8 @@ bool hgcbox::Exchange(const ReplyExpectation& expected, int attempt) {
     if (requestFrame[kOffStart] != kRequestStart) {
         status = status::kBadStartByte;
     } else if (Transmit()) {
+        ++owedReplies_;
+        lastHeard_ = clock_.Now();
         std::fill_n(replyFrame.begin(), kMaxFrameLength, std::uint8_t{0});
         status = status::kOk;
         if (watched) {
@@ -90,7 +92,11 @@ bool hgcbox::Transmit() {
     return false;
 }
 
-bool hgcbox::JudgeCompleteFrame(const ReplyExpectation& expected, bool* skipped) {
+void hgcbox::ReplyArrived() {
+    owedReplies_ = std::max(0, owedReplies_ - 1);
+}
+
+bool hgcbox::JudgeCompleteFrame(const ReplyExpectation& expected, bool lateOneOwed, bool* skipped) {
     const std::span<const std::uint8_t> frame = FrameBytes(replyFrame);
     if (Crc16(frame) != 0) {
         status = status::kBadChecksum;
@@ -98,7 +104,9 @@ bool hgcbox::JudgeCompleteFrame(const ReplyExpectation& expected, bool* skipped)
     }
     const std::uint8_t replyCode = frame[kOffCode];
     if (replyCode == (lastFunctionCode | kReplyFlag)) {
-        switch (JudgeReply(expected, frame)) {
+        const ReplyFit fit =
+            lateOneOwed ? JudgeReplyWhileOneIsLate(expected, frame) : JudgeReply(expected, frame);
+        switch (fit) {
             case ReplyFit::Fits:
                 return true;
             case ReplyFit::WrongLength:
@@ -156,10 +164,18 @@ hgcbox::Reception hgcbox::Receive(const ReplyExpectation& expected) {
             clock_.SleepUntil(until);
         }
         const MonoTime now = clock_.Now();
+        if (got.count > 0) {
+            lastHeard_ = now;
+        }
         for (std::size_t i = 0; i < got.count && !done; ++i) {
             if (!receiver.Feed(chunk[i])) {
                 lastByte = now;
-            } else if (JudgeCompleteFrame(expected, &skipped)) {
+                continue;
+            }
+            // Another reply still owed besides this sending's: this frame may be that one.
+            const bool lateOneOwed = owedReplies_ > 1;
+            ReplyArrived();
+            if (JudgeCompleteFrame(expected, lateOneOwed, &skipped)) {
                 done = true;
             } else {
                 // The bytes behind a skipped frame may begin the one we wait for.
@@ -177,17 +193,65 @@ hgcbox::Reception hgcbox::Receive(const ReplyExpectation& expected) {
         } else if (now >= lastByte + interByte) {
             status = status::kInterByteTimeout;
         }
-        if (status == status::kOk && idle && now >= lastIdle + kIdleInterval) {
-            idle();
-            lastIdle = clock_.Now();
-            // Whatever ran meanwhile may have closed the line: the request ends, nothing breaks.
-            if (!channel_) {
-                status = status::kAborted;
-            }
+        if (status == status::kOk && !IdleWhenDue(now, lastIdle)) {
+            status = status::kAborted;
         }
     }
     address = receiver.Address();
     return {receiver.Accepted(), skipped};
+}
+
+bool hgcbox::IdleWhenDue(MonoTime now, MonoTime& lastIdle) {
+    if (idle && now >= lastIdle + kIdleInterval) {
+        idle();
+        lastIdle = clock_.Now();
+    }
+    // Whatever ran meanwhile may have closed the line: the request ends, nothing breaks.
+    return channel_ != nullptr;
+}
+
+void hgcbox::DrainLine() {
+    if (!channel_ || connectionLost_) {
+        return;
+    }
+    // The frames that end on the way are replies owed; they are counted, never taken.
+    std::array<std::uint8_t, kFrameCapacity> frame{};
+    ReplyReceiver receiver(frame);
+    const bool adoptAny = requestFrame[kOffAddress] == kBroadcastAddress;
+    receiver.Reset(address, adoptAny, std::nullopt);
+    const auto quiet = Millis(interByteTimeoutMs);
+    // A line that never falls quiet still gets its retry.
+    const MonoTime deadline = clock_.Now() + Millis(firstByteTimeoutMs);
+    MonoTime lastIdle = clock_.Now();
+    std::array<std::uint8_t, kFrameCapacity> chunk{};
+    for (MonoTime now = clock_.Now(); now < lastHeard_ + quiet && now < deadline;
+         now = clock_.Now()) {
+        MonoTime until = std::min(lastHeard_ + quiet, deadline);
+        if (idle) {
+            until = std::min(until, lastIdle + kIdleInterval);
+        }
+        const platform::ReceiveResult got = channel_->Receive(chunk, until);
+        if (got.failed) {
+            if (serial_ == nullptr) {
+                connectionLost_ = true;
+                return;
+            }
+            serial_->ClearErrors();
+            clock_.SleepUntil(until);
+        }
+        if (got.count > 0) {
+            lastHeard_ = clock_.Now();
+        }
+        for (std::size_t i = 0; i < got.count; ++i) {
+            if (receiver.Feed(chunk[i])) {
+                ReplyArrived();
+                receiver.Reset(address, adoptAny, std::nullopt);
+            }
+        }
+        if (!IdleWhenDue(clock_.Now(), lastIdle)) {
+            return;
+        }
+    }
 }
 
 }  // namespace zor06::link

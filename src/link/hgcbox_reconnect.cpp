@@ -35,6 +35,7 @@ bool hgcbox::ReconnectIfLost() {
         [socket](platform::MonoTime stepEnd) { return socket->Reconnect(stepEnd); }, stopped);
     if (outcome == SteppedOutcome::kDone && WaitInSteps(clock_, clock_.Now() + kSettle, stopped)) {
         connectionLost_ = false;
+        owedReplies_ = 0;  // whatever the old connection owed is gone with it
         return true;
     }
     // Still nowhere to send the request to.

@@ -1,6 +1,7 @@
 #include "link/reply_views.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "link/frame.h"
 
@@ -87,6 +88,33 @@ ReplyFit JudgeReply(const ReplyExpectation& expected, std::span<const std::uint8
     }
 }
 
+ReplyFit JudgeReplyWhileOneIsLate(const ReplyExpectation& expected,
+                                  std::span<const std::uint8_t> frame) {
+    const ReplyFit fit = JudgeReply(expected, frame);
+    // A frame that breaks its own layout answers no request: it stays a fault.
+    if (!ArchiveLayoutOf(expected.functionCode) || fit == ReplyFit::WrongLength) {
+        return fit;
+    }
+    const std::optional<ArchiveReply> reply =
+        ArchiveReply::Parse(frame, expected.functionCode, expected.recordSize);
+    return fit == ReplyFit::Fits && reply && expected.records.Admits(*reply)
+               ? ReplyFit::Fits
+               : ReplyFit::OtherRequest;
+}
+
+bool RecordCheck::Admits(const ArchiveReply& reply) const {
+    if (!taken.empty() && std::ranges::equal(reply.Records(), taken)) {
+        return false;
+    }
+    for (std::size_t i = 0; fits && i < reply.Count(); ++i) {
+        const std::span<const std::uint8_t> record = reply.Record(i);
+        if (!record.empty() && !fits(record)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 ReplyExpectation ExpectationFromRequest(std::span<const std::uint8_t> requestFrame) {
     ReplyExpectation expected{requestFrame[kOffCode], std::nullopt, 0};
     if (expected.functionCode == code::kReadTable) {
@@ -123,8 +151,8 @@ ReplyExpectation ClockReply::Expect() {
 }
 
 ReplyExpectation ArchiveReply::Expect(std::uint8_t functionCode, std::size_t recordSize,
-                                      std::size_t maxRecords) {
-    return {functionCode, std::nullopt, recordSize, maxRecords};
+                                      std::size_t maxRecords, RecordCheck records) {
+    return {functionCode, std::nullopt, recordSize, maxRecords, std::move(records)};
 }
 
 std::optional<ArchiveReply> ArchiveReply::Parse(std::span<const std::uint8_t> frame,

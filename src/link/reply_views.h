@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -27,16 +28,38 @@ enum class ReplyFit {
     TooManyRecords,  // an archive reply with more records than were asked for
 };
 
+class ArchiveReply;
+
+// What an archive reading knows of the records that answer its next request. The link asks it
+// only while the reply to an earlier request may still arrive (after a timeout): a reply that
+// fails it is taken for that late one.
+struct RecordCheck {
+    // The records of the reply the reading took last: the late answer to that request, or to its
+    // retry, brings them again.
+    std::span<const std::uint8_t> taken;
+    // Whether a record can be one of those asked for: dated in the period asked for, or, read by
+    // index, none of the records at the indices before.
+    std::function<bool(std::span<const std::uint8_t> record)> fits;
+
+    bool Admits(const ArchiveReply& reply) const;
+};
+
 // What a caller expects of the reply to its request.
 struct ReplyExpectation {
     std::uint8_t functionCode = 0;
     std::optional<TableEcho> echo;  // codes 1 and 2
     std::size_t recordSize = 0;  // one field (code 1) or archive record (7, 8, 14..16); 0 unknown
     std::size_t maxRecords = 0;  // code 7: the number of records asked for; 0 not stated
+    RecordCheck records{};       // archive codes
 };
 
 // Judges a normal reply against `expected`; `frame` holds at least the bytes its length names.
 ReplyFit JudgeReply(const ReplyExpectation& expected, std::span<const std::uint8_t> frame);
+// The same while the reply to an earlier request may still arrive: a well-formed archive reply
+// that does not fit in every respect, its records included, is that late reply rather than a
+// faulty answer.
+ReplyFit JudgeReplyWhileOneIsLate(const ReplyExpectation& expected,
+                                  std::span<const std::uint8_t> frame);
 
 // What the link expects when the caller states nothing: reads and writes must echo the request's
 // table header; field and record sizes are unknown.
@@ -88,7 +111,7 @@ public:
 class ArchiveReply {
 public:
     static ReplyExpectation Expect(std::uint8_t functionCode, std::size_t recordSize,
-                                   std::size_t maxRecords = 0);
+                                   std::size_t maxRecords = 0, RecordCheck records = {});
     // The reply when its counted records fit inside the frame; nullopt when they do not, when
     // the frame is too short for its count byte, or for another function code. The message
     // archives (7, 8) with a known record size must hold exactly the counted records.

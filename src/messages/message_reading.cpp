@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -21,22 +22,59 @@ constexpr int kNameTable = 5;
 // when its series ends. The loop around it is the same for both.
 class Series {
 public:
+    explicit Series(const ArchiveKind& kind) : kind_(kind) {}
     virtual ~Series() = default;
     virtual int ProgressMaximum() const = 0;
     // Sends the next request; true when its reply arrived.
     virtual bool Request(link::hgcbox& link) = 0;
-    virtual const link::ArchiveReply& Reply() const = 0;
+    const link::ArchiveReply& Reply() const { return *reply_; }
     virtual int Position(int received) const = 0;
     virtual std::string_view NothingText() const = 0;
     // Notes what a reply whose records were kept says besides its records.
     virtual void Kept() {}
     // After a reply whose records were kept: whether another request follows.
     virtual bool Continue() = 0;
-    virtual void FillDates(dataset::HdmHeader& header,
-                           const std::vector<std::uint8_t>& records) const = 0;
+    // The period the records cover: the whole one asked for only when the reading was complete.
+    virtual void FillDates(dataset::HdmHeader& header, const std::vector<std::uint8_t>& records,
+                           bool complete) const = 0;
     virtual bool ArchiveErrorSeen() const { return false; }
     virtual ViewMode Mode() const = 0;
     virtual std::uint32_t StartIndex() const { return 0; }
+
+protected:
+    // One request of `code`; true when its reply arrived. The records of the reply taken before,
+    // and `fits`, tell the link a late reply from the one to this request.
+    bool Ask(link::hgcbox& link, std::uint8_t code, std::span<const std::uint8_t> data,
+             std::size_t maxRecords, std::function<bool(std::span<const std::uint8_t>)> fits) {
+        reply_.reset();
+        const link::ReplyExpectation expected = link::ArchiveReply::Expect(
+            code, kind_.recordSize, maxRecords, {taken_, std::move(fits)});
+        if (!link.Request(code, data, expected)) {
+            return false;
+        }
+        reply_ = link::ArchiveReply::Parse(link.replyFrame, code, kind_.recordSize);
+        if (reply_) {
+            taken_.assign(reply_->Records().begin(), reply_->Records().end());
+        }
+        return reply_.has_value();
+    }
+
+    // Whether `record` came in the reply taken before.
+    bool AmongTaken(std::span<const std::uint8_t> record) const {
+        const std::span<const std::uint8_t> taken(taken_);
+        for (std::size_t at = 0; at + record.size() <= taken.size(); at += kind_.recordSize) {
+            if (std::ranges::equal(taken.subspan(at, record.size()), record)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const ArchiveKind& kind_;
+    std::optional<link::ArchiveReply> reply_;
+
+private:
+    std::vector<std::uint8_t> taken_;
 };
 
 dataset::Bytes6 DateOfRecord(std::span<const std::uint8_t> record) {
@@ -48,31 +86,25 @@ dataset::Bytes6 DateOfRecord(std::span<const std::uint8_t> record) {
 class IndexSeries final : public Series {
 public:
     IndexSeries(const ArchiveKind& kind, std::uint32_t start, std::uint32_t count)
-        : kind_(kind), firstIndex_(start), next_(start), left_(count), total_(count) {}
+        : Series(kind), firstIndex_(start), next_(start), left_(count), total_(count) {}
 
     int ProgressMaximum() const override {
         return static_cast<int>(std::min<std::uint32_t>(total_, 0x7FFFFFFF));
     }
+    // The records carry no index, but those asked for follow the ones taken before: a reply
+    // that repeats one of them answers an earlier request.
     bool Request(link::hgcbox& link) override {
-        asked_ = static_cast<std::uint8_t>(std::min<std::uint32_t>(left_, kind_.batch));
+        const auto asked = static_cast<std::uint8_t>(std::min<std::uint32_t>(left_, kind_.batch));
         const std::array<std::uint8_t, 7> data{0,
                                                kind_.code,
                                                static_cast<std::uint8_t>(next_),
                                                static_cast<std::uint8_t>(next_ >> 8),
                                                static_cast<std::uint8_t>(next_ >> 16),
                                                static_cast<std::uint8_t>(next_ >> 24),
-                                               asked_};
-        reply_.reset();
-        if (!link.Request(link::code::kMessagesByIndex, data,
-                          link::ArchiveReply::Expect(link::code::kMessagesByIndex, kind_.recordSize,
-                                                     asked_))) {
-            return false;
-        }
-        reply_ = link::ArchiveReply::Parse(link.replyFrame, link::code::kMessagesByIndex,
-                                           kind_.recordSize);
-        return reply_.has_value();
+                                               asked};
+        return Ask(link, link::code::kMessagesByIndex, data, asked,
+                   [this](std::span<const std::uint8_t> record) { return !AmongTaken(record); });
     }
-    const link::ArchiveReply& Reply() const override { return *reply_; }
     int Position(int received) const override { return received; }
     std::string_view NothingText() const override { return "Нет сообщений с заданными индексами"; }
     bool Continue() override {
@@ -84,8 +116,8 @@ public:
         next_ += k;
         return true;
     }
-    void FillDates(dataset::HdmHeader& header,
-                   const std::vector<std::uint8_t>& records) const override {
+    void FillDates(dataset::HdmHeader& header, const std::vector<std::uint8_t>& records,
+                   bool /*complete*/) const override {
         const std::span<const std::uint8_t> all(records);
         header.start = DateOfRecord(all.first(kind_.recordSize));
         header.end = DateOfRecord(all.last(kind_.recordSize));
@@ -94,36 +126,28 @@ public:
     std::uint32_t StartIndex() const override { return firstIndex_; }
 
 private:
-    const ArchiveKind& kind_;
     std::uint32_t firstIndex_;
     std::uint32_t next_;
     std::uint32_t left_;
     std::uint32_t total_;
-    std::uint8_t asked_ = 0;
-    std::optional<link::ArchiveReply> reply_;
 };
 
 class PeriodSeries final : public Series {
 public:
     PeriodSeries(const ArchiveKind& kind, const dataset::Bytes6& start, const dataset::Bytes6& end)
-        : kind_(kind), start_(start), end_(end) {}
+        : Series(kind), start_(start), end_(end) {}
 
     int ProgressMaximum() const override { return HoursBetween(start_, end_); }
     bool Request(link::hgcbox& link) override {
         std::array<std::uint8_t, 15> data{0, kind_.code, sequence_};
         std::copy(start_.begin(), start_.end(), data.begin() + 3);
         std::copy(end_.begin(), end_.end(), data.begin() + 9);
-        reply_.reset();
-        if (!link.Request(
-                link::code::kMessagesByPeriod, data,
-                link::ArchiveReply::Expect(link::code::kMessagesByPeriod, kind_.recordSize))) {
-            return false;
-        }
-        reply_ = link::ArchiveReply::Parse(link.replyFrame, link::code::kMessagesByPeriod,
-                                           kind_.recordSize);
-        return reply_.has_value();
+        return Ask(link, link::code::kMessagesByPeriod, data, 0,
+                   [this](std::span<const std::uint8_t> record) {
+                       const dataset::Bytes6 date = DateOfRecord(record);
+                       return start_ <= date && date <= end_;
+                   });
     }
-    const link::ArchiveReply& Reply() const override { return *reply_; }
     int Position(int /*received*/) const override {
         return HoursBetween(start_, DateOfRecord(reply_->Record(reply_->Count() - 1)));
     }
@@ -136,25 +160,29 @@ public:
         sequence_ = NextSequence(sequence_);
         return true;
     }
-    void FillDates(dataset::HdmHeader& header,
-                   const std::vector<std::uint8_t>& /*records*/) const override {
+    void FillDates(dataset::HdmHeader& header, const std::vector<std::uint8_t>& records,
+                   bool complete) const override {
         header.start = start_;
         header.end = end_;
+        if (!complete) {
+            const dataset::Bytes6 last =
+                DateOfRecord(std::span<const std::uint8_t>(records).last(kind_.recordSize));
+            header.end = std::clamp(last, start_, end_);
+        }
     }
     bool ArchiveErrorSeen() const override { return errorSeen_; }
     ViewMode Mode() const override { return ViewMode::ByPeriod; }
 
 private:
-    const ArchiveKind& kind_;
     dataset::Bytes6 start_;
     dataset::Bytes6 end_;
     std::uint8_t sequence_ = 0;
     bool errorSeen_ = false;
-    std::optional<link::ArchiveReply> reply_;
 };
 
 dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kind,
-                               const Series& series, const std::vector<std::uint8_t>& records) {
+                               const Series& series, const std::vector<std::uint8_t>& records,
+                               ReadingEnd end) {
     const tables::TableContext& t = ctx.tables;
     dataset::HdmHeader header;
     header.SetKind(kind.kindLetters);
@@ -164,15 +192,21 @@ dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kin
     header.address = t.link.address;
     header.serialNumber = SerialNumber(t.image);
     header.readAt = tables::EncodeNow(t.clock.LocalDateTime());
-    series.FillDates(header, records);
+    series.FillDates(header, records, end == ReadingEnd::Complete);
     header.recordCount = static_cast<std::uint32_t>(records.size() / kind.recordSize);
     return header;
 }
 
+// How many records the requests brought, and what ended them.
+struct Collected {
+    int received = 0;
+    ReadingEnd end = ReadingEnd::Complete;
+};
+
 // Requests until the series ends, the operator interrupts or a request fails; the records kept
-// go to the work file. Returns how many were kept, or nothing when the work file failed.
-std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, Series& series,
-                                  const std::filesystem::path& path) {
+// go to the work file. Nothing when the work file failed.
+std::optional<Collected> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind,
+                                        Series& series, const std::filesystem::path& path) {
     link::Operator& op = ctx.tables.op;
     platform::WorkFileWriter out(path);
     if (!out.IsOpen()) {
@@ -184,23 +218,24 @@ std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, 
     LongOperation running(op);
     const int maximum = series.ProgressMaximum();
     ShowProgress(op, 0, maximum);
-    int received = 0;
+    Collected got;
     for (;;) {
         if (!series.Request(ctx.tables.link)) {
             op.SetStatusText(kExchangePanel, ctx.tables.link.StatusText());
             op.ShowMessage(kMessageKind, kind.title,
-                           received == 0 ? "не прочитаны" : "прочитаны не полностью");
+                           got.received == 0 ? "не прочитаны" : "прочитаны не полностью");
+            got.end = ReadingEnd::LinkFailed;
             break;
         }
         const link::ArchiveReply& reply = series.Reply();
         if (reply.Count() == 0) {
-            if (received == 0) {
+            if (got.received == 0) {
                 op.ShowMessage(kMessageKind, series.NothingText(), "");
             }
             break;
         }
-        received += static_cast<int>(reply.Count());
-        ShowProgress(op, series.Position(received), maximum);
+        got.received += static_cast<int>(reply.Count());
+        ShowProgress(op, series.Position(got.received), maximum);
         const std::span<const std::uint8_t> records = reply.Records();
         if (!out.Append(records)) {
             op.ShowMessage(kMessageKind, "Ошибка записи в файл", path.string());
@@ -210,31 +245,33 @@ std::optional<int> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind, 
         op.ProcessEvents();
         if (op.interrupt) {
             op.interrupt = false;
+            got.end = ReadingEnd::Interrupted;
             break;
         }
         if (!series.Continue()) {
             break;
         }
     }
-    return received;
+    return got;
 }
 
-void RunReading(ReadingContext& ctx, Archive archive, Series& series) {
+ReadingEnd RunReading(ReadingContext& ctx, Archive archive, Series& series) {
     const ArchiveKind& kind = KindOf(archive);
     link::Operator& op = ctx.tables.op;
     const std::filesystem::path path = ctx.workDirectory / std::string(kind.workFile);
     std::optional<std::vector<std::uint8_t>> records;
+    std::optional<Collected> got;
     {
         link::BusyScope busy(op);  // the normal cursor is back before any message or the view
-        const std::optional<int> received = CollectRecords(ctx, kind, series, path);
-        if (!received || *received == 0) {
-            return;
+        got = CollectRecords(ctx, kind, series, path);
+        if (!got || got->received == 0) {
+            return ReadingEnd::NothingShown;
         }
-        records = LoadRecords(path, static_cast<std::size_t>(*received), kind.recordSize);
+        records = LoadRecords(path, static_cast<std::size_t>(got->received), kind.recordSize);
     }
     if (!records) {
         op.ShowMessage(kMessageKind, "Ошибка открытия файла", "");
-        return;
+        return ReadingEnd::NothingShown;
     }
     if (series.ArchiveErrorSeen()) {
         op.ShowMessage(kMessageKind, "Обнаружена ошибка", kind.errorLine);
@@ -242,13 +279,14 @@ void RunReading(ReadingContext& ctx, Archive archive, Series& series) {
     EnsureSerialNumber(ctx.tables);
     MessageSet set;
     set.archive = archive;
-    set.header = BuildHeader(ctx, kind, series, *records);
+    set.header = BuildHeader(ctx, kind, series, *records, got->end);
     set.records = std::move(*records);
     set.mode = series.Mode();
     set.startIndex = series.StartIndex();
     if (ctx.view) {
         ctx.view(set);
     }
+    return got->end;
 }
 
 }  // namespace
@@ -262,16 +300,16 @@ int HoursBetween(const dataset::Bytes6& from, const dataset::Bytes6& to) {
     return 24 * days + to[tables::kHourByte] - from[tables::kHourByte];
 }
 
-void ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32_t start,
-                         std::uint32_t count) {
+ReadingEnd ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32_t start,
+                               std::uint32_t count) {
     IndexSeries series(KindOf(archive), start, count);
-    RunReading(ctx, archive, series);
+    return RunReading(ctx, archive, series);
 }
 
-void ReadMessagesByPeriod(ReadingContext& ctx, Archive archive, const dataset::Bytes6& start,
-                          const dataset::Bytes6& end) {
+ReadingEnd ReadMessagesByPeriod(ReadingContext& ctx, Archive archive, const dataset::Bytes6& start,
+                                const dataset::Bytes6& end) {
     PeriodSeries series(KindOf(archive), start, end);
-    RunReading(ctx, archive, series);
+    return RunReading(ctx, archive, series);
 }
 
 }  // namespace zor06::messages

@@ -10,6 +10,7 @@
 #include "dataset/data_set_header.h"
 #include "messages/archive_kind.h"
 #include "messages/message_view.h"
+#include "messages/reading_end.h"
 #include "tables/table_service.h"
 
 namespace zor06::messages {
@@ -32,11 +33,12 @@ struct ReadingContext {
 };
 
 // `count` records from global index `start`, in batches of the archive's size.
-void ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32_t start,
-                         std::uint32_t count);
-// Every record of the period from `start` to `end` (6-byte dates), in the controller's series.
-void ReadMessagesByPeriod(ReadingContext& ctx, Archive archive, const dataset::Bytes6& start,
-                          const dataset::Bytes6& end);
+ReadingEnd ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32_t start,
+                               std::uint32_t count);
+// Every record of the period from `start` to `end` (6-byte dates), in the controller's series. A
+// reading cut short has the date of the last record read as the header's end.
+ReadingEnd ReadMessagesByPeriod(ReadingContext& ctx, Archive archive, const dataset::Bytes6& start,
+                                const dataset::Bytes6& end);
 
 // The sequence byte of a period request after `previous`: 1..255, then 1 again.
 std::uint8_t NextSequence(std::uint8_t previous);

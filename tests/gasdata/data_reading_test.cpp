@@ -113,7 +113,9 @@ protected:
 
     std::optional<DataSet> Read(Date6 start, Date6 end, int run = 0) {
         gasdata::DataReadingContext ctx{tables, dir, {}, {}};
-        return gasdata::ReadDataPeriod(ctx, kind, run, start, end);
+        gasdata::DataReading reading = gasdata::ReadDataPeriod(ctx, kind, run, start, end);
+        ending = reading.end;
+        return reading.set;
     }
     std::vector<Date6> Dates(const DataSet& set) const {
         std::vector<Date6> out;
@@ -130,6 +132,7 @@ protected:
     DataKind kind = DataKind::ChrHour;
     std::vector<Date6> archive;
     std::vector<Date6> starts;
+    messages::ReadingEnd ending = messages::ReadingEnd::NothingShown;
     int requests = 0;
     std::optional<int> failFrom;
     bool repeat = false;
@@ -184,6 +187,7 @@ TEST_F(DataReadingTest, TheWindowQuestionYesOnceLetsTheRestThroughNoKeepsTheReco
     ASSERT_TRUE(set);
     EXPECT_EQ(op.messages.size(), 1u);
     EXPECT_EQ(set->Count(), 4u);
+    EXPECT_EQ(ending, messages::ReadingEnd::Complete);
 
     op.messages.clear();
     requests = 0;
@@ -193,6 +197,9 @@ TEST_F(DataReadingTest, TheWindowQuestionYesOnceLetsTheRestThroughNoKeepsTheReco
     EXPECT_EQ(op.messages[0].text1, "Передаваемые контроллером данные не соответствуют");
     EXPECT_EQ(Dates(*set).back(), (Date6{24, 3, 1, 4, 0, 0}));  // the offending one is kept
     EXPECT_EQ(set->Count(), 3u);
+    // Refused, the reading is cut short; the header's period ends with the last hour read in it.
+    EXPECT_EQ(ending, messages::ReadingEnd::Refused);
+    EXPECT_EQ(set->header.end, (Date6{24, 3, 1, 1, 0, 0}));
 }
 
 TEST_F(DataReadingTest, AControllerThatRepeatsItsRecordsEndsTheReadingWithWhatWasNew) {
@@ -215,6 +222,7 @@ TEST_F(DataReadingTest, AControllerThatRepeatsItsRecordsEndsTheReadingWithWhatWa
         EXPECT_EQ(set->Count(), c.count) << int(c.kind);
         EXPECT_EQ(requests, 2) << int(c.kind);
         EXPECT_EQ(op.messages.back().text1, "Контроллер повторно передал уже прочитанные данные.");
+        EXPECT_EQ(ending, messages::ReadingEnd::Refused) << int(c.kind);
     }
 }
 
@@ -235,13 +243,18 @@ TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
     EXPECT_FALSE(Read({24, 3, 1, 0, 0, 0}, {24, 3, 1, 9, 0, 0}));
     EXPECT_EQ(op.messages.back().text2, "не прочитаны");
     EXPECT_EQ(op.shownStatus, "Устройство не отвечает");
+    EXPECT_EQ(ending, messages::ReadingEnd::NothingShown);
 
+    // Cut short, the header's period ends with the last hour read, not the one asked for.
     requests = 0;
     failFrom = 3;
     auto set = Read({24, 3, 1, 0, 0, 0}, {24, 3, 1, 9, 0, 0});
     ASSERT_TRUE(set);
     EXPECT_EQ(set->Count(), 4u);
     EXPECT_EQ(op.messages.back().text2, "прочитаны не полностью");
+    EXPECT_EQ(ending, messages::ReadingEnd::LinkFailed);
+    EXPECT_EQ(set->header.start, (Date6{24, 3, 1, 0, 0, 0}));
+    EXPECT_EQ(set->header.end, (Date6{24, 3, 1, 3, 0, 0}));
 
     // A count beyond what the frame holds is a failed request, never records read past it.
     requests = 0;
@@ -251,6 +264,7 @@ TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
     ASSERT_TRUE(set);
     EXPECT_EQ(set->Count(), 2u);
     EXPECT_EQ(op.shownStatus, "Длина ответа не соответствует запросу");
+    EXPECT_EQ(ending, messages::ReadingEnd::LinkFailed);
 
     requests = 0;
     overCountAt = 0;
@@ -259,6 +273,15 @@ TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
     ASSERT_TRUE(set);
     EXPECT_EQ(set->Count(), 4u);
     EXPECT_FALSE(op.interrupt);
+    EXPECT_EQ(ending, messages::ReadingEnd::Interrupted);
+    EXPECT_EQ(set->header.end, (Date6{24, 3, 1, 3, 0, 0}));
+
+    // Read to its end, it keeps the period asked for.
+    requests = 0;
+    set = Read({24, 3, 1, 0, 0, 0}, {24, 3, 1, 9, 0, 0});
+    ASSERT_TRUE(set);
+    EXPECT_EQ(ending, messages::ReadingEnd::Complete);
+    EXPECT_EQ(set->header.end, (Date6{24, 3, 1, 9, 0, 0}));
 }
 
 TEST_F(DataReadingTest, AnEmptyPeriodSaysSoAndTheHeaderNamesTheRunAndDevice) {

@@ -63,6 +63,18 @@ TEST_F(LateReplyTest, OnlyRepliesToOtherRequestsFailAtTheFirstByteTimeoutWithThe
     EXPECT_EQ(clock.Elapsed(), Millis(2 * 1000));
 }
 
+TEST_F(LateReplyTest, ARetryWaitsUntilTheLineIsQuietAndTakesTheAnswerToItself) {
+    link.attempts = 2;
+    Bytes damaged = ReadReply(1, 6, 0, 1, {0x55});
+    damaged.back() ^= 0xFF;
+    // Behind the damaged reply another one for table 6 is still on its way.
+    auto& channel = Connect(
+        InTurn({{At(5, damaged), At(20, ReadReply(1, 6, 0, 1, {0x11}))}, {At(50, replyTo6)}}));
+    ASSERT_TRUE(ReadTable(6)) << link.StatusText();
+    EXPECT_EQ(link.replyFrame[8], 0x66);
+    EXPECT_EQ(channel.transmissions.size(), 2u);
+}
+
 TEST_F(LateReplyTest, AReplyWhoseLengthDoesNotFitFailsAtOnce) {
     // The right echo and checksum, but one value byte for a read of two fields of one byte each.
     const link::ReplyExpectation twoBytes = link::ReadReply::Expect({6, 0, 2}, 1);

@@ -126,11 +126,11 @@ protected:
 
     void ByIndex(Archive a, std::uint32_t start, std::uint32_t count) {
         messages::ReadingContext ctx{tables, dir, [this](const MessageSet& s) { shown = s; }};
-        messages::ReadMessagesByIndex(ctx, a, start, count);
+        ending = messages::ReadMessagesByIndex(ctx, a, start, count);
     }
     void ByPeriod(Archive a, dataset::Bytes6 b, dataset::Bytes6 e) {
         messages::ReadingContext ctx{tables, dir, [this](const MessageSet& s) { shown = s; }};
-        messages::ReadMessagesByPeriod(ctx, a, b, e);
+        ending = messages::ReadMessagesByPeriod(ctx, a, b, e);
     }
     std::size_t ShownRecords() const {
         return shown ? shown->records.size() / (shown->archive == Archive::Interventions ? 24 : 22)
@@ -142,6 +142,7 @@ protected:
     tables::TableContext tables{link, image, op, clock};
     std::filesystem::path dir;
     std::optional<MessageSet> shown;
+    messages::ReadingEnd ending = messages::ReadingEnd::NothingShown;
 
     int requestCount = 0;
     std::optional<int> failFrom;  // this request and every later one get no reply
@@ -250,6 +251,7 @@ TEST_F(MessageReadingTest, AStaleInterruptIsClearedAndEscEndsAfterTheCurrentRepl
     ASSERT_TRUE(shown);
     EXPECT_EQ(ShownRecords(), 22u);
     EXPECT_FALSE(op.interrupt);
+    EXPECT_EQ(ending, messages::ReadingEnd::Interrupted);
 }
 
 TEST_F(MessageReadingTest, AnErrorFlagInTheReplyThatEscEndsIsStillReported) {
@@ -295,6 +297,7 @@ struct EndingCase {
     int periodReplies;
     std::vector<ShownMessage> messages;
     std::size_t recordsShown;  // 0: the view does not open
+    messages::ReadingEnd end;
 };
 
 class ReadingEndTest : public MessageReadingTest,
@@ -322,6 +325,13 @@ TEST_P(ReadingEndTest, TellsTheOperatorWhatHappenedAndShowsWhatWasRead) {
     }
     EXPECT_EQ(shown.has_value(), c.recordsShown != 0) << c.what;
     EXPECT_EQ(ShownRecords(), c.recordsShown) << c.what;
+    EXPECT_EQ(ending, c.end) << c.what;
+    if (shown && c.byPeriod) {
+        // A period read to its end keeps the end asked for; one cut short ends at its last record.
+        const Bytes last(shown->records.end() - 24, shown->records.end() - 18);
+        const Bytes end = c.end == messages::ReadingEnd::Complete ? Bytes{24, 3, 2, 0, 0, 0} : last;
+        EXPECT_EQ(Bytes(shown->header.end.begin(), shown->header.end.end()), end) << c.what;
+    }
     // The failed request's status stayed in panel 2 only while the wait window was up.
     EXPECT_EQ(op.status[2], "") << c.what;
 }
@@ -330,52 +340,78 @@ const char* const kTitle = "Сообщения о вмешательствах �
 
 INSTANTIATE_TEST_SUITE_P(
     Endings, ReadingEndTest,
-    ::testing::Values(
-        EndingCase{
-            "first request by index fails", false, 1, {}, 0, 1, {{6, kTitle, "не прочитаны"}}, 0},
-        EndingCase{"a later request by index fails",
-                   false,
-                   3,
-                   {},
-                   0,
-                   1,
-                   {{6, kTitle, "прочитаны не полностью"}},
-                   20},
-        EndingCase{"first reply by index is empty",
-                   false,
-                   {},
-                   1,
-                   0,
-                   1,
-                   {{6, "Нет сообщений с заданными индексами", ""}},
-                   0},
-        EndingCase{
-            "first period request fails", true, 1, {}, 0, 5, {{6, kTitle, "не прочитаны"}}, 0},
-        EndingCase{"a later period request fails",
-                   true,
-                   2,
-                   {},
-                   0,
-                   5,
-                   {{6, kTitle, "прочитаны не полностью"}},
-                   2},
-        EndingCase{"first period reply is empty",
-                   true,
-                   {},
-                   1,
-                   0,
-                   5,
-                   {{6, "Нет данных за указанный период", ""}},
-                   0},
-        EndingCase{"an empty period reply after records", true, {}, 3, 0, 5, {}, 4},
-        EndingCase{"the error flag in a period reply",
-                   true,
-                   {},
-                   {},
-                   2,
-                   3,
-                   {{6, "Обнаружена ошибка", "в архиве сообщений о вмешательствах"}},
-                   6}));
+    ::testing::Values(EndingCase{"first request by index fails",
+                                 false,
+                                 1,
+                                 {},
+                                 0,
+                                 1,
+                                 {{6, kTitle, "не прочитаны"}},
+                                 0,
+                                 messages::ReadingEnd::NothingShown},
+                      EndingCase{"a later request by index fails",
+                                 false,
+                                 3,
+                                 {},
+                                 0,
+                                 1,
+                                 {{6, kTitle, "прочитаны не полностью"}},
+                                 20,
+                                 messages::ReadingEnd::LinkFailed},
+                      EndingCase{"first reply by index is empty",
+                                 false,
+                                 {},
+                                 1,
+                                 0,
+                                 1,
+                                 {{6, "Нет сообщений с заданными индексами", ""}},
+                                 0,
+                                 messages::ReadingEnd::NothingShown},
+                      EndingCase{"first period request fails",
+                                 true,
+                                 1,
+                                 {},
+                                 0,
+                                 5,
+                                 {{6, kTitle, "не прочитаны"}},
+                                 0,
+                                 messages::ReadingEnd::NothingShown},
+                      EndingCase{"a later period request fails",
+                                 true,
+                                 2,
+                                 {},
+                                 0,
+                                 5,
+                                 {{6, kTitle, "прочитаны не полностью"}},
+                                 2,
+                                 messages::ReadingEnd::LinkFailed},
+                      EndingCase{"first period reply is empty",
+                                 true,
+                                 {},
+                                 1,
+                                 0,
+                                 5,
+                                 {{6, "Нет данных за указанный период", ""}},
+                                 0,
+                                 messages::ReadingEnd::NothingShown},
+                      EndingCase{"an empty period reply after records",
+                                 true,
+                                 {},
+                                 3,
+                                 0,
+                                 5,
+                                 {},
+                                 4,
+                                 messages::ReadingEnd::Complete},
+                      EndingCase{"the error flag in a period reply",
+                                 true,
+                                 {},
+                                 {},
+                                 2,
+                                 3,
+                                 {{6, "Обнаружена ошибка", "в архиве сообщений о вмешательствах"}},
+                                 6,
+                                 messages::ReadingEnd::Complete}));
 
 TEST_F(MessageReadingTest, ProgressStaysInsideANonEmptyRange) {
     // A period within one hour has no hours to count, and the records lie past its end.

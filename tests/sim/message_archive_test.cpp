@@ -163,6 +163,27 @@ TEST_P(PeriodSeriesTest, TheControllerContinuesTheSeriesUntilThePeriodEnds) {
     EXPECT_EQ(received, c.wantRecords) << c.what;
 }
 
+TEST(PeriodSeriesRepeat, ARequestThatRepeatsTheSequenceByteGetsTheSameRecordsAgain) {
+    ControllerConfig config;
+    config.diagnostics = Held(200, 1);
+    Controller controller(config);
+    const Bytes from{24, 3, 1, 0, 0, 0};
+    const Bytes to{24, 3, 2, 0, 0, 0};
+    std::vector<Bytes> replies;
+    for (const std::uint8_t sequence : {0, 0, 1, 1, 1, 2}) {
+        replies.push_back(controller.Answer(ByPeriod(0, sequence, from, to)));
+    }
+    const auto firstDate = [&replies](std::size_t i) {
+        return Bytes(replies[i].begin() + 8, replies[i].begin() + 14);
+    };
+    // Eleven records a reply, ten minutes apart: the series goes on behind a repeated reply.
+    EXPECT_EQ(replies[1], replies[0]);
+    EXPECT_EQ(firstDate(2), (Bytes{24, 3, 1, 1, 50, 0}));
+    EXPECT_EQ(replies[3], replies[2]);
+    EXPECT_EQ(replies[4], replies[2]);
+    EXPECT_EQ(firstDate(5), (Bytes{24, 3, 1, 3, 40, 0}));
+}
+
 // Records lie 10 minutes apart from 01.03.24 00:00:00.
 INSTANTIATE_TEST_SUITE_P(
     Periods, PeriodSeriesTest,

@@ -74,6 +74,10 @@ TEST(OptionsTest, ControllerAndFaults) {
                             "20",
                             "--line-baud",
                             "1200",
+                            "--late-reply",
+                            "*3",
+                            "--late-by",
+                            "1500",
                             "--seed",
                             "99",
                             "--verbose"});
@@ -92,6 +96,9 @@ TEST(OptionsTest, ControllerAndFaults) {
     EXPECT_EQ(o.faults.replyDelayMs, 100);
     EXPECT_EQ(o.faults.gapMs, 20);
     EXPECT_EQ(o.faults.lineBaud, 1200);
+    EXPECT_EQ(o.faults.lateEvery, 3);
+    EXPECT_EQ(o.faults.lateByMs, 1500);
+    EXPECT_EQ(Good({"--pty", "--late-reply", "2", "--late-by", "9"}).faults.lateRequest, 2);
     EXPECT_EQ(o.faults.seed, 99U);
     EXPECT_TRUE(o.verbose);
 }
@@ -168,6 +175,9 @@ TEST(OptionsTest, WrongUsageIsReported) {
         {"--tcp", "0", "--modem"},
         {"--pty", "--modem-silent"},  // the modem's options need the modem
         {"--pty", "--modem", "--modem-result", "RING"},
+        {"--pty", "--late-reply", "2"},  // late by how much?
+        {"--pty", "--late-by", "900"},
+        {"--pty", "--late-reply", "*0", "--late-by", "900"},
     };
     for (const auto& args : wrong) {
         std::string line;

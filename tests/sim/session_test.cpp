@@ -139,6 +139,33 @@ TEST_F(SilentTest, NothingIsAnswered) {
     EXPECT_EQ(AnsweredOf({request, ReadRequest(255, 0, 0, 2)}), 0);
 }
 
+class LateReplyTest : public SessionTest {
+protected:
+    LateReplyTest()
+        : SessionTest(Faults([](FaultOptions& f) {
+              f.replyDelayMs = 10;
+              f.lateRequest = 2;
+              f.lateEvery = 3;
+              f.lateByMs = 800;
+          })) {}
+    int DelayOf(const Bytes& request) {
+        const auto replies = Feed(request);
+        return replies.size() == 1 ? replies[0].delayMs : -1;
+    }
+};
+
+TEST_F(LateReplyTest, TheChosenArchiveRequestsAreAnsweredLateAndTableReadsAreNotCounted) {
+    const Bytes archive = testing::Request(1, 7, {0, 1, 1, 0, 0, 0, 10});
+    const Bytes table = ReadRequest(1, 0, 0, 2);
+    std::vector<int> delays;
+    for (const Bytes* r :
+         {&archive, &table, &archive, &archive, &table, &archive, &archive, &archive}) {
+        delays.push_back(DelayOf(*r));
+    }
+    // Archive requests 1, 2 (the chosen one), 3 (every third), 4, 5, 6.
+    EXPECT_EQ(delays, (std::vector<int>{10, 10, 810, 810, 10, 10, 10, 810}));
+}
+
 class NoiseTest : public SessionTest {
 protected:
     NoiseTest() : SessionTest(Faults([](FaultOptions& f) { f.noise = 40; })) {}

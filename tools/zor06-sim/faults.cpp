@@ -15,8 +15,26 @@ bool FaultInjector::DropRequest() {
     return options_.dropEvery > 0 && requests_ % options_.dropEvery == 0;
 }
 
-OutgoingReply FaultInjector::Shape(const std::vector<std::uint8_t>& reply) {
+bool FaultInjector::AnswersLate(std::uint8_t requestCode) {
+    switch (requestCode) {
+        case link::code::kMessagesByIndex:
+        case link::code::kMessagesByPeriod:
+        case link::code::kArchive3Min:
+        case link::code::kArchiveHourly:
+        case link::code::kArchiveDaily:
+            break;
+        default:
+            return false;
+    }
+    ++archiveRequests_;
+    return archiveRequests_ == options_.lateRequest ||
+           (options_.lateEvery > 0 && archiveRequests_ % options_.lateEvery == 0);
+}
+
+OutgoingReply FaultInjector::Shape(const std::vector<std::uint8_t>& reply,
+                                   std::uint8_t requestCode) {
     OutgoingReply out;
+    out.delayMs = options_.replyDelayMs + (AnswersLate(requestCode) ? options_.lateByMs : 0);
     // Noise never holds a reply start, which would be a valid resynchronisation point.
     std::uniform_int_distribution<int> noiseByte(0, 254);
     for (int i = 0; i < options_.noise; ++i) {

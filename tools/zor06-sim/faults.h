@@ -19,12 +19,19 @@ struct FaultOptions {
     int gapMs = 0;                      // pause in the middle of a reply
     int lineBaud = 0;                   // pace the reply as on a line of this speed; 0 at once
     std::optional<std::uint64_t> seed;  // of the noise; random without it
+    // Archive requests (functions 7, 8, 14, 15, 16) counted from 1: this one, or every N-th,
+    // is answered lateByMs later still, after a client's timeout, so that its reply meets the
+    // client's retry or next request.
+    long lateRequest = 0;
+    long lateEvery = 0;
+    int lateByMs = 0;
 };
 
 // A reply as it goes out: noise included; `middle` is where a gap pause would split it.
 struct OutgoingReply {
     std::vector<std::uint8_t> bytes;
     std::size_t middle = 0;
+    int delayMs = 0;  // before it goes out
 };
 
 class FaultInjector {
@@ -34,12 +41,16 @@ public:
     const FaultOptions& Options() const { return options_; }
     // Called for each valid request to us: whether to ignore it.
     bool DropRequest();
-    OutgoingReply Shape(const std::vector<std::uint8_t>& reply);
+    // The reply to a request of `requestCode` as it goes out.
+    OutgoingReply Shape(const std::vector<std::uint8_t>& reply, std::uint8_t requestCode);
 
 private:
+    bool AnswersLate(std::uint8_t requestCode);
+
     FaultOptions options_;
     std::mt19937_64 random_;
     long requests_ = 0;
+    long archiveRequests_ = 0;
     int damaged_ = 0;
 };
 

@@ -105,7 +105,8 @@ std::vector<std::uint8_t> MessageArchive::AnswerByIndex(std::span<const std::uin
 }
 
 std::vector<std::uint8_t> MessageArchive::AnswerByPeriod(std::span<const std::uint8_t> block) {
-    if (block[2] == 0) {
+    const std::uint8_t sequence = block[2];
+    if (sequence == 0) {
         // A new series: from the first record not before the start.
         const auto start = DateAt(block, 3);
         seriesEnd_ = DateAt(block, 9);
@@ -113,7 +114,11 @@ std::vector<std::uint8_t> MessageArchive::AnswerByPeriod(std::span<const std::ui
         while (seriesNext_ < config_.size && RecordDate(seriesNext_) < start) {
             ++seriesNext_;
         }
+    } else if (sequence == lastSequence_) {
+        seriesNext_ = lastBatch_;
     }
+    lastSequence_ = sequence;
+    lastBatch_ = seriesNext_;
     const auto inPeriod = [&](std::uint32_t k) {
         return k < config_.size && RecordDate(k) <= seriesEnd_;
     };

@@ -48,6 +48,10 @@ private:
     MessageArchiveConfig config_;
     std::uint32_t seriesNext_ = 0;  // offset from the oldest of the next record of the series
     std::array<std::uint8_t, 6> seriesEnd_{};
+    // The last request's sequence byte and where its records began: a request that carries the
+    // same byte again repeats one whose reply was lost, and gets the same records.
+    std::uint8_t lastSequence_ = 0;
+    std::uint32_t lastBatch_ = 0;
 };
 
 }  // namespace zor06::sim

@@ -141,6 +141,17 @@ std::string SetEmptyDataArchive(Options& o, std::string_view value) {
     return {};
 }
 
+// "N": the N-th archive request; "*N": every N-th.
+std::string SetLateReply(Options& o, std::string_view value) {
+    const bool every = value.starts_with('*');
+    const std::optional<long> n = ParseNumber(value.substr(every ? 1 : 0));
+    if (!n || *n < 1) {
+        return "--late-reply takes N or *N, N from 1";
+    }
+    (every ? o.faults.lateEvery : o.faults.lateRequest) = *n;
+    return {};
+}
+
 constexpr std::string_view kSelectorForm = "ARCHIVE/SOURCE/WHEN (e.g. hour/run1/24-03-05 10:00)";
 
 std::string AddDataStatus(Options& o, std::string_view value) {
@@ -203,6 +214,8 @@ constexpr NumberOption kNumberOptions[] = {
     {"--reply-delay", 0, kMaxMillis,
      [](Options& o, long v) { o.faults.replyDelayMs = static_cast<int>(v); }},
     {"--gap", 0, kMaxMillis, [](Options& o, long v) { o.faults.gapMs = static_cast<int>(v); }},
+    {"--late-by", 1, kMaxMillis,
+     [](Options& o, long v) { o.faults.lateByMs = static_cast<int>(v); }},
     {"--line-baud", 0, 4'000'000,
      [](Options& o, long v) { o.faults.lineBaud = static_cast<int>(v); }},
     {"--interventions", 0, kMaxRecords,
@@ -243,6 +256,7 @@ std::string SetModemResult(Options& o, std::string_view value) {
 
 constexpr TextOption kTextOptions[] = {
     {"--modem-result", SetModemResult},
+    {"--late-reply", SetLateReply},
     {"--tcp", SetTcp},
     {"--link",
      [](Options& o, std::string_view v) {
@@ -366,6 +380,9 @@ std::string CheckCombination(Options& o) {
     }
     if (!o.modem.enabled && !(o.modem == ModemOptions{})) {
         return "--modem-result, --modem-silent and --modem-cpas go with --modem";
+    }
+    if ((o.faults.lateRequest > 0 || o.faults.lateEvery > 0) != (o.faults.lateByMs > 0)) {
+        return "--late-reply and --late-by go together";
     }
     if (o.baud != 0 && o.transport == Transport::Tcp) {
         return "--baud goes with --pty or --serial";
@@ -494,6 +511,10 @@ Faults:
   --silent                never answer
   --drop-every K          ignore every K-th request
   --reply-delay MS        wait before each reply
+  --late-reply N|*N       answer the N-th archive request (functions 7, 8, 14, 15,
+                          16, counted from 1), or every N-th, --late-by MS later
+                          still: given a client's timeout plus a margin, the reply
+                          meets the client's retry or next request
   --gap MS                pause in the middle of each reply
   --line-baud B           send replies at the pace of a B bit/s line
   --seed N                seed of the noise and of the data archives' values

@@ -176,8 +176,8 @@ bool Server::Answer(platform::ByteChannel& channel, std::span<const std::uint8_t
 }
 
 bool Server::Send(platform::ByteChannel& channel, const OutgoingReply& reply) {
-    if (faults_.replyDelayMs > 0) {
-        clock_.SleepFor(Millis(faults_.replyDelayMs));
+    if (reply.delayMs > 0) {
+        clock_.SleepFor(Millis(reply.delayMs));
     }
     const std::span<const std::uint8_t> bytes(reply.bytes);
     if (faults_.gapMs <= 0) {

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "link/frame.h"
+
 namespace zor06::sim {
 namespace {
 
@@ -29,7 +31,7 @@ std::vector<OutgoingReply> Session::Receive(std::span<const std::uint8_t> bytes,
             continue;
         }
         Trace("request", frame);
-        replies.push_back(faults_.Shape(controller_.Answer(frame)));
+        replies.push_back(faults_.Shape(controller_.Answer(frame), frame[link::kOffCode]));
         Trace("reply", replies.back().bytes);
     }
     return replies;

@@ -12,6 +12,8 @@ namespace zor06::ctl {
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+// A reading cut short, after it printed and saved what it read.
+constexpr int kExitCutShort = 3;
 
 struct LinkOptions {
     std::string tcp;     // HOST:PORT

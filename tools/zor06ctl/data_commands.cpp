@@ -14,6 +14,7 @@
 #include "zor06ctl/commands.h"
 #include "zor06ctl/data_output.h"
 #include "zor06ctl/data_period.h"
+#include "zor06ctl/reading_exit.h"
 #include "zor06ctl/work_folder.h"
 
 namespace zor06::ctl {
@@ -63,11 +64,11 @@ int ReadData(Session& s, DataKind kind, int run) {
             return ChooseDataPeriod(*period, step, bounds, now, s.op);
         },
         [&read](const gasdata::DataSet& set) { read = set; }};
-    gasdata::ReadDataArchive(ctx, kind, run);
+    const messages::ReadingEnd end = gasdata::ReadDataArchive(ctx, kind, run);
     if (!read) {
         return kExitFailed;
     }
-    return PutDataSet(s, *read, *settings);
+    return ReadingExit(PutDataSet(s, *read, *settings), end);
 }
 
 std::optional<DataKind> KindOfFile(const std::filesystem::path& path) {

@@ -18,6 +18,7 @@
 #include "zor06ctl/message_list_pdf.h"
 #include "zor06ctl/message_rows.h"
 #include "zor06ctl/output_files.h"
+#include "zor06ctl/reading_exit.h"
 #include "zor06ctl/work_folder.h"
 
 namespace zor06::ctl {
@@ -163,14 +164,15 @@ int RunMessages(Session& s) {
     std::optional<messages::MessageSet> read;
     messages::ReadingContext ctx{s.tables, folder.Path(),
                                  [&read](const messages::MessageSet& set) { read = set; }};
+    messages::ReadingEnd end = messages::ReadingEnd::NothingShown;
     if (request->how == MessageRequest::How::Period) {
-        messages::ReadMessagesByPeriod(ctx, request->archive, request->from, request->to);
+        end = messages::ReadMessagesByPeriod(ctx, request->archive, request->from, request->to);
     } else {
         const auto range = IndexRange(s, *request);
         if (!range) {
             return kExitFailed;
         }
-        messages::ReadMessagesByIndex(ctx, request->archive, range->start, range->count);
+        end = messages::ReadMessagesByIndex(ctx, request->archive, range->start, range->count);
     }
     if (!read) {
         return kExitFailed;
@@ -181,7 +183,7 @@ int RunMessages(Session& s) {
     std::fputs(MessageRowsText(view, RowFormatOf(s.cl)).c_str(), stdout);
     const bool written = (saveTo.empty() || SaveMessageFile(s, saveTo, *read, view)) &&
                          WriteMessageListPdf(s, *organisation, read->header, view);
-    return written ? kExitOk : kExitFailed;
+    return ReadingExit(written ? kExitOk : kExitFailed, end);
 }
 
 }  // namespace zor06::ctl
