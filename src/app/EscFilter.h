@@ -3,20 +3,20 @@
 
 #include <QObject>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 namespace zor06::screens {
 
 class EscFilter : public QObject {
     Q_OBJECT
 public:
-    EscFilter(link::Operator& op, QObject* parent) : QObject(parent), op_(op) {}
+    EscFilter(dialogue::Operator& op, QObject* parent) : QObject(parent), op_(op) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    link::Operator& op_;
+    dialogue::Operator& op_;
 };
 
 }  // namespace zor06::screens

@@ -15,7 +15,8 @@ QString ToQString(std::string_view text) {
 
 }  // namespace
 
-bool QtOperator::ShowMessage(int kind, std::string_view text1, std::string_view text2) {
+bool QtOperator::ShowMessage(dialogue::MessageKind kind, std::string_view text1,
+                             std::string_view text2) {
     if (messageWindow) {
         return messageWindow(kind, ToQString(text1), ToQString(text2));
     }
@@ -36,7 +37,7 @@ void QtOperator::MessageBox(std::string_view text, std::string_view caption) {
     QApplication::restoreOverrideCursor();
 }
 
-void QtOperator::SetStatusText(int panel, std::string_view text) {
+void QtOperator::SetStatusText(dialogue::Panel panel, std::string_view text) {
     if (onStatus) {
         onStatus(panel, ToQString(text));
     }

@@ -6,29 +6,31 @@
 #include <QPointer>
 #include <functional>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 class QWidget;
 
 namespace zor06::screens {
 
-class QtOperator : public link::Operator {
+class QtOperator : public dialogue::Operator {
 public:
     explicit QtOperator(QWidget* parent = nullptr) : parent_(parent) {}
 
-    bool ShowMessage(int kind, std::string_view text1, std::string_view text2) override;
+    bool ShowMessage(dialogue::MessageKind kind, std::string_view text1,
+                     std::string_view text2) override;
     void MessageBox(std::string_view text, std::string_view caption) override;
-    void SetStatusText(int panel, std::string_view text) override;
+    void SetStatusText(dialogue::Panel panel, std::string_view text) override;
     void SetBusy(bool busy) override;
     void ProcessEvents() override;
     void SetProgress(int position, int maximum) override;
     void ShowReadingWait(bool shown) override;
 
     // Replace the modal windows (tests record what would be shown and answer for the operator).
-    std::function<bool(int kind, const QString& text1, const QString& text2)> messageWindow;
+    std::function<bool(dialogue::MessageKind kind, const QString& text1, const QString& text2)>
+        messageWindow;
     std::function<void(const QString& text, const QString& caption)> messageBox;
     // Where status texts and progress go; the main window connects them.
-    std::function<void(int panel, const QString& text)> onStatus;
+    std::function<void(dialogue::Panel panel, const QString& text)> onStatus;
     std::function<void(int position, int maximum)> onProgress;
     std::function<void(bool shown)> onReadingWait;
 

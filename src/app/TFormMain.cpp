@@ -43,9 +43,10 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
     setWindowTitle(QStringLiteral("Программа обслуживания контроллера  ЗОР_06"));
     QLocale::setDefault(QLocale::c());  // the point as decimal separator
     link_.statusPanel = [this](std::string_view text) {
-        // Panel 3 carries "Обмен..." exactly while a request is on the line.
+        // The Exchange panel carries "Обмен..." exactly while a request is on the line.
         requestOnLine_ = !text.empty();
-        SetStatus(3, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        SetStatus(dialogue::Panel::Exchange,
+                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     };
     // The window repaints while a request waits for its reply; input waits, and the menus and
     // timers check Busy(), so that no other command can start in the middle of a request.
@@ -53,7 +54,7 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
         requestOnLine_ = true;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
-    op_.onStatus = [this](int panel, const QString& text) { SetStatus(panel, text); };
+    op_.onStatus = [this](dialogue::Panel panel, const QString& text) { SetStatus(panel, text); };
     op_.onReadingWait = [this](bool shown) {
         constexpr int kReadingMode = 1;  // "Выполняется чтение данных" / "Esc - прервать чтение"
         if (shown) {
@@ -208,7 +209,7 @@ void TFormMain::BuildMenus() {
 }
 
 void TFormMain::BuildStatusBar() {
-    // Panel 2 takes the width the others leave, and keeps room for a short text.
+    // The Message panel takes the width the others leave, and keeps room for a short text.
     constexpr int kMessagePanelMinWidth = 200;
     const std::array<int, 4> widths{380, 200, 0, 50};
     for (std::size_t i = 0; i < panels_.size(); ++i) {
@@ -232,17 +233,14 @@ void TFormMain::KeepStatusPanelsApart() {
         menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + kMinWorkHeight);
 }
 
-void TFormMain::SetStatus(int panel, const QString& text) {
-    if (panel < 0 || panel >= static_cast<int>(panels_.size())) {
-        return;
-    }
+void TFormMain::SetStatus(dialogue::Panel panel, const QString& text) {
     panels_[static_cast<std::size_t>(panel)]->setText(text);
-    if (panel == 2 && !text.isEmpty()) {
+    if (panel == dialogue::Panel::Message && !text.isEmpty()) {
         messageTimer_.start();
     }
 }
 
-QString TFormMain::StatusPanel(int panel) const {
+QString TFormMain::StatusPanel(dialogue::Panel panel) const {
     return panels_[static_cast<std::size_t>(panel)]->text();
 }
 
@@ -347,8 +345,8 @@ void TFormMain::UpdateMenus() {
     if (state_.identified) {
         UpdateRunMenus();
     } else {
-        SetStatus(0, {});
-        SetStatus(1, {});
+        SetStatus(dialogue::Panel::Connection, {});
+        SetStatus(dialogue::Panel::Controller, {});
     }
 }
 
@@ -367,7 +365,8 @@ void TFormMain::UpdateRunMenus() {
 
 void TFormMain::DescribeConnection() {
     if (screens.describeConnection) {
-        SetStatus(0, QString::fromStdString(screens.describeConnection(settings_)));
+        SetStatus(dialogue::Panel::Connection,
+                  QString::fromStdString(screens.describeConnection(settings_)));
     }
 }
 

@@ -77,7 +77,7 @@ public:
     // False when the work directory or the work folder could not be made; the window then only
     // reports it and ends.
     bool WorkDirUsable() const { return workDirUsable_; }
-    QString StatusPanel(int panel) const;
+    QString StatusPanel(dialogue::Panel panel) const;
     // A menu command by its item name (N...), or null when the window has no such command.
     QAction* MenuItem(const QString& name) const;
     // Whether the command is offered: its item and its top-level menu are visible.
@@ -96,7 +96,7 @@ public:
 
     void UpdateMenus();
     void UpdateRunMenus();
-    // Clears status panel 2 after its delay, as after every operation that left a text there.
+    // Clears the Message panel after its delay, as after every operation that left a text there.
     void StartMessageTimer() { messageTimer_.start(); }
     // The restoration of destroyed tables from a command: table 7 is read for it, and its outcome
     // decides whether the controller still counts as identified.
@@ -134,7 +134,7 @@ private:
     void BuildMenus();
     void BuildStatusBar();
     void KeepStatusPanelsApart();
-    void SetStatus(int panel, const QString& text);
+    void SetStatus(dialogue::Panel panel, const QString& text);
     void HideAllMenus();
     QAction* AddItem(QMenu* menu, const QString& name, const QString& caption,
                      std::function<void()> command);

@@ -37,7 +37,7 @@ void TFormMain::resizeEvent(QResizeEvent* event) {
 bool TFormMain::DialCurrentSubscriber() {
     const settings::PhoneList& phones = settings_.phones;
     if (phones.current >= phones.entries.size()) {
-        op_.ShowMessage(2, "Введены не все параметры", "");
+        op_.ShowMessage(dialogue::MessageKind::InputError, "Введены не все параметры", "");
         return false;
     }
     const settings::PhoneLinkSettings& phone = settings_.link.phone;

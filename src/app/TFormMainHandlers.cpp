@@ -19,7 +19,6 @@ namespace {
 
 constexpr const char* kFirmwareWriter = "hex_write";
 constexpr int kExitNoWorkDir = 1;
-constexpr int kQuestionKind = 3;
 constexpr const char* kCloseHeldBack = "Выход из программы был отложен до окончания команды.";
 constexpr const char* kCloseQuestion = "Завершить работу программы?";
 
@@ -36,7 +35,7 @@ void TFormMain::showEvent(QShowEvent* event) {
 
 bool TFormMain::ReportStartProblems() {
     for (const settings::FileProblem& problem : startProblems_) {
-        op_.ShowMessage(settings::kFileProblemMessageKind, problem.text, problem.reason);
+        op_.ShowMessage(dialogue::MessageKind::Error, problem.text, problem.reason);
     }
     startProblems_.clear();
     return workDirUsable_;
@@ -60,7 +59,8 @@ bool TFormMain::CloseRequested() {
     if (std::exchange(closeWhenIdle_, false)) {
         return true;
     }
-    return asked && op_.ShowMessage(kQuestionKind, kCloseHeldBack, kCloseQuestion);
+    return asked &&
+           op_.ShowMessage(dialogue::MessageKind::Question, kCloseHeldBack, kCloseQuestion);
 }
 
 void TFormMain::TimerStartTimer() {
@@ -125,7 +125,7 @@ bool TFormMain::FirmwareWriterPresent() const {
 
 void TFormMain::TimerMessageTimer() {
     messageTimer_.stop();
-    SetStatus(2, {});
+    SetStatus(dialogue::Panel::Message, {});
 }
 
 void TFormMain::NconnectClick() {
@@ -141,7 +141,7 @@ void TFormMain::NProgr_WrClick() {
     std::string error;
     const auto program = platform::FindProgram(kFirmwareWriter, workDir_);
     if (!program || !platform::RunAndWait(*program, kFirmwareWriter, {}, &error)) {
-        op_.ShowMessage(6, "Сбой в работе", "программы hex_write.exe");
+        op_.ShowMessage(dialogue::MessageKind::Info, "Сбой в работе", "программы hex_write.exe");
     }
     UpdateMenus();
 }
@@ -189,7 +189,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    link::BusyScope busy(op_);
+    dialogue::BusyScope busy(op_);
     tables::Disconnect(tables_, state_);
     if (!workDirUsable_) {
         event->accept();  // nowhere to save to: that was said at the start

@@ -67,7 +67,7 @@ bool ReadConfigurationTables(TFormMain& w) {
     constexpr int kReadTablesWait = 3;  // "Выполняется чтение" / "таблиц параметров конфигурации"
     bool read = false;
     {
-        const link::BusyScope busy(w.Operator());
+        const dialogue::BusyScope busy(w.Operator());
         w.ShowWait(kReadTablesWait);
         read = tables::ReadAllTables(w.Tables());
         w.HideWait();
@@ -92,7 +92,8 @@ bool RestoringConfiguration(TFormMain& w, config::ConfigBuffer& buffer) {
         return false;
     }
     if (changed &&
-        w.Operator().ShowMessage(3, "Параметры конфигурации изменены.", "Сохранить их в файле?")) {
+        w.Operator().ShowMessage(dialogue::MessageKind::Question,
+                                 "Параметры конфигурации изменены.", "Сохранить их в файле?")) {
         Save(w, buffer);
     }
     return true;

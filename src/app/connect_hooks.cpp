@@ -29,7 +29,7 @@ void Complete(Hook& hook, Fallback fallback) {
 }  // namespace
 
 void CompleteHooks(ConnectHooks& hooks, settings::ProgramSettings& settings, link::hgcbox& link,
-                   link::Operator& op) {
+                   dialogue::Operator& op) {
     Complete(hooks.editParameters, [&settings, &op](QWidget* parent, link::LinkKind kind) {
         return Accepted<TFormConnParam>(settings.link, kind, op, parent);
     });

@@ -1,7 +1,7 @@
 // The real screens behind the connection dialog's hooks.
 #pragma once
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "link/screens/ConnectHooks.h"
 #include "settings/settings_types.h"
 
@@ -13,6 +13,6 @@ namespace zor06::app {
 
 // Fills every hook left empty with the real screen working on `settings`, `link` and `op`.
 void CompleteHooks(screens::ConnectHooks& hooks, settings::ProgramSettings& settings,
-                   link::hgcbox& link, link::Operator& op);
+                   link::hgcbox& link, dialogue::Operator& op);
 
 }  // namespace zor06::app

@@ -34,12 +34,10 @@ namespace {
 using gasdata::DataKind;
 using screens::TFormMain;
 
-constexpr int kInfoKind = 6;
 constexpr int kLinkTable = 33;
 constexpr int kChromatographLinkField = 0;
 constexpr int kMoistureLinkField = 1;
 constexpr int kMoistureTable = 37;
-constexpr int kErrorKind = 1;
 constexpr int kWorkbookWaitMode = 4;
 
 gasdata::Date6 Today(TFormMain& w) {
@@ -55,14 +53,14 @@ void PrintView(TFormMain& w, const gasdata::DataView& view, const dataset::HdmHe
     }
     report::Pages pages;
     {
-        link::BusyScope busy(w.Operator());
+        dialogue::BusyScope busy(w.Operator());
         pages = report::Layout(
             gasdata::IsChromatograph(view.kind)
                 ? gasdata::ChrDataReport(view, header, *organisation, w.Settings().report)
                 : gasdata::WmtDataReport(view, header, *organisation));
     }
     if (!widgets::PreviewPages(pages, parent)) {
-        w.Operator().ShowMessage(kErrorKind, "Ошибка печати данных", "");
+        w.Operator().ShowMessage(dialogue::MessageKind::Error, "Ошибка печати данных", "");
     }
 }
 
@@ -170,7 +168,7 @@ void ShowMoistureMomentary(TFormMain& w) {
     }
     w.StartMessageTimer();
     if (w.Image().Byte(kLinkTable, kMoistureLinkField) == 0) {
-        w.Operator().ShowMessage(kInfoKind, "Нет связи с влагомером",
+        w.Operator().ShowMessage(dialogue::MessageKind::Info, "Нет связи с влагомером",
                                  "(см. текущее состояние контроллера)");
         return;
     }
@@ -207,7 +205,7 @@ void NChrom_MomDataClick(TFormMain& w, int run) {
     }
     w.StartMessageTimer();
     if (w.Image().Byte(kLinkTable, kChromatographLinkField) == 0) {
-        w.Operator().ShowMessage(kInfoKind, "Нет связи с хроматографом",
+        w.Operator().ShowMessage(dialogue::MessageKind::Info, "Нет связи с хроматографом",
                                  "(см. текущее состояние контроллера)");
         return;
     }

@@ -17,14 +17,17 @@ namespace {
 
 // Keeps the last text only: the demo has no operator before the main window exists, so a failed
 // write is reported through Start's error.
-class QuietOperator : public link::Operator {
+class QuietOperator : public dialogue::Operator {
 public:
-    bool ShowMessage(int, std::string_view text1, std::string_view text2) override {
+    bool ShowMessage(dialogue::MessageKind, std::string_view text1,
+                     std::string_view text2) override {
         last = std::string(text1) + (text2.empty() ? "" : ": ") + std::string(text2);
         return false;
     }
     void MessageBox(std::string_view, std::string_view) override {}
-    void SetStatusText(int, std::string_view text) override { last = std::string(text); }
+    void SetStatusText(dialogue::Panel, std::string_view text) override {
+        last = std::string(text);
+    }
     void SetBusy(bool) override {}
     std::string last;
 };
@@ -93,7 +96,7 @@ QString Demo::Caption(const QString& caption) const {
         .arg(caption, dir_.path());
 }
 
-void Demo::AskAboutSavedFiles(link::Operator& op) {
+void Demo::AskAboutSavedFiles(dialogue::Operator& op) {
     asked_ = true;
     const auto saved = SavedFiles(WorkDir());
     if (saved && saved->empty()) {
@@ -101,7 +104,7 @@ void Demo::AskAboutSavedFiles(link::Operator& op) {
     }
     // A directory that could not be read through may hold saved files as well.
     const std::string count = saved ? std::to_string(saved->size()) : std::string("?");
-    if (op.ShowMessage(3,
+    if (op.ShowMessage(dialogue::MessageKind::Question,
                        text::Printf("Во временном каталоге %s сохранены файлы: %s.",
                                     dir_.path().toStdString().c_str(), count.c_str()),
                        "Оставить каталог? (\"Нет\" удалит его вместе с файлами)")) {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 namespace zor06::app {
 
@@ -22,7 +22,7 @@ public:
     // When the operator closes the program: a work directory holding files the operator saved is
     // kept after "Да" to the question that names it, and removed with them after "Нет"; one
     // without them is removed without a question.
-    void AskAboutSavedFiles(link::Operator& op);
+    void AskAboutSavedFiles(dialogue::Operator& op);
     // Stops the simulator; the work directory goes unless it was kept. A demonstration ended
     // without the question (a session that ends) keeps a directory with saved files.
     ~Demo();

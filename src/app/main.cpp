@@ -50,8 +50,8 @@ int main(int argc, char** argv) {
         if (!demo.Start(zor06::app::FindSimulator(QApplication::applicationDirPath()), &error)) {
             std::fprintf(stderr, "zor06 --demo: %s\n", error.toLocal8Bit().constData());
             zor06::screens::TFormMessage::Ask(
-                1, QStringLiteral("Не удалось запустить демонстрационный контроллер"), error,
-                nullptr);
+                zor06::dialogue::MessageKind::Error,
+                QStringLiteral("Не удалось запустить демонстрационный контроллер"), error, nullptr);
             return 1;
         }
         workDir = demo.WorkDir();

@@ -56,7 +56,7 @@ void EditNames(TFormMain& w) {
                                                  w.Operator(), &w);
     });
     if (result == config::DeviceEditResult::Written) {
-        w.Operator().SetStatusText(1, w.Image().Name(0));
+        w.Operator().SetStatusText(dialogue::Panel::Controller, w.Image().Name(0));
         w.UpdateRunMenus();
     }
 }
@@ -90,7 +90,7 @@ void EditSystem(TFormMain& w) {
 
 void EditSync(TFormMain& w) {
     {
-        link::BusyScope busy(w.Operator());
+        dialogue::BusyScope busy(w.Operator());
         if (!tables::ReadFields(w.Tables(), {6, 10, 2}) ||
             !tables::ReadFields(w.Tables(), {14, 8, 2})) {
             return;
@@ -137,7 +137,7 @@ void EditFlowLine(TFormMain& w) {
 
 // Table 9 field 0 and table 18 when flow computers are connected, then the run names.
 bool ReadChromatographContext(TFormMain& w, int* flowComputers) {
-    link::BusyScope busy(w.Operator());
+    dialogue::BusyScope busy(w.Operator());
     tables::ControllerImage& image = w.Image();
     if (image.Byte(6, 9) != 0) {
         if (!tables::ReadFields(w.Tables(), {9, 0, 1})) {

@@ -45,7 +45,7 @@ void WireScreens(TFormMain& window) {
                 settings::SaveEthernetList(s, w.IniDir(), w.Operator());
             }
         }
-        // Panel 0 describes the connection in use, not the list's new current entry.
+        // The Connection panel describes the connection in use, not the list's new current entry.
     };
     window.screens.objectList = [](TFormMain& w) {
         screens::TFormObjects_List dialog(w.Settings(), w.IniDir(), w.Operator(), &w);

@@ -44,7 +44,8 @@ void CaptureOthers(TFormMain& w, const QString& dir) {
         Save(ident, dir, QStringLiteral("identification"));
     }
     {
-        screens::TFormMessage message(7, QStringLiteral("Не выполнено чтение из таблицы 6."),
+        screens::TFormMessage message(dialogue::MessageKind::Retry,
+                                      QStringLiteral("Не выполнено чтение из таблицы 6."),
                                       QStringLiteral("Устройство не отвечает"), &w);
         Save(message, dir, QStringLiteral("message-window"));
     }

@@ -11,12 +11,13 @@ constexpr std::uint8_t kNeedsRewriting = 1;
 
 bool EditOneUser(tables::TableContext& ctx, const OpenAccessScreen& open) {
     {
-        link::BusyScope busy(ctx.op);
+        dialogue::BusyScope busy(ctx.op);
         if (!tables::ReadFields(ctx, {kStateTable, 0, 43})) {
             return false;
         }
         if (ctx.image.Byte(kStateTable, kUsersTable) == kNeedsRewriting) {
-            ctx.op.ShowMessage(4, "Таблица доступа пользователей", "требует полной перезаписи");
+            ctx.op.ShowMessage(dialogue::MessageKind::SeeControllerState,
+                               "Таблица доступа пользователей", "требует полной перезаписи");
             return false;
         }
         // The whole table does not fit one reply.
@@ -30,7 +31,7 @@ bool EditOneUser(tables::TableContext& ctx, const OpenAccessScreen& open) {
     if (!slot) {
         return false;
     }
-    link::BusyScope busy(ctx.op);
+    dialogue::BusyScope busy(ctx.op);
     return tables::WriteFields(ctx, {kUsersTable, static_cast<std::uint8_t>(*slot), 1});
 }
 

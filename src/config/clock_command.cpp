@@ -13,21 +13,17 @@ constexpr int kStateTable = 7;
 constexpr int kChromatographClockTable = 42;
 constexpr int kPcSyncByte = 11;
 
-constexpr int kKindRefusal = 4;
-constexpr int kKindQuestion = 3;
-constexpr int kKindResult = 6;
-constexpr int kProgressPanel = 2;
-
 }  // namespace
 
 ClockReadResult ReadClocks(tables::TableContext& ctx) {
-    link::BusyScope busy(ctx.op);
+    dialogue::BusyScope busy(ctx.op);
     ClockReadResult result;
     if (!tables::ReadFields(ctx, {kStateTable, 0, 14})) {
         return result;
     }
     if (ctx.image.Byte(kStateTable, kSystemTable) != 0) {
-        ctx.op.ShowMessage(kKindRefusal, "Разрушена таблица системных параметров.",
+        ctx.op.ShowMessage(dialogue::MessageKind::SeeControllerState,
+                           "Разрушена таблица системных параметров.",
                            "Информация о текущих дате и времени не может быть представлена");
         result.reading = ClockReading::SystemTableDestroyed;
         return result;
@@ -37,8 +33,9 @@ ClockReadResult ReadClocks(tables::TableContext& ctx) {
     }
     if (ctx.image.Byte(kStateTable, kClockTable) != 0) {
         // The third letter of "Воcстановить" is a Latin c in this text; keep it so.
-        result.restoreAsked = ctx.op.ShowMessage(kKindQuestion, "Таблица даты и времени разрушена.",
-                                                 "Воcстановить сейчас?");
+        result.restoreAsked =
+            ctx.op.ShowMessage(dialogue::MessageKind::Question, "Таблица даты и времени разрушена.",
+                               "Воcстановить сейчас?");
         result.reading = ClockReading::ClockTableDestroyed;
         return result;
     }
@@ -55,17 +52,17 @@ bool PcSyncAllowed(const tables::ControllerImage& image) {
 }
 
 bool SendTimeCorrection(tables::TableContext& ctx, std::int16_t seconds) {
-    link::BusyScope busy(ctx.op);
-    ctx.op.SetStatusText(kProgressPanel, "");
+    dialogue::BusyScope busy(ctx.op);
+    ctx.op.SetStatusText(dialogue::Panel::Message, "");
     const auto raw = static_cast<std::uint16_t>(seconds);
     const std::array<std::uint8_t, 2> value{static_cast<std::uint8_t>(raw & 0xFF),
                                             static_cast<std::uint8_t>(raw >> 8)};
     if (ctx.link.Request(link::code::kClockCorrection, value)) {
-        ctx.op.SetStatusText(kProgressPanel, "Корректировка времени выполнена");
+        ctx.op.SetStatusText(dialogue::Panel::Message, "Корректировка времени выполнена");
         return true;
     }
-    ctx.op.SetStatusText(kProgressPanel, ctx.link.StatusText());
-    ctx.op.ShowMessage(kKindResult, "Корректировка времени не выполнена", "");
+    ctx.op.SetStatusText(dialogue::Panel::Message, ctx.link.StatusText());
+    ctx.op.ShowMessage(dialogue::MessageKind::Info, "Корректировка времени не выполнена", "");
     return false;
 }
 

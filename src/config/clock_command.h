@@ -11,7 +11,7 @@ namespace zor06::config {
 enum class ClockReading {
     Read,                  // tables 6, 2 and 42 are in the image
     Failed,                // a read failed; the table service has said why
-    SystemTableDestroyed,  // said with message kind 4
+    SystemTableDestroyed,  // said as a SeeControllerState message
     ClockTableDestroyed,   // the operator was asked whether to restore it; see `restoreAsked`
 };
 
@@ -29,7 +29,7 @@ ClockReadResult ReadClocks(tables::TableContext& ctx);
 bool PcSyncAllowed(const tables::ControllerImage& image);
 
 // Sends the correction (function code 12). Success shows "Корректировка времени выполнена" in
-// status panel 2; failure shows the link's status there and says "Корректировка времени не
+// the Message panel; failure shows the link's status there and says "Корректировка времени не
 // выполнена".
 bool SendTimeCorrection(tables::TableContext& ctx, std::int16_t seconds);
 

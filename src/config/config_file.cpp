@@ -12,8 +12,6 @@
 namespace zor06::config {
 namespace {
 
-constexpr int kFileErrorKind = 1;
-constexpr int kResultKind = 6;
 constexpr std::size_t kTypeAt = 2;
 constexpr std::size_t kVersionAt = 4;
 
@@ -29,20 +27,21 @@ void CopyTable(const tables::ControllerImage& image, int table, ConfigBuffer& bu
 
 }  // namespace
 
-std::optional<ConfigBuffer> ReadConfigFile(const std::filesystem::path& path, link::Operator& op) {
+std::optional<ConfigBuffer> ReadConfigFile(const std::filesystem::path& path,
+                                           dialogue::Operator& op) {
     std::string bytes;
     std::string reason;
     if (platform::ReadWholeFile(path, &bytes, &reason) != platform::ReadStatus::Read) {
-        op.ShowMessage(kFileErrorKind, "Ошибка открытия файла", reason);
+        op.ShowMessage(dialogue::MessageKind::Error, "Ошибка открытия файла", reason);
         return std::nullopt;
     }
     return ParseConfigFile(bytes, FileName(path), op);
 }
 
 std::optional<ConfigBuffer> ParseConfigFile(std::string_view bytes, const std::string& fileName,
-                                            link::Operator& op) {
+                                            dialogue::Operator& op) {
     if (bytes.size() != kConfigSize || static_cast<std::uint8_t>(bytes[kTypeAt]) != 73) {
-        op.ShowMessage(kResultKind,
+        op.ShowMessage(dialogue::MessageKind::Info,
                        text::Printf("Файл %s не является файлом конфигурации", fileName.c_str()),
                        "контроллера ЗОР_06");
         return std::nullopt;
@@ -50,7 +49,7 @@ std::optional<ConfigBuffer> ParseConfigFile(std::string_view bytes, const std::s
     const int version = static_cast<std::uint8_t>(bytes[kVersionAt]);
     if (version < 4 || version > 6) {
         op.ShowMessage(
-            kResultKind,
+            dialogue::MessageKind::Info,
             text::Printf("Файл параметров конфигурации %s подготовлен", fileName.c_str()),
             text::Printf("для контроллера ЗОР с версией ПО %d", version));
         return std::nullopt;
@@ -68,23 +67,24 @@ std::optional<ConfigBuffer> ParseConfigFile(std::string_view bytes, const std::s
 }
 
 bool WriteConfigFile(const std::filesystem::path& path, const ConfigBuffer& buffer,
-                     link::Operator& op) {
+                     dialogue::Operator& op) {
     const auto file = ToFileBytes(buffer);
     std::string reason;
     bool narrowed = false;
     if (!platform::WriteFileAtomically(
             path, std::string_view(reinterpret_cast<const char*>(file.data()), file.size()),
             &reason, platform::NewFile::OwnerOnly, &narrowed)) {
-        op.ShowMessage(kFileErrorKind, "Ошибка записи файла " + FileName(path), reason);
+        op.ShowMessage(dialogue::MessageKind::Error, "Ошибка записи файла " + FileName(path),
+                       reason);
         return false;
     }
     if (narrowed) {
         op.ShowMessage(
-            kResultKind,
+            dialogue::MessageKind::Info,
             text::Printf("Файл %s был доступен другим пользователям;", FileName(path).c_str()),
             "теперь он доступен только владельцу");
     }
-    op.ShowMessage(kResultKind, "Параметры конфигурации",
+    op.ShowMessage(dialogue::MessageKind::Info, "Параметры конфигурации",
                    text::Printf("сохранены в файле %s", FileName(path).c_str()));
     return true;
 }

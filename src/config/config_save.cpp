@@ -16,7 +16,7 @@ FileChoice OpenConfigChoice(const std::filesystem::path& configDir) {
 std::optional<std::filesystem::path> ChooseSaveTarget(const FileChoice& choice,
                                                       std::string_view extension,
                                                       const ChooseFile& choose,
-                                                      link::Operator& op) {
+                                                      dialogue::Operator& op) {
     for (;;) {
         const std::optional<std::filesystem::path> chosen = choose(choice);
         if (!chosen) {
@@ -24,7 +24,8 @@ std::optional<std::filesystem::path> ChooseSaveTarget(const FileChoice& choice,
         }
         const SaveTarget target = ResolveSaveName(*chosen, choice.proposed, extension);
         if (!target.askOverwrite ||
-            op.ShowMessage(3, text::Printf("Файл %s уже есть.", target.path.filename().c_str()),
+            op.ShowMessage(dialogue::MessageKind::Question,
+                           text::Printf("Файл %s уже есть.", target.path.filename().c_str()),
                            "Вы хотите заменить существующий файл?")) {
             return target.path;
         }
@@ -32,8 +33,8 @@ std::optional<std::filesystem::path> ChooseSaveTarget(const FileChoice& choice,
 }
 
 bool WriteChosenFile(const std::filesystem::path& target, std::string_view bytes,
-                     link::Operator& op, std::string* reason) {
-    link::BusyScope busy(op);
+                     dialogue::Operator& op, std::string* reason) {
+    dialogue::BusyScope busy(op);
     // The folders are made on first use; a failure to make one shows in the write.
     std::error_code ignored;
     std::filesystem::create_directories(target.parent_path(), ignored);
@@ -42,7 +43,7 @@ bool WriteChosenFile(const std::filesystem::path& target, std::string_view bytes
 
 bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& configDir,
                        const tables::ControllerDateTime& now, const ChooseFile& choose,
-                       link::Operator& op) {
+                       dialogue::Operator& op) {
     const FileChoice choice{kSaveConfigTitle, configDir, kConfigPattern,
                             configDir / ProposedConfigName(buffer, now)};
     const auto target = ChooseSaveTarget(choice, ".cnf", choose, op);

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "config/config_buffer.h"
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "tables/controller_date.h"
 #include "tables/table_service.h"
 
@@ -38,18 +38,19 @@ FileChoice OpenConfigChoice(const std::filesystem::path& configDir);
 // again). None when cancelled.
 std::optional<std::filesystem::path> ChooseSaveTarget(const FileChoice& choice,
                                                       std::string_view extension,
-                                                      const ChooseFile& choose, link::Operator& op);
+                                                      const ChooseFile& choose,
+                                                      dialogue::Operator& op);
 
 // Writes `bytes` atomically to a file the operator chose, under the busy cursor, making its folder
 // when it is missing; false with `reason` set when the write failed.
 bool WriteChosenFile(const std::filesystem::path& target, std::string_view bytes,
-                     link::Operator& op, std::string* reason);
+                     dialogue::Operator& op, std::string* reason);
 
 // Proposes the name, asks for the file again while the operator refuses to replace an existing
 // one, and writes the configuration. False when cancelled or the write failed (already shown).
 bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& configDir,
                        const tables::ControllerDateTime& now, const ChooseFile& choose,
-                       link::Operator& op);
+                       dialogue::Operator& op);
 
 // A new configuration with the controller image's tables copied in.
 ConfigBuffer ConfigurationOf(const tables::ControllerImage& image);

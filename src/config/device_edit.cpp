@@ -19,7 +19,7 @@ DeviceEditResult RunDeviceEdit(tables::TableContext& ctx, const DeviceEdit& edit
                                const OpenEditor& open) {
     std::vector<std::uint8_t> oldCopy;
     {
-        link::BusyScope busy(ctx.op);
+        dialogue::BusyScope busy(ctx.op);
         for (const tables::TableHeader& h : edit.reads) {
             if (!tables::ReadFields(ctx, h)) {
                 return DeviceEditResult::ReadFailed;
@@ -38,7 +38,7 @@ DeviceEditResult RunDeviceEdit(tables::TableContext& ctx, const DeviceEdit& edit
     if (!open(target)) {
         return DeviceEditResult::Cancelled;
     }
-    link::BusyScope busy(ctx.op);
+    dialogue::BusyScope busy(ctx.op);
     if (cp866) {
         text::ToCp866(target);
     }

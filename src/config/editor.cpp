@@ -6,7 +6,7 @@ std::string_view AcceptCaption(EditorMode mode) {
     return mode == EditorMode::Device ? "Записать в устройство" : "Принять";
 }
 
-void Report(const InputError& error, link::Operator& op) {
+void Report(const InputError& error, dialogue::Operator& op) {
     if (error.plainBox) {
         op.MessageBox(error.text1, error.text2);
     } else {

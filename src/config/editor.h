@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 namespace zor06::config {
 
@@ -16,13 +16,11 @@ enum class EditorMode { Device, File };
 // The caption of the accept button of the mode.
 std::string_view AcceptCaption(EditorMode mode);
 
-inline constexpr int kInputErrorKind = 2;
-
 // A refused entry: the message window's kind and two lines, or a plain message box.
 struct InputError {
     std::string text1;
     std::string text2;
-    int kind = kInputErrorKind;
+    dialogue::MessageKind kind = dialogue::MessageKind::InputError;
     bool plainBox = false;  // a message box with `text2` as its caption
 };
 
@@ -35,6 +33,6 @@ inline InputError Refuse(std::string text1, std::string text2 = {}) {
 }
 
 // Shows the refusal to the operator.
-void Report(const InputError& error, link::Operator& op);
+void Report(const InputError& error, dialogue::Operator& op);
 
 }  // namespace zor06::config

@@ -88,7 +88,7 @@ bool EditFlowComputers(tables::TableContext& ctx, const OpenFlowList& openList) 
     std::uint8_t stored = 0;
     int n = 0;
     {
-        link::BusyScope busy(ctx.op);
+        dialogue::BusyScope busy(ctx.op);
         if (!tables::ReadFields(ctx, {kLineTable, 0, 1})) {
             return false;
         }
@@ -102,7 +102,7 @@ bool EditFlowComputers(tables::TableContext& ctx, const OpenFlowList& openList) 
     if (!list) {
         return false;
     }
-    link::BusyScope busy(ctx.op);
+    dialogue::BusyScope busy(ctx.op);
     if (!ReadGrownPositions(ctx, n, *list, old)) {
         return false;
     }
@@ -119,7 +119,7 @@ bool EditFlowLine(tables::TableContext& ctx, const OpenFlowLine& openLine,
                   const OpenFlowList& openList) {
     std::vector<std::uint8_t> oldLine;
     {
-        link::BusyScope busy(ctx.op);
+        dialogue::BusyScope busy(ctx.op);
         if (!tables::ReadFields(ctx, {kLineTable, 0, 6})) {
             return false;
         }
@@ -133,16 +133,17 @@ bool EditFlowLine(tables::TableContext& ctx, const OpenFlowLine& openLine,
     }
     const int after = FlowCount(ctx.image.Byte(kLineTable, 0));
     if (after <= before) {
-        link::BusyScope busy(ctx.op);
+        dialogue::BusyScope busy(ctx.op);
         return tables::WriteChangedFields(ctx, {kLineTable, 0, 6}, oldLine);
     }
-    if (!ctx.op.ShowMessage(3, "Количество вычислителей не может быть увеличено",
+    if (!ctx.op.ShowMessage(dialogue::MessageKind::Question,
+                            "Количество вычислителей не может быть увеличено",
                             "без ввода их параметров. Выполнить ввод параметров сейчас?")) {
         return false;
     }
     OldCopies old;
     {
-        link::BusyScope busy(ctx.op);
+        dialogue::BusyScope busy(ctx.op);
         if (!ReadRecordTables(ctx, after, old)) {
             return false;
         }
@@ -151,7 +152,7 @@ bool EditFlowLine(tables::TableContext& ctx, const OpenFlowLine& openLine,
     if (!list) {
         return false;
     }
-    link::BusyScope busy(ctx.op);
+    dialogue::BusyScope busy(ctx.op);
     if (!ReadGrownPositions(ctx, after, *list, old)) {
         return false;
     }

@@ -20,8 +20,8 @@ void CopyPart(const ConfigBuffer& buffer, ConfigPart p, tables::ControllerImage&
     std::ranges::copy(from.first(tables::Table(table).Bytes()), image.Whole(table).begin());
 }
 
-bool Refuse(link::Operator& op, std::string_view text1, std::string_view text2) {
-    op.ShowMessage(2, text1, text2);
+bool Refuse(dialogue::Operator& op, std::string_view text1, std::string_view text2) {
+    op.ShowMessage(dialogue::MessageKind::InputError, text1, text2);
     return false;
 }
 
@@ -66,7 +66,8 @@ std::optional<std::pair<std::string, std::string>> UsersFault(const UsersTable& 
     return std::nullopt;
 }
 
-bool PrepareUsers(const ConfigBuffer& buffer, tables::ControllerImage& image, link::Operator& op) {
+bool PrepareUsers(const ConfigBuffer& buffer, tables::ControllerImage& image,
+                  dialogue::Operator& op) {
     UsersTable users = DecodeUsers(buffer.Part(part::kUsers).first<kUserSlots * kUserRecordSize>());
     for (UserRecord& u : users) {
         u.reserved = 0;
@@ -119,7 +120,7 @@ bool FlowAddressesSet(const ConfigBuffer& buffer) {
 }  // namespace
 
 bool PrepareImage(const ConfigBuffer& buffer, tables::ControllerImage& image, bool withUsers,
-                  link::Operator& op) {
+                  dialogue::Operator& op) {
     CopyPart(buffer, part::kNames, image, 5);
     CopyPart(buffer, part::kUpperLink, image, 3);
     if (withUsers && !PrepareUsers(buffer, image, op)) {

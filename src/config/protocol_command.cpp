@@ -3,7 +3,6 @@
 namespace zor06::config {
 namespace {
 
-constexpr int kReadFailedKind = 5;
 constexpr int kExtraParameters = 41;
 constexpr int kChecksumField = 1;
 
@@ -17,8 +16,9 @@ bool ReadProtocolTables(tables::TableContext& ctx) {
     return true;
 }
 
-void ReportTablesUnread(link::Operator& op) {
-    op.ShowMessage(kReadFailedKind, "Параметры конфигурации не прочитаны", "");
+void ReportTablesUnread(dialogue::Operator& op) {
+    op.ShowMessage(dialogue::MessageKind::ExchangeResult, "Параметры конфигурации не прочитаны",
+                   "");
 }
 
 ProtocolRecord BuildPresentProtocol(tables::TableContext& ctx, double now) {

@@ -13,7 +13,7 @@ namespace zor06::config {
 // Reads every configuration table; on failure ReportTablesUnread.
 bool ReadProtocolTables(tables::TableContext& ctx);
 // "Параметры конфигурации не прочитаны".
-void ReportTablesUnread(link::Operator& op);
+void ReportTablesUnread(dialogue::Operator& op);
 
 // The record of the image as it is now, created at `now` (days since 30 December 1899), with
 // the software checksum when table 41 can be read.

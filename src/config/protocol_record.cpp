@@ -11,7 +11,6 @@
 namespace zor06::config {
 namespace {
 
-constexpr int kFileErrorKind = 1;
 constexpr std::string_view kSignatureText = "PRC";
 constexpr std::size_t kLimitTableBytes = 80;
 
@@ -144,9 +143,9 @@ std::string ProposedProtocolName(const ProtocolRecord& record) {
 }
 
 std::optional<ProtocolRecord> ParseProtocolFile(std::string_view bytes, const std::string& fileName,
-                                                link::Operator& op) {
+                                                dialogue::Operator& op) {
     if (!bytes.starts_with(kSignatureText)) {
-        op.ShowMessage(kFileErrorKind,
+        op.ShowMessage(dialogue::MessageKind::Error,
                        text::Printf("Файл %s не является файлом, содержащим", fileName.c_str()),
                        "протокол конфигурации контроллера ЗОР");
         return std::nullopt;
@@ -157,24 +156,24 @@ std::optional<ProtocolRecord> ParseProtocolFile(std::string_view bytes, const st
 }
 
 std::optional<ProtocolRecord> ReadProtocolFile(const std::filesystem::path& path,
-                                               link::Operator& op) {
+                                               dialogue::Operator& op) {
     std::string bytes;
     std::string reason;
     if (platform::ReadWholeFile(path, &bytes, &reason) != platform::ReadStatus::Read) {
-        op.ShowMessage(kFileErrorKind, "Ошибка открытия файла", reason);
+        op.ShowMessage(dialogue::MessageKind::Error, "Ошибка открытия файла", reason);
         return std::nullopt;
     }
     return ParseProtocolFile(bytes, path.filename().string(), op);
 }
 
 bool WriteProtocolFile(const std::filesystem::path& path, const ProtocolRecord& record,
-                       link::Operator& op) {
+                       dialogue::Operator& op) {
     std::string reason;
     if (!platform::WriteFileAtomically(
             path,
             std::string_view(reinterpret_cast<const char*>(record.bytes.data()), kProtocolSize),
             &reason)) {
-        op.ShowMessage(kFileErrorKind, "Ошибка открытия файла", reason);
+        op.ShowMessage(dialogue::MessageKind::Error, "Ошибка открытия файла", reason);
         return false;
     }
     return true;

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "config/config_buffer.h"
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "tables/controller_image.h"
 
 namespace zor06::config {
@@ -84,12 +84,12 @@ std::string ProposedProtocolName(const ProtocolRecord& record);
 // The record of a file's bytes, or none after the reason was shown. A file shorter than a record
 // leaves the rest zero; bytes past the record are ignored.
 std::optional<ProtocolRecord> ParseProtocolFile(std::string_view bytes, const std::string& fileName,
-                                                link::Operator& op);
+                                                dialogue::Operator& op);
 std::optional<ProtocolRecord> ReadProtocolFile(const std::filesystem::path& path,
-                                               link::Operator& op);
+                                               dialogue::Operator& op);
 
 // Replaces the file with the record; a failure is shown and leaves the old file.
 bool WriteProtocolFile(const std::filesystem::path& path, const ProtocolRecord& record,
-                       link::Operator& op);
+                       dialogue::Operator& op);
 
 }  // namespace zor06::config

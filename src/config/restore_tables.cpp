@@ -47,7 +47,8 @@ private:
     // The clock's time type follows the rules of table 6, which must be read for it.
     void WriteClockOnly() {
         if (states_.destroyed[kSystemTable]) {
-            ctx_.op.ShowMessage(4, "Запись даты и времени невозможна",
+            ctx_.op.ShowMessage(dialogue::MessageKind::SeeControllerState,
+                                "Запись даты и времени невозможна",
                                 "при разрушенной таблице системных параметров");
             return;
         }
@@ -69,7 +70,8 @@ private:
         if (sel_[kUsersTable]) {
             const auto users = config.Part(part::kUsers).first<kUsersBytes>();
             if (!hooks_.editUsers || !hooks_.editUsers(users)) {
-                ctx_.op.ShowMessage(6, "Таблица доступа к записи в контроллер не восстановлена",
+                ctx_.op.ShowMessage(dialogue::MessageKind::Info,
+                                    "Таблица доступа к записи в контроллер не восстановлена",
                                     "Запись в таблицы параметров конфигурации недопустима");
                 return;
             }
@@ -91,8 +93,9 @@ private:
             if (PrepareImage(config, ctx_.image, sel_[kUsersTable], ctx_.op)) {
                 return true;
             }
-            if (!ctx_.op.ShowMessage(3, "Корректировать параметры конфигурации?", "")) {
-                ctx_.op.ShowMessage(6, "Запись таблиц не выполнена", "");
+            if (!ctx_.op.ShowMessage(dialogue::MessageKind::Question,
+                                     "Корректировать параметры конфигурации?", "")) {
+                ctx_.op.ShowMessage(dialogue::MessageKind::Info, "Запись таблиц не выполнена", "");
                 return false;
             }
         }
@@ -103,13 +106,14 @@ private:
             sel_[kUsersTable] = false;
             return true;
         }
-        ctx_.op.ShowMessage(6, "Таблица зарегистрированных пользователей не восстановлена",
+        ctx_.op.ShowMessage(dialogue::MessageKind::Info,
+                            "Таблица зарегистрированных пользователей не восстановлена",
                             "Запись в таблицы параметров конфигурации недопустима");
         return false;
     }
 
     void WriteRestored(const ConfigBuffer& config) {
-        ctx_.op.SetStatusText(2, "");
+        ctx_.op.SetStatusText(dialogue::Panel::Message, "");
         if (sel_[kUsersTable] && !WriteUsers()) {
             return;
         }
@@ -122,7 +126,8 @@ private:
         CheckStillDestroyed();
         // Asked only where a protocol can be made.
         if (result_ == TableStateResult::WriteAll && hooks_.buildProtocol &&
-            ctx_.op.ShowMessage(3, "Формировать протокол конфигурирования?", "")) {
+            ctx_.op.ShowMessage(dialogue::MessageKind::Question,
+                                "Формировать протокол конфигурирования?", "")) {
             hooks_.buildProtocol(config);
         }
     }
@@ -146,11 +151,11 @@ private:
         if (hooks_.describeConnection) {
             hooks_.describeConnection();
         }
-        ctx_.op.SetStatusText(1, ctx_.image.Name(0));
+        ctx_.op.SetStatusText(dialogue::Panel::Controller, ctx_.image.Name(0));
         ctx_.clock.SleepFor(std::chrono::milliseconds(1000));
         if (tables::ReadFields(ctx_, {0, 0, 18}) && ctx_.image.Byte(0, 0) != 0) {
-            ctx_.op.ShowMessage(6, text::Printf("Разрушена таблица № %d", ctx_.image.Byte(0, 0)),
-                                "");
+            ctx_.op.ShowMessage(dialogue::MessageKind::Info,
+                                text::Printf("Разрушена таблица № %d", ctx_.image.Byte(0, 0)), "");
         }
     }
 
@@ -164,7 +169,8 @@ private:
 }  // namespace
 
 bool WriteClockFromPc(tables::TableContext& ctx, Selection& selection) {
-    if (!ctx.op.ShowMessage(3, "В контроллер будет записано время ЭВМ.",
+    if (!ctx.op.ShowMessage(dialogue::MessageKind::Question,
+                            "В контроллер будет записано время ЭВМ.",
                             "Вы уверены, что часы ЭВМ показывают правильное время?")) {
         return false;
     }

@@ -32,7 +32,7 @@ struct RestoreHooks {
     // disabled main window: shown with true, closed with false.
     std::function<void(bool shown)> waitWindow;
     std::function<void()> updateMenus;
-    std::function<void()> describeConnection;  // status panel 0
+    std::function<void()> describeConnection;  // the Connection panel
     WriteTablesHooks write;
 };
 

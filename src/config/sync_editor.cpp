@@ -51,7 +51,7 @@ SyncSwitches ReadSyncSwitches(const tables::ControllerImage& image) {
 }
 
 bool WriteSyncSwitches(tables::TableContext& ctx, const SyncSwitches& s) {
-    link::BusyScope busy(ctx.op);
+    dialogue::BusyScope busy(ctx.op);
     tables::ControllerImage& image = ctx.image;
     if (image.Byte(kSystemTable, 10) != s[0] || image.Byte(kSystemTable, 11) != s[1]) {
         image.SetByte(kSystemTable, 10, s[0]);

@@ -49,7 +49,7 @@ bool WriteButtonsEnabled(link::LinkKind kind) {
     return kind == link::LinkKind::Direct;
 }
 
-bool SelectTicked(TableStates& s, const Selection& ticked, link::Operator& op) {
+bool SelectTicked(TableStates& s, const Selection& ticked, dialogue::Operator& op) {
     Selection chosen{};
     bool any = false;
     for (int t = 0; t < tables::kTableCount; ++t) {
@@ -58,7 +58,7 @@ bool SelectTicked(TableStates& s, const Selection& ticked, link::Operator& op) {
         any = any || chosen[i];
     }
     if (!any) {
-        op.ShowMessage(6, "Не заданы таблицы для записи", "");
+        op.ShowMessage(dialogue::MessageKind::Info, "Не заданы таблицы для записи", "");
         return false;
     }
     s.selected = chosen;

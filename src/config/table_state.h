@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "config/write_tables.h"
+#include "dialogue/operator.h"
 #include "link/link_kind.h"
-#include "link/operator.h"
 #include "tables/controller_image.h"
 
 namespace zor06::config {
@@ -42,7 +42,7 @@ bool WriteButtonsEnabled(link::LinkKind kind);
 
 // "Записать избранные таблицы": `ticked` per table number. False (with the message) when nothing
 // is ticked; the selection is then left as it was.
-bool SelectTicked(TableStates& states, const Selection& ticked, link::Operator& op);
+bool SelectTicked(TableStates& states, const Selection& ticked, dialogue::Operator& op);
 // "Записать все таблицы".
 void SelectAll(TableStates& states);
 

@@ -53,7 +53,7 @@ bool WriteNames(tables::TableContext& ctx) {
     if (cp866) {
         text::ToCp1251(names);
     }
-    ctx.op.SetStatusText(1, ctx.image.Name(0));
+    ctx.op.SetStatusText(dialogue::Panel::Controller, ctx.image.Name(0));
     return ok;
 }
 
@@ -86,12 +86,12 @@ bool WriteWhole(tables::TableContext& ctx, int table, const WriteTablesHooks& ho
 
 class Progress {
 public:
-    explicit Progress(link::Operator& op) : op_(op) { op_.SetProgress(0, max_); }
+    explicit Progress(dialogue::Operator& op) : op_(op) { op_.SetProgress(0, max_); }
     void Step() { op_.SetProgress(++position_, max_); }
     void Finish() { op_.SetProgress(max_, max_); }
 
 private:
-    link::Operator& op_;
+    dialogue::Operator& op_;
     int max_ = WritableCount();
     int position_ = 0;
 };

@@ -10,9 +10,6 @@
 namespace zor06::gasdata {
 namespace {
 
-constexpr int kInfoKind = 6;
-constexpr int kArchiveGoneKind = 9;
-constexpr int kCorrectKind = 10;
 constexpr int kFirstRecordTable = 27;
 constexpr int kClockTable = 2;
 constexpr int kSystemTable = 6;
@@ -35,9 +32,9 @@ std::string DateTimeText(const Date6& d) {
                         d[kHourByte], d[kMinuteByte], d[kSecondByte]);
 }
 
-void ReportInvalidDate(link::Operator& op, const Date6& d) {
+void ReportInvalidDate(dialogue::Operator& op, const Date6& d) {
     op.ShowMessage(
-        kInfoKind,
+        dialogue::MessageKind::Info,
         text::Printf("Прочитанные параметры даты и времени (%s)", DateTimeText(d).c_str()),
         "не соответствуют допустимым значениям");
 }
@@ -146,7 +143,7 @@ long MinutesBetween(const Date6& a, const Date6& b) {
 // the operator interrupted.
 bool WaitSeconds(tables::TableContext& ctx, int seconds) {
     using namespace std::chrono_literals;
-    link::Operator& op = ctx.op;
+    dialogue::Operator& op = ctx.op;
     op.interrupt = false;
     op.longOperation = true;
     const platform::MonoTime until = ctx.clock.Now() + std::chrono::seconds(seconds);
@@ -176,7 +173,7 @@ std::optional<ArchiveBounds> BoundsAt(Step step, const Date6& clock, const Date6
 }
 
 std::optional<BoundsReading> GetArchiveBounds(tables::TableContext& ctx, Step step) {
-    link::BusyScope busy(ctx.op);
+    dialogue::BusyScope busy(ctx.op);
     const int field = step == Step::ThreeMinutes ? 0 : step == Step::Hour ? 1 : 2;
     if (!tables::ReadFields(ctx, {kFirstRecordTable, static_cast<std::uint8_t>(field), 1})) {
         return std::nullopt;
@@ -188,7 +185,7 @@ std::optional<BoundsReading> GetArchiveBounds(tables::TableContext& ctx, Step st
         r.firstRecord[kSecondByte] &= static_cast<std::uint8_t>(~kFirstDayFlag);
     }
     if (r.firstRecord == Date6{1, 1, 1, 0, 0, 0}) {
-        ctx.op.ShowMessage(kInfoKind, "В архиве нет данных", "");
+        ctx.op.ShowMessage(dialogue::MessageKind::Info, "В архиве нет данных", "");
         return std::nullopt;
     }
     if (!tables::IsValid(r.firstRecord)) {
@@ -204,7 +201,7 @@ std::optional<BoundsReading> GetArchiveBounds(tables::TableContext& ctx, Step st
     const std::optional<ArchiveBounds> bounds =
         BoundsAt(step, r.clock, r.firstRecord, r.firstDayFlag, contractHour);
     if (!bounds) {
-        ctx.op.ShowMessage(kInfoKind, "В архиве еще нет ни одной записи", "");
+        ctx.op.ShowMessage(dialogue::MessageKind::Info, "В архиве еще нет ни одной записи", "");
         return std::nullopt;
     }
     r.bounds = *bounds;
@@ -228,7 +225,8 @@ bool CheckMinutePeriod(tables::TableContext& ctx, const BoundsReading& reading, 
             oldest = Widen(now->oldest);
         }
         if (tables::Compare5(start, oldest) < 0 && tables::Compare5(end, oldest) < 0) {
-            ctx.op.ShowMessage(kArchiveGoneKind, "В архиве уже нет данных за указанный период", "");
+            ctx.op.ShowMessage(dialogue::MessageKind::ArchiveDatesChanged,
+                               "В архиве уже нет данных за указанный период", "");
             return false;
         }
         const Date6 wrapped = ShiftMonths(reading.firstRecord, 2);
@@ -242,7 +240,7 @@ bool CheckMinutePeriod(tables::TableContext& ctx, const BoundsReading& reading, 
         }
         // A clock that stands still would keep the check waiting for a record that never comes.
         if (round + 1 >= kMinuteCheckRounds || previousClock == clock) {
-            ctx.op.ShowMessage(kInfoKind,
+            ctx.op.ShowMessage(dialogue::MessageKind::Info,
                                "Часы контроллера не идут:", "период чтения проверить невозможно");
             return false;
         }
@@ -254,7 +252,8 @@ bool CheckMinutePeriod(tables::TableContext& ctx, const BoundsReading& reading, 
     if (tables::Compare5(start, oldest) >= 0) {
         return true;
     }
-    if (!ctx.op.ShowMessage(kCorrectKind, "Корректировать заданный период чтения данных?", "")) {
+    if (!ctx.op.ShowMessage(dialogue::MessageKind::ArchiveDatesQuestion,
+                            "Корректировать заданный период чтения данных?", "")) {
         return false;
     }
     start = oldest;

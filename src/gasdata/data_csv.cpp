@@ -53,7 +53,7 @@ std::string DataViewCsv(const DataView& view) {
 }
 
 bool SaveDataCsv(const DataView& view, const DataSet& set, const std::filesystem::path& programDir,
-                 const Date6& today, const config::ChooseFile& choose, link::Operator& op) {
+                 const Date6& today, const config::ChooseFile& choose, dialogue::Operator& op) {
     const std::string name = messages::CsvFileName(DefaultDataFileName(set, today));
     return messages::SaveCsvFile(DataViewCsv(view), programDir / KindOf(set.kind).directory, name,
                                  choose, op);

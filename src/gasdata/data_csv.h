@@ -10,10 +10,10 @@
 #include <string>
 
 #include "config/config_save.h"
+#include "dialogue/operator.h"
 #include "gasdata/data_set.h"
 #include "gasdata/data_view.h"
 #include "gasdata/heading_text.h"
-#include "link/operator.h"
 
 namespace zor06::gasdata {
 
@@ -22,6 +22,6 @@ std::string DataViewCsv(const DataView& view);
 // "Сохранить в CSV": proposes the data file's default name with ".csv" in the kind's directory
 // under `programDir`.
 bool SaveDataCsv(const DataView& view, const DataSet& set, const std::filesystem::path& programDir,
-                 const Date6& today, const config::ChooseFile& choose, link::Operator& op);
+                 const Date6& today, const config::ChooseFile& choose, dialogue::Operator& op);
 
 }  // namespace zor06::gasdata

@@ -7,8 +7,6 @@
 namespace zor06::gasdata {
 namespace {
 
-constexpr int kErrorKind = 1;
-constexpr int kInfoKind = 6;
 constexpr char kOpenFailed[] = "Ошибка открытия файла";
 
 std::string Pattern(const DataArchiveKind& k) {
@@ -68,17 +66,17 @@ std::optional<DataSet> ParseDataFile(std::span<const std::uint8_t> bytes, DataKi
 }
 
 std::optional<DataSet> ReadDataFile(const std::filesystem::path& path, DataKind kind,
-                                    link::Operator& op) {
+                                    dialogue::Operator& op) {
     std::string bytes;
     std::string reason;
     if (platform::ReadWholeFile(path, &bytes, &reason) != platform::ReadStatus::Read) {
-        op.ShowMessage(kErrorKind, kOpenFailed, "");
+        op.ShowMessage(dialogue::MessageKind::Error, kOpenFailed, "");
         return std::nullopt;
     }
     std::optional<DataSet> set =
         ParseDataFile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, kind);
     if (!set) {
-        op.ShowMessage(kErrorKind,
+        op.ShowMessage(dialogue::MessageKind::Error,
                        text::Printf("Файл %s не является файлом, содержащим",
                                     path.filename().string().c_str()),
                        KindOf(kind).wrongFileLine);
@@ -87,7 +85,7 @@ std::optional<DataSet> ReadDataFile(const std::filesystem::path& path, DataKind 
 }
 
 std::optional<DataSet> ChooseDataFile(DataKind kind, const std::filesystem::path& programDir,
-                                      const config::ChooseFile& choose, link::Operator& op) {
+                                      const config::ChooseFile& choose, dialogue::Operator& op) {
     const DataArchiveKind& k = KindOf(kind);
     const auto chosen = choose({kDataFileOpenTitle, programDir / k.directory, Pattern(k), {}});
     if (!chosen) {
@@ -97,7 +95,7 @@ std::optional<DataSet> ChooseDataFile(DataKind kind, const std::filesystem::path
 }
 
 bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir, const Date6& today,
-                 const config::ChooseFile& choose, link::Operator& op) {
+                 const config::ChooseFile& choose, dialogue::Operator& op) {
     const DataArchiveKind& k = KindOf(set.kind);
     const std::filesystem::path dir = programDir / k.directory;
     const config::FileChoice choice{kDataFileSaveTitle, dir, Pattern(k),
@@ -108,11 +106,11 @@ bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir, co
     }
     std::string reason;
     if (!config::WriteChosenFile(*target, EncodeDataFile(set), op, &reason)) {
-        op.ShowMessage(kErrorKind, kOpenFailed, reason);
+        op.ShowMessage(dialogue::MessageKind::Error, kOpenFailed, reason);
         return false;
     }
     op.ShowMessage(
-        kInfoKind,
+        dialogue::MessageKind::Info,
         text::Printf("Данные сохранены в файле %s.", target->filename().string().c_str()), "");
     return true;
 }

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "config/config_save.h"
+#include "dialogue/operator.h"
 #include "gasdata/data_set.h"
-#include "link/operator.h"
 
 namespace zor06::gasdata {
 
@@ -25,17 +25,17 @@ std::optional<DataSet> ParseDataFile(std::span<const std::uint8_t> bytes, DataKi
 
 // Opens a saved file for viewing; none after the message that says why.
 std::optional<DataSet> ReadDataFile(const std::filesystem::path& path, DataKind kind,
-                                    link::Operator& op);
+                                    dialogue::Operator& op);
 
 // "Просмотр/Печать из файла": asks for a saved file of `kind` in its directory under
 // `programDir`; none when cancelled or after the message.
 std::optional<DataSet> ChooseDataFile(DataKind kind, const std::filesystem::path& programDir,
-                                      const config::ChooseFile& choose, link::Operator& op);
+                                      const config::ChooseFile& choose, dialogue::Operator& op);
 
 // "Сохранить в файле": asks for the file in the kind's directory under `programDir`, proposing
 // the default name, writes it and reports. False when cancelled or the write failed (shown).
 bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir, const Date6& today,
-                 const config::ChooseFile& choose, link::Operator& op);
+                 const config::ChooseFile& choose, dialogue::Operator& op);
 
 inline constexpr char kDataFileSaveTitle[] = "Введите имя файла для сохранения данных";
 inline constexpr char kDataFileOpenTitle[] = "Выберите файл с данными";

@@ -13,8 +13,6 @@
 namespace zor06::gasdata {
 namespace {
 
-constexpr int kInfoKind = 6;
-constexpr int kQuestionKind = 3;
 constexpr int kNameTable = 5;
 
 int Precision(Step step) {
@@ -74,10 +72,10 @@ public:
     // Records kept in the work file at `path`; nothing when the file failed or the first request
     // did.
     std::optional<int> Run(const std::filesystem::path& path) {
-        link::Operator& op = ctx_.tables.op;
+        dialogue::Operator& op = ctx_.tables.op;
         platform::WorkFileWriter out(path);
         if (!out.IsOpen()) {
-            op.ShowMessage(kInfoKind, "Ошибка открытия файла", out.Failure());
+            op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", out.Failure());
             return std::nullopt;
         }
         op.interrupt = false;  // an Esc pressed before this reading belongs to no reading
@@ -96,8 +94,8 @@ public:
                 taken_.assign(reply->Records().begin(), reply->Records().end());
             }
             if (!reply) {
-                op.SetStatusText(messages::kExchangePanel, link.StatusText());
-                op.ShowMessage(kInfoKind, k_.title,
+                op.SetStatusText(dialogue::Panel::Message, link.StatusText());
+                op.ShowMessage(dialogue::MessageKind::Info, k_.title,
                                request == 0 ? "не прочитаны" : "прочитаны не полностью");
                 if (request == 0) {
                     return std::nullopt;
@@ -107,7 +105,7 @@ public:
             }
             const bool go = TakeReply(*reply, maximum);
             if (!out.Append(kept_)) {
-                op.ShowMessage(kInfoKind, "Ошибка записи в файл", path.string());
+                op.ShowMessage(dialogue::MessageKind::Info, "Ошибка записи в файл", path.string());
                 return std::nullopt;
             }
             received_ += static_cast<int>(kept_.size() / k_.recordSize);
@@ -146,7 +144,7 @@ private:
 
     // Checks the reply's records into kept_; false when the reading ends with it.
     bool TakeReply(const link::ArchiveReply& reply, int maximum) {
-        link::Operator& op = ctx_.tables.op;
+        dialogue::Operator& op = ctx_.tables.op;
         kept_.clear();
         const Date6 before = expected_;
         for (std::size_t i = 0; i < reply.Count(); ++i) {
@@ -161,7 +159,7 @@ private:
             }
             bool last = false;
             if (checking_ && !InAllowedWindow(k_.kind, expected_, end_, date)) {
-                if (op.ShowMessage(kQuestionKind,
+                if (op.ShowMessage(dialogue::MessageKind::Question,
                                    "Передаваемые контроллером данные не соответствуют",
                                    "запрошенному периоду.    Продолжить чтение?")) {
                     checking_ = false;
@@ -182,7 +180,8 @@ private:
             IsDaily() ? kept_.empty() : CompareAtStep(k_.step, expected_, before) <= 0;
         if (reply.Count() > 0 && repeated) {
             kept_.clear();
-            op.ShowMessage(kInfoKind, "Контроллер повторно передал уже прочитанные данные.",
+            op.ShowMessage(dialogue::MessageKind::Info,
+                           "Контроллер повторно передал уже прочитанные данные.",
                            "Чтение данных прекращено.");
             return false;
         }
@@ -289,13 +288,13 @@ bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, con
 DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run, const Date6& start,
                            const Date6& end) {
     const DataArchiveKind& k = KindOf(kind);
-    link::Operator& op = ctx.tables.op;
+    dialogue::Operator& op = ctx.tables.op;
     const std::filesystem::path path = ctx.workDirectory / kWorkFile;
     std::optional<std::vector<std::uint8_t>> records;
     DataReading reading;
     Date6 readUpTo = end;
     {
-        link::BusyScope busy(op);
+        dialogue::BusyScope busy(op);
         ReadingLoop loop(ctx, kind, run, start, end);
         const std::optional<int> received = loop.Run(path);
         if (!received) {
@@ -306,7 +305,7 @@ DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run, cons
             ctx.tables.clock.SleepFor(std::chrono::milliseconds(500));
         }
         if (*received == 0) {
-            op.ShowMessage(kInfoKind, "Нет данных за указанный период", "");
+            op.ShowMessage(dialogue::MessageKind::Info, "Нет данных за указанный период", "");
             return reading;
         }
         records = messages::LoadRecords(path, static_cast<std::size_t>(*received), k.recordSize);
@@ -316,7 +315,7 @@ DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run, cons
         }
     }
     if (!records) {
-        op.ShowMessage(kInfoKind, "Ошибка открытия файла", "");
+        op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", "");
         reading.end = messages::ReadingEnd::NothingShown;
         return reading;
     }

@@ -18,9 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kErrorKind = 1;
-constexpr int kQuestionKind = 3;
-constexpr int kInfoKind = 6;
 constexpr int kNameTable = 5;
 constexpr int kSystemTable = 6;
 constexpr int kContractHourField = 6;
@@ -59,7 +56,7 @@ std::optional<link::ArchiveReply> Ask(tables::TableContext& ctx, const DataArchi
             return reply;
         }
     }
-    ctx.op.SetStatusText(messages::kExchangePanel, link.StatusText());
+    ctx.op.SetStatusText(dialogue::Panel::Message, link.StatusText());
     return std::nullopt;
 }
 
@@ -76,14 +73,14 @@ std::optional<Record> ReadDailyRecord(tables::TableContext& ctx, DataKind kind, 
     const std::optional<link::ArchiveReply> reply = Ask(ctx, k, run, day, day);
     if (!reply || reply->Count() == 0) {
         if (reply) {
-            ctx.op.SetStatusText(messages::kExchangePanel, ctx.link.StatusText());
+            ctx.op.SetStatusText(dialogue::Panel::Message, ctx.link.StatusText());
         }
-        ctx.op.ShowMessage(kInfoKind, "Суточные данные из архива", texts.unread);
+        ctx.op.ShowMessage(dialogue::MessageKind::Info, "Суточные данные из архива", texts.unread);
         return std::nullopt;
     }
     const std::span<const std::uint8_t> bytes = reply->Record(0);
     if (!RecordCrcValid(bytes)) {
-        ctx.op.ShowMessage(kInfoKind, texts.broken, "(не совпадает КС записи");
+        ctx.op.ShowMessage(dialogue::MessageKind::Info, texts.broken, "(не совпадает КС записи");
         return std::nullopt;
     }
     return Record::Decode(bytes.first<Record::kSize>());
@@ -111,7 +108,7 @@ public:
         const bool daily = IsDaily(s.kind);
         precision_ = daily ? tables::kPrecisionDay : tables::kPrecisionHour;
         const int unit = daily ? tables::kStepDay : tables::kStepHour;
-        link::Operator& op = ctx_.op;
+        dialogue::Operator& op = ctx_.op;
         Records got;
         Date6 expected = s.start;
         std::vector<std::uint8_t> taken;
@@ -119,7 +116,7 @@ public:
             const std::optional<link::ArchiveReply> reply =
                 Ask(ctx_, k, s.run, expected, s.end, taken);
             if (!reply) {
-                op.ShowMessage(kInfoKind, s.title, "не прочитаны");
+                op.ShowMessage(dialogue::MessageKind::Info, s.title, "не прочитаны");
                 return std::nullopt;
             }
             taken.assign(reply->Records().begin(), reply->Records().end());
@@ -144,7 +141,7 @@ public:
             }
         }
         if (got.empty()) {
-            op.ShowMessage(kInfoKind, s.title, "не прочитаны");
+            op.ShowMessage(dialogue::MessageKind::Info, s.title, "не прочитаны");
             return std::nullopt;
         }
         return got;
@@ -154,13 +151,14 @@ private:
     bool Fits(const Series& s, const Date6& date, const Date6& expected, std::size_t index) {
         if (tables::CompareTo(date, expected, precision_) < 0 ||
             tables::CompareTo(date, s.end, precision_) > 0) {
-            ctx_.op.ShowMessage(kInfoKind, "Передаваемые контроллером данные не соответствуют",
+            ctx_.op.ShowMessage(dialogue::MessageKind::Info,
+                                "Передаваемые контроллером данные не соответствуют",
                                 "запрошенному периоду");
             return false;
         }
         if (s.agree != nullptr && (index >= s.agree->size() ||
                                    tables::CompareTo(date, (*s.agree)[index], precision_) != 0)) {
-            ctx_.op.ShowMessage(kInfoKind, "Несоответствие дат в записях",
+            ctx_.op.ShowMessage(dialogue::MessageKind::Info, "Несоответствие дат в записях",
                                 "архивов данных хроматографа и влагомера");
             return false;
         }
@@ -194,9 +192,9 @@ std::vector<Record> Decoded(const Records& records) {
 // Both archives over one period, read behind the wait window; nothing after telling the operator.
 std::optional<std::pair<Records, Records>> ReadBoth(tables::TableContext& ctx, Series chr,
                                                     Series wmt, int maximum) {
-    link::Operator& op = ctx.op;
+    dialogue::Operator& op = ctx.op;
     op.interrupt = false;
-    link::BusyScope busy(op);
+    dialogue::BusyScope busy(op);
     messages::LongOperation running(op);
     messages::ShowProgress(op, 0, maximum);
     SeriesReading reading(ctx, maximum);
@@ -212,7 +210,7 @@ std::optional<std::pair<Records, Records>> ReadBoth(tables::TableContext& ctx, S
     }
     if (chrRecords->size() != wmtRecords->size()) {
         op.ShowMessage(
-            kInfoKind, "Несоответствие количества прочитанных данных",
+            dialogue::MessageKind::Info, "Несоответствие количества прочитанных данных",
             text::Printf("хроматографа (%d) и влагомера (%d)", static_cast<int>(chrRecords->size()),
                          static_cast<int>(wmtRecords->size())));
         return std::nullopt;
@@ -308,13 +306,14 @@ std::optional<PassportData> ReadMonth(tables::TableContext& ctx, int run,
 
 // The report builder: the file name, the question about an old report, the workbook.
 std::optional<fs::path> Build(PassportContext& ctx, const PassportData& data) {
-    link::Operator& op = ctx.tables.op;
+    dialogue::Operator& op = ctx.tables.op;
     const fs::path path = PassportPath(
         ctx, data.mode, data.run, {{data.date[0], data.date[1], data.date[2]}, data.objectName});
     const std::string name = path.filename().string();
     std::error_code ec;
     if (!ctx.outPath && fs::exists(path, ec) &&
-        !op.ShowMessage(kQuestionKind, text::Printf("Файл отчета %s уже есть.", name.c_str()),
+        !op.ShowMessage(dialogue::MessageKind::Question,
+                        text::Printf("Файл отчета %s уже есть.", name.c_str()),
                         "Вы хотите заменить существующий отчет?")) {
         return std::nullopt;
     }
@@ -335,7 +334,8 @@ std::optional<fs::path> Build(PassportContext& ctx, const PassportData& data) {
     if (!written) {
         return std::nullopt;
     }
-    op.ShowMessage(kInfoKind, text::Printf("Данные сохранены в файле %s", name.c_str()), "");
+    op.ShowMessage(dialogue::MessageKind::Info,
+                   text::Printf("Данные сохранены в файле %s", name.c_str()), "");
     return path;
 }
 
@@ -392,17 +392,18 @@ fs::path PassportPath(const PassportContext& ctx, PassportMode mode, int run,
 }
 
 std::optional<fs::path> MakePassport(PassportContext& ctx, PassportMode mode, int run) {
-    link::Operator& op = ctx.tables.op;
+    dialogue::Operator& op = ctx.tables.op;
     const char* templ = TemplateName(mode);
     std::string reason;
     if (!EnsurePassportTemplate(ctx.workDirectory, templ, ctx.templateSources, &reason)) {
-        op.ShowMessage(kErrorKind, text::Printf("Шаблон %s не скопирован в рабочий каталог", templ),
-                       reason);
+        op.ShowMessage(dialogue::MessageKind::Error,
+                       text::Printf("Шаблон %s не скопирован в рабочий каталог", templ), reason);
         return std::nullopt;
     }
     std::error_code ec;
     if (!fs::exists(ctx.workDirectory / templ, ec)) {
-        op.ShowMessage(kInfoKind, text::Printf("В рабочем каталоге отсутствует файл %s", templ),
+        op.ShowMessage(dialogue::MessageKind::Info,
+                       text::Printf("В рабочем каталоге отсутствует файл %s", templ),
                        "Обратитесь к разработчику программного обеспечения");
         return std::nullopt;
     }

@@ -7,13 +7,7 @@
 #include "text/text_format.h"
 
 namespace zor06::gasdata {
-namespace {
-
-constexpr int kQuestionKind = 3;
-constexpr int kInfoKind = 6;
-constexpr int kExchangePanel = 2;
-
-}  // namespace
+namespace {}  // namespace
 
 std::string DefaultWorkbookName(const dataset::HdmHeader& header, const Date6& today) {
     return text::Printf("zor_%02d_%s_%02d%02d%02d%s", dataset::kModel,
@@ -22,7 +16,7 @@ std::string DefaultWorkbookName(const dataset::HdmHeader& header, const Date6& t
 }
 
 bool ExportWorkbook(const DataView& view, const dataset::HdmHeader& header,
-                    const WorkbookExport& how, link::Operator& op) {
+                    const WorkbookExport& how, dialogue::Operator& op) {
     const DataArchiveKind& k = KindOf(view.kind);
     const std::filesystem::path dir = how.programDir / k.directory;
     const config::FileChoice choice{kDataFileSaveTitle, dir, std::string("*") + kWorkbookExtension,
@@ -37,7 +31,7 @@ bool ExportWorkbook(const DataView& view, const dataset::HdmHeader& header,
     }
     std::error_code ec;
     if (std::filesystem::exists(target, ec) &&
-        !op.ShowMessage(kQuestionKind,
+        !op.ShowMessage(dialogue::MessageKind::Question,
                         text::Printf("Файл %s уже есть.", target.filename().string().c_str()),
                         "Вы хотите заменить существующий файл?")) {
         return false;
@@ -45,7 +39,7 @@ bool ExportWorkbook(const DataView& view, const dataset::HdmHeader& header,
     std::string error;
     bool written = false;
     {
-        link::BusyScope busy(op);
+        dialogue::BusyScope busy(op);
         how.wait(true);
         std::filesystem::create_directories(target.parent_path(), ec);
         written =
@@ -55,12 +49,12 @@ bool ExportWorkbook(const DataView& view, const dataset::HdmHeader& header,
         how.wait(false);
     }
     if (!written) {
-        op.SetStatusText(kExchangePanel, error);
+        op.SetStatusText(dialogue::Panel::Message, error);
         // The operator needs to know which file and why: a full disk, a folder without the right.
         op.MessageBox("Ошибка работы с файлом!\n" + target.string() + ": " + error, "Ошибка");
         return false;
     }
-    op.ShowMessage(kInfoKind,
+    op.ShowMessage(dialogue::MessageKind::Info,
                    text::Printf("Данные сохранены в файле %s", target.filename().string().c_str()),
                    "");
     return true;

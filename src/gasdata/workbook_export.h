@@ -6,10 +6,10 @@
 #include <functional>
 
 #include "config/config_save.h"
+#include "dialogue/operator.h"
 #include "gasdata/data_set.h"
 #include "gasdata/data_view.h"
 #include "gasdata/data_workbook.h"
-#include "link/operator.h"
 
 namespace zor06::gasdata {
 
@@ -28,6 +28,6 @@ struct WorkbookExport {
 
 // False when cancelled, refused or failed (already told).
 bool ExportWorkbook(const DataView& view, const dataset::HdmHeader& header,
-                    const WorkbookExport& how, link::Operator& op);
+                    const WorkbookExport& how, dialogue::Operator& op);
 
 }  // namespace zor06::gasdata

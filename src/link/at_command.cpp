@@ -49,7 +49,7 @@ LineRead LineOutcome(ByteRead read) {
 }
 
 void Show(ModemPort& port, const std::string& text) {
-    port.op->SetStatusText(2, text);
+    port.op->SetStatusText(dialogue::Panel::Message, text);
     port.op->ProcessEvents();
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "dialogue/operator.h"
 #include "link/modem_result.h"
-#include "link/operator.h"
 #include "platform/byte_channel.h"
 #include "platform/clock.h"
 
@@ -17,7 +17,7 @@ namespace zor06::link {
 struct ModemPort {
     platform::ByteChannel& channel;
     platform::Clock& clock;
-    Operator* op = nullptr;
+    dialogue::Operator* op = nullptr;
 };
 
 struct AtReply {
@@ -26,7 +26,7 @@ struct AtReply {
 };
 
 // Sends `command` as it is (callers end it with a carriage return, except "+++") and waits up to
-// `waitMs` for the reply line. With `show`, status panel 2 shows the command and the reply.
+// `waitMs` for the reply line. With `show`, the Message panel shows the command and the reply.
 AtReply SendAtCommand(ModemPort& port, std::string_view command, int waitMs, bool show);
 
 enum class LineRead { Complete, TimedOut, Interrupted };

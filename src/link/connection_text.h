@@ -1,5 +1,5 @@
-// The one-line description of the current connection that stands in panel 0 of the main window's
-// status bar. Where a text names a COM port, the serial device path stands instead.
+// The one-line description of the current connection that stands in the Connection panel of the
+// main window's status bar. Where a text names a COM port, the serial device path stands instead.
 #pragma once
 
 #include <string>

@@ -10,8 +10,8 @@
 
 namespace zor06::link {
 
-std::optional<SearchResult> SearchDevice(hgcbox& link, const SearchParameters& params, Operator& op,
-                                         const SearchHooks& hooks) {
+std::optional<SearchResult> SearchDevice(hgcbox& link, const SearchParameters& params,
+                                         dialogue::Operator& op, const SearchHooks& hooks) {
     link.firstByteTimeoutMs = params.firstByteTimeoutMs;
     link.portWait = params.portWaitS;
     link.closePortAfterExchange = false;
@@ -25,13 +25,14 @@ std::optional<SearchResult> SearchDevice(hgcbox& link, const SearchParameters& p
 
     link.ClosePort();
     if (!link.OpenPort()) {
-        op.ShowMessage(6, "Коммуникационный порт " + params.device + " недоступен", "");
+        op.ShowMessage(dialogue::MessageKind::Info,
+                       "Коммуникационный порт " + params.device + " недоступен", "");
         return std::nullopt;
     }
 
     std::optional<SearchResult> found;
     {
-        BusyScope busy(op);
+        dialogue::BusyScope busy(op);
         constexpr std::array<std::uint8_t, 3> kTable0Field0{0, 0, 1};
         for (int rate : kBaudRates) {
             // A failed try may have adopted an address from line noise at the wrong rate.
@@ -55,10 +56,10 @@ std::optional<SearchResult> SearchDevice(hgcbox& link, const SearchParameters& p
 
     if (found) {
         op.ShowMessage(
-            5, "Установлена связь с устройством",
+            dialogue::MessageKind::ExchangeResult, "Установлена связь с устройством",
             text::Printf("Адр. = %d.  Скорость обмена = %d", found->address, found->baud));
     } else {
-        op.ShowMessage(5, "Устройство не обнаружено", "");
+        op.ShowMessage(dialogue::MessageKind::ExchangeResult, "Устройство не обнаружено", "");
     }
     return found;
 }

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "dialogue/operator.h"
 #include "link/link_kind.h"
-#include "link/operator.h"
 
 namespace zor06::link {
 
@@ -35,8 +35,9 @@ struct SearchHooks {
 };
 
 // Tries the rates from 300 up with a read of table 0, field 0 to address 255; the first answer
-// gives the address and rate. Reports the result with message kind 5 (or 6 for a busy port).
-std::optional<SearchResult> SearchDevice(hgcbox& link, const SearchParameters& params, Operator& op,
-                                         const SearchHooks& hooks = {});
+// gives the address and rate. Reports the result as an ExchangeResult message (an Info one for a
+// busy port).
+std::optional<SearchResult> SearchDevice(hgcbox& link, const SearchParameters& params,
+                                         dialogue::Operator& op, const SearchHooks& hooks = {});
 
 }  // namespace zor06::link

@@ -60,7 +60,7 @@ std::string DialCommand(std::string_view number) {
 }
 
 ModemResult Dial(ModemPort& port, const DialRequest& request) {
-    std::optional<LongOperationScope> escape;
+    std::optional<dialogue::LongOperationScope> escape;
     if (port.op != nullptr) {
         escape.emplace(*port.op);
     }

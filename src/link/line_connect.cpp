@@ -10,14 +10,15 @@ constexpr auto kAfterOpen = platform::Millis(300);
 
 }  // namespace
 
-bool OpenLine(hgcbox& link, const LinkParameters& parameters, Operator& op,
+bool OpenLine(hgcbox& link, const LinkParameters& parameters, dialogue::Operator& op,
               platform::Clock& clock) {
     link.ClosePort();
     LoadLinkObject(link, parameters);
     if (!link.closePortAfterExchange) {
-        BusyScope busy(op);
+        dialogue::BusyScope busy(op);
         if (!link.OpenPort()) {
-            op.ShowMessage(1, "Коммуникационный порт " + link.PortDevice() + " недоступен", "");
+            op.ShowMessage(dialogue::MessageKind::Error,
+                           "Коммуникационный порт " + link.PortDevice() + " недоступен", "");
             return false;
         }
     }

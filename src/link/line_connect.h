@@ -2,8 +2,8 @@
 // it, as "Связаться" does.
 #pragma once
 
+#include "dialogue/operator.h"
 #include "link/link_record.h"
-#include "link/operator.h"
 #include "platform/clock.h"
 
 namespace zor06::link {
@@ -12,9 +12,9 @@ class hgcbox;
 
 // Loads the parameters into the link object and opens its port, unless the direct line releases
 // the port after each exchange (every request then opens it itself). A port that stays
-// unavailable is reported as message kind 1 "Коммуникационный порт ... недоступен". After opening
+// unavailable is reported as an Error message "Коммуникационный порт ... недоступен". After opening
 // the line settles briefly before the first request.
-bool OpenLine(hgcbox& link, const LinkParameters& parameters, Operator& op,
+bool OpenLine(hgcbox& link, const LinkParameters& parameters, dialogue::Operator& op,
               platform::Clock& clock = platform::SystemClock());
 
 }  // namespace zor06::link

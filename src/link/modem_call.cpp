@@ -6,25 +6,25 @@
 
 namespace zor06::link {
 
-bool DialSubscriber(hgcbox& link, const DialRequest& request, Operator& op, platform::Clock& clock,
-                    ModemResult* last) {
+bool DialSubscriber(hgcbox& link, const DialRequest& request, dialogue::Operator& op,
+                    platform::Clock& clock, ModemResult* last) {
     ModemResult result = ModemResult::NoModem;
     for (;;) {
         if (link.Channel() == nullptr) {
             break;  // no open line to dial on: the modem is as good as absent
         }
         {
-            BusyScope busy(op);
+            dialogue::BusyScope busy(op);
             ModemPort port{*link.Channel(), clock, &op};
             result = Dial(port, request);
         }
         if (result == ModemResult::Connected ||
-            !op.ShowMessage(3, std::string(ModemResultText(result)),
+            !op.ShowMessage(dialogue::MessageKind::Question, std::string(ModemResultText(result)),
                             "Повторить попытку соединения?")) {
             break;
         }
     }
-    op.SetStatusText(2, "");
+    op.SetStatusText(dialogue::Panel::Message, "");
     if (last != nullptr) {
         *last = result;
     }

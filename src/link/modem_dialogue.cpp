@@ -68,7 +68,7 @@ GsmState GsmLine(ModemPort& port, const char* expected) {
         return GsmState::NotReady;
     }
     if (port.op != nullptr) {
-        port.op->SetStatusText(2,
+        port.op->SetStatusText(dialogue::Panel::Message,
                                text::Printf(" Проверка готовности GSM. Команда AT+CPAS. Ответ %s",
                                             ShownLine(line).c_str()));
         port.op->ProcessEvents();
@@ -89,7 +89,8 @@ ModemResult ModemInit(ModemPort& port) {
 GsmState CheckGsm(ModemPort& port) {
     port.channel.DiscardQueues();
     if (port.op != nullptr) {
-        port.op->SetStatusText(2, " Проверка готовности GSM. Команда AT+CPAS");
+        port.op->SetStatusText(dialogue::Panel::Message,
+                               " Проверка готовности GSM. Команда AT+CPAS");
         port.op->ProcessEvents();
     }
     const std::uint8_t command[] = {'A', 'T', '+', 'C', 'P', 'A', 'S', '\r'};

@@ -12,7 +12,7 @@ constexpr auto kSettle = platform::Millis(1000);
 constexpr char kInterrupted[] = "Соединение прервано оператором";
 constexpr char kTimedOut[] = "Превышено время ожидания соединения сервер/клиент";
 
-bool GiveUp(hgcbox& link, Operator& op, const char* text) {
+bool GiveUp(hgcbox& link, dialogue::Operator& op, const char* text) {
     op.MessageBox(text, "");
     link.CloseSocket();
     return false;
@@ -21,11 +21,11 @@ bool GiveUp(hgcbox& link, Operator& op, const char* text) {
 }  // namespace
 
 bool TcpConnect(hgcbox& link, EthernetSettings& settings, const EthernetSubscriber* subscriber,
-                int typedAddress, Operator& op, platform::SocketFactory& sockets,
+                int typedAddress, dialogue::Operator& op, platform::SocketFactory& sockets,
                 platform::Clock& clock) {
     settings.record.address = static_cast<std::uint8_t>(typedAddress);
     if (subscriber == nullptr) {
-        op.ShowMessage(2, "Введены не все параметры", "");
+        op.ShowMessage(dialogue::MessageKind::InputError, "Введены не все параметры", "");
         return false;
     }
     const auto& ip = subscriber->ip;
@@ -35,10 +35,10 @@ bool TcpConnect(hgcbox& link, EthernetSettings& settings, const EthernetSubscrib
 }
 
 bool TcpConnectTo(hgcbox& link, const EthernetSettings& settings, std::uint8_t address,
-                  const std::string& host, const std::string& port, Operator& op,
+                  const std::string& host, const std::string& port, dialogue::Operator& op,
                   platform::SocketFactory& sockets, platform::Clock& clock) {
-    BusyScope busy(op);
-    LongOperationScope longOperation(op);
+    dialogue::BusyScope busy(op);
+    dialogue::LongOperationScope longOperation(op);
     const platform::MonoTime deadline = clock.Now() + std::chrono::seconds(settings.connectWaitS);
     std::string error;
     const auto endpoint = platform::ResolveAddress(host, port, &error);

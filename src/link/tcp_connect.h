@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "dialogue/operator.h"
 #include "link/link_record.h"
-#include "link/operator.h"
 #include "platform/clock.h"
 #include "platform/tcp_socket.h"
 
@@ -18,13 +18,13 @@ class hgcbox;
 // (or "Новый абонент") is chosen. `typedAddress` is the address of the connection dialog and
 // becomes the Ethernet address setting.
 bool TcpConnect(hgcbox& link, EthernetSettings& settings, const EthernetSubscriber* subscriber,
-                int typedAddress, Operator& op,
+                int typedAddress, dialogue::Operator& op,
                 platform::SocketFactory& sockets = platform::SystemSockets(),
                 platform::Clock& clock = platform::SystemClock());
 
 // The same procedure for a host name or dotted address and a numeric or named port.
 bool TcpConnectTo(hgcbox& link, const EthernetSettings& settings, std::uint8_t address,
-                  const std::string& host, const std::string& port, Operator& op,
+                  const std::string& host, const std::string& port, dialogue::Operator& op,
                   platform::SocketFactory& sockets = platform::SystemSockets(),
                   platform::Clock& clock = platform::SystemClock());
 

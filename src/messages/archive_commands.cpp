@@ -15,14 +15,14 @@ std::uint32_t U32(std::span<const std::uint8_t> b) {
 std::optional<IndexBounds> ReadIndexBounds(tables::TableContext& ctx, Archive archive) {
     const int table = KindOf(archive).boundaryTable;
     {
-        link::BusyScope busy(ctx.op);
+        dialogue::BusyScope busy(ctx.op);
         if (!tables::ReadFields(ctx, {static_cast<std::uint8_t>(table), 0, 2})) {
             return std::nullopt;
         }
     }
     const IndexBounds bounds{U32(ctx.image.Field(table, 0)), U32(ctx.image.Field(table, 1))};
     if (bounds.Empty()) {
-        ctx.op.ShowMessage(6, "В архиве нет ни одной записи", "");
+        ctx.op.ShowMessage(dialogue::MessageKind::Info, "В архиве нет ни одной записи", "");
         return std::nullopt;
     }
     return bounds;

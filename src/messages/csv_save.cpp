@@ -5,8 +5,6 @@
 namespace zor06::messages {
 namespace {
 
-constexpr int kErrorKind = 1;
-constexpr int kInfoKind = 6;
 constexpr char kSaveTitle[] = "Введите имя файла для сохранения данных";
 
 }  // namespace
@@ -17,7 +15,7 @@ std::string CsvFileName(const std::filesystem::path& savedName) {
 
 bool SaveCsvFile(std::string_view csv, const std::filesystem::path& dir,
                  const std::string& proposedName, const config::ChooseFile& choose,
-                 link::Operator& op) {
+                 dialogue::Operator& op) {
     const config::FileChoice choice{kSaveTitle, dir, std::string("*") + kCsvExtension,
                                     dir / proposedName};
     const auto target = config::ChooseSaveTarget(choice, kCsvExtension, choose, op);
@@ -26,11 +24,12 @@ bool SaveCsvFile(std::string_view csv, const std::filesystem::path& dir,
     }
     std::string reason;
     if (!config::WriteChosenFile(*target, csv, op, &reason)) {
-        op.ShowMessage(kErrorKind, "Ошибка записи файла " + target->filename().string(), reason);
+        op.ShowMessage(dialogue::MessageKind::Error,
+                       "Ошибка записи файла " + target->filename().string(), reason);
         return false;
     }
     op.ShowMessage(
-        kInfoKind,
+        dialogue::MessageKind::Info,
         text::Printf("Данные сохранены в файле %s.", target->filename().string().c_str()), "");
     return true;
 }

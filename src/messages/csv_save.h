@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "config/config_save.h"
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 namespace zor06::messages {
 
@@ -20,6 +20,6 @@ std::string CsvFileName(const std::filesystem::path& savedName);
 // Proposes `dir`/`proposedName`. False when cancelled or the write failed (already shown).
 bool SaveCsvFile(std::string_view csv, const std::filesystem::path& dir,
                  const std::string& proposedName, const config::ChooseFile& choose,
-                 link::Operator& op);
+                 dialogue::Operator& op);
 
 }  // namespace zor06::messages

@@ -16,7 +16,7 @@ FunctionRows FunctionRowsOf(const tables::ControllerImage& image) {
 }
 
 std::optional<FunctionRows> ReadFunctions(tables::TableContext& ctx) {
-    const link::BusyScope busy(ctx.op);
+    const dialogue::BusyScope busy(ctx.op);
     if (!tables::ReadFields(ctx, {kFunctionsTable, 0, 2})) {
         return std::nullopt;
     }

@@ -69,17 +69,17 @@ std::optional<MessageFile> ParseMessageFile(std::span<const std::uint8_t> bytes,
 }
 
 std::optional<MessageFile> ReadMessageFile(const std::filesystem::path& path, Archive archive,
-                                           link::Operator& op) {
+                                           dialogue::Operator& op) {
     std::string bytes;
     std::string reason;
     if (platform::ReadWholeFile(path, &bytes, &reason) != platform::ReadStatus::Read) {
-        op.ShowMessage(1, kOpenFailed, "");
+        op.ShowMessage(dialogue::MessageKind::Error, kOpenFailed, "");
         return std::nullopt;
     }
     std::optional<MessageFile> file = ParseMessageFile(
         {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, archive);
     if (!file) {
-        op.ShowMessage(1,
+        op.ShowMessage(dialogue::MessageKind::Error,
                        text::Printf("Файл %s не является файлом, содержащим",
                                     path.filename().string().c_str()),
                        RefusalLine(archive));
@@ -93,7 +93,8 @@ config::FileChoice OpenMessageChoice(Archive archive, const std::filesystem::pat
 
 std::optional<MessageFile> ChooseMessageFile(Archive archive,
                                              const std::filesystem::path& programDir,
-                                             const config::ChooseFile& choose, link::Operator& op) {
+                                             const config::ChooseFile& choose,
+                                             dialogue::Operator& op) {
     const auto chosen = choose(OpenMessageChoice(archive, programDir / FileDirectory(archive)));
     if (!chosen) {
         return std::nullopt;
@@ -103,7 +104,7 @@ std::optional<MessageFile> ChooseMessageFile(Archive archive,
 
 bool SaveMessageView(const MessageView& view, const dataset::HdmHeader& header,
                      const std::filesystem::path& dir, const dataset::Bytes6& today,
-                     const config::ChooseFile& choose, link::Operator& op) {
+                     const config::ChooseFile& choose, dialogue::Operator& op) {
     const config::FileChoice choice{kSaveTitle, dir, Pattern(view.archive),
                                     dir / DefaultFileName(view.archive, header.address, today)};
     const auto target = config::ChooseSaveTarget(choice, FileExtension(view.archive), choose, op);
@@ -113,16 +114,17 @@ bool SaveMessageView(const MessageView& view, const dataset::HdmHeader& header,
     std::string reason;
     bool written = false;
     {
-        link::BusyScope busy(op);
+        dialogue::BusyScope busy(op);
         written = platform::WriteFileAtomically(
             *target, EncodeMessageFile(view.archive, header, view.rows), &reason);
     }
     if (!written) {
-        op.ShowMessage(1, kOpenFailed, "");
+        op.ShowMessage(dialogue::MessageKind::Error, kOpenFailed, "");
         return false;
     }
     op.ShowMessage(
-        6, text::Printf("Данные сохранены в файле %s.", target->filename().string().c_str()), "");
+        dialogue::MessageKind::Info,
+        text::Printf("Данные сохранены в файле %s.", target->filename().string().c_str()), "");
     return true;
 }
 

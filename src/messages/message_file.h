@@ -10,7 +10,7 @@
 
 #include "config/config_save.h"
 #include "dataset/data_set_header.h"
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "messages/archive_kind.h"
 #include "messages/message_view.h"
 
@@ -42,13 +42,13 @@ std::optional<MessageFile> ParseMessageFile(std::span<const std::uint8_t> bytes,
 
 // Opens a saved file for viewing; none after the message that says why.
 std::optional<MessageFile> ReadMessageFile(const std::filesystem::path& path, Archive archive,
-                                           link::Operator& op);
+                                           dialogue::Operator& op);
 
 // "Сохранить в файле": asks for the file in `dir` proposing the default name, writes it and
 // reports. False when cancelled or the write failed (already shown).
 bool SaveMessageView(const MessageView& view, const dataset::HdmHeader& header,
                      const std::filesystem::path& dir, const dataset::Bytes6& today,
-                     const config::ChooseFile& choose, link::Operator& op);
+                     const config::ChooseFile& choose, dialogue::Operator& op);
 
 // The open dialog of saved files of `archive` in `dir`.
 config::FileChoice OpenMessageChoice(Archive archive, const std::filesystem::path& dir);
@@ -57,6 +57,7 @@ config::FileChoice OpenMessageChoice(Archive archive, const std::filesystem::pat
 // `programDir` and opens it for the view's mode 2. None when cancelled or after the message.
 std::optional<MessageFile> ChooseMessageFile(Archive archive,
                                              const std::filesystem::path& programDir,
-                                             const config::ChooseFile& choose, link::Operator& op);
+                                             const config::ChooseFile& choose,
+                                             dialogue::Operator& op);
 
 }  // namespace zor06::messages

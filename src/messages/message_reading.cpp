@@ -15,7 +15,6 @@
 namespace zor06::messages {
 namespace {
 
-constexpr int kMessageKind = 6;
 constexpr int kNameTable = 5;
 
 // What tells a reading by index from one by period: its requests, its progress measure and
@@ -207,10 +206,10 @@ struct Collected {
 // go to the work file. Nothing when the work file failed.
 std::optional<Collected> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind,
                                         Series& series, const std::filesystem::path& path) {
-    link::Operator& op = ctx.tables.op;
+    dialogue::Operator& op = ctx.tables.op;
     platform::WorkFileWriter out(path);
     if (!out.IsOpen()) {
-        op.ShowMessage(kMessageKind, "Ошибка открытия файла", out.Failure());
+        op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", out.Failure());
         return std::nullopt;
     }
     // An Esc pressed before this reading began belongs to no reading.
@@ -221,8 +220,8 @@ std::optional<Collected> CollectRecords(ReadingContext& ctx, const ArchiveKind& 
     Collected got;
     for (;;) {
         if (!series.Request(ctx.tables.link)) {
-            op.SetStatusText(kExchangePanel, ctx.tables.link.StatusText());
-            op.ShowMessage(kMessageKind, kind.title,
+            op.SetStatusText(dialogue::Panel::Message, ctx.tables.link.StatusText());
+            op.ShowMessage(dialogue::MessageKind::Info, kind.title,
                            got.received == 0 ? "не прочитаны" : "прочитаны не полностью");
             got.end = ReadingEnd::LinkFailed;
             break;
@@ -230,7 +229,7 @@ std::optional<Collected> CollectRecords(ReadingContext& ctx, const ArchiveKind& 
         const link::ArchiveReply& reply = series.Reply();
         if (reply.Count() == 0) {
             if (got.received == 0) {
-                op.ShowMessage(kMessageKind, series.NothingText(), "");
+                op.ShowMessage(dialogue::MessageKind::Info, series.NothingText(), "");
             }
             break;
         }
@@ -238,7 +237,7 @@ std::optional<Collected> CollectRecords(ReadingContext& ctx, const ArchiveKind& 
         ShowProgress(op, series.Position(got.received), maximum);
         const std::span<const std::uint8_t> records = reply.Records();
         if (!out.Append(records)) {
-            op.ShowMessage(kMessageKind, "Ошибка записи в файл", path.string());
+            op.ShowMessage(dialogue::MessageKind::Info, "Ошибка записи в файл", path.string());
             return std::nullopt;
         }
         series.Kept();
@@ -257,12 +256,12 @@ std::optional<Collected> CollectRecords(ReadingContext& ctx, const ArchiveKind& 
 
 ReadingEnd RunReading(ReadingContext& ctx, Archive archive, Series& series) {
     const ArchiveKind& kind = KindOf(archive);
-    link::Operator& op = ctx.tables.op;
+    dialogue::Operator& op = ctx.tables.op;
     const std::filesystem::path path = ctx.workDirectory / std::string(kind.workFile);
     std::optional<std::vector<std::uint8_t>> records;
     std::optional<Collected> got;
     {
-        link::BusyScope busy(op);  // the normal cursor is back before any message or the view
+        dialogue::BusyScope busy(op);  // the normal cursor is back before any message or the view
         got = CollectRecords(ctx, kind, series, path);
         if (!got || got->received == 0) {
             return ReadingEnd::NothingShown;
@@ -270,11 +269,11 @@ ReadingEnd RunReading(ReadingContext& ctx, Archive archive, Series& series) {
         records = LoadRecords(path, static_cast<std::size_t>(got->received), kind.recordSize);
     }
     if (!records) {
-        op.ShowMessage(kMessageKind, "Ошибка открытия файла", "");
+        op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", "");
         return ReadingEnd::NothingShown;
     }
     if (series.ArchiveErrorSeen()) {
-        op.ShowMessage(kMessageKind, "Обнаружена ошибка", kind.errorLine);
+        op.ShowMessage(dialogue::MessageKind::Info, "Обнаружена ошибка", kind.errorLine);
     }
     EnsureSerialNumber(ctx.tables);
     MessageSet set;

@@ -11,18 +11,18 @@ constexpr int kSerialTable = 41;
 
 }  // namespace
 
-LongOperation::LongOperation(link::Operator& op) : op_(op) {
+LongOperation::LongOperation(dialogue::Operator& op) : op_(op) {
     op_.longOperation = true;
     op_.ShowReadingWait(true);
 }
 
 LongOperation::~LongOperation() {
     op_.longOperation = false;
-    op_.SetStatusText(kExchangePanel, "");
+    op_.SetStatusText(dialogue::Panel::Message, "");
     op_.ShowReadingWait(false);
 }
 
-void ShowProgress(link::Operator& op, int position, int maximum) {
+void ShowProgress(dialogue::Operator& op, int position, int maximum) {
     const int max = std::max(maximum, 1);
     op.SetProgress(std::clamp(position, 0, max), max);
 }

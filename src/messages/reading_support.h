@@ -11,22 +11,20 @@
 
 namespace zor06::messages {
 
-inline constexpr int kExchangePanel = 2;
-
 // Raises the long-operation flag and shows the wait window for the loop's lifetime.
 class LongOperation {
 public:
-    explicit LongOperation(link::Operator& op);
+    explicit LongOperation(dialogue::Operator& op);
     ~LongOperation();
     LongOperation(const LongOperation&) = delete;
     LongOperation& operator=(const LongOperation&) = delete;
 
 private:
-    link::Operator& op_;
+    dialogue::Operator& op_;
 };
 
 // The wait window's bar never gets an empty range nor a position outside it.
-void ShowProgress(link::Operator& op, int position, int maximum);
+void ShowProgress(dialogue::Operator& op, int position, int maximum);
 
 // Table 41 field 0 as the image holds it.
 std::uint32_t SerialNumber(const tables::ControllerImage& image);

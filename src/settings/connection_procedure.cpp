@@ -35,13 +35,13 @@ std::optional<int> AddressIn(std::string_view text) {
     return value;
 }
 
-bool Incomplete(link::Operator& op) {
-    op.ShowMessage(2, "Введены не все параметры", "");
+bool Incomplete(dialogue::Operator& op) {
+    op.ShowMessage(dialogue::MessageKind::InputError, "Введены не все параметры", "");
     return false;
 }
 
 bool ConnectEthernet(link::hgcbox& link, ProgramSettings& settings, int row, int address,
-                     link::Operator& op, const ConnectEnvironment& env) {
+                     dialogue::Operator& op, const ConnectEnvironment& env) {
     std::optional<link::EthernetSubscriber> target;
     if (const EthernetEntry* entry = EntryAt(settings.ethernet, row)) {
         target = ConnectionTarget(*entry);
@@ -51,7 +51,7 @@ bool ConnectEthernet(link::hgcbox& link, ProgramSettings& settings, int row, int
 }
 
 bool ConnectLine(link::hgcbox& link, ProgramSettings& settings, link::LinkKind kind, int row,
-                 int address, link::Operator& op, const ConnectEnvironment& env) {
+                 int address, dialogue::Operator& op, const ConnectEnvironment& env) {
     link::LinkRecord& record = KindRecord(settings.link, kind);
     record.address = static_cast<std::uint8_t>(address);
     if (kind == link::LinkKind::Telephone && EntryAt(settings.phones, row) == nullptr) {
@@ -66,14 +66,15 @@ bool ConnectLine(link::hgcbox& link, ProgramSettings& settings, link::LinkKind k
 }  // namespace
 
 bool Connect(link::hgcbox& link, ProgramSettings& settings, const ConnectChoice& choice,
-             link::Operator& op, const ConnectEnvironment& env) {
+             dialogue::Operator& op, const ConnectEnvironment& env) {
     const std::string_view typed = Trimmed(choice.address);
     if (typed.empty() || !choice.kind) {
         return Incomplete(op);
     }
     const std::optional<int> address = AddressIn(typed);
     if (!address) {
-        op.ShowMessage(2, "Адрес вне допустимого диапазона", "(1...255)");
+        op.ShowMessage(dialogue::MessageKind::InputError, "Адрес вне допустимого диапазона",
+                       "(1...255)");
         return false;
     }
     link.ClosePort();

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "dialogue/operator.h"
 #include "link/link_kind.h"
-#include "link/operator.h"
 #include "platform/clock.h"
 #include "platform/tcp_socket.h"
 #include "settings/settings_types.h"
@@ -36,11 +36,12 @@ struct ConnectEnvironment {
 };
 
 // Checks the choice ("Введены не все параметры", "Адрес вне допустимого диапазона" / "(1...255)",
-// kind 2), stores the typed address as the kind's address and connects: the TCP connection to the
-// chosen Ethernet subscriber, or the serial line of the direct or telephone kind. True when the
-// link object is loaded and holds its connection; otherwise the operator has been told why.
+// an InputError message), stores the typed address as the kind's address and connects: the TCP
+// connection to the chosen Ethernet subscriber, or the serial line of the direct or telephone kind.
+// True when the link object is loaded and holds its connection; otherwise the operator has been
+// told why.
 bool Connect(link::hgcbox& link, ProgramSettings& settings, const ConnectChoice& choice,
-             link::Operator& op, const ConnectEnvironment& env = {});
+             dialogue::Operator& op, const ConnectEnvironment& env = {});
 
 // The choice the settings hold, as the dialog would open on them: the stored kind, its current
 // subscriber and that subscriber's address (the direct line's own address on the direct line).

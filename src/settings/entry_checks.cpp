@@ -8,7 +8,6 @@
 namespace zor06::settings {
 namespace {
 
-constexpr int kMessageKind = 2;
 constexpr char kIncomplete[] = "Введены не все параметры";
 
 // Enough digits for every range checked here without overflowing.
@@ -51,13 +50,14 @@ long Value(std::string_view text) {
     return FieldNumber(text).value_or(0);
 }
 
-bool Refuse(link::Operator& op, std::string_view text1, std::string_view text2 = "") {
-    op.ShowMessage(kMessageKind, text1, text2);
+bool Refuse(dialogue::Operator& op, std::string_view text1, std::string_view text2 = "") {
+    op.ShowMessage(dialogue::MessageKind::InputError, text1, text2);
     return false;
 }
 
 // The checks the three screens share: name and address.
-bool NameAndAddressPass(const std::string& name, const std::string& address, link::Operator& op) {
+bool NameAndAddressPass(const std::string& name, const std::string& address,
+                        dialogue::Operator& op) {
     if (name.empty() || Blank(address)) {
         return Refuse(op, kIncomplete);
     }
@@ -86,7 +86,7 @@ ObjectFields FieldsOf(const ObjectEntry& entry) {
     return {entry.name, std::to_string(entry.address)};
 }
 
-bool AcceptFields(const PhoneFields& fields, PhoneEntry& entry, link::Operator& op) {
+bool AcceptFields(const PhoneFields& fields, PhoneEntry& entry, dialogue::Operator& op) {
     if (!NameAndAddressPass(fields.name, fields.address, op)) {
         return false;
     }
@@ -99,7 +99,7 @@ bool AcceptFields(const PhoneFields& fields, PhoneEntry& entry, link::Operator& 
     return true;
 }
 
-bool AcceptFields(const EthernetFields& fields, EthernetEntry& entry, link::Operator& op) {
+bool AcceptFields(const EthernetFields& fields, EthernetEntry& entry, dialogue::Operator& op) {
     if (!NameAndAddressPass(fields.name, fields.address, op)) {
         return false;
     }
@@ -127,7 +127,7 @@ bool AcceptFields(const EthernetFields& fields, EthernetEntry& entry, link::Oper
     return true;
 }
 
-bool AcceptFields(const ObjectFields& fields, ObjectEntry& entry, link::Operator& op) {
+bool AcceptFields(const ObjectFields& fields, ObjectEntry& entry, dialogue::Operator& op) {
     if (!NameAndAddressPass(fields.name, fields.address, op)) {
         return false;
     }

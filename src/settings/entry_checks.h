@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "settings/settings_types.h"
 
 namespace zor06::settings {
@@ -33,11 +33,12 @@ PhoneFields FieldsOf(const PhoneEntry& entry);
 EthernetFields FieldsOf(const EthernetEntry& entry);
 ObjectFields FieldsOf(const ObjectEntry& entry);
 
-// The first failed check is reported with message kind 2 and false is returned, `entry` untouched.
-// A name longer than the field takes is cut. The telephone entry's MODBUS address is kept.
-bool AcceptFields(const PhoneFields& fields, PhoneEntry& entry, link::Operator& op);
+// The first failed check is reported as an InputError message and false is returned, `entry`
+// untouched. A name longer than the field takes is cut. The telephone entry's MODBUS address is
+// kept.
+bool AcceptFields(const PhoneFields& fields, PhoneEntry& entry, dialogue::Operator& op);
 // Also refuses a port outside 1..65535.
-bool AcceptFields(const EthernetFields& fields, EthernetEntry& entry, link::Operator& op);
-bool AcceptFields(const ObjectFields& fields, ObjectEntry& entry, link::Operator& op);
+bool AcceptFields(const EthernetFields& fields, EthernetEntry& entry, dialogue::Operator& op);
+bool AcceptFields(const ObjectFields& fields, ObjectEntry& entry, dialogue::Operator& op);
 
 }  // namespace zor06::settings

@@ -33,7 +33,7 @@ const typename List::EntryType* EntryAt(const List& list, int row) {
                : nullptr;
 }
 
-// Panel 0 of the main window: the description of the current link kind and subscriber.
+// The Connection panel of the main window: the description of the current link kind and subscriber.
 std::string DescribeConnection(const ProgramSettings& settings);
 
 // After identification: a stored address 255 of the current link kind becomes the address the

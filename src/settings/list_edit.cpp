@@ -5,12 +5,10 @@
 namespace zor06::settings {
 namespace {
 
-constexpr int kQuestionKind = 3;
-
 template <typename List>
-bool AskAndDelete(List& list, std::string_view what, link::Operator& op) {
+bool AskAndDelete(List& list, std::string_view what, dialogue::Operator& op) {
     if (list.current >= list.entries.size() ||
-        !op.ShowMessage(kQuestionKind, "Вы действительно хотите", what)) {
+        !op.ShowMessage(dialogue::MessageKind::Question, "Вы действительно хотите", what)) {
         return false;
     }
     DeleteCurrent(list);
@@ -19,15 +17,15 @@ bool AskAndDelete(List& list, std::string_view what, link::Operator& op) {
 
 }  // namespace
 
-bool DeleteSubscriber(PhoneList& list, link::Operator& op) {
+bool DeleteSubscriber(PhoneList& list, dialogue::Operator& op) {
     return AskAndDelete(list, "удалить этот абонент?", op);
 }
 
-bool DeleteSubscriber(EthernetList& list, link::Operator& op) {
+bool DeleteSubscriber(EthernetList& list, dialogue::Operator& op) {
     return AskAndDelete(list, "удалить этот абонент?", op);
 }
 
-bool DeleteObject(ObjectList& list, link::Operator& op) {
+bool DeleteObject(ObjectList& list, dialogue::Operator& op) {
     return AskAndDelete(list, "удалить этот объект?", op);
 }
 

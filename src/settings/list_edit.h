@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "settings/entry_checks.h"
 #include "settings/list_sort.h"
 #include "settings/settings_types.h"
@@ -51,7 +51,7 @@ bool AppendEntry(List& list, typename List::EntryType entry) {
 // "Добавить" with the entry screen's fields: the new entry starts as zeros and is appended when
 // the fields pass.
 template <typename List, typename Fields>
-bool AddEntry(List& list, const Fields& fields, link::Operator& op) {
+bool AddEntry(List& list, const Fields& fields, dialogue::Operator& op) {
     typename List::EntryType entry;
     if (!CanAdd(list) || !AcceptFields(fields, entry, op)) {
         return false;
@@ -61,7 +61,7 @@ bool AddEntry(List& list, const Fields& fields, link::Operator& op) {
 
 // "Изменить" on the current entry with the entry screen's fields.
 template <typename List, typename Fields>
-bool EditCurrent(List& list, const Fields& fields, link::Operator& op) {
+bool EditCurrent(List& list, const Fields& fields, dialogue::Operator& op) {
     if (list.current >= list.entries.size() ||
         !AcceptFields(fields, list.entries[list.current], op)) {
         return false;
@@ -85,8 +85,8 @@ void DeleteCurrent(List& list) {
 }
 
 // "Удалить" with its question; true when the operator answered "Да" and the entry is gone.
-bool DeleteSubscriber(PhoneList& list, link::Operator& op);
-bool DeleteSubscriber(EthernetList& list, link::Operator& op);
-bool DeleteObject(ObjectList& list, link::Operator& op);
+bool DeleteSubscriber(PhoneList& list, dialogue::Operator& op);
+bool DeleteSubscriber(EthernetList& list, dialogue::Operator& op);
+bool DeleteObject(ObjectList& list, dialogue::Operator& op);
 
 }  // namespace zor06::settings

@@ -50,14 +50,14 @@ private:
     std::vector<FileProblem> problems_;
 };
 
-bool Fail(link::Operator& op, const std::filesystem::path& path, const std::string& reason) {
-    op.ShowMessage(kFileProblemMessageKind, kCannotWrite + path.string(), reason);
+bool Fail(dialogue::Operator& op, const std::filesystem::path& path, const std::string& reason) {
+    op.ShowMessage(dialogue::MessageKind::Error, kCannotWrite + path.string(), reason);
     return false;
 }
 
 // Writes the sections into the file as it is on disk, keeping everything else in it.
 bool UpdateFile(const std::filesystem::path& path, const std::vector<IniSection>& sections,
-                link::Operator& op) {
+                dialogue::Operator& op) {
     std::string reason;
     const auto unchanged = [&sections](const IniFile&, std::string*) { return sections; };
     return UpdateLocked(path, unchanged, &reason) || Fail(op, path, reason);
@@ -77,7 +77,8 @@ ObjectList ListOnDisk(const IniFile& ini, const ObjectList&) {
 // Carries this program's changes since `saved` into the list the file holds now; the program then
 // has that list, other programs' changes included, and it is the new saved copy.
 template <typename List>
-bool MergeAndSave(List& list, List& saved, const std::filesystem::path& path, link::Operator& op) {
+bool MergeAndSave(List& list, List& saved, const std::filesystem::path& path,
+                  dialogue::Operator& op) {
     std::optional<List> merged;
     const auto merge = [&](const IniFile& onDisk,
                            std::string* reason) -> std::optional<std::vector<IniSection>> {
@@ -99,7 +100,7 @@ bool MergeAndSave(List& list, List& saved, const std::filesystem::path& path, li
 
 template <typename List>
 bool SaveListIfChanged(List& list, List& saved, bool& stale, const std::filesystem::path& path,
-                       link::Operator& op) {
+                       dialogue::Operator& op) {
     if (list == saved && !stale) {
         return true;
     }
@@ -166,11 +167,12 @@ std::vector<FileProblem> LoadSettings(ProgramSettings& s, const std::filesystem:
 }
 
 bool SaveArchiveChoices(const ProgramSettings& s, const std::filesystem::path& iniDir,
-                        link::Operator& op) {
+                        dialogue::Operator& op) {
     return UpdateFile(iniDir / kArchiveChoicesFile, {ArchiveChoicesSection(s.archive)}, op);
 }
 
-bool SaveLinkSettings(ProgramSettings& s, const std::filesystem::path& iniDir, link::Operator& op) {
+bool SaveLinkSettings(ProgramSettings& s, const std::filesystem::path& iniDir,
+                      dialogue::Operator& op) {
     const auto now = LinkSections(s.link);
     const auto before = LinkSections(s.linkSaved);
     std::vector<IniSection> changed;
@@ -190,16 +192,18 @@ bool SaveLinkSettings(ProgramSettings& s, const std::filesystem::path& iniDir, l
     return true;
 }
 
-bool SavePhoneList(ProgramSettings& s, const std::filesystem::path& iniDir, link::Operator& op) {
+bool SavePhoneList(ProgramSettings& s, const std::filesystem::path& iniDir,
+                   dialogue::Operator& op) {
     return SaveListIfChanged(s.phones, s.phonesSaved, s.phonesStale, iniDir / kPhoneListFile, op);
 }
 
-bool SaveEthernetList(ProgramSettings& s, const std::filesystem::path& iniDir, link::Operator& op) {
+bool SaveEthernetList(ProgramSettings& s, const std::filesystem::path& iniDir,
+                      dialogue::Operator& op) {
     return SaveListIfChanged(s.ethernet, s.ethernetSaved, s.ethernetStale,
                              iniDir / kEthernetListFile, op);
 }
 
-bool SaveObjects(ProgramSettings& s, const std::filesystem::path& iniDir, link::Operator& op) {
+bool SaveObjects(ProgramSettings& s, const std::filesystem::path& iniDir, dialogue::Operator& op) {
     return MergeAndSave(s.objects, s.objectsSaved, iniDir / kObjectListFile, op);
 }
 

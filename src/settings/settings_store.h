@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "settings/ini_values.h"
 #include "settings/settings_types.h"
 
@@ -25,9 +25,6 @@ struct FileProblem {
     bool operator==(const FileProblem&) const = default;
 };
 
-// The message kind of the message window that save failures are shown with ("Ошибка").
-inline constexpr int kFileProblemMessageKind = 1;
-
 // The problem that tells of the values replaced by their defaults in the file at `path`; none when
 // nothing was.
 std::optional<FileProblem> ReplacedValuesProblem(const std::filesystem::path& path,
@@ -37,7 +34,7 @@ std::optional<FileProblem> ReplacedValuesProblem(const std::filesystem::path& pa
 // conn.ini, the two subscriber lists (each then sorted), the saved copies, objects.ini (sorted),
 // repconf_par.ini. Missing files give their defaults silently; a file that cannot be read gives
 // them too and a problem, and so does a value outside its range (it is written back corrected at
-// the next save of its file). Show each problem as ShowMessage(kFileProblemMessageKind, text,
+// the next save of its file). Show each problem as ShowMessage(dialogue::MessageKind::Error, text,
 // reason).
 std::vector<FileProblem> LoadSettings(ProgramSettings& settings,
                                       const std::filesystem::path& iniDir, ScreenSize screen,
@@ -45,19 +42,19 @@ std::vector<FileProblem> LoadSettings(ProgramSettings& settings,
 
 // rd_arh_par.ini, all four keys.
 bool SaveArchiveChoices(const ProgramSettings& settings, const std::filesystem::path& iniDir,
-                        link::Operator& op);
+                        dialogue::Operator& op);
 // conn.ini: only the sections that differ from the saved copy (or held values out of range);
 // nothing when none does.
 bool SaveLinkSettings(ProgramSettings& settings, const std::filesystem::path& iniDir,
-                      link::Operator& op);
+                      dialogue::Operator& op);
 // fon_abonents.ini / ethr_abonents.ini: the whole list, unless it equals the saved copy.
 // objects.ini: always. Each list written is the list in the file with this program's changes
 // since its saved copy carried in (list_merge.h), and becomes the program's list and saved copy.
 bool SavePhoneList(ProgramSettings& settings, const std::filesystem::path& iniDir,
-                   link::Operator& op);
+                   dialogue::Operator& op);
 bool SaveEthernetList(ProgramSettings& settings, const std::filesystem::path& iniDir,
-                      link::Operator& op);
+                      dialogue::Operator& op);
 bool SaveObjects(ProgramSettings& settings, const std::filesystem::path& iniDir,
-                 link::Operator& op);
+                 dialogue::Operator& op);
 
 }  // namespace zor06::settings

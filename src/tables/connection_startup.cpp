@@ -54,17 +54,17 @@ void Disconnect(TableContext& ctx, ConnectionState& state) {
     if (state.callEnded) {
         state.callEnded();
     }
-    ctx.op.SetStatusText(1, "");
+    ctx.op.SetStatusText(dialogue::Panel::Controller, "");
     state.identified = false;
 }
 
 void StartConnection(TableContext& ctx, ConnectionState& state, const StartupSteps& steps) {
     Run(steps.describeConnection);
-    link::BusyScope busy(ctx.op);
+    dialogue::BusyScope busy(ctx.op);
     if (state.identified) {
         Disconnect(ctx, state);
     }
-    ctx.op.SetStatusText(1, "");
+    ctx.op.SetStatusText(dialogue::Panel::Controller, "");
     Run(steps.hideMenus);
 
     const bool connected = steps.connectDialog && steps.connectDialog();

@@ -17,7 +17,7 @@ struct ConnectionState {
 
 // The steps that belong to screens and settings; any may be left empty.
 struct StartupSteps {
-    std::function<void()> describeConnection;  // status panel 0
+    std::function<void()> describeConnection;  // the Connection panel
     std::function<void()> hideMenus;
     std::function<bool()> connectDialog;  // true when a connection was made
     std::function<void()> saveLinkSettings;
@@ -35,7 +35,7 @@ struct StartupSteps {
 void StartConnection(TableContext& ctx, ConnectionState& state, const StartupSteps& steps);
 
 // Ends the current connection: hangs up a telephone call that is up, closes the port and the
-// socket, ends the call's panel, clears panel 1 and the identified flag.
+// socket, ends the call's panel, clears the Controller panel and the identified flag.
 void Disconnect(TableContext& ctx, ConnectionState& state);
 
 }  // namespace zor06::tables

@@ -14,17 +14,19 @@ std::string TwoDigitsOrStars(int value, int min, int max) {
 
 }  // namespace
 
-bool AcceptController(const ControllerImage& image, link::Operator& op) {
+bool AcceptController(const ControllerImage& image, dialogue::Operator& op) {
     const int type = image.Byte(0, 1);
     if (type != kServedType) {
-        op.ShowMessage(6, text::Printf("Код типа подключенного контроллера  %d", type),
+        op.ShowMessage(dialogue::MessageKind::Info,
+                       text::Printf("Код типа подключенного контроллера  %d", type),
                        "Программа обслуживает контроллеры ЗОР_06");
         return false;
     }
     const int version = image.Byte(0, 3);
     if (version != kServedVersion) {
         op.ShowMessage(
-            6, text::Printf("Версия ПО подключенного контроллера %d", version),
+            dialogue::MessageKind::Info,
+            text::Printf("Версия ПО подключенного контроллера %d", version),
             text::Printf("Программа обслуживает контроллеры ЗОР_%02d только с версией ПО %02d",
                          kServedVersion, kServedVersion));
         return false;
@@ -46,7 +48,8 @@ bool ReadAfterIdentification(TableContext& ctx) {
     }
     bool ok = ReadFields(ctx, {6, 0, 12}) && ReadFields(ctx, {14, 0, 14});
     if (ok && image.Byte(14, 6) != kEncal3000) {
-        ctx.op.ShowMessage(6, text::Printf("Код подключенного равен %d.", image.Byte(14, 6)),
+        ctx.op.ShowMessage(dialogue::MessageKind::Info,
+                           text::Printf("Код подключенного равен %d.", image.Byte(14, 6)),
                            "Должен быть 3 (Encal3000)");
         ok = false;
     }
@@ -55,10 +58,11 @@ bool ReadAfterIdentification(TableContext& ctx) {
         ok = ReadFields(ctx, {41, 0, 1});
     }
     if (!ok) {
-        ctx.op.ShowMessage(5, "Не прочитаны данные, для организации",
+        ctx.op.ShowMessage(dialogue::MessageKind::ExchangeResult,
+                           "Не прочитаны данные, для организации",
                            "дальнейшего обмена с устройством");
     }
-    ctx.op.SetStatusText(1, image.Name(0));
+    ctx.op.SetStatusText(dialogue::Panel::Controller, image.Name(0));
     return ok;
 }
 
@@ -74,7 +78,8 @@ IdentifyOutcome Identify(TableContext& ctx, const IdentifyHooks& hooks, int* ans
     }
     const int destroyed = ctx.image.Byte(0, 0);
     if (destroyed != 0) {
-        ctx.op.SetStatusText(2, text::Printf("Разрушена таблица № %d", destroyed));
+        ctx.op.SetStatusText(dialogue::Panel::Message,
+                             text::Printf("Разрушена таблица № %d", destroyed));
         if (ReadFields(ctx, {7, 0, 43}) && hooks.restoreTables) {
             return hooks.restoreTables(ctx) ? IdentifyOutcome::Identified
                                             : IdentifyOutcome::NotReady;

@@ -15,8 +15,8 @@ constexpr int kServedType = 73;
 constexpr int kServedVersion = 6;
 constexpr int kEncal3000 = 3;
 
-// Checks type and software version in table 0 of the image; a refusal is shown as kind 6.
-bool AcceptController(const ControllerImage& image, link::Operator& op);
+// Checks type and software version in table 0 of the image; a refusal is shown as an Info message.
+bool AcceptController(const ControllerImage& image, dialogue::Operator& op);
 
 // Reads the names, the system parameters, the chromatograph link and table 41 field 0.
 bool ReadAfterIdentification(TableContext& ctx);

@@ -8,46 +8,47 @@ constexpr std::string_view kArchiveDatesLine2 = "самой старой  и п�
 
 }  // namespace
 
-MessageLayout LayoutMessage(int kind, std::string_view text1, std::string_view text2) {
+MessageLayout LayoutMessage(dialogue::MessageKind kind, std::string_view text1,
+                            std::string_view text2) {
     MessageLayout m;
     m.lines = {std::string(text1), std::string(text2), ""};
     switch (kind) {
-        case 0:
+        case dialogue::MessageKind::NoConnection:
             m.lines = {"Нет связи с устройством.", "Попробуйте установить параметры связи", ""};
             break;
-        case 1:
+        case dialogue::MessageKind::Error:
             m.caption = "Ошибка";
             break;
-        case 2:
+        case dialogue::MessageKind::InputError:
             m.caption = "Ошибка ввода параметров";
             break;
-        case 3:
+        case dialogue::MessageKind::Question:
             m.question = true;
             break;
-        case 4:
+        case dialogue::MessageKind::SeeControllerState:
             m.lines[2] = "(см. текущее состояние контроллера)";
             break;
-        case 5:
+        case dialogue::MessageKind::ExchangeResult:
             m.caption = "Результат обмена с устройством";
             break;
-        case 7:
+        case dialogue::MessageKind::Retry:
             m.lines[2] = "Повторить попытку?";
             m.question = true;
             break;
-        case 8:
+        case dialogue::MessageKind::DailyReport:
             m.lines[2] = "Создавать суточный отчет?";
             m.question = true;
             break;
-        case 9:
-        case 10:
+        case dialogue::MessageKind::ArchiveDatesChanged:
+        case dialogue::MessageKind::ArchiveDatesQuestion:
             m.lines = {std::string(kArchiveDatesLine1), std::string(kArchiveDatesLine2),
                        std::string(text1)};
-            m.question = kind == 10;
+            m.question = kind == dialogue::MessageKind::ArchiveDatesQuestion;
             break;
-        case 11:
+        case dialogue::MessageKind::NoDailyCertificate:
             m.lines[2] = "Суточный сертификат не может быть создан";
             break;
-        default:
+        case dialogue::MessageKind::Info:
             break;
     }
     return m;

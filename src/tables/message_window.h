@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "dialogue/message_kind.h"
+
 namespace zor06::tables {
 
 struct MessageLayout {
@@ -13,10 +15,8 @@ struct MessageLayout {
     bool question = false;  // "Да" / "Нет" instead of the acknowledge button
 };
 
-constexpr int kMessageKindCount = 12;
-
-// The window of `kind` (0..11) for the caller's two texts; an unknown kind shows the texts
-// under an empty caption.
-MessageLayout LayoutMessage(int kind, std::string_view text1, std::string_view text2);
+// The window of `kind` for the caller's two texts.
+MessageLayout LayoutMessage(dialogue::MessageKind kind, std::string_view text1,
+                            std::string_view text2);
 
 }  // namespace zor06::tables

@@ -14,7 +14,6 @@
 namespace zor06::tables {
 namespace {
 
-constexpr int kRetryKind = 7;
 constexpr std::size_t kWriteOverhead = 26;  // frame bytes around the values of one write
 
 std::string RangeText(const char* one, const char* many, TableHeader h) {
@@ -38,7 +37,7 @@ bool ReplyRefused(const link::hgcbox& link) {
 }
 
 void ShowProgress(TableContext& ctx, const std::string& text) {
-    ctx.op.SetStatusText(2, text);
+    ctx.op.SetStatusText(dialogue::Panel::Message, text);
     ctx.op.ProcessEvents();
 }
 
@@ -64,14 +63,15 @@ bool ReadFields(TableContext& ctx, TableHeader h, bool show) {
             return true;
         }
         if (ctx.link.status == link::status::kReplyMismatch) {
-            if (!ctx.op.ShowMessage(kRetryKind, "Несоответствие запрошенных и переданных данных.",
+            if (!ctx.op.ShowMessage(dialogue::MessageKind::Retry,
+                                    "Несоответствие запрошенных и переданных данных.",
                                     TableLabel(h.table))) {
                 return false;
             }
             continue;
         }
         if ((!show && !ReplyRefused(ctx.link)) ||
-            !ctx.op.ShowMessage(kRetryKind,
+            !ctx.op.ShowMessage(dialogue::MessageKind::Retry,
                                 text::Printf("Не выполнено чтение из таблицы %d.", h.table),
                                 ctx.link.StatusText())) {
             return false;
@@ -93,7 +93,7 @@ bool WriteFields(TableContext& ctx, TableHeader h, bool ask) {
             return true;
         }
         if (ctx.link.status == link::status::kReplyMismatch) {
-            if (!ctx.op.ShowMessage(kRetryKind,
+            if (!ctx.op.ShowMessage(dialogue::MessageKind::Retry,
                                     "Несоответствие заголовка ответа заголовку запроса на запись.",
                                     TableLabel(h.table))) {
                 return false;
@@ -101,7 +101,7 @@ bool WriteFields(TableContext& ctx, TableHeader h, bool ask) {
             continue;
         }
         if ((!ask && !ReplyRefused(ctx.link)) ||
-            !ctx.op.ShowMessage(kRetryKind,
+            !ctx.op.ShowMessage(dialogue::MessageKind::Retry,
                                 text::Printf("Не выполнена запись в таблицу %d.", h.table),
                                 ctx.link.StatusText())) {
             return false;
@@ -203,7 +203,7 @@ bool ReadAllTables(TableContext& ctx) {
             if (ctx.image.Byte(0, 12) == 0) {
                 text::ToCp1251(ctx.image.Fields(5, 0, 3));
             }
-            ctx.op.SetStatusText(1, ctx.image.Name(0));
+            ctx.op.SetStatusText(dialogue::Panel::Controller, ctx.image.Name(0));
         }
     }
     ctx.op.SetProgress(maximum, maximum);

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <span>
 
+#include "dialogue/operator.h"
 #include "link/hgcbox.h"
-#include "link/operator.h"
 #include "platform/clock.h"
 #include "tables/controller_image.h"
 
@@ -23,11 +23,11 @@ struct TableHeader {
 struct TableContext {
     link::hgcbox& link;
     ControllerImage& image;
-    link::Operator& op;
+    dialogue::Operator& op;
     platform::Clock& clock = platform::SystemClock();
 };
 
-// Reads the header's fields into the image. With `show`, the progress is in status panel 2 and
+// Reads the header's fields into the image. With `show`, the progress is in the Message panel and
 // a failure asks whether to try again; a mismatched echo always asks.
 bool ReadFields(TableContext& ctx, TableHeader header, bool show = true);
 

@@ -20,7 +20,7 @@ using zor06::screens::TFormMain;
 namespace zor06::test {
 
 struct Shown {
-    int kind;
+    zor06::dialogue::MessageKind kind;
     QString text1;
     QString text2;
 };
@@ -44,7 +44,8 @@ public:
         window = std::make_unique<TFormMain>(workDir);
         window->Settings().link.linkKind = 2;
         window->Settings().link.ethernet.record.address = static_cast<std::uint8_t>(storedAddress);
-        window->Operator().messageWindow = [this](int kind, const QString& a, const QString& b) {
+        window->Operator().messageWindow = [this](zor06::dialogue::MessageKind kind,
+                                                  const QString& a, const QString& b) {
             shown.push_back({kind, a, b});
             return false;
         };

@@ -43,8 +43,10 @@ private slots:
         QVERIFY(StartUp(h, true));
         QVERIFY(h.window->Offered("NIdentPar"));
         QVERIFY(!h.window->Offered("NProgr_Wr"));
-        QCOMPARE(h.window->StatusPanel(0), QString::fromUtf8(kDescription));
-        QCOMPARE(h.window->StatusPanel(1), QStringLiteral("ЗОР_06 ГРС Лесная"));
+        QCOMPARE(h.window->StatusPanel(zor06::dialogue::Panel::Connection),
+                 QString::fromUtf8(kDescription));
+        QCOMPARE(h.window->StatusPanel(zor06::dialogue::Panel::Controller),
+                 QStringLiteral("ЗОР_06 ГРС Лесная"));
         QCOMPARE(h.credentialsAsked, 1);
         QVERIFY(h.shown.empty());
     }
@@ -109,7 +111,8 @@ private slots:
         Harness h({"--destroyed", "5"});
         QVERIFY(StartUp(h, true));
         // Table 5 is unreadable: the names fall back to their defaults.
-        QCOMPARE(h.window->StatusPanel(1), QStringLiteral("Контроллер ЗОР_06"));
+        QCOMPARE(h.window->StatusPanel(zor06::dialogue::Panel::Controller),
+                 QStringLiteral("Контроллер ЗОР_06"));
     }
 
     void destroyedTablesOpenTheTableStateScreen() {
@@ -152,7 +155,8 @@ private slots:
         QVERIFY(StartUp(h, true));
         QCOMPARE(screens, 1);
         bool asked = false;
-        h.window->Operator().messageWindow = [&asked](int, const QString&, const QString& b) {
+        h.window->Operator().messageWindow = [&asked](zor06::dialogue::MessageKind, const QString&,
+                                                      const QString& b) {
             asked = asked || b == QStringLiteral("Воcстановить сейчас?");
             return true;
         };
@@ -239,7 +243,8 @@ private slots:
         Harness h({"--destroyed", "7"});
         QVERIFY(StartUp(h, true));
         QVERIFY(h.Has(QStringLiteral("Не выполнено чтение из таблицы 7.")));
-        QCOMPARE(h.window->StatusPanel(1), QStringLiteral("ЗОР_06 ГРС Лесная"));
+        QCOMPARE(h.window->StatusPanel(zor06::dialogue::Panel::Controller),
+                 QStringLiteral("ЗОР_06 ГРС Лесная"));
     }
 
     void menusFollowTheSystemParameters() {
@@ -292,8 +297,8 @@ private slots:
         QVERIFY(!h.window->Offered("NIdentPar"));
         QVERIFY(!h.window->Offered("NProgr_Wr"));
         // Unconnected, neither the connection nor a controller is described.
-        QCOMPARE(h.window->StatusPanel(0), QString());
-        QCOMPARE(h.window->StatusPanel(1), QString());
+        QCOMPARE(h.window->StatusPanel(zor06::dialogue::Panel::Connection), QString());
+        QCOMPARE(h.window->StatusPanel(zor06::dialogue::Panel::Controller), QString());
     }
 
     void offersAFirmwareWriterInTheWorkDirectory() {
@@ -376,7 +381,8 @@ private slots:
                 visibleAfterClose = h.window->isVisible();
             });
             h.shown.clear();
-            h.window->Operator().messageWindow = [&](int kind, const QString& a, const QString& b) {
+            h.window->Operator().messageWindow = [&](zor06::dialogue::MessageKind kind,
+                                                     const QString& a, const QString& b) {
                 h.shown.push_back({kind, a, b});
                 return answer;
             };
@@ -387,7 +393,7 @@ private slots:
             QVERIFY(visibleAfterClose);
             // Only the question: no read failed for a line closed under it.
             QCOMPARE(h.shown.size(), std::size_t{1});
-            QCOMPARE(h.shown[0].kind, 3);
+            QCOMPARE(h.shown[0].kind, zor06::dialogue::MessageKind::Question);
             QCOMPARE(h.shown[0].text1,
                      QStringLiteral("Выход из программы был отложен до окончания команды."));
             QCOMPARE(h.shown[0].text2, QStringLiteral("Завершить работу программы?"));
@@ -435,7 +441,8 @@ private slots:
             qputenv("TMPDIR", tmpDir);
         }
         std::vector<Shown> shown;
-        window.Operator().messageWindow = [&](int kind, const QString& a, const QString& b) {
+        window.Operator().messageWindow = [&](zor06::dialogue::MessageKind kind, const QString& a,
+                                              const QString& b) {
             shown.push_back({kind, a, b});
             return false;
         };
@@ -443,7 +450,7 @@ private slots:
         window.screens.connect = [&](TFormMain&) { return dialogOpened = true; };
         window.show();
         QTRY_COMPARE(shown.size(), std::size_t{1});
-        QCOMPARE(shown[0].kind, 1);
+        QCOMPARE(shown[0].kind, zor06::dialogue::MessageKind::Error);
         QVERIFY2(shown[0].text1.startsWith(start) && shown[0].text1.contains(names) &&
                      shown[0].text1.size() > start.size(),
                  qPrintable(shown[0].text1));
@@ -460,7 +467,8 @@ private slots:
         std::filesystem::create_directories(root / "INI" / "conn.ini");  // unreadable as a file
         TFormMain window(root);
         std::vector<Shown> shown;
-        window.Operator().messageWindow = [&](int kind, const QString& a, const QString& b) {
+        window.Operator().messageWindow = [&](zor06::dialogue::MessageKind kind, const QString& a,
+                                              const QString& b) {
             shown.push_back({kind, a, b});
             return false;
         };
@@ -468,7 +476,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return window.Offered("Nconnect"); }, 5000));
         const auto reported = [&](const QString& start) {
             return std::count_if(shown.begin(), shown.end(), [&](const Shown& s) {
-                return s.kind == 1 && s.text1.startsWith(start) &&
+                return s.kind == zor06::dialogue::MessageKind::Error && s.text1.startsWith(start) &&
                        s.text1.endsWith(QStringLiteral("conn.ini")) && !s.text2.isEmpty();
             });
         };
@@ -489,7 +497,8 @@ private slots:
             "Form_Top=-5000\r\n");
         conn.close();
         TFormMain window(root);
-        window.Operator().messageWindow = [](int, const QString&, const QString&) { return false; };
+        window.Operator().messageWindow = [](zor06::dialogue::MessageKind, const QString&,
+                                             const QString&) { return false; };
         window.screens.connect = [](TFormMain&) { return false; };
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY2(screen.contains(window.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")

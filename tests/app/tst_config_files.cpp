@@ -100,7 +100,8 @@ private slots:
         QVERIFY(StartUp(h, true));
         h.sim.reset();                // the controller is gone
         std::vector<bool> waitShown;  // at each message, in turn
-        h.window->Operator().messageWindow = [&](int kind, const QString& a, const QString& b) {
+        h.window->Operator().messageWindow = [&](zor06::dialogue::MessageKind kind,
+                                                 const QString& a, const QString& b) {
             h.shown.push_back({kind, a, b});
             const auto waits = h.window->findChildren<zor06::screens::TFormWait*>();
             waitShown.push_back(std::any_of(waits.begin(), waits.end(),
@@ -109,9 +110,9 @@ private slots:
         };
         h.window->MenuItem("Nrdcnf")->trigger();
         QCOMPARE(h.shown.size(), std::size_t{2});
-        QCOMPARE(h.shown[0].kind, 7);
+        QCOMPARE(h.shown[0].kind, zor06::dialogue::MessageKind::Retry);
         QVERIFY(waitShown[0]);  // the question comes while the tables are being read
-        QCOMPARE(h.shown[1].kind, 5);
+        QCOMPARE(h.shown[1].kind, zor06::dialogue::MessageKind::ExchangeResult);
         QCOMPARE(h.shown[1].text1, QStringLiteral("Параметры конфигурации не прочитаны"));
         QVERIFY(!waitShown[1]);
         QVERIFY(h.window->isEnabled());
@@ -146,8 +147,10 @@ private slots:
         h.window->screens.chooseFile = [&](TFormMain&, const zor06::config::FileChoice&, bool) {
             return std::optional<fs::path>(file);
         };
-        h.window->Operator().messageWindow = [](int kind, const QString&, const QString&) {
-            return kind == 3;  // "Вы хотите заменить существующий файл?"
+        h.window->Operator().messageWindow = [](zor06::dialogue::MessageKind kind, const QString&,
+                                                const QString&) {
+            return kind == zor06::dialogue::MessageKind::Question;  // "Вы хотите заменить
+                                                                    // существующий файл?"
         };
         QString caption;
         ModalScript script;

@@ -30,7 +30,8 @@ struct Harness {
         zor06::settings::PrepareWorkDir(dir.path().toStdString(), &error);
         window = std::make_unique<TFormMain>(dir.path().toStdString());
         window->Settings().link.linkKind = 2;
-        window->Operator().messageWindow = [this](int kind, const QString& a, const QString&) {
+        window->Operator().messageWindow = [this](zor06::dialogue::MessageKind kind,
+                                                  const QString& a, const QString&) {
             shown.push_back({kind, a});
             return answer;
         };
@@ -62,7 +63,7 @@ struct Harness {
     QTemporaryDir dir;
     std::unique_ptr<zor06::test::SimProcess> sim;
     std::unique_ptr<TFormMain> window;
-    std::vector<std::pair<int, QString>> shown;
+    std::vector<std::pair<zor06::dialogue::MessageKind, QString>> shown;
     bool answer = false;
 };
 
@@ -132,7 +133,7 @@ private slots:
         h.Item("NProt_Conf_Create")->trigger();
         QCOMPARE(answerer.dialogTitles.size(), 2);
         QCOMPARE(h.shown.size(), std::size_t{1});
-        QCOMPARE(h.shown[0].first, 3);
+        QCOMPARE(h.shown[0].first, zor06::dialogue::MessageKind::Question);
         QCOMPARE(h.shown[0].second, QStringLiteral("Файл old.prc уже есть."));
         QCOMPARE(fs::file_size(other), std::uintmax_t{4});
         QVERIFY(answerer.captions.isEmpty());
@@ -147,7 +148,7 @@ private slots:
         QCOMPARE(answerer.dialogTitles,
                  QStringList{QStringLiteral("Выберите файл с протоколом конфигурации")});
         QCOMPARE(h.shown.size(), std::size_t{1});
-        QCOMPARE(h.shown[0].first, 1);
+        QCOMPARE(h.shown[0].first, zor06::dialogue::MessageKind::Error);
         QCOMPARE(h.shown[0].second, QStringLiteral("Файл bad.prc не является файлом, содержащим"));
         QVERIFY(answerer.captions.isEmpty());
     }

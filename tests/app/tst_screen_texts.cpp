@@ -363,13 +363,15 @@ const ScreenCase kScreens[] = {
     {"TFormMessage question",
      [](Fixture&) {
          return std::make_unique<TFormMessage>(
-             3, QStringLiteral("Количество вычислителей не может быть увеличено"),
+             zor06::dialogue::MessageKind::Question,
+             QStringLiteral("Количество вычислителей не может быть увеличено"),
              QStringLiteral("без ввода их параметров. Выполнить ввод параметров сейчас?"));
      }},
     {"TFormMessage error",
      [](Fixture&) {
          return std::make_unique<TFormMessage>(
-             1, QStringLiteral("Коммуникационный порт /dev/serial/by-id/usb-FTDI_FT232R_USB"),
+             zor06::dialogue::MessageKind::Error,
+             QStringLiteral("Коммуникационный порт /dev/serial/by-id/usb-FTDI_FT232R_USB"),
              QStringLiteral("недоступен"));
      }},
     // widgets and the program's own

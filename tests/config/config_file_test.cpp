@@ -53,7 +53,7 @@ TEST_F(ConfigFileTest, RefusesWhatIsNoConfiguration) {
         EXPECT_FALSE(ReadConfigFile(Write("x.cnf", c.bytes), op_));
         ASSERT_EQ(op_.messages.size(), 1U);
         EXPECT_EQ(op_.messages[0].text1, c.text1);
-        EXPECT_EQ(op_.messages[0].kind, 6);
+        EXPECT_EQ(op_.messages[0].kind, dialogue::MessageKind::Info);
     }
     EXPECT_FALSE(ReadConfigFile(dir_ / "missing.cnf", op_));
     EXPECT_EQ(op_.messages.back().text1, "Ошибка открытия файла");

@@ -73,7 +73,7 @@ TEST_F(ConfigSaveTest, AnotherExistingNameIsAskedAboutAndNoChoosesAgain) {
     EXPECT_EQ(Size("abc.cnf"), kConfigSize);
     EXPECT_FALSE(fs::exists(dir_ / "abc"));
     ASSERT_GE(op_.messages.size(), 2U);
-    EXPECT_EQ(op_.messages[0].kind, 3);
+    EXPECT_EQ(op_.messages[0].kind, dialogue::MessageKind::Question);
     EXPECT_EQ(op_.messages[0].text1, "Файл other.cnf уже есть.");
     EXPECT_EQ(op_.messages[1].text1, "Файл abc.cnf уже есть.");
 }
@@ -87,7 +87,7 @@ TEST_F(ConfigSaveTest, CancellingWritesNothing) {
 TEST_F(ConfigSaveTest, AFailedWriteIsReportedAsAFailure) {
     EXPECT_FALSE(Save({"missing-dir/x.cnf"}));
     ASSERT_EQ(op_.messages.size(), 1U);
-    EXPECT_EQ(op_.messages[0].kind, 1);
+    EXPECT_EQ(op_.messages[0].kind, dialogue::MessageKind::Error);
 }
 
 }  // namespace

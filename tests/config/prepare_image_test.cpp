@@ -123,7 +123,7 @@ TEST(PrepareImageTest, RefusesTheFirstFaultWithItsMessage) {
             EXPECT_TRUE(op.messages.empty()) << c.what;
         } else {
             ASSERT_EQ(op.messages.size(), 1U) << c.what;
-            EXPECT_EQ(op.messages[0].kind, 2) << c.what;
+            EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::InputError) << c.what;
             EXPECT_EQ(op.messages[0].text1, c.text1) << c.what;
             EXPECT_EQ(op.messages[0].text2, c.text2) << c.what;
         }

@@ -103,7 +103,7 @@ TEST_F(ProtocolFileTest, RefusesFilesWithoutTheLetters) {
         op_ = {};
         EXPECT_FALSE(ParseProtocolFile(bytes, "x.prc", op_));
         ASSERT_EQ(op_.messages.size(), 1U);
-        EXPECT_EQ(op_.messages[0].kind, 1);
+        EXPECT_EQ(op_.messages[0].kind, dialogue::MessageKind::Error);
         EXPECT_EQ(op_.messages[0].text1, "Файл x.prc не является файлом, содержащим");
         EXPECT_EQ(op_.messages[0].text2, "протокол конфигурации контроллера ЗОР");
     }
@@ -145,7 +145,7 @@ TEST_F(ProtocolFileTest, WritesAndReadsBackOrSaysItCouldNotOpen) {
     ASSERT_EQ(op_.messages.size(), 2U);
     for (const auto& m : op_.messages) {
         EXPECT_EQ(m.text1, "Ошибка открытия файла");
-        EXPECT_EQ(m.kind, 1);
+        EXPECT_EQ(m.kind, dialogue::MessageKind::Error);
     }
 }
 

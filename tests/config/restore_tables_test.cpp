@@ -119,7 +119,7 @@ TEST_F(RestoreTablesTest, TheClockIsNotWrittenWhileTheSystemTableIsDestroyed) {
     Choose(TableStateResult::WriteChosen, {2});
     EXPECT_FALSE(Restore());  // table 6 cannot be read afterwards either
     ASSERT_FALSE(op.messages.empty());
-    EXPECT_EQ(op.messages[0].kind, 4);
+    EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::SeeControllerState);
     EXPECT_EQ(op.messages[0].text1, "Запись даты и времени невозможна");
     EXPECT_EQ(op.messages[0].text2, "при разрушенной таблице системных параметров");
     EXPECT_TRUE(writes.empty());

@@ -92,7 +92,7 @@ TEST(TableStateTest, NothingTickedIsSaidAndSelectsNothing) {
     ticked[7] = true;  // not writable: not a table of the list
     EXPECT_FALSE(SelectTicked(s, ticked, op));
     ASSERT_EQ(op.messages.size(), 1U);
-    EXPECT_EQ(op.messages[0].kind, 6);
+    EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::Info);
     EXPECT_EQ(op.messages[0].text1, "Не заданы таблицы для записи");
     EXPECT_TRUE(Chosen(s.selected).empty());
 }

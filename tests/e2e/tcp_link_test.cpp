@@ -138,7 +138,8 @@ TEST(TcpLink, YesToTheRetryQuestionReconnectsOnceTheControllerIsBack) {
     sim.sim.reset();
     class Restarting : public RecordingOperator {
     public:
-        bool ShowMessage(int kind, std::string_view a, std::string_view b) override {
+        bool ShowMessage(dialogue::MessageKind kind, std::string_view a,
+                         std::string_view b) override {
             onQuestion(messages.size());
             return RecordingOperator::ShowMessage(kind, a, b);
         }

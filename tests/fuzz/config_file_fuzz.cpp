@@ -9,14 +9,14 @@
 
 namespace {
 
-class SilentOperator : public zor06::link::Operator {
+class SilentOperator : public zor06::dialogue::Operator {
 public:
-    bool ShowMessage(int, std::string_view, std::string_view) override {
+    bool ShowMessage(zor06::dialogue::MessageKind, std::string_view, std::string_view) override {
         ++messages;
         return false;
     }
     void MessageBox(std::string_view, std::string_view) override { ++messages; }
-    void SetStatusText(int, std::string_view) override {}
+    void SetStatusText(zor06::dialogue::Panel, std::string_view) override {}
     void SetBusy(bool) override {}
     int messages = 0;
 };

@@ -83,7 +83,8 @@ void CheckPeriod(const ctl::DataPeriodRequest& request, const std::uint8_t* opti
     test::RecordingOperator op;
     const auto period = ctl::ChooseDataPeriod(request, step, *bounds, clock, op);
     if (!period) {
-        Require(op.messages.size() == 1 && op.messages[0].kind == 2 &&
+        Require(op.messages.size() == 1 &&
+                op.messages[0].kind == zor06::dialogue::MessageKind::InputError &&
                 !op.messages[0].text1.empty());
         return;
     }

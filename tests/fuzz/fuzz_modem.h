@@ -38,7 +38,7 @@ public:
             escPressed = true;
         }
     }
-    void SetStatusText(int panel, std::string_view text) override {
+    void SetStatusText(zor06::dialogue::Panel panel, std::string_view text) override {
         Require(text.find_first_of("\r\n") == std::string_view::npos);
         RecordingOperator::SetStatusText(panel, text);
     }

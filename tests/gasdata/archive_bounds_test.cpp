@@ -160,7 +160,7 @@ TEST_F(MinuteCheckTest, NearTheOldestRecordItWaitsForTheNextSlotThenOffersToMove
     EXPECT_LT(clock.Elapsed() - before, std::chrono::seconds(3));
     EXPECT_EQ(start, (Date6{24, 3, 20, 10, 6, 0}));  // the record of 10:03 is gone by now
     ASSERT_EQ(op.messages.size(), 1u);
-    EXPECT_EQ(op.messages[0].kind, 10);
+    EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::ArchiveDatesQuestion);
 }
 
 TEST_F(MinuteCheckTest, APeriodAlreadyOverwrittenAndAStoppedClockFailWithAMessage) {
@@ -168,7 +168,7 @@ TEST_F(MinuteCheckTest, APeriodAlreadyOverwrittenAndAStoppedClockFailWithAMessag
     Date6 start{24, 3, 1, 0, 0, 0};
     Date6 end{24, 3, 2, 0, 0, 0};
     EXPECT_FALSE(gasdata::CheckMinutePeriod(tables, r, start, end));
-    EXPECT_EQ(op.messages.back().kind, 9);
+    EXPECT_EQ(op.messages.back().kind, dialogue::MessageKind::ArchiveDatesChanged);
 
     // A clock that stands at 10:02:58 would keep the check waiting for ever.
     start = {24, 3, 20, 10, 6, 0};

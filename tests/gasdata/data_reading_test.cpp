@@ -29,7 +29,7 @@ public:
         }
     }
     void SetProgress(int position, int maximum) override { last = {position, maximum}; }
-    void SetStatusText(int panel, std::string_view text) override {
+    void SetStatusText(dialogue::Panel panel, std::string_view text) override {
         RecordingOperator::SetStatusText(panel, text);
         if (!text.empty()) {
             shownStatus = std::string(text);

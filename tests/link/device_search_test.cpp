@@ -59,7 +59,7 @@ TEST_F(DeviceSearchTest, FindsTheRateAfterTheSlowerOnesFailed) {
     EXPECT_GE(clock.Elapsed(), 15 * 2 * Millis(200));
     EXPECT_FALSE(link.PortOpen());
     ASSERT_FALSE(op.messages.empty());
-    EXPECT_EQ(op.messages.back().kind, 5);
+    EXPECT_EQ(op.messages.back().kind, dialogue::MessageKind::ExchangeResult);
     EXPECT_EQ(op.messages.back().text1, "Установлена связь с устройством");
     EXPECT_EQ(op.messages.back().text2, "Адр. = 23.  Скорость обмена = 19200");
     EXPECT_EQ(op.busyDepth, 0);
@@ -89,7 +89,7 @@ TEST_F(DeviceSearchTest, AnUnavailablePortIsReported) {
     params.portWaitS = 0;
     EXPECT_FALSE(link::SearchDevice(link, params, op));
     ASSERT_EQ(op.messages.size(), 1u);
-    EXPECT_EQ(op.messages[0].kind, 6);
+    EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::Info);
     EXPECT_EQ(op.messages[0].text1, "Коммуникационный порт /dev/ttyUSB9 недоступен");
 }
 

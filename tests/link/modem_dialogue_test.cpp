@@ -195,7 +195,7 @@ TEST_F(ModemTest, DialStepAsksToRetryWithTheResultText) {
     op.answers = {true};
     EXPECT_TRUE(link::DialSubscriber(link, {"123", "", 1, 50}, op, clock));
     ASSERT_EQ(op.messages.size(), 1u);
-    EXPECT_EQ(op.messages[0].kind, 3);
+    EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::Question);
     EXPECT_EQ(op.messages[0].text1, "Отсутствует сигнал АТС");
     EXPECT_EQ(op.messages[0].text2, "Повторить попытку соединения?");
     EXPECT_EQ(dials, 2);

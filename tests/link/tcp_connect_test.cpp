@@ -179,7 +179,7 @@ TEST_F(TcpConnectTest, EscEndsTheConnectAndTheSettle) {
 TEST_F(TcpConnectTest, MissingSubscriberAndSocketFailuresAreReported) {
     EXPECT_FALSE(link::TcpConnect(link, settings, nullptr, 9, op, sockets, clock));
     ASSERT_EQ(op.messages.size(), 1u);
-    EXPECT_EQ(op.messages[0].kind, 2);
+    EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::InputError);
     EXPECT_EQ(op.messages[0].text1, "Введены не все параметры");
     EXPECT_EQ(settings.record.address, 9);
 

@@ -101,7 +101,7 @@ TEST_F(SaveMessageCsvTest, AFailedWriteSaysWhyAndLeavesNoFile) {
     const auto choose = [](const config::FileChoice& c) { return std::optional(c.proposed); };
     EXPECT_FALSE(SaveMessageCsv(Interventions(), Header(1), dir_, {26, 12, 9}, choose, op_));
     ASSERT_EQ(op_.messages.size(), 1U);
-    EXPECT_EQ(op_.messages[0].kind, 1);
+    EXPECT_EQ(op_.messages[0].kind, dialogue::MessageKind::Error);
     EXPECT_EQ(op_.messages[0].text1, "Ошибка записи файла zor_06_005_261209.csv");
     EXPECT_FALSE(op_.messages[0].text2.empty());
     EXPECT_TRUE(std::filesystem::is_regular_file(dir_));

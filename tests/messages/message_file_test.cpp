@@ -76,7 +76,7 @@ TEST_F(MessageFileTest, SavedViewReopensWithTheSameRows) {
     ASSERT_TRUE(SaveMessageView(view, Header(Archive::Interventions), dir_, {26, 12, 9, 0, 0, 0},
                                 choose, op));
     ASSERT_EQ(op.messages.size(), 1U);
-    EXPECT_EQ(op.messages[0].kind, 6);
+    EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::Info);
     EXPECT_EQ(op.messages[0].text1, "Данные сохранены в файле saved.aud.");
     EXPECT_EQ(op.busyDepth, 0);
 
@@ -112,7 +112,7 @@ TEST_F(MessageFileTest, OtherFilesAreRefusedWithTheKindLine) {
         test::RecordingOperator op;
         EXPECT_FALSE(ReadMessageFile(dir_ / c.name, c.archive, op).has_value()) << c.name;
         ASSERT_EQ(op.messages.size(), 1U);
-        EXPECT_EQ(op.messages[0].kind, 1);
+        EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::Error);
         EXPECT_EQ(op.messages[0].text1,
                   std::string("Файл ") + c.name + " не является файлом, содержащим");
         EXPECT_EQ(op.messages[0].text2, c.line2);

@@ -89,7 +89,7 @@ TEST_F(ConnectionProcedureTest, AnIncompleteOrOutOfRangeChoiceTouchesNothing) {
         op = {};
         EXPECT_FALSE(Connect(c.kind, c.address, 0));
         EXPECT_EQ(LastMessage(), c.message);
-        EXPECT_EQ(op.messages.front().kind, 2);
+        EXPECT_EQ(op.messages.front().kind, dialogue::MessageKind::InputError);
     }
     EXPECT_EQ(settingsChanges, 0);
     EXPECT_EQ(settings.link.direct.address, 1);
@@ -99,7 +99,7 @@ TEST_F(ConnectionProcedureTest, AnIncompleteOrOutOfRangeChoiceTouchesNothing) {
 TEST_F(ConnectionProcedureTest, TheDirectLineStoresTheAddressBeforeItOpensThePort) {
     EXPECT_FALSE(Connect(LinkKind::Direct, " 17 "));
     EXPECT_EQ(LastMessage(), "Коммуникационный порт /dev/zor06-no-such-port недоступен|");
-    EXPECT_EQ(op.messages.back().kind, 1);
+    EXPECT_EQ(op.messages.back().kind, dialogue::MessageKind::Error);
     EXPECT_EQ(settings.link.direct.address, 17);
     EXPECT_EQ(settingsChanges, 1);
 
@@ -121,7 +121,8 @@ TEST_F(ConnectionProcedureTest, TheTelephoneLineNeedsARealSubscriberAndHoldsItsP
 
     settings.link.closePort = true;
     EXPECT_FALSE(Connect(LinkKind::Telephone, "4", 0));
-    EXPECT_EQ(op.messages.back().kind, 1);  // the flag is the direct line's: the port was tried
+    EXPECT_EQ(op.messages.back().kind,
+              dialogue::MessageKind::Error);  // the flag is the direct line's: the port was tried
     EXPECT_EQ(settingsChanges, 1);
 }
 

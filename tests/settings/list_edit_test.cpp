@@ -24,7 +24,7 @@ protected:
         if (accepted) {
             return "";
         }
-        EXPECT_EQ(op.messages[0].kind, 2);
+        EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::InputError);
         return op.messages[0].text1 + "|" + op.messages[0].text2;
     }
     std::vector<std::string> Names(const PhoneList& list) {
@@ -138,7 +138,7 @@ TEST_F(ListEditTest, DeletingAsksAndMovesTheCurrentEntryBack) {
     op.answers = {false, true, true};
     EXPECT_FALSE(DeleteObject(list, op));
     EXPECT_EQ(list.entries.size(), 3U);
-    EXPECT_EQ(op.messages.back().kind, 3);
+    EXPECT_EQ(op.messages.back().kind, dialogue::MessageKind::Question);
     EXPECT_EQ(op.messages.back().text1, "Вы действительно хотите");
     EXPECT_EQ(op.messages.back().text2, "удалить этот объект?");
 

@@ -151,7 +151,7 @@ TEST_F(ListFilesTest, UnwritableListIsReportedAndStaysUnsaved) {
     ASSERT_TRUE(AddEntry(settings.phones, PhoneFields{"А", "1", "2"}, op));
     EXPECT_FALSE(SavePhoneList(settings, dir.path() / "INI", op));
     ASSERT_EQ(op.messages.size(), 1U);
-    EXPECT_EQ(op.messages[0].kind, 1);
+    EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::Error);
     EXPECT_NE(op.messages[0].text1.find("fon_abonents.ini"), std::string::npos);
     ASSERT_TRUE(SavePhoneList(settings, dir.path(), op));
     EXPECT_TRUE(std::filesystem::exists(File("fon_abonents.ini")));

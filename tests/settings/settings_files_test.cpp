@@ -121,7 +121,7 @@ TEST_F(SettingsFilesTest, UnwritableConnIniIsReportedAndRetriedLater) {
     settings.link.linkKind = 1;
     EXPECT_FALSE(SaveLinkSettings(settings, notADir, op));
     ASSERT_EQ(op.messages.size(), 1U);
-    EXPECT_EQ(op.messages[0].kind, 1);
+    EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::Error);
     EXPECT_EQ(op.messages[0].text1,
               "Не удалось записать файл настроек " + (notADir / "conn.ini").string());
     EXPECT_EQ(op.messages[0].text2, std::error_code(ENOTDIR, std::generic_category()).message());

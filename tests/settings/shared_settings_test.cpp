@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 constexpr ScreenSize kScreen{1280, 1024};
 constexpr double kNow = 45356.5;
 
-using Save = std::function<bool(ProgramSettings&, const fs::path&, link::Operator&)>;
+using Save = std::function<bool(ProgramSettings&, const fs::path&, dialogue::Operator&)>;
 
 template <typename List>
 bool Named(const List& list, const std::string& name) {

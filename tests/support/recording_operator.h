@@ -5,19 +5,20 @@
 #include <string>
 #include <vector>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 namespace zor06::test {
 
 struct ShownMessage {
-    int kind;
+    dialogue::MessageKind kind;
     std::string text1;
     std::string text2;
 };
 
-class RecordingOperator : public link::Operator {
+class RecordingOperator : public dialogue::Operator {
 public:
-    bool ShowMessage(int kind, std::string_view text1, std::string_view text2) override {
+    bool ShowMessage(dialogue::MessageKind kind, std::string_view text1,
+                     std::string_view text2) override {
         messages.push_back({kind, std::string(text1), std::string(text2)});
         if (answers.empty()) {
             return false;
@@ -27,7 +28,7 @@ public:
         return answer;
     }
     void MessageBox(std::string_view text, std::string_view) override { boxes.emplace_back(text); }
-    void SetStatusText(int panel, std::string_view text) override {
+    void SetStatusText(dialogue::Panel panel, std::string_view text) override {
         status[static_cast<std::size_t>(panel)] = std::string(text);
     }
     void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }

@@ -78,7 +78,7 @@ TEST_F(TableServiceTest, AFailedReadAsksAndRepeatsOnYes) {
     auto ctx = Context();
     EXPECT_FALSE(tables::ReadFields(ctx, {6, 0, 12}));
     ASSERT_EQ(op.messages.size(), 2u);
-    EXPECT_EQ(op.messages[0].kind, 7);
+    EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::Retry);
     EXPECT_EQ(op.messages[0].text1, "Не выполнено чтение из таблицы 6.");
     EXPECT_EQ(op.messages[0].text2, "Устройство не отвечает");
     EXPECT_EQ(channel->transmissions.size(), 2u);
@@ -111,7 +111,7 @@ TEST_F(TableServiceTest, AShortReplyIsRefusedAndAsksEvenWithoutProgress) {
     auto ctx = Context();
     EXPECT_FALSE(tables::ReadFields(ctx, {6, 0, 12}, false));
     ASSERT_EQ(op.messages.size(), 2u);
-    EXPECT_EQ(op.messages[0].kind, 7);
+    EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::Retry);
     EXPECT_EQ(op.messages[0].text1, "Не выполнено чтение из таблицы 6.");
     EXPECT_EQ(op.messages[0].text2, "Длина ответа не соответствует запросу");
     EXPECT_EQ(reads.size(), 2u);

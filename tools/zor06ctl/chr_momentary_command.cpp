@@ -13,7 +13,6 @@
 namespace zor06::ctl {
 namespace {
 
-constexpr int kInfoKind = 6;
 constexpr int kChromatographLinkField = 0;
 
 struct MomentaryRow {
@@ -55,7 +54,7 @@ int RunMomentary(Session& s) {
         return kExitFailed;
     }
     if (s.image.Byte(gasdata::kChrLinkTable, kChromatographLinkField) == 0) {
-        s.op.ShowMessage(kInfoKind, "Нет связи с хроматографом",
+        s.op.ShowMessage(dialogue::MessageKind::Info, "Нет связи с хроматографом",
                          "(см. текущее состояние контроллера)");
         return kExitFailed;
     }

@@ -84,7 +84,8 @@ int RunSyncClock(Session& s) {
         std::fprintf(stderr, "Синхронизация времени контроллера с временем ЭВМ запрещена\n");
         return kExitFailed;
     }
-    if (!s.op.ShowMessage(3, "Вы уверены, что часы ЭВМ показывают правильное время?", "")) {
+    if (!s.op.ShowMessage(dialogue::MessageKind::Question,
+                          "Вы уверены, что часы ЭВМ показывают правильное время?", "")) {
         return kExitFailed;
     }
     if (!config::SendTimeCorrection(s.tables, config::TimeCorrection(view->controller, view->pc))) {

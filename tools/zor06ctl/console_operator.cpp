@@ -3,11 +3,7 @@
 #include "tables/message_window.h"
 
 namespace zor06::ctl {
-namespace {
-
-constexpr int kRetryKind = 7;
-
-}  // namespace
+namespace {}  // namespace
 
 void ConsoleOperator::Line(std::string_view text) {
     if (!text.empty()) {
@@ -15,7 +11,8 @@ void ConsoleOperator::Line(std::string_view text) {
     }
 }
 
-bool ConsoleOperator::ShowMessage(int kind, std::string_view text1, std::string_view text2) {
+bool ConsoleOperator::ShowMessage(dialogue::MessageKind kind, std::string_view text1,
+                                  std::string_view text2) {
     const tables::MessageLayout layout = tables::LayoutMessage(kind, text1, text2);
     for (const std::string& line : layout.lines) {
         Line(line);
@@ -28,11 +25,11 @@ bool ConsoleOperator::ShowMessage(int kind, std::string_view text1, std::string_
     return false;
 }
 
-bool ConsoleOperator::Answer(int kind, std::string_view text1) {
+bool ConsoleOperator::Answer(dialogue::MessageKind kind, std::string_view text1) {
     if (!answerYes_) {
         return false;
     }
-    if (kind != kRetryKind) {
+    if (kind != dialogue::MessageKind::Retry) {
         return true;
     }
     // The first text names the failed operation; the second, the link's status, may vary
@@ -54,7 +51,7 @@ void ConsoleOperator::MessageBox(std::string_view text, std::string_view caption
     Line(text);
 }
 
-void ConsoleOperator::SetStatusText(int, std::string_view text) {
+void ConsoleOperator::SetStatusText(dialogue::Panel, std::string_view text) {
     if (verbose) {
         Line(text);
     }

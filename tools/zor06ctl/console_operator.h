@@ -6,17 +6,18 @@
 #include <cstdio>
 #include <string>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 namespace zor06::ctl {
 
-class ConsoleOperator : public link::Operator {
+class ConsoleOperator : public dialogue::Operator {
 public:
     explicit ConsoleOperator(bool answerYes, int retries = 3, std::FILE* out = stderr)
         : answerYes_(answerYes), retries_(retries), out_(out) {}
-    bool ShowMessage(int kind, std::string_view text1, std::string_view text2) override;
+    bool ShowMessage(dialogue::MessageKind kind, std::string_view text1,
+                     std::string_view text2) override;
     void MessageBox(std::string_view text, std::string_view caption) override;
-    void SetStatusText(int panel, std::string_view text) override;
+    void SetStatusText(dialogue::Panel panel, std::string_view text) override;
     void SetBusy(bool) override {}
 
     // Progress and status texts are shown only when asked for.
@@ -24,7 +25,7 @@ public:
 
 private:
     void Line(std::string_view text);
-    bool Answer(int kind, std::string_view text1);
+    bool Answer(dialogue::MessageKind kind, std::string_view text1);
     bool answerYes_;
     int retries_;
     std::string lastRetried_;  // the failed operation of the last retry question

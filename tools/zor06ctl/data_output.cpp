@@ -20,12 +20,11 @@
 namespace zor06::ctl {
 namespace {
 
-constexpr int kErrorKind = 1;
-
 bool SaveDataFile(Session& s, const gasdata::DataSet& set, const std::filesystem::path& path) {
     std::string reason;
     if (!platform::WriteFileAtomically(path, gasdata::EncodeDataFile(set), &reason)) {
-        s.op.ShowMessage(kErrorKind, "Ошибка открытия файла", path.string() + ": " + reason);
+        s.op.ShowMessage(dialogue::MessageKind::Error, "Ошибка открытия файла",
+                         path.string() + ": " + reason);
         return false;
     }
     return true;
@@ -80,13 +79,14 @@ std::optional<DataSettings> LoadDataSettings(Session& s) {
     std::string error;
     const auto ini = settings::LoadIniFile(path, &error);
     if (!ini) {
-        s.op.ShowMessage(kErrorKind, "Не удалось прочитать файл настроек " + path.string(), error);
+        s.op.ShowMessage(dialogue::MessageKind::Error,
+                         "Не удалось прочитать файл настроек " + path.string(), error);
         return std::nullopt;
     }
     std::vector<settings::ReplacedValue> replaced;
     DataSettings loaded{*workDir, settings::ReadReportConfig(*ini, &replaced)};
     if (const auto problem = settings::ReplacedValuesProblem(path, replaced)) {
-        s.op.ShowMessage(settings::kFileProblemMessageKind, problem->text, problem->reason);
+        s.op.ShowMessage(dialogue::MessageKind::Error, problem->text, problem->reason);
     }
     return loaded;
 }

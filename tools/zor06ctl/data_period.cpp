@@ -7,8 +7,6 @@
 namespace zor06::ctl {
 namespace {
 
-constexpr int kInputErrorKind = 2;
-
 // The preset the dialog offers as the last 24 hours (3-minute, hourly) or the last month (daily).
 int LastDayPreset(gasdata::Step step) {
     return step == gasdata::Step::ThreeMinutes ? 1 : 0;
@@ -74,7 +72,8 @@ std::optional<DataPeriodRequest> DataPeriodOf(const DataOptions& options, std::s
 std::optional<messages::Period> ChooseDataPeriod(const DataPeriodRequest& request,
                                                  gasdata::Step step,
                                                  const messages::ArchiveBounds& bounds,
-                                                 const dataset::Bytes6& now, link::Operator& op) {
+                                                 const dataset::Bytes6& now,
+                                                 dialogue::Operator& op) {
     settings::ArchiveChoices choices;
     messages::ShortDateModel model(static_cast<messages::DataArchive>(step), bounds, now, choices);
     messages::ShortDateEntry entry;
@@ -87,7 +86,7 @@ std::optional<messages::Period> ChooseDataPeriod(const DataPeriodRequest& reques
     }
     const messages::PeriodVerdict verdict = model.Accept(entry);
     if (!verdict.accepted) {
-        op.ShowMessage(kInputErrorKind, verdict.text1, verdict.text2);
+        op.ShowMessage(dialogue::MessageKind::InputError, verdict.text1, verdict.text2);
     }
     return verdict.accepted;
 }

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "dialogue/operator.h"
 #include "gasdata/data_kind.h"
-#include "link/operator.h"
 #include "messages/archive_bounds.h"
 #include "messages/dialog_verdict.h"
 #include "zor06ctl/cli_options.h"
@@ -27,10 +27,11 @@ std::optional<DataPeriodRequest> DataPeriodOf(const DataOptions& options, std::s
 //   --last-day   3-minute and hourly: the dialog's last-24-hours preset; daily: the newest day;
 //   --last-month daily: the dialog's last-month preset; 3-minute and hourly: the month that ends
 //                where the last-24-hours preset ends.
-// None after the dialog's message (kind 2) refusing it.
+// None after the dialog's message (an InputError message) refusing it.
 std::optional<messages::Period> ChooseDataPeriod(const DataPeriodRequest& request,
                                                  gasdata::Step step,
                                                  const messages::ArchiveBounds& bounds,
-                                                 const dataset::Bytes6& now, link::Operator& op);
+                                                 const dataset::Bytes6& now,
+                                                 dialogue::Operator& op);
 
 }  // namespace zor06::ctl

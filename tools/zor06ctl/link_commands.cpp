@@ -47,7 +47,7 @@ bool ConnectFromWorkDir(Session& s) {
     const auto problems = settings::LoadSettings(program, settings::IniDir(*workDir), {1280, 1024},
                                                  platform::SystemClock().LocalDateTime());
     for (const settings::FileProblem& problem : problems) {
-        s.op.ShowMessage(settings::kFileProblemMessageKind, problem.text, problem.reason);
+        s.op.ShowMessage(dialogue::MessageKind::Error, problem.text, problem.reason);
     }
     const settings::ConnectChoice choice = settings::StoredChoice(program);
     if (!settings::Connect(s.link, program, choice, s.op)) {

@@ -111,7 +111,7 @@ std::optional<messages::IndexSelection> IndexRange(Session& s, const MessageRequ
             const messages::IndexVerdict verdict =
                 messages::CheckIndexEntry(bounds, r.first, r.count);
             if (!verdict.accepted) {
-                s.op.ShowMessage(2, verdict.text1, verdict.text2);
+                s.op.ShowMessage(dialogue::MessageKind::InputError, verdict.text1, verdict.text2);
             }
             return verdict.accepted;
         }
@@ -124,7 +124,8 @@ bool SaveMessageFile(Session& s, const std::filesystem::path& path, const messag
     std::string reason;
     const std::string bytes = messages::EncodeMessageFile(set.archive, set.header, view.rows);
     if (!platform::WriteFileAtomically(path, bytes, &reason)) {
-        s.op.ShowMessage(1, "Ошибка записи файла " + path.string(), reason);
+        s.op.ShowMessage(dialogue::MessageKind::Error, "Ошибка записи файла " + path.string(),
+                         reason);
         return false;
     }
     return true;
@@ -139,7 +140,7 @@ int RunMessages(Session& s) {
         return UsageError(error, s.cl.command);
     }
     if (request->how == MessageRequest::How::Period && request->to < request->from) {
-        s.op.ShowMessage(2, "Дата и время конца опроса должны быть",
+        s.op.ShowMessage(dialogue::MessageKind::InputError, "Дата и время конца опроса должны быть",
                          "больше даты и времени начала опроса");
         return kExitFailed;
     }

@@ -9,10 +9,11 @@ namespace {
 
 // "Повторить попытку соединения?" is an ordinary question that --yes answers "Да"; here it is
 // answered so at most `retries` times, so that a busy number cannot hold a script for ever.
-class DialRetries : public link::Operator {
+class DialRetries : public dialogue::Operator {
 public:
-    DialRetries(link::Operator& op, int retries) : op_(op), retries_(retries) {}
-    bool ShowMessage(int kind, std::string_view text1, std::string_view text2) override {
+    DialRetries(dialogue::Operator& op, int retries) : op_(op), retries_(retries) {}
+    bool ShowMessage(dialogue::MessageKind kind, std::string_view text1,
+                     std::string_view text2) override {
         if (retries_ <= 0) {
             return declining_.ShowMessage(kind, text1, text2);
         }
@@ -23,14 +24,14 @@ public:
     void MessageBox(std::string_view text, std::string_view caption) override {
         op_.MessageBox(text, caption);
     }
-    void SetStatusText(int panel, std::string_view text) override {
+    void SetStatusText(dialogue::Panel panel, std::string_view text) override {
         op_.SetStatusText(panel, text);
     }
     void SetBusy(bool busy) override { op_.SetBusy(busy); }
     void ProcessEvents() override { op_.ProcessEvents(); }
 
 private:
-    link::Operator& op_;
+    dialogue::Operator& op_;
     ConsoleOperator declining_{false};
     int retries_;
 };

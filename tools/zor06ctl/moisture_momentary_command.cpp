@@ -21,7 +21,8 @@ int RunMoistureMomentary(Session& s) {
         return kExitFailed;
     }
     if (s.image.Byte(kLinkTable, kMoistureLinkField) == 0) {
-        s.op.ShowMessage(6, "Нет связи с влагомером", "(см. текущее состояние контроллера)");
+        s.op.ShowMessage(dialogue::MessageKind::Info, "Нет связи с влагомером",
+                         "(см. текущее состояние контроллера)");
         return kExitFailed;
     }
     if (!tables::ReadFields(s.tables, {kMomentaryTable, 0, kMomentaryFields})) {

@@ -23,7 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 using gasdata::PassportMode;
 
-constexpr int kInputErrorKind = 2;
 constexpr std::size_t kObjectNameChars = 49;
 
 struct PassportArgs {
@@ -92,7 +91,7 @@ bool SelectObject(Session& s, const fs::path& workDir, const std::string& name) 
     const auto ini = settings::LoadIniFile(iniDir / settings::kObjectListFile, &reason);
     if (!ini) {
         s.op.ShowMessage(
-            settings::kFileProblemMessageKind,
+            dialogue::MessageKind::Error,
             "Не удалось прочитать файл " + (iniDir / settings::kObjectListFile).string(), reason);
         return false;
     }
@@ -107,7 +106,7 @@ bool SelectObject(Session& s, const fs::path& workDir, const std::string& name) 
         }
     }
     if (list.entries.size() >= settings::ObjectList::kCapacity) {
-        s.op.ShowMessage(kInputErrorKind, "Не введено наименование объекта", "");
+        s.op.ShowMessage(dialogue::MessageKind::InputError, "Не введено наименование объекта", "");
         return false;
     }
     list.entries.push_back({name, static_cast<std::uint8_t>(s.link.address)});
@@ -138,7 +137,7 @@ int RunPassport(Session& s) {
         [&](PassportMode mode,
             const gasdata::ArchiveBounds& bounds) -> std::optional<gasdata::PassportChoice> {
             if (const auto e = gasdata::PassportChoiceError(mode, args->date, true, bounds)) {
-                s.op.ShowMessage(kInputErrorKind, e->first, e->second);
+                s.op.ShowMessage(dialogue::MessageKind::InputError, e->first, e->second);
                 return std::nullopt;
             }
             if (!SelectObject(s, *workDir, args->object)) {

@@ -10,7 +10,8 @@ namespace zor06::ctl {
 // True when `folder` was made; otherwise says why, and the reading cannot start.
 inline bool WorkFolderMade(Session& s, const platform::TemporaryFolder& folder) {
     if (folder.Path().empty()) {
-        s.op.ShowMessage(1, "Не удалось создать папку для рабочего файла", folder.Failure());
+        s.op.ShowMessage(dialogue::MessageKind::Error,
+                         "Не удалось создать папку для рабочего файла", folder.Failure());
         return false;
     }
     return true;

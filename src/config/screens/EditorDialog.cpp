@@ -10,7 +10,7 @@
 
 namespace zor06::screens {
 
-EditorDialog::EditorDialog(config::EditorMode mode, link::Operator& op, const QString& caption,
+EditorDialog::EditorDialog(config::EditorMode mode, dialogue::Operator& op, const QString& caption,
                            QWidget* parent)
     : QDialog(parent), op_(op) {
     setWindowTitle(caption);

@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "config/editor.h"
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 class QLabel;
 class QPushButton;
@@ -17,7 +17,7 @@ namespace zor06::screens {
 class EditorDialog : public QDialog {
     Q_OBJECT
 public:
-    EditorDialog(config::EditorMode mode, link::Operator& op, const QString& caption,
+    EditorDialog(config::EditorMode mode, dialogue::Operator& op, const QString& caption,
                  QWidget* parent);
 
     QPushButton* acceptButton() const { return accept_; }
@@ -30,12 +30,12 @@ protected:
     virtual config::Refusal Store() = 0;
     // Called after a refusal was shown, to empty entries or move the focus.
     virtual void Refused(const config::InputError& /*error*/) {}
-    link::Operator& Op() const { return op_; }
+    dialogue::Operator& Op() const { return op_; }
 
 private:
     void AcceptClicked();
 
-    link::Operator& op_;
+    dialogue::Operator& op_;
     QVBoxLayout* content_ = nullptr;
     QPushButton* accept_ = nullptr;
     QPushButton* cancel_ = nullptr;

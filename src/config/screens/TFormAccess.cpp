@@ -13,7 +13,7 @@
 namespace zor06::screens {
 
 TFormAccess::TFormAccess(std::span<std::uint8_t, config::kUsersBytes> target, bool writeToDevice,
-                         link::Operator& op, QWidget* parent)
+                         dialogue::Operator& op, QWidget* parent)
     : EditorDialog(writeToDevice ? config::EditorMode::Device : config::EditorMode::File, op,
                    QStringLiteral("Доступ пользователей к записи в контроллер"), parent),
       target_(target),

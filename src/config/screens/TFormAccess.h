@@ -21,7 +21,7 @@ public:
     // `writeToDevice`: the restoration of destroyed tables writes the accepted table itself, so
     // its accept button says "Записать в устройство".
     TFormAccess(std::span<std::uint8_t, config::kUsersBytes> target, bool writeToDevice,
-                link::Operator& op, QWidget* parent = nullptr);
+                dialogue::Operator& op, QWidget* parent = nullptr);
     QLineEdit* nameEdit(int row) const { return rows_[static_cast<std::size_t>(row)].name; }
     QComboBox* levelBox(int row) const { return rows_[static_cast<std::size_t>(row)].level; }
     QPushButton* secretButton(int row) const { return rows_[static_cast<std::size_t>(row)].secret; }

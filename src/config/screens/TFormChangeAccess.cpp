@@ -15,7 +15,7 @@
 
 namespace zor06::screens {
 TFormChangeAccess::TFormChangeAccess(std::span<std::uint8_t, config::kUsersBytes> table,
-                                     link::Operator& op, QWidget* parent)
+                                     dialogue::Operator& op, QWidget* parent)
     : QDialog(parent), table_(table), op_(op), model_(table) {
     setWindowTitle(QStringLiteral("Доступ пользователей к записи в контроллер"));
     slots_ = new QComboBox(this);

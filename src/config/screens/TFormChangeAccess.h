@@ -6,7 +6,7 @@
 #include <span>
 
 #include "config/users_editors.h"
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 class QComboBox;
 class QLineEdit;
@@ -19,7 +19,7 @@ class TFormChangeAccess : public QDialog {
     Q_OBJECT
 public:
     // `table`: the 352 bytes of table 4 in the image.
-    TFormChangeAccess(std::span<std::uint8_t, config::kUsersBytes> table, link::Operator& op,
+    TFormChangeAccess(std::span<std::uint8_t, config::kUsersBytes> table, dialogue::Operator& op,
                       QWidget* parent = nullptr);
     // The slot that was changed, once accepted.
     int Slot() const { return slot_; }
@@ -36,7 +36,7 @@ private:
     void WriteClicked();
 
     std::span<std::uint8_t, config::kUsersBytes> table_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     config::ChangeAccess model_;
     int slot_ = -1;
     QComboBox* slots_ = nullptr;

@@ -14,7 +14,7 @@ namespace zor06::screens {
 
 TFormConHGC::TFormConHGC(std::span<std::uint8_t, config::kChromatographLinkBytes> target,
                          config::EditorMode mode, std::vector<std::uint8_t> flowAddresses,
-                         const std::array<std::string, 2>& runNames, link::Operator& op,
+                         const std::array<std::string, 2>& runNames, dialogue::Operator& op,
                          QWidget* parent)
     : EditorDialog(mode, op, QStringLiteral(" Параметры связи с хроматографом "), parent),
       target_(target),

@@ -24,7 +24,7 @@ public:
     // `runNames`: the names of runs 1 and 2.
     TFormConHGC(std::span<std::uint8_t, config::kChromatographLinkBytes> target,
                 config::EditorMode mode, std::vector<std::uint8_t> flowAddresses,
-                const std::array<std::string, 2>& runNames, link::Operator& op,
+                const std::array<std::string, 2>& runNames, dialogue::Operator& op,
                 QWidget* parent = nullptr);
     QCheckBox* runBox(int run) const { return runs_[static_cast<std::size_t>(run)].box; }
     QComboBox* flowBox(int run) const { return runs_[static_cast<std::size_t>(run)].flow; }

@@ -13,7 +13,7 @@
 namespace zor06::screens {
 
 TFormConVU::TFormConVU(std::span<std::uint8_t, config::kUpperLinkBytes> target,
-                       config::EditorMode mode, bool rateEditable, link::Operator& op,
+                       config::EditorMode mode, bool rateEditable, dialogue::Operator& op,
                        QWidget* parent)
     : EditorDialog(mode, op, QStringLiteral(" Параметры связи с верхним уровнем "), parent),
       target_(target) {

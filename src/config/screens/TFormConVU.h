@@ -18,7 +18,7 @@ class TFormConVU : public EditorDialog {
 public:
     // `rateEditable`: whether the rate list may be changed (see UpperLinkRateEditable).
     TFormConVU(std::span<std::uint8_t, config::kUpperLinkBytes> target, config::EditorMode mode,
-               bool rateEditable, link::Operator& op, QWidget* parent = nullptr);
+               bool rateEditable, dialogue::Operator& op, QWidget* parent = nullptr);
     QComboBox* addressBox() const { return address_; }
     QComboBox* rateBox() const { return rate_; }
     QLineEdit* preamblesEdit() const { return preambles_; }

@@ -15,7 +15,7 @@
 
 namespace zor06::screens {
 TFormConVich::TFormConVich(std::span<std::uint8_t, config::kFlowLineBytes> target,
-                           config::EditorMode mode, link::Operator& op, QWidget* parent)
+                           config::EditorMode mode, dialogue::Operator& op, QWidget* parent)
     : EditorDialog(mode, op, QStringLiteral(" Параметры связи с ВРГ"), parent), target_(target) {
     const config::FlowLineEntries e = config::FillFlowLine(target_);
     count_ = NumberList(1, config::kMaxFlowComputers, e.count, this);

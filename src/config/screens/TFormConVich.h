@@ -18,7 +18,7 @@ class TFormConVich : public EditorDialog {
     Q_OBJECT
 public:
     TFormConVich(std::span<std::uint8_t, config::kFlowLineBytes> target, config::EditorMode mode,
-                 link::Operator& op, QWidget* parent = nullptr);
+                 dialogue::Operator& op, QWidget* parent = nullptr);
     QComboBox* countBox() const { return count_; }
     QLineEdit* preamblesEdit() const { return preambles_; }
     QRadioButton* modeButton(int mode) const { return modes_[static_cast<std::size_t>(mode)]; }

@@ -11,7 +11,7 @@
 namespace zor06::screens {
 
 TFormConWMT::TFormConWMT(std::span<std::uint8_t, config::kMoistureLinkBytes> target,
-                         config::EditorMode mode, link::Operator& op, QWidget* parent)
+                         config::EditorMode mode, dialogue::Operator& op, QWidget* parent)
     : EditorDialog(mode, op, QStringLiteral(" Параметры связи с влагомером"), parent),
       target_(target) {
     const config::MoistureEntries e = config::FillMoistureLink(target_);

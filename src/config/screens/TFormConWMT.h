@@ -15,7 +15,7 @@ class TFormConWMT : public EditorDialog {
     Q_OBJECT
 public:
     TFormConWMT(std::span<std::uint8_t, config::kMoistureLinkBytes> target, config::EditorMode mode,
-                link::Operator& op, QWidget* parent = nullptr);
+                dialogue::Operator& op, QWidget* parent = nullptr);
     QComboBox* addressBox() const { return address_; }
     QComboBox* timeoutBox() const { return timeout_; }
 

@@ -15,8 +15,6 @@
 namespace zor06::screens {
 namespace {
 
-constexpr int kOutputErrorKind = 1;
-
 QLabel* Line(const std::string& text, QWidget* parent) {
     auto* label = new QLabel(QString::fromStdString(text), parent);
     label->setAlignment(Qt::AlignCenter);
@@ -27,7 +25,7 @@ QLabel* Line(const std::string& text, QWidget* parent) {
 }  // namespace
 
 TFormConf_Protocol::TFormConf_Protocol(const config::ProtocolRecord& record,
-                                       const std::string& fileName, link::Operator& op,
+                                       const std::string& fileName, dialogue::Operator& op,
                                        QWidget* parent)
     : QDialog(parent),
       preview(widgets::PreviewPages),
@@ -64,7 +62,7 @@ void TFormConf_Protocol::SendTo(const Output& output, const char* failure) {
     const auto pages =
         report::Layout(config::ProtocolDocument(config::BuildProtocolContent(record_)));
     if (!output(pages, this)) {
-        op_.ShowMessage(kOutputErrorKind, failure, "");
+        op_.ShowMessage(dialogue::MessageKind::Error, failure, "");
     }
     setEnabled(true);
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "config/protocol_record.h"
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "report/pages.h"
 
 class QLabel;
@@ -20,7 +20,7 @@ class TFormConf_Protocol : public QDialog {
 public:
     // `fileName` without its directory.
     TFormConf_Protocol(const config::ProtocolRecord& record, const std::string& fileName,
-                       link::Operator& op, QWidget* parent = nullptr);
+                       dialogue::Operator& op, QWidget* parent = nullptr);
 
     // Where the document goes; the standard preview and print dialogs unless replaced (tests).
     // False when the output failed.
@@ -38,7 +38,7 @@ private:
     void SendTo(const Output& output, const char* failure);
 
     config::ProtocolRecord record_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     QLabel* compiledBy_ = nullptr;
     QLabel* controller_ = nullptr;
     QPushButton* preview_ = nullptr;

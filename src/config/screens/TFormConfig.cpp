@@ -53,8 +53,9 @@ constexpr const char* kLimitRows[config::kLimitKinds] = {
 
 }  // namespace
 
-TFormConfig::TFormConfig(config::ConfigBuffer& buffer, config::EditorMode mode, link::Operator& op,
-                         ShowIdentification showIdentification, QWidget* parent)
+TFormConfig::TFormConfig(config::ConfigBuffer& buffer, config::EditorMode mode,
+                         dialogue::Operator& op, ShowIdentification showIdentification,
+                         QWidget* parent)
     : EditorDialog(mode, op, FromUtf8(config::ConfigCaption(buffer)), parent),
       buffer_(buffer),
       original_(buffer),

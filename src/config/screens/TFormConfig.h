@@ -21,7 +21,7 @@ public:
 
     // File mode accepts with "Принять"; device mode, used to restore a controller, with
     // "Записать в устройство".
-    TFormConfig(config::ConfigBuffer& buffer, config::EditorMode mode, link::Operator& op,
+    TFormConfig(config::ConfigBuffer& buffer, config::EditorMode mode, dialogue::Operator& op,
                 ShowIdentification showIdentification, QWidget* parent = nullptr);
 
     // After "Принять": whether the configuration differs from what it was when the screen opened.

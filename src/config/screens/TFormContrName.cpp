@@ -11,7 +11,7 @@
 namespace zor06::screens {
 
 TFormContrName::TFormContrName(std::span<std::uint8_t, config::kNamesBytes> target,
-                               config::EditorMode mode, link::Operator& op, QWidget* parent)
+                               config::EditorMode mode, dialogue::Operator& op, QWidget* parent)
     : EditorDialog(mode, op, QStringLiteral("Наименования"), parent), target_(target) {
     static const char* const kLabels[] = {"Наименование контроллера",
                                           "Наименование нитки 1 \nхроматографа",

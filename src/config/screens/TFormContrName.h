@@ -16,7 +16,7 @@ class TFormContrName : public EditorDialog {
     Q_OBJECT
 public:
     TFormContrName(std::span<std::uint8_t, config::kNamesBytes> target, config::EditorMode mode,
-                   link::Operator& op, QWidget* parent = nullptr);
+                   dialogue::Operator& op, QWidget* parent = nullptr);
     QLineEdit* nameEdit(int i) const { return edits_[static_cast<std::size_t>(i)]; }
 
 protected:

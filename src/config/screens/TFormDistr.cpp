@@ -11,7 +11,7 @@
 namespace zor06::screens {
 
 TFormDistr::TFormDistr(std::span<std::uint8_t, 2> target, config::EditorMode mode,
-                       link::Operator& op, QWidget* parent)
+                       dialogue::Operator& op, QWidget* parent)
     : EditorDialog(mode, op,
                    QStringLiteral("Период записи средних за час значений параметров газа в ВРГ"),
                    parent),

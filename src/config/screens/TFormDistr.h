@@ -13,7 +13,7 @@ namespace zor06::screens {
 class TFormDistr : public EditorDialog {
     Q_OBJECT
 public:
-    TFormDistr(std::span<std::uint8_t, 2> target, config::EditorMode mode, link::Operator& op,
+    TFormDistr(std::span<std::uint8_t, 2> target, config::EditorMode mode, dialogue::Operator& op,
                QWidget* parent = nullptr);
     QComboBox* periodBox() const { return period_; }
 

@@ -12,8 +12,6 @@
 namespace zor06::screens {
 namespace {
 
-constexpr int kQuestionKind = 3;
-
 QTableWidgetItem* Cell(const std::string& text, bool differs) {
     auto* item = new QTableWidgetItem(QString::fromStdString(text));
     item->setFlags(Qt::ItemIsEnabled);
@@ -24,7 +22,7 @@ QTableWidgetItem* Cell(const std::string& text, bool differs) {
 
 }  // namespace
 
-TFormDt::TFormDt(const config::ClockView& view, link::Operator& op, QWidget* parent)
+TFormDt::TFormDt(const config::ClockView& view, dialogue::Operator& op, QWidget* parent)
     : QDialog(parent), view_(view), op_(op) {
     setWindowTitle(QStringLiteral("Текущие дата и время"));
     table_ = new QTableWidget(3, 4, this);
@@ -69,8 +67,8 @@ TFormDt::TFormDt(const config::ClockView& view, link::Operator& op, QWidget* par
 
 void TFormDt::CorrectClicked() {
     hide();
-    if (!op_.ShowMessage(kQuestionKind, "Вы уверены, что часы ЭВМ показывают правильное время?",
-                         "")) {
+    if (!op_.ShowMessage(dialogue::MessageKind::Question,
+                         "Вы уверены, что часы ЭВМ показывают правильное время?", "")) {
         reject();
         return;
     }

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "config/clock_view.h"
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 class QLabel;
 class QPushButton;
@@ -18,7 +18,7 @@ namespace zor06::screens {
 class TFormDt : public QDialog {
     Q_OBJECT
 public:
-    TFormDt(const config::ClockView& view, link::Operator& op, QWidget* parent = nullptr);
+    TFormDt(const config::ClockView& view, dialogue::Operator& op, QWidget* parent = nullptr);
     // The seconds to send once accepted.
     std::int16_t Correction() const { return correction_; }
 
@@ -31,7 +31,7 @@ private:
     void CorrectClicked();
 
     const config::ClockView& view_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     std::int16_t correction_ = 0;
     QTableWidget* table_ = nullptr;
     QLabel* forbidden_ = nullptr;

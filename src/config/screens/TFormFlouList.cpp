@@ -23,7 +23,7 @@ QTableWidgetItem* Cell(const std::string& text) {
 }  // namespace
 
 TFormFlouList::TFormFlouList(const config::FlowRecords& records, int count, std::uint8_t runs,
-                             config::EditorMode mode, link::Operator& op, QWidget* parent)
+                             config::EditorMode mode, dialogue::Operator& op, QWidget* parent)
     : QDialog(parent), list_(records, count), runs_(runs), op_(op) {
     setWindowTitle(QStringLiteral("Параметры вычислителей расхода газа"));
     grid_ = new QTableWidget(0, 4, this);
@@ -110,7 +110,7 @@ void TFormFlouList::DeleteClicked() {
     if (!list_.CanDelete() || row < 0 || row >= list_.Count()) {
         return;
     }
-    if (!op_.ShowMessage(3, "Вы действительно хотите удалить",
+    if (!op_.ShowMessage(dialogue::MessageKind::Question, "Вы действительно хотите удалить",
                          text::Printf("вычислитель адр. %d?", list_.At(row).address))) {
         return;
     }

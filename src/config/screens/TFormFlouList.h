@@ -7,7 +7,7 @@
 #include "config/editor.h"
 #include "config/flow_commands.h"
 #include "config/flow_computers.h"
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 class QPushButton;
 class QTableWidget;
@@ -19,7 +19,7 @@ class TFormFlouList : public QDialog {
     Q_OBJECT
 public:
     TFormFlouList(const config::FlowRecords& records, int count, std::uint8_t runs,
-                  config::EditorMode mode, link::Operator& op, QWidget* parent = nullptr);
+                  config::EditorMode mode, dialogue::Operator& op, QWidget* parent = nullptr);
     // Once accepted: the count, the records and the positions whose passwords must be written.
     const config::FlowListResult& Result() const { return result_; }
 
@@ -42,7 +42,7 @@ private:
 
     config::FlowList list_;
     std::uint8_t runs_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     std::array<bool, config::kMaxFlowComputers> split_{};
     config::FlowListResult result_;
     QTableWidget* grid_ = nullptr;

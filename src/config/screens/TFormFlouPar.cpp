@@ -43,7 +43,7 @@ void Overlay(const QString& typed, std::uint8_t* bytes, std::size_t n) {
 }  // namespace
 
 TFormFlouPar::TFormFlouPar(config::FlowRecord& record, int position, std::uint8_t runs, bool& split,
-                           link::Operator& op, QWidget* parent)
+                           dialogue::Operator& op, QWidget* parent)
     : QDialog(parent),
       record_(record),
       runs_(runs),

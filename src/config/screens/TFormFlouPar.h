@@ -6,7 +6,7 @@
 #include <array>
 
 #include "config/flow_computers.h"
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,7 +25,7 @@ public:
     // `split`: the password is entered as a 12-character password and a 4-digit code ("SOU"),
     // remembered per position by the list.
     TFormFlouPar(config::FlowRecord& record, int position, std::uint8_t runs, bool& split,
-                 link::Operator& op, QWidget* parent = nullptr);
+                 dialogue::Operator& op, QWidget* parent = nullptr);
     bool PasswordChanged() const { return passwordChanged_; }
 
     QComboBox* addressBox() const { return address_; }
@@ -63,7 +63,7 @@ private:
     config::FlowRecord& record_;
     std::uint8_t runs_;
     bool& split_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     bool passwordChanged_ = false;
     // The password as the edits left it; untouched edits leave the record's bytes.
     std::array<std::uint8_t, config::kFlowPasswordSize> typedPassword_{};

@@ -10,7 +10,7 @@
 namespace zor06::screens {
 
 TFormLimits::TFormLimits(std::span<std::uint8_t, config::kLimitBytes> target, int kind,
-                         config::EditorMode mode, link::Operator& op, QWidget* parent)
+                         config::EditorMode mode, dialogue::Operator& op, QWidget* parent)
     : EditorDialog(mode, op, QString::fromStdString(std::string(config::LimitCaption(kind))),
                    parent),
       target_(target),

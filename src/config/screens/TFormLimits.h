@@ -17,7 +17,7 @@ class TFormLimits : public EditorDialog {
     Q_OBJECT
 public:
     TFormLimits(std::span<std::uint8_t, config::kLimitBytes> target, int kind,
-                config::EditorMode mode, link::Operator& op, QWidget* parent = nullptr);
+                config::EditorMode mode, dialogue::Operator& op, QWidget* parent = nullptr);
     QLineEdit* valueEdit(int parameter) const {
         return edits_[static_cast<std::size_t>(parameter)];
     }

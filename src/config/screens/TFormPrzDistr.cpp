@@ -9,7 +9,7 @@
 namespace zor06::screens {
 
 TFormPrzDistr::TFormPrzDistr(std::span<std::uint8_t, config::kGasParameterCount> target,
-                             config::EditorMode mode, link::Operator& op, QWidget* parent)
+                             config::EditorMode mode, dialogue::Operator& op, QWidget* parent)
     : EditorDialog(mode, op,
                    QStringLiteral("Необходимость записи  значений параметров газа в ВРГ "), parent),
       target_(target) {

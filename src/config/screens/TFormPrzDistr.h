@@ -17,7 +17,7 @@ class TFormPrzDistr : public EditorDialog {
     Q_OBJECT
 public:
     TFormPrzDistr(std::span<std::uint8_t, config::kGasParameterCount> target,
-                  config::EditorMode mode, link::Operator& op, QWidget* parent = nullptr);
+                  config::EditorMode mode, dialogue::Operator& op, QWidget* parent = nullptr);
     QComboBox* choiceBox(int parameter) const { return rows_[static_cast<std::size_t>(parameter)]; }
 
 protected:

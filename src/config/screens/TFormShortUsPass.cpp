@@ -15,13 +15,9 @@
 #include "widgets/WholeText.h"
 
 namespace zor06::screens {
-namespace {
+namespace {}  // namespace
 
-constexpr int kMessageKind = 2;
-
-}  // namespace
-
-TFormShortUsPass::TFormShortUsPass(link::hgcbox& box, link::Operator& op, QWidget* parent)
+TFormShortUsPass::TFormShortUsPass(link::hgcbox& box, dialogue::Operator& op, QWidget* parent)
     : QDialog(parent), box_(box), op_(op) {
     setWindowTitle(QStringLiteral("Идентификация пользователя программы"));
 
@@ -74,7 +70,8 @@ bool TFormShortUsPass::eventFilter(QObject* watched, QEvent* event) {
 
 void TFormShortUsPass::AcceptClicked() {
     if (code_->text().isEmpty()) {
-        op_.ShowMessage(kMessageKind, "Не задан код идентификации пользователя", "");
+        op_.ShowMessage(dialogue::MessageKind::InputError,
+                        "Не задан код идентификации пользователя", "");
         code_->setFocus();
         return;
     }

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
+#include "dialogue/operator.h"
 #include "link/hgcbox.h"
-#include "link/operator.h"
 
 class QLineEdit;
 class QPushButton;
@@ -16,7 +16,7 @@ namespace zor06::screens {
 class TFormShortUsPass : public QDialog {
     Q_OBJECT
 public:
-    TFormShortUsPass(link::hgcbox& box, link::Operator& op, QWidget* parent = nullptr);
+    TFormShortUsPass(link::hgcbox& box, dialogue::Operator& op, QWidget* parent = nullptr);
 
     QLineEdit* codeEdit() const { return code_; }
     QLineEdit* passwordEdit() const { return password_; }
@@ -31,7 +31,7 @@ private:
     void AcceptClicked();
 
     link::hgcbox& box_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     QLineEdit* code_ = nullptr;
     QLineEdit* password_ = nullptr;
     QPushButton* accept_ = nullptr;

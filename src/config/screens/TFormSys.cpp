@@ -13,7 +13,7 @@
 namespace zor06::screens {
 
 TFormSys::TFormSys(std::span<std::uint8_t, config::kSystemBytes> target, config::EditorMode mode,
-                   link::Operator& op, QWidget* parent)
+                   dialogue::Operator& op, QWidget* parent)
     : EditorDialog(mode, op, QStringLiteral("Системные параметры контроллера"), parent),
       target_(target) {
     const config::SystemEntries e = config::FillSystem(target_);

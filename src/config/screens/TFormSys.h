@@ -19,7 +19,7 @@ class TFormSys : public EditorDialog {
     Q_OBJECT
 public:
     TFormSys(std::span<std::uint8_t, config::kSystemBytes> target, config::EditorMode mode,
-             link::Operator& op, QWidget* parent = nullptr);
+             dialogue::Operator& op, QWidget* parent = nullptr);
     QComboBox* contractHourBox() const { return contractHour_; }
     QCheckBox* moistureBox() const { return moisture_; }
     QCheckBox* flowBox() const { return flow_; }

@@ -26,8 +26,8 @@ QTableWidgetItem* Item(const QString& text) {
 
 }  // namespace
 
-TFormTablState::TFormTablState(config::TableStates& states, link::LinkKind kind, link::Operator& op,
-                               QWidget* parent)
+TFormTablState::TFormTablState(config::TableStates& states, link::LinkKind kind,
+                               dialogue::Operator& op, QWidget* parent)
     : QDialog(parent), states_(states), op_(op) {
     setWindowTitle(QStringLiteral("Состояние таблиц параметров конфигурации"));
     list_ = new QTableWidget(this);

@@ -16,7 +16,7 @@ class TFormTablState : public QDialog {
     Q_OBJECT
 public:
     // The selection of `states` is the screen's output; exec() returns a TableStateResult.
-    TFormTablState(config::TableStates& states, link::LinkKind kind, link::Operator& op,
+    TFormTablState(config::TableStates& states, link::LinkKind kind, dialogue::Operator& op,
                    QWidget* parent = nullptr);
 
     QTableWidget* list() const { return list_; }
@@ -33,7 +33,7 @@ private:
     void BitBtn2Click();
 
     config::TableStates& states_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     std::vector<config::TableStateRow> rows_;
     QTableWidget* list_ = nullptr;
     QPushButton* writeChosen_ = nullptr;

@@ -9,7 +9,7 @@
 namespace zor06::screens {
 
 TFormTime_Sinhr::TFormTime_Sinhr(config::SyncSwitches& value, config::EditorMode mode,
-                                 link::Operator& op, QWidget* parent)
+                                 dialogue::Operator& op, QWidget* parent)
     : EditorDialog(mode, op, QStringLiteral(" Синхронизация времени"), parent),
       value_(value),
       model_(value) {

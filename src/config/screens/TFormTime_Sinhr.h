@@ -15,7 +15,7 @@ namespace zor06::screens {
 class TFormTime_Sinhr : public EditorDialog {
     Q_OBJECT
 public:
-    TFormTime_Sinhr(config::SyncSwitches& value, config::EditorMode mode, link::Operator& op,
+    TFormTime_Sinhr(config::SyncSwitches& value, config::EditorMode mode, dialogue::Operator& op,
                     QWidget* parent = nullptr);
     QCheckBox* box(int i) const { return boxes_[static_cast<std::size_t>(i)]; }
 

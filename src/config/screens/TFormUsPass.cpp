@@ -16,7 +16,7 @@
 #include "widgets/WholeText.h"
 
 namespace zor06::screens {
-TFormUsPass::TFormUsPass(config::UserSecret& value, bool showCurrent, link::Operator& op,
+TFormUsPass::TFormUsPass(config::UserSecret& value, bool showCurrent, dialogue::Operator& op,
                          QWidget* parent)
     : QDialog(parent), value_(value), op_(op) {
     setWindowTitle(QStringLiteral("Идентификация пользователя программы"));

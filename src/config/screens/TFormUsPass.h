@@ -6,7 +6,7 @@
 #include <array>
 
 #include "config/users_editors.h"
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 class QLineEdit;
 class QPushButton;
@@ -18,7 +18,7 @@ class TFormUsPass : public QDialog {
     Q_OBJECT
 public:
     // `showCurrent`: the edits start with the current value, blanks trimmed; else empty.
-    TFormUsPass(config::UserSecret& value, bool showCurrent, link::Operator& op,
+    TFormUsPass(config::UserSecret& value, bool showCurrent, dialogue::Operator& op,
                 QWidget* parent = nullptr);
     QLineEdit* codeEdit(int i) const { return codes_[static_cast<std::size_t>(i)]; }
     QLineEdit* passwordEdit(int i) const { return passwords_[static_cast<std::size_t>(i)]; }
@@ -32,7 +32,7 @@ private:
     void AcceptClicked();
 
     config::UserSecret& value_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     std::array<QLineEdit*, 2> codes_{};
     std::array<QLineEdit*, 2> passwords_{};
     QPushButton* accept_ = nullptr;

@@ -17,8 +17,6 @@
 namespace zor06::screens {
 namespace {
 
-constexpr int kInputErrorKind = 2;
-
 const char* const kMonths[] = {"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
                                "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
 
@@ -30,7 +28,7 @@ QString DateLine(const char* format, const messages::Date5& d) {
 
 TFormExcRep_Date::TFormExcRep_Date(gasdata::PassportMode mode, const gasdata::ArchiveBounds& bounds,
                                    settings::ObjectList& objects, PassportObjectHooks hooks,
-                                   link::Operator& op, QWidget* parent)
+                                   dialogue::Operator& op, QWidget* parent)
     : QDialog(parent),
       mode_(mode),
       bounds_(bounds),
@@ -134,7 +132,7 @@ void TFormExcRep_Date::BitBtn1Click() {
         static_cast<std::uint8_t>(mode_ == gasdata::PassportMode::Day ? day_->currentIndex() + 1
                                                                       : 1)};
     if (const auto error = gasdata::PassportChoiceError(mode_, date, chosen, bounds_)) {
-        op_.ShowMessage(kInputErrorKind, error->first, error->second);
+        op_.ShowMessage(dialogue::MessageKind::InputError, error->first, error->second);
         return;
     }
     result_ = gasdata::PassportChoice{date, objects_.entries[static_cast<std::size_t>(index)].name};

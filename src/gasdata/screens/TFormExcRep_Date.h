@@ -6,8 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include "dialogue/operator.h"
 #include "gasdata/passport_reading.h"
-#include "link/operator.h"
 #include "settings/settings_types.h"
 
 class QComboBox;
@@ -30,8 +30,8 @@ class TFormExcRep_Date : public QDialog {
     Q_OBJECT
 public:
     TFormExcRep_Date(gasdata::PassportMode mode, const gasdata::ArchiveBounds& bounds,
-                     settings::ObjectList& objects, PassportObjectHooks hooks, link::Operator& op,
-                     QWidget* parent = nullptr);
+                     settings::ObjectList& objects, PassportObjectHooks hooks,
+                     dialogue::Operator& op, QWidget* parent = nullptr);
 
     // Set once "Принять" passed its checks.
     const std::optional<gasdata::PassportChoice>& Result() const { return result_; }
@@ -52,7 +52,7 @@ private:
     gasdata::ArchiveBounds bounds_;
     settings::ObjectList& objects_;
     PassportObjectHooks hooks_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     QSpinBox* year_ = nullptr;
     QComboBox* month_ = nullptr;
     QComboBox* day_ = nullptr;

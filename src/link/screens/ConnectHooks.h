@@ -4,8 +4,8 @@
 
 #include <functional>
 
+#include "dialogue/operator.h"
 #include "link/link_kind.h"
-#include "link/operator.h"
 #include "settings/settings_types.h"
 
 class QWidget;

@@ -46,7 +46,7 @@ struct RangeRule {
 }  // namespace
 
 TFormConnParam::TFormConnParam(settings::LinkSettings& settings, link::LinkKind kind,
-                               link::Operator& op, QWidget* parent)
+                               dialogue::Operator& op, QWidget* parent)
     : QDialog(parent), settings_(settings), kind_(kind), op_(op) {
     setWindowTitle(Title(kind));
     BuildControls();
@@ -189,7 +189,7 @@ bool TFormConnParam::Check() {
         chosen = chosen && !edit->text().trimmed().isEmpty();
     }
     if (!chosen) {
-        op_.ShowMessage(2, "Введены не все параметры", "");
+        op_.ShowMessage(dialogue::MessageKind::InputError, "Введены не все параметры", "");
         return false;
     }
 
@@ -211,7 +211,8 @@ bool TFormConnParam::Check() {
     }
     for (const RangeRule& rule : rules) {
         if (!FieldAccepted(rule.edit, rule.parameter)) {
-            op_.ShowMessage(2, settings::RangeOf(rule.parameter).name,
+            op_.ShowMessage(dialogue::MessageKind::InputError,
+                            settings::RangeOf(rule.parameter).name,
                             "Параметр вне допустимого диапазона");
             return false;
         }

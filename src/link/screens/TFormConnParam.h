@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
+#include "dialogue/operator.h"
 #include "link/link_kind.h"
-#include "link/operator.h"
 #include "settings/settings_types.h"
 
 class QCheckBox;
@@ -19,7 +19,7 @@ namespace zor06::screens {
 class TFormConnParam : public QDialog {
     Q_OBJECT
 public:
-    TFormConnParam(settings::LinkSettings& settings, link::LinkKind kind, link::Operator& op,
+    TFormConnParam(settings::LinkSettings& settings, link::LinkKind kind, dialogue::Operator& op,
                    QWidget* parent = nullptr);
 
     QComboBox* portBox() const { return port_; }
@@ -48,7 +48,7 @@ private:
 
     settings::LinkSettings& settings_;
     link::LinkKind kind_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
 
     QComboBox* port_ = nullptr;
     QComboBox* rate_ = nullptr;

@@ -26,7 +26,7 @@ template <typename List>
 struct SubscriberKind {
     using Entry = typename List::EntryType;
     using SaveList = bool (*)(settings::ProgramSettings&, const std::filesystem::path&,
-                              link::Operator&);
+                              dialogue::Operator&);
     List& list;
     const std::function<bool(QWidget*, Entry&)>& newEntry;
     const std::function<bool(QWidget*, List&)>& openList;
@@ -36,7 +36,7 @@ struct SubscriberKind {
 }  // namespace
 
 TFormConnect::TFormConnect(settings::ProgramSettings& settings, std::filesystem::path iniDir,
-                           link::hgcbox& link, link::Operator& op, ConnectHooks hooks,
+                           link::hgcbox& link, dialogue::Operator& op, ConnectHooks hooks,
                            QWidget* parent)
     : QDialog(parent),
       settings_(settings),
@@ -137,7 +137,7 @@ void TFormConnect::ShowAddress(int address) {
 }
 
 void TFormConnect::RefreshDescription() {
-    op_.SetStatusText(0, settings::DescribeConnection(settings_));
+    op_.SetStatusText(dialogue::Panel::Connection, settings::DescribeConnection(settings_));
 }
 
 template <typename F>

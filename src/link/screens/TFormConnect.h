@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "dialogue/operator.h"
 #include "link/link_kind.h"
-#include "link/operator.h"
 #include "link/screens/ConnectHooks.h"
 #include "settings/connection_procedure.h"
 #include "settings/settings_types.h"
@@ -29,7 +29,7 @@ public:
     // `iniDir` receives conn.ini and the subscriber lists when they change. Hooks left empty open
     // the real screens.
     TFormConnect(settings::ProgramSettings& settings, std::filesystem::path iniDir,
-                 link::hgcbox& link, link::Operator& op, ConnectHooks hooks = {},
+                 link::hgcbox& link, dialogue::Operator& op, ConnectHooks hooks = {},
                  QWidget* parent = nullptr);
 
     QComboBox* kindBox() const { return kind_; }
@@ -73,7 +73,7 @@ private:
     settings::ProgramSettings& settings_;
     std::filesystem::path iniDir_;
     link::hgcbox& link_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     ConnectHooks hooks_;
     int shownSubscriber_ = -1;  // the subscriber row chosen last, to return to
     bool connecting_ = false;

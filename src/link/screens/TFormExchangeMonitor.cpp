@@ -31,8 +31,8 @@ std::optional<std::filesystem::path> AskForFile(QWidget* parent) {
 
 }  // namespace
 
-TFormExchangeMonitor::TFormExchangeMonitor(link::hgcbox& link, link::Operator& op, QWidget* parent,
-                                           std::size_t capacity)
+TFormExchangeMonitor::TFormExchangeMonitor(link::hgcbox& link, dialogue::Operator& op,
+                                           QWidget* parent, std::size_t capacity)
     : QDialog(parent), chooseFile(AskForFile), link_(link), op_(op), ring_(capacity) {
     setWindowTitle(QString::fromUtf8(kCaption));
     setModal(false);

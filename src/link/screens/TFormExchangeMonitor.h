@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 
+#include "dialogue/operator.h"
 #include "link/exchange_ring.h"
 #include "link/hgcbox.h"
-#include "link/operator.h"
 
 class QKeyEvent;
 class QLabel;
@@ -26,7 +26,7 @@ class TFormExchangeMonitor : public QDialog {
 public:
     // The window's ring records the exchanges of `link` from now until the window is destroyed;
     // `capacity` is the number of exchanges kept. `op` is told when a file cannot be saved.
-    TFormExchangeMonitor(link::hgcbox& link, link::Operator& op, QWidget* parent = nullptr,
+    TFormExchangeMonitor(link::hgcbox& link, dialogue::Operator& op, QWidget* parent = nullptr,
                          std::size_t capacity = link::ExchangeRing::kDefaultCapacity);
     ~TFormExchangeMonitor() override;
 
@@ -59,7 +59,7 @@ private:
     void ShowCount();
 
     link::hgcbox& link_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     link::ExchangeRing ring_;
     std::uint64_t shown_ = 0;  // sequence of the newest exchange shown
     QTimer timer_;

@@ -37,8 +37,8 @@ QLineEdit* NewResultField(QWidget* parent) {
 
 }  // namespace
 
-TFormSearch::TFormSearch(settings::LinkSettings& settings, link::hgcbox& link, link::Operator& op,
-                         QWidget* parent)
+TFormSearch::TFormSearch(settings::LinkSettings& settings, link::hgcbox& link,
+                         dialogue::Operator& op, QWidget* parent)
     : QDialog(parent), settings_(settings), link_(link), op_(op) {
     setWindowTitle(QStringLiteral("Определение адреса контроллера  и скорости обмена"));
 
@@ -111,7 +111,7 @@ bool TFormSearch::Check() {
         filled = filled && !edit->text().trimmed().isEmpty();
     }
     if (!filled) {
-        op_.ShowMessage(2, "Введены не все параметры", "");
+        op_.ShowMessage(dialogue::MessageKind::InputError, "Введены не все параметры", "");
         return false;
     }
     // The search waits in milliseconds and its ranges are its own; the rest are the link's.
@@ -119,7 +119,8 @@ bool TFormSearch::Check() {
         !FieldInRange(nextBytes_, kNextBytesMinMs, kNextBytesMaxMs) ||
         !FieldAccepted(preambles_, settings::LinkParameter::Preambles) ||
         !FieldAccepted(attempts_, settings::LinkParameter::Attempts)) {
-        op_.ShowMessage(2, "Вводите значения", "согласно допустимого диапазона");
+        op_.ShowMessage(dialogue::MessageKind::InputError, "Вводите значения",
+                        "согласно допустимого диапазона");
         return false;
     }
     return true;

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "settings/settings_types.h"
 
 class QComboBox;
@@ -21,7 +21,7 @@ class TFormSearch : public QDialog {
     Q_OBJECT
 public:
     // A found controller's address and rate go into the direct-line record of `settings`.
-    TFormSearch(settings::LinkSettings& settings, link::hgcbox& link, link::Operator& op,
+    TFormSearch(settings::LinkSettings& settings, link::hgcbox& link, dialogue::Operator& op,
                 QWidget* parent = nullptr);
 
     QComboBox* portBox() const { return port_; }
@@ -47,7 +47,7 @@ private:
 
     settings::LinkSettings& settings_;
     link::hgcbox& link_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     bool searching_ = false;
 
     QComboBox* port_ = nullptr;

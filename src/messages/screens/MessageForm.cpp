@@ -22,7 +22,6 @@
 namespace zor06::screens {
 namespace {
 
-constexpr int kPrintErrorKind = 1;
 constexpr int kScreenReserve = 60;
 
 // A narrow empty column stands before the cells.
@@ -92,7 +91,8 @@ void Fill(QTableWidget* grid, const messages::MessageView& view, int windowWidth
 }  // namespace
 
 MessageForm::MessageForm(messages::MessageView view, const dataset::HdmHeader& header,
-                         MessageFormContext context, link::Operator& op, int width, QWidget* parent)
+                         MessageFormContext context, dialogue::Operator& op, int width,
+                         QWidget* parent)
     : QDialog(parent),
       preview(widgets::PreviewPages),
       view_(std::move(view)),
@@ -145,12 +145,12 @@ void MessageForm::Print() {
     }
     report::Pages pages;
     {
-        link::BusyScope busy(op_);
+        dialogue::BusyScope busy(op_);
         pages = report::Layout(
             messages::MessageListDocument(view_.archive, header_, view_.rows, *organisation));
     }
     if (!preview(pages, this)) {
-        op_.ShowMessage(kPrintErrorKind, "Ошибка печати данных", "");
+        op_.ShowMessage(dialogue::MessageKind::Error, "Ошибка печати данных", "");
     }
 }
 

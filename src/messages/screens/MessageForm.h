@@ -10,7 +10,7 @@
 
 #include "config/config_save.h"
 #include "dataset/data_set_header.h"
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "messages/message_view.h"
 #include "report/pages.h"
 
@@ -33,7 +33,7 @@ class MessageForm : public QDialog {
     Q_OBJECT
 public:
     MessageForm(messages::MessageView view, const dataset::HdmHeader& header,
-                MessageFormContext context, link::Operator& op, int width, QWidget* parent);
+                MessageFormContext context, dialogue::Operator& op, int width, QWidget* parent);
 
     // Where the printed list goes; the standard preview unless replaced (tests).
     using Output = std::function<bool(const report::Pages&, QWidget*)>;
@@ -55,7 +55,7 @@ private:
     messages::MessageView view_;
     dataset::HdmHeader header_;
     MessageFormContext context_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     QTableWidget* grid_ = nullptr;
     QLabel* message_ = nullptr;
     QPushButton* exit_ = nullptr;

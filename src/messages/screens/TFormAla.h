@@ -12,7 +12,7 @@ public:
     // `content` holds records (modes 0 and 1) or saved lines (mode 2); decoded once, here.
     TFormAla(const dataset::HdmHeader& header, std::span<const std::uint8_t> content,
              messages::ViewMode mode, std::uint32_t startIndex, MessageFormContext context,
-             link::Operator& op, const messages::DecodeOptions& options = {},
+             dialogue::Operator& op, const messages::DecodeOptions& options = {},
              QWidget* parent = nullptr);
 };
 

@@ -4,7 +4,7 @@ namespace zor06::screens {
 
 TFormAud::TFormAud(const dataset::HdmHeader& header, std::span<const std::uint8_t> content,
                    messages::ViewMode mode, std::uint32_t startIndex, MessageFormContext context,
-                   link::Operator& op, const messages::DecodeOptions& options, QWidget* parent)
+                   dialogue::Operator& op, const messages::DecodeOptions& options, QWidget* parent)
     : MessageForm(messages::OpenMessageView(messages::Archive::Interventions, header, content, mode,
                                             startIndex, options),
                   header, std::move(context), op, 810, parent) {}

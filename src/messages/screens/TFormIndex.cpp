@@ -19,8 +19,6 @@
 namespace zor06::screens {
 namespace {
 
-constexpr int kMessageKind = 2;
-
 const std::string_view kPresetTexts[] = {"Весь диапазон данных", "Последние 100 записей",
                                          "Последние 50 записей", "Последние 10 записей",
                                          "Заданный диапазон данных"};
@@ -28,7 +26,7 @@ const std::string_view kPresetTexts[] = {"Весь диапазон данных
 }  // namespace
 
 TFormIndex::TFormIndex(messages::Archive archive, messages::IndexBounds bounds,
-                       settings::ArchiveChoices& choices, link::Operator& op, QWidget* parent)
+                       settings::ArchiveChoices& choices, dialogue::Operator& op, QWidget* parent)
     : QDialog(parent), model_(archive, bounds, choices), op_(op) {
     setWindowTitle(QString::fromStdString(std::string(model_.Caption())));
 
@@ -96,7 +94,7 @@ void TFormIndex::AcceptClicked() {
     const messages::IndexVerdict verdict =
         model_.Accept(start_->text().toStdString(), count_->text().toStdString());
     if (!verdict.accepted) {
-        op_.ShowMessage(kMessageKind, verdict.text1, verdict.text2);
+        op_.ShowMessage(dialogue::MessageKind::InputError, verdict.text1, verdict.text2);
         return;
     }
     selection_ = *verdict.accepted;

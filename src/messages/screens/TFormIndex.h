@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "messages/index_dialog_model.h"
 
 class QButtonGroup;
@@ -18,7 +18,8 @@ class TFormIndex : public QDialog {
     Q_OBJECT
 public:
     TFormIndex(messages::Archive archive, messages::IndexBounds bounds,
-               settings::ArchiveChoices& choices, link::Operator& op, QWidget* parent = nullptr);
+               settings::ArchiveChoices& choices, dialogue::Operator& op,
+               QWidget* parent = nullptr);
 
     // After exec() returned Accepted.
     messages::IndexSelection Selection() const { return selection_; }
@@ -37,7 +38,7 @@ private:
     void AcceptClicked();
 
     messages::IndexDialogModel model_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     messages::IndexSelection selection_;
     QLineEdit* start_ = nullptr;
     QLineEdit* count_ = nullptr;

@@ -17,13 +17,12 @@
 namespace zor06::screens {
 namespace {
 
-constexpr int kMessageKind = 2;
 const std::string_view kPresetTexts[] = {"За последний час", "За последние сутки",
                                          "Заданный период"};
 
 }  // namespace
 
-TFormPeriod::TFormPeriod(settings::ArchiveChoices& choices, double now, link::Operator& op,
+TFormPeriod::TFormPeriod(settings::ArchiveChoices& choices, double now, dialogue::Operator& op,
                          QWidget* parent)
     : QDialog(parent), model_(choices, now), op_(op) {
     setWindowTitle(QStringLiteral("Ввод периода времени запрашиваемых данных"));
@@ -85,7 +84,7 @@ void TFormPeriod::AcceptClicked() {
     entry.end = Group(end_);
     const messages::PeriodVerdict verdict = model_.Accept(entry);
     if (!verdict.accepted) {
-        op_.ShowMessage(kMessageKind, verdict.text1, verdict.text2);
+        op_.ShowMessage(dialogue::MessageKind::InputError, verdict.text1, verdict.text2);
         return;
     }
     period_ = *verdict.accepted;

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "messages/period_dialog_model.h"
 
 class QButtonGroup;
@@ -18,7 +18,7 @@ class TFormPeriod : public QDialog {
     Q_OBJECT
 public:
     // `now` is the PC clock (days since 30.12.1899).
-    TFormPeriod(settings::ArchiveChoices& choices, double now, link::Operator& op,
+    TFormPeriod(settings::ArchiveChoices& choices, double now, dialogue::Operator& op,
                 QWidget* parent = nullptr);
 
     // After exec() returned Accepted.
@@ -37,7 +37,7 @@ private:
     void Show(PeriodGroupBox* box, const messages::PeriodGroup& group);
 
     messages::PeriodDialogModel model_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     messages::Period period_;
     PeriodGroupBox* start_ = nullptr;
     PeriodGroupBox* end_ = nullptr;

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "messages/flow_exchange.h"
 #include "messages/screens/TFormVichInf.h"
 #include "messages/screens/state_label.h"
@@ -176,7 +176,7 @@ void TFormPrz::FlowClick() {
     }
     std::optional<messages::FlowExchange> exchange;
     {
-        const link::BusyScope busy(ctx_.op);
+        const dialogue::BusyScope busy(ctx_.op);
         timer_.stop();
         SetButtonsEnabled(false);
         exchange = messages::ReadFlowExchange(ctx_);
@@ -200,7 +200,7 @@ void TFormPrz::TablesClick() {
     }
     std::optional<config::TableStates> states;
     {
-        const link::BusyScope busy(ctx_.op);
+        const dialogue::BusyScope busy(ctx_.op);
         timer_.stop();
         SetButtonsEnabled(false);
         states = messages::ReadTableStates(ctx_);

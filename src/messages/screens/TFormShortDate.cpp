@@ -18,8 +18,6 @@
 namespace zor06::screens {
 namespace {
 
-constexpr int kMessageKind = 2;
-
 int ListsOf(messages::DataArchive kind) {
     switch (kind) {
         case messages::DataArchive::ThreeMinute:
@@ -40,7 +38,7 @@ QString Qt8(std::string_view text) {
 
 TFormShortDate::TFormShortDate(messages::DataArchive kind, const messages::ArchiveBounds& bounds,
                                const dataset::Bytes6& now, settings::ArchiveChoices& choices,
-                               link::Operator& op, QWidget* parent)
+                               dialogue::Operator& op, QWidget* parent)
     : QDialog(parent), model_(kind, bounds, now, choices), op_(op) {
     setWindowTitle(QStringLiteral("Ввод периода времени запрашиваемых данных"));
     const int lists = ListsOf(kind);
@@ -120,7 +118,7 @@ void TFormShortDate::Apply(int preset) {
 void TFormShortDate::AcceptClicked() {
     const messages::PeriodVerdict verdict = model_.Accept(Entry());
     if (!verdict.accepted) {
-        op_.ShowMessage(kMessageKind, verdict.text1, verdict.text2);
+        op_.ShowMessage(dialogue::MessageKind::InputError, verdict.text1, verdict.text2);
         return;
     }
     period_ = *verdict.accepted;

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "messages/short_date_model.h"
 
 class QButtonGroup;
@@ -22,7 +22,7 @@ public:
     // `now` is the controller's date and time, just read into table 2.
     TFormShortDate(messages::DataArchive kind, const messages::ArchiveBounds& bounds,
                    const dataset::Bytes6& now, settings::ArchiveChoices& choices,
-                   link::Operator& op, QWidget* parent = nullptr);
+                   dialogue::Operator& op, QWidget* parent = nullptr);
 
     // After exec() returned Accepted.
     messages::Period Result() const { return period_; }
@@ -42,7 +42,7 @@ private:
     void Show(const messages::ShortDateEntry& entry);
 
     messages::ShortDateModel model_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     messages::Period period_;
     PeriodGroupBox* start_ = nullptr;
     PeriodGroupBox* end_ = nullptr;

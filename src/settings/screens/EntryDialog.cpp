@@ -16,7 +16,7 @@
 namespace zor06::screens {
 
 EntryDialog::EntryDialog(const QString& caption, const QString& nameLabel,
-                         const QString& addressLabel, link::Operator& op, QWidget* parent)
+                         const QString& addressLabel, dialogue::Operator& op, QWidget* parent)
     : QDialog(parent), op_(op) {
     setWindowTitle(caption);
 

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 
 class QComboBox;
 class QFormLayout;
@@ -27,7 +27,7 @@ public:
 
 protected:
     EntryDialog(const QString& caption, const QString& nameLabel, const QString& addressLabel,
-                link::Operator& op, QWidget* parent);
+                dialogue::Operator& op, QWidget* parent);
 
     // A row of the screen's own below name and address: its label names the field, and the field
     // comes before the buttons when Tab is pressed.
@@ -35,7 +35,7 @@ protected:
     // A row of several fields side by side in `layout`, which every field is named after; Tab
     // takes them from left to right.
     void AddRow(const QString& label, QLayout* layout, std::initializer_list<QWidget*> fields);
-    link::Operator& op() { return op_; }
+    dialogue::Operator& op() { return op_; }
     // Mode 1 shows the entry; mode 0 starts empty.
     void ShowNameAndAddress(const std::string& name, const std::string& address);
     static std::string Text(const QLineEdit* edit);
@@ -44,7 +44,7 @@ protected:
     virtual bool TakeFields() = 0;
 
 private:
-    link::Operator& op_;
+    dialogue::Operator& op_;
     QFormLayout* rows_ = nullptr;
     QLineEdit* name_ = nullptr;
     QComboBox* address_ = nullptr;

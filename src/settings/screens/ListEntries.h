@@ -8,7 +8,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "settings/list_edit.h"
 #include "settings/screens/ListRows.h"
 #include "settings/settings_types.h"
@@ -39,7 +39,7 @@ public:
     virtual bool Edit(QWidget* parent) = 0;
     virtual bool Add(QWidget* parent) = 0;
     // Asks first; true when the current entry is gone.
-    virtual bool Delete(link::Operator& op) = 0;
+    virtual bool Delete(dialogue::Operator& op) = 0;
 
     // The program's list differs from the copy the screen took.
     virtual bool Changed() const = 0;
@@ -88,7 +88,7 @@ public:
         return settings::CanAdd(edited_) && open_(entry, 0, parent) &&
                settings::AppendEntry(edited_, std::move(entry));
     }
-    bool Delete(link::Operator& op) override {
+    bool Delete(dialogue::Operator& op) override {
         if constexpr (std::is_same_v<List, settings::ObjectList>) {
             return settings::DeleteObject(edited_, op);
         } else {

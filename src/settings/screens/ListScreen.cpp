@@ -21,7 +21,7 @@ constexpr QSize kStartSize{640, 420};
 }  // namespace
 
 ListScreen::ListScreen(std::unique_ptr<ListEntries> entries, const ListScreenTexts& texts,
-                       link::Operator& op, QWidget* parent)
+                       dialogue::Operator& op, QWidget* parent)
     : QDialog(parent),
       entries_(std::move(entries)),
       op_(op),

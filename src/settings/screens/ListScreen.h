@@ -8,7 +8,7 @@
 #include <array>
 #include <memory>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "settings/screens/ListEntries.h"
 
 class QPushButton;
@@ -41,10 +41,10 @@ public:
 
 protected:
     ListScreen(std::unique_ptr<ListEntries> entries, const ListScreenTexts& texts,
-               link::Operator& op, QWidget* parent);
+               dialogue::Operator& op, QWidget* parent);
 
     ListEntries& entries() { return *entries_; }
-    link::Operator& op() { return op_; }
+    dialogue::Operator& op() { return op_; }
     // "Принять", before the screen closes.
     virtual void TakeChanges() { entries_->Keep(); }
 
@@ -59,7 +59,7 @@ private:
     void SortClicked(int key);
 
     std::unique_ptr<ListEntries> entries_;
-    link::Operator& op_;
+    dialogue::Operator& op_;
     bool singleEntryUnsorted_;
     QTableWidget* grid_ = nullptr;
     std::array<QToolButton*, 2> sort_{};

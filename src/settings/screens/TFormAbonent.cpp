@@ -20,7 +20,7 @@ const QString kAddressLabel = QStringLiteral("Адрес устройства");
 
 }  // namespace
 
-TFormAbonent::TFormAbonent(settings::PhoneEntry& entry, int mode, link::Operator& op,
+TFormAbonent::TFormAbonent(settings::PhoneEntry& entry, int mode, dialogue::Operator& op,
                            QWidget* parent)
     : EntryDialog(QStringLiteral("Параметры абонента (связь по телефону)"), kNameLabel,
                   kAddressLabel, op, parent),
@@ -36,7 +36,7 @@ TFormAbonent::TFormAbonent(settings::PhoneEntry& entry, int mode, link::Operator
     }
 }
 
-TFormAbonent::TFormAbonent(settings::EthernetEntry& entry, int mode, link::Operator& op,
+TFormAbonent::TFormAbonent(settings::EthernetEntry& entry, int mode, dialogue::Operator& op,
                            QWidget* parent)
     : EntryDialog(QStringLiteral("Параметры абонента (Ethernet-интерфейс)"), kNameLabel,
                   kAddressLabel, op, parent),
@@ -52,12 +52,13 @@ TFormAbonent::TFormAbonent(settings::EthernetEntry& entry, int mode, link::Opera
     }
 }
 
-bool TFormAbonent::Run(settings::PhoneEntry& entry, int mode, link::Operator& op, QWidget* parent) {
+bool TFormAbonent::Run(settings::PhoneEntry& entry, int mode, dialogue::Operator& op,
+                       QWidget* parent) {
     TFormAbonent screen(entry, mode, op, parent);
     return screen.exec() == QDialog::Accepted;
 }
 
-bool TFormAbonent::Run(settings::EthernetEntry& entry, int mode, link::Operator& op,
+bool TFormAbonent::Run(settings::EthernetEntry& entry, int mode, dialogue::Operator& op,
                        QWidget* parent) {
     TFormAbonent screen(entry, mode, op, parent);
     return screen.exec() == QDialog::Accepted;

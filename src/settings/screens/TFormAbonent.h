@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "settings/screens/EntryDialog.h"
 #include "settings/settings_types.h"
 
@@ -14,14 +14,15 @@ namespace zor06::screens {
 class TFormAbonent : public EntryDialog {
     Q_OBJECT
 public:
-    TFormAbonent(settings::PhoneEntry& entry, int mode, link::Operator& op,
+    TFormAbonent(settings::PhoneEntry& entry, int mode, dialogue::Operator& op,
                  QWidget* parent = nullptr);
-    TFormAbonent(settings::EthernetEntry& entry, int mode, link::Operator& op,
+    TFormAbonent(settings::EthernetEntry& entry, int mode, dialogue::Operator& op,
                  QWidget* parent = nullptr);
 
     // Shows the screen modally; true when the entry was accepted and written.
-    static bool Run(settings::PhoneEntry& entry, int mode, link::Operator& op, QWidget* parent);
-    static bool Run(settings::EthernetEntry& entry, int mode, link::Operator& op, QWidget* parent);
+    static bool Run(settings::PhoneEntry& entry, int mode, dialogue::Operator& op, QWidget* parent);
+    static bool Run(settings::EthernetEntry& entry, int mode, dialogue::Operator& op,
+                    QWidget* parent);
 
     // The telephone screen's number; null on the Ethernet screen.
     QLineEdit* phoneEdit() const { return phone_; }

@@ -33,7 +33,7 @@ std::unique_ptr<ListEntries> WorkingCopy(List& list, const EntryOpener<Entry>& s
 }
 
 template <typename Entry>
-EntryOpener<Entry> SubscriberScreen(link::Operator& op) {
+EntryOpener<Entry> SubscriberScreen(dialogue::Operator& op) {
     return [&op](Entry& entry, int mode, QWidget* owner) {
         return TFormAbonent::Run(entry, mode, op, owner);
     };
@@ -41,12 +41,12 @@ EntryOpener<Entry> SubscriberScreen(link::Operator& op) {
 
 }  // namespace
 
-TFormAbonents_List::TFormAbonents_List(settings::PhoneList& list, link::Operator& op,
+TFormAbonents_List::TFormAbonents_List(settings::PhoneList& list, dialogue::Operator& op,
                                        QWidget* parent)
     : ListScreen(WorkingCopy(list, phoneScreen), TextsOf(list), op, parent),
       phoneScreen(SubscriberScreen<settings::PhoneEntry>(op)) {}
 
-TFormAbonents_List::TFormAbonents_List(settings::EthernetList& list, link::Operator& op,
+TFormAbonents_List::TFormAbonents_List(settings::EthernetList& list, dialogue::Operator& op,
                                        QWidget* parent)
     : ListScreen(WorkingCopy(list, ethernetScreen), TextsOf(list), op, parent),
       ethernetScreen(SubscriberScreen<settings::EthernetEntry>(op)) {}

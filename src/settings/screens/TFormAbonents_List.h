@@ -3,7 +3,7 @@
 // list.
 #pragma once
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "settings/screens/ListEntries.h"
 #include "settings/screens/ListScreen.h"
 #include "settings/settings_types.h"
@@ -14,8 +14,10 @@ namespace zor06::screens {
 class TFormAbonents_List : public ListScreen {
     Q_OBJECT
 public:
-    TFormAbonents_List(settings::PhoneList& list, link::Operator& op, QWidget* parent = nullptr);
-    TFormAbonents_List(settings::EthernetList& list, link::Operator& op, QWidget* parent = nullptr);
+    TFormAbonents_List(settings::PhoneList& list, dialogue::Operator& op,
+                       QWidget* parent = nullptr);
+    TFormAbonents_List(settings::EthernetList& list, dialogue::Operator& op,
+                       QWidget* parent = nullptr);
 
     // The subscriber screen of the list's kind; TFormAbonent unless replaced.
     EntryOpener<settings::PhoneEntry> phoneScreen;

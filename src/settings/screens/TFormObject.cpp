@@ -6,7 +6,7 @@
 
 namespace zor06::screens {
 
-TFormObject::TFormObject(settings::ObjectEntry& entry, int mode, link::Operator& op,
+TFormObject::TFormObject(settings::ObjectEntry& entry, int mode, dialogue::Operator& op,
                          QWidget* parent)
     : EntryDialog(QStringLiteral(" Параметры объекта"),
                   QStringLiteral("Наименование объекта\n(до 49 символов)"),
@@ -18,7 +18,8 @@ TFormObject::TFormObject(settings::ObjectEntry& entry, int mode, link::Operator&
     }
 }
 
-bool TFormObject::Run(settings::ObjectEntry& entry, int mode, link::Operator& op, QWidget* parent) {
+bool TFormObject::Run(settings::ObjectEntry& entry, int mode, dialogue::Operator& op,
+                      QWidget* parent) {
     TFormObject screen(entry, mode, op, parent);
     return screen.exec() == QDialog::Accepted;
 }

@@ -2,7 +2,7 @@
 // when "Принять" passes the checks.
 #pragma once
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "settings/screens/EntryDialog.h"
 #include "settings/settings_types.h"
 
@@ -12,11 +12,12 @@ namespace zor06::screens {
 class TFormObject : public EntryDialog {
     Q_OBJECT
 public:
-    TFormObject(settings::ObjectEntry& entry, int mode, link::Operator& op,
+    TFormObject(settings::ObjectEntry& entry, int mode, dialogue::Operator& op,
                 QWidget* parent = nullptr);
 
     // Shows the screen modally; true when the entry was accepted and written.
-    static bool Run(settings::ObjectEntry& entry, int mode, link::Operator& op, QWidget* parent);
+    static bool Run(settings::ObjectEntry& entry, int mode, dialogue::Operator& op,
+                    QWidget* parent);
 
 protected:
     bool TakeFields() override;

@@ -8,7 +8,7 @@
 namespace zor06::screens {
 
 TFormObjects_List::TFormObjects_List(settings::ProgramSettings& settings,
-                                     std::filesystem::path iniDir, link::Operator& op,
+                                     std::filesystem::path iniDir, dialogue::Operator& op,
                                      QWidget* parent)
     : ListScreen(std::make_unique<ListOf<settings::ObjectList>>(
                      settings.objects, Editing::kInPlace,
@@ -28,7 +28,7 @@ TFormObjects_List::TFormObjects_List(settings::ProgramSettings& settings,
 
 void TFormObjects_List::TakeChanges() {
     if (entries().Changed()) {
-        const link::BusyScope hourglass(op());
+        const dialogue::BusyScope hourglass(op());
         settings::SaveObjects(settings_, iniDir_, op());
     }
     ListScreen::TakeChanges();

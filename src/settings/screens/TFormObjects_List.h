@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "link/operator.h"
+#include "dialogue/operator.h"
 #include "settings/screens/ListEntries.h"
 #include "settings/screens/ListScreen.h"
 #include "settings/settings_types.h"
@@ -16,7 +16,7 @@ class TFormObjects_List : public ListScreen {
     Q_OBJECT
 public:
     TFormObjects_List(settings::ProgramSettings& settings, std::filesystem::path iniDir,
-                      link::Operator& op, QWidget* parent = nullptr);
+                      dialogue::Operator& op, QWidget* parent = nullptr);
 
     // The object screen; TFormObject unless replaced.
     EntryOpener<settings::ObjectEntry> objectScreen;

@@ -30,7 +30,8 @@ QSize TFormMessage::SizeFor(const QString& caption, const QStringList& lines) {
     return {width, height};
 }
 
-TFormMessage::TFormMessage(int kind, const QString& text1, const QString& text2, QWidget* parent)
+TFormMessage::TFormMessage(dialogue::MessageKind kind, const QString& text1, const QString& text2,
+                           QWidget* parent)
     : QDialog(parent) {
     const tables::MessageLayout layout =
         tables::LayoutMessage(kind, text1.toStdString(), text2.toStdString());
@@ -86,7 +87,8 @@ void TFormMessage::resizeEvent(QResizeEvent* event) {
     }
 }
 
-bool TFormMessage::Ask(int kind, const QString& text1, const QString& text2, QWidget* parent) {
+bool TFormMessage::Ask(dialogue::MessageKind kind, const QString& text1, const QString& text2,
+                       QWidget* parent) {
     TFormMessage window(kind, text1, text2, parent);
     return window.exec() == QDialog::Accepted;
 }

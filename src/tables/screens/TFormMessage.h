@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "dialogue/message_kind.h"
+
 class QDialogButtonBox;
 class QLabel;
 class QPushButton;
@@ -13,10 +15,12 @@ namespace zor06::screens {
 class TFormMessage : public QDialog {
     Q_OBJECT
 public:
-    TFormMessage(int kind, const QString& text1, const QString& text2, QWidget* parent = nullptr);
+    TFormMessage(dialogue::MessageKind kind, const QString& text1, const QString& text2,
+                 QWidget* parent = nullptr);
 
     // Shows the window modally; true when the operator answered "Да".
-    static bool Ask(int kind, const QString& text1, const QString& text2, QWidget* parent);
+    static bool Ask(dialogue::MessageKind kind, const QString& text1, const QString& text2,
+                    QWidget* parent);
 
     // The starting size the window takes for its texts.
     static QSize SizeFor(const QString& caption, const QStringList& lines);

@@ -88,7 +88,7 @@ void TstConfProtocol::outputsTheDocumentAndSaysWhenItFails() {
         QVERIFY(op.messages.empty());
     } else {
         QCOMPARE(op.messages.size(), std::size_t{1});
-        QCOMPARE(op.messages[0].kind, 1);
+        QCOMPARE(op.messages[0].kind, zor06::dialogue::MessageKind::Error);
         QCOMPARE(QString::fromStdString(op.messages[0].text1), message);
     }
 }

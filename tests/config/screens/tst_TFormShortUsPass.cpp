@@ -65,7 +65,7 @@ void TstIdentification::emptyCodeIsRefusedAndExitKeepsTheCredentials() {
     form.acceptButton()->click();
 
     QCOMPARE(op_.messages.size(), std::size_t{1});
-    QCOMPARE(op_.messages[0].kind, 2);
+    QCOMPARE(op_.messages[0].kind, zor06::dialogue::MessageKind::InputError);
     QCOMPARE(op_.messages[0].text1, std::string("Не задан код идентификации пользователя"));
     QVERIFY(form.isVisible());
     form.codeEdit()->setText("1");

@@ -76,7 +76,8 @@ void TstTFormTablState::writeChosenTakesTheTicksOrSaysNoneAre() {
     empty.list()->item(RowOf(empty, 6), 2)->setCheckState(Qt::Unchecked);
     empty.show();
     QTest::mouseClick(empty.writeChosenButton(), Qt::LeftButton);
-    QCOMPARE(test::LastMessage(op, 6), std::string("Не заданы таблицы для записи|"));
+    QCOMPARE(test::LastMessage(op, zor06::dialogue::MessageKind::Info),
+             std::string("Не заданы таблицы для записи|"));
     QVERIFY(empty.isVisible());
 }
 

@@ -66,7 +66,8 @@ void TstConfigEditors::namesAreTypedAndStored() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(form.acceptButton(), Qt::LeftButton);
-    QCOMPARE(test::LastMessage(op_, 2), std::string(test::kIncomplete));
+    QCOMPARE(test::LastMessage(op_, zor06::dialogue::MessageKind::InputError),
+             std::string(test::kIncomplete));
     QVERIFY(form.isVisible());
 
     form.nameEdit(1)->setText(QStringLiteral("Нитка А"));  // key clicks are Latin only
@@ -91,7 +92,8 @@ void TstConfigEditors::upperLinkRefusalKeepsTheBytes() {
     form.preamblesEdit()->clear();
     QTest::keyClicks(form.preamblesEdit(), QStringLiteral("9"));
     QTest::mouseClick(form.acceptButton(), Qt::LeftButton);
-    QCOMPARE(test::LastMessage(op_, 2), std::string("Адрес должен быть|в диапазоне 1...254"));
+    QCOMPARE(test::LastMessage(op_, zor06::dialogue::MessageKind::InputError),
+             std::string("Адрес должен быть|в диапазоне 1...254"));
     QCOMPARE(bytes, (std::array<std::uint8_t, 4>{1, 11, 5, 0}));
 
     form.addressBox()->lineEdit()->clear();
@@ -122,7 +124,8 @@ void TstConfigEditors::systemGroupsShowWhatTheChoiceNeeds() {
     summer->monthBox()->setCurrentIndex(1);
     QCOMPARE(summer->dayBox()->count(), 28);
     QTest::mouseClick(form.acceptButton(), Qt::LeftButton);
-    QCOMPARE(test::LastMessage(op_, 2), std::string(test::kIncomplete));
+    QCOMPARE(test::LastMessage(op_, zor06::dialogue::MessageKind::InputError),
+             std::string(test::kIncomplete));
     QCOMPARE(bytes[0], std::uint8_t(3));
 
     summer->dayBox()->setCurrentIndex(14);
@@ -137,7 +140,8 @@ void TstConfigEditors::periodAndWriteChoices() {
     TFormDistr distr(period, EditorMode::Device, op_);
     QCOMPARE(distr.periodBox()->currentIndex(), -1);
     QTest::mouseClick(distr.acceptButton(), Qt::LeftButton);
-    QCOMPARE(test::LastMessage(op_, 2), std::string("Не введен период|"));
+    QCOMPARE(test::LastMessage(op_, zor06::dialogue::MessageKind::InputError),
+             std::string("Не введен период|"));
 
     std::array<std::uint8_t, config::kGasParameterCount> choices{};
     choices[4] = 9;
@@ -233,7 +237,8 @@ void TstConfigEditors::chromatographGroupsNeedFlowComputers() {
     two.pipelineBox(0)->setCurrentIndex(2);
     two.runBox(1)->setChecked(true);
     QTest::mouseClick(two.acceptButton(), Qt::LeftButton);
-    QCOMPARE(test::LastMessage(op_, 2), std::string(test::kIncomplete));  // run 2 has no source
+    QCOMPARE(test::LastMessage(op_, zor06::dialogue::MessageKind::InputError),
+             std::string(test::kIncomplete));  // run 2 has no source
     two.runBox(1)->setChecked(false);
     QTest::mouseClick(two.acceptButton(), Qt::LeftButton);
     QCOMPARE(two.result(), int(QDialog::Accepted));
@@ -255,7 +260,8 @@ void TstConfigEditors::moistureTimeoutIsChecked() {
     QVERIFY(test::UnnamedControls(form).isEmpty());
     form.timeoutBox()->setEditText(QStringLiteral("4"));
     QTest::mouseClick(form.acceptButton(), Qt::LeftButton);
-    QCOMPARE(test::LastMessage(op_, 2), std::string("Таймаут должен быть|в диапазоне 5...255"));
+    QCOMPARE(test::LastMessage(op_, zor06::dialogue::MessageKind::InputError),
+             std::string("Таймаут должен быть|в диапазоне 5...255"));
     QCOMPARE(bytes[4], std::uint8_t(150));
 }
 

@@ -84,7 +84,7 @@ void TstFlowScreens::listButtonsFollowTheCount() {
     one.grid()->selectRow(0);
     op_.answers = {false};
     QTest::mouseClick(one.deleteButton(), Qt::LeftButton);
-    QCOMPARE(test::LastMessage(op_, 3),
+    QCOMPARE(test::LastMessage(op_, zor06::dialogue::MessageKind::Question),
              std::string("Вы действительно хотите удалить|вычислитель адр. 1?"));
     QCOMPARE(one.grid()->rowCount(), 2);
     op_.answers = {true};
@@ -113,7 +113,8 @@ void TstFlowScreens::oneFlowComputerTakesThePipelinesOfItsType() {
     QVERIFY(!form.pipelineBox(1)->isEnabled());
 
     QTest::mouseClick(form.acceptButton(), Qt::LeftButton);
-    QCOMPARE(test::LastMessage(op_, 2), std::string(test::kIncomplete));
+    QCOMPARE(test::LastMessage(op_, zor06::dialogue::MessageKind::InputError),
+             std::string(test::kIncomplete));
     form.runButton(0, 0)->setChecked(true);
     form.typeBox()->setCurrentIndex(0);  // three pipelines, the new ones unticked
     QVERIFY(form.pipelineBox(2)->isEnabled());
@@ -134,7 +135,8 @@ void TstFlowScreens::anUntickedPipelineHasNoRun() {
     QVERIFY(!form.runButton(0, 0)->isEnabled());
     form.pipelineBox(0)->setChecked(true);
     QTest::mouseClick(form.acceptButton(), Qt::LeftButton);
-    QCOMPARE(test::LastMessage(op_, 2), std::string(test::kIncomplete));
+    QCOMPARE(test::LastMessage(op_, zor06::dialogue::MessageKind::InputError),
+             std::string(test::kIncomplete));
 }
 
 // Typed with or without "SOU" and the box ticked or unticked after typing: the bytes that

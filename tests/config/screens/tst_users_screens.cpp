@@ -67,7 +67,7 @@ void TstUsersScreens::oneUserIsTypedAnewAndStored() {
     QTest::keyClicks(form.passwordEdit(0), QStringLiteral("pw"));
     QTest::keyClicks(form.passwordEdit(1), QStringLiteral("px"));
     QTest::mouseClick(form.writeButton(), Qt::LeftButton);
-    QCOMPARE(test::LastMessage(op_, 2),
+    QCOMPARE(test::LastMessage(op_, zor06::dialogue::MessageKind::InputError),
              std::string("Несовпадение введенных паролей|Повторите процесс сначала"));
     QVERIFY(form.passwordEdit(0)->text().isEmpty());
     QCOMPARE(form.codeEdit(0)->text(), QStringLiteral("44"));
@@ -122,7 +122,7 @@ void TstUsersScreens::theWholeTableRefusesRepeatedCodes() {
     };
     QTest::mouseClick(form.secretButton(2), Qt::LeftButton);
     QTest::mouseClick(form.acceptButton(), Qt::LeftButton);
-    QCOMPARE(test::LastMessage(op_, 2),
+    QCOMPARE(test::LastMessage(op_, zor06::dialogue::MessageKind::InputError),
              std::string("Пользователи   2 и 3.|Совпадение кодов идентификации пользователя"));
     QCOMPARE(table, Table());
 

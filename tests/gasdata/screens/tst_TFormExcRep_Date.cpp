@@ -70,7 +70,7 @@ private slots:
         QVERIFY(asked);
         screen.acceptButton()->click();
         QCOMPARE(op.messages.size(), std::size_t{1});
-        QCOMPARE(op.messages[0].kind, 2);
+        QCOMPARE(op.messages[0].kind, zor06::dialogue::MessageKind::InputError);
         QCOMPARE(QString::fromStdString(op.messages[0].text1),
                  QStringLiteral("Не введено наименование объекта"));
 

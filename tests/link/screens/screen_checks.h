@@ -20,7 +20,7 @@ inline constexpr char kIncomplete[] = "Введены не все парамет
 
 // "text1|text2" of the last message of `kind`, or "" when the last message has another kind or
 // there was none.
-inline std::string LastMessage(const RecordingOperator& op, int kind) {
+inline std::string LastMessage(const RecordingOperator& op, dialogue::MessageKind kind) {
     if (op.messages.empty() || op.messages.back().kind != kind) {
         return {};
     }

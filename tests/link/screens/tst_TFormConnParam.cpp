@@ -45,7 +45,7 @@ private:
         if (accepted != op.messages.empty()) {
             return "accepted with a message";
         }
-        return accepted ? std::string() : LastMessage(op, 2);
+        return accepted ? std::string() : LastMessage(op, zor06::dialogue::MessageKind::InputError);
     }
 
     settings::LinkSettings settings;

@@ -167,7 +167,8 @@ private slots:
         auto form = Open();
         form->addressBox()->setEditText(address);
         form->connectButton()->click();
-        QCOMPARE(QString::fromStdString(LastMessage(op, 2)), message);
+        QCOMPARE(QString::fromStdString(LastMessage(op, zor06::dialogue::MessageKind::InputError)),
+                 message);
         QCOMPARE(op.messages.size(), std::size_t{1});
         QCOMPARE(form->result(), int(QDialog::Rejected));
         QVERIFY(!Saved("conn.ini"));
@@ -179,7 +180,8 @@ private slots:
         QCOMPARE(form->kindBox()->currentIndex(), -1);
         QVERIFY(form->subscriberPanel()->isHidden());
         form->connectButton()->click();
-        QCOMPARE(LastMessage(op, 2), std::string(kIncomplete));
+        QCOMPARE(LastMessage(op, zor06::dialogue::MessageKind::InputError),
+                 std::string(kIncomplete));
     }
 
     void theAddressFieldTakesDigitsOnly() {
@@ -393,7 +395,7 @@ private slots:
         auto form = Open();
         form->addressBox()->setEditText("17");
         form->connectButton()->click();
-        QCOMPARE(LastMessage(op, 1),
+        QCOMPARE(LastMessage(op, zor06::dialogue::MessageKind::Error),
                  std::string("Коммуникационный порт /dev/zor06-no-such-port недоступен|"));
         QCOMPARE(form->result(), int(QDialog::Rejected));
         // The typed address was stored before the port was tried.

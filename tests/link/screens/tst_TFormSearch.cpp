@@ -98,7 +98,8 @@ private slots:
         fields[field]->setText(value);
         form->searchButton()->click();
         QCOMPARE(op.messages.size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(LastMessage(op, 2)), message);
+        QCOMPARE(QString::fromStdString(LastMessage(op, zor06::dialogue::MessageKind::InputError)),
+                 message);
         QCOMPARE(op.eventPumps, 0);  // no search ran
     }
 
@@ -108,7 +109,7 @@ private slots:
         form->portBox()->lineEdit()->clear();
         QTest::keyClicks(form->portBox(), "/dev/zor06-typed");
         form->searchButton()->click();
-        QCOMPARE(LastMessage(op, 6),
+        QCOMPARE(LastMessage(op, zor06::dialogue::MessageKind::Info),
                  std::string("Коммуникационный порт /dev/zor06-typed недоступен|"));
         QCOMPARE(settings.direct.portName, std::string("/dev/zor06-typed"));
     }
@@ -118,7 +119,8 @@ private slots:
         auto form = Open();
         QCOMPARE(form->portBox()->currentIndex(), -1);
         form->searchButton()->click();
-        QCOMPARE(LastMessage(op, 2), std::string(kIncomplete));
+        QCOMPARE(LastMessage(op, zor06::dialogue::MessageKind::InputError),
+                 std::string(kIncomplete));
     }
 
     void findsTheControllersAddressAndRate() {
@@ -129,7 +131,7 @@ private slots:
         form->firstByteEdit()->setText("100");
         form->searchButton()->click();
         QCOMPARE(
-            LastMessage(op, 5),
+            LastMessage(op, zor06::dialogue::MessageKind::ExchangeResult),
             std::string("Установлена связь с устройством|Адр. = 23.  Скорость обмена = 19200"));
         QCOMPARE(form->result(), int(QDialog::Accepted));
         QCOMPARE(int(settings.direct.address), 23);
@@ -156,7 +158,8 @@ private slots:
         QCOMPARE(form->rateResult()->text(), QString("1200"));
         QCOMPARE(link.status, 19);  // the pending request was not sent
         QVERIFY(!link.abortFlag);
-        QCOMPARE(LastMessage(op, 5), std::string("Устройство не обнаружено|"));
+        QCOMPARE(LastMessage(op, zor06::dialogue::MessageKind::ExchangeResult),
+                 std::string("Устройство не обнаружено|"));
         QCOMPARE(form->result(), int(QDialog::Rejected));
         QVERIFY(form->searchButton()->isEnabled());
         QVERIFY(form->exitButton()->isEnabled());

@@ -63,7 +63,7 @@ void TstSubscriberScreen::ipPartsAreCheckedInOrder() {
     };
 
     tryParts({"10", "0", "256", ""});
-    QCOMPARE(op_.messages.back().kind, 2);
+    QCOMPARE(op_.messages.back().kind, zor06::dialogue::MessageKind::InputError);
     QCOMPARE(op_.messages.back().text1, std::string("Поле IP-адреса вне допустимого диапазона"));
     QCOMPARE(op_.messages.back().text2, std::string("(0...255)"));
     tryParts({"10", "", "256", "1"});

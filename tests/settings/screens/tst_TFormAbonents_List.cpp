@@ -94,7 +94,7 @@ void TstSubscriberList::capacityDisablesAddingUntilADeletion() {
 
     op_.answers = {true};
     form.deleteButton()->click();
-    QCOMPARE(op_.messages.back().kind, 3);
+    QCOMPARE(op_.messages.back().kind, zor06::dialogue::MessageKind::Question);
     QCOMPARE(op_.messages.back().text2, std::string("удалить этот абонент?"));
     QCOMPARE(form.grid()->rowCount(), 199);
     QVERIFY(form.addButton()->isEnabled());

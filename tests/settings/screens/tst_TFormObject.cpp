@@ -29,7 +29,7 @@ void TstObjectScreen::checksBeforeWriting() {
 
     form.addressBox()->setEditText("0");
     form.acceptButton()->click();
-    QCOMPARE(op_.messages.back().kind, 2);
+    QCOMPARE(op_.messages.back().kind, zor06::dialogue::MessageKind::InputError);
     QCOMPARE(op_.messages.back().text1, std::string("Адрес вне допустимого диапазона"));
     QCOMPARE(op_.messages.back().text2, std::string("(1...255)"));
     form.nameEdit()->clear();

@@ -86,7 +86,8 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QStringList, lines);
         QFETCH(bool, question);
-        TFormMessage window(kind, QStringLiteral("Первая строка"), QStringLiteral("Вторая строка"));
+        TFormMessage window(static_cast<zor06::dialogue::MessageKind>(kind),
+                            QStringLiteral("Первая строка"), QStringLiteral("Вторая строка"));
         QCOMPARE(window.windowTitle(), caption);
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(window.line(i)->text(), lines[i]);
@@ -107,7 +108,8 @@ private slots:
     }
 
     void acknowledgeButtonIsCentred() {
-        TFormMessage window(6, QStringLiteral("Данные прочитаны"), QString());
+        TFormMessage window(zor06::dialogue::MessageKind::Info, QStringLiteral("Данные прочитаны"),
+                            QString());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const Span ok = SpanIn(window.okButton(), &window);
@@ -127,7 +129,8 @@ private slots:
 
     void answerButtonsStandWithEqualGaps() {
         QFETCH(int, width);
-        TFormMessage window(7, QStringLiteral("Не выполнено чтение из таблицы 6."),
+        TFormMessage window(zor06::dialogue::MessageKind::Retry,
+                            QStringLiteral("Не выполнено чтение из таблицы 6."),
                             QStringLiteral("Устройство не отвечает"));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -146,14 +149,15 @@ private slots:
             QVERIFY(w->yesButton()->isDefault());
             w->yesButton()->click();
         });
-        QVERIFY(TFormMessage::Ask(7, QStringLiteral("Не выполнено чтение из таблицы 6."),
+        QVERIFY(TFormMessage::Ask(zor06::dialogue::MessageKind::Retry,
+                                  QStringLiteral("Не выполнено чтение из таблицы 6."),
                                   QStringLiteral("Устройство не отвечает"), nullptr));
         QTimer::singleShot(0, [] {
             qobject_cast<TFormMessage*>(QApplication::activeModalWidget())->noButton()->click();
         });
-        QVERIFY(!TFormMessage::Ask(3, "a", "b", nullptr));
+        QVERIFY(!TFormMessage::Ask(zor06::dialogue::MessageKind::Question, "a", "b", nullptr));
         QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-        QVERIFY(!TFormMessage::Ask(3, "a", "b", nullptr));
+        QVERIFY(!TFormMessage::Ask(zor06::dialogue::MessageKind::Question, "a", "b", nullptr));
     }
 
     void waitWindowLinesByMode() {

@@ -4,17 +4,19 @@
 
 #include <string_view>
 
-namespace zor06::link {
+#include "dialogue/message_kind.h"
+#include "dialogue/status_panel.h"
+
+namespace zor06::dialogue {
 
 class Operator {
 public:
     virtual ~Operator() = default;
-    // The message window of `kind` (0..11) with two texts; true when the operator answered "Да".
-    virtual bool ShowMessage(int kind, std::string_view text1, std::string_view text2) = 0;
+    // The message window of `kind` with two texts; true when the operator answered "Да".
+    virtual bool ShowMessage(MessageKind kind, std::string_view text1, std::string_view text2) = 0;
     // A plain message box.
     virtual void MessageBox(std::string_view text, std::string_view caption) = 0;
-    // Status-bar panel 0..3.
-    virtual void SetStatusText(int panel, std::string_view text) = 0;
+    virtual void SetStatusText(Panel panel, std::string_view text) = 0;
     // Hourglass cursor while a blocking operation runs.
     virtual void SetBusy(bool busy) = 0;
     // Lets the user interface repaint and take input between two requests.
@@ -63,4 +65,4 @@ private:
     bool before_;
 };
 
-}  // namespace zor06::link
+}  // namespace zor06::dialogue
