@@ -39,10 +39,10 @@ void BM_ReadOneDayOfThreeMinuteDataAt9600(benchmark::State& state) {
     std::filesystem::create_directories(dir);
     gasdata::DataReadingContext ctx{tables, dir, {}, {}};
     // Yesterday, 00:00 to 23:57, well inside the simulator's two months of records.
-    tables::ControllerDateTime day = tables::StepBack(
+    bytes::ControllerDateTime day = tables::StepBack(
         tables::EncodeNow(platform::SystemClock().LocalDateTime()), tables::kStepDay);
-    const gasdata::Date6 start{day[0], day[1], day[2], 0, 0, 0};
-    const gasdata::Date6 end{day[0], day[1], day[2], 23, 57, 0};
+    const bytes::ControllerDateTime start{day[0], day[1], day[2], 0, 0, 0};
+    const bytes::ControllerDateTime end{day[0], day[1], day[2], 23, 57, 0};
     const auto& kind = gasdata::KindOf(gasdata::DataKind::ChrMinute);
     const double replyBytes = static_cast<double>(kRecords) / static_cast<double>(kind.perReply) *
                               (5.0 + static_cast<double>(kind.perReply * kind.recordSize) + 2.0);

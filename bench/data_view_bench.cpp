@@ -18,7 +18,7 @@ gasdata::DataSet TwoMonths() {
     gasdata::DataSet set;
     set.kind = gasdata::DataKind::ChrMinute;
     set.header.SetKind("MIN");
-    tables::ControllerDateTime date{24, 3, 1, 0, 0, 0};
+    bytes::ControllerDateTime date{24, 3, 1, 0, 0, 0};
     for (int i = 0; i < kRecords; ++i) {
         gasdata::ChrMinRecord r;
         r.date = date;

@@ -23,7 +23,7 @@ void ShowIdentification(const config::ConfigBuffer& buffer, QWidget* parent) {
 }
 
 bool Save(TFormMain& w, const config::ConfigBuffer& buffer) {
-    const tables::ControllerDateTime now = tables::EncodeNow(w.Tables().clock.LocalDateTime());
+    const bytes::ControllerDateTime now = tables::EncodeNow(w.Tables().clock.LocalDateTime());
     return config::SaveConfiguration(
         buffer, w.ConfigDir(), now,
         [&w](const config::FileChoice& choice) { return w.ChooseFile(choice, true); },

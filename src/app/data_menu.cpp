@@ -40,7 +40,7 @@ constexpr int kMoistureLinkField = 1;
 constexpr int kMoistureTable = 37;
 constexpr int kWorkbookWaitMode = 4;
 
-gasdata::Date6 Today(TFormMain& w) {
+bytes::ControllerDateTime Today(TFormMain& w) {
     return tables::EncodeNow(w.Tables().clock.LocalDateTime());
 }
 
@@ -99,7 +99,7 @@ std::optional<screens::WmtMomentaryLines> ReadMomentary(TFormMain& w) {
 
 std::optional<messages::Period> ChoosePeriod(TFormMain& w, gasdata::Step step,
                                              const gasdata::ArchiveBounds& bounds,
-                                             const gasdata::Date6& now) {
+                                             const bytes::ControllerDateTime& now) {
     screens::TFormShortDate dialog(static_cast<messages::DataArchive>(step), bounds, now,
                                    w.Settings().archive, w.Operator(), &w);
     if (dialog.exec() != QDialog::Accepted) {
@@ -111,9 +111,8 @@ std::optional<messages::Period> ChoosePeriod(TFormMain& w, gasdata::Step step,
 void ReadArchive(TFormMain& w, DataKind kind, int run) {
     gasdata::DataReadingContext ctx{
         w.Tables(), w.WorkFolder(),
-        [&w](gasdata::Step step, const gasdata::ArchiveBounds& bounds, const gasdata::Date6& now) {
-            return ChoosePeriod(w, step, bounds, now);
-        },
+        [&w](gasdata::Step step, const gasdata::ArchiveBounds& bounds,
+             const bytes::ControllerDateTime& now) { return ChoosePeriod(w, step, bounds, now); },
         [&w](const gasdata::DataSet& set) { ShowDataSet(w, set, true); }};
     gasdata::ReadDataArchive(ctx, kind, run);
     w.StartMessageTimer();

@@ -24,9 +24,9 @@ std::optional<gasdata::DataSet> LastRecords(screens::TFormMain& w, DataKind kind
     if (!bounds) {
         return std::nullopt;
     }
-    gasdata::Date6 end{};
+    bytes::ControllerDateTime end{};
     std::copy(bounds->bounds.newest.begin(), bounds->bounds.newest.end(), end.begin());
-    gasdata::Date6 start = end;
+    bytes::ControllerDateTime start = end;
     for (int i = 0; i < back; ++i) {
         start = k.step == gasdata::Step::ThreeMinutes
                     ? tables::StepBack(start, tables::kStepHour)

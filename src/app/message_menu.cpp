@@ -27,8 +27,8 @@ screens::MessageFormContext FormContext(TFormMain& w, Archive archive,
     screens::MessageFormContext context;
     context.programDir = w.WorkDir();
     context.today = [&w] {
-        const tables::ControllerDateTime now = tables::EncodeNow(w.Tables().clock.LocalDateTime());
-        dataset::Bytes6 today{};
+        const bytes::ControllerDateTime now = tables::EncodeNow(w.Tables().clock.LocalDateTime());
+        bytes::ControllerDateTime today{};
         std::copy(now.begin(), now.end(), today.begin());
         return today;
     };

@@ -7,7 +7,6 @@
 namespace zor06::config {
 namespace {
 
-using tables::ControllerDateTime;
 using tables::kDayByte;
 using tables::kHourByte;
 using tables::kMinuteByte;
@@ -21,29 +20,29 @@ constexpr std::size_t kWeekdayByte = 6;
 constexpr std::size_t kTimeTypeByte = 7;
 constexpr std::size_t kPcSyncByte = 11;
 
-std::string DateText(const ControllerDateTime& dt) {
+std::string DateText(const bytes::ControllerDateTime& dt) {
     return text::Printf("%02d.%02d.%02d", dt[kDayByte], dt[kMonthByte], dt[kYearByte]);
 }
 
-std::string TimeText(const ControllerDateTime& dt) {
+std::string TimeText(const bytes::ControllerDateTime& dt) {
     return text::Printf("%02d:%02d:%02d", dt[kHourByte], dt[kMinuteByte], dt[kSecondByte]);
 }
 
-bool SameDate(const ControllerDateTime& a, const ControllerDateTime& b) {
+bool SameDate(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b) {
     return std::equal(a.begin(), a.begin() + kHourByte, b.begin());
 }
 
-bool SameTime(const ControllerDateTime& a, const ControllerDateTime& b) {
+bool SameTime(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b) {
     return std::equal(a.begin() + kHourByte, a.end(), b.begin() + kHourByte);
 }
 
-ControllerDateTime First6(std::span<const std::uint8_t> bytes) {
-    ControllerDateTime dt{};
+bytes::ControllerDateTime First6(std::span<const std::uint8_t> bytes) {
+    bytes::ControllerDateTime dt{};
     std::copy_n(bytes.begin(), dt.size(), dt.begin());
     return dt;
 }
 
-int MinuteSeconds(const ControllerDateTime& dt) {
+int MinuteSeconds(const bytes::ControllerDateTime& dt) {
     return dt[kMinuteByte] * 60 + dt[kSecondByte];
 }
 
@@ -64,7 +63,7 @@ ClockView BuildClockView(std::span<const std::uint8_t, 8> clock,
     view.controller = First6(clock);
     const auto pcFields = tables::ClockFields(pcLocal, system.first<6>());
     view.pc = First6(pcFields);
-    const ControllerDateTime chrom = First6(chromatograph);
+    const bytes::ControllerDateTime chrom = First6(chromatograph);
     view.pcSyncAllowed = system[kPcSyncByte] != 0;
 
     ClockRow& c = view.rows[0];
@@ -87,7 +86,8 @@ ClockView BuildClockView(std::span<const std::uint8_t, 8> clock,
     return view;
 }
 
-std::int16_t TimeCorrection(const ControllerDateTime& controller, const ControllerDateTime& pc) {
+std::int16_t TimeCorrection(const bytes::ControllerDateTime& controller,
+                            const bytes::ControllerDateTime& pc) {
     if (tables::CompareTo(controller, pc, tables::kPrecisionHour) == 0) {
         return static_cast<std::int16_t>(MinuteSeconds(pc) - MinuteSeconds(controller));
     }

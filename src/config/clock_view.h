@@ -28,8 +28,8 @@ struct ClockRow {
 struct ClockView {
     std::array<ClockRow, 3> rows;  // controller, PC, chromatograph
     bool pcSyncAllowed = false;    // table 6 byte 11
-    tables::ControllerDateTime controller{};
-    tables::ControllerDateTime pc{};
+    bytes::ControllerDateTime controller{};
+    bytes::ControllerDateTime pc{};
 };
 
 // "Воскресенье" .. "Суббота" for 1..7; "?" for any other byte.
@@ -45,7 +45,7 @@ ClockView BuildClockView(std::span<const std::uint8_t, 8> clock,
 
 // Seconds to add to the controller's clock C to bring it to the PC's P: within the same hour the
 // difference; otherwise back to the start of C's hour when C is later, else on to the next hour.
-std::int16_t TimeCorrection(const tables::ControllerDateTime& controller,
-                            const tables::ControllerDateTime& pc);
+std::int16_t TimeCorrection(const bytes::ControllerDateTime& controller,
+                            const bytes::ControllerDateTime& pc);
 
 }  // namespace zor06::config

@@ -89,7 +89,7 @@ bool WriteConfigFile(const std::filesystem::path& path, const ConfigBuffer& buff
     return true;
 }
 
-std::string ProposedConfigName(const ConfigBuffer& buffer, const tables::ControllerDateTime& now) {
+std::string ProposedConfigName(const ConfigBuffer& buffer, const bytes::ControllerDateTime& now) {
     const std::string name = text::FileNamePart(TrimmedField(buffer.Part(part::kNames).first(20)));
     return text::Printf("zor_%02d-%s-%02d%02d%02d%02d%02d.cnf", 6, name.c_str(),
                         now[tables::kYearByte], now[tables::kMonthByte], now[tables::kDayByte],

@@ -30,7 +30,7 @@ bool WriteConfigFile(const std::filesystem::path& path, const ConfigBuffer& buff
 
 // "zor_06-NAME-YYMMDDhhmm.cnf" with the controller name of the configuration; characters a file
 // name must not hold ('/', control characters) become '_'.
-std::string ProposedConfigName(const ConfigBuffer& buffer, const tables::ControllerDateTime& now);
+std::string ProposedConfigName(const ConfigBuffer& buffer, const bytes::ControllerDateTime& now);
 
 struct SaveTarget {
     std::filesystem::path path;

@@ -42,7 +42,7 @@ bool WriteChosenFile(const std::filesystem::path& target, std::string_view bytes
 }
 
 bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& configDir,
-                       const tables::ControllerDateTime& now, const ChooseFile& choose,
+                       const bytes::ControllerDateTime& now, const ChooseFile& choose,
                        dialogue::Operator& op) {
     const FileChoice choice{kSaveConfigTitle, configDir, kConfigPattern,
                             configDir / ProposedConfigName(buffer, now)};

@@ -49,7 +49,7 @@ bool WriteChosenFile(const std::filesystem::path& target, std::string_view bytes
 // Proposes the name, asks for the file again while the operator refuses to replace an existing
 // one, and writes the configuration. False when cancelled or the write failed (already shown).
 bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& configDir,
-                       const tables::ControllerDateTime& now, const ChooseFile& choose,
+                       const bytes::ControllerDateTime& now, const ChooseFile& choose,
                        dialogue::Operator& op);
 
 // A new configuration with the controller image's tables copied in.

@@ -67,7 +67,7 @@ std::uint32_t ProtocolRecord::ChecksumValue() const {
 }
 
 ProtocolTime CreationTime(const ProtocolRecord& record) {
-    const tables::ControllerDateTime dt = tables::EncodeNow(record.CreationDays());
+    const bytes::ControllerDateTime dt = tables::EncodeNow(record.CreationDays());
     // A protocol made by a PC whose clock stood before 2000 prints its own year, not the byte's.
     const int year = tables::PcDateOf(record.CreationDays()).year % 100;
     return {year,

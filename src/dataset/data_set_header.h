@@ -9,11 +9,11 @@
 #include <span>
 #include <string_view>
 
+#include "bytes/controller_date_time.h"
+
 namespace zor06::dataset {
 
 inline constexpr std::size_t kHeaderSize = 81;
-using Bytes6 = std::array<std::uint8_t, 6>;  // year - 2000, month, day, hour, minute, second
-
 inline constexpr std::uint8_t kModel = 6;
 inline constexpr std::uint8_t kFormat = 3;
 
@@ -28,10 +28,10 @@ struct HdmHeader {
     std::uint8_t address = 0;
     std::uint8_t model = kModel;
     std::uint8_t format = kFormat;
-    std::uint32_t serialNumber = 0;  // the chromatograph's, table 41 field 0
-    Bytes6 readAt{};                 // the PC's date and time at the end of the reading
-    Bytes6 start{};
-    Bytes6 end{};
+    std::uint32_t serialNumber = 0;      // the chromatograph's, table 41 field 0
+    bytes::ControllerDateTime readAt{};  // the PC's date and time at the end of the reading
+    bytes::ControllerDateTime start{};
+    bytes::ControllerDateTime end{};
     std::uint32_t recordCount = 0;
 
     void SetKind(std::string_view letters);

@@ -32,7 +32,8 @@ constexpr KindLines kKinds[kPrintKinds] = {
     {"Мгновенные данные влагомера", "контроллерa  ЗОР_06", PeriodForm::Moment},
 };
 
-std::string PeriodLine(PeriodForm form, const Bytes6& s, const Bytes6& e) {
+std::string PeriodLine(PeriodForm form, const bytes::ControllerDateTime& s,
+                       const bytes::ControllerDateTime& e) {
     switch (form) {
         case PeriodForm::Hourly:
             return text::Printf("за период  с  %02d.%02d.%02d  %02dч  по  %02d.%02d.%02d  %02dч",

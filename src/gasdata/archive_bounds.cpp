@@ -27,30 +27,30 @@ using tables::kMonthByte;
 using tables::kSecondByte;
 using tables::kYearByte;
 
-std::string DateTimeText(const Date6& d) {
+std::string DateTimeText(const bytes::ControllerDateTime& d) {
     return text::Printf("%02d.%02d.%02d %02d:%02d:%02d", d[kDayByte], d[kMonthByte], d[kYearByte],
                         d[kHourByte], d[kMinuteByte], d[kSecondByte]);
 }
 
-void ReportInvalidDate(dialogue::Operator& op, const Date6& d) {
+void ReportInvalidDate(dialogue::Operator& op, const bytes::ControllerDateTime& d) {
     op.ShowMessage(
         dialogue::MessageKind::Info,
         text::Printf("Прочитанные параметры даты и времени (%s)", DateTimeText(d).c_str()),
         "не соответствуют допустимым значениям");
 }
 
-Date6 SixBytes(std::span<const std::uint8_t> field) {
-    Date6 d{};
+bytes::ControllerDateTime SixBytes(std::span<const std::uint8_t> field) {
+    bytes::ControllerDateTime d{};
     std::copy_n(field.begin(), std::min(field.size(), d.size()), d.begin());
     return d;
 }
 
 // The controller clock from table 2, read anew; nothing (reported) when it cannot be used.
-std::optional<Date6> ReadClock(tables::TableContext& ctx) {
+std::optional<bytes::ControllerDateTime> ReadClock(tables::TableContext& ctx) {
     if (!tables::ReadFields(ctx, {kClockTable, 0, 8})) {
         return std::nullopt;
     }
-    const Date6 clock = SixBytes(ctx.image.Fields(kClockTable, 0, 8));
+    const bytes::ControllerDateTime clock = SixBytes(ctx.image.Fields(kClockTable, 0, 8));
     if (!tables::IsValid(clock)) {
         ReportInvalidDate(ctx.op, clock);
         return std::nullopt;
@@ -58,20 +58,20 @@ std::optional<Date6> ReadClock(tables::TableContext& ctx) {
     return clock;
 }
 
-Date6 ToHour(Date6 d) {
+bytes::ControllerDateTime ToHour(bytes::ControllerDateTime d) {
     d[kMinuteByte] = 0;
     d[kSecondByte] = 0;
     return d;
 }
 
-Date6 ToDay(Date6 d) {
+bytes::ControllerDateTime ToDay(bytes::ControllerDateTime d) {
     d[kHourByte] = 0;
     return ToHour(d);
 }
 
 // `months` months from `d` (negative: back), a day the target month lacks becoming the 1st of the
 // month after it.
-Date6 ShiftMonths(Date6 d, int months) {
+bytes::ControllerDateTime ShiftMonths(bytes::ControllerDateTime d, int months) {
     const int index = d[kYearByte] * 12 + (d[kMonthByte] - 1) + months;
     d[kYearByte] = static_cast<std::uint8_t>(index / 12);
     d[kMonthByte] = static_cast<std::uint8_t>(index % 12 + 1);
@@ -82,9 +82,11 @@ Date6 ShiftMonths(Date6 d, int months) {
     return d;
 }
 
-std::optional<ArchiveBounds> MinuteBounds(const Date6& clock, const Date6& first) {
-    const Date6 newest = TruncateToThreeMinutes(clock);
-    Date6 oldest = ShiftMonths(tables::StepThreeMinutes(clock, tables::kStepThreeMinutes), -2);
+std::optional<ArchiveBounds> MinuteBounds(const bytes::ControllerDateTime& clock,
+                                          const bytes::ControllerDateTime& first) {
+    const bytes::ControllerDateTime newest = TruncateToThreeMinutes(clock);
+    bytes::ControllerDateTime oldest =
+        ShiftMonths(tables::StepThreeMinutes(clock, tables::kStepThreeMinutes), -2);
     if (tables::Compare5(first, oldest) > 0) {
         oldest = first;
     }
@@ -98,18 +100,21 @@ std::optional<ArchiveBounds> MinuteBounds(const Date6& clock, const Date6& first
     return b;
 }
 
-std::optional<ArchiveBounds> HourDayBounds(Step step, const Date6& clock, const Date6& first,
+std::optional<ArchiveBounds> HourDayBounds(Step step, const bytes::ControllerDateTime& clock,
+                                           const bytes::ControllerDateTime& first,
                                            bool firstDayFlag, int contractHour) {
     const bool daily = step == Step::Day;
     const int unit = daily ? tables::kStepDay : tables::kStepHour;
     const int precision = daily ? tables::kPrecisionDay : tables::kPrecisionHour;
-    const auto normal = [daily](const Date6& d) { return daily ? ToDay(d) : ToHour(d); };
-    Date6 newest = tables::StepBack(ToHour(clock), unit);
+    const auto normal = [daily](const bytes::ControllerDateTime& d) {
+        return daily ? ToDay(d) : ToHour(d);
+    };
+    bytes::ControllerDateTime newest = tables::StepBack(ToHour(clock), unit);
     if (daily && clock[kHourByte] < contractHour) {
         newest = tables::StepBack(newest, unit);
     }
     const int years = daily ? 4 : 1;
-    Date6 oldest = tables::StepForward(newest, unit);
+    bytes::ControllerDateTime oldest = tables::StepForward(newest, unit);
     oldest = oldest[kYearByte] > years ? ShiftMonths(oldest, -12 * years) : first;
     if (tables::CompareTo(first, oldest, precision) > 0) {
         oldest = first;
@@ -128,14 +133,14 @@ std::optional<ArchiveBounds> HourDayBounds(Step step, const Date6& clock, const 
     return b;
 }
 
-Date6 Widen(const messages::Date5& d) {
-    Date6 out{};
+bytes::ControllerDateTime Widen(const messages::Date5& d) {
+    bytes::ControllerDateTime out{};
     std::copy(d.begin(), d.end(), out.begin());
     return out;
 }
 
 // Whole minutes from `a` to `b`.
-long MinutesBetween(const Date6& a, const Date6& b) {
+long MinutesBetween(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b) {
     return std::lround((tables::DecodeToPc(b) - tables::DecodeToPc(a)) * 24 * 60);
 }
 
@@ -159,14 +164,15 @@ bool WaitSeconds(tables::TableContext& ctx, int seconds) {
 
 }  // namespace
 
-Date6 TruncateToThreeMinutes(Date6 dt) {
+bytes::ControllerDateTime TruncateToThreeMinutes(bytes::ControllerDateTime dt) {
     dt[kMinuteByte] = static_cast<std::uint8_t>(dt[kMinuteByte] - dt[kMinuteByte] % 3);
     dt[kSecondByte] = 0;
     return dt;
 }
 
-std::optional<ArchiveBounds> BoundsAt(Step step, const Date6& clock, const Date6& first,
-                                      bool firstDayFlag, int contractHour) {
+std::optional<ArchiveBounds> BoundsAt(Step step, const bytes::ControllerDateTime& clock,
+                                      const bytes::ControllerDateTime& first, bool firstDayFlag,
+                                      int contractHour) {
     return step == Step::ThreeMinutes
                ? MinuteBounds(clock, first)
                : HourDayBounds(step, clock, first, firstDayFlag, contractHour);
@@ -184,7 +190,7 @@ std::optional<BoundsReading> GetArchiveBounds(tables::TableContext& ctx, Step st
         r.firstDayFlag = (r.firstRecord[kSecondByte] & kFirstDayFlag) != 0;
         r.firstRecord[kSecondByte] &= static_cast<std::uint8_t>(~kFirstDayFlag);
     }
-    if (r.firstRecord == Date6{1, 1, 1, 0, 0, 0}) {
+    if (r.firstRecord == bytes::ControllerDateTime{1, 1, 1, 0, 0, 0}) {
         ctx.op.ShowMessage(dialogue::MessageKind::Info, "В архиве нет данных", "");
         return std::nullopt;
     }
@@ -192,7 +198,7 @@ std::optional<BoundsReading> GetArchiveBounds(tables::TableContext& ctx, Step st
         ReportInvalidDate(ctx.op, r.firstRecord);
         return std::nullopt;
     }
-    const std::optional<Date6> clock = ReadClock(ctx);
+    const std::optional<bytes::ControllerDateTime> clock = ReadClock(ctx);
     if (!clock || !tables::ReadFields(ctx, {kSystemTable, 0, 12})) {
         return std::nullopt;
     }
@@ -208,15 +214,15 @@ std::optional<BoundsReading> GetArchiveBounds(tables::TableContext& ctx, Step st
     return r;
 }
 
-bool CheckMinutePeriod(tables::TableContext& ctx, const BoundsReading& reading, Date6& start,
-                       Date6& end) {
-    Date6 oldest = Widen(reading.bounds.oldest);
+bool CheckMinutePeriod(tables::TableContext& ctx, const BoundsReading& reading,
+                       bytes::ControllerDateTime& start, bytes::ControllerDateTime& end) {
+    bytes::ControllerDateTime oldest = Widen(reading.bounds.oldest);
     if (MinutesBetween(oldest, start) >= 3L * kSafeSteps) {
         return true;
     }
-    std::optional<Date6> previousClock;
+    std::optional<bytes::ControllerDateTime> previousClock;
     for (int round = 0;; ++round) {
-        const std::optional<Date6> clock = ReadClock(ctx);
+        const std::optional<bytes::ControllerDateTime> clock = ReadClock(ctx);
         if (!clock) {
             return false;
         }
@@ -229,7 +235,7 @@ bool CheckMinutePeriod(tables::TableContext& ctx, const BoundsReading& reading, 
                                "В архиве уже нет данных за указанный период", "");
             return false;
         }
-        const Date6 wrapped = ShiftMonths(reading.firstRecord, 2);
+        const bytes::ControllerDateTime wrapped = ShiftMonths(reading.firstRecord, 2);
         if (tables::Compare6(*clock, wrapped) < 0) {
             return true;
         }

@@ -14,6 +14,6 @@ inline constexpr char kPngExtension[] = ".png";
 
 // `today` is the PC's date, as for the data file's name.
 config::FileChoice ChartPictureChoice(const DataSet& set, const std::filesystem::path& programDir,
-                                      const Date6& today);
+                                      const bytes::ControllerDateTime& today);
 
 }  // namespace zor06::gasdata

@@ -21,7 +21,7 @@ bool Follows(std::int64_t previous, std::int64_t next, std::int64_t step) {
 
 }  // namespace
 
-std::optional<std::int64_t> ClockSeconds(const Date6& date) {
+std::optional<std::int64_t> ClockSeconds(const bytes::ControllerDateTime& date) {
     namespace ch = std::chrono;
     const ch::year_month_day calendar{ch::year{2000 + date[0]}, ch::month{date[1]},
                                       ch::day{date[2]}};

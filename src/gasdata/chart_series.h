@@ -30,7 +30,7 @@ struct ChartSeries {
 };
 
 // Nothing for a date no calendar has (a month 13, a 30th of February, an hour 25).
-std::optional<std::int64_t> ClockSeconds(const Date6& date);
+std::optional<std::int64_t> ClockSeconds(const bytes::ControllerDateTime& date);
 
 // The time between two records of the archive: 3 minutes, an hour or a day.
 std::int64_t StepSeconds(DataKind kind);

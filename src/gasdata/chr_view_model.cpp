@@ -61,7 +61,7 @@ void FillNumbers(BuiltRow& built, const settings::ReportConfig& config, std::str
 
 BuiltRow MinuteRow(std::span<const std::uint8_t> record, const settings::ReportConfig& config) {
     const ChrMinRecord rec = ChrMinRecord::Decode(record.first<ChrMinRecord::kSize>());
-    const Date6& d = rec.date;
+    const bytes::ControllerDateTime& d = rec.date;
     BuiltRow built = EmptyRow();
     DataRow& row = built.row;
     row.signs = {0, rec.state, rec.statusWord,

@@ -53,7 +53,8 @@ std::string DataViewCsv(const DataView& view) {
 }
 
 bool SaveDataCsv(const DataView& view, const DataSet& set, const std::filesystem::path& programDir,
-                 const Date6& today, const config::ChooseFile& choose, dialogue::Operator& op) {
+                 const bytes::ControllerDateTime& today, const config::ChooseFile& choose,
+                 dialogue::Operator& op) {
     const std::string name = messages::CsvFileName(DefaultDataFileName(set, today));
     return messages::SaveCsvFile(DataViewCsv(view), programDir / KindOf(set.kind).directory, name,
                                  choose, op);

@@ -17,7 +17,7 @@ std::string Pattern(const DataArchiveKind& k) {
 
 }  // namespace
 
-std::string DefaultDataFileName(const DataSet& set, const Date6& today) {
+std::string DefaultDataFileName(const DataSet& set, const bytes::ControllerDateTime& today) {
     const DataArchiveKind& k = KindOf(set.kind);
     const int yy = today[0];
     const int mm = today[1];
@@ -94,8 +94,9 @@ std::optional<DataSet> ChooseDataFile(DataKind kind, const std::filesystem::path
     return ReadDataFile(*chosen, kind, op);
 }
 
-bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir, const Date6& today,
-                 const config::ChooseFile& choose, dialogue::Operator& op) {
+bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir,
+                 const bytes::ControllerDateTime& today, const config::ChooseFile& choose,
+                 dialogue::Operator& op) {
     const DataArchiveKind& k = KindOf(set.kind);
     const std::filesystem::path dir = programDir / k.directory;
     const config::FileChoice choice{kDataFileSaveTitle, dir, Pattern(k),

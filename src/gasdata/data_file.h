@@ -14,7 +14,7 @@
 namespace zor06::gasdata {
 
 // The proposed name (without directory) for saving `set` on `today` (the PC's date).
-std::string DefaultDataFileName(const DataSet& set, const Date6& today);
+std::string DefaultDataFileName(const DataSet& set, const bytes::ControllerDateTime& today);
 
 // The file's bytes: the header with the count of the records that follow, then the records.
 std::string EncodeDataFile(const DataSet& set);
@@ -34,8 +34,9 @@ std::optional<DataSet> ChooseDataFile(DataKind kind, const std::filesystem::path
 
 // "Сохранить в файле": asks for the file in the kind's directory under `programDir`, proposing
 // the default name, writes it and reports. False when cancelled or the write failed (shown).
-bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir, const Date6& today,
-                 const config::ChooseFile& choose, dialogue::Operator& op);
+bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir,
+                 const bytes::ControllerDateTime& today, const config::ChooseFile& choose,
+                 dialogue::Operator& op);
 
 inline constexpr char kDataFileSaveTitle[] = "Введите имя файла для сохранения данных";
 inline constexpr char kDataFileOpenTitle[] = "Выберите файл с данными";

@@ -20,12 +20,13 @@ int Precision(Step step) {
 }
 
 // -1, 0 or 1 as `a` is earlier than, at or later than `b` at the archive's step.
-int CompareAtStep(Step step, const Date6& a, const Date6& b) {
+int CompareAtStep(Step step, const bytes::ControllerDateTime& a,
+                  const bytes::ControllerDateTime& b) {
     return step == Step::ThreeMinutes ? tables::Compare5(a, b)
                                       : tables::CompareTo(a, b, Precision(step));
 }
 
-Date6 StepOnce(Step step, const Date6& d) {
+bytes::ControllerDateTime StepOnce(Step step, const bytes::ControllerDateTime& d) {
     switch (step) {
         case Step::ThreeMinutes:
             return tables::StepThreeMinutes(d, tables::kStepThreeMinutes);
@@ -37,18 +38,19 @@ Date6 StepOnce(Step step, const Date6& d) {
     return tables::StepForward(d, tables::kStepDay);
 }
 
-Date6 Significant(const Date6& d, std::size_t bytes) {
-    Date6 out{};
+bytes::ControllerDateTime Significant(const bytes::ControllerDateTime& d, std::size_t bytes) {
+    bytes::ControllerDateTime out{};
     std::copy_n(d.begin(), bytes, out.begin());
     return out;
 }
 
 // Year, month and day.
-Date6 DayOf(const Date6& d) {
+bytes::ControllerDateTime DayOf(const bytes::ControllerDateTime& d) {
     return Significant(d, 3);
 }
 
-int ProgressMaximum(Step step, const Date6& start, const Date6& end) {
+int ProgressMaximum(Step step, const bytes::ControllerDateTime& start,
+                    const bytes::ControllerDateTime& end) {
     const int days = tables::DaysBetween(tables::DateOf(start), tables::DateOf(end));
     const int hours = 24 * days + end[tables::kHourByte] - start[tables::kHourByte];
     switch (step) {
@@ -65,8 +67,8 @@ int ProgressMaximum(Step step, const Date6& start, const Date6& end) {
 // The requests and what their replies say, one reading's worth.
 class ReadingLoop {
 public:
-    ReadingLoop(DataReadingContext& ctx, DataKind kind, int run, const Date6& start,
-                const Date6& end)
+    ReadingLoop(DataReadingContext& ctx, DataKind kind, int run,
+                const bytes::ControllerDateTime& start, const bytes::ControllerDateTime& end)
         : ctx_(ctx), k_(KindOf(kind)), run_(run), start_(start), end_(end), expected_(start) {}
 
     // Records kept in the work file at `path`; nothing when the file failed or the first request
@@ -82,7 +84,7 @@ public:
         messages::LongOperation running(op);
         const int maximum = ProgressMaximum(k_.step, start_, end_);
         messages::ShowProgress(op, 0, maximum);
-        Date6 from = start_;
+        bytes::ControllerDateTime from = start_;
         for (int request = 0;; ++request) {
             const std::vector<std::uint8_t> data = ArchiveRequestData(k_, run_, from, end_);
             link::hgcbox& link = ctx_.tables.link;
@@ -128,12 +130,12 @@ public:
     messages::ReadingEnd Ending() const { return ending_; }
     // How far a reading cut short got: the date of the latest record read within the period,
     // never before its start.
-    Date6 ReachedUpTo() const { return reached_.value_or(start_); }
+    bytes::ControllerDateTime ReachedUpTo() const { return reached_.value_or(start_); }
 
 private:
     // A reply to the request from `from` brings records of the period from there on, and not
     // those of the reply taken before.
-    link::ReplyExpectation Expectation(const Date6& from) const {
+    link::ReplyExpectation Expectation(const bytes::ControllerDateTime& from) const {
         const bool threeMinute = IsThreeMinute(k_.kind);
         return link::ArchiveReply::Expect(
             k_.functionCode, k_.recordSize, k_.perReply,
@@ -146,11 +148,11 @@ private:
     bool TakeReply(const link::ArchiveReply& reply, int maximum) {
         dialogue::Operator& op = ctx_.tables.op;
         kept_.clear();
-        const Date6 before = expected_;
+        const bytes::ControllerDateTime before = expected_;
         for (std::size_t i = 0; i < reply.Count(); ++i) {
             const std::span<const std::uint8_t> record = reply.Record(i);
             messages::ShowProgress(op, ++shown_, maximum);
-            const Date6 date = RecordDate(record, IsThreeMinute(k_.kind));
+            const bytes::ControllerDateTime date = RecordDate(record, IsThreeMinute(k_.kind));
             if (IsDaily() && !receivedDays_.emplace(record.begin(), record.end()).second) {
                 // A gas day already received: asked again from a date the controller files it
                 // under, it comes back.
@@ -190,7 +192,7 @@ private:
 
     bool IsDaily() const { return k_.step == Step::Day; }
 
-    void NoteReached(const Date6& date) {
+    void NoteReached(const bytes::ControllerDateTime& date) {
         if (CompareAtStep(k_.step, start_, date) <= 0 && CompareAtStep(k_.step, date, end_) <= 0 &&
             (!reached_ || CompareAtStep(k_.step, *reached_, date) < 0)) {
             reached_ = date;
@@ -200,12 +202,12 @@ private:
     DataReadingContext& ctx_;
     const DataArchiveKind& k_;
     int run_;
-    Date6 start_;
-    Date6 end_;
-    Date6 expected_;
+    bytes::ControllerDateTime start_;
+    bytes::ControllerDateTime end_;
+    bytes::ControllerDateTime expected_;
     bool checking_ = true;
     messages::ReadingEnd ending_ = messages::ReadingEnd::Complete;
-    std::optional<Date6> reached_;
+    std::optional<bytes::ControllerDateTime> reached_;
     std::vector<std::uint8_t> taken_;  // the last reply's records, as they came
     int received_ = 0;
     int shown_ = 0;
@@ -216,7 +218,8 @@ private:
 };
 
 dataset::HdmHeader BuildHeader(tables::TableContext& t, const DataArchiveKind& k, int run,
-                               const Date6& start, const Date6& end, std::size_t count) {
+                               const bytes::ControllerDateTime& start,
+                               const bytes::ControllerDateTime& end, std::size_t count) {
     dataset::HdmHeader header;
     header.SetKind(k.kindLetters);
     header.source = static_cast<std::uint8_t>(run << 4 | static_cast<int>(k.device));
@@ -239,12 +242,13 @@ dataset::HdmHeader BuildHeader(tables::TableContext& t, const DataArchiveKind& k
 
 }  // namespace
 
-std::vector<std::uint8_t> ArchiveRequestData(const DataArchiveKind& k, int run, const Date6& start,
-                                             const Date6& end) {
+std::vector<std::uint8_t> ArchiveRequestData(const DataArchiveKind& k, int run,
+                                             const bytes::ControllerDateTime& start,
+                                             const bytes::ControllerDateTime& end) {
     std::vector<std::uint8_t> data{k.requestByte, static_cast<std::uint8_t>(run),
                                    static_cast<std::uint8_t>(k.device)};
     const std::size_t bytes = std::min(k.dateBytes, start.size());
-    for (const Date6* date : {&start, &end}) {
+    for (const bytes::ControllerDateTime* date : {&start, &end}) {
         for (std::size_t i = 0; i < bytes; ++i) {
             data.push_back((*date)[i]);
         }
@@ -252,20 +256,24 @@ std::vector<std::uint8_t> ArchiveRequestData(const DataArchiveKind& k, int run, 
     return data;
 }
 
-Date6 NextExpected(DataKind kind, const Date6& expected, const Date6& record) {
+bytes::ControllerDateTime NextExpected(DataKind kind, const bytes::ControllerDateTime& expected,
+                                       const bytes::ControllerDateTime& record) {
     const Step step = KindOf(kind).step;
     if (step == Step::Day) {
         // A controller may file a gas day under the date before or after it, so the expected day
         // moves one day per record; only a gap in the archive takes it further.
-        const Date6 next = StepOnce(step, expected);
+        const bytes::ControllerDateTime next = StepOnce(step, expected);
         return tables::CompareTo(record, next, tables::kPrecisionDay) > 0 ? DayOf(record) : next;
     }
-    const Date6 slot = step == Step::ThreeMinutes ? TruncateToThreeMinutes(record) : record;
-    const Date6 next = StepOnce(step, slot);
+    const bytes::ControllerDateTime slot =
+        step == Step::ThreeMinutes ? TruncateToThreeMinutes(record) : record;
+    const bytes::ControllerDateTime next = StepOnce(step, slot);
     return CompareAtStep(step, next, expected) > 0 ? next : expected;
 }
 
-bool InRequestedPeriod(DataKind kind, const Date6& from, const Date6& end, const Date6& record) {
+bool InRequestedPeriod(DataKind kind, const bytes::ControllerDateTime& from,
+                       const bytes::ControllerDateTime& end,
+                       const bytes::ControllerDateTime& record) {
     const Step step = KindOf(kind).step;
     if (step == Step::Day) {
         return tables::CompareTo(tables::StepBack(from, tables::kStepDay), record,
@@ -276,7 +284,9 @@ bool InRequestedPeriod(DataKind kind, const Date6& from, const Date6& end, const
     return CompareAtStep(step, from, record) <= 0 && CompareAtStep(step, record, end) <= 0;
 }
 
-bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, const Date6& record) {
+bool InAllowedWindow(DataKind kind, const bytes::ControllerDateTime& expected,
+                     const bytes::ControllerDateTime& end,
+                     const bytes::ControllerDateTime& record) {
     if (kind == DataKind::WmtMinute) {
         const Step step = KindOf(kind).step;
         return tables::Compare5(expected, record) <= 0 &&
@@ -285,14 +295,15 @@ bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, con
     return InRequestedPeriod(kind, expected, end, record);
 }
 
-DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run, const Date6& start,
-                           const Date6& end) {
+DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run,
+                           const bytes::ControllerDateTime& start,
+                           const bytes::ControllerDateTime& end) {
     const DataArchiveKind& k = KindOf(kind);
     dialogue::Operator& op = ctx.tables.op;
     const std::filesystem::path path = ctx.workDirectory / kWorkFile;
     std::optional<std::vector<std::uint8_t>> records;
     DataReading reading;
-    Date6 readUpTo = end;
+    bytes::ControllerDateTime readUpTo = end;
     {
         dialogue::BusyScope busy(op);
         ReadingLoop loop(ctx, kind, run, start, end);
@@ -338,8 +349,8 @@ messages::ReadingEnd ReadDataArchive(DataReadingContext& ctx, DataKind kind, int
     if (!period) {
         return messages::ReadingEnd::NothingShown;
     }
-    Date6 start = period->start;
-    Date6 end = period->end;
+    bytes::ControllerDateTime start = period->start;
+    bytes::ControllerDateTime end = period->end;
     if (k.step == Step::ThreeMinutes) {
         start = TruncateToThreeMinutes(start);
         end = TruncateToThreeMinutes(end);

@@ -16,8 +16,8 @@ namespace zor06::gasdata {
 
 // The period dialog: the archive's step, its bounds and the controller clock just read; nothing
 // when the operator cancels.
-using ChoosePeriod =
-    std::function<std::optional<messages::Period>(Step, const ArchiveBounds&, const Date6& now)>;
+using ChoosePeriod = std::function<std::optional<messages::Period>(
+    Step, const ArchiveBounds&, const bytes::ControllerDateTime& now)>;
 using ShowDataSet = std::function<void(const DataSet&)>;
 
 struct DataReadingContext {
@@ -40,23 +40,29 @@ struct DataReading {
 // The requests from `start` to `end` (the significant bytes of the archive's dates), after the
 // bounds and period checks. The header holds the period asked for, or for a reading cut short
 // the part of it up to the latest record read.
-DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run, const Date6& start,
-                           const Date6& end);
+DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run,
+                           const bytes::ControllerDateTime& start,
+                           const bytes::ControllerDateTime& end);
 
 // The data of a request of archive `k` for `run` from `start` to `end`, the dates cut to the
 // archive's significant bytes.
-std::vector<std::uint8_t> ArchiveRequestData(const DataArchiveKind& k, int run, const Date6& start,
-                                             const Date6& end);
+std::vector<std::uint8_t> ArchiveRequestData(const DataArchiveKind& k, int run,
+                                             const bytes::ControllerDateTime& start,
+                                             const bytes::ControllerDateTime& end);
 
 // The expected date after a record dated `record` when `expected` was expected. 3-minute and
 // hourly data: one step after the record, never earlier than what was already expected. Daily
 // data: one day on, or the record's own day when it lies further on.
-Date6 NextExpected(DataKind kind, const Date6& expected, const Date6& record);
+bytes::ControllerDateTime NextExpected(DataKind kind, const bytes::ControllerDateTime& expected,
+                                       const bytes::ControllerDateTime& record);
 
 // Whether a record dated `record` lies where the reading expects it.
-bool InAllowedWindow(DataKind kind, const Date6& expected, const Date6& end, const Date6& record);
+bool InAllowedWindow(DataKind kind, const bytes::ControllerDateTime& expected,
+                     const bytes::ControllerDateTime& end, const bytes::ControllerDateTime& record);
 // Whether a record dated `record` can answer a request from `from` to `end`: within them at the
 // archive's step, a daily record a day either side.
-bool InRequestedPeriod(DataKind kind, const Date6& from, const Date6& end, const Date6& record);
+bool InRequestedPeriod(DataKind kind, const bytes::ControllerDateTime& from,
+                       const bytes::ControllerDateTime& end,
+                       const bytes::ControllerDateTime& record);
 
 }  // namespace zor06::gasdata

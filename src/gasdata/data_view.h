@@ -34,7 +34,7 @@ struct DataRow {
     std::vector<std::optional<double>> numbers;
     // The record's date and (start) time; nothing for an invalid record, whose date is not to
     // be trusted.
-    std::optional<Date6> time;
+    std::optional<bytes::ControllerDateTime> time;
     bool counted = false;  // takes part in the averages
     bool crcValid = true;
     RowSigns signs;  // chromatograph rows only

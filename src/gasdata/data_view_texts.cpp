@@ -9,15 +9,15 @@
 namespace zor06::gasdata {
 namespace {
 
-std::string MinuteText(const dataset::Bytes6& d) {
+std::string MinuteText(const bytes::ControllerDateTime& d) {
     return text::Printf("%02d.%02d.%02d %02d:%02d:00", d[2], d[1], d[0], d[3], d[4]);
 }
 
 }  // namespace
 
 std::string PeriodCaption(DataKind kind, const dataset::HdmHeader& header) {
-    const dataset::Bytes6& s = header.start;
-    const dataset::Bytes6& e = header.end;
+    const bytes::ControllerDateTime& s = header.start;
+    const bytes::ControllerDateTime& e = header.end;
     switch (KindOf(kind).step) {
         case Step::ThreeMinutes:
             return text::Printf("за период  с  %s  по  %s", MinuteText(s).c_str(),

@@ -27,11 +27,11 @@ constexpr char kReportDir[] = "REPORT";
 
 using Records = std::vector<std::vector<std::uint8_t>>;
 
-Date6 DateAt(const std::array<std::uint8_t, 3>& d, int hour) {
+bytes::ControllerDateTime DateAt(const std::array<std::uint8_t, 3>& d, int hour) {
     return {d[0], d[1], d[2], static_cast<std::uint8_t>(hour), 0, 0};
 }
 
-Date6 FromBound(const messages::Date5& d) {
+bytes::ControllerDateTime FromBound(const messages::Date5& d) {
     return {d[0], d[1], d[2], d[3], d[4], 0};
 }
 
@@ -42,7 +42,8 @@ int DaysOfMonth(const std::array<std::uint8_t, 3>& d) {
 // One request; the reply, or nothing with the link's status text shown. `taken`: the records of
 // the reply read before, which a late reply to that request would bring again.
 std::optional<link::ArchiveReply> Ask(tables::TableContext& ctx, const DataArchiveKind& k, int run,
-                                      const Date6& start, const Date6& end,
+                                      const bytes::ControllerDateTime& start,
+                                      const bytes::ControllerDateTime& end,
                                       std::span<const std::uint8_t> taken = {}) {
     link::hgcbox& link = ctx.link;
     const auto expect = link::ArchiveReply::Expect(
@@ -68,7 +69,8 @@ struct DailyTexts {
 // The one daily record of `day`; nothing after telling the operator.
 template <typename Record>
 std::optional<Record> ReadDailyRecord(tables::TableContext& ctx, DataKind kind, int run,
-                                      const Date6& day, const DailyTexts& texts) {
+                                      const bytes::ControllerDateTime& day,
+                                      const DailyTexts& texts) {
     const DataArchiveKind& k = KindOf(kind);
     const std::optional<link::ArchiveReply> reply = Ask(ctx, k, run, day, day);
     if (!reply || reply->Count() == 0) {
@@ -91,11 +93,11 @@ std::optional<Record> ReadDailyRecord(tables::TableContext& ctx, DataKind kind, 
 struct Series {
     DataKind kind;
     int run;
-    Date6 start;
-    Date6 end;
+    bytes::ControllerDateTime start;
+    bytes::ControllerDateTime end;
     std::size_t limit;
     std::string_view title;
-    const std::vector<Date6>* agree = nullptr;
+    const std::vector<bytes::ControllerDateTime>* agree = nullptr;
 };
 
 class SeriesReading {
@@ -110,7 +112,7 @@ public:
         const int unit = daily ? tables::kStepDay : tables::kStepHour;
         dialogue::Operator& op = ctx_.op;
         Records got;
-        Date6 expected = s.start;
+        bytes::ControllerDateTime expected = s.start;
         std::vector<std::uint8_t> taken;
         for (bool complete = false; !complete;) {
             const std::optional<link::ArchiveReply> reply =
@@ -126,7 +128,7 @@ public:
             for (std::size_t i = 0; i < reply->Count() && !complete; ++i) {
                 const std::span<const std::uint8_t> record = reply->Record(i);
                 messages::ShowProgress(op, ++shown_, maximum_);
-                const Date6 date = RecordDate(record, false);
+                const bytes::ControllerDateTime date = RecordDate(record, false);
                 if (!Fits(s, date, expected, got.size())) {
                     return std::nullopt;
                 }
@@ -148,7 +150,8 @@ public:
     }
 
 private:
-    bool Fits(const Series& s, const Date6& date, const Date6& expected, std::size_t index) {
+    bool Fits(const Series& s, const bytes::ControllerDateTime& date,
+              const bytes::ControllerDateTime& expected, std::size_t index) {
         if (tables::CompareTo(date, expected, precision_) < 0 ||
             tables::CompareTo(date, s.end, precision_) > 0) {
             ctx_.op.ShowMessage(dialogue::MessageKind::Info,
@@ -171,8 +174,8 @@ private:
     int precision_ = tables::kPrecisionHour;
 };
 
-std::vector<Date6> DatesOf(const Records& records) {
-    std::vector<Date6> dates;
+std::vector<bytes::ControllerDateTime> DatesOf(const Records& records) {
+    std::vector<bytes::ControllerDateTime> dates;
     for (const auto& r : records) {
         dates.push_back(RecordDate(r, false));
     }
@@ -202,7 +205,7 @@ std::optional<std::pair<Records, Records>> ReadBoth(tables::TableContext& ctx, S
     if (!chrRecords) {
         return std::nullopt;
     }
-    const std::vector<Date6> dates = DatesOf(*chrRecords);
+    const std::vector<bytes::ControllerDateTime> dates = DatesOf(*chrRecords);
     wmt.agree = &dates;
     std::optional<Records> wmtRecords = reading.Read(wmt);
     if (!wmtRecords) {
@@ -243,7 +246,8 @@ bool ReadRunName(tables::TableContext& ctx, int run) {
     return true;
 }
 
-std::optional<PassportData> ReadDay(tables::TableContext& ctx, int run, const Date6& day,
+std::optional<PassportData> ReadDay(tables::TableContext& ctx, int run,
+                                    const bytes::ControllerDateTime& day,
                                     const ArchiveBounds& bounds, PassportData data) {
     const auto chrDay = ReadDailyRecord<ChrHdRecord>(
         ctx, DataKind::ChrDay, run, day,
@@ -257,9 +261,10 @@ std::optional<PassportData> ReadDay(tables::TableContext& ctx, int run, const Da
     if (!wmtDay) {
         return std::nullopt;
     }
-    const Date6 oldest = FromBound(bounds.oldest);
-    const Date6 start = tables::CompareTo(day, oldest, tables::kPrecisionHour) < 0 ? oldest : day;
-    const Date6 end =
+    const bytes::ControllerDateTime oldest = FromBound(bounds.oldest);
+    const bytes::ControllerDateTime start =
+        tables::CompareTo(day, oldest, tables::kPrecisionHour) < 0 ? oldest : day;
+    const bytes::ControllerDateTime end =
         tables::StepBack(tables::StepForward(day, tables::kStepDay), tables::kStepHour);
     auto both = ReadBoth(
         ctx,
@@ -280,10 +285,10 @@ std::optional<PassportData> ReadMonth(tables::TableContext& ctx, int run,
                                       const std::array<std::uint8_t, 3>& date,
                                       const ArchiveBounds& bounds, PassportData data) {
     const int days = DaysOfMonth(date);
-    Date6 start = DateAt({date[0], date[1], 1}, 0);
-    Date6 end = DateAt({date[0], date[1], static_cast<std::uint8_t>(days)}, 0);
-    const Date6 oldest = FromBound(bounds.oldest);
-    const Date6 newest = FromBound(bounds.newest);
+    bytes::ControllerDateTime start = DateAt({date[0], date[1], 1}, 0);
+    bytes::ControllerDateTime end = DateAt({date[0], date[1], static_cast<std::uint8_t>(days)}, 0);
+    const bytes::ControllerDateTime oldest = FromBound(bounds.oldest);
+    const bytes::ControllerDateTime newest = FromBound(bounds.newest);
     if (tables::CompareTo(start, oldest, tables::kPrecisionDay) < 0) {
         start = oldest;
     }
@@ -349,7 +354,7 @@ std::optional<std::pair<std::string, std::string>> PassportChoiceError(
     }
     const int precision =
         mode == PassportMode::Day ? tables::kPrecisionDay : tables::kPrecisionMonth;
-    const Date6 d = DateAt(date, 0);
+    const bytes::ControllerDateTime d = DateAt(date, 0);
     if (tables::CompareTo(d, FromBound(bounds.oldest), precision) < 0 ||
         tables::CompareTo(d, FromBound(bounds.newest), precision) > 0) {
         return std::pair<std::string, std::string>{"В архиве нет данных за указанную дату",

@@ -205,8 +205,8 @@ std::array<std::uint8_t, WmtHdRecord::kSize> WmtHdRecord::Encode() const {
     return out;
 }
 
-Date6 RecordDate(std::span<const std::uint8_t> record, bool threeMinute) {
-    Date6 date{};
+bytes::ControllerDateTime RecordDate(std::span<const std::uint8_t> record, bool threeMinute) {
+    bytes::ControllerDateTime date{};
     if (record.size() >= 6) {
         std::copy_n(record.begin(), 6, date.begin());
     }

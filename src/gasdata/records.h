@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <span>
 
-namespace zor06::gasdata {
+#include "bytes/controller_date_time.h"
 
-using Date6 = std::array<std::uint8_t, 6>;  // year - 2000, month, day, hour, minute, second
+namespace zor06::gasdata {
 
 inline constexpr int kChrParameters = 20;
 inline constexpr int kComponents = 11;  // parameters 0..10 are the mole fractions
@@ -35,7 +35,7 @@ void SealRecord(std::span<std::uint8_t> record);
 // One 3-minute record of a chromatograph run.
 struct ChrMinRecord {
     static constexpr std::size_t kSize = 93;
-    Date6 date{};
+    bytes::ControllerDateTime date{};
     std::uint8_t state = 0;        // the controller's state for the record
     std::uint16_t statusWord = 0;  // the chromatograph's own abnormal signs
     std::array<std::uint8_t, 2> reserved{};
@@ -63,7 +63,7 @@ struct ChrHdRecord {
 // One 3-minute record of the moisture meter.
 struct WmtMinRecord {
     static constexpr std::size_t kSize = 29;
-    Date6 date{};
+    bytes::ControllerDateTime date{};
     std::uint8_t state = 0;  // 0x02 switched off, 0x04 no link
     std::array<std::uint8_t, 2> reserved{};
     std::uint16_t statusWord = 0;
@@ -90,6 +90,6 @@ struct WmtHdRecord {
 
 // The date of any data record: its first six bytes for 3-minute records; date and start time
 // for hourly and daily ones.
-Date6 RecordDate(std::span<const std::uint8_t> record, bool threeMinute);
+bytes::ControllerDateTime RecordDate(std::span<const std::uint8_t> record, bool threeMinute);
 
 }  // namespace zor06::gasdata

@@ -57,7 +57,7 @@ DataRow MinuteRow(std::span<const std::uint8_t> record) {
         return row;
     }
     const WmtMinRecord rec = WmtMinRecord::Decode(record.first<WmtMinRecord::kSize>());
-    const Date6& d = rec.date;
+    const bytes::ControllerDateTime& d = rec.date;
     row.time = d;
     row.left[0] = text::Printf("  %02d.%02d.%02d", d[2], d[1], d[0]);
     row.left[1] = text::Printf("  %02d:%02d:%02d", d[3], d[4], d[5]);

@@ -9,7 +9,8 @@
 namespace zor06::gasdata {
 namespace {}  // namespace
 
-std::string DefaultWorkbookName(const dataset::HdmHeader& header, const Date6& today) {
+std::string DefaultWorkbookName(const dataset::HdmHeader& header,
+                                const bytes::ControllerDateTime& today) {
     return text::Printf("zor_%02d_%s_%02d%02d%02d%s", dataset::kModel,
                         text::FileNamePart(RunName(header)).c_str(), today[0], today[1], today[2],
                         kWorkbookExtension);

@@ -16,11 +16,12 @@ namespace zor06::gasdata {
 inline constexpr char kWorkbookExtension[] = ".xlsx";
 
 // "zor_06_RUN_YYMMDD.xlsx" with the run's name (characters a file name cannot hold become '_').
-std::string DefaultWorkbookName(const dataset::HdmHeader& header, const Date6& today);
+std::string DefaultWorkbookName(const dataset::HdmHeader& header,
+                                const bytes::ControllerDateTime& today);
 
 struct WorkbookExport {
     std::filesystem::path programDir;  // MOMDATA, HOURDATA and DAYDATA lie in it
-    Date6 today{};
+    bytes::ControllerDateTime today{};
     config::ChooseFile choose;
     // The wait window in its spreadsheet mode, shown (true) and hidden (false) around the work.
     std::function<void(bool)> wait = [](bool) {};

@@ -9,8 +9,8 @@
 namespace zor06::messages {
 
 struct Period {
-    dataset::Bytes6 start{};
-    dataset::Bytes6 end{};
+    bytes::ControllerDateTime start{};
+    bytes::ControllerDateTime end{};
     bool operator==(const Period&) const = default;
 };
 

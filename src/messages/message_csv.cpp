@@ -38,7 +38,7 @@ std::string MessageViewCsv(const MessageView& view) {
 }
 
 bool SaveMessageCsv(const MessageView& view, const dataset::HdmHeader& header,
-                    const std::filesystem::path& dir, const dataset::Bytes6& today,
+                    const std::filesystem::path& dir, const bytes::ControllerDateTime& today,
                     const config::ChooseFile& choose, dialogue::Operator& op) {
     const std::string name = CsvFileName(DefaultFileName(view.archive, header.address, today));
     return SaveCsvFile(MessageViewCsv(view), dir, name, choose, op);

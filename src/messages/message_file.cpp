@@ -31,7 +31,7 @@ std::string_view FileDirectory(Archive archive) {
     return archive == Archive::Interventions ? "AUDFILES" : "ALAFILES";
 }
 
-std::string DefaultFileName(Archive archive, int address, const dataset::Bytes6& today) {
+std::string DefaultFileName(Archive archive, int address, const bytes::ControllerDateTime& today) {
     return text::Printf("zor_%02d_%03d_%02d%02d%02d%s", dataset::kModel, address, today[0],
                         today[1], today[2], std::string(FileExtension(archive)).c_str());
 }
@@ -103,7 +103,7 @@ std::optional<MessageFile> ChooseMessageFile(Archive archive,
 }
 
 bool SaveMessageView(const MessageView& view, const dataset::HdmHeader& header,
-                     const std::filesystem::path& dir, const dataset::Bytes6& today,
+                     const std::filesystem::path& dir, const bytes::ControllerDateTime& today,
                      const config::ChooseFile& choose, dialogue::Operator& op) {
     const config::FileChoice choice{kSaveTitle, dir, Pattern(view.archive),
                                     dir / DefaultFileName(view.archive, header.address, today)};

@@ -29,7 +29,7 @@ std::string_view FileExtension(Archive archive);
 std::string_view FileDirectory(Archive archive);
 
 // "zor_06_%03d_%02d%02d%02d" with the controller address and the date, and the extension.
-std::string DefaultFileName(Archive archive, int address, const dataset::Bytes6& today);
+std::string DefaultFileName(Archive archive, int address, const bytes::ControllerDateTime& today);
 
 // The file's bytes: the header with the archive's kind letters and the count of `rows`, then
 // their lines.
@@ -47,7 +47,7 @@ std::optional<MessageFile> ReadMessageFile(const std::filesystem::path& path, Ar
 // "Сохранить в файле": asks for the file in `dir` proposing the default name, writes it and
 // reports. False when cancelled or the write failed (already shown).
 bool SaveMessageView(const MessageView& view, const dataset::HdmHeader& header,
-                     const std::filesystem::path& dir, const dataset::Bytes6& today,
+                     const std::filesystem::path& dir, const bytes::ControllerDateTime& today,
                      const config::ChooseFile& choose, dialogue::Operator& op);
 
 // The open dialog of saved files of `archive` in `dir`.

@@ -76,8 +76,8 @@ private:
     std::vector<std::uint8_t> taken_;
 };
 
-dataset::Bytes6 DateOfRecord(std::span<const std::uint8_t> record) {
-    dataset::Bytes6 date{};
+bytes::ControllerDateTime DateOfRecord(std::span<const std::uint8_t> record) {
+    bytes::ControllerDateTime date{};
     std::copy_n(record.begin(), std::min(record.size(), date.size()), date.begin());
     return date;
 }
@@ -133,7 +133,8 @@ private:
 
 class PeriodSeries final : public Series {
 public:
-    PeriodSeries(const ArchiveKind& kind, const dataset::Bytes6& start, const dataset::Bytes6& end)
+    PeriodSeries(const ArchiveKind& kind, const bytes::ControllerDateTime& start,
+                 const bytes::ControllerDateTime& end)
         : Series(kind), start_(start), end_(end) {}
 
     int ProgressMaximum() const override { return HoursBetween(start_, end_); }
@@ -143,7 +144,7 @@ public:
         std::copy(end_.begin(), end_.end(), data.begin() + 9);
         return Ask(link, link::code::kMessagesByPeriod, data, 0,
                    [this](std::span<const std::uint8_t> record) {
-                       const dataset::Bytes6 date = DateOfRecord(record);
+                       const bytes::ControllerDateTime date = DateOfRecord(record);
                        return start_ <= date && date <= end_;
                    });
     }
@@ -164,7 +165,7 @@ public:
         header.start = start_;
         header.end = end_;
         if (!complete) {
-            const dataset::Bytes6 last =
+            const bytes::ControllerDateTime last =
                 DateOfRecord(std::span<const std::uint8_t>(records).last(kind_.recordSize));
             header.end = std::clamp(last, start_, end_);
         }
@@ -173,8 +174,8 @@ public:
     ViewMode Mode() const override { return ViewMode::ByPeriod; }
 
 private:
-    dataset::Bytes6 start_;
-    dataset::Bytes6 end_;
+    bytes::ControllerDateTime start_;
+    bytes::ControllerDateTime end_;
     std::uint8_t sequence_ = 0;
     bool errorSeen_ = false;
 };
@@ -294,7 +295,7 @@ std::uint8_t NextSequence(std::uint8_t previous) {
     return previous == 255 ? 1 : static_cast<std::uint8_t>(previous + 1);
 }
 
-int HoursBetween(const dataset::Bytes6& from, const dataset::Bytes6& to) {
+int HoursBetween(const bytes::ControllerDateTime& from, const bytes::ControllerDateTime& to) {
     const int days = tables::DaysBetween(tables::DateOf(from), tables::DateOf(to));
     return 24 * days + to[tables::kHourByte] - from[tables::kHourByte];
 }
@@ -305,8 +306,9 @@ ReadingEnd ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32
     return RunReading(ctx, archive, series);
 }
 
-ReadingEnd ReadMessagesByPeriod(ReadingContext& ctx, Archive archive, const dataset::Bytes6& start,
-                                const dataset::Bytes6& end) {
+ReadingEnd ReadMessagesByPeriod(ReadingContext& ctx, Archive archive,
+                                const bytes::ControllerDateTime& start,
+                                const bytes::ControllerDateTime& end) {
     PeriodSeries series(KindOf(archive), start, end);
     return RunReading(ctx, archive, series);
 }

@@ -37,12 +37,13 @@ ReadingEnd ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32
                                std::uint32_t count);
 // Every record of the period from `start` to `end` (6-byte dates), in the controller's series. A
 // reading cut short has the date of the last record read as the header's end.
-ReadingEnd ReadMessagesByPeriod(ReadingContext& ctx, Archive archive, const dataset::Bytes6& start,
-                                const dataset::Bytes6& end);
+ReadingEnd ReadMessagesByPeriod(ReadingContext& ctx, Archive archive,
+                                const bytes::ControllerDateTime& start,
+                                const bytes::ControllerDateTime& end);
 
 // The sequence byte of a period request after `previous`: 1..255, then 1 again.
 std::uint8_t NextSequence(std::uint8_t previous);
 // Whole hours from `from` to `to`, minutes and seconds not counted.
-int HoursBetween(const dataset::Bytes6& from, const dataset::Bytes6& to);
+int HoursBetween(const bytes::ControllerDateTime& from, const bytes::ControllerDateTime& to);
 
 }  // namespace zor06::messages

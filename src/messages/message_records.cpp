@@ -24,7 +24,7 @@ void Put(std::span<std::uint8_t> bytes, std::size_t offset, const std::array<std
 
 }  // namespace
 
-static_assert(sizeof(dataset::Bytes6) == 6);
+static_assert(sizeof(bytes::ControllerDateTime) == 6);
 static_assert(sizeof(Value4) == 4);
 
 InterventionRecord InterventionRecord::Decode(

@@ -17,7 +17,7 @@ inline constexpr std::size_t kDiagnosticSize = 22;
 using Value4 = std::array<std::uint8_t, 4>;
 
 struct InterventionRecord {
-    dataset::Bytes6 when{};
+    bytes::ControllerDateTime when{};
     std::uint8_t table = 0;
     std::uint8_t field = 0;
     std::uint8_t unit = 0;
@@ -31,7 +31,7 @@ struct InterventionRecord {
 };
 
 struct DiagnosticRecord {
-    dataset::Bytes6 when{};
+    bytes::ControllerDateTime when{};
     std::uint8_t event = 0;
     std::uint8_t object = 0;
     std::uint8_t index = 0;

@@ -39,7 +39,7 @@ const std::array<std::string_view, kCellCount>& ColumnHeadings(Archive archive) 
     return archive == Archive::Interventions ? kInterventions : kDiagnostics;
 }
 
-std::string DateTimeText(const dataset::Bytes6& d) {
+std::string DateTimeText(const bytes::ControllerDateTime& d) {
     return text::Printf("%02d.%02d.%02d %02d:%02d:%02d", d[2], d[1], d[0], d[3], d[4], d[5]);
 }
 

@@ -46,6 +46,6 @@ std::string ViewCaption(Archive archive, const dataset::HdmHeader& header, ViewM
 const std::array<std::string_view, kCellCount>& ColumnHeadings(Archive archive);
 
 // The 6-byte date as "dd.mm.yy hh:mm:ss".
-std::string DateTimeText(const dataset::Bytes6& date);
+std::string DateTimeText(const bytes::ControllerDateTime& date);
 
 }  // namespace zor06::messages

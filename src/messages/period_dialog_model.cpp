@@ -36,8 +36,8 @@ constexpr Names kEndNames{"Значение часа конца диапазон
                           "Значение секунд конца диапазона"};
 
 // The 6-byte date of a group, or the first text of the message refusing it.
-std::optional<dataset::Bytes6> Build(const PeriodGroup& g, const Names& names,
-                                     std::string_view* refusal) {
+std::optional<bytes::ControllerDateTime> Build(const PeriodGroup& g, const Names& names,
+                                               std::string_view* refusal) {
     const std::optional<int> parts[] = {ListNumber(g.hour), ListNumber(g.minute),
                                         ListNumber(g.second)};
     const int limits[] = {24, 60, 60};
@@ -48,7 +48,7 @@ std::optional<dataset::Bytes6> Build(const PeriodGroup& g, const Names& names,
             return std::nullopt;
         }
     }
-    return dataset::Bytes6{
+    return bytes::ControllerDateTime{
         static_cast<std::uint8_t>(g.date.year - 2000), static_cast<std::uint8_t>(g.date.month),
         static_cast<std::uint8_t>(g.date.day),         static_cast<std::uint8_t>(*parts[0]),
         static_cast<std::uint8_t>(*parts[1]),          static_cast<std::uint8_t>(*parts[2])};
@@ -56,7 +56,7 @@ std::optional<dataset::Bytes6> Build(const PeriodGroup& g, const Names& names,
 
 }  // namespace
 
-PeriodGroup GroupOf(const tables::ControllerDateTime& dt) {
+PeriodGroup GroupOf(const bytes::ControllerDateTime& dt) {
     return {tables::DateOf(dt), std::to_string(dt[tables::kHourByte]),
             std::to_string(dt[tables::kMinuteByte]), std::to_string(dt[tables::kSecondByte])};
 }
@@ -75,18 +75,19 @@ PeriodEntry PeriodDialogModel::Choose(int preset) {
         return {GroupOf(tables::EncodeNow(choices_.periodBegin)),
                 GroupOf(tables::EncodeNow(choices_.periodEnd)), true};
     }
-    const tables::ControllerDateTime end = tables::EncodeNow(now_);
+    const bytes::ControllerDateTime end = tables::EncodeNow(now_);
     const int unit = preset == 0 ? tables::kStepHour : tables::kStepDay;
     return {GroupOf(tables::StepBack(end, unit)), GroupOf(end), false};
 }
 
 PeriodVerdict PeriodDialogModel::Accept(const PeriodEntry& entry) {
     std::string_view refusal;
-    const std::optional<dataset::Bytes6> start = Build(entry.start, kStartNames, &refusal);
+    const std::optional<bytes::ControllerDateTime> start =
+        Build(entry.start, kStartNames, &refusal);
     if (!start) {
         return {std::nullopt, refusal, kOutOfRange};
     }
-    const std::optional<dataset::Bytes6> end = Build(entry.end, kEndNames, &refusal);
+    const std::optional<bytes::ControllerDateTime> end = Build(entry.end, kEndNames, &refusal);
     if (!end) {
         return {std::nullopt, refusal, kOutOfRange};
     }

@@ -43,6 +43,6 @@ private:
     double now_;
 };
 
-PeriodGroup GroupOf(const tables::ControllerDateTime& dt);
+PeriodGroup GroupOf(const bytes::ControllerDateTime& dt);
 
 }  // namespace zor06::messages

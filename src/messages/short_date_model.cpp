@@ -7,18 +7,20 @@
 namespace zor06::messages {
 namespace {
 
-dataset::Bytes6 Widen(const Date5& d) {
+bytes::ControllerDateTime Widen(const Date5& d) {
     return {d[0], d[1], d[2], d[3], d[4], 0};
 }
 
-dataset::Bytes6 Later(const dataset::Bytes6& a, const dataset::Bytes6& b) {
+bytes::ControllerDateTime Later(const bytes::ControllerDateTime& a,
+                                const bytes::ControllerDateTime& b) {
     return tables::Compare6(a, b) >= 0 ? a : b;
 }
 
 }  // namespace
 
 ShortDateModel::ShortDateModel(DataArchive kind, const ArchiveBounds& bounds,
-                               const dataset::Bytes6& now, settings::ArchiveChoices& choices)
+                               const bytes::ControllerDateTime& now,
+                               settings::ArchiveChoices& choices)
     : kind_(kind), bounds_(bounds), now_(now), choices_(choices) {}
 
 int ShortDateModel::PresetCount() const {
@@ -74,7 +76,7 @@ int ShortDateModel::Preset() const {
     return PresetWithin(choices_.periodKind, PresetCount());
 }
 
-dataset::Bytes6 ShortDateModel::AtStep(dataset::Bytes6 dt) const {
+bytes::ControllerDateTime ShortDateModel::AtStep(bytes::ControllerDateTime dt) const {
     dt[tables::kSecondByte] = 0;
     if (kind_ != DataArchive::ThreeMinute) {
         dt[tables::kMinuteByte] = 0;
@@ -85,7 +87,8 @@ dataset::Bytes6 ShortDateModel::AtStep(dataset::Bytes6 dt) const {
     return dt;
 }
 
-int ShortDateModel::Compare(const dataset::Bytes6& a, const dataset::Bytes6& b) const {
+int ShortDateModel::Compare(const bytes::ControllerDateTime& a,
+                            const bytes::ControllerDateTime& b) const {
     switch (kind_) {
         case DataArchive::ThreeMinute:
             return tables::Compare5(a, b);
@@ -97,11 +100,11 @@ int ShortDateModel::Compare(const dataset::Bytes6& a, const dataset::Bytes6& b) 
     return tables::CompareTo(a, b, tables::kPrecisionDay);
 }
 
-dataset::Bytes6 ShortDateModel::Oldest() const {
+bytes::ControllerDateTime ShortDateModel::Oldest() const {
     return AtStep(Widen(bounds_.oldest));
 }
 
-dataset::Bytes6 ShortDateModel::Newest() const {
+bytes::ControllerDateTime ShortDateModel::Newest() const {
     return AtStep(Widen(bounds_.newest));
 }
 
@@ -110,7 +113,7 @@ ShortDateEntry ShortDateModel::Initial() const {
         return {AtStep(now_), AtStep(now_), true};
     }
     const int unit = kind_ == DataArchive::Hourly ? tables::kStepDay : tables::kStepMonth;
-    const dataset::Bytes6 end = Newest();
+    const bytes::ControllerDateTime end = Newest();
     return {Later(tables::StepBack(end, unit), Oldest()), end, true};
 }
 
@@ -126,30 +129,30 @@ ShortDateEntry ShortDateModel::Choose(int preset, const ShortDateEntry& current)
     }
     switch (kind_) {
         case DataArchive::ThreeMinute: {
-            const dataset::Bytes6 end = AtStep(now_);
+            const bytes::ControllerDateTime end = AtStep(now_);
             const int unit = preset == 0 ? tables::kStepHour : tables::kStepDay;
             return {tables::StepBack(end, unit), end, false};
         }
         case DataArchive::Hourly: {
-            const dataset::Bytes6 end = tables::StepBack(AtStep(now_), tables::kStepHour);
+            const bytes::ControllerDateTime end = tables::StepBack(AtStep(now_), tables::kStepHour);
             return {tables::StepForward(tables::StepBack(end, tables::kStepDay), tables::kStepHour),
                     end, false};
         }
         case DataArchive::Daily:
             break;
     }
-    const dataset::Bytes6 end = tables::StepBack(AtStep(now_), tables::kStepDay);
+    const bytes::ControllerDateTime end = tables::StepBack(AtStep(now_), tables::kStepDay);
     return {tables::StepBack(end, tables::kStepMonth), end, false};
 }
 
 PeriodVerdict ShortDateModel::Accept(const ShortDateEntry& entry) {
-    dataset::Bytes6 start = AtStep(entry.start);
-    dataset::Bytes6 end = AtStep(entry.end);
+    bytes::ControllerDateTime start = AtStep(entry.start);
+    bytes::ControllerDateTime end = AtStep(entry.end);
     if (Compare(end, start) < 0) {
         return {std::nullopt, kEndBeforeStart1, kEndBeforeStart2};
     }
-    const dataset::Bytes6 oldest = Oldest();
-    const dataset::Bytes6 newest = Newest();
+    const bytes::ControllerDateTime oldest = Oldest();
+    const bytes::ControllerDateTime newest = Newest();
     if ((Compare(start, oldest) < 0 && Compare(end, oldest) < 0) ||
         (Compare(start, newest) > 0 && Compare(end, newest) > 0)) {
         return {std::nullopt, "В архиве нет данных за указанный период",

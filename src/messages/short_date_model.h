@@ -16,16 +16,16 @@ namespace zor06::messages {
 enum class DataArchive : int { Hourly = 0, Daily = 1, ThreeMinute = 3 };
 
 struct ShortDateEntry {
-    dataset::Bytes6 start{};  // the parts finer than the archive's step are 0
-    dataset::Bytes6 end{};
+    bytes::ControllerDateTime start{};  // the parts finer than the archive's step are 0
+    bytes::ControllerDateTime end{};
     bool editable = false;
     bool operator==(const ShortDateEntry&) const = default;
 };
 
 class ShortDateModel {
 public:
-    ShortDateModel(DataArchive kind, const ArchiveBounds& bounds, const dataset::Bytes6& now,
-                   settings::ArchiveChoices& choices);
+    ShortDateModel(DataArchive kind, const ArchiveBounds& bounds,
+                   const bytes::ControllerDateTime& now, settings::ArchiveChoices& choices);
 
     std::vector<std::string_view> PresetTexts() const;
     std::string OldestLine() const;
@@ -41,14 +41,14 @@ public:
 private:
     int PresetCount() const;
     int GivenPreset() const { return PresetCount() - 1; }
-    dataset::Bytes6 AtStep(dataset::Bytes6 dt) const;
-    int Compare(const dataset::Bytes6& a, const dataset::Bytes6& b) const;
-    dataset::Bytes6 Oldest() const;
-    dataset::Bytes6 Newest() const;
+    bytes::ControllerDateTime AtStep(bytes::ControllerDateTime dt) const;
+    int Compare(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b) const;
+    bytes::ControllerDateTime Oldest() const;
+    bytes::ControllerDateTime Newest() const;
 
     DataArchive kind_;
     ArchiveBounds bounds_;
-    dataset::Bytes6 now_;
+    bytes::ControllerDateTime now_;
     settings::ArchiveChoices& choices_;
 };
 

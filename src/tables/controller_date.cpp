@@ -16,15 +16,15 @@ constexpr int kSecondsPerDay = 86'400;
 constexpr double kFirstPcDay = -693593.0;
 constexpr double kLastPcDay = 2958465.0;
 
-int FullYear(const ControllerDateTime& dt) {
+int FullYear(const bytes::ControllerDateTime& dt) {
     return 2000 + dt[kYearByte];
 }
 
-int MonthLength(const ControllerDateTime& dt) {
+int MonthLength(const bytes::ControllerDateTime& dt) {
     return DaysInMonth(FullYear(dt), dt[kMonthByte]);
 }
 
-void Set(ControllerDateTime& dt, int index, int value) {
+void Set(bytes::ControllerDateTime& dt, int index, int value) {
     dt[index] = static_cast<std::uint8_t>(value);
 }
 
@@ -32,7 +32,7 @@ int DaysInYear(int year) {
     return IsLeapYear(year) ? 366 : 365;
 }
 
-void CarryMonthIntoYear(ControllerDateTime& dt) {
+void CarryMonthIntoYear(bytes::ControllerDateTime& dt) {
     if (dt[kMonthByte] > 12) {
         dt[kMonthByte] = 1;
         Set(dt, kYearByte, dt[kYearByte] + 1);
@@ -40,7 +40,7 @@ void CarryMonthIntoYear(ControllerDateTime& dt) {
 }
 
 // After the day or the month went up: a day the month lacks opens the next month.
-void CarryForward(ControllerDateTime& dt) {
+void CarryForward(bytes::ControllerDateTime& dt) {
     CarryMonthIntoYear(dt);
     if (dt[kDayByte] > MonthLength(dt)) {
         dt[kDayByte] = 1;
@@ -49,7 +49,7 @@ void CarryForward(ControllerDateTime& dt) {
     }
 }
 
-void MonthBack(ControllerDateTime& dt) {
+void MonthBack(bytes::ControllerDateTime& dt) {
     if (dt[kMonthByte] <= 1) {
         dt[kMonthByte] = 12;
         Set(dt, kYearByte, dt[kYearByte] - 1);
@@ -58,12 +58,12 @@ void MonthBack(ControllerDateTime& dt) {
     }
 }
 
-void DayForward(ControllerDateTime& dt) {
+void DayForward(bytes::ControllerDateTime& dt) {
     Set(dt, kDayByte, dt[kDayByte] + 1);
     CarryForward(dt);
 }
 
-void DayBack(ControllerDateTime& dt) {
+void DayBack(bytes::ControllerDateTime& dt) {
     if (dt[kDayByte] <= 1) {
         MonthBack(dt);
         Set(dt, kDayByte, MonthLength(dt));
@@ -72,7 +72,8 @@ void DayBack(ControllerDateTime& dt) {
     }
 }
 
-int ComparePrefix(const ControllerDateTime& a, const ControllerDateTime& b, int count) {
+int ComparePrefix(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b,
+                  int count) {
     for (int i = 0; i < count; ++i) {
         if (a[i] != b[i]) {
             return a[i] < b[i] ? -1 : 1;
@@ -107,7 +108,7 @@ PcMoment SplitPc(double pcDateTime) {
 
 }  // namespace
 
-CalendarDate DateOf(const ControllerDateTime& dt) {
+CalendarDate DateOf(const bytes::ControllerDateTime& dt) {
     return {FullYear(dt), dt[kMonthByte], dt[kDayByte]};
 }
 
@@ -115,9 +116,9 @@ CalendarDate PcDateOf(double pcDateTime) {
     return SplitPc(pcDateTime).date;
 }
 
-ControllerDateTime EncodeNow(double pcDateTime) {
+bytes::ControllerDateTime EncodeNow(double pcDateTime) {
     const PcMoment m = SplitPc(pcDateTime);
-    ControllerDateTime dt{};
+    bytes::ControllerDateTime dt{};
     // Year + 48 has year - 2000 as its low byte.
     Set(dt, kYearByte, (m.date.year + 48) & 0xFF);
     Set(dt, kMonthByte, m.date.month);
@@ -128,7 +129,7 @@ ControllerDateTime EncodeNow(double pcDateTime) {
     return dt;
 }
 
-double DecodeToPc(const ControllerDateTime& dt) {
+double DecodeToPc(const bytes::ControllerDateTime& dt) {
     const int seconds = dt[kHourByte] * 3600 + dt[kMinuteByte] * 60 + dt[kSecondByte];
     return DaysBetween(kPcEpoch, DateOf(dt)) + static_cast<double>(seconds) / kSecondsPerDay;
 }
@@ -174,7 +175,7 @@ int DayOfWeek(int year, int month, int day) {
     return (days % 7 + 7) % 7 + 1;
 }
 
-bool IsValid(const ControllerDateTime& dt) {
+bool IsValid(const bytes::ControllerDateTime& dt) {
     const int month = dt[kMonthByte];
     if (month < 1 || month > 12) {
         return false;
@@ -183,20 +184,21 @@ bool IsValid(const ControllerDateTime& dt) {
            dt[kMinuteByte] <= 59 && dt[kSecondByte] <= 59;
 }
 
-int Compare6(const ControllerDateTime& a, const ControllerDateTime& b) {
+int Compare6(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b) {
     return ComparePrefix(a, b, 6);
 }
 
-int Compare5(const ControllerDateTime& a, const ControllerDateTime& b) {
+int Compare5(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b) {
     return ComparePrefix(a, b, 5);
 }
 
-int CompareTo(const ControllerDateTime& a, const ControllerDateTime& b, int precision) {
+int CompareTo(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b,
+              int precision) {
     const int count = precision >= kPrecisionMonth ? 2 : precision == kPrecisionDay ? 3 : 4;
     return ComparePrefix(a, b, count);
 }
 
-ControllerDateTime StepForward(ControllerDateTime dt, int unit) {
+bytes::ControllerDateTime StepForward(bytes::ControllerDateTime dt, int unit) {
     if (unit == kStepHour) {
         if (dt[kHourByte] >= 23) {
             dt[kHourByte] = 0;
@@ -213,7 +215,7 @@ ControllerDateTime StepForward(ControllerDateTime dt, int unit) {
     return dt;
 }
 
-ControllerDateTime StepBack(ControllerDateTime dt, int unit) {
+bytes::ControllerDateTime StepBack(bytes::ControllerDateTime dt, int unit) {
     if (unit == kStepHour) {
         if (dt[kHourByte] == 0) {
             dt[kHourByte] = 23;
@@ -230,7 +232,7 @@ ControllerDateTime StepBack(ControllerDateTime dt, int unit) {
     return dt;
 }
 
-ControllerDateTime StepThreeMinutes(ControllerDateTime dt, int unit) {
+bytes::ControllerDateTime StepThreeMinutes(bytes::ControllerDateTime dt, int unit) {
     if (unit != kStepThreeMinutes) {
         return StepForward(dt, unit);
     }
@@ -268,7 +270,8 @@ int TransitionDay(std::uint8_t yearByte, int month, std::uint8_t dayCode) {
     return DayOfYear(year, month, last) + ahead - 7 * ordinal;
 }
 
-std::uint8_t TimeType(const ControllerDateTime& dt, TransitionRule summer, TransitionRule winter) {
+std::uint8_t TimeType(const bytes::ControllerDateTime& dt, TransitionRule summer,
+                      TransitionRule winter) {
     const auto hasMonth = [](const TransitionRule& rule) {
         return rule.month >= 1 && rule.month <= 12;
     };
@@ -291,7 +294,7 @@ std::uint8_t TimeType(const ControllerDateTime& dt, TransitionRule summer, Trans
 }
 
 std::array<std::uint8_t, 8> ClockFields(double pcLocal, std::span<const std::uint8_t, 6> rules) {
-    const ControllerDateTime dt = EncodeNow(pcLocal);
+    const bytes::ControllerDateTime dt = EncodeNow(pcLocal);
     std::array<std::uint8_t, 8> fields{};
     std::copy(dt.begin(), dt.end(), fields.begin());
     fields[6] = static_cast<std::uint8_t>(DayOfWeek(FullYear(dt), dt[kMonthByte], dt[kDayByte]));

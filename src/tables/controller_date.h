@@ -8,12 +8,11 @@
 #include <cstdint>
 #include <span>
 
+#include "bytes/controller_date_time.h"
+
 namespace zor06::tables {
 
-// Year - 2000, month, day, hour, minute, second. The 5-, 4- and 3-byte forms used by the archives
-// are prefixes of it; a caller holding a shorter form leaves the remaining bytes 0.
-using ControllerDateTime = std::array<std::uint8_t, 6>;
-
+// The bytes of a bytes::ControllerDateTime.
 constexpr int kYearByte = 0;
 constexpr int kMonthByte = 1;
 constexpr int kDayByte = 2;
@@ -30,13 +29,13 @@ struct CalendarDate {
     auto operator<=>(const CalendarDate&) const = default;
 };
 
-CalendarDate DateOf(const ControllerDateTime& dt);
+CalendarDate DateOf(const bytes::ControllerDateTime& dt);
 
 // PC date-time: days since 30 December 1899, the time of day as the fraction.
-ControllerDateTime EncodeNow(double pcDateTime);
+bytes::ControllerDateTime EncodeNow(double pcDateTime);
 // Its calendar date, also before 2000 and after 2255, which the controller's year byte cannot hold.
 CalendarDate PcDateOf(double pcDateTime);
-double DecodeToPc(const ControllerDateTime& dt);
+double DecodeToPc(const bytes::ControllerDateTime& dt);
 
 bool IsLeapYear(int year);
 // 0 for a month outside 1..12.
@@ -47,16 +46,17 @@ int DaysBetween(CalendarDate a, CalendarDate b);
 // 1 Sunday, 2 Monday ... 7 Saturday.
 int DayOfWeek(int year, int month, int day);
 
-bool IsValid(const ControllerDateTime& dt);
+bool IsValid(const bytes::ControllerDateTime& dt);
 
 // -1, 0 or 1 as a is earlier than, equal to or later than b.
-int Compare6(const ControllerDateTime& a, const ControllerDateTime& b);
-int Compare5(const ControllerDateTime& a, const ControllerDateTime& b);
+int Compare6(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b);
+int Compare5(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b);
 
 constexpr int kPrecisionHour = 0;   // year, month, day, hour
 constexpr int kPrecisionDay = 1;    // year, month, day
 constexpr int kPrecisionMonth = 2;  // year, month
-int CompareTo(const ControllerDateTime& a, const ControllerDateTime& b, int precision);
+int CompareTo(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b,
+              int precision);
 
 // Stepping units; the values are the archive kinds (3-minute, hourly, daily) plus the month.
 constexpr int kStepHour = 0;
@@ -66,10 +66,10 @@ constexpr int kStepThreeMinutes = 3;
 
 // A day that the target month lacks becomes the 1st of the month after it, so the result of a
 // valid date is valid. Units other than hour and day step a month.
-ControllerDateTime StepForward(ControllerDateTime dt, int unit);
-ControllerDateTime StepBack(ControllerDateTime dt, int unit);
+bytes::ControllerDateTime StepForward(bytes::ControllerDateTime dt, int unit);
+bytes::ControllerDateTime StepBack(bytes::ControllerDateTime dt, int unit);
 // kStepThreeMinutes adds 3 minutes; any other unit steps as StepForward.
-ControllerDateTime StepThreeMinutes(ControllerDateTime dt, int unit);
+bytes::ControllerDateTime StepThreeMinutes(bytes::ControllerDateTime dt, int unit);
 
 // The day code of table 6: bit 7 clear, a day of the month; bit 7 set, the n-th (bits 0..1)
 // weekday (bits 3..5, 1 Sunday) counted from the start of the month, or from its end with bit 6.
@@ -86,7 +86,8 @@ constexpr std::uint8_t kSummerTime = 0;
 constexpr std::uint8_t kWinterTime = 128;
 
 // Without a month of change in either rule the controller keeps winter time all year.
-std::uint8_t TimeType(const ControllerDateTime& dt, TransitionRule summer, TransitionRule winter);
+std::uint8_t TimeType(const bytes::ControllerDateTime& dt, TransitionRule summer,
+                      TransitionRule winter);
 
 // Fields 0..7 of table 2 (controller clock) for a PC local date-time, with the summer/winter rules
 // of bytes 0..5 of table 6.

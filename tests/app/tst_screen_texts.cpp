@@ -328,7 +328,7 @@ const ScreenCase kScreens[] = {
          return std::make_unique<TFormShortDate>(
              messages::DataArchive::ThreeMinute,
              messages::ArchiveBounds{{24, 10, 31, 23, 57}, {24, 12, 31, 23, 57}},
-             dataset::Bytes6{24, 12, 31, 23, 59, 59}, f.settings.archive, f.op);
+             bytes::ControllerDateTime{24, 12, 31, 23, 59, 59}, f.settings.archive, f.op);
      }},
     {"TFormVichInf",
      [](Fixture&) {

@@ -8,16 +8,14 @@
 namespace zor06::config {
 namespace {
 
-using tables::ControllerDateTime;
-
 // Table 6 bytes 0..11: summer from the last Sunday of March 3:00, winter from the last Sunday of
 // October 4:00; byte 11 lets the PC set the clock.
 constexpr std::array<std::uint8_t, 12> kSystem{3, 201, 3, 10, 201, 4, 9, 1, 0, 1, 0, 1};
 
 TEST(TimeCorrection, FollowsTheHourRule) {
     struct Case {
-        ControllerDateTime controller;
-        ControllerDateTime pc;
+        bytes::ControllerDateTime controller;
+        bytes::ControllerDateTime pc;
         int seconds;
     } const cases[] = {
         {{24, 3, 5, 10, 20, 0}, {24, 3, 5, 10, 21, 30}, 90},   // same hour: the difference

@@ -47,7 +47,7 @@ protected:
     std::uintmax_t Size(const std::string& name) { return fs::file_size(dir_ / name); }
 
     fs::path dir_;
-    tables::ControllerDateTime now_{26, 12, 9, 15, 42, 7};
+    bytes::ControllerDateTime now_{26, 12, 9, 15, 42, 7};
     std::vector<FileChoice> choices_;
     test::RecordingOperator op_;
 };

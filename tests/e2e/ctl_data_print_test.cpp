@@ -24,7 +24,7 @@ gasdata::DataSet Hours(gasdata::DataKind kind, int count) {
     set.header.SetKind(gasdata::KindOf(kind).kindLetters);
     set.header.source = gasdata::IsChromatograph(kind) ? 0 : 1;
     set.header.start = {24, 3, 1, 0, 0, 0};
-    tables::ControllerDateTime at{24, 3, 1, 0, 0, 0};
+    bytes::ControllerDateTime at{24, 3, 1, 0, 0, 0};
     for (int i = 0; i < count; ++i) {
         Record r;
         std::copy_n(at.begin(), 3, r.date.begin());

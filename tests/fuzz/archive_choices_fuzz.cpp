@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         messagePeriod.Choose(messages::PeriodDialogModel::kGivenPeriod);
     Require(ValidGroup(given.start) && ValidGroup(given.end));
 
-    const dataset::Bytes6 now = tables::EncodeNow(kNow);
+    const bytes::ControllerDateTime now = tables::EncodeNow(kNow);
     const messages::ArchiveBounds bounds{{24, 1, 1, 0, 0}, {24, 3, 5, 11, 57}};
     for (const auto kind : {messages::DataArchive::Hourly, messages::DataArchive::Daily,
                             messages::DataArchive::ThreeMinute}) {

@@ -30,8 +30,8 @@ void Require(bool condition) {
     }
 }
 
-dataset::Bytes6 SixBytes(const std::uint8_t* at) {
-    dataset::Bytes6 d{};
+bytes::ControllerDateTime SixBytes(const std::uint8_t* at) {
+    bytes::ControllerDateTime d{};
     std::copy_n(at, d.size(), d.begin());
     return d;
 }
@@ -41,7 +41,7 @@ void CheckDate(const std::string& text) {
     if (!date) {
         return;
     }
-    const dataset::Bytes6& d = *date;
+    const bytes::ControllerDateTime& d = *date;
     Require(tables::IsValid(d));
     char printed[32];
     std::snprintf(printed, sizeof printed, "%02d.%02d.%04d %02d:%02d:%02d", d[2], d[1], 2000 + d[0],
@@ -49,7 +49,8 @@ void CheckDate(const std::string& text) {
     Require(ctl::ParseMessageDate(printed) == date);
 }
 
-int CompareAtStep(gasdata::Step step, const dataset::Bytes6& a, const dataset::Bytes6& b) {
+int CompareAtStep(gasdata::Step step, const bytes::ControllerDateTime& a,
+                  const bytes::ControllerDateTime& b) {
     switch (step) {
         case gasdata::Step::Hour:
             return tables::CompareTo(a, b, tables::kPrecisionHour);
@@ -61,13 +62,13 @@ int CompareAtStep(gasdata::Step step, const dataset::Bytes6& a, const dataset::B
     return tables::Compare5(a, b);
 }
 
-dataset::Bytes6 Widen(const messages::Date5& d) {
+bytes::ControllerDateTime Widen(const messages::Date5& d) {
     return {d[0], d[1], d[2], d[3], d[4], 0};
 }
 
 void CheckPeriod(const ctl::DataPeriodRequest& request, const std::uint8_t* options) {
-    const dataset::Bytes6 clock = SixBytes(options);
-    const dataset::Bytes6 first = SixBytes(options + 6);
+    const bytes::ControllerDateTime clock = SixBytes(options);
+    const bytes::ControllerDateTime first = SixBytes(options + 6);
     if (!tables::IsValid(clock) || !tables::IsValid(first)) {
         return;  // the reading stops at such dates before it asks for a period
     }

@@ -13,14 +13,13 @@ namespace zor06::test {
 namespace {
 
 using gasdata::ArchiveBounds;
-using gasdata::Date6;
 using gasdata::Step;
 
 struct BoundsCase {
     const char* what;
     Step step;
-    Date6 clock;
-    Date6 first;
+    bytes::ControllerDateTime clock;
+    bytes::ControllerDateTime first;
     bool dayFlag;
     std::optional<ArchiveBounds> expected;
 };
@@ -112,7 +111,7 @@ protected:
         const std::uint8_t table = frame[5];
         if (table == 2) {
             ++clockReads;
-            Date6 c = clocks.front();
+            bytes::ControllerDateTime c = clocks.front();
             if (clocks.size() > 1) {
                 clocks.pop_front();
             }
@@ -135,15 +134,16 @@ protected:
     tables::ControllerImage image;
     RecordingOperator op;
     tables::TableContext tables{link, image, op, clock};
-    std::deque<Date6> clocks{{24, 5, 20, 10, 2, 58}};
-    Date6 first{23, 1, 1, 0, 0, 0};
+    std::deque<bytes::ControllerDateTime> clocks{{24, 5, 20, 10, 2, 58}};
+    bytes::ControllerDateTime first{23, 1, 1, 0, 0, 0};
     int clockReads = 0;
 };
 
 TEST_F(MinuteCheckTest, AStartFarFromTheOldestRecordNeedsNoSecondLook) {
     const auto r = Bounds();
-    Date6 start{24, 4, 1, 0, 0, 0};  // far more than 289 steps after 20.03 10:03
-    Date6 end{24, 4, 2, 0, 0, 0};
+    bytes::ControllerDateTime start{24, 4, 1,
+                                    0,  0, 0};  // far more than 289 steps after 20.03 10:03
+    bytes::ControllerDateTime end{24, 4, 2, 0, 0, 0};
     EXPECT_TRUE(gasdata::CheckMinutePeriod(tables, r, start, end));
     EXPECT_EQ(clockReads, 1);
 }
@@ -151,22 +151,23 @@ TEST_F(MinuteCheckTest, AStartFarFromTheOldestRecordNeedsNoSecondLook) {
 TEST_F(MinuteCheckTest, NearTheOldestRecordItWaitsForTheNextSlotThenOffersToMoveTheStart) {
     clocks = {{24, 5, 20, 10, 2, 58}, {24, 5, 20, 10, 2, 58}, {24, 5, 20, 10, 3, 1}};
     const auto r = Bounds();  // oldest 20.03 10:03
-    Date6 start{24, 3, 20, 10, 3, 0};
-    Date6 end{24, 3, 20, 12, 0, 0};
+    bytes::ControllerDateTime start{24, 3, 20, 10, 3, 0};
+    bytes::ControllerDateTime end{24, 3, 20, 12, 0, 0};
     op.answers = {true};
     const auto before = clock.Elapsed();
     EXPECT_TRUE(gasdata::CheckMinutePeriod(tables, r, start, end));
     EXPECT_GE(clock.Elapsed() - before, std::chrono::seconds(2));
     EXPECT_LT(clock.Elapsed() - before, std::chrono::seconds(3));
-    EXPECT_EQ(start, (Date6{24, 3, 20, 10, 6, 0}));  // the record of 10:03 is gone by now
+    EXPECT_EQ(start, (bytes::ControllerDateTime{24, 3, 20, 10, 6,
+                                                0}));  // the record of 10:03 is gone by now
     ASSERT_EQ(op.messages.size(), 1u);
     EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::ArchiveDatesQuestion);
 }
 
 TEST_F(MinuteCheckTest, APeriodAlreadyOverwrittenAndAStoppedClockFailWithAMessage) {
     const auto r = Bounds();
-    Date6 start{24, 3, 1, 0, 0, 0};
-    Date6 end{24, 3, 2, 0, 0, 0};
+    bytes::ControllerDateTime start{24, 3, 1, 0, 0, 0};
+    bytes::ControllerDateTime end{24, 3, 2, 0, 0, 0};
     EXPECT_FALSE(gasdata::CheckMinutePeriod(tables, r, start, end));
     EXPECT_EQ(op.messages.back().kind, dialogue::MessageKind::ArchiveDatesChanged);
 

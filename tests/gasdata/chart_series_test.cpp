@@ -157,9 +157,13 @@ TEST(ChartSeries, ClockSecondsCountFromTheCenturysFirstMidnight) {
     EXPECT_EQ(ClockSeconds({0, 1, 1, 0, 0, 0}), 0);
     EXPECT_EQ(ClockSeconds({0, 1, 2, 1, 2, 3}), 86400 + 3723);
     EXPECT_EQ(*ClockSeconds({24, 3, 1, 0, 0, 0}) - *ClockSeconds({24, 2, 28, 0, 0, 0}), 2 * 86400);
-    for (const Date6& impossible :
-         {Date6{23, 2, 29, 0, 0, 0}, Date6{24, 13, 1, 0, 0, 0}, Date6{24, 1, 0, 0, 0, 0},
-          Date6{24, 1, 1, 24, 0, 0}, Date6{24, 1, 1, 0, 60, 0}, Date6{24, 1, 1, 0, 0, 60}}) {
+    for (const bytes::ControllerDateTime& impossible :
+         {bytes::ControllerDateTime{23, 2, 29, 0, 0, 0},
+          bytes::ControllerDateTime{24, 13, 1, 0, 0, 0},
+          bytes::ControllerDateTime{24, 1, 0, 0, 0, 0},
+          bytes::ControllerDateTime{24, 1, 1, 24, 0, 0},
+          bytes::ControllerDateTime{24, 1, 1, 0, 60, 0},
+          bytes::ControllerDateTime{24, 1, 1, 0, 0, 60}}) {
         EXPECT_FALSE(ClockSeconds(impossible)) << int(impossible[1]) << "/" << int(impossible[2]);
     }
 }

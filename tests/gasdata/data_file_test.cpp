@@ -38,7 +38,7 @@ std::vector<std::uint8_t> Bytes(const std::string& s) {
 }
 
 TEST(DataFile, DefaultNamesFollowTheKind) {
-    const gasdata::Date6 day{19, 3, 7, 0, 0, 0};
+    const bytes::ControllerDateTime day{19, 3, 7, 0, 0, 0};
     // The run name comes from the header bytes (Windows-1251 on the wire): ASCII here.
     DataSet chr = Sample(DataKind::ChrMinute, 1);
     chr.header.runName = {};

@@ -18,7 +18,6 @@ namespace {
 
 using gasdata::DataKind;
 using gasdata::DataSet;
-using gasdata::Date6;
 
 class EscOperator : public RecordingOperator {
 public:
@@ -40,14 +39,14 @@ public:
     std::pair<int, int> last{};
 };
 
-Bytes RecordAt(DataKind kind, const Date6& date) {
+Bytes RecordAt(DataKind kind, const bytes::ControllerDateTime& date) {
     Bytes r(gasdata::KindOf(kind).recordSize, 0);
     std::copy(date.begin(), date.end(), r.begin());
     gasdata::SealRecord(r);
     return r;
 }
 
-Date6 Step(DataKind kind, Date6 d) {
+bytes::ControllerDateTime Step(DataKind kind, bytes::ControllerDateTime d) {
     switch (gasdata::KindOf(kind).step) {
         case gasdata::Step::ThreeMinutes:
             return tables::StepThreeMinutes(d, tables::kStepThreeMinutes);
@@ -74,9 +73,10 @@ protected:
     void TearDown() override { std::filesystem::remove_all(dir); }
 
     // An archive of `count` records one step apart from `first`, without those in `missing`.
-    void Fill(DataKind k, Date6 first, int count, std::vector<int> missing = {}) {
+    void Fill(DataKind k, bytes::ControllerDateTime first, int count,
+              std::vector<int> missing = {}) {
         kind = k;
-        Date6 d = first;
+        bytes::ControllerDateTime d = first;
         for (int i = 0; i < count; ++i, d = Step(k, d)) {
             if (std::ranges::find(missing, i) == missing.end()) {
                 archive.push_back(d);
@@ -90,7 +90,7 @@ protected:
             return {};
         }
         const gasdata::DataArchiveKind& k = gasdata::KindOf(kind);
-        Date6 from{};
+        bytes::ControllerDateTime from{};
         std::copy_n(frame.begin() + 7, k.dateBytes, from.begin());
         starts.push_back(from);
         Bytes data{0};
@@ -111,14 +111,15 @@ protected:
         return {At(2, ReplyFrame(1, static_cast<std::uint8_t>(0x80 | k.functionCode), data))};
     }
 
-    std::optional<DataSet> Read(Date6 start, Date6 end, int run = 0) {
+    std::optional<DataSet> Read(bytes::ControllerDateTime start, bytes::ControllerDateTime end,
+                                int run = 0) {
         gasdata::DataReadingContext ctx{tables, dir, {}, {}};
         gasdata::DataReading reading = gasdata::ReadDataPeriod(ctx, kind, run, start, end);
         ending = reading.end;
         return reading.set;
     }
-    std::vector<Date6> Dates(const DataSet& set) const {
-        std::vector<Date6> out;
+    std::vector<bytes::ControllerDateTime> Dates(const DataSet& set) const {
+        std::vector<bytes::ControllerDateTime> out;
         for (std::size_t i = 0; i < set.Count(); ++i) {
             out.push_back(gasdata::RecordDate(set.Record(i), gasdata::IsThreeMinute(kind)));
         }
@@ -130,8 +131,8 @@ protected:
     tables::TableContext tables{link, image, op, clock};
     std::filesystem::path dir;
     DataKind kind = DataKind::ChrHour;
-    std::vector<Date6> archive;
-    std::vector<Date6> starts;
+    std::vector<bytes::ControllerDateTime> archive;
+    std::vector<bytes::ControllerDateTime> starts;
     messages::ReadingEnd ending = messages::ReadingEnd::NothingShown;
     int requests = 0;
     std::optional<int> failFrom;
@@ -150,13 +151,13 @@ TEST_F(DataReadingTest, AGapInTheArchiveNeitherRepeatsNorLosesARecord) {
     EXPECT_EQ(starts[2][3], 5);  // after 02:00 and 04:00, not 04:00 again
     EXPECT_EQ(set->header.recordCount, 9u);
     EXPECT_EQ(set->header.Kind(), "HOU");
-    EXPECT_EQ(set->header.end, (Date6{24, 3, 1, 9, 0, 0}));
+    EXPECT_EQ(set->header.end, (bytes::ControllerDateTime{24, 3, 1, 9, 0, 0}));
 }
 
 TEST_F(DataReadingTest, EachArchiveAsksWithItsOwnRequestAndStopsBehindAShortReply) {
     struct Case {
         DataKind kind;
-        Date6 start;
+        bytes::ControllerDateTime start;
         int records;
         std::size_t requests;
     };
@@ -195,17 +196,18 @@ TEST_F(DataReadingTest, TheWindowQuestionYesOnceLetsTheRestThroughNoKeepsTheReco
     ASSERT_TRUE(set);
     ASSERT_EQ(op.messages.size(), 1u);
     EXPECT_EQ(op.messages[0].text1, "Передаваемые контроллером данные не соответствуют");
-    EXPECT_EQ(Dates(*set).back(), (Date6{24, 3, 1, 4, 0, 0}));  // the offending one is kept
+    EXPECT_EQ(Dates(*set).back(),
+              (bytes::ControllerDateTime{24, 3, 1, 4, 0, 0}));  // the offending one is kept
     EXPECT_EQ(set->Count(), 3u);
     // Refused, the reading is cut short; the header's period ends with the last hour read in it.
     EXPECT_EQ(ending, messages::ReadingEnd::Refused);
-    EXPECT_EQ(set->header.end, (Date6{24, 3, 1, 1, 0, 0}));
+    EXPECT_EQ(set->header.end, (bytes::ControllerDateTime{24, 3, 1, 1, 0, 0}));
 }
 
 TEST_F(DataReadingTest, AControllerThatRepeatsItsRecordsEndsTheReadingWithWhatWasNew) {
     struct Case {
         DataKind kind;
-        Date6 start;
+        bytes::ControllerDateTime start;
         std::size_t count;
     };
     // The repeated 3-minute records are out of the window and asked about; days are not.
@@ -253,8 +255,8 @@ TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
     EXPECT_EQ(set->Count(), 4u);
     EXPECT_EQ(op.messages.back().text2, "прочитаны не полностью");
     EXPECT_EQ(ending, messages::ReadingEnd::LinkFailed);
-    EXPECT_EQ(set->header.start, (Date6{24, 3, 1, 0, 0, 0}));
-    EXPECT_EQ(set->header.end, (Date6{24, 3, 1, 3, 0, 0}));
+    EXPECT_EQ(set->header.start, (bytes::ControllerDateTime{24, 3, 1, 0, 0, 0}));
+    EXPECT_EQ(set->header.end, (bytes::ControllerDateTime{24, 3, 1, 3, 0, 0}));
 
     // A count beyond what the frame holds is a failed request, never records read past it.
     requests = 0;
@@ -274,14 +276,14 @@ TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
     EXPECT_EQ(set->Count(), 4u);
     EXPECT_FALSE(op.interrupt);
     EXPECT_EQ(ending, messages::ReadingEnd::Interrupted);
-    EXPECT_EQ(set->header.end, (Date6{24, 3, 1, 3, 0, 0}));
+    EXPECT_EQ(set->header.end, (bytes::ControllerDateTime{24, 3, 1, 3, 0, 0}));
 
     // Read to its end, it keeps the period asked for.
     requests = 0;
     set = Read({24, 3, 1, 0, 0, 0}, {24, 3, 1, 9, 0, 0});
     ASSERT_TRUE(set);
     EXPECT_EQ(ending, messages::ReadingEnd::Complete);
-    EXPECT_EQ(set->header.end, (Date6{24, 3, 1, 9, 0, 0}));
+    EXPECT_EQ(set->header.end, (bytes::ControllerDateTime{24, 3, 1, 9, 0, 0}));
 }
 
 TEST_F(DataReadingTest, AnEmptyPeriodSaysSoAndTheHeaderNamesTheRunAndDevice) {
@@ -303,7 +305,8 @@ TEST_F(DataReadingTest, AnEmptyPeriodSaysSoAndTheHeaderNamesTheRunAndDevice) {
     const auto set = Read({24, 3, 1, 10, 0, 0}, {24, 3, 3, 10, 0, 0}, 1);
     ASSERT_TRUE(set);
     EXPECT_EQ(set->header.source, 0x10);
-    EXPECT_EQ(set->header.start, (Date6{24, 3, 1, 0, 0, 0}));  // a daily period keeps 3 bytes
+    EXPECT_EQ(set->header.start,
+              (bytes::ControllerDateTime{24, 3, 1, 0, 0, 0}));  // a daily period keeps 3 bytes
     EXPECT_EQ(set->header.serialNumber, 7u);
     EXPECT_EQ(op.last.first, op.last.second);
 }
@@ -322,27 +325,27 @@ TEST_F(DataReadingTest, ALinkLeftWhereTheWorkFileGoesIsReplacedNeverWrittenThrou
 
 TEST(ExpectedDate, MovesOneStepPastTheRecordAndNeverBackAndDaysOneDayPerRecord) {
     EXPECT_EQ(gasdata::NextExpected(DataKind::ChrHour, {24, 3, 1, 5, 0, 0}, {24, 3, 1, 8, 0, 0}),
-              (Date6{24, 3, 1, 9, 0, 0}));
+              (bytes::ControllerDateTime{24, 3, 1, 9, 0, 0}));
     // A day moves on one day per record, whatever date the record carries, unless it lies further.
     EXPECT_EQ(gasdata::NextExpected(DataKind::ChrDay, {24, 3, 5, 0, 0, 0}, {24, 3, 4, 10, 0, 0}),
-              (Date6{24, 3, 6, 0, 0, 0}));
+              (bytes::ControllerDateTime{24, 3, 6, 0, 0, 0}));
     EXPECT_EQ(gasdata::NextExpected(DataKind::ChrDay, {24, 3, 5, 0, 0, 0}, {24, 3, 6, 10, 0, 0}),
-              (Date6{24, 3, 6, 0, 0, 0}));
+              (bytes::ControllerDateTime{24, 3, 6, 0, 0, 0}));
     EXPECT_EQ(gasdata::NextExpected(DataKind::WmtDay, {24, 3, 5, 0, 0, 0}, {24, 3, 9, 10, 0, 0}),
-              (Date6{24, 3, 9, 0, 0, 0}));
+              (bytes::ControllerDateTime{24, 3, 9, 0, 0, 0}));
     EXPECT_EQ(
         gasdata::NextExpected(DataKind::WmtMinute, {24, 3, 1, 10, 0, 0}, {24, 3, 1, 10, 2, 7}),
-        (Date6{24, 3, 1, 10, 3, 0}));
+        (bytes::ControllerDateTime{24, 3, 1, 10, 3, 0}));
 }
 
 TEST(AllowedWindow, FollowsEachArchivesRule) {
     struct Case {
         DataKind kind;
-        Date6 expected;
-        Date6 record;
+        bytes::ControllerDateTime expected;
+        bytes::ControllerDateTime record;
         bool allowed;
     };
-    const Date6 end{24, 3, 10, 0, 0, 0};
+    const bytes::ControllerDateTime end{24, 3, 10, 0, 0, 0};
     const Case cases[] = {
         {DataKind::WmtMinute, {24, 3, 1, 10, 0, 0}, {24, 3, 1, 10, 3, 0}, true},
         {DataKind::WmtMinute, {24, 3, 1, 10, 0, 0}, {24, 3, 1, 10, 4, 0}, false},

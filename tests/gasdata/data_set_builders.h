@@ -18,9 +18,9 @@ inline DataSet EmptySet(DataKind kind) {
     const std::string run = text::Utf8ToCp1251("  Нитка 1   ");
     std::copy(run.begin(), run.end(), set.header.runName.begin());
     set.header.start = {24, 3, 1, 10, 0, 0};
-    set.header.end = IsThreeMinute(kind) ? dataset::Bytes6{24, 3, 1, 12, 57, 0}
-                     : IsDaily(kind)     ? dataset::Bytes6{24, 3, 5, 0, 0, 0}
-                                         : dataset::Bytes6{24, 3, 2, 9, 0, 0};
+    set.header.end = IsThreeMinute(kind) ? bytes::ControllerDateTime{24, 3, 1, 12, 57, 0}
+                     : IsDaily(kind)     ? bytes::ControllerDateTime{24, 3, 5, 0, 0, 0}
+                                         : bytes::ControllerDateTime{24, 3, 2, 9, 0, 0};
     return set;
 }
 

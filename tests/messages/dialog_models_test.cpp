@@ -8,10 +8,9 @@
 namespace zor06::test {
 namespace {
 
-using dataset::Bytes6;
 using messages::Period;
 
-double Pc(const Bytes6& dt) {
+double Pc(const bytes::ControllerDateTime& dt) {
     return tables::DecodeToPc(dt);
 }
 
@@ -55,10 +54,10 @@ TEST(IndexDialogAcceptTest, EntryTextsGoThroughTheChecks) {
 
 struct PeriodPresetCase {
     const char* what;
-    Bytes6 now;
+    bytes::ControllerDateTime now;
     int preset;
-    Bytes6 start;
-    Bytes6 end;
+    bytes::ControllerDateTime start;
+    bytes::ControllerDateTime end;
     bool editable;
 };
 
@@ -115,7 +114,7 @@ struct PeriodEntryCase {
     std::string startHour;
     std::string startMinute;
     std::string endSecond;
-    Bytes6 endDate;  // only the date is taken
+    bytes::ControllerDateTime endDate;  // only the date is taken
     const char* text1;
     const char* text2;
 };
@@ -172,7 +171,8 @@ TEST(PeriodDialogAcceptTest, EqualEndsPassAndAGivenPeriodIsRemembered) {
     entry.start = messages::GroupOf({24, 6, 1, 10, 0, 0});
     entry.end = entry.start;
     EXPECT_EQ(model.Accept(entry).accepted, (Period{{24, 6, 1, 10, 0, 0}, {24, 6, 1, 10, 0, 0}}));
-    EXPECT_EQ(tables::EncodeNow(choices.periodBegin), (Bytes6{24, 6, 1, 10, 0, 0}));
+    EXPECT_EQ(tables::EncodeNow(choices.periodBegin),
+              (bytes::ControllerDateTime{24, 6, 1, 10, 0, 0}));
     EXPECT_EQ(choices.periodKind, 2);
 }
 
@@ -182,10 +182,10 @@ struct ShortPresetCase {
     const char* what;
     DataArchive kind;
     messages::ArchiveBounds bounds;
-    Bytes6 now;
+    bytes::ControllerDateTime now;
     int preset;  // -1: the values set from the bounds, before any preset
-    Bytes6 start;
-    Bytes6 end;
+    bytes::ControllerDateTime start;
+    bytes::ControllerDateTime end;
 };
 
 class ShortDateTest : public ::testing::TestWithParam<ShortPresetCase> {};
@@ -274,8 +274,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct ShortAcceptCase {
     const char* what;
     DataArchive kind;
-    Bytes6 start;
-    Bytes6 end;
+    bytes::ControllerDateTime start;
+    bytes::ControllerDateTime end;
     std::optional<Period> want;
     const char* text1;
 };

@@ -16,7 +16,6 @@
 namespace zor06::test {
 namespace {
 
-using dataset::Bytes6;
 using messages::Archive;
 using messages::MessageSet;
 using messages::Period;
@@ -128,7 +127,7 @@ protected:
         messages::ReadingContext ctx{tables, dir, [this](const MessageSet& s) { shown = s; }};
         ending = messages::ReadMessagesByIndex(ctx, a, start, count);
     }
-    void ByPeriod(Archive a, dataset::Bytes6 b, dataset::Bytes6 e) {
+    void ByPeriod(Archive a, bytes::ControllerDateTime b, bytes::ControllerDateTime e) {
         messages::ReadingContext ctx{tables, dir, [this](const MessageSet& s) { shown = s; }};
         ending = messages::ReadMessagesByPeriod(ctx, a, b, e);
     }
@@ -486,7 +485,7 @@ TEST_F(MessageReadingTest, TheCommandByPeriodReadsTheClockBeforeTheDialog) {
     });
     EXPECT_EQ(readsBeforeDialog, (std::vector<std::uint8_t>{2}));
     ASSERT_TRUE(shown);
-    EXPECT_EQ(shown->header.end, (Bytes6{24, 3, 1, 5, 0, 0}));
+    EXPECT_EQ(shown->header.end, (bytes::ControllerDateTime{24, 3, 1, 5, 0, 0}));
 }
 
 TEST_F(MessageReadingTest, AWorkFileThatCannotBeCreatedStopsBeforeAnyRequest) {

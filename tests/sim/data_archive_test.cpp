@@ -17,7 +17,6 @@
 namespace zor06::sim {
 namespace {
 
-using gasdata::Date6;
 using testing::Bytes;
 using testing::ReadRequest;
 using testing::Values;
@@ -51,7 +50,8 @@ bool Minute(const Archive& a) {
     return a.code == 14;
 }
 
-Bytes DataRequest(const Archive& a, const Date6& start, const Date6& end) {
+Bytes DataRequest(const Archive& a, const bytes::ControllerDateTime& start,
+                  const bytes::ControllerDateTime& end) {
     Bytes data{static_cast<std::uint8_t>(Minute(a) ? 1 : 3), a.run, a.device};
     data.insert(data.end(), start.begin(), start.begin() + static_cast<long>(DateBytes(a)));
     data.insert(data.end(), end.begin(), end.begin() + static_cast<long>(DateBytes(a)));
@@ -71,21 +71,21 @@ std::vector<Bytes> Records(const Archive& a, const Bytes& reply) {
     return records;
 }
 
-Date6 DateOf(const Archive& a, const Bytes& record) {
-    Date6 d = gasdata::RecordDate(record, Minute(a));
+bytes::ControllerDateTime DateOf(const Archive& a, const Bytes& record) {
+    bytes::ControllerDateTime d = gasdata::RecordDate(record, Minute(a));
     if (a.code == 16) {
         d[3] = d[4] = d[5] = 0;  // a gas day goes by its date
     }
     return d;
 }
 
-Date6 Step(const Archive& a, const Date6& d) {
+bytes::ControllerDateTime Step(const Archive& a, const bytes::ControllerDateTime& d) {
     return a.code == 14   ? tables::StepThreeMinutes(d, tables::kStepThreeMinutes)
            : a.code == 15 ? tables::StepForward(d, tables::kStepHour)
                           : tables::StepForward(d, tables::kStepDay);
 }
 
-std::time_t Utc(const Date6& d) {
+std::time_t Utc(const bytes::ControllerDateTime& d) {
     std::tm tm{};
     tm.tm_year = d[0] + 100;
     tm.tm_mon = d[1] - 1;
@@ -99,7 +99,8 @@ std::time_t Utc(const Date6& d) {
 class DataArchiveTest : public testing::UtcZoneTest {
 protected:
     // The controller's clock stands at `now` (default 05.03.24 10:07:30); contract hour 9.
-    static Controller Make(ControllerConfig config = {}, Date6 now = {24, 3, 5, 10, 7, 30}) {
+    static Controller Make(ControllerConfig config = {},
+                           bytes::ControllerDateTime now = {24, 3, 5, 10, 7, 30}) {
         config.startTime = Utc(now);
         return Controller(config, [] { return kHostTime; });
     }
@@ -109,8 +110,9 @@ protected:
         EXPECT_EQ(parsed.error, "");
         return Make(parsed.options.controller);
     }
-    static std::vector<Bytes> Ask(Controller& c, const Archive& a, const Date6& start,
-                                  const Date6& end) {
+    static std::vector<Bytes> Ask(Controller& c, const Archive& a,
+                                  const bytes::ControllerDateTime& start,
+                                  const bytes::ControllerDateTime& end) {
         const Bytes request = DataRequest(a, start, end);
         EXPECT_TRUE(c.Accepts(request));
         return Records(a, c.Answer(request));
@@ -123,8 +125,8 @@ protected:
 TEST_F(DataArchiveTest, RepliesHoldFullBatchesInAscendingOrderUntilTheLastIsShort) {
     struct Case {
         Archive archive;
-        Date6 start;
-        Date6 end;
+        bytes::ControllerDateTime start;
+        bytes::ControllerDateTime end;
     };
     const Case cases[] = {
         {kMinRun1, {24, 3, 4, 12, 0, 0}, {24, 3, 4, 12, 30, 0}},
@@ -143,7 +145,7 @@ TEST_F(DataArchiveTest, RepliesHoldFullBatchesInAscendingOrderUntilTheLastIsShor
                      << " device " << int(k.archive.device));
         Controller c = Make();
         std::vector<Bytes> all;
-        Date6 from = k.start;
+        bytes::ControllerDateTime from = k.start;
         for (int reply = 0; reply < 20; ++reply) {
             const std::vector<Bytes> records = Ask(c, k.archive, from, k.end);
             all.insert(all.end(), records.begin(), records.end());
@@ -154,7 +156,7 @@ TEST_F(DataArchiveTest, RepliesHoldFullBatchesInAscendingOrderUntilTheLastIsShor
             from = Step(k.archive, DateOf(k.archive, records.back()));
         }
         ASSERT_EQ(all.size(), 11U);
-        Date6 expected = k.start;
+        bytes::ControllerDateTime expected = k.start;
         for (const Bytes& r : all) {
             EXPECT_EQ(DateOf(k.archive, r), expected);
             EXPECT_TRUE(gasdata::RecordCrcValid(r));
@@ -176,10 +178,10 @@ TEST_F(DataArchiveTest, HourlyAndDailyRecordsSpanTheirIntervals) {
 // hour and the last whole gas day.
 TEST_F(DataArchiveTest, RingsFollowTheClock) {
     struct Case {
-        Date6 now;
+        bytes::ControllerDateTime now;
         Bytes began;
-        Date6 oldestMinute, oldestHour, oldestDay;
-        Date6 newestMinute, newestHour, newestDay;
+        bytes::ControllerDateTime oldestMinute, oldestHour, oldestDay;
+        bytes::ControllerDateTime newestMinute, newestHour, newestDay;
     };
     const Case cases[] = {
         {{24, 3, 5, 10, 7, 30},
@@ -200,17 +202,17 @@ TEST_F(DataArchiveTest, RingsFollowTheClock) {
          {24, 2, 29, 6, 0, 0},
          {24, 2, 27, 0, 0, 0}},
     };
-    const Date6 farBack{1, 1, 1, 0, 0, 0};
-    const Date6 farAhead{99, 12, 31, 23, 59, 0};
+    const bytes::ControllerDateTime farBack{1, 1, 1, 0, 0, 0};
+    const bytes::ControllerDateTime farAhead{99, 12, 31, 23, 59, 0};
     for (const Case& k : cases) {
         Controller c = Make({}, k.now);
         EXPECT_EQ(FirstRecords(c), testing::Concat({k.began, k.began, k.began}));
         EXPECT_EQ(DateOf(kMinRun1, Ask(c, kMinRun1, farBack, farAhead).at(0)), k.oldestMinute);
         EXPECT_EQ(DateOf(kHourRun2, Ask(c, kHourRun2, farBack, farAhead).at(0)), k.oldestHour);
         EXPECT_EQ(DateOf(kDayMoisture, Ask(c, kDayMoisture, farBack, farAhead).at(0)), k.oldestDay);
-        const auto newest = [&](const Archive& a, const Date6& d) {
+        const auto newest = [&](const Archive& a, const bytes::ControllerDateTime& d) {
             const std::vector<Bytes> r = Ask(c, a, d, farAhead);
-            return r.size() == 1 ? DateOf(a, r[0]) : Date6{};
+            return r.size() == 1 ? DateOf(a, r[0]) : bytes::ControllerDateTime{};
         };
         EXPECT_EQ(newest(kMinMoisture, k.newestMinute), k.newestMinute);
         EXPECT_EQ(newest(kHourRun1, k.newestHour), k.newestHour);
@@ -249,8 +251,8 @@ TEST_F(DataArchiveTest, EmptyArchivesHaveNoFirstRecordAndNoRecords) {
     const Bytes table = FirstRecords(c);
     EXPECT_EQ(Bytes(table.begin(), table.begin() + 6), (Bytes{1, 1, 1, 0, 0, 0}));
     EXPECT_EQ(Bytes(table.begin() + 12, table.end()), (Bytes{1, 1, 1, 0, 0, 0}));
-    const Date6 from{23, 1, 1, 0, 0, 0};
-    const Date6 to{24, 3, 5, 0, 0, 0};
+    const bytes::ControllerDateTime from{23, 1, 1, 0, 0, 0};
+    const bytes::ControllerDateTime to{24, 3, 5, 0, 0, 0};
     EXPECT_TRUE(Ask(c, kMinMoisture, from, to).empty());
     EXPECT_TRUE(Ask(c, kDayRun1, from, to).empty());
     EXPECT_EQ(Ask(c, kHourRun1, from, to).size(), 2U);
@@ -259,15 +261,15 @@ TEST_F(DataArchiveTest, EmptyArchivesHaveNoFirstRecordAndNoRecords) {
 // Statuses, checksums and gaps on demand: the records of a period with what each carries.
 TEST_F(DataArchiveTest, RecordFaultsOnDemand) {
     struct Expected {
-        Date6 date;
+        bytes::ControllerDateTime date;
         std::uint8_t status;
         bool crcValid;
     };
     struct Case {
         std::vector<std::string_view> args;
         Archive archive;
-        Date6 start;
-        Date6 end;
+        bytes::ControllerDateTime start;
+        bytes::ControllerDateTime end;
         std::vector<Expected> records;
     };
     const Case cases[] = {
@@ -323,14 +325,14 @@ TEST_F(DataArchiveTest, RepeatedRepliesGiveTheFirstRecordsOfEachArchiveAgain) {
     EXPECT_EQ(Ask(c, kMinRun1, {24, 3, 4, 12, 6, 0}, {24, 3, 4, 13, 0, 0}), first);
     EXPECT_EQ(Ask(c, kMinRun1, {24, 3, 4, 12, 12, 0}, {24, 3, 4, 13, 0, 0}), first);
     const std::vector<Bytes> other = Ask(c, kMinRun2, {24, 3, 4, 12, 6, 0}, {24, 3, 4, 13, 0, 0});
-    EXPECT_EQ(DateOf(kMinRun2, other.at(0)), (Date6{24, 3, 4, 12, 6, 0}));
+    EXPECT_EQ(DateOf(kMinRun2, other.at(0)), (bytes::ControllerDateTime{24, 3, 4, 12, 6, 0}));
 }
 
 TEST_F(DataArchiveTest, MalformedRequestsGetAnError) {
     ControllerConfig oneRun;
     oneRun.runs = 1;
     Controller c = Make(oneRun);
-    const Date6 from{24, 3, 4, 12, 0, 0};
+    const bytes::ControllerDateTime from{24, 3, 4, 12, 0, 0};
     Bytes shortRequest = DataRequest(kMinRun1, from, from);
     shortRequest.erase(shortRequest.end() - 4, shortRequest.end() - 2);
     shortRequest[2] = static_cast<std::uint8_t>(shortRequest.size());
@@ -360,7 +362,7 @@ float FloatAt(const Bytes& b, std::size_t at) {
 
 TEST_F(DataArchiveTest, ValuesArePlausibleGasAndDependOnTheSeed) {
     Controller c = Make({"--seed", "7"});
-    const Date6 at{24, 3, 5, 10, 6, 0};
+    const bytes::ControllerDateTime at{24, 3, 5, 10, 6, 0};
     const Bytes chr = Ask(c, kMinRun1, at, at).at(0);
     const auto gas = gasdata::ChrMinRecord::Decode(std::span(chr).first<93>()).values.v;
     struct Range {

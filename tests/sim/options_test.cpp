@@ -125,7 +125,7 @@ TEST(OptionsTest, DataArchives) {
          "--missing-data", "hour/run1/24-03-04 11:00", "--repeat-data-replies", "--frozen-clock"});
     const DataArchiveConfig& d = o.controller.data;
     EXPECT_EQ(d.seed, 5U);
-    EXPECT_EQ(d.start, (tables::ControllerDateTime{24, 3, 3, 14, 20, 10}));
+    EXPECT_EQ(d.start, (bytes::ControllerDateTime{24, 3, 3, 14, 20, 10}));
     EXPECT_EQ(d.empty, (std::array<bool, 3>{false, true, false}));
     ASSERT_EQ(d.statuses.size(), 1U);
     EXPECT_EQ(d.statuses[0].status, 0x22);

@@ -10,7 +10,8 @@ namespace {
 
 using namespace std::chrono;
 
-ControllerDateTime Dt(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
+bytes::ControllerDateTime Dt(int year, int month, int day, int hour = 0, int minute = 0,
+                             int second = 0) {
     return {static_cast<std::uint8_t>(year - 2000), static_cast<std::uint8_t>(month),
             static_cast<std::uint8_t>(day),         static_cast<std::uint8_t>(hour),
             static_cast<std::uint8_t>(minute),      static_cast<std::uint8_t>(second)};
@@ -28,7 +29,7 @@ constexpr TransitionRule kSummer{3, 0xC9, 3};
 constexpr TransitionRule kWinter{10, 0xC9, 4};
 
 TEST(ControllerDateTest, EncodesAndDecodesPcDateTimes) {
-    const ControllerDateTime newYearsEve = Dt(2019, 12, 31, 23, 59, 59);
+    const bytes::ControllerDateTime newYearsEve = Dt(2019, 12, 31, 23, 59, 59);
     EXPECT_EQ(EncodeNow(43830.0 + 86399.0 / 86400.0), newYearsEve);
     EXPECT_DOUBLE_EQ(DecodeToPc(Dt(2000, 1, 1)), 36526.0);
     EXPECT_DOUBLE_EQ(DecodeToPc(Dt(2020, 3, 29, 18)), 43919.75);
@@ -36,7 +37,7 @@ TEST(ControllerDateTest, EncodesAndDecodesPcDateTimes) {
     EXPECT_EQ(EncodeNow(DaysBetween({1899, 12, 30}, {2256, 1, 1}))[kYearByte], 0);
 
     // Every hour of two years, each with its own minute and second.
-    ControllerDateTime dt = Dt(2019, 1, 1, 0, 0, 0);
+    bytes::ControllerDateTime dt = Dt(2019, 1, 1, 0, 0, 0);
     for (int i = 0; i < 2 * 366 * 24; ++i) {
         dt[kMinuteByte] = static_cast<std::uint8_t>(i % 60);
         dt[kSecondByte] = static_cast<std::uint8_t>(i * 7 % 60);
@@ -82,7 +83,7 @@ TEST(ControllerDateTest, ValidityFollowsTheMonthLength) {
 }
 
 TEST(ControllerDateTest, ComparesOverTheChosenPrefix) {
-    const ControllerDateTime a = Dt(2020, 5, 10, 12, 30, 15);
+    const bytes::ControllerDateTime a = Dt(2020, 5, 10, 12, 30, 15);
     EXPECT_EQ(Compare6(a, Dt(2020, 5, 10, 12, 30, 16)), -1);
     EXPECT_EQ(Compare6(a, a), 0);
     EXPECT_EQ(Compare6(Dt(2021, 1, 1), a), 1);
@@ -111,7 +112,7 @@ TEST(ControllerDateTest, StepsCarryAcrossMonthAndYearEnds) {
     EXPECT_EQ(StepThreeMinutes(Dt(2020, 12, 31, 23, 57), kStepThreeMinutes), Dt(2021, 1, 1, 0, 0));
     EXPECT_EQ(StepThreeMinutes(Dt(2020, 6, 1, 10, 58), kStepThreeMinutes), Dt(2020, 6, 1, 11, 1));
     EXPECT_EQ(StepThreeMinutes(Dt(2020, 6, 1, 23, 42), kStepHour), Dt(2020, 6, 2, 0, 42));
-    ControllerDateTime dt = Dt(2020, 2, 28, 12, 3);
+    bytes::ControllerDateTime dt = Dt(2020, 2, 28, 12, 3);
     for (int i = 0; i < 480; ++i) {
         dt = StepThreeMinutes(dt, kStepThreeMinutes);
     }
@@ -119,15 +120,15 @@ TEST(ControllerDateTest, StepsCarryAcrossMonthAndYearEnds) {
 }
 
 TEST(ControllerDateTest, StepBackUndoesStepForward) {
-    for (ControllerDateTime dt = Dt(2019, 11, 1, 23); Compare6(dt, Dt(2021, 3, 2)) < 0;
+    for (bytes::ControllerDateTime dt = Dt(2019, 11, 1, 23); Compare6(dt, Dt(2021, 3, 2)) < 0;
          dt = StepForward(dt, kStepDay)) {
         for (const int unit : {kStepHour, kStepDay}) {
-            const ControllerDateTime next = StepForward(dt, unit);
+            const bytes::ControllerDateTime next = StepForward(dt, unit);
             ASSERT_TRUE(IsValid(next));
             ASSERT_EQ(Compare6(dt, next), -1);
             ASSERT_EQ(StepBack(next, unit), dt);
         }
-        ControllerDateTime early = dt;
+        bytes::ControllerDateTime early = dt;
         early[kDayByte] = static_cast<std::uint8_t>(dt[kDayByte] % 28 + 1);
         ASSERT_EQ(StepBack(StepForward(early, kStepMonth), kStepMonth), early);
     }

@@ -9,7 +9,7 @@ namespace {
 TEST(MessageDateTest, TakesTheDayMonthYearAndTimeOfAnExistingMoment) {
     const struct {
         const char* text;
-        dataset::Bytes6 date;
+        bytes::ControllerDateTime date;
     } cases[] = {
         {"05.03.24 12:07:09", {24, 3, 5, 12, 7, 9}},
         {"05.03.24 12:07", {24, 3, 5, 12, 7, 0}},

@@ -106,7 +106,7 @@ bool FollowsTheClock(int table) {
     return std::ranges::find(kTables, table) != std::end(kTables);
 }
 
-tables::ControllerDateTime LocalDateTime(std::time_t t) {
+bytes::ControllerDateTime LocalDateTime(std::time_t t) {
     std::tm tm{};
     localtime_r(&t, &tm);
     return {static_cast<std::uint8_t>(std::clamp(tm.tm_year - 100, 0, 255)),
@@ -416,7 +416,7 @@ void Controller::RefreshChromatographClock() {
                       image_.Fields(kChromatographClockTable, 0, 6).begin());
 }
 
-tables::ControllerDateTime Controller::Now() const {
+bytes::ControllerDateTime Controller::Now() const {
     return LocalDateTime(clock_() + clockOffset_);
 }
 

@@ -87,7 +87,7 @@ private:
     // Tables made from the clock and the contract hour: when the data archives began, the latest
     // analysis.
     void RefreshDataTables();
-    tables::ControllerDateTime Now() const;
+    bytes::ControllerDateTime Now() const;
     ArchiveClock DataClock() const;
     // The abnormal-situation signs last changed a while before the controller started.
     void DateSignsChange();

@@ -8,11 +8,9 @@
 namespace zor06::sim {
 namespace {
 
-using tables::ControllerDateTime;
-
 constexpr WallTime kMinuteSlotS = 180;
 constexpr std::uint8_t kDayStartFlag = 0x80;
-constexpr ControllerDateTime kNoRecord{1, 1, 1, 0, 0, 0};
+constexpr bytes::ControllerDateTime kNoRecord{1, 1, 1, 0, 0, 0};
 
 // Per function code: the archive, the request's length and the significant bytes of its dates.
 struct RequestLayout {
@@ -54,13 +52,13 @@ std::int64_t SlotAt(DataArchive archive, WallTime t, int contractHour) {
 }
 
 // A request's date: 3-minute and hourly periods by the moment, daily ones by the gas day's date.
-std::int64_t RequestSlot(DataArchive archive, const ControllerDateTime& dt, bool rising) {
+std::int64_t RequestSlot(DataArchive archive, const bytes::ControllerDateTime& dt, bool rising) {
     const WallTime t = ToWallTime(dt);
     return rising ? CeilDiv(t, SlotLength(archive)) : FloorDiv(t, SlotLength(archive));
 }
 
-std::optional<ControllerDateTime> RequestDate(std::span<const std::uint8_t> bytes) {
-    ControllerDateTime dt{};
+std::optional<bytes::ControllerDateTime> RequestDate(std::span<const std::uint8_t> bytes) {
+    bytes::ControllerDateTime dt{};
     std::ranges::copy(bytes, dt.begin());
     if (!tables::IsValid(dt)) {
         return std::nullopt;
@@ -120,9 +118,9 @@ void DataArchives::StartBefore(const ArchiveClock& clock) {
 }
 
 // When each archive took its first record, whether the ring still holds it or not.
-std::array<ControllerDateTime, kDataArchives> DataArchives::FirstRecords(
+std::array<bytes::ControllerDateTime, kDataArchives> DataArchives::FirstRecords(
     const ArchiveClock& clock) const {
-    std::array<ControllerDateTime, kDataArchives> firsts{};
+    std::array<bytes::ControllerDateTime, kDataArchives> firsts{};
     for (int a = 0; a < kDataArchives; ++a) {
         const auto archive = static_cast<DataArchive>(a);
         const Ring ring = RingOf(archive, clock);
@@ -186,9 +184,9 @@ std::optional<std::vector<std::uint8_t>> DataArchives::Answer(std::uint8_t code,
         (!moisture && (runs >> run & 1) == 0)) {
         return std::nullopt;
     }
-    const std::optional<ControllerDateTime> start =
+    const std::optional<bytes::ControllerDateTime> start =
         RequestDate(data.subspan(kStartAt, layout->dateBytes));
-    const std::optional<ControllerDateTime> end =
+    const std::optional<bytes::ControllerDateTime> end =
         RequestDate(data.subspan(kStartAt + layout->dateBytes, layout->dateBytes));
     if (!start || !end) {
         return std::nullopt;

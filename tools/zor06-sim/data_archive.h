@@ -17,7 +17,7 @@ namespace zor06::sim {
 // What the archives are made from: the controller's local time and the contract hour (table 6
 // field 6), at which a gas day begins.
 struct ArchiveClock {
-    tables::ControllerDateTime now{};
+    bytes::ControllerDateTime now{};
     int contractHour = 0;
 };
 
@@ -35,7 +35,7 @@ public:
     // archive, which the ring may since have overwritten; for the daily one bit 7 of byte 5 says
     // the archive began before the contract hour of that date, so that its first (incomplete) gas
     // day is the day before. An empty archive: 01.01.01 00:00:00.
-    std::array<tables::ControllerDateTime, kDataArchives> FirstRecords(
+    std::array<bytes::ControllerDateTime, kDataArchives> FirstRecords(
         const ArchiveClock& clock) const;
 
     // The reply data (record count, then the records) to the request data of function 14, 15

@@ -32,7 +32,7 @@ std::optional<long> ParseInteger(std::string_view text, int base) {
 }
 
 // "YY-MM-DD" or "YY-MM-DD HH:MM".
-std::optional<tables::ControllerDateTime> ParseSlotDate(std::string_view text) {
+std::optional<bytes::ControllerDateTime> ParseSlotDate(std::string_view text) {
     const std::string s(text);
     int y = 0;
     int mo = 0;
@@ -44,16 +44,16 @@ std::optional<tables::ControllerDateTime> ParseSlotDate(std::string_view text) {
     if ((got != 3 && got != 5) || y < 0 || h < 0 || mi < 0) {
         return std::nullopt;
     }
-    const tables::ControllerDateTime dt{
-        static_cast<std::uint8_t>(y), static_cast<std::uint8_t>(mo), static_cast<std::uint8_t>(d),
-        static_cast<std::uint8_t>(h), static_cast<std::uint8_t>(mi), 0};
+    const bytes::ControllerDateTime dt{static_cast<std::uint8_t>(y),  static_cast<std::uint8_t>(mo),
+                                       static_cast<std::uint8_t>(d),  static_cast<std::uint8_t>(h),
+                                       static_cast<std::uint8_t>(mi), 0};
     if (!tables::IsValid(dt)) {
         return std::nullopt;
     }
     return dt;
 }
 
-std::int64_t SlotOf(DataArchive archive, const tables::ControllerDateTime& dt) {
+std::int64_t SlotOf(DataArchive archive, const bytes::ControllerDateTime& dt) {
     const WallTime t = ToWallTime(dt);
     switch (archive) {
         case DataArchive::Minute:
@@ -101,7 +101,7 @@ std::optional<RecordSelector> ParseRecordSelector(std::string_view text) {
         }
         selector.every = *every;
     } else {
-        const std::optional<tables::ControllerDateTime> date = ParseSlotDate(when);
+        const std::optional<bytes::ControllerDateTime> date = ParseSlotDate(when);
         if (!date) {
             return std::nullopt;
         }

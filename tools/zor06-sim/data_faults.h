@@ -37,7 +37,7 @@ struct RecordStatus {
 struct DataArchiveConfig {
     std::uint64_t seed = 0;  // of the values' drift
     // The archives began at this local time instead of having filled their rings.
-    std::optional<tables::ControllerDateTime> start;
+    std::optional<bytes::ControllerDateTime> start;
     std::array<bool, kDataArchives> empty{};
     std::vector<RecordStatus> statuses;
     std::vector<RecordSelector> badCrc;

@@ -32,7 +32,7 @@ SlotTimes TimesOf(DataArchive archive, std::int64_t slot, int contractHour) {
 }
 
 // Date, start and end time of an hourly or daily record.
-void PutInterval(DataArchive archive, const tables::ControllerDateTime& start, int contractHour,
+void PutInterval(DataArchive archive, const bytes::ControllerDateTime& start, int contractHour,
                  bool complete, std::array<std::uint8_t, 3>& date,
                  std::array<std::uint8_t, 3>& from, std::array<std::uint8_t, 3>& to) {
     std::copy_n(start.begin(), 3, date.begin());
@@ -51,9 +51,9 @@ void ShiftDate(DataArchive archive, int days, std::array<std::uint8_t, 3>& date)
     if (archive != DataArchive::Day || days == 0) {
         return;
     }
-    tables::ControllerDateTime d{};
+    bytes::ControllerDateTime d{};
     std::copy(date.begin(), date.end(), d.begin());
-    const tables::ControllerDateTime shifted = FromWallTime(ToWallTime(d) + days * kSecondsPerDay);
+    const bytes::ControllerDateTime shifted = FromWallTime(ToWallTime(d) + days * kSecondsPerDay);
     std::copy_n(shifted.begin(), date.size(), date.begin());
 }
 
@@ -80,7 +80,7 @@ std::vector<std::uint8_t> MakeDataRecord(DataArchive archive, DataSource source,
                                          int contractHour, const RecordMarks& marks,
                                          std::uint64_t seed) {
     const SlotTimes times = TimesOf(archive, slot, contractHour);
-    const tables::ControllerDateTime start = FromWallTime(times.start);
+    const bytes::ControllerDateTime start = FromWallTime(times.start);
     const bool moisture = source == DataSource::Moisture;
     if (archive == DataArchive::Minute && moisture) {
         gasdata::WmtMinRecord r;

@@ -14,7 +14,7 @@ constexpr int kValuesField = 2;  // after the date and the time
 constexpr WallTime kAnalysisS = 180;
 
 // Fields 0 and 1: year - 2000, month, day and hour, minute, second, each with a byte not used.
-void PutDateTime(TableImage* image, int table, const tables::ControllerDateTime& at) {
+void PutDateTime(TableImage* image, int table, const bytes::ControllerDateTime& at) {
     const auto date = image->Field(table, 0);
     const auto time = image->Field(table, 1);
     for (int i = 0; i < 3; ++i) {
@@ -27,10 +27,10 @@ void PutDateTime(TableImage* image, int table, const tables::ControllerDateTime&
 
 }  // namespace
 
-void FillMomentaryTables(const tables::ControllerDateTime& now, std::uint64_t seed,
+void FillMomentaryTables(const bytes::ControllerDateTime& now, std::uint64_t seed,
                          TableImage* image) {
     const WallTime analysis = FloorDiv(ToWallTime(now), kAnalysisS) * kAnalysisS;
-    const tables::ControllerDateTime at = FromWallTime(analysis);
+    const bytes::ControllerDateTime at = FromWallTime(analysis);
     const auto moisture = MoistureAt(analysis, seed);
     for (int run = 0; run < 2; ++run) {
         const gasdata::ChrValues gas = GasAt(analysis, run, seed);

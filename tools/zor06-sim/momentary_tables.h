@@ -10,7 +10,7 @@
 
 namespace zor06::sim {
 
-void FillMomentaryTables(const tables::ControllerDateTime& now, std::uint64_t seed,
+void FillMomentaryTables(const bytes::ControllerDateTime& now, std::uint64_t seed,
                          TableImage* image);
 
 }  // namespace zor06::sim

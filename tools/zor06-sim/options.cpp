@@ -88,7 +88,7 @@ std::string SetPassword(Options& o, std::string_view value) {
 }
 
 // "YY-MM-DD HH:MM:SS".
-std::optional<tables::ControllerDateTime> ParseDateTime(std::string_view value) {
+std::optional<bytes::ControllerDateTime> ParseDateTime(std::string_view value) {
     int f[6] = {};
     const std::string text(value);
     char tail = 0;
@@ -97,7 +97,7 @@ std::optional<tables::ControllerDateTime> ParseDateTime(std::string_view value) 
         std::ranges::any_of(f, [](int v) { return v < 0; })) {
         return std::nullopt;
     }
-    tables::ControllerDateTime dt{};
+    bytes::ControllerDateTime dt{};
     std::ranges::transform(f, dt.begin(), [](int v) { return static_cast<std::uint8_t>(v); });
     if (!tables::IsValid(dt)) {
         return std::nullopt;
@@ -107,7 +107,7 @@ std::optional<tables::ControllerDateTime> ParseDateTime(std::string_view value) 
 
 // Local time.
 std::string SetNow(Options& o, std::string_view value) {
-    const std::optional<tables::ControllerDateTime> dt = ParseDateTime(value);
+    const std::optional<bytes::ControllerDateTime> dt = ParseDateTime(value);
     if (!dt) {
         return "--now takes \"YY-MM-DD HH:MM:SS\"";
     }

@@ -3,8 +3,6 @@
 namespace zor06::sim {
 namespace {
 
-using tables::ControllerDateTime;
-
 // Days from 01.01.2000 of a proleptic Gregorian date, and back (civil-calendar algorithms in
 // 400-year eras).
 std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
@@ -40,14 +38,14 @@ std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
     return -FloorDiv(-a, b);
 }
 
-WallTime ToWallTime(const ControllerDateTime& dt) {
+WallTime ToWallTime(const bytes::ControllerDateTime& dt) {
     const std::int64_t days =
         DaysFromCivil(2000 + dt[tables::kYearByte], dt[tables::kMonthByte], dt[tables::kDayByte]);
     return days * kSecondsPerDay + dt[tables::kHourByte] * kSecondsPerHour +
            dt[tables::kMinuteByte] * 60 + dt[tables::kSecondByte];
 }
 
-ControllerDateTime FromWallTime(WallTime t) {
+bytes::ControllerDateTime FromWallTime(WallTime t) {
     const std::int64_t days = FloorDiv(t, kSecondsPerDay);
     const std::int64_t second = t - days * kSecondsPerDay;
     std::int64_t y = 0;
@@ -62,7 +60,7 @@ ControllerDateTime FromWallTime(WallTime t) {
             static_cast<std::uint8_t>(second % 60)};
 }
 
-ControllerDateTime MonthsBack(ControllerDateTime dt, int months) {
+bytes::ControllerDateTime MonthsBack(bytes::ControllerDateTime dt, int months) {
     int index = dt[tables::kYearByte] * 12 + dt[tables::kMonthByte] - 1 - months;
     if (index < 0) {
         index = 0;

@@ -14,14 +14,14 @@ using WallTime = std::int64_t;
 constexpr WallTime kSecondsPerHour = 3600;
 constexpr WallTime kSecondsPerDay = 86400;
 
-WallTime ToWallTime(const tables::ControllerDateTime& dt);
-tables::ControllerDateTime FromWallTime(WallTime t);
+WallTime ToWallTime(const bytes::ControllerDateTime& dt);
+bytes::ControllerDateTime FromWallTime(WallTime t);
 
 // Rounds towards minus infinity, as slots before 2000 still need a number.
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b);
 std::int64_t CeilDiv(std::int64_t a, std::int64_t b);
 
 // `dt` so many calendar months earlier; a day that month lacks becomes the 1st of the next.
-tables::ControllerDateTime MonthsBack(tables::ControllerDateTime dt, int months);
+bytes::ControllerDateTime MonthsBack(bytes::ControllerDateTime dt, int months);
 
 }  // namespace zor06::sim

@@ -58,12 +58,12 @@ int ReadData(Session& s, DataKind kind, int run) {
         return kExitFailed;
     }
     std::optional<gasdata::DataSet> read;
-    gasdata::DataReadingContext ctx{
-        s.tables, folder.Path(),
-        [&](gasdata::Step step, const gasdata::ArchiveBounds& bounds, const gasdata::Date6& now) {
-            return ChooseDataPeriod(*period, step, bounds, now, s.op);
-        },
-        [&read](const gasdata::DataSet& set) { read = set; }};
+    gasdata::DataReadingContext ctx{s.tables, folder.Path(),
+                                    [&](gasdata::Step step, const gasdata::ArchiveBounds& bounds,
+                                        const bytes::ControllerDateTime& now) {
+                                        return ChooseDataPeriod(*period, step, bounds, now, s.op);
+                                    },
+                                    [&read](const gasdata::DataSet& set) { read = set; }};
     const messages::ReadingEnd end = gasdata::ReadDataArchive(ctx, kind, run);
     if (!read) {
         return kExitFailed;

@@ -22,7 +22,7 @@ messages::ShortDateEntry PresetEntry(const DataPeriodRequest& request, gasdata::
             if (!lastDay) {
                 return preset;
             }
-            const dataset::Bytes6 newest{
+            const bytes::ControllerDateTime newest{
                 bounds.newest[0], bounds.newest[1], bounds.newest[2], 0, 0, 0};
             return {newest, newest, false};
         }
@@ -72,7 +72,7 @@ std::optional<DataPeriodRequest> DataPeriodOf(const DataOptions& options, std::s
 std::optional<messages::Period> ChooseDataPeriod(const DataPeriodRequest& request,
                                                  gasdata::Step step,
                                                  const messages::ArchiveBounds& bounds,
-                                                 const dataset::Bytes6& now,
+                                                 const bytes::ControllerDateTime& now,
                                                  dialogue::Operator& op) {
     settings::ArchiveChoices choices;
     messages::ShortDateModel model(static_cast<messages::DataArchive>(step), bounds, now, choices);

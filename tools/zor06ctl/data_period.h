@@ -15,8 +15,8 @@ namespace zor06::ctl {
 
 struct DataPeriodRequest {
     enum class How { Given, LastDay, LastMonth } how = How::Given;
-    dataset::Bytes6 from{};  // Given only
-    dataset::Bytes6 to{};
+    bytes::ControllerDateTime from{};  // Given only
+    bytes::ControllerDateTime to{};
 };
 
 // Exactly one of --from DATE --to DATE, --last-day, --last-month; none with `error` otherwise.
@@ -31,7 +31,7 @@ std::optional<DataPeriodRequest> DataPeriodOf(const DataOptions& options, std::s
 std::optional<messages::Period> ChooseDataPeriod(const DataPeriodRequest& request,
                                                  gasdata::Step step,
                                                  const messages::ArchiveBounds& bounds,
-                                                 const dataset::Bytes6& now,
+                                                 const bytes::ControllerDateTime& now,
                                                  dialogue::Operator& op);
 
 }  // namespace zor06::ctl

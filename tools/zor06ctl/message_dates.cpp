@@ -7,7 +7,7 @@
 
 namespace zor06::ctl {
 
-std::optional<dataset::Bytes6> ParseMessageDate(std::string_view text) {
+std::optional<bytes::ControllerDateTime> ParseMessageDate(std::string_view text) {
     // %d would also take a sign, and a negative hour passes the range checks to wrap in its byte.
     if (text.find_first_not_of("0123456789.: ") != std::string_view::npos) {
         return std::nullopt;
@@ -30,9 +30,10 @@ std::optional<dataset::Bytes6> ParseMessageDate(std::string_view text) {
         day > tables::DaysInMonth(2000 + year, month) || hour > 23 || minute > 59 || second > 59) {
         return std::nullopt;
     }
-    return dataset::Bytes6{static_cast<std::uint8_t>(year),   static_cast<std::uint8_t>(month),
-                           static_cast<std::uint8_t>(day),    static_cast<std::uint8_t>(hour),
-                           static_cast<std::uint8_t>(minute), static_cast<std::uint8_t>(second)};
+    return bytes::ControllerDateTime{
+        static_cast<std::uint8_t>(year),   static_cast<std::uint8_t>(month),
+        static_cast<std::uint8_t>(day),    static_cast<std::uint8_t>(hour),
+        static_cast<std::uint8_t>(minute), static_cast<std::uint8_t>(second)};
 }
 
 }  // namespace zor06::ctl

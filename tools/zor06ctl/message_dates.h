@@ -10,6 +10,6 @@ namespace zor06::ctl {
 
 // "DD.MM.YY HH:MM:SS"; the year may have four digits (2000..2255) and the seconds may be left
 // out. None for anything else or a date that does not exist.
-std::optional<dataset::Bytes6> ParseMessageDate(std::string_view text);
+std::optional<bytes::ControllerDateTime> ParseMessageDate(std::string_view text);
 
 }  // namespace zor06::ctl

@@ -30,8 +30,8 @@ struct MessageRequest {
     enum class How { All, Last, Index, Period } how = How::All;
     std::uint32_t first = 0;  // --last N: N; --index: the start
     std::uint32_t count = 0;  // --index: the count
-    dataset::Bytes6 from{};
-    dataset::Bytes6 to{};
+    bytes::ControllerDateTime from{};
+    bytes::ControllerDateTime to{};
 };
 
 std::optional<std::uint32_t> ParseIndex(const std::string& text) {

@@ -23,7 +23,7 @@ namespace zor06::screens {
 // What saving and printing need from the program around the view.
 struct MessageFormContext {
     std::filesystem::path programDir;  // AUDFILES and ALAFILES lie in it
-    std::function<dataset::Bytes6()> today;
+    std::function<bytes::ControllerDateTime()> today;
     config::ChooseFile chooseFile;
     // The organisation line of the printed list; none when the operator does not confirm.
     std::function<std::optional<std::string>()> printData = [] { return std::string(); };

@@ -37,8 +37,9 @@ QString Qt8(std::string_view text) {
 }  // namespace
 
 TFormShortDate::TFormShortDate(messages::DataArchive kind, const messages::ArchiveBounds& bounds,
-                               const dataset::Bytes6& now, settings::ArchiveChoices& choices,
-                               dialogue::Operator& op, QWidget* parent)
+                               const bytes::ControllerDateTime& now,
+                               settings::ArchiveChoices& choices, dialogue::Operator& op,
+                               QWidget* parent)
     : QDialog(parent), model_(kind, bounds, now, choices), op_(op) {
     setWindowTitle(QStringLiteral("Ввод периода времени запрашиваемых данных"));
     const int lists = ListsOf(kind);
@@ -77,7 +78,7 @@ TFormShortDate::TFormShortDate(messages::DataArchive kind, const messages::Archi
 }
 
 void TFormShortDate::Show(const messages::ShortDateEntry& entry) {
-    const dataset::Bytes6* dates[] = {&entry.start, &entry.end};
+    const bytes::ControllerDateTime* dates[] = {&entry.start, &entry.end};
     PeriodGroupBox* boxes[] = {start_, end_};
     for (int b = 0; b < 2; ++b) {
         boxes[b]->SetDate(tables::DateOf(*dates[b]));
@@ -89,11 +90,11 @@ void TFormShortDate::Show(const messages::ShortDateEntry& entry) {
 
 messages::ShortDateEntry TFormShortDate::Entry() const {
     messages::ShortDateEntry entry;
-    dataset::Bytes6* dates[] = {&entry.start, &entry.end};
+    bytes::ControllerDateTime* dates[] = {&entry.start, &entry.end};
     const PeriodGroupBox* boxes[] = {start_, end_};
     for (int b = 0; b < 2; ++b) {
         const tables::CalendarDate d = boxes[b]->Date();
-        dataset::Bytes6& dt = *dates[b];
+        bytes::ControllerDateTime& dt = *dates[b];
         dt = {static_cast<std::uint8_t>(d.year - 2000),
               static_cast<std::uint8_t>(d.month),
               static_cast<std::uint8_t>(d.day),

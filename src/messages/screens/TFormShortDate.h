@@ -21,7 +21,7 @@ class TFormShortDate : public QDialog {
 public:
     // `now` is the controller's date and time, just read into table 2.
     TFormShortDate(messages::DataArchive kind, const messages::ArchiveBounds& bounds,
-                   const dataset::Bytes6& now, settings::ArchiveChoices& choices,
+                   const bytes::ControllerDateTime& now, settings::ArchiveChoices& choices,
                    dialogue::Operator& op, QWidget* parent = nullptr);
 
     // After exec() returned Accepted.

@@ -74,7 +74,7 @@ std::vector<std::uint8_t> Diagnostics() {
 MessageFormContext Context(const fs::path& dir, std::optional<fs::path> chosen = {}) {
     MessageFormContext c;
     c.programDir = dir;
-    c.today = [] { return dataset::Bytes6{26, 12, 9, 0, 0, 0}; };
+    c.today = [] { return bytes::ControllerDateTime{26, 12, 9, 0, 0, 0}; };
     c.chooseFile = [chosen](const config::FileChoice&) { return chosen; };
     return c;
 }
