@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "bytes/byte_writer.h"
 #include "link/frame.h"
 
 namespace zor06::config {
@@ -54,9 +55,8 @@ bool PcSyncAllowed(const tables::ControllerImage& image) {
 bool SendTimeCorrection(tables::TableContext& ctx, std::int16_t seconds) {
     dialogue::BusyScope busy(ctx.op);
     ctx.op.SetStatusText(dialogue::Panel::Message, "");
-    const auto raw = static_cast<std::uint16_t>(seconds);
-    const std::array<std::uint8_t, 2> value{static_cast<std::uint8_t>(raw & 0xFF),
-                                            static_cast<std::uint8_t>(raw >> 8)};
+    std::array<std::uint8_t, 2> value{};
+    bytes::ByteWriter(value).I16(seconds);
     if (ctx.link.Request(link::code::kClockCorrection, value)) {
         ctx.op.SetStatusText(dialogue::Panel::Message, "Корректировка времени выполнена");
         return true;

@@ -1,8 +1,8 @@
 #include "config/config_buffer.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "bytes/byte_writer.h"
 #include "config/flow_computers.h"
 #include "config/limits_editor.h"
 #include "config/users_table.h"
@@ -15,14 +15,6 @@ constexpr std::size_t kPasswordInRecord = 4;
 
 void Put(ConfigBuffer& b, ConfigPart p, std::initializer_list<std::uint8_t> values) {
     std::copy(values.begin(), values.end(), b.Part(p).begin());
-}
-
-void PutFloat(std::span<std::uint8_t> at, float value) {
-    std::uint32_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    for (std::size_t i = 0; i < 4; ++i) {
-        at[i] = static_cast<std::uint8_t>(bits >> (8 * i));
-    }
 }
 
 // Every password byte of the sixteen flow-computer records, in place.
@@ -79,8 +71,8 @@ ConfigBuffer NewConfiguration() {
     }
     for (int kind = 0; kind < kLimitKinds; ++kind) {
         for (int p = 0; p < kGasParameterCount; ++p) {
-            PutFloat(b.LimitBlock(kind).subspan(static_cast<std::size_t>(p) * 4, 4),
-                     LimitRangeOf(kind, p).defaultValue);
+            bytes::ByteWriter(b.LimitBlock(kind).subspan(static_cast<std::size_t>(p) * 4, 4))
+                .F32(LimitRangeOf(kind, p).defaultValue);
         }
     }
     Put(b, part::kPeriod, {1, 0});

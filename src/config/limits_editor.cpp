@@ -3,8 +3,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
+#include "bytes/byte_reader.h"
+#include "bytes/byte_writer.h"
 #include "text/text_format.h"
 
 namespace zor06::config {
@@ -101,24 +102,6 @@ const std::array<std::array<LimitRange, kGasParameterCount>, kLimitKinds>& Range
     return table;
 }
 
-float FloatAt(std::span<const std::uint8_t> bytes) {
-    std::uint32_t bits = 0;
-    for (int i = 3; i >= 0; --i) {
-        bits = bits << 8 | bytes[static_cast<std::size_t>(i)];
-    }
-    float value = 0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-void PutFloat(float value, std::span<std::uint8_t> bytes) {
-    std::uint32_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    for (std::size_t i = 0; i < 4; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(bits >> (8 * i));
-    }
-}
-
 // The typed text as a number; ',' is taken for the point. None for text that is no number.
 std::optional<long double> ParseNumber(std::string text) {
     for (char& c : text) {
@@ -197,9 +180,10 @@ LimitTexts FillLimits(int kind, std::span<const std::uint8_t, kLimitBytes> targe
     LimitTexts texts;
     for (int p = 0; p < kGasParameterCount; ++p) {
         const auto i = static_cast<std::size_t>(p);
-        texts[i] = GasParameterUsed(p) ? FixedText(FloatAt(target.subspan(i * 4, 4)),
-                                                   LimitRangeOf(kind, p).decimals)
-                                       : "0";
+        texts[i] = GasParameterUsed(p)
+                       ? FixedText(bytes::ByteReader(target.subspan(i * 4, 4)).F32(),
+                                   LimitRangeOf(kind, p).decimals)
+                       : "0";
     }
     return texts;
 }
@@ -228,8 +212,8 @@ Refusal AcceptLimits(int kind, const LimitTexts& texts,
     }
     for (int p = 0; p < kGasParameterCount; ++p) {
         if (GasParameterUsed(p)) {
-            PutFloat(values[static_cast<std::size_t>(p)],
-                     target.subspan(static_cast<std::size_t>(p) * 4, 4));
+            bytes::ByteWriter(target.subspan(static_cast<std::size_t>(p) * 4, 4))
+                .F32(values[static_cast<std::size_t>(p)]);
         }
     }
     return std::nullopt;

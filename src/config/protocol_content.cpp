@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 
+#include "bytes/byte_reader.h"
 #include "config/limits_editor.h"
 #include "config/protocol_texts.h"
 #include "config/text_field.h"
@@ -255,11 +256,7 @@ constexpr std::array<GasParameter, kGasParameterCount> kGasParameters{{
 
 float LimitValue(const ProtocolRecord& r, int kind, int parameter) {
     const auto at = prc::kLimits.offset + static_cast<std::size_t>(kind * 80 + parameter * 4);
-    std::uint32_t bits = 0;
-    for (int i = 3; i >= 0; --i) {
-        bits = bits << 8 | r.At(at + static_cast<std::size_t>(i));
-    }
-    return std::bit_cast<float>(bits);
+    return bytes::ByteReader(std::span(r.bytes).subspan(at, 4)).F32();
 }
 
 ProtocolSection Builder::GasParameters() const {

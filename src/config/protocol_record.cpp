@@ -1,8 +1,9 @@
 #include "config/protocol_record.h"
 
 #include <algorithm>
-#include <bit>
 
+#include "bytes/byte_reader.h"
+#include "bytes/byte_writer.h"
 #include "config/flow_computers.h"
 #include "platform/file_io.h"
 #include "tables/controller_date.h"
@@ -13,21 +14,6 @@ namespace {
 
 constexpr std::string_view kSignatureText = "PRC";
 constexpr std::size_t kLimitTableBytes = 80;
-
-std::uint64_t ReadLe(std::span<const std::uint8_t> bytes) {
-    std::uint64_t v = 0;
-    for (std::size_t i = bytes.size(); i-- > 0;) {
-        v = v << 8 | bytes[i];
-    }
-    return v;
-}
-
-void WriteLe(std::uint64_t v, std::span<std::uint8_t> bytes) {
-    for (std::uint8_t& b : bytes) {
-        b = static_cast<std::uint8_t>(v & 0xFF);
-        v >>= 8;
-    }
-}
 
 void CopyTable(const tables::ControllerImage& image, int table, ProtocolRecord& record,
                ConfigPart p) {
@@ -48,11 +34,11 @@ ProtocolRecord Signed() {
 }  // namespace
 
 double ProtocolRecord::CreationDays() const {
-    return std::bit_cast<double>(ReadLe(Part(prc::kCreated)));
+    return bytes::ByteReader(Part(prc::kCreated)).F64();
 }
 
 void ProtocolRecord::SetCreationDays(double days) {
-    WriteLe(std::bit_cast<std::uint64_t>(days), Part(prc::kCreated));
+    bytes::ByteWriter(Part(prc::kCreated)).F64(days);
 }
 
 std::optional<std::uint32_t> ProtocolRecord::Checksum() const {
@@ -63,7 +49,7 @@ std::optional<std::uint32_t> ProtocolRecord::Checksum() const {
 }
 
 std::uint32_t ProtocolRecord::ChecksumValue() const {
-    return static_cast<std::uint32_t>(ReadLe(Part(prc::kChecksum)));
+    return bytes::ByteReader(Part(prc::kChecksum)).U32();
 }
 
 ProtocolTime CreationTime(const ProtocolRecord& record) {
@@ -84,7 +70,7 @@ ProtocolRecord BuildProtocolRecord(const tables::ControllerImage& image,
     r.SetCreationDays(creationDays);
     if (checksum) {
         r.bytes[prc::kHasChecksum.offset] = 1;
-        WriteLe(*checksum, r.Part(prc::kChecksum));
+        bytes::ByteWriter(r.Part(prc::kChecksum)).U32(*checksum);
     }
     CopyTable(image, 0, r, prc::kIdentification);
     CopyTable(image, 3, r, prc::kUpperLink);

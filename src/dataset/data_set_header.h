@@ -45,6 +45,23 @@ struct HdmHeader {
     bool operator==(const HdmHeader&) const = default;
 };
 
+template <class Io>
+constexpr void Fields(Io& io, HdmHeader& h) {
+    io(h.kind);
+    io(h.source);
+    io(h.controllerName);
+    io(h.runName);
+    io(h.address);
+    io(h.model);
+    io(h.format);
+    io(h.serialNumber);
+    io(h.readAt);
+    io(h.start);
+    io(h.end);
+    io(h.recordCount);
+    io.Skip(8);  // reserved
+}
+
 // Whether a file opened for viewing holds the expected kind of data set: the kind letters, the
 // model and format bytes and, for the data archives, the device (the run plays no part). A file
 // shorter than a header is refused.

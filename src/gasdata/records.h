@@ -24,6 +24,11 @@ struct ChrValues {
     void Encode(std::span<std::uint8_t, kSize> out) const;
 };
 
+template <class Io>
+constexpr void Fields(Io& io, ChrValues& r) {
+    io(r.v);
+}
+
 // Not a number or infinite: every exponent bit set.
 bool IsInvalidValue(float value);
 
@@ -46,6 +51,16 @@ struct ChrMinRecord {
     std::array<std::uint8_t, kSize> Encode() const;  // the CRC as held, not recomputed
 };
 
+template <class Io>
+constexpr void Fields(Io& io, ChrMinRecord& r) {
+    io(r.date);
+    io(r.state);
+    io(r.statusWord);
+    io(r.reserved);
+    io(r.values);
+    io(r.crc);
+}
+
 // One hourly or daily record of a chromatograph run: the averages over an interval.
 struct ChrHdRecord {
     static constexpr std::size_t kSize = 92;
@@ -59,6 +74,16 @@ struct ChrHdRecord {
     static ChrHdRecord Decode(std::span<const std::uint8_t, kSize> bytes);
     std::array<std::uint8_t, kSize> Encode() const;
 };
+
+template <class Io>
+constexpr void Fields(Io& io, ChrHdRecord& r) {
+    io(r.date);
+    io(r.start);
+    io(r.end);
+    io(r.status);
+    io(r.values);
+    io(r.crc);
+}
 
 // One 3-minute record of the moisture meter.
 struct WmtMinRecord {
@@ -74,6 +99,16 @@ struct WmtMinRecord {
     std::array<std::uint8_t, kSize> Encode() const;
 };
 
+template <class Io>
+constexpr void Fields(Io& io, WmtMinRecord& r) {
+    io(r.date);
+    io(r.state);
+    io(r.reserved);
+    io(r.statusWord);
+    io(r.values);
+    io(r.crc);
+}
+
 // One hourly or daily record of the moisture meter.
 struct WmtHdRecord {
     static constexpr std::size_t kSize = 28;
@@ -87,6 +122,16 @@ struct WmtHdRecord {
     static WmtHdRecord Decode(std::span<const std::uint8_t, kSize> bytes);
     std::array<std::uint8_t, kSize> Encode() const;
 };
+
+template <class Io>
+constexpr void Fields(Io& io, WmtHdRecord& r) {
+    io(r.date);
+    io(r.start);
+    io(r.end);
+    io(r.status);
+    io(r.values);
+    io(r.crc);
+}
 
 // The date of any data record: its first six bytes for 3-minute records; date and start time
 // for hourly and daily ones.

@@ -1,7 +1,6 @@
 #include "gasdata/wmt_momentary.h"
 
-#include <bit>
-
+#include "bytes/byte_reader.h"
 #include "gasdata/wmt_view_model.h"
 #include "text/text_format.h"
 
@@ -18,20 +17,15 @@ constexpr std::array<const char*, kWmtMomentaryValues> kLabels{
 
 constexpr std::size_t kFirstValue = 8;  // after the date field and the time field
 
-float FloatAt(std::span<const std::uint8_t, kWmtMomentaryBytes> bytes, std::size_t at) {
-    return std::bit_cast<float>(std::uint32_t{bytes[at]} | std::uint32_t{bytes[at + 1]} << 8 |
-                                std::uint32_t{bytes[at + 2]} << 16 |
-                                std::uint32_t{bytes[at + 3]} << 24);
-}
-
 }  // namespace
 
 WmtMomentary WmtMomentaryContent(std::span<const std::uint8_t, kWmtMomentaryBytes> f) {
     WmtMomentary content;
     content.dateTime =
         text::Printf("%02d.%02d.%02d %02d:%02d:%02d", f[2], f[1], f[0], f[4], f[5], f[6]);
+    bytes::ByteReader values{f.subspan(kFirstValue)};
     for (std::size_t i = 0; i < content.values.size(); ++i) {
-        content.values[i] = {kLabels[i], WmtNumberCell(FloatAt(f, kFirstValue + 4 * i))};
+        content.values[i] = {kLabels[i], WmtNumberCell(values.F32())};
     }
     return content;
 }

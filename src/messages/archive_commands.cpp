@@ -6,10 +6,6 @@ namespace {
 constexpr int kClockTable = 2;
 constexpr std::uint8_t kClockFields = 8;
 
-std::uint32_t U32(std::span<const std::uint8_t> b) {
-    return b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
-}
-
 }  // namespace
 
 std::optional<IndexBounds> ReadIndexBounds(tables::TableContext& ctx, Archive archive) {
@@ -20,7 +16,7 @@ std::optional<IndexBounds> ReadIndexBounds(tables::TableContext& ctx, Archive ar
             return std::nullopt;
         }
     }
-    const IndexBounds bounds{U32(ctx.image.Field(table, 0)), U32(ctx.image.Field(table, 1))};
+    const IndexBounds bounds{ctx.image.U32(table, 0), ctx.image.U32(table, 1)};
     if (bounds.Empty()) {
         ctx.op.ShowMessage(dialogue::MessageKind::Info, "В архиве нет ни одной записи", "");
         return std::nullopt;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "bytes/byte_writer.h"
 #include "link/frame.h"
 #include "messages/reading_support.h"
 #include "platform/file_io.h"
@@ -94,13 +95,12 @@ public:
     // that repeats one of them answers an earlier request.
     bool Request(link::hgcbox& link) override {
         const auto asked = static_cast<std::uint8_t>(std::min<std::uint32_t>(left_, kind_.batch));
-        const std::array<std::uint8_t, 7> data{0,
-                                               kind_.code,
-                                               static_cast<std::uint8_t>(next_),
-                                               static_cast<std::uint8_t>(next_ >> 8),
-                                               static_cast<std::uint8_t>(next_ >> 16),
-                                               static_cast<std::uint8_t>(next_ >> 24),
-                                               asked};
+        std::array<std::uint8_t, 7> data{};
+        bytes::ByteWriter block(data);
+        block.U8(0);
+        block.U8(kind_.code);
+        block.U32(next_);
+        block.U8(asked);
         return Ask(link, link::code::kMessagesByIndex, data, asked,
                    [this](std::span<const std::uint8_t> record) { return !AmongTaken(record); });
     }

@@ -30,6 +30,19 @@ struct InterventionRecord {
     std::array<std::uint8_t, kInterventionSize> Encode() const;
 };
 
+template <class Io>
+constexpr void Fields(Io& io, InterventionRecord& r) {
+    io(r.when);
+    io.Skip(1);
+    io(r.table);
+    io(r.field);
+    io(r.unit);
+    io(r.oldValue);
+    io(r.newValue);
+    io(r.user);
+    io.Skip(2);  // the checksum
+}
+
 struct DiagnosticRecord {
     bytes::ControllerDateTime when{};
     std::uint8_t event = 0;
@@ -42,6 +55,19 @@ struct DiagnosticRecord {
     // With the checksum over bytes 0..19 in bytes 20..21.
     std::array<std::uint8_t, kDiagnosticSize> Encode() const;
 };
+
+template <class Io>
+constexpr void Fields(Io& io, DiagnosticRecord& r) {
+    io(r.when);
+    io(r.event);
+    io.Skip(1);
+    io(r.object);
+    io(r.index);
+    io(r.first);
+    io(r.second);
+    io.Skip(2);
+    io.Skip(2);  // the checksum
+}
 
 // A record is intact when the checksum over all its bytes, its own included, is 0.
 bool RecordValid(std::span<const std::uint8_t> record);

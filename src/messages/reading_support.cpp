@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "bytes/byte_reader.h"
+
 namespace zor06::messages {
 namespace {
 
@@ -28,12 +30,7 @@ void ShowProgress(dialogue::Operator& op, int position, int maximum) {
 }
 
 std::uint32_t SerialNumber(const tables::ControllerImage& image) {
-    const std::span<const std::uint8_t> field = image.Field(kSerialTable, 0);
-    std::uint32_t value = 0;
-    for (std::size_t i = field.size(); i-- > 0;) {
-        value = (value << 8) | field[i];
-    }
-    return value;
+    return bytes::ByteReader(image.Field(kSerialTable, 0)).U32();
 }
 
 void EnsureSerialNumber(tables::TableContext& ctx) {

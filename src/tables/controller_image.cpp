@@ -1,8 +1,9 @@
 #include "tables/controller_image.h"
 
 #include <algorithm>
-#include <bit>
 
+#include "bytes/byte_reader.h"
+#include "bytes/byte_writer.h"
 #include "text/codepage.h"
 
 namespace zor06::tables {
@@ -22,24 +23,19 @@ void ControllerImage::SetBytes(int table, std::initializer_list<std::uint8_t> va
 }
 
 std::uint32_t ControllerImage::U32(int table, int field) const {
-    const auto b = Field(table, field).first(4);
-    return std::uint32_t{b[0]} | std::uint32_t{b[1]} << 8 | std::uint32_t{b[2]} << 16 |
-           std::uint32_t{b[3]} << 24;
+    return bytes::ByteReader(Field(table, field)).U32();
 }
 
 void ControllerImage::SetU32(int table, int field, std::uint32_t value) {
-    const auto b = Field(table, field).first(4);
-    for (std::size_t i = 0; i < 4; ++i) {
-        b[i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
+    bytes::ByteWriter(Field(table, field)).U32(value);
 }
 
 float ControllerImage::Float(int table, int field) const {
-    return std::bit_cast<float>(U32(table, field));
+    return bytes::ByteReader(Field(table, field)).F32();
 }
 
 void ControllerImage::SetFloat(int table, int field, float value) {
-    SetU32(table, field, std::bit_cast<std::uint32_t>(value));
+    bytes::ByteWriter(Field(table, field)).F32(value);
 }
 
 void ControllerImage::SetText(int table, int field, std::string_view text) {

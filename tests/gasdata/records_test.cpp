@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
+
+#include "bytes/fields.h"
 
 namespace zor06::gasdata {
 namespace {
@@ -41,6 +44,35 @@ TEST(Records, RoundTripKeepsEveryByteAndTheCrcJudgesThem) {
     WmtHdRecord wh;
     wh.status = 4;
     EXPECT_EQ(WmtHdRecord::Decode(wh.Encode()).status, 4);
+}
+
+// Every byte from 1 on, so that a field read from the wrong place shows.
+template <class Record>
+std::vector<std::uint8_t> Counting() {
+    std::vector<std::uint8_t> b(Record::kSize);
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        b[i] = static_cast<std::uint8_t>(i + 1);
+    }
+    return b;
+}
+
+template <class Record>
+void ExpectRoundTripAndBounds() {
+    const std::vector<std::uint8_t> b = Counting<Record>();
+    const std::optional<Record> r = bytes::Decode<Record>(b);
+    ASSERT_TRUE(r);
+    const auto back = bytes::Encode(*r);
+    EXPECT_EQ(std::vector<std::uint8_t>(back.begin(), back.end()), b);
+    EXPECT_FALSE(bytes::Decode<Record>(std::span(b).first(Record::kSize - 1)));
+    EXPECT_FALSE(bytes::Decode<Record>(std::span<const std::uint8_t>{}));
+}
+
+TEST(Records, EveryLayoutDecodesAndEncodesTheSameBytesAndRefusesShortInput) {
+    ExpectRoundTripAndBounds<ChrMinRecord>();
+    ExpectRoundTripAndBounds<ChrHdRecord>();
+    ExpectRoundTripAndBounds<WmtMinRecord>();
+    ExpectRoundTripAndBounds<WmtHdRecord>();
+    ExpectRoundTripAndBounds<ChrValues>();
 }
 
 TEST(Records, InvalidValuesAreThoseWithEveryExponentBitSet) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "bytes/byte_reader.h"
 #include "config/users_table.h"
 #include "link/crc16.h"
 #include "link/frame.h"
@@ -285,8 +286,7 @@ std::vector<std::uint8_t> Controller::CorrectClock(std::span<const std::uint8_t>
     if (image_.Byte(kSystemTable, kPcSyncAllowed) == 0) {
         return Error(code, kNoDateEntry);
     }
-    const auto delta =
-        static_cast<std::int16_t>(frame[kClockDeltaAt] | frame[kClockDeltaAt + 1] << 8);
+    const std::int16_t delta = bytes::ByteReader(frame.subspan(kClockDeltaAt)).I16();
     if (std::abs(delta) > kLargestCorrectionS) {
         return Error(code, kCorrectionTooLarge);
     }
@@ -297,10 +297,7 @@ std::vector<std::uint8_t> Controller::CorrectClock(std::span<const std::uint8_t>
 void Controller::PublishBoundaries(const MessageArchive& archive, int table) {
     const std::uint32_t bounds[] = {archive.Oldest(), archive.Newest()};
     for (int field = 0; field < 2; ++field) {
-        const std::span<std::uint8_t> bytes = image_.Field(table, field);
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            bytes[i] = static_cast<std::uint8_t>(bounds[field] >> (8 * i));
-        }
+        image_.SetU32(table, field, bounds[field]);
     }
 }
 

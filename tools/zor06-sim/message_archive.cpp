@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "bytes/byte_reader.h"
 #include "link/crc16.h"
 #include "link/frame.h"
 #include "zor06-sim/message_records.h"
@@ -12,10 +13,6 @@ namespace {
 
 constexpr std::size_t kCountAtByIndex = 6;  // reply data bytes before the count
 constexpr std::size_t kDateSize = 6;
-
-std::uint32_t U32At(std::span<const std::uint8_t> b, std::size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
 
 std::array<std::uint8_t, 6> DateAt(std::span<const std::uint8_t> b, std::size_t at) {
     std::array<std::uint8_t, 6> d{};
@@ -91,7 +88,7 @@ void MessageArchive::AppendRecords(std::vector<std::uint8_t>& data, std::uint32_
 }
 
 std::vector<std::uint8_t> MessageArchive::AnswerByIndex(std::span<const std::uint8_t> block) const {
-    const std::uint32_t start = U32At(block, 2);
+    const std::uint32_t start = bytes::ByteReader(block.subspan(2)).U32();
     int count = 0;
     if (Holds(start)) {
         const std::uint32_t left = config_.size - (start - config_.oldestIndex);

@@ -1,9 +1,9 @@
 #include "zor06-sim/message_records.h"
 
-#include <bit>
 #include <cstring>
 #include <limits>
 
+#include "bytes/byte_writer.h"
 #include "text/codepage.h"
 
 namespace zor06::sim {
@@ -56,10 +56,7 @@ constexpr std::uint8_t kBytes[] = {0,  1,  2,    3,    5,    12,   13,   21,  22
 constexpr std::size_t kByteCount = sizeof(kBytes);
 
 void PutFloat(std::uint8_t* at, float value) {
-    const auto bits = std::bit_cast<std::uint32_t>(value);
-    for (int i = 0; i < 4; ++i) {
-        at[i] = static_cast<std::uint8_t>(bits >> (8 * i));
-    }
+    bytes::ByteWriter(std::span(at, 4)).F32(value);
 }
 
 // "ЗОР1", "ОПЕР", "АДМ " in Windows-1251.
