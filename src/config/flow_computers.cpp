@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "bytes/fields.h"
 #include "config/text_field.h"
 #include "link/baud_rates.h"
 #include "text/text_format.h"
@@ -53,22 +54,14 @@ Refusal AcceptFlowLine(const FlowLineEntries& e, std::span<std::uint8_t, kFlowLi
     return std::nullopt;
 }
 
+static_assert(bytes::SizeOf<FlowRecord>() == kFlowRecordSize);
+
 FlowRecord FlowRecord::Decode(std::span<const std::uint8_t, kFlowRecordSize> b) {
-    FlowRecord r;
-    r.address = b[0];
-    r.type = b[1];
-    r.necessity = b[2];
-    r.byteOrder = b[3];
-    std::copy_n(b.begin() + 4, kFlowPasswordSize, r.password.begin());
-    return r;
+    return bytes::DecodeExact<FlowRecord>(b);
 }
 
 void FlowRecord::Encode(std::span<std::uint8_t, kFlowRecordSize> b) const {
-    b[0] = address;
-    b[1] = type;
-    b[2] = necessity;
-    b[3] = byteOrder;
-    std::ranges::copy(password, b.begin() + 4);
+    bytes::EncodeTo(*this, b);
 }
 
 FlowList::FlowList(const FlowRecords& records, int count) : records_(records) {

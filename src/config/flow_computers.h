@@ -46,6 +46,15 @@ struct FlowRecord {
     bool operator==(const FlowRecord&) const = default;
 };
 
+template <class Io>
+constexpr void Fields(Io& io, FlowRecord& r) {
+    io(r.address);
+    io(r.type);
+    io(r.necessity);
+    io(r.byteOrder);
+    io(r.password);
+}
+
 using FlowRecords = std::array<FlowRecord, kMaxFlowComputers>;
 
 // The list of flow computers while its screen is open.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "bytes/fields.h"
 #include "link/frame_secrets.h"
 
 namespace zor06::config {
@@ -28,22 +29,14 @@ std::string_view AccessLevelText(std::uint8_t level) {
     return level < std::size(kLevelTexts) ? kLevelTexts[level] : "?";
 }
 
+static_assert(bytes::SizeOf<UserRecord>() == kUserRecordSize);
+
 UserRecord UserRecord::Decode(std::span<const std::uint8_t, kUserRecordSize> bytes) {
-    UserRecord r;
-    std::copy_n(bytes.begin(), kUserNameSize, r.name.begin());
-    r.level = bytes[kLevelAt];
-    r.reserved = bytes[kLevelAt + 1];
-    std::copy_n(bytes.begin() + kPasswordAt, kUserPasswordSize, r.password.begin());
-    std::copy_n(bytes.begin() + kCodeAt, kUserCodeSize, r.code.begin());
-    return r;
+    return bytes::DecodeExact<UserRecord>(bytes);
 }
 
 void UserRecord::Encode(std::span<std::uint8_t, kUserRecordSize> bytes) const {
-    std::ranges::copy(name, bytes.begin());
-    bytes[kLevelAt] = level;
-    bytes[kLevelAt + 1] = reserved;
-    std::ranges::copy(password, bytes.begin() + kPasswordAt);
-    std::ranges::copy(code, bytes.begin() + kCodeAt);
+    bytes::EncodeTo(*this, bytes);
 }
 
 UserRecord UserRecord::Free() {

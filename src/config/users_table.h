@@ -51,6 +51,15 @@ struct UserRecord {
         std::span<const std::uint8_t, kUserPasswordSize + kUserCodeSize> credentials) const;
     bool operator==(const UserRecord&) const = default;
 };
+
+template <class Io>
+constexpr void Fields(Io& io, UserRecord& r) {
+    io(r.name);
+    io(r.level);
+    io(r.reserved);
+    io(r.password);
+    io(r.code);
+}
 static_assert(kUserNameSize + 2 + kUserPasswordSize + kUserCodeSize == kUserRecordSize);
 
 using UsersTable = std::array<UserRecord, kUserSlots>;
