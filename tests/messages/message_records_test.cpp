@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <algorithm>
 
 #include "bytes/fields.h"
 
@@ -54,11 +54,6 @@ TEST(MessageRecords, ADiagnosticRecordsFieldsLieAtTheirOffsetsBothWays) {
     EXPECT_TRUE(RecordValid(encoded));
     EXPECT_TRUE(std::equal(expected.begin(), expected.end() - 2, encoded.begin()));
     EXPECT_FALSE(bytes::Decode<DiagnosticRecord>(std::span(b).first(kDiagnosticSize - 1)));
-}
-
-TEST(MessageRecords, FloatValuesAreLittleEndian) {
-    EXPECT_EQ(BytesOf(92.5F), (Value4{0, 0, 0xB9, 0x42}));
-    EXPECT_EQ(FloatOf({0, 0, 0xB9, 0x42}), 92.5F);
 }
 
 }  // namespace
