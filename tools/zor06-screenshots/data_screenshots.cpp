@@ -1,4 +1,4 @@
-#include "app/data_screenshots.h"
+#include "zor06-screenshots/data_screenshots.h"
 
 #include <QApplication>
 
