@@ -3,5 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
-QT_QPA_PLATFORM=offscreen build/src/app/zor06 --demo --screenshots docs/screens 2> >(grep -v propagateSizeHints >&2)
+cmake --build build -j "$(nproc)" --target zor06-screenshots
+QT_QPA_PLATFORM=offscreen build/tools/zor06-screenshots/zor06-screenshots docs/screens 2> >(grep -v propagateSizeHints >&2)
 ls docs/screens

@@ -13,10 +13,7 @@
 #include "gasdata/data_reading.h"
 #include "gasdata/data_report.h"
 #include "gasdata/data_view_model.h"
-#include "gasdata/screens/TFormArhMin_Chr.h"
-#include "gasdata/screens/TFormArhMom_Wmt.h"
-#include "gasdata/screens/TFormArhivHDM_Chr.h"
-#include "gasdata/screens/TFormArhivHD_Wmt.h"
+#include "gasdata/screens/DataForm.h"
 #include "gasdata/screens/TFormChrom_Dop_Par.h"
 #include "gasdata/screens/TFormMom.h"
 #include "gasdata/screens/TFormMomWmt.h"
@@ -291,24 +288,8 @@ void ShowDataSet(TFormMain& w, const gasdata::DataSet& set, bool fromController)
     if (fromController && gasdata::IsChromatograph(set.kind)) {
         context.setpoints = [&w](const gasdata::DataView& v) { return ReadSetpoints(w, v); };
     }
-    std::unique_ptr<screens::DataForm> form;
-    switch (set.kind) {
-        case DataKind::ChrMinute:
-            form = std::make_unique<screens::TFormArhMin_Chr>(std::move(view), context, &w);
-            break;
-        case DataKind::ChrHour:
-        case DataKind::ChrDay:
-            form = std::make_unique<screens::TFormArhivHDM_Chr>(std::move(view), context, &w);
-            break;
-        case DataKind::WmtMinute:
-            form = std::make_unique<screens::TFormArhMom_Wmt>(std::move(view), context, &w);
-            break;
-        case DataKind::WmtHour:
-        case DataKind::WmtDay:
-            form = std::make_unique<screens::TFormArhivHD_Wmt>(std::move(view), context, &w);
-            break;
-    }
-    form->exec();
+    screens::DataForm form(std::move(view), context, &w);
+    form.exec();
 }
 
 void AddDataMenus(TFormMain& w) {

@@ -10,7 +10,6 @@
 #include "app/demo.h"
 #include "app/qt_translation.h"
 #include "app/screen_wiring.h"
-#include "app/screenshots.h"
 #include "platform/quit_signals.h"
 #include "tables/screens/TFormMessage.h"
 
@@ -33,13 +32,8 @@ int main(int argc, char** argv) {
         QStringLiteral("workdir"),
         QStringLiteral("The work directory (default $XDG_DATA_HOME/zor06)."),
         QStringLiteral("DIR"));
-    const QCommandLineOption screenshotsOption(
-        QStringLiteral("screenshots"),
-        QStringLiteral("Save the main screens as PNG files into DIR and quit (use with --demo)."),
-        QStringLiteral("DIR"));
     parser.addOption(demoOption);
     parser.addOption(workDirOption);
-    parser.addOption(screenshotsOption);
     parser.process(app);
 
     zor06::app::Demo demo;
@@ -64,9 +58,6 @@ int main(int argc, char** argv) {
         window.screens.closed = [&demo](zor06::screens::TFormMain& w) {
             demo.AskAboutSavedFiles(w.Operator());
         };
-    }
-    if (parser.isSet(screenshotsOption)) {
-        zor06::app::CaptureScreens(window, parser.value(screenshotsOption));
     }
     // A session that ends (logout, kill) quits through the event loop, so the demo's simulator is
     // stopped and its temporary work directory removed (kept when it holds saved files).

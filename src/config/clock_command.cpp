@@ -12,7 +12,6 @@ constexpr int kClockTable = 2;
 constexpr int kSystemTable = 6;
 constexpr int kStateTable = 7;
 constexpr int kChromatographClockTable = 42;
-constexpr int kPcSyncByte = 11;
 
 }  // namespace
 
@@ -46,10 +45,6 @@ ClockReadResult ReadClocks(tables::TableContext& ctx) {
     }
     result.reading = ClockReading::Read;
     return result;
-}
-
-bool PcSyncAllowed(const tables::ControllerImage& image) {
-    return image.Byte(kSystemTable, kPcSyncByte) != 0;
 }
 
 bool SendTimeCorrection(tables::TableContext& ctx, std::int16_t seconds) {

@@ -25,9 +25,6 @@ struct ClockReadResult {
 // is the PC time the clocks are compared with.
 ClockReadResult ReadClocks(tables::TableContext& ctx);
 
-// Whether table 6 in the image lets the PC set the controller's clock.
-bool PcSyncAllowed(const tables::ControllerImage& image);
-
 // Sends the correction (function code 12). Success shows "Корректировка времени выполнена" in
 // the Message panel; failure shows the link's status there and says "Корректировка времени не
 // выполнена".

@@ -46,14 +46,4 @@ bool IsDaily(DataKind kind) {
     return KindOf(kind).step == Step::Day;
 }
 
-std::optional<DataKind> KindOfHeader(const dataset::HdmHeader& header) {
-    for (const DataArchiveKind& k : kKinds) {
-        if (header.Kind() == k.kindLetters &&
-            header.DeviceBits() == static_cast<std::uint8_t>(k.device)) {
-            return k.kind;
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace zor06::gasdata

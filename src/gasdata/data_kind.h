@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "dataset/data_set_header.h"
@@ -40,8 +39,5 @@ const DataArchiveKind& KindOf(DataKind kind);
 bool IsChromatograph(DataKind kind);
 bool IsThreeMinute(DataKind kind);
 bool IsDaily(DataKind kind);
-
-// The kind a data-set header describes, when it describes one of the six.
-std::optional<DataKind> KindOfHeader(const dataset::HdmHeader& header);
 
 }  // namespace zor06::gasdata

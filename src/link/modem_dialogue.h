@@ -14,9 +14,6 @@ enum class GsmState { Ready, NotReady, Interrupted };
 
 // AT+CPAS: registered and idle ("+CPAS: 0", then "OK").
 GsmState CheckGsm(ModemPort& port);
-inline bool GsmReady(ModemPort& port) {
-    return CheckGsm(port) == GsmState::Ready;
-}
 
 // Back to command mode and "ath", whatever the modem answers.
 void HangUp(platform::ByteChannel& channel, platform::Clock& clock);

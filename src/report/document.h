@@ -20,7 +20,6 @@ struct PageGeometry {
     double marginBottom = 10;
 
     double ContentWidth() const { return width - marginLeft - marginRight; }
-    double ContentHeight() const { return height - marginTop - marginBottom; }
 };
 
 // A4 with the usual margins, turned as asked.

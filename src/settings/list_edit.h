@@ -1,5 +1,5 @@
 // What the subscriber and object list screens do to their list, without the grids: choosing the
-// current entry, sorting, adding, editing and deleting. Every change leaves the list sorted with
+// current entry, sorting, adding and deleting. Every change leaves the list sorted with
 // its current entry where the refilled grid would select it.
 #pragma once
 
@@ -44,28 +44,6 @@ bool AppendEntry(List& list, typename List::EntryType entry) {
     }
     list.entries.push_back(std::move(entry));
     list.current = static_cast<std::uint8_t>(list.entries.size() - 1);
-    SortList(list);
-    return true;
-}
-
-// "Добавить" with the entry screen's fields: the new entry starts as zeros and is appended when
-// the fields pass.
-template <typename List, typename Fields>
-bool AddEntry(List& list, const Fields& fields, dialogue::Operator& op) {
-    typename List::EntryType entry;
-    if (!CanAdd(list) || !AcceptFields(fields, entry, op)) {
-        return false;
-    }
-    return AppendEntry(list, std::move(entry));
-}
-
-// "Изменить" on the current entry with the entry screen's fields.
-template <typename List, typename Fields>
-bool EditCurrent(List& list, const Fields& fields, dialogue::Operator& op) {
-    if (list.current >= list.entries.size() ||
-        !AcceptFields(fields, list.entries[list.current], op)) {
-        return false;
-    }
     SortList(list);
     return true;
 }

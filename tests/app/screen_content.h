@@ -201,8 +201,7 @@ inline gasdata::DataSet WmtSet(DataKind kind) {
 // A screen made on a fixture.
 using Make = std::function<std::unique_ptr<QWidget>(Fixture&)>;
 
-template <typename Form>
-Make DataViewOf(DataKind kind) {
+inline Make DataViewOf(DataKind kind) {
     return [kind](Fixture& f) {
         const gasdata::DataSet set = gasdata::IsChromatograph(kind) ? ChrSet(kind) : WmtSet(kind);
         DataFormContext context;
@@ -212,7 +211,7 @@ Make DataViewOf(DataKind kind) {
         if (gasdata::IsChromatograph(kind)) {
             context.exportWorkbook = context.save;
         }
-        return std::make_unique<Form>(gasdata::BuildDataView(set, f.settings.report), context);
+        return std::make_unique<DataForm>(gasdata::BuildDataView(set, f.settings.report), context);
     };
 }
 

@@ -33,10 +33,6 @@
 #include "config/screens/TFormUsPass.h"
 #include "gasdata/abnormal_signs.h"
 #include "gasdata/chr_momentary.h"
-#include "gasdata/screens/TFormArhMin_Chr.h"
-#include "gasdata/screens/TFormArhMom_Wmt.h"
-#include "gasdata/screens/TFormArhivHDM_Chr.h"
-#include "gasdata/screens/TFormArhivHD_Wmt.h"
 #include "gasdata/screens/TFormChromError.h"
 #include "gasdata/screens/TFormChrom_Dop_Par.h"
 #include "gasdata/screens/TFormDataChart.h"
@@ -171,12 +167,12 @@ const ScreenCase kScreens[] = {
          return std::make_unique<TFormUsPass>(f.secret, true, f.op);
      }},
     // gasdata
-    {"TFormArhMin_Chr", DataViewOf<TFormArhMin_Chr>(DataKind::ChrMinute)},
-    {"TFormArhivHDM_Chr hourly", DataViewOf<TFormArhivHDM_Chr>(DataKind::ChrHour)},
-    {"TFormArhivHDM_Chr daily", DataViewOf<TFormArhivHDM_Chr>(DataKind::ChrDay)},
-    {"TFormArhMom_Wmt", DataViewOf<TFormArhMom_Wmt>(DataKind::WmtMinute)},
-    {"TFormArhivHD_Wmt hourly", DataViewOf<TFormArhivHD_Wmt>(DataKind::WmtHour)},
-    {"TFormArhivHD_Wmt daily", DataViewOf<TFormArhivHD_Wmt>(DataKind::WmtDay)},
+    {"TFormArhMin_Chr", DataViewOf(DataKind::ChrMinute)},
+    {"TFormArhivHDM_Chr hourly", DataViewOf(DataKind::ChrHour)},
+    {"TFormArhivHDM_Chr daily", DataViewOf(DataKind::ChrDay)},
+    {"TFormArhMom_Wmt", DataViewOf(DataKind::WmtMinute)},
+    {"TFormArhivHD_Wmt hourly", DataViewOf(DataKind::WmtHour)},
+    {"TFormArhivHD_Wmt daily", DataViewOf(DataKind::WmtDay)},
     {"TFormChromError",
      [](Fixture&) {
          const gasdata::RowSigns signs{0, 0xFF, 0xFFFF, "01.03.24 10:03:00"};

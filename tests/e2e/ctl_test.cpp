@@ -59,6 +59,44 @@ TEST_F(CtlTest, WrongUsageExitsWithTwo) {
     EXPECT_NE(help.out.find("T.F HEX"), std::string::npos);
 }
 
+// Every command's own help names it, and the tool's help lists it and sends to it.
+TEST(CtlHelp, EachCommandHasItsOwnHelpAndALineInTheList) {
+    const auto tool = Ctl({"--help"});
+    ASSERT_EQ(tool.exitCode, 0);
+    EXPECT_NE(tool.out.find("COMMAND --help shows the command's own help."), std::string::npos);
+    for (const std::string command :
+         {"read-table",   "write-table",   "request",      "identify",       "read-config",
+          "search",       "clock",         "sync-clock",   "users",          "save-config",
+          "write-config", "show-config",   "protocol",     "print-protocol", "status",
+          "functions",    "show-messages", "messages",     "bounds",         "chromatograph",
+          "moisture",     "momentary",     "extra-params", "show-data",      "passport"}) {
+        EXPECT_NE(tool.out.find("\n  " + command + " "), std::string::npos) << command;
+        for (const auto& help : {Ctl({command, "--help"}), Ctl({"--help", command})}) {
+            EXPECT_EQ(help.exitCode, 0) << command;
+            EXPECT_TRUE(help.out.starts_with("zor06ctl ")) << command << ": " << help.out;
+            EXPECT_TRUE(help.out.find("zor06ctl [LINK] " + command) != std::string::npos ||
+                        help.out.find("zor06ctl " + command) != std::string::npos)
+                << help.out;
+            EXPECT_NE(help.out, tool.out) << command;
+        }
+    }
+    const auto unknown = Ctl({"frobnicate", "--help"});
+    EXPECT_EQ(unknown.out, tool.out);
+}
+
+// Options a command reads itself are taken only after that command.
+TEST(CtlHelp, ACommandsOwnOptionsAreWrongUsageElsewhere) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--object", "A", "passport", "day"},
+          std::vector<std::string>{"identify", "--object", "A"},
+          std::vector<std::string>{"--all", "messages", "interventions"},
+          std::vector<std::string>{"status", "--index", "1", "2"}}) {
+        const auto r = Ctl(args);
+        EXPECT_EQ(r.exitCode, 2) << args[0];
+        EXPECT_TRUE(r.err.starts_with("unknown option --")) << r.err;
+    }
+}
+
 TEST(CtlSearch, FindsTheControllerOnAPseudoTerminal) {
     SimProcess sim(ZOR06_SIM_PATH, {"--pty", "--baud", "4800", "--address", "9"});
     ASSERT_TRUE(sim.Started()) << sim.Error();

@@ -80,10 +80,9 @@ TEST_F(ListEditTest, AcceptedEthernetEntryRoundTripsThroughItsFields) {
 }
 
 TEST_F(ListEditTest, EditingKeepsTheModbusAddressAndCutsTheName) {
-    PhoneList list;
-    list.entries.push_back({"Старое", 3, 9, "1"});
-    ASSERT_TRUE(EditCurrent(list, PhoneFields{std::string(60, 'N'), "4", "2"}, op));
-    EXPECT_EQ(list.entries[0], (PhoneEntry{std::string(49, 'N'), 4, 9, "2"}));
+    PhoneEntry entry{"Старое", 3, 9, "1"};
+    ASSERT_TRUE(AcceptFields(PhoneFields{std::string(60, 'N'), "4", "2"}, entry, op));
+    EXPECT_EQ(entry, (PhoneEntry{std::string(49, 'N'), 4, 9, "2"}));
 }
 
 TEST_F(ListEditTest, ObjectChecks) {
@@ -96,7 +95,7 @@ TEST_F(ListEditTest, ObjectChecks) {
 TEST_F(ListEditTest, SortIsCaseBlindInWindows1251OrderAndStable) {
     PhoneList list;
     for (const char* name : {"береза", "Ёлка", "акула", "Акация", "ель"}) {
-        ASSERT_TRUE(AddEntry(list, PhoneFields{name, "1", "5"}, op));
+        ASSERT_TRUE(AppendEntry(list, PhoneEntry{name, 1, 0, "5"}));
     }
     // Ё (A8) comes before А (C0) in Windows-1251.
     EXPECT_EQ(Names(list), (std::vector<std::string>{"Ёлка", "Акация", "акула", "береза", "ель"}));
@@ -107,23 +106,23 @@ TEST_F(ListEditTest, SortIsCaseBlindInWindows1251OrderAndStable) {
 
 TEST_F(ListEditTest, AddedEntryMovesToItsPlaceAndStaysCurrent) {
     PhoneList list;
-    ASSERT_TRUE(AddEntry(list, PhoneFields{"Б", "1", "1"}, op));
-    ASSERT_TRUE(AddEntry(list, PhoneFields{"В", "1", "1"}, op));
-    ASSERT_TRUE(AddEntry(list, PhoneFields{"А", "1", "1"}, op));
+    ASSERT_TRUE(AppendEntry(list, PhoneEntry{"Б", 1, 0, "1"}));
+    ASSERT_TRUE(AppendEntry(list, PhoneEntry{"В", 1, 0, "1"}));
+    EXPECT_EQ(list.current, 1);
+    ASSERT_TRUE(AppendEntry(list, PhoneEntry{"А", 1, 0, "1"}));
     EXPECT_EQ(list.current, 0);
-    EXPECT_EQ(list.entries[0].modbusAddress, 0);  // a new entry keeps 0
-    EXPECT_FALSE(AddEntry(list, PhoneFields{"", "1", "1"}, op));
     EXPECT_EQ(list.entries.size(), 3U);
 }
 
 TEST_F(ListEditTest, CapacityLimitsAdding) {
     EthernetList list;
-    const EthernetFields fields{"Узел", "1", {"10", "0", "0", "1"}, "502"};
+    const EthernetEntry entry{"Узел", 1, 0x0A000001, 502};
     for (int i = 0; i < 200; ++i) {
-        ASSERT_TRUE(AddEntry(list, fields, op));
+        ASSERT_TRUE(AppendEntry(list, entry));
     }
     EXPECT_FALSE(CanAdd(list));
-    EXPECT_FALSE(AddEntry(list, fields, op));
+    EXPECT_FALSE(AppendEntry(list, entry));
+    EXPECT_EQ(list.entries.size(), 200U);
     op.answers = {true};
     ASSERT_TRUE(DeleteSubscriber(list, op));
     EXPECT_TRUE(CanAdd(list));
@@ -132,7 +131,7 @@ TEST_F(ListEditTest, CapacityLimitsAdding) {
 TEST_F(ListEditTest, DeletingAsksAndMovesTheCurrentEntryBack) {
     ObjectList list;
     for (const char* name : {"А", "Б", "В"}) {
-        ASSERT_TRUE(AddEntry(list, ObjectFields{name, "1"}, op));
+        ASSERT_TRUE(AppendEntry(list, ObjectEntry{name, 1}));
     }
     Select(list, 0);
     op.answers = {false, true, true};

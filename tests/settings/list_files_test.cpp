@@ -137,7 +137,7 @@ TEST_F(ListFilesTest, UnchangedListIsNotWrittenAndAShrunkListLeavesItsOldSection
 
 TEST_F(ListFilesTest, ObjectsAreWrittenInTheirKeyOrder) {
     ObjectList& objects = settings.objects;
-    ASSERT_TRUE(AddEntry(objects, ObjectFields{"Объект", "17"}, op));
+    ASSERT_TRUE(AppendEntry(objects, ObjectEntry{"Объект", 17}));
     ASSERT_TRUE(SaveObjects(settings, dir.path(), op));
     EXPECT_EQ(test::ReadBytes(File("objects.ini")),
               "[OBJECT_LIST]\r\nobj_num=1\r\nsort_prz=0\r\nobj_index=0\r\n"
@@ -148,7 +148,7 @@ TEST_F(ListFilesTest, ObjectsAreWrittenInTheirKeyOrder) {
 TEST_F(ListFilesTest, UnwritableListIsReportedAndStaysUnsaved) {
     Load();
     test::WriteBytes(dir.path() / "INI", "");
-    ASSERT_TRUE(AddEntry(settings.phones, PhoneFields{"А", "1", "2"}, op));
+    ASSERT_TRUE(AppendEntry(settings.phones, PhoneEntry{"А", 1, 0, "2"}));
     EXPECT_FALSE(SavePhoneList(settings, dir.path() / "INI", op));
     ASSERT_EQ(op.messages.size(), 1U);
     EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::Error);

@@ -41,8 +41,6 @@ void PrintRows(const std::vector<MomentaryRow>& rows, const std::string& time, b
     std::printf("{\"time\": %s, \"rows\": [%s]}\n", JsonString(time).c_str(), list.c_str());
 }
 
-}  // namespace
-
 int RunMomentary(Session& s) {
     if (!s.cl.args.empty() || s.cl.data.run == 0) {
         return UsageError("momentary takes --run 1|2", s.cl.command);
@@ -93,5 +91,43 @@ int RunExtraParams(Session& s) {
                 static_cast<unsigned>(s.image.U32(kTable, 1)));
     return kExitOk;
 }
+
+constexpr Synopsis kMomentarySynopsis[] = {
+    {"momentary --run 1|2 [--json]", "the chromatograph's momentary values and zones"},
+};
+
+constexpr Synopsis kExtraParamsSynopsis[] = {
+    {"extra-params",
+     "the chromatograph's serial number and the\n"
+     "software checksum"},
+};
+
+}  // namespace
+
+constinit const Command kMomentaryCommand{
+    .name = "momentary",
+    .synopsis = kMomentarySynopsis,
+    .help =
+        "zor06ctl [LINK] momentary --run 1|2 [--json]\n"
+        "  The chromatograph's latest values of the run with their gas-parameter zones,\n"
+        "  as one refresh of the momentary window shows them, one line per parameter:\n"
+        "    \"NAME<TAB>VALUE<TAB>ZONE\"\n"
+        "  (the name with its unit, the value after INI/repconf_par.ini of the work\n"
+        "  directory, no zone for the sum of the components and the gas temperature),\n"
+        "  then \"Время последнего опроса хроматографа<TAB>DD.MM.YY HH:MM:SS\".\n"
+        "  --json prints {time, rows: [{name, value, zone}]}. Exit 1 with \"Нет связи с\n"
+        "  хроматографом\" when table 33 field 0 says so.\n",
+    .run = RunMomentary,
+};
+
+constinit const Command kExtraParamsCommand{
+    .name = "extra-params",
+    .synopsis = kExtraParamsSynopsis,
+    .help =
+        "zor06ctl [LINK] extra-params\n"
+        "  Table 41: \"Серийный номер хроматографа<TAB>N\" and \"Контрольная сумма ПО\n"
+        "  контроллера<TAB>N\".\n",
+    .run = RunExtraParams,
+};
 
 }  // namespace zor06::ctl

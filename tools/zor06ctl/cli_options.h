@@ -72,7 +72,4 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
 // "HOST:PORT" with a host and a port 1..65535 or a service name; false otherwise.
 bool SplitEndpoint(const std::string& text, std::string* host, std::string* port);
 
-// The usage text of the tool, or of one command.
-std::string Usage(const std::string& command);
-
 }  // namespace zor06::ctl

@@ -10,6 +10,7 @@
 #include "tables/controller_image.h"
 #include "tables/table_service.h"
 #include "zor06ctl/cli_options.h"
+#include "zor06ctl/command_table.h"
 #include "zor06ctl/console_operator.h"
 
 namespace zor06::ctl {
@@ -50,31 +51,34 @@ int UsageError(const std::string& text, const std::string& command);
 // Prints fields of the image as "T.F HEX" lines.
 void PrintFields(const tables::ControllerImage& image, int table, int first, int count);
 
-int RunReadTable(Session& s);
-int RunWriteTable(Session& s);
-int RunReadConfig(Session& s);
-int RunIdentify(Session& s);
-int RunRequest(Session& s);
-int RunSearch(Session& s);
-int RunClock(Session& s);
-int RunSyncClock(Session& s);
-int RunUsers(Session& s);
-int RunSaveConfig(Session& s);
-int RunWriteConfig(Session& s);
-int RunShowConfig(Session& s);
-int RunProtocol(Session& s);
-int RunPrintProtocol(Session& s);
-int RunStatus(Session& s);
-int RunFunctions(Session& s);
-int RunShowMessages(Session& s);
-int RunMessages(Session& s);
-int RunBounds(Session& s);
-int RunChromatograph(Session& s);
-int RunMoisture(Session& s);
+// The rows of the commands, each defined in the command's own file.
+extern const Command kReadTableCommand;
+extern const Command kWriteTableCommand;
+extern const Command kRequestCommand;
+extern const Command kSearchCommand;
+extern const Command kIdentifyCommand;
+extern const Command kReadConfigCommand;
+extern const Command kClockCommand;
+extern const Command kSyncClockCommand;
+extern const Command kUsersCommand;
+extern const Command kSaveConfigCommand;
+extern const Command kWriteConfigCommand;
+extern const Command kShowConfigCommand;
+extern const Command kProtocolCommand;
+extern const Command kPrintProtocolCommand;
+extern const Command kStatusCommand;
+extern const Command kFunctionsCommand;
+extern const Command kShowMessagesCommand;
+extern const Command kMessagesCommand;
+extern const Command kBoundsCommand;
+extern const Command kChromatographCommand;
+extern const Command kMoistureCommand;
+extern const Command kMomentaryCommand;
+extern const Command kExtraParamsCommand;
+extern const Command kShowDataCommand;
+extern const Command kPassportCommand;
+
+// moisture momentary.
 int RunMoistureMomentary(Session& s);
-int RunMomentary(Session& s);
-int RunExtraParams(Session& s);
-int RunShowData(Session& s);
-int RunPassport(Session& s);
 
 }  // namespace zor06::ctl

@@ -35,8 +35,6 @@ std::string Trimmed(std::string text) {
     return text;
 }
 
-}  // namespace
-
 int RunClock(Session& s) {
     if (!s.cl.args.empty()) {
         return UsageError("clock takes no arguments", s.cl.command);
@@ -132,5 +130,53 @@ int RunUsers(Session& s) {
     }
     return kExitOk;
 }
+
+constexpr Synopsis kClockSynopsis[] = {
+    {"clock [--json]", "the controller's, PC's and chromatograph's clocks"},
+};
+
+constexpr Synopsis kSyncClockSynopsis[] = {
+    {"sync-clock [--yes]", "correct the controller's clock from the PC's"},
+};
+
+constexpr Synopsis kUsersSynopsis[] = {
+    {"users [--json]", "the registered users and their access levels"},
+};
+
+}  // namespace
+
+constinit const Command kClockCommand{
+    .name = "clock",
+    .synopsis = kClockSynopsis,
+    .help =
+        "zor06ctl [LINK] clock [--json]\n"
+        "  Reads the controller's, the chromatograph's and the PC's clocks and prints\n"
+        "  one line per clock: \"В контроллере<TAB>dd.mm.yy<TAB>hh:mm:ss<TAB>weekday<TAB>\n"
+        "  time type\", \"В ЭВМ<TAB>...\", \"В хроматографе<TAB>dd.mm.yy<TAB>hh:mm:ss\",\n"
+        "  then \"Коррекция<TAB>N\": the seconds a correction would add.\n",
+    .run = RunClock,
+};
+
+constinit const Command kSyncClockCommand{
+    .name = "sync-clock",
+    .synopsis = kSyncClockSynopsis,
+    .help =
+        "zor06ctl [LINK] sync-clock [--yes]\n"
+        "  Corrects the controller's clock from the PC's after the question \"Вы\n"
+        "  уверены, что часы ЭВМ показывают правильное время?\" (\"Да\" only with\n"
+        "  --yes); needs the credentials of a registered user. Exit 1 when the\n"
+        "  controller forbids setting its clock from the PC.\n",
+    .run = RunSyncClock,
+};
+
+constinit const Command kUsersCommand{
+    .name = "users",
+    .synopsis = kUsersSynopsis,
+    .help =
+        "zor06ctl [LINK] users [--json]\n"
+        "  Prints one line per registered user: \"N<TAB>NAME<TAB>access level\" (N is the\n"
+        "  slot from 1). Passwords and identification codes are never printed.\n",
+    .run = RunUsers,
+};
 
 }  // namespace zor06::ctl

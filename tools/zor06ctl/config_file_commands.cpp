@@ -10,6 +10,8 @@
 
 namespace zor06::ctl {
 
+namespace {
+
 int RunSaveConfig(Session& s) {
     if (s.cl.args.size() > 1) {
         return UsageError("save-config takes at most one file", s.cl.command);
@@ -45,5 +47,24 @@ int RunSaveConfig(Session& s) {
     std::printf("%s\n", path.string().c_str());
     return kExitOk;
 }
+
+constexpr Synopsis kSaveConfigSynopsis[] = {
+    {"save-config [FILE]", "save the configuration to a .cnf file"},
+};
+
+}  // namespace
+
+constinit const Command kSaveConfigCommand{
+    .name = "save-config",
+    .synopsis = kSaveConfigSynopsis,
+    .help =
+        "zor06ctl [LINK] save-config [FILE] [--yes]\n"
+        "  Reads every configuration table and writes them as a configuration file\n"
+        "  (readable by its owner only; flow-computer passwords blank, as the controller\n"
+        "  never returns them): FILE (\".cnf\" added when it has no extension; an\n"
+        "  existing FILE is replaced only with --yes) or the proposed name in CONFIG of\n"
+        "  the work directory. Prints the path.\n",
+    .run = RunSaveConfig,
+};
 
 }  // namespace zor06::ctl

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "gasdata/archive_bounds.h"
 #include "gasdata/data_file.h"
@@ -84,8 +85,6 @@ std::optional<DataKind> KindOfFile(const std::filesystem::path& path) {
     return std::nullopt;
 }
 
-}  // namespace
-
 int RunBounds(Session& s) {
     const auto archive = s.cl.args.size() == 1 ? ArchiveIndex(s.cl.args[0]) : std::nullopt;
     if (!archive) {
@@ -153,5 +152,101 @@ int RunShowData(Session& s) {
     }
     return PutDataSet(s, *set, *settings);
 }
+
+// The chromatograph and the moisture meter share one help.
+constexpr std::string_view kDataReadingHelp =
+    "zor06ctl [LINK] chromatograph 3min|hour|day --run 1|2 PERIOD [OUTPUT]\n"
+    "zor06ctl [LINK] moisture 3min|hour|day PERIOD [OUTPUT]\n"
+    "zor06ctl [LINK] moisture momentary\n"
+    "  PERIOD  --from DATE --to DATE | --last-day | --last-month\n"
+    "  DATE \"DD.MM.YY HH:MM\" (seconds and a four-digit year are accepted).\n"
+    "  --last-day: 3-minute and hourly data the last 24 hours up to the controller\n"
+    "  clock (hourly: up to the last whole hour), daily data the newest day of the\n"
+    "  archive; --last-month: daily data the last month up to yesterday, 3-minute\n"
+    "  and hourly data the month up to where --last-day ends.\n"
+    "  Identifies the controller, then reads as the menu commands do: the bounds,\n"
+    "  the period dialog's checks, the reading loop and its messages on stderr\n"
+    "  (questions answered \"Нет\" unless --yes). Prints one line per view row: the\n"
+    "  cells trimmed of blanks and joined by tabs, the left columns (status columns\n"
+    "  included) and then the 20 (moisture: 4) values in display order; for the\n"
+    "  chromatograph then \"Средние значения<TAB>...\" with the 20 averages. The\n"
+    "  values follow INI/repconf_par.ini of the work directory.\n"
+    "  OUTPUT  --save FILE   the data file (.mch .hch .dch .mwm .hwm .dwm added when\n"
+    "                        FILE has no extension)\n"
+    "          --xlsx FILE   the spreadsheet export (.xlsx added likewise)\n"
+    "          --pdf FILE    the printed report, under the organisation name of\n"
+    "                        INI/title.ini\n"
+    "          --json        one object {caption, columns, rows, averages}: the\n"
+    "                        heading texts, the rows' trimmed cells, the averages\n"
+    "                        (empty for the moisture meter)\n"
+    "          --csv         CSV (RFC 4180, UTF-8) instead of the lines: a row of\n"
+    "                        the headings with their units, then one row per view\n"
+    "                        row, values as numbers with a point (markers such as\n"
+    "                        \"---\" as shown); no averages\n"
+    "  moisture momentary: exit 1 with \"Нет связи с влагомером\" when table 33\n"
+    "  field 1 says so; else \"Дата и время, к которым относятся данные<TAB>DD.MM.YY\n"
+    "  HH:MM:SS\" and one \"LABEL<TAB>VALUE\" line per value of table 37.\n";
+
+constexpr Synopsis kBoundsSynopsis[] = {
+    {"bounds 3min|hour|day",
+     "the data archive's period: \"oldest<TAB>DD.MM.YY\n"
+     "HH:MM\" and \"newest<TAB>...\""},
+};
+
+constexpr Synopsis kChromatographSynopsis[] = {
+    {"chromatograph 3min|hour|day --run 1|2 (--from DATE --to DATE | --last-day |\n"
+     "--last-month) [--save F] [--xlsx F] [--pdf F] [--json|--csv]",
+     "read a chromatograph archive, one line per row"},
+};
+
+constexpr Synopsis kMoistureSynopsis[] = {
+    {"moisture 3min|hour|day (the same period options) [--save F] [--xlsx F]\n"
+     "[--pdf F] [--json|--csv]",
+     "read a moisture-meter archive"},
+    {"moisture momentary", "the momentary values, \"LABEL<TAB>VALUE\" lines"},
+};
+
+constexpr Synopsis kShowDataSynopsis[] = {
+    {"show-data F [--xlsx F] [--pdf F] [--json|--csv]",
+     "a saved .mch .hch .dch .mwm .hwm .dwm file's rows"},
+};
+
+}  // namespace
+
+constinit const Command kBoundsCommand{
+    .name = "bounds",
+    .synopsis = kBoundsSynopsis,
+    .help =
+        "zor06ctl [LINK] bounds 3min|hour|day\n"
+        "  The period of the data archive the period dialog offers, from tables 27, 2\n"
+        "  and 6: \"oldest<TAB>DD.MM.YY HH:MM\" and \"newest<TAB>DD.MM.YY HH:MM\" (hourly\n"
+        "  data at minute 0, daily data at 00:00).\n",
+    .run = RunBounds,
+};
+
+constinit const Command kChromatographCommand{
+    .name = "chromatograph",
+    .synopsis = kChromatographSynopsis,
+    .help = kDataReadingHelp,
+    .run = RunChromatograph,
+};
+
+constinit const Command kMoistureCommand{
+    .name = "moisture",
+    .synopsis = kMoistureSynopsis,
+    .help = kDataReadingHelp,
+    .run = RunMoisture,
+};
+
+constinit const Command kShowDataCommand{
+    .name = "show-data",
+    .synopsis = kShowDataSynopsis,
+    .help =
+        "zor06ctl show-data FILE [--xlsx FILE] [--pdf FILE] [--json|--csv]\n"
+        "  A saved data file (.mch .hch .dch chromatograph, .mwm .hwm .dwm moisture\n"
+        "  meter, by the extension) printed as the readings print their data; a file\n"
+        "  of another kind is refused with the viewing command's message (exit 1).\n",
+    .run = RunShowData,
+};
 
 }  // namespace zor06::ctl

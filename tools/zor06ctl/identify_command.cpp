@@ -7,6 +7,8 @@
 #include "zor06ctl/json.h"
 
 namespace zor06::ctl {
+namespace {
+
 int RunIdentify(Session& s) {
     if (!s.cl.args.empty()) {
         return UsageError("identify takes no arguments", s.cl.command);
@@ -33,5 +35,22 @@ int RunIdentify(Session& s) {
     }
     return kExitOk;
 }
+
+constexpr Synopsis kIdentifySynopsis[] = {
+    {"identify [--json]", "identify the controller and print its identification"},
+};
+
+}  // namespace
+
+constinit const Command kIdentifyCommand{
+    .name = "identify",
+    .synopsis = kIdentifySynopsis,
+    .help =
+        "zor06ctl [LINK] identify [--json]\n"
+        "  Reads table 0, refuses a controller of another type or software version,\n"
+        "  reads the names, system parameters and chromatograph link, and prints the\n"
+        "  identification as \"Label: value\" lines (or one JSON object).\n",
+    .run = RunIdentify,
+};
 
 }  // namespace zor06::ctl

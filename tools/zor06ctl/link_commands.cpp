@@ -111,6 +111,8 @@ bool ConnectAndIdentify(Session& s) {
            tables::Identify(s.tables, {}, nullptr) == tables::IdentifyOutcome::Identified;
 }
 
+namespace {
+
 int RunRequest(Session& s) {
     const auto& args = s.cl.args;
     if (args.empty() || args.size() > 2) {
@@ -155,5 +157,35 @@ int RunSearch(Session& s) {
     std::printf("%d %d\n", found->address, found->baud);
     return kExitOk;
 }
+
+constexpr Synopsis kRequestSynopsis[] = {
+    {"request CODE HEX", "any function code with raw data; prints the reply"},
+};
+
+constexpr Synopsis kSearchSynopsis[] = {
+    {"search --serial DEVICE", "find a controller's address and baud rate"},
+};
+
+}  // namespace
+
+constinit const Command kRequestCommand{
+    .name = "request",
+    .synopsis = kRequestSynopsis,
+    .help =
+        "zor06ctl [LINK] request CODE HEX\n"
+        "  Sends any function code the link accepts with raw data (\"\" for none) and\n"
+        "  prints the reply frame in hex.\n",
+    .run = RunRequest,
+};
+
+constinit const Command kSearchCommand{
+    .name = "search",
+    .synopsis = kSearchSynopsis,
+    .help =
+        "zor06ctl search --serial DEVICE [--first-byte-timeout MS] [--attempts N]\n"
+        "  Tries every baud rate from 300 up with a read of table 0, field 0 to address\n"
+        "  255 and prints the controller's address and baud rate: \"ADDRESS BAUD\".\n",
+    .run = RunSearch,
+};
 
 }  // namespace zor06::ctl

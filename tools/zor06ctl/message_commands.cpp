@@ -26,8 +26,6 @@ std::optional<messages::Archive> ArchiveOfFile(const std::filesystem::path& path
     return std::nullopt;
 }
 
-}  // namespace
-
 int RunShowMessages(Session& s) {
     if (s.cl.args.size() != 1) {
         return UsageError("show-messages takes one .aud or .ala file", s.cl.command);
@@ -53,5 +51,25 @@ int RunShowMessages(Session& s) {
     std::fputs(MessageRowsText(view, RowFormatOf(s.cl)).c_str(), stdout);
     return WriteMessageListPdf(s, *organisation, file->header, view) ? kExitOk : kExitFailed;
 }
+
+constexpr Synopsis kShowMessagesSynopsis[] = {
+    {"show-messages F.aud|F.ala [--pdf F] [--json|--csv]",
+     "a saved message file's rows, and its printed list"},
+};
+
+}  // namespace
+
+constinit const Command kShowMessagesCommand{
+    .name = "show-messages",
+    .synopsis = kShowMessagesSynopsis,
+    .help =
+        "zor06ctl show-messages FILE.aud|FILE.ala [--pdf FILE.pdf] [--json|--csv]\n"
+        "  The rows of a saved message file as its view shows them, one line per row,\n"
+        "  the cells trimmed of blanks and joined by tabs. --json prints one object\n"
+        "  {caption, message, rows}; --csv the column headings and the rows as CSV\n"
+        "  (RFC 4180, UTF-8); --pdf also writes the printed list, under the\n"
+        "  organisation name of INI/title.ini of the work directory.\n",
+    .run = RunShowMessages,
+};
 
 }  // namespace zor06::ctl

@@ -131,8 +131,6 @@ bool SaveMessageFile(Session& s, const std::filesystem::path& path, const messag
     return true;
 }
 
-}  // namespace
-
 int RunMessages(Session& s) {
     std::string error;
     const std::optional<MessageRequest> request = ParseRequest(s.cl.args, &error);
@@ -186,5 +184,35 @@ int RunMessages(Session& s) {
                          WriteMessageListPdf(s, *organisation, read->header, view);
     return ReadingExit(written ? kExitOk : kExitFailed, end);
 }
+
+constexpr Synopsis kMessagesSynopsis[] = {
+    {"messages interventions|diagnostics (--all | --last N | --index START COUNT |\n"
+     "--from DATE --to DATE) [--save F] [--pdf F] [--json|--csv]",
+     "read a message archive, one line per record"},
+};
+
+// The selection; its numbers and dates follow as plain arguments.
+constexpr OwnOption kMessagesOptions[] = {
+    {"--all", false}, {"--last", false}, {"--index", false}, {"--from", false}, {"--to", false},
+};
+
+}  // namespace
+
+constinit const Command kMessagesCommand{
+    .name = "messages",
+    .synopsis = kMessagesSynopsis,
+    .help =
+        "zor06ctl [LINK] messages interventions|diagnostics SELECTION [--save FILE]\n"
+        "         [--pdf FILE] [--json|--csv]\n"
+        "  SELECTION  --all | --last N | --index START COUNT | --from DATE --to DATE\n"
+        "  DATE \"DD.MM.YY HH:MM:SS\" (a four-digit year and no seconds are accepted).\n"
+        "  Identifies the controller (the code page of its names), reads the boundary\n"
+        "  indices (not by period), then the records, and prints one line per row of\n"
+        "  the archive's view. --save writes the .aud/.ala file, --pdf the printed list\n"
+        "  under the organisation name of INI/title.ini. --csv prints the view's\n"
+        "  column headings and rows as CSV (RFC 4180, UTF-8).\n",
+    .run = RunMessages,
+    .ownOptions = kMessagesOptions,
+};
 
 }  // namespace zor06::ctl

@@ -115,8 +115,6 @@ bool SelectObject(Session& s, const fs::path& workDir, const std::string& name) 
     return settings::SaveObjects(program, iniDir, s.op);
 }
 
-}  // namespace
-
 int RunPassport(Session& s) {
     std::string error;
     const auto args = ParseArgs(s.cl, &error);
@@ -165,5 +163,39 @@ int RunPassport(Session& s) {
     std::printf("%s\n", path->string().c_str());
     return kExitOk;
 }
+
+constexpr Synopsis kPassportSynopsis[] = {
+    {"passport day|month --run 1|2 (--date DD.MM.YY | --month MM.YY) --object NAME\n"
+     "[--out F]",
+     "build a gas-quality passport; prints its path"},
+};
+
+// The date and the object, each taken with the argument after it.
+constexpr OwnOption kPassportOptions[] = {
+    {"--date", true},
+    {"--month", true},
+    {"--object", true},
+};
+
+}  // namespace
+
+constinit const Command kPassportCommand{
+    .name = "passport",
+    .synopsis = kPassportSynopsis,
+    .help =
+        "zor06ctl [LINK] passport day --run 1|2 --date DD.MM.YY --object NAME [--out FILE]\n"
+        "zor06ctl [LINK] passport month --run 1|2 --month MM.YY --object NAME [--out FILE]\n"
+        "  Builds the daily or monthly gas-quality passport of the run as the menu command\n"
+        "  does: the daily archive's bounds, the date's check, the records of the gas day\n"
+        "  (from the contract hour) or of the month read from the controller, the workbook\n"
+        "  filled from day_report_title_v5.xlsx or mon_report_title_v5.xlsx of the work\n"
+        "  directory (copied there from the program's own when missing). The object\n"
+        "  becomes the current object of INI/objects.ini, appended when it is new. Prints\n"
+        "  the path of the workbook: REPORT/OBJECT_RUN_day_YYMMDD.xlsx or\n"
+        "  REPORT/OBJECT_RUN_mon_YYMM.xlsx (an existing one is replaced only with --yes),\n"
+        "  or FILE with --out.\n",
+    .run = RunPassport,
+    .ownOptions = kPassportOptions,
+};
 
 }  // namespace zor06::ctl

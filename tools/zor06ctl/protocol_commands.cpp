@@ -48,8 +48,6 @@ bool SavePdf(const config::ProtocolRecord& record, const std::string& path) {
     return true;
 }
 
-}  // namespace
-
 int RunShowConfig(Session& s) {
     if (s.cl.args.size() != 1) {
         return UsageError("show-config takes one configuration file", s.cl.command);
@@ -118,5 +116,53 @@ int RunPrintProtocol(Session& s) {
     }
     return SavePdf(*record, s.cl.pdf) ? kExitOk : kExitFailed;
 }
+
+constexpr Synopsis kShowConfigSynopsis[] = {
+    {"show-config FILE.cnf [--json]", "a configuration file's values as a protocol lists them"},
+};
+
+constexpr Synopsis kProtocolSynopsis[] = {
+    {"protocol [--out F] [--pdf F]", "save a configuration protocol of the controller"},
+};
+
+constexpr Synopsis kPrintProtocolSynopsis[] = {
+    {"print-protocol F.prc --pdf F", "a saved protocol's printed document as PDF"},
+};
+
+}  // namespace
+
+constinit const Command kShowConfigCommand{
+    .name = "show-config",
+    .synopsis = kShowConfigSynopsis,
+    .help =
+        "zor06ctl show-config FILE.cnf [--json]\n"
+        "  The configuration of a file as a protocol lists it, one line per value:\n"
+        "  \"SECTION<TAB>LABEL<TAB>VALUE\". Table sections give one line per cell with\n"
+        "  the label \"ROW: COLUMN\", ROW being the row's first cell (\"Параметры "
+        "газа<TAB>\n"
+        "  8: Запись в ВРГ<TAB>Да\"). --json prints a list of {section, label, value}.\n",
+    .run = RunShowConfig,
+};
+
+constinit const Command kProtocolCommand{
+    .name = "protocol",
+    .synopsis = kProtocolSynopsis,
+    .help =
+        "zor06ctl [LINK] protocol [--out FILE.prc] [--pdf FILE.pdf]\n"
+        "  Reads every configuration table and the software checksum, saves the\n"
+        "  protocol (by default under its proposed name in CONFIG of the work\n"
+        "  directory), with --pdf also its printed document, and prints the path of\n"
+        "  each file written. An existing file is replaced only with --yes.\n",
+    .run = RunProtocol,
+};
+
+constinit const Command kPrintProtocolCommand{
+    .name = "print-protocol",
+    .synopsis = kPrintProtocolSynopsis,
+    .help =
+        "zor06ctl print-protocol FILE.prc --pdf FILE.pdf\n"
+        "  The printed document of a saved protocol as a PDF file.\n",
+    .run = RunPrintProtocol,
+};
 
 }  // namespace zor06::ctl

@@ -76,8 +76,6 @@ void PrintText(const std::vector<StateLineOut>& lines,
     }
 }
 
-}  // namespace
-
 int RunStatus(Session& s) {
     if (!s.cl.args.empty()) {
         return UsageError("status takes no arguments", s.cl.command);
@@ -124,5 +122,39 @@ int RunFunctions(Session& s) {
     }
     return kExitOk;
 }
+
+constexpr Synopsis kStatusSynopsis[] = {
+    {"status [--json]", "the controller's current state and flow computers"},
+};
+
+constexpr Synopsis kFunctionsSynopsis[] = {
+    {"functions", "whether the controller can carry out its functions"},
+};
+
+}  // namespace
+
+constinit const Command kStatusCommand{
+    .name = "status",
+    .synopsis = kStatusSynopsis,
+    .help =
+        "zor06ctl [LINK] status [--json]\n"
+        "  The controller's current state: one \"LABEL<TAB>VALUE\" line per value of the\n"
+        "  current-state window (the moisture-meter lines only with a moisture meter,\n"
+        "  the flow-computer sign only with flow computers), then, with flow computers,\n"
+        "  a heading line and one \"ADDRESS<TAB>LINK<TAB>WRITING\" line per flow\n"
+        "  computer. --json prints {state: [{label, value: {text, abnormal}}],\n"
+        "  flowComputers: [{address, link, writing}]}; abnormal values are the red ones.\n",
+    .run = RunStatus,
+};
+
+constinit const Command kFunctionsCommand{
+    .name = "functions",
+    .synopsis = kFunctionsSynopsis,
+    .help =
+        "zor06ctl [LINK] functions\n"
+        "  Whether the controller can carry out its functions: one \"NAME<TAB>Возможно\"\n"
+        "  or \"NAME<TAB>Невозможно\" line per function, the name as the window shows it.\n",
+    .run = RunFunctions,
+};
 
 }  // namespace zor06::ctl

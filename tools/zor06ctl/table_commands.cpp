@@ -70,6 +70,8 @@ void PrintFields(const tables::ControllerImage& image, int table, int first, int
     }
 }
 
+namespace {
+
 int RunReadTable(Session& s) {
     if (s.cl.args.empty() || s.cl.args.size() > 3) {
         return UsageError("read-table takes T [FIRST [COUNT]]", s.cl.command);
@@ -132,5 +134,48 @@ int RunReadConfig(Session& s) {
     }
     return kExitOk;
 }
+
+constexpr Synopsis kReadTableSynopsis[] = {
+    {"read-table T [FIRST [COUNT]]", "read fields, one \"T.F HEX\" line per field"},
+};
+
+constexpr Synopsis kWriteTableSynopsis[] = {
+    {"write-table T FIRST HEX...", "write consecutive fields"},
+};
+
+constexpr Synopsis kReadConfigSynopsis[] = {
+    {"read-config", "read table 0 and all configuration tables"},
+};
+
+}  // namespace
+
+constinit const Command kReadTableCommand{
+    .name = "read-table",
+    .synopsis = kReadTableSynopsis,
+    .help =
+        "zor06ctl [LINK] read-table T [FIRST [COUNT]]\n"
+        "  Reads fields of table T (the whole table by default) in requests of at most\n"
+        "  245 value bytes and prints one line per field: \"T.F HEX\".\n",
+    .run = RunReadTable,
+};
+
+constinit const Command kWriteTableCommand{
+    .name = "write-table",
+    .synopsis = kWriteTableSynopsis,
+    .help =
+        "zor06ctl [LINK] write-table T FIRST HEX...\n"
+        "  Writes consecutive fields of table T from FIRST, one HEX argument per field\n"
+        "  (exactly the field size), with the credentials of --password and --id-code.\n",
+    .run = RunWriteTable,
+};
+
+constinit const Command kReadConfigCommand{
+    .name = "read-config",
+    .synopsis = kReadConfigSynopsis,
+    .help =
+        "zor06ctl [LINK] read-config\n"
+        "  Reads table 0 and every configuration table, printed as read-table does.\n",
+    .run = RunReadConfig,
+};
 
 }  // namespace zor06::ctl

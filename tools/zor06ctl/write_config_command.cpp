@@ -70,8 +70,6 @@ int Written(const config::Selection& selection) {
     return n;
 }
 
-}  // namespace
-
 int RunWriteConfig(Session& s) {
     if (s.cl.args.size() != 1) {
         return UsageError("write-config takes one configuration file", s.cl.command);
@@ -120,5 +118,26 @@ int RunWriteConfig(Session& s) {
     }
     return kExitOk;
 }
+
+constexpr Synopsis kWriteConfigSynopsis[] = {
+    {"write-config FILE [--tables all|T,T,...]", "write a configuration file into the controller"},
+};
+
+}  // namespace
+
+constinit const Command kWriteConfigCommand{
+    .name = "write-config",
+    .synopsis = kWriteConfigSynopsis,
+    .help =
+        "zor06ctl [LINK] write-config FILE [--tables all|T,T,...] [--yes]\n"
+        "  Writes a configuration file (.cnf) into the controller as the restoration of\n"
+        "  destroyed tables does: the file's checks (their messages on stderr, exit 1),\n"
+        "  then the chosen tables in the controller's order (flow computers first).\n"
+        "  \"all\" (the default) is every writable table but the clock (2) and the\n"
+        "  users (4), which are written only when table 7 reports them destroyed or\n"
+        "  they are named. A destroyed users table is written with blank credentials;\n"
+        "  the clock gets the PC's time after a question (\"Да\" only with --yes).\n",
+    .run = RunWriteConfig,
+};
 
 }  // namespace zor06::ctl

@@ -32,6 +32,23 @@ QRect ScreenArea() {
     return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
+// One view serves each pair of hourly and daily archives.
+const char* ScreenName(gasdata::DataKind kind) {
+    switch (kind) {
+        case gasdata::DataKind::ChrMinute:
+            return "TFormArhMin_Chr";
+        case gasdata::DataKind::ChrHour:
+        case gasdata::DataKind::ChrDay:
+            return "TFormArhivHDM_Chr";
+        case gasdata::DataKind::WmtMinute:
+            return "TFormArhMom_Wmt";
+        case gasdata::DataKind::WmtHour:
+        case gasdata::DataKind::WmtDay:
+            return "TFormArhivHD_Wmt";
+    }
+    return "DataForm";
+}
+
 }  // namespace
 
 DataForm::DataForm(gasdata::DataView content, DataFormContext context, QWidget* parent)
@@ -40,6 +57,7 @@ DataForm::DataForm(gasdata::DataView content, DataFormContext context, QWidget* 
       context_(std::move(context)),
       chromatograph_(gasdata::IsChromatograph(model_->View().kind)),
       leftCount_(static_cast<int>(model_->View().leftHeadings.size())) {
+    setObjectName(QString::fromLatin1(ScreenName(model_->View().kind)));
     setWindowTitle(QString::fromStdString(model_->View().caption));
     left_ = new QTableView(this);
     values_ = new QTableView(this);

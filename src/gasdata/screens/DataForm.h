@@ -44,7 +44,9 @@ public:
     static constexpr int kScreenWidthReserve = 20;
     static constexpr int kScreenHeightReserve = 60;
 
-    DataForm(gasdata::DataView content, DataFormContext context, QWidget* parent);
+    // The form names itself after the screen of its data kind (TFormArhMin_Chr, TFormArhivHDM_Chr,
+    // TFormArhMom_Wmt, TFormArhivHD_Wmt).
+    DataForm(gasdata::DataView content, DataFormContext context, QWidget* parent = nullptr);
 
     const gasdata::DataView& view() const;
     // Both grids show one model, so that a row selected in either is selected in both: the

@@ -10,9 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "gasdata/screens/TFormArhMin_Chr.h"
-#include "gasdata/screens/TFormArhMom_Wmt.h"
-#include "gasdata/screens/TFormArhivHDM_Chr.h"
+#include "gasdata/screens/DataForm.h"
 #include "gasdata/screens/TFormChromError.h"
 
 namespace zor06::screens {
@@ -29,6 +27,8 @@ private slots:
     void moistureViewsHaveNoSignsAndNoWorkbook();
     void buttonsCallTheirActionsOrStayDisabled();
     void windowFitsTheTableWithinTheScreen();
+    void eachKindNamesItsScreen_data();
+    void eachKindNamesItsScreen();
 };
 
 namespace {
@@ -118,7 +118,7 @@ void TstDataForm::gridsShowTheTextsAndHeadings() {
     gasdata::DataView view = HourView(2);
     view.rows[0].left = {"     Данные", "недостов."};
     view.rows[0].values.clear();
-    TFormArhivHDM_Chr form(view, {});
+    DataForm form(view, {});
     QCOMPARE(form.windowTitle(), QStringLiteral("Часовые данные хроматографа"));
     const QAbstractItemModel* model = form.valueGrid()->model();
     QCOMPARE(model->columnCount(), 7);
@@ -137,7 +137,7 @@ void TstDataForm::gridsShowTheTextsAndHeadings() {
 }
 
 void TstDataForm::aRowSelectedInEitherGridIsSelectedInBoth() {
-    TFormArhivHDM_Chr form(HourView(5), {});
+    DataForm form(HourView(5), {});
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const auto selectedInBoth = [&form](int row) {
@@ -167,7 +167,7 @@ void TstDataForm::bothGridsScrollTogetherAndStartWhereTheViewSays() {
     QFETCH(int, valueColumns);
     gasdata::DataView view = HourView(200, valueColumns);
     view.startAtLastRow = atLast;
-    TFormArhivHDM_Chr form(view, {});
+    DataForm form(view, {});
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QScrollBar* values = form.valueGrid()->verticalScrollBar();
@@ -184,7 +184,7 @@ void TstDataForm::bothGridsScrollTogetherAndStartWhereTheViewSays() {
 }
 
 void TstDataForm::ctrlSTogglesTheStatusColumns() {
-    TFormArhivHDM_Chr form(HourView(3), {});
+    DataForm form(HourView(3), {});
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     const int narrow = form.leftGrid()->width();
@@ -200,7 +200,7 @@ void TstDataForm::ctrlSTogglesTheStatusColumns() {
 }
 
 void TstDataForm::doubleClickOpensTheSignsOnlyWhileTheStatusIsShown() {
-    TFormArhivHDM_Chr form(HourView(3), {});
+    DataForm form(HourView(3), {});
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     SignsCloser closer;
@@ -216,7 +216,7 @@ void TstDataForm::doubleClickOpensTheSignsOnlyWhileTheStatusIsShown() {
 }
 
 void TstDataForm::moistureViewsHaveNoSignsAndNoWorkbook() {
-    TFormArhMom_Wmt form(MoistureView(), {});
+    DataForm form(MoistureView(), {});
     QCOMPARE(form.width(), DataForm::kMoistureWidth);
     QCOMPARE(form.exportButton(), nullptr);
     form.show();
@@ -241,7 +241,7 @@ void TstDataForm::buttonsCallTheirActionsOrStayDisabled() {
     context.save = record(QStringLiteral("save"));
     context.exportWorkbook = record(QStringLiteral("excel"));
     context.saveCsv = record(QStringLiteral("csv"));
-    TFormArhMin_Chr form(HourView(1), context);
+    DataForm form(HourView(1), context);
     form.show();
     QCOMPARE(form.saveButton()->text(), QStringLiteral("Сохранить в файле"));
     QCOMPARE(form.printButton()->text(), QStringLiteral("Печать"));
@@ -262,15 +262,36 @@ void TstDataForm::buttonsCallTheirActionsOrStayDisabled() {
 
 void TstDataForm::windowFitsTheTableWithinTheScreen() {
     const QRect screen = QApplication::primaryScreen()->availableGeometry();
-    TFormArhivHDM_Chr narrow(HourView(3), {});
+    DataForm narrow(HourView(3), {});
     QVERIFY(narrow.width() < screen.width() - DataForm::kScreenWidthReserve);
     QVERIFY(narrow.width() >=
             narrow.leftGrid()->width() + narrow.valueGrid()->horizontalHeader()->length());
     QVERIFY(narrow.height() < screen.height() - DataForm::kScreenHeightReserve);
 
-    TFormArhivHDM_Chr wide(HourView(300, 20), {});
+    DataForm wide(HourView(300, 20), {});
     QCOMPARE(wide.width(), screen.width() - DataForm::kScreenWidthReserve);
     QCOMPARE(wide.height(), screen.height() - DataForm::kScreenHeightReserve);
+}
+
+void TstDataForm::eachKindNamesItsScreen_data() {
+    QTest::addColumn<gasdata::DataKind>("kind");
+    QTest::addColumn<QString>("name");
+    using gasdata::DataKind;
+    QTest::newRow("3-minute chromatograph") << DataKind::ChrMinute << "TFormArhMin_Chr";
+    QTest::newRow("hourly chromatograph") << DataKind::ChrHour << "TFormArhivHDM_Chr";
+    QTest::newRow("daily chromatograph") << DataKind::ChrDay << "TFormArhivHDM_Chr";
+    QTest::newRow("3-minute moisture") << DataKind::WmtMinute << "TFormArhMom_Wmt";
+    QTest::newRow("hourly moisture") << DataKind::WmtHour << "TFormArhivHD_Wmt";
+    QTest::newRow("daily moisture") << DataKind::WmtDay << "TFormArhivHD_Wmt";
+}
+
+void TstDataForm::eachKindNamesItsScreen() {
+    QFETCH(gasdata::DataKind, kind);
+    QFETCH(QString, name);
+    gasdata::DataView view = gasdata::IsChromatograph(kind) ? HourView(1) : MoistureView();
+    view.kind = kind;
+    const DataForm form(view, {});
+    QCOMPARE(form.objectName(), name);
 }
 
 }  // namespace zor06::screens

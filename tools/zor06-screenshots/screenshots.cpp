@@ -1,4 +1,4 @@
-#include "app/screenshots.h"
+#include "zor06-screenshots/screenshots.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,7 +8,6 @@
 #include "app/TFormAbout.h"
 #include "app/TFormMain.h"
 #include "app/TFormWait.h"
-#include "app/data_screenshots.h"
 #include "config/config_buffer.h"
 #include "config/protocol_record.h"
 #include "config/screens/TFormConf_Protocol.h"
@@ -23,6 +22,7 @@
 #include "settings/screens/TFormObjects_List.h"
 #include "tables/screens/TFormIdent.h"
 #include "tables/screens/TFormMessage.h"
+#include "zor06-screenshots/data_screenshots.h"
 
 namespace zor06::app {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/data_screenshots.h"
+#include "zor06-screenshots/data_screenshots.h"
 
 #include <QApplication>
 
@@ -6,9 +6,7 @@
 #include "gasdata/abnormal_signs.h"
 #include "gasdata/data_reading.h"
 #include "gasdata/data_view_model.h"
-#include "gasdata/screens/TFormArhMin_Chr.h"
-#include "gasdata/screens/TFormArhivHDM_Chr.h"
-#include "gasdata/screens/TFormArhivHD_Wmt.h"
+#include "gasdata/screens/DataForm.h"
 #include "gasdata/screens/TFormChromError.h"
 #include "tables/controller_date.h"
 
@@ -41,19 +39,19 @@ std::optional<gasdata::DataSet> LastRecords(screens::TFormMain& w, DataKind kind
 void CaptureDataScreens(screens::TFormMain& w, const SaveScreen& save) {
     const auto& config = w.Settings().report;
     if (const auto hourly = LastRecords(w, DataKind::ChrHour, 23)) {
-        screens::TFormArhivHDM_Chr view(gasdata::BuildDataView(*hourly, config), {}, &w);
+        screens::DataForm view(gasdata::BuildDataView(*hourly, config), {}, &w);
         save(view, QStringLiteral("chromatograph-hourly"));
     }
     if (const auto minutes = LastRecords(w, DataKind::ChrMinute, 1)) {
         gasdata::DataView data = gasdata::BuildDataView(*minutes, config);
         const gasdata::RowSigns signs = data.rows.front().signs;
-        screens::TFormArhMin_Chr view(std::move(data), {}, &w);
+        screens::DataForm view(std::move(data), {}, &w);
         save(view, QStringLiteral("chromatograph-3-minute"));
         screens::TFormChromError error(gasdata::AbnormalSigns(signs), signs.caption, &w);
         save(error, QStringLiteral("abnormal-signs"));
     }
     if (const auto moisture = LastRecords(w, DataKind::WmtDay, 20)) {
-        screens::TFormArhivHD_Wmt view(gasdata::BuildDataView(*moisture, config), {}, &w);
+        screens::DataForm view(gasdata::BuildDataView(*moisture, config), {}, &w);
         save(view, QStringLiteral("moisture-daily"));
     }
 }
