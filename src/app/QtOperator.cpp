@@ -61,9 +61,15 @@ void QtOperator::SetProgress(int position, int maximum) {
     }
 }
 
-void QtOperator::ShowReadingWait(bool shown) {
-    if (onReadingWait) {
-        onReadingWait(shown);
+void QtOperator::ShowWait(dialogue::WaitMode mode) {
+    if (onWait) {
+        onWait(mode);
+    }
+}
+
+void QtOperator::HideWait() {
+    if (onWait) {
+        onWait(std::nullopt);
     }
 }
 

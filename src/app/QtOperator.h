@@ -23,7 +23,8 @@ public:
     void SetBusy(bool busy) override;
     void ProcessEvents() override;
     void SetProgress(int position, int maximum) override;
-    void ShowReadingWait(bool shown) override;
+    void ShowWait(dialogue::WaitMode mode) override;
+    void HideWait() override;
 
     // Replace the modal windows (tests record what would be shown and answer for the operator).
     std::function<bool(dialogue::MessageKind kind, const QString& text1, const QString& text2)>
@@ -32,7 +33,8 @@ public:
     // Where status texts and progress go; the main window connects them.
     std::function<void(dialogue::Panel panel, const QString& text)> onStatus;
     std::function<void(int position, int maximum)> onProgress;
-    std::function<void(bool shown)> onReadingWait;
+    // The wait window of a mode, or none to close it.
+    std::function<void(std::optional<dialogue::WaitMode> mode)> onWait;
 
 private:
     QPointer<QWidget> parent_;

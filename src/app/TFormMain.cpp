@@ -55,10 +55,9 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     op_.onStatus = [this](dialogue::Panel panel, const QString& text) { SetStatus(panel, text); };
-    op_.onReadingWait = [this](bool shown) {
-        constexpr int kReadingMode = 1;  // "Выполняется чтение данных" / "Esc - прервать чтение"
-        if (shown) {
-            ShowWait(kReadingMode);
+    op_.onWait = [this](std::optional<dialogue::WaitMode> mode) {
+        if (mode) {
+            ShowWait(*mode);
         } else {
             HideWait();
         }
@@ -370,11 +369,19 @@ void TFormMain::DescribeConnection() {
     }
 }
 
-void TFormMain::ShowWait(int mode) {
+void TFormMain::ShowWait(dialogue::WaitMode mode) {
     HideWait();
     wait_ = new TFormWait(mode, this);
     wait_->setAttribute(Qt::WA_DeleteOnClose);
     setEnabled(false);
+    // A window the operation started from (a data view exporting) waits disabled as well.
+    waitingDialog_ = QApplication::activeModalWidget();
+    if (waitingDialog_ == this) {
+        waitingDialog_ = nullptr;
+    }
+    if (waitingDialog_) {
+        waitingDialog_->setEnabled(false);
+    }
     wait_->setEnabled(true);
     // A long reading is when the exchange monitor is watched most: it stays usable.
     if (exchangeMonitor_) {
@@ -386,6 +393,10 @@ void TFormMain::ShowWait(int mode) {
 void TFormMain::HideWait() {
     if (wait_) {
         wait_->Finish();
+    }
+    if (waitingDialog_) {
+        waitingDialog_->setEnabled(true);
+        waitingDialog_ = nullptr;
     }
     setEnabled(true);
     raise();

@@ -108,7 +108,7 @@ public:
     std::filesystem::path ConfigDir() const;
     void DescribeConnection();
     // The wait window of a long operation; the main window is disabled meanwhile.
-    void ShowWait(int mode);
+    void ShowWait(dialogue::WaitMode mode);
     void HideWait();
 
 public slots:
@@ -182,6 +182,7 @@ private:
     QMenu* fileMenu_ = nullptr;
     QAction* exit_ = nullptr;
     QPointer<TFormWait> wait_;
+    QPointer<QWidget> waitingDialog_;  // disabled under the wait window with this one
     TFormCallTime* callPanel_ = nullptr;
     QPointer<TFormExchangeMonitor> exchangeMonitor_;
 };

@@ -64,13 +64,11 @@ void SaveControllerConfiguration(TFormMain& w) {
 }  // namespace
 
 bool ReadConfigurationTables(TFormMain& w) {
-    constexpr int kReadTablesWait = 3;  // "Выполняется чтение" / "таблиц параметров конфигурации"
     bool read = false;
     {
         const dialogue::BusyScope busy(w.Operator());
-        w.ShowWait(kReadTablesWait);
+        const dialogue::WaitScope wait(w.Operator(), dialogue::WaitMode::ReadTables);
         read = tables::ReadAllTables(w.Tables());
-        w.HideWait();
     }
     if (!read) {
         config::ReportTablesUnread(w.Operator());

@@ -38,7 +38,6 @@ constexpr int kLinkTable = 33;
 constexpr int kChromatographLinkField = 0;
 constexpr int kMoistureLinkField = 1;
 constexpr int kMoistureTable = 37;
-constexpr int kWorkbookWaitMode = 4;
 
 gasdata::Date6 Today(TFormMain& w) {
     return tables::EncodeNow(w.Tables().clock.LocalDateTime());
@@ -64,21 +63,11 @@ void PrintView(TFormMain& w, const gasdata::DataView& view, const dataset::HdmHe
     }
 }
 
-void ExportView(TFormMain& w, const gasdata::DataView& view, const dataset::HdmHeader& header,
-                QWidget* parent) {
+void ExportView(TFormMain& w, const gasdata::DataView& view, const dataset::HdmHeader& header) {
     gasdata::WorkbookExport how;
     how.programDir = w.WorkDir();
     how.today = Today(w);
     how.choose = [&w](const config::FileChoice& c) { return w.ChooseFile(c, true); };
-    how.wait = [&w, parent](bool shown) {
-        if (shown) {
-            w.ShowWait(kWorkbookWaitMode);
-            parent->setEnabled(false);
-        } else {
-            w.HideWait();
-            parent->setEnabled(true);
-        }
-    };
     gasdata::ExportWorkbook(view, header, how, w.Operator());
 }
 
@@ -280,8 +269,8 @@ void ShowDataSet(TFormMain& w, const gasdata::DataSet& set, bool fromController)
             [&w](const config::FileChoice& c) { return w.ChooseFile(c, true); }, w.Operator());
     };
     if (gasdata::IsChromatograph(set.kind)) {
-        context.exportWorkbook = [&w, &set](const gasdata::DataView& v, QWidget* parent) {
-            ExportView(w, v, set.header, parent);
+        context.exportWorkbook = [&w, &set](const gasdata::DataView& v, QWidget*) {
+            ExportView(w, v, set.header);
         };
     }
     context.chartFile = [&w, &set] {

@@ -40,13 +40,12 @@ bool ExportWorkbook(const DataView& view, const dataset::HdmHeader& header,
     bool written = false;
     {
         dialogue::BusyScope busy(op);
-        how.wait(true);
+        const dialogue::WaitScope wait(op, dialogue::WaitMode::Workbook);
         std::filesystem::create_directories(target.parent_path(), ec);
         written =
             WriteDataWorkbook(view, target, &error, [&op](std::size_t done, std::size_t total) {
                 op.SetProgress(static_cast<int>(done), static_cast<int>(total));
             });
-        how.wait(false);
     }
     if (!written) {
         op.SetStatusText(dialogue::Panel::Message, error);

@@ -22,8 +22,6 @@ struct WorkbookExport {
     std::filesystem::path programDir;  // MOMDATA, HOURDATA and DAYDATA lie in it
     Date6 today{};
     config::ChooseFile choose;
-    // The wait window in its spreadsheet mode, shown (true) and hidden (false) around the work.
-    std::function<void(bool)> wait = [](bool) {};
 };
 
 // False when cancelled, refused or failed (already told).

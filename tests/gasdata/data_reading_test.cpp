@@ -24,8 +24,8 @@ class EscOperator : public RecordingOperator {
 public:
     void ProcessEvents() override {
         RecordingOperator::ProcessEvents();
-        if (eventPumps == escAtPump && longOperation) {
-            interrupt = true;
+        if (eventPumps == escAtPump) {
+            RequestInterrupt();
         }
     }
     void SetProgress(int position, int maximum) override { last = {position, maximum}; }
@@ -272,7 +272,7 @@ TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
     set = Read({24, 3, 1, 0, 0, 0}, {24, 3, 1, 9, 0, 0});
     ASSERT_TRUE(set);
     EXPECT_EQ(set->Count(), 4u);
-    EXPECT_FALSE(op.interrupt);
+    EXPECT_FALSE(op.Interrupted());
     EXPECT_EQ(ending, messages::ReadingEnd::Interrupted);
     EXPECT_EQ(set->header.end, (Date6{24, 3, 1, 3, 0, 0}));
 
