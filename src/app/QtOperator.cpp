@@ -67,6 +67,14 @@ void QtOperator::ShowWait(dialogue::WaitMode mode) {
     }
 }
 
+std::optional<std::filesystem::path> QtOperator::ChooseFile(const dialogue::FileChoice& choice,
+                                                            dialogue::FileDialog dialog) {
+    if (onChooseFile) {
+        return onChooseFile(choice, dialog);
+    }
+    return std::nullopt;
+}
+
 void QtOperator::HideWait() {
     if (onWait) {
         onWait(std::nullopt);

@@ -25,6 +25,8 @@ public:
     void SetProgress(int position, int maximum) override;
     void ShowWait(dialogue::WaitMode mode) override;
     void HideWait() override;
+    std::optional<std::filesystem::path> ChooseFile(const dialogue::FileChoice& choice,
+                                                    dialogue::FileDialog dialog) override;
 
     // Replace the modal windows (tests record what would be shown and answer for the operator).
     std::function<bool(dialogue::MessageKind kind, const QString& text1, const QString& text2)>
@@ -35,6 +37,10 @@ public:
     std::function<void(int position, int maximum)> onProgress;
     // The wait window of a mode, or none to close it.
     std::function<void(std::optional<dialogue::WaitMode> mode)> onWait;
+    // The file dialogs; none chosen without them.
+    std::function<std::optional<std::filesystem::path>(const dialogue::FileChoice& choice,
+                                                       dialogue::FileDialog dialog)>
+        onChooseFile;
 
 private:
     QPointer<QWidget> parent_;

@@ -55,6 +55,9 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     op_.onStatus = [this](dialogue::Panel panel, const QString& text) { SetStatus(panel, text); };
+    op_.onChooseFile = [this](const dialogue::FileChoice& choice, dialogue::FileDialog dialog) {
+        return ChooseFile(choice, dialog == dialogue::FileDialog::Save);
+    };
     op_.onWait = [this](std::optional<dialogue::WaitMode> mode) {
         if (mode) {
             ShowWait(*mode);
@@ -288,7 +291,7 @@ QMenu* TFormMain::AddFileSubmenu(const QString& title, const QString& name) {
     return menu;
 }
 
-std::optional<std::filesystem::path> TFormMain::ChooseFile(const config::FileChoice& choice,
+std::optional<std::filesystem::path> TFormMain::ChooseFile(const dialogue::FileChoice& choice,
                                                            bool save) {
     if (!screens.chooseFile) {
         return std::nullopt;

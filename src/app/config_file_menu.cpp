@@ -24,10 +24,7 @@ void ShowIdentification(const config::ConfigBuffer& buffer, QWidget* parent) {
 
 bool Save(TFormMain& w, const config::ConfigBuffer& buffer) {
     const tables::ControllerDateTime now = tables::EncodeNow(w.Tables().clock.LocalDateTime());
-    return config::SaveConfiguration(
-        buffer, w.ConfigDir(), now,
-        [&w](const config::FileChoice& choice) { return w.ChooseFile(choice, true); },
-        w.Operator());
+    return config::SaveConfiguration(buffer, w.ConfigDir(), now, w.Operator());
 }
 
 void NewConfigurationFile(TFormMain& w) {

@@ -2,9 +2,11 @@
 // each provide their own.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
+#include "dialogue/file_choice.h"
 #include "dialogue/message_kind.h"
 #include "dialogue/status_panel.h"
 #include "dialogue/wait_mode.h"
@@ -28,6 +30,12 @@ public:
     virtual void HideWait() {}
     // The progress bar of the wait window.
     virtual void SetProgress(int /*position*/, int /*maximum*/) {}
+    // The file the operator chose in the dialog; none when cancelled. A front end without
+    // dialogs never chooses.
+    virtual std::optional<std::filesystem::path> ChooseFile(const FileChoice& /*choice*/,
+                                                            FileDialog /*dialog*/) {
+        return std::nullopt;
+    }
 
     // Esc, or a window's stop, while a long operation runs; outside one it means nothing, so
     // that a key pressed between two operations never stops the next one.

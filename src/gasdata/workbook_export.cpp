@@ -19,9 +19,11 @@ bool ExportWorkbook(const DataView& view, const dataset::HdmHeader& header,
                     const WorkbookExport& how, dialogue::Operator& op) {
     const DataArchiveKind& k = KindOf(view.kind);
     const std::filesystem::path dir = how.programDir / k.directory;
-    const config::FileChoice choice{kDataFileSaveTitle, dir, std::string("*") + kWorkbookExtension,
-                                    dir / DefaultWorkbookName(header, how.today)};
-    const std::optional<std::filesystem::path> chosen = how.choose(choice);
+    const dialogue::FileChoice choice{kDataFileSaveTitle, dir,
+                                      std::string("*") + kWorkbookExtension,
+                                      dir / DefaultWorkbookName(header, how.today)};
+    const std::optional<std::filesystem::path> chosen =
+        op.ChooseFile(choice, dialogue::FileDialog::Save);
     if (!chosen) {
         return false;
     }

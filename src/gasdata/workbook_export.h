@@ -21,7 +21,6 @@ std::string DefaultWorkbookName(const dataset::HdmHeader& header, const Date6& t
 struct WorkbookExport {
     std::filesystem::path programDir;  // MOMDATA, HOURDATA and DAYDATA lie in it
     Date6 today{};
-    config::ChooseFile choose;
 };
 
 // False when cancelled, refused or failed (already told).
