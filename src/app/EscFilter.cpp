@@ -5,9 +5,9 @@
 namespace zor06::screens {
 
 bool EscFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && op_.longOperation &&
+    if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        op_.interrupt = true;
+        op_.RequestInterrupt();
     }
     return QObject::eventFilter(watched, event);
 }

@@ -61,9 +61,23 @@ void QtOperator::SetProgress(int position, int maximum) {
     }
 }
 
-void QtOperator::ShowReadingWait(bool shown) {
-    if (onReadingWait) {
-        onReadingWait(shown);
+void QtOperator::ShowWait(dialogue::WaitMode mode) {
+    if (onWait) {
+        onWait(mode);
+    }
+}
+
+std::optional<std::filesystem::path> QtOperator::ChooseFile(const dialogue::FileChoice& choice,
+                                                            dialogue::FileDialog dialog) {
+    if (onChooseFile) {
+        return onChooseFile(choice, dialog);
+    }
+    return std::nullopt;
+}
+
+void QtOperator::HideWait() {
+    if (onWait) {
+        onWait(std::nullopt);
     }
 }
 

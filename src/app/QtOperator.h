@@ -23,7 +23,10 @@ public:
     void SetBusy(bool busy) override;
     void ProcessEvents() override;
     void SetProgress(int position, int maximum) override;
-    void ShowReadingWait(bool shown) override;
+    void ShowWait(dialogue::WaitMode mode) override;
+    void HideWait() override;
+    std::optional<std::filesystem::path> ChooseFile(const dialogue::FileChoice& choice,
+                                                    dialogue::FileDialog dialog) override;
 
     // Replace the modal windows (tests record what would be shown and answer for the operator).
     std::function<bool(dialogue::MessageKind kind, const QString& text1, const QString& text2)>
@@ -32,7 +35,12 @@ public:
     // Where status texts and progress go; the main window connects them.
     std::function<void(dialogue::Panel panel, const QString& text)> onStatus;
     std::function<void(int position, int maximum)> onProgress;
-    std::function<void(bool shown)> onReadingWait;
+    // The wait window of a mode, or none to close it.
+    std::function<void(std::optional<dialogue::WaitMode> mode)> onWait;
+    // The file dialogs; none chosen without them.
+    std::function<std::optional<std::filesystem::path>(const dialogue::FileChoice& choice,
+                                                       dialogue::FileDialog dialog)>
+        onChooseFile;
 
 private:
     QPointer<QWidget> parent_;

@@ -55,10 +55,12 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     op_.onStatus = [this](dialogue::Panel panel, const QString& text) { SetStatus(panel, text); };
-    op_.onReadingWait = [this](bool shown) {
-        constexpr int kReadingMode = 1;  // "Выполняется чтение данных" / "Esc - прервать чтение"
-        if (shown) {
-            ShowWait(kReadingMode);
+    op_.onChooseFile = [this](const dialogue::FileChoice& choice, dialogue::FileDialog dialog) {
+        return ChooseFile(choice, dialog == dialogue::FileDialog::Save);
+    };
+    op_.onWait = [this](std::optional<dialogue::WaitMode> mode) {
+        if (mode) {
+            ShowWait(*mode);
         } else {
             HideWait();
         }
@@ -289,7 +291,7 @@ QMenu* TFormMain::AddFileSubmenu(const QString& title, const QString& name) {
     return menu;
 }
 
-std::optional<std::filesystem::path> TFormMain::ChooseFile(const config::FileChoice& choice,
+std::optional<std::filesystem::path> TFormMain::ChooseFile(const dialogue::FileChoice& choice,
                                                            bool save) {
     if (!screens.chooseFile) {
         return std::nullopt;
@@ -370,11 +372,19 @@ void TFormMain::DescribeConnection() {
     }
 }
 
-void TFormMain::ShowWait(int mode) {
+void TFormMain::ShowWait(dialogue::WaitMode mode) {
     HideWait();
     wait_ = new TFormWait(mode, this);
     wait_->setAttribute(Qt::WA_DeleteOnClose);
     setEnabled(false);
+    // A window the operation started from (a data view exporting) waits disabled as well.
+    waitingDialog_ = QApplication::activeModalWidget();
+    if (waitingDialog_ == this) {
+        waitingDialog_ = nullptr;
+    }
+    if (waitingDialog_) {
+        waitingDialog_->setEnabled(false);
+    }
     wait_->setEnabled(true);
     // A long reading is when the exchange monitor is watched most: it stays usable.
     if (exchangeMonitor_) {
@@ -386,6 +396,10 @@ void TFormMain::ShowWait(int mode) {
 void TFormMain::HideWait() {
     if (wait_) {
         wait_->Finish();
+    }
+    if (waitingDialog_) {
+        waitingDialog_->setEnabled(true);
+        waitingDialog_ = nullptr;
     }
     setEnabled(true);
     raise();

@@ -45,7 +45,7 @@ public:
         std::function<void(TFormMain&)> objectList;
         std::function<std::string(const settings::ProgramSettings&)> describeConnection;
         // The open (`save` false) or save dialog of a file; none when cancelled.
-        std::function<std::optional<std::filesystem::path>(TFormMain&, const config::FileChoice&,
+        std::function<std::optional<std::filesystem::path>(TFormMain&, const dialogue::FileChoice&,
                                                            bool save)>
             chooseFile;
         // The restoration of destroyed tables; returns whether the controller counts as
@@ -103,12 +103,12 @@ public:
     // False when the operator left the table-state screen with "Выход" (or it could not open).
     bool RestoreDestroyedTables();
     // The file dialog of the wiring; none when cancelled or when no dialog is wired.
-    std::optional<std::filesystem::path> ChooseFile(const config::FileChoice& choice, bool save);
+    std::optional<std::filesystem::path> ChooseFile(const dialogue::FileChoice& choice, bool save);
     // The directory of configuration files and protocols.
     std::filesystem::path ConfigDir() const;
     void DescribeConnection();
     // The wait window of a long operation; the main window is disabled meanwhile.
-    void ShowWait(int mode);
+    void ShowWait(dialogue::WaitMode mode);
     void HideWait();
 
 public slots:
@@ -182,6 +182,7 @@ private:
     QMenu* fileMenu_ = nullptr;
     QAction* exit_ = nullptr;
     QPointer<TFormWait> wait_;
+    QPointer<QWidget> waitingDialog_;  // disabled under the wait window with this one
     TFormCallTime* callPanel_ = nullptr;
     QPointer<TFormExchangeMonitor> exchangeMonitor_;
 };

@@ -30,10 +30,10 @@ constexpr std::array<WaitTexts, 6> kModes{{
 
 // Without a title bar: a window manager offers no close, minimise or shade on it and it cannot be
 // dragged away from the window it waits over; a raised panel edges it instead.
-TFormWait::TFormWait(int mode, QWidget* parent)
+TFormWait::TFormWait(dialogue::WaitMode mode, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("..."));
-    const WaitTexts& texts = kModes[static_cast<std::size_t>(std::clamp(mode, 0, 5))];
+    const WaitTexts& texts = kModes[static_cast<std::size_t>(mode)];
     auto* edge = new QFrame(this);
     edge->setFrameStyle(QFrame::Panel | QFrame::Raised);
     edge->setLineWidth(2);

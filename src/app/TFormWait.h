@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "dialogue/wait_mode.h"
+
 class QLabel;
 class QProgressBar;
 
@@ -13,7 +15,7 @@ namespace zor06::screens {
 class TFormWait : public QWidget {
     Q_OBJECT
 public:
-    explicit TFormWait(int mode, QWidget* parent = nullptr);
+    explicit TFormWait(dialogue::WaitMode mode, QWidget* parent = nullptr);
     void SetProgress(int position, int maximum);
     QString Line(int i) const;
     QProgressBar* ProgressBar() const { return bar_; }

@@ -24,10 +24,7 @@ void ShowIdentification(const config::ConfigBuffer& buffer, QWidget* parent) {
 
 bool Save(TFormMain& w, const config::ConfigBuffer& buffer) {
     const bytes::ControllerDateTime now = tables::EncodeNow(w.Tables().clock.LocalDateTime());
-    return config::SaveConfiguration(
-        buffer, w.ConfigDir(), now,
-        [&w](const config::FileChoice& choice) { return w.ChooseFile(choice, true); },
-        w.Operator());
+    return config::SaveConfiguration(buffer, w.ConfigDir(), now, w.Operator());
 }
 
 void NewConfigurationFile(TFormMain& w) {
@@ -64,13 +61,11 @@ void SaveControllerConfiguration(TFormMain& w) {
 }  // namespace
 
 bool ReadConfigurationTables(TFormMain& w) {
-    constexpr int kReadTablesWait = 3;  // "Выполняется чтение" / "таблиц параметров конфигурации"
     bool read = false;
     {
         const dialogue::BusyScope busy(w.Operator());
-        w.ShowWait(kReadTablesWait);
+        const dialogue::WaitScope wait(w.Operator(), dialogue::WaitMode::ReadTables);
         read = tables::ReadAllTables(w.Tables());
-        w.HideWait();
     }
     if (!read) {
         config::ReportTablesUnread(w.Operator());

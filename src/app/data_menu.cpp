@@ -35,7 +35,6 @@ constexpr int kLinkTable = 33;
 constexpr int kChromatographLinkField = 0;
 constexpr int kMoistureLinkField = 1;
 constexpr int kMoistureTable = 37;
-constexpr int kWorkbookWaitMode = 4;
 
 bytes::ControllerDateTime Today(TFormMain& w) {
     return tables::EncodeNow(w.Tables().clock.LocalDateTime());
@@ -61,21 +60,10 @@ void PrintView(TFormMain& w, const gasdata::DataView& view, const dataset::HdmHe
     }
 }
 
-void ExportView(TFormMain& w, const gasdata::DataView& view, const dataset::HdmHeader& header,
-                QWidget* parent) {
+void ExportView(TFormMain& w, const gasdata::DataView& view, const dataset::HdmHeader& header) {
     gasdata::WorkbookExport how;
     how.programDir = w.WorkDir();
     how.today = Today(w);
-    how.choose = [&w](const config::FileChoice& c) { return w.ChooseFile(c, true); };
-    how.wait = [&w, parent](bool shown) {
-        if (shown) {
-            w.ShowWait(kWorkbookWaitMode);
-            parent->setEnabled(false);
-        } else {
-            w.HideWait();
-            parent->setEnabled(true);
-        }
-    };
     gasdata::ExportWorkbook(view, header, how, w.Operator());
 }
 
@@ -116,9 +104,7 @@ void ReadArchive(TFormMain& w, DataKind kind, int run) {
 }
 
 void ViewFile(TFormMain& w, DataKind kind) {
-    const auto set = gasdata::ChooseDataFile(
-        kind, w.WorkDir(), [&w](const config::FileChoice& c) { return w.ChooseFile(c, false); },
-        w.Operator());
+    const auto set = gasdata::ChooseDataFile(kind, w.WorkDir(), w.Operator());
     if (set) {
         ShowDataSet(w, *set, false);
     }
@@ -263,27 +249,22 @@ void ShowDataSet(TFormMain& w, const gasdata::DataSet& set, bool fromController)
     gasdata::DataView view = gasdata::BuildDataView(set, w.Settings().report);
     screens::DataFormContext context;
     context.save = [&w, &set](const gasdata::DataView&, QWidget*) {
-        gasdata::SaveDataSet(
-            set, w.WorkDir(), Today(w),
-            [&w](const config::FileChoice& c) { return w.ChooseFile(c, true); }, w.Operator());
+        gasdata::SaveDataSet(set, w.WorkDir(), Today(w), w.Operator());
     };
     context.print = [&w, &set](const gasdata::DataView& v, QWidget* parent) {
         PrintView(w, v, set.header, parent);
     };
     context.saveCsv = [&w, &set](const gasdata::DataView& v, QWidget*) {
-        gasdata::SaveDataCsv(
-            v, set, w.WorkDir(), Today(w),
-            [&w](const config::FileChoice& c) { return w.ChooseFile(c, true); }, w.Operator());
+        gasdata::SaveDataCsv(v, set, w.WorkDir(), Today(w), w.Operator());
     };
     if (gasdata::IsChromatograph(set.kind)) {
-        context.exportWorkbook = [&w, &set](const gasdata::DataView& v, QWidget* parent) {
-            ExportView(w, v, set.header, parent);
+        context.exportWorkbook = [&w, &set](const gasdata::DataView& v, QWidget*) {
+            ExportView(w, v, set.header);
         };
     }
     context.chartFile = [&w, &set] {
-        return config::ChooseSaveTarget(
-            gasdata::ChartPictureChoice(set, w.WorkDir(), Today(w)), gasdata::kPngExtension,
-            [&w](const config::FileChoice& c) { return w.ChooseFile(c, true); }, w.Operator());
+        return config::ChooseSaveTarget(gasdata::ChartPictureChoice(set, w.WorkDir(), Today(w)),
+                                        gasdata::kPngExtension, w.Operator());
     };
     if (fromController && gasdata::IsChromatograph(set.kind)) {
         context.setpoints = [&w](const gasdata::DataView& v) { return ReadSetpoints(w, v); };

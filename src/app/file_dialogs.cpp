@@ -7,7 +7,7 @@
 namespace zor06::app {
 
 std::optional<std::filesystem::path> ChooseFileInDialog(screens::TFormMain& window,
-                                                        const config::FileChoice& choice,
+                                                        const dialogue::FileChoice& choice,
                                                         bool save) {
     QFileDialog dialog(&window, QString::fromStdString(choice.title),
                        QString::fromStdString(choice.dir.string()),

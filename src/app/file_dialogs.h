@@ -15,7 +15,7 @@ namespace zor06::app {
 // The chosen file; none when cancelled. The save dialog does not ask about replacing a file: the
 // callers ask, with their own texts, and only for names other than the proposed one.
 std::optional<std::filesystem::path> ChooseFileInDialog(screens::TFormMain& window,
-                                                        const config::FileChoice& choice,
+                                                        const dialogue::FileChoice& choice,
                                                         bool save);
 
 }  // namespace zor06::app

@@ -32,7 +32,6 @@ screens::MessageFormContext FormContext(TFormMain& w, Archive archive,
         std::copy(now.begin(), now.end(), today.begin());
         return today;
     };
-    context.chooseFile = [&w](const config::FileChoice& c) { return w.ChooseFile(c, true); };
     const int kind =
         archive == Archive::Interventions ? kInterventionsPrintKind : kDiagnosticsPrintKind;
     context.printData = [&w, kind, header] {
@@ -63,9 +62,7 @@ void ShowMessages(TFormMain& w, Archive archive, const dataset::HdmHeader& heade
 namespace {
 
 void ShowSavedFile(TFormMain& w, Archive archive) {
-    const auto file = messages::ChooseMessageFile(
-        archive, w.WorkDir(), [&w](const config::FileChoice& c) { return w.ChooseFile(c, false); },
-        w.Operator());
+    const auto file = messages::ChooseMessageFile(archive, w.WorkDir(), w.Operator());
     if (file) {
         ShowMessages(w, archive, file->header, file->lines, messages::ViewMode::FromFile, 0);
     }

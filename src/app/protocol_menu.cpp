@@ -16,10 +16,6 @@ using screens::TFormMain;
 
 constexpr const char* kProtocolPattern = "*.prc";
 
-config::ChooseFile SaveDialog(TFormMain& w) {
-    return [&w](const config::FileChoice& choice) { return w.ChooseFile(choice, true); };
-}
-
 void ShowProtocol(TFormMain& w, const config::ProtocolRecord& record, const fs::path& path) {
     screens::TFormConf_Protocol screen(record, path.filename().string(), w.Operator(), &w);
     screen.exec();
@@ -47,10 +43,10 @@ void OpenProtocol(TFormMain& w) {
 void SavePresentProtocol(TFormMain& w) {
     const config::ProtocolRecord record =
         config::BuildPresentProtocol(w.Tables(), w.Tables().clock.LocalDateTime());
-    const config::FileChoice choice{"Выбор файла для записи протокола конфигурации", w.ConfigDir(),
-                                    kProtocolPattern,
-                                    config::ProposedProtocolPath(record, w.WorkDir())};
-    const auto target = config::ChooseSaveTarget(choice, ".prc", SaveDialog(w), w.Operator());
+    const dialogue::FileChoice choice{"Выбор файла для записи протокола конфигурации",
+                                      w.ConfigDir(), kProtocolPattern,
+                                      config::ProposedProtocolPath(record, w.WorkDir())};
+    const auto target = config::ChooseSaveTarget(choice, ".prc", w.Operator());
     if (target && config::WriteProtocolFile(*target, record, w.Operator())) {
         ShowProtocol(w, record, *target);
     }

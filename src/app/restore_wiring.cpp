@@ -12,8 +12,6 @@ namespace {
 
 using screens::TFormMain;
 
-constexpr int kWriteWaitMode = 2;  // "Выполняется запись параметров" / "конфигурации в контроллер"
-
 config::TableStateResult ShowTableStates(TFormMain& w, config::TableStates& states) {
     screens::TFormTablState form(states, w.Link().linkKind, w.Operator(), &w);
     const int result = form.exec();
@@ -34,13 +32,6 @@ config::RestoreHooks Hooks(TFormMain& w, const RestoreConfigScreen& editConfig) 
     if (editConfig) {
         hooks.editConfig = [&w, editConfig](config::ConfigBuffer& b) { return editConfig(w, b); };
     }
-    hooks.waitWindow = [&w](bool shown) {
-        if (shown) {
-            w.ShowWait(kWriteWaitMode);
-        } else {
-            w.HideWait();
-        }
-    };
     hooks.buildProtocol = [&w](const config::ConfigBuffer&) { SavePresentProtocol(w); };
     hooks.updateMenus = [&w] { w.UpdateMenus(); };
     hooks.describeConnection = [&w] { w.DescribeConnection(); };

@@ -9,16 +9,16 @@
 
 namespace zor06::config {
 
-FileChoice OpenConfigChoice(const std::filesystem::path& configDir) {
+dialogue::FileChoice OpenConfigChoice(const std::filesystem::path& configDir) {
     return {kOpenConfigTitle, configDir, kConfigPattern, {}};
 }
 
-std::optional<std::filesystem::path> ChooseSaveTarget(const FileChoice& choice,
+std::optional<std::filesystem::path> ChooseSaveTarget(const dialogue::FileChoice& choice,
                                                       std::string_view extension,
-                                                      const ChooseFile& choose,
                                                       dialogue::Operator& op) {
     for (;;) {
-        const std::optional<std::filesystem::path> chosen = choose(choice);
+        const std::optional<std::filesystem::path> chosen =
+            op.ChooseFile(choice, dialogue::FileDialog::Save);
         if (!chosen) {
             return std::nullopt;
         }
@@ -42,11 +42,10 @@ bool WriteChosenFile(const std::filesystem::path& target, std::string_view bytes
 }
 
 bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& configDir,
-                       const bytes::ControllerDateTime& now, const ChooseFile& choose,
-                       dialogue::Operator& op) {
-    const FileChoice choice{kSaveConfigTitle, configDir, kConfigPattern,
-                            configDir / ProposedConfigName(buffer, now)};
-    const auto target = ChooseSaveTarget(choice, ".cnf", choose, op);
+                       const bytes::ControllerDateTime& now, dialogue::Operator& op) {
+    const dialogue::FileChoice choice{kSaveConfigTitle, configDir, kConfigPattern,
+                                      configDir / ProposedConfigName(buffer, now)};
+    const auto target = ChooseSaveTarget(choice, ".cnf", op);
     return target && WriteConfigFile(*target, buffer, op);
 }
 

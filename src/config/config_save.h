@@ -2,43 +2,31 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "config/config_buffer.h"
+#include "dialogue/file_choice.h"
 #include "dialogue/operator.h"
 #include "tables/controller_date.h"
 #include "tables/table_service.h"
 
 namespace zor06::config {
 
-// A file dialog: its title, the directory it starts in, the file pattern and, for saving, the
-// proposed file name.
-struct FileChoice {
-    std::string title;
-    std::filesystem::path dir;
-    std::string pattern;
-    std::filesystem::path proposed;
-};
-// The chosen file, or none when the operator cancelled.
-using ChooseFile = std::function<std::optional<std::filesystem::path>(const FileChoice&)>;
-
 inline constexpr const char* kOpenConfigTitle = "Выбор файла с параметрами конфигурации";
 inline constexpr const char* kSaveConfigTitle = "Выбор файла для записи параметров конфигурации";
 inline constexpr const char* kConfigPattern = "*.cnf";
 
 // The open dialog of configuration files in `configDir`.
-FileChoice OpenConfigChoice(const std::filesystem::path& configDir);
+dialogue::FileChoice OpenConfigChoice(const std::filesystem::path& configDir);
 
 // Asks for the file to save to until the operator chooses one that may be written: a name
 // without an extension gets `extension`, and another existing file than the proposed one is
 // replaced only after "Файл %s уже есть." / "Вы хотите заменить существующий файл?" ("Нет" asks
 // again). None when cancelled.
-std::optional<std::filesystem::path> ChooseSaveTarget(const FileChoice& choice,
+std::optional<std::filesystem::path> ChooseSaveTarget(const dialogue::FileChoice& choice,
                                                       std::string_view extension,
-                                                      const ChooseFile& choose,
                                                       dialogue::Operator& op);
 
 // Writes `bytes` atomically to a file the operator chose, under the busy cursor, making its folder
@@ -49,8 +37,7 @@ bool WriteChosenFile(const std::filesystem::path& target, std::string_view bytes
 // Proposes the name, asks for the file again while the operator refuses to replace an existing
 // one, and writes the configuration. False when cancelled or the write failed (already shown).
 bool SaveConfiguration(const ConfigBuffer& buffer, const std::filesystem::path& configDir,
-                       const bytes::ControllerDateTime& now, const ChooseFile& choose,
-                       dialogue::Operator& op);
+                       const bytes::ControllerDateTime& now, dialogue::Operator& op);
 
 // A new configuration with the controller image's tables copied in.
 ConfigBuffer ConfigurationOf(const tables::ControllerImage& image);

@@ -133,15 +133,10 @@ private:
     }
 
     bool WriteWithWaitWindow() {
-        if (hooks_.waitWindow) {
-            hooks_.waitWindow(true);
-        }
+        const dialogue::WaitScope wait(ctx_.op, dialogue::WaitMode::WriteConfig);
         const bool ok = WriteTables(ctx_, sel_, hooks_.write);
         if (hooks_.updateMenus) {
             hooks_.updateMenus();
-        }
-        if (hooks_.waitWindow) {
-            hooks_.waitWindow(false);
         }
         return ok;
     }

@@ -30,7 +30,6 @@ struct RestoreHooks {
     std::function<void(const ConfigBuffer& buffer)> buildProtocol;
     // The wait window "Выполняется запись параметров" / "конфигурации в контроллер" over a
     // disabled main window: shown with true, closed with false.
-    std::function<void(bool shown)> waitWindow;
     std::function<void()> updateMenus;
     std::function<void()> describeConnection;  // the Connection panel
     WriteTablesHooks write;

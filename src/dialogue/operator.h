@@ -2,10 +2,14 @@
 // each provide their own.
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string_view>
 
+#include "dialogue/file_choice.h"
 #include "dialogue/message_kind.h"
 #include "dialogue/status_panel.h"
+#include "dialogue/wait_mode.h"
 
 namespace zor06::dialogue {
 
@@ -21,16 +25,33 @@ public:
     virtual void SetBusy(bool busy) = 0;
     // Lets the user interface repaint and take input between two requests.
     virtual void ProcessEvents() {}
+    // The wait window of `mode` over the main window, which stays disabled until HideWait.
+    virtual void ShowWait(WaitMode /*mode*/) {}
+    virtual void HideWait() {}
     // The progress bar of the wait window.
     virtual void SetProgress(int /*position*/, int /*maximum*/) {}
-    // The wait window of an archive reading ("Esc - прервать чтение"), with the main window
-    // disabled while it is shown and brought to the front when it closes.
-    virtual void ShowReadingWait(bool /*shown*/) {}
+    // The file the operator chose in the dialog; none when cancelled. A front end without
+    // dialogs never chooses.
+    virtual std::optional<std::filesystem::path> ChooseFile(const FileChoice& /*choice*/,
+                                                            FileDialog /*dialog*/) {
+        return std::nullopt;
+    }
 
-    // Set by an archive reading while it runs; only then does Esc set `interrupt`, which the
-    // reading tests between two requests.
-    bool longOperation = false;
-    bool interrupt = false;
+    // Esc, or a window's stop, while a long operation runs; outside one it means nothing, so
+    // that a key pressed between two operations never stops the next one.
+    void RequestInterrupt() {
+        if (longOperation_) {
+            interrupt_ = true;
+        }
+    }
+    // Whether the running long operation was asked to stop; its loop looks between two steps.
+    bool Interrupted() const { return interrupt_; }
+    bool InLongOperation() const { return longOperation_; }
+
+private:
+    friend class LongOperation;
+    bool longOperation_ = false;
+    bool interrupt_ = false;
 };
 
 // Keeps the busy cursor for the lifetime of a scope, whichever way the scope is left.
@@ -45,24 +66,43 @@ private:
     Operator& op_;
 };
 
-// Marks a blocking operation (a connect, a modem dialogue) as a long operation, so that Esc sets
-// the interrupt flag, and leaves no interrupt behind for the next operation.
-class LongOperationScope {
+// Shows the wait window of `mode` for the lifetime of a scope.
+class WaitScope {
 public:
-    explicit LongOperationScope(Operator& op) : op_(op), before_(op.longOperation) {
-        op_.longOperation = true;
-        op_.interrupt = false;
-    }
-    ~LongOperationScope() {
-        op_.longOperation = before_;
-        op_.interrupt = false;
-    }
-    LongOperationScope(const LongOperationScope&) = delete;
-    LongOperationScope& operator=(const LongOperationScope&) = delete;
+    WaitScope(Operator& op, WaitMode mode) : op_(op) { op_.ShowWait(mode); }
+    ~WaitScope() { op_.HideWait(); }
+    WaitScope(const WaitScope&) = delete;
+    WaitScope& operator=(const WaitScope&) = delete;
 
 private:
     Operator& op_;
-    bool before_;
+};
+
+// A blocking operation that Esc may stop (a connect, a modem dialogue, an archive reading), with
+// the wait window of `wait` when one is named. Its one rule: an interrupt is cleared when it
+// starts and when it ends, so none is carried from one operation into the next.
+class LongOperation {
+public:
+    explicit LongOperation(Operator& op, std::optional<WaitMode> wait = std::nullopt)
+        : op_(op), outer_(op.longOperation_) {
+        op_.longOperation_ = true;
+        op_.interrupt_ = false;
+        if (wait) {
+            window_.emplace(op_, *wait);
+        }
+    }
+    ~LongOperation() {
+        window_.reset();
+        op_.longOperation_ = outer_;
+        op_.interrupt_ = false;
+    }
+    LongOperation(const LongOperation&) = delete;
+    LongOperation& operator=(const LongOperation&) = delete;
+
+private:
+    Operator& op_;
+    bool outer_;
+    std::optional<WaitScope> window_;
 };
 
 }  // namespace zor06::dialogue

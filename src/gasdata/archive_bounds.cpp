@@ -149,17 +149,13 @@ long MinutesBetween(const bytes::ControllerDateTime& a, const bytes::ControllerD
 bool WaitSeconds(tables::TableContext& ctx, int seconds) {
     using namespace std::chrono_literals;
     dialogue::Operator& op = ctx.op;
-    op.interrupt = false;
-    op.longOperation = true;
+    const dialogue::LongOperation waiting(op);
     const platform::MonoTime until = ctx.clock.Now() + std::chrono::seconds(seconds);
-    while (ctx.clock.Now() < until && !op.interrupt) {
+    while (ctx.clock.Now() < until && !op.Interrupted()) {
         ctx.clock.SleepUntil(std::min(until, ctx.clock.Now() + platform::Millis(100)));
         op.ProcessEvents();
     }
-    op.longOperation = false;
-    const bool interrupted = op.interrupt;
-    op.interrupt = false;
-    return !interrupted;
+    return !op.Interrupted();
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 
 namespace zor06::gasdata {
 
-config::FileChoice ChartPictureChoice(const DataSet& set, const std::filesystem::path& programDir,
-                                      const bytes::ControllerDateTime& today) {
+dialogue::FileChoice ChartPictureChoice(const DataSet& set, const std::filesystem::path& programDir,
+                                        const bytes::ControllerDateTime& today) {
     const std::filesystem::path dir = programDir / KindOf(set.kind).directory;
     const std::filesystem::path name =
         std::filesystem::path(DefaultDataFileName(set, today)).replace_extension(kPngExtension);

@@ -13,7 +13,7 @@ namespace zor06::gasdata {
 inline constexpr char kPngExtension[] = ".png";
 
 // `today` is the PC's date, as for the data file's name.
-config::FileChoice ChartPictureChoice(const DataSet& set, const std::filesystem::path& programDir,
-                                      const bytes::ControllerDateTime& today);
+dialogue::FileChoice ChartPictureChoice(const DataSet& set, const std::filesystem::path& programDir,
+                                        const bytes::ControllerDateTime& today);
 
 }  // namespace zor06::gasdata

@@ -53,11 +53,10 @@ std::string DataViewCsv(const DataView& view) {
 }
 
 bool SaveDataCsv(const DataView& view, const DataSet& set, const std::filesystem::path& programDir,
-                 const bytes::ControllerDateTime& today, const config::ChooseFile& choose,
-                 dialogue::Operator& op) {
+                 const bytes::ControllerDateTime& today, dialogue::Operator& op) {
     const std::string name = messages::CsvFileName(DefaultDataFileName(set, today));
     return messages::SaveCsvFile(DataViewCsv(view), programDir / KindOf(set.kind).directory, name,
-                                 choose, op);
+                                 op);
 }
 
 }  // namespace zor06::gasdata

@@ -22,7 +22,6 @@ std::string DataViewCsv(const DataView& view);
 // "Сохранить в CSV": proposes the data file's default name with ".csv" in the kind's directory
 // under `programDir`.
 bool SaveDataCsv(const DataView& view, const DataSet& set, const std::filesystem::path& programDir,
-                 const bytes::ControllerDateTime& today, const config::ChooseFile& choose,
-                 dialogue::Operator& op);
+                 const bytes::ControllerDateTime& today, dialogue::Operator& op);
 
 }  // namespace zor06::gasdata

@@ -85,9 +85,10 @@ std::optional<DataSet> ReadDataFile(const std::filesystem::path& path, DataKind 
 }
 
 std::optional<DataSet> ChooseDataFile(DataKind kind, const std::filesystem::path& programDir,
-                                      const config::ChooseFile& choose, dialogue::Operator& op) {
+                                      dialogue::Operator& op) {
     const DataArchiveKind& k = KindOf(kind);
-    const auto chosen = choose({kDataFileOpenTitle, programDir / k.directory, Pattern(k), {}});
+    const auto chosen = op.ChooseFile(
+        {kDataFileOpenTitle, programDir / k.directory, Pattern(k), {}}, dialogue::FileDialog::Open);
     if (!chosen) {
         return std::nullopt;
     }
@@ -95,13 +96,12 @@ std::optional<DataSet> ChooseDataFile(DataKind kind, const std::filesystem::path
 }
 
 bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir,
-                 const bytes::ControllerDateTime& today, const config::ChooseFile& choose,
-                 dialogue::Operator& op) {
+                 const bytes::ControllerDateTime& today, dialogue::Operator& op) {
     const DataArchiveKind& k = KindOf(set.kind);
     const std::filesystem::path dir = programDir / k.directory;
-    const config::FileChoice choice{kDataFileSaveTitle, dir, Pattern(k),
-                                    dir / DefaultDataFileName(set, today)};
-    const auto target = config::ChooseSaveTarget(choice, k.extension, choose, op);
+    const dialogue::FileChoice choice{kDataFileSaveTitle, dir, Pattern(k),
+                                      dir / DefaultDataFileName(set, today)};
+    const auto target = config::ChooseSaveTarget(choice, k.extension, op);
     if (!target) {
         return false;
     }

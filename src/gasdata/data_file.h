@@ -30,13 +30,12 @@ std::optional<DataSet> ReadDataFile(const std::filesystem::path& path, DataKind 
 // "Просмотр/Печать из файла": asks for a saved file of `kind` in its directory under
 // `programDir`; none when cancelled or after the message.
 std::optional<DataSet> ChooseDataFile(DataKind kind, const std::filesystem::path& programDir,
-                                      const config::ChooseFile& choose, dialogue::Operator& op);
+                                      dialogue::Operator& op);
 
 // "Сохранить в файле": asks for the file in the kind's directory under `programDir`, proposing
 // the default name, writes it and reports. False when cancelled or the write failed (shown).
 bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir,
-                 const bytes::ControllerDateTime& today, const config::ChooseFile& choose,
-                 dialogue::Operator& op);
+                 const bytes::ControllerDateTime& today, dialogue::Operator& op);
 
 inline constexpr char kDataFileSaveTitle[] = "Введите имя файла для сохранения данных";
 inline constexpr char kDataFileOpenTitle[] = "Выберите файл с данными";

@@ -80,8 +80,7 @@ public:
             op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", out.Failure());
             return std::nullopt;
         }
-        op.interrupt = false;  // an Esc pressed before this reading belongs to no reading
-        messages::LongOperation running(op);
+        messages::ReadingScope running(op);
         const int maximum = ProgressMaximum(k_.step, start_, end_);
         messages::ShowProgress(op, 0, maximum);
         bytes::ControllerDateTime from = start_;
@@ -112,7 +111,7 @@ public:
             }
             received_ += static_cast<int>(kept_.size() / k_.recordSize);
             op.ProcessEvents();
-            if (!go || op.interrupt) {
+            if (!go || op.Interrupted()) {
                 ending_ = go ? messages::ReadingEnd::Interrupted : messages::ReadingEnd::Refused;
                 break;
             }
@@ -121,7 +120,6 @@ public:
             }
             from = expected_;
         }
-        op.interrupt = false;
         messages::ShowProgress(op, maximum, maximum);
         return received_;
     }

@@ -138,7 +138,7 @@ public:
                     got.size() >= s.limit || tables::CompareTo(expected, s.end, precision_) > 0;
             }
             op.ProcessEvents();
-            if (op.interrupt) {
+            if (op.Interrupted()) {
                 return std::nullopt;  // Esc ends a passport without a word
             }
         }
@@ -196,9 +196,8 @@ std::vector<Record> Decoded(const Records& records) {
 std::optional<std::pair<Records, Records>> ReadBoth(tables::TableContext& ctx, Series chr,
                                                     Series wmt, int maximum) {
     dialogue::Operator& op = ctx.op;
-    op.interrupt = false;
     dialogue::BusyScope busy(op);
-    messages::LongOperation running(op);
+    messages::ReadingScope running(op);
     messages::ShowProgress(op, 0, maximum);
     SeriesReading reading(ctx, maximum);
     std::optional<Records> chrRecords = reading.Read(chr);
@@ -218,7 +217,6 @@ std::optional<std::pair<Records, Records>> ReadBoth(tables::TableContext& ctx, S
                          static_cast<int>(wmtRecords->size())));
         return std::nullopt;
     }
-    op.interrupt = false;
     return std::pair{std::move(*chrRecords), std::move(*wmtRecords)};
 }
 

@@ -20,9 +20,11 @@ bool ExportWorkbook(const DataView& view, const dataset::HdmHeader& header,
                     const WorkbookExport& how, dialogue::Operator& op) {
     const DataArchiveKind& k = KindOf(view.kind);
     const std::filesystem::path dir = how.programDir / k.directory;
-    const config::FileChoice choice{kDataFileSaveTitle, dir, std::string("*") + kWorkbookExtension,
-                                    dir / DefaultWorkbookName(header, how.today)};
-    const std::optional<std::filesystem::path> chosen = how.choose(choice);
+    const dialogue::FileChoice choice{kDataFileSaveTitle, dir,
+                                      std::string("*") + kWorkbookExtension,
+                                      dir / DefaultWorkbookName(header, how.today)};
+    const std::optional<std::filesystem::path> chosen =
+        op.ChooseFile(choice, dialogue::FileDialog::Save);
     if (!chosen) {
         return false;
     }
@@ -41,13 +43,12 @@ bool ExportWorkbook(const DataView& view, const dataset::HdmHeader& header,
     bool written = false;
     {
         dialogue::BusyScope busy(op);
-        how.wait(true);
+        const dialogue::WaitScope wait(op, dialogue::WaitMode::Workbook);
         std::filesystem::create_directories(target.parent_path(), ec);
         written =
             WriteDataWorkbook(view, target, &error, [&op](std::size_t done, std::size_t total) {
                 op.SetProgress(static_cast<int>(done), static_cast<int>(total));
             });
-        how.wait(false);
     }
     if (!written) {
         op.SetStatusText(dialogue::Panel::Message, error);

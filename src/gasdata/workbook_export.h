@@ -22,9 +22,6 @@ std::string DefaultWorkbookName(const dataset::HdmHeader& header,
 struct WorkbookExport {
     std::filesystem::path programDir;  // MOMDATA, HOURDATA and DAYDATA lie in it
     bytes::ControllerDateTime today{};
-    config::ChooseFile choose;
-    // The wait window in its spreadsheet mode, shown (true) and hidden (false) around the work.
-    std::function<void(bool)> wait = [](bool) {};
 };
 
 // False when cancelled, refused or failed (already told).

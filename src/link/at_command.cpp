@@ -60,7 +60,7 @@ bool OperatorInterrupted(ModemPort& port) {
         return false;
     }
     port.op->ProcessEvents();
-    return port.op->interrupt;
+    return port.op->Interrupted();
 }
 
 bool PauseFor(ModemPort& port, int ms) {

@@ -60,7 +60,7 @@ std::string DialCommand(std::string_view number) {
 }
 
 ModemResult Dial(ModemPort& port, const DialRequest& request) {
-    std::optional<dialogue::LongOperationScope> escape;
+    std::optional<dialogue::LongOperation> escape;
     if (port.op != nullptr) {
         escape.emplace(*port.op);
     }

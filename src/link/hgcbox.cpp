@@ -55,8 +55,8 @@ bool hgcbox::Request(std::uint8_t functionCode, std::span<const std::uint8_t> da
 
 bool hgcbox::SendRequest(std::uint8_t functionCode, std::span<const std::uint8_t> data,
                          const ReplyExpectation* stated, std::uint8_t channel) {
-    if (abortFlag) {
-        abortFlag = false;
+    if (abortRequested_) {
+        abortRequested_ = false;
         status = status::kAborted;
         return false;
     }
@@ -89,7 +89,7 @@ bool hgcbox::SendRequest(std::uint8_t functionCode, std::span<const std::uint8_t
         ClosePort();
         clock_.SleepFor(kAfterClose);
     }
-    abortFlag = false;
+    abortRequested_ = false;
     return status == status::kOk;
 }
 
@@ -97,7 +97,7 @@ bool hgcbox::RunAttempts(const ReplyExpectation& expected) {
     // An attempts value of 0 can only come from a hand-edited file; it still sends once.
     const int count = std::max<int>(1, attempts);
     for (int i = 0; i < count; ++i) {
-        if (abortFlag) {
+        if (abortRequested_) {
             status = status::kAborted;
             return false;
         }

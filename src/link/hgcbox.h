@@ -69,8 +69,13 @@ public:
     // The device path of the serial port: portName when set, else the device of COMn.
     std::string PortDevice() const;
 
+    // Stops the next request before it goes out (or the attempts of the running one); each
+    // request clears it when it ends, so a stop never outlives the request it was meant for.
+    void RequestAbort() { abortRequested_ = true; }
+    void ClearAbort() { abortRequested_ = false; }
+    bool AbortRequested() const { return abortRequested_; }
+
     // Data model, set directly by the connection set-up.
-    bool abortFlag = false;
     std::array<std::uint8_t, kFrameCapacity> requestFrame{};
     std::array<std::uint8_t, kFrameCapacity> replyFrame{};
     LinkKind linkKind = LinkKind::Direct;
@@ -94,7 +99,7 @@ public:
     // Shows "Обмен..." while a request is on the line.
     std::function<void(std::string_view)> statusPanel;
     // Called at most every ~50 ms while waiting for a reply, so that a user interface can
-    // repaint and notice Esc; it may set abortFlag, which stops the next request.
+    // repaint and notice Esc; it may call RequestAbort, which stops the next request.
     std::function<void()> idle;
 
     // The monitor of the line, told about every attempt of every request; none by default, not
@@ -106,6 +111,7 @@ public:
     void SetCredentials(std::string_view password, std::string_view identificationCode);
 
 private:
+    bool abortRequested_ = false;
     // `stated` is what the caller knows of the reply, or null.
     bool SendRequest(std::uint8_t functionCode, std::span<const std::uint8_t> data,
                      const ReplyExpectation* stated, std::uint8_t channel);

@@ -26,7 +26,7 @@ bool hgcbox::ReconnectIfLost() {
         if (idle) {
             idle();
         }
-        return abortFlag || !channel_ || channel_->Socket() != socket;
+        return abortRequested_ || !channel_ || channel_->Socket() != socket;
     };
     const platform::MonoTime deadline =
         clock_.Now() + std::chrono::seconds(std::max(0, connectWaitS));

@@ -38,7 +38,7 @@ bool TcpConnectTo(hgcbox& link, const EthernetSettings& settings, std::uint8_t a
                   const std::string& host, const std::string& port, dialogue::Operator& op,
                   platform::SocketFactory& sockets, platform::Clock& clock) {
     dialogue::BusyScope busy(op);
-    dialogue::LongOperationScope longOperation(op);
+    dialogue::LongOperation longOperation(op);
     const platform::MonoTime deadline = clock.Now() + std::chrono::seconds(settings.connectWaitS);
     std::string error;
     const auto endpoint = platform::ResolveAddress(host, port, &error);
@@ -54,7 +54,7 @@ bool TcpConnectTo(hgcbox& link, const EthernetSettings& settings, std::uint8_t a
     // Esc is noticed while the connection wait (up to 360 s) runs.
     const auto interrupted = [&op] {
         op.ProcessEvents();
-        return op.interrupt;
+        return op.Interrupted();
     };
     const SteppedOutcome connected = RetryInSteps(
         clock, deadline,

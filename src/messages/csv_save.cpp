@@ -14,11 +14,10 @@ std::string CsvFileName(const std::filesystem::path& savedName) {
 }
 
 bool SaveCsvFile(std::string_view csv, const std::filesystem::path& dir,
-                 const std::string& proposedName, const config::ChooseFile& choose,
-                 dialogue::Operator& op) {
-    const config::FileChoice choice{kSaveTitle, dir, std::string("*") + kCsvExtension,
-                                    dir / proposedName};
-    const auto target = config::ChooseSaveTarget(choice, kCsvExtension, choose, op);
+                 const std::string& proposedName, dialogue::Operator& op) {
+    const dialogue::FileChoice choice{kSaveTitle, dir, std::string("*") + kCsvExtension,
+                                      dir / proposedName};
+    const auto target = config::ChooseSaveTarget(choice, kCsvExtension, op);
     if (!target) {
         return false;
     }

@@ -19,7 +19,6 @@ std::string CsvFileName(const std::filesystem::path& savedName);
 
 // Proposes `dir`/`proposedName`. False when cancelled or the write failed (already shown).
 bool SaveCsvFile(std::string_view csv, const std::filesystem::path& dir,
-                 const std::string& proposedName, const config::ChooseFile& choose,
-                 dialogue::Operator& op);
+                 const std::string& proposedName, dialogue::Operator& op);
 
 }  // namespace zor06::messages

@@ -39,9 +39,9 @@ std::string MessageViewCsv(const MessageView& view) {
 
 bool SaveMessageCsv(const MessageView& view, const dataset::HdmHeader& header,
                     const std::filesystem::path& dir, const bytes::ControllerDateTime& today,
-                    const config::ChooseFile& choose, dialogue::Operator& op) {
+                    dialogue::Operator& op) {
     const std::string name = CsvFileName(DefaultFileName(view.archive, header.address, today));
-    return SaveCsvFile(MessageViewCsv(view), dir, name, choose, op);
+    return SaveCsvFile(MessageViewCsv(view), dir, name, op);
 }
 
 }  // namespace zor06::messages

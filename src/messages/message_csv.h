@@ -17,6 +17,6 @@ std::string MessageViewCsv(const MessageView& view);
 // "Сохранить в CSV": proposes the saved file's default name with ".csv" in `dir`.
 bool SaveMessageCsv(const MessageView& view, const dataset::HdmHeader& header,
                     const std::filesystem::path& dir, const bytes::ControllerDateTime& today,
-                    const config::ChooseFile& choose, dialogue::Operator& op);
+                    dialogue::Operator& op);
 
 }  // namespace zor06::messages

@@ -87,15 +87,16 @@ std::optional<MessageFile> ReadMessageFile(const std::filesystem::path& path, Ar
     return file;
 }
 
-config::FileChoice OpenMessageChoice(Archive archive, const std::filesystem::path& dir) {
+dialogue::FileChoice OpenMessageChoice(Archive archive, const std::filesystem::path& dir) {
     return {kOpenTitle, dir, Pattern(archive), {}};
 }
 
 std::optional<MessageFile> ChooseMessageFile(Archive archive,
                                              const std::filesystem::path& programDir,
-                                             const config::ChooseFile& choose,
                                              dialogue::Operator& op) {
-    const auto chosen = choose(OpenMessageChoice(archive, programDir / FileDirectory(archive)));
+    const auto chosen =
+        op.ChooseFile(OpenMessageChoice(archive, programDir / FileDirectory(archive)),
+                      dialogue::FileDialog::Open);
     if (!chosen) {
         return std::nullopt;
     }
@@ -104,10 +105,10 @@ std::optional<MessageFile> ChooseMessageFile(Archive archive,
 
 bool SaveMessageView(const MessageView& view, const dataset::HdmHeader& header,
                      const std::filesystem::path& dir, const bytes::ControllerDateTime& today,
-                     const config::ChooseFile& choose, dialogue::Operator& op) {
-    const config::FileChoice choice{kSaveTitle, dir, Pattern(view.archive),
-                                    dir / DefaultFileName(view.archive, header.address, today)};
-    const auto target = config::ChooseSaveTarget(choice, FileExtension(view.archive), choose, op);
+                     dialogue::Operator& op) {
+    const dialogue::FileChoice choice{kSaveTitle, dir, Pattern(view.archive),
+                                      dir / DefaultFileName(view.archive, header.address, today)};
+    const auto target = config::ChooseSaveTarget(choice, FileExtension(view.archive), op);
     if (!target) {
         return false;
     }

@@ -48,16 +48,15 @@ std::optional<MessageFile> ReadMessageFile(const std::filesystem::path& path, Ar
 // reports. False when cancelled or the write failed (already shown).
 bool SaveMessageView(const MessageView& view, const dataset::HdmHeader& header,
                      const std::filesystem::path& dir, const bytes::ControllerDateTime& today,
-                     const config::ChooseFile& choose, dialogue::Operator& op);
+                     dialogue::Operator& op);
 
 // The open dialog of saved files of `archive` in `dir`.
-config::FileChoice OpenMessageChoice(Archive archive, const std::filesystem::path& dir);
+dialogue::FileChoice OpenMessageChoice(Archive archive, const std::filesystem::path& dir);
 
 // "Просмотр/Печать из файла": asks for a saved file in the archive's directory under
 // `programDir` and opens it for the view's mode 2. None when cancelled or after the message.
 std::optional<MessageFile> ChooseMessageFile(Archive archive,
                                              const std::filesystem::path& programDir,
-                                             const config::ChooseFile& choose,
                                              dialogue::Operator& op);
 
 }  // namespace zor06::messages

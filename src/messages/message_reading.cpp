@@ -213,9 +213,7 @@ std::optional<Collected> CollectRecords(ReadingContext& ctx, const ArchiveKind& 
         op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", out.Failure());
         return std::nullopt;
     }
-    // An Esc pressed before this reading began belongs to no reading.
-    op.interrupt = false;
-    LongOperation running(op);
+    ReadingScope running(op);
     const int maximum = series.ProgressMaximum();
     ShowProgress(op, 0, maximum);
     Collected got;
@@ -243,8 +241,7 @@ std::optional<Collected> CollectRecords(ReadingContext& ctx, const ArchiveKind& 
         }
         series.Kept();
         op.ProcessEvents();
-        if (op.interrupt) {
-            op.interrupt = false;
+        if (op.Interrupted()) {
             got.end = ReadingEnd::Interrupted;
             break;
         }

@@ -13,17 +13,6 @@ constexpr int kSerialTable = 41;
 
 }  // namespace
 
-LongOperation::LongOperation(dialogue::Operator& op) : op_(op) {
-    op_.longOperation = true;
-    op_.ShowReadingWait(true);
-}
-
-LongOperation::~LongOperation() {
-    op_.longOperation = false;
-    op_.SetStatusText(dialogue::Panel::Message, "");
-    op_.ShowReadingWait(false);
-}
-
 void ShowProgress(dialogue::Operator& op, int position, int maximum) {
     const int max = std::max(maximum, 1);
     op.SetProgress(std::clamp(position, 0, max), max);

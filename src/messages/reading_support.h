@@ -11,16 +11,19 @@
 
 namespace zor06::messages {
 
-// Raises the long-operation flag and shows the wait window for the loop's lifetime.
-class LongOperation {
+// An archive reading's loop: a long operation behind the reading wait window ("Esc - прервать
+// чтение"); the message panel is cleared when the loop ends.
+class ReadingScope {
 public:
-    explicit LongOperation(dialogue::Operator& op);
-    ~LongOperation();
-    LongOperation(const LongOperation&) = delete;
-    LongOperation& operator=(const LongOperation&) = delete;
+    explicit ReadingScope(dialogue::Operator& op)
+        : op_(op), running_(op, dialogue::WaitMode::Reading) {}
+    ~ReadingScope() { op_.SetStatusText(dialogue::Panel::Message, ""); }
+    ReadingScope(const ReadingScope&) = delete;
+    ReadingScope& operator=(const ReadingScope&) = delete;
 
 private:
     dialogue::Operator& op_;
+    dialogue::LongOperation running_;
 };
 
 // The wait window's bar never gets an empty range nor a position outside it.

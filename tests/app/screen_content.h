@@ -219,7 +219,6 @@ inline MessageFormContext MessageContext(Fixture& f) {
     MessageFormContext c;
     c.programDir = f.Dir();
     c.today = [] { return bytes::ControllerDateTime{26, 12, 9, 0, 0, 0}; };
-    c.chooseFile = [](const config::FileChoice&) { return std::nullopt; };
     return c;
 }
 

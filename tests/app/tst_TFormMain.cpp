@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(monitors.size(), 1);
         QVERIFY(monitors[0]->isVisible());
         QCOMPARE(h.window->Link().Observer(), &monitors[0]->Ring());
-        h.window->ShowWait(1);
+        h.window->ShowWait(zor06::dialogue::WaitMode::Reading);
         QVERIFY(monitors[0]->isEnabled());
         h.window->HideWait();
         monitors[0]->closeButton()->click();

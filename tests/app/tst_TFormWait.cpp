@@ -19,7 +19,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return window.Offered("Nconnect"); }, 5000));
         window.setGeometry(40, 30, 700, 500);  // away from the screen's centre
         window.show();
-        window.ShowWait(1);
+        window.ShowWait(zor06::dialogue::WaitMode::Reading);
         auto* wait = window.findChild<TFormWait*>();
         QVERIFY(wait != nullptr && wait->isVisible());
         // No title bar: some window managers keep a close button on any title bar.

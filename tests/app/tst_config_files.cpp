@@ -74,7 +74,7 @@ private slots:
         QVERIFY(StartUp(h, true));
         QVERIFY(h.window->Offered("Nrdcnf"));
         fs::path proposed;
-        h.window->screens.chooseFile = [&](TFormMain&, const zor06::config::FileChoice& c, bool) {
+        h.window->screens.chooseFile = [&](TFormMain&, const zor06::dialogue::FileChoice& c, bool) {
             proposed = c.proposed;
             return std::optional<fs::path>(c.proposed);
         };
@@ -122,7 +122,7 @@ private slots:
         Harness h({});
         zor06::app::AddConfigFileCommands(*h.window);
         QVERIFY(StartUp(h, true));
-        h.window->screens.chooseFile = [&](TFormMain&, const zor06::config::FileChoice&, bool) {
+        h.window->screens.chooseFile = [&](TFormMain&, const zor06::dialogue::FileChoice&, bool) {
             return std::optional<fs::path>(h.window->ConfigDir() / "new");
         };
         ModalScript script;
@@ -144,7 +144,7 @@ private slots:
         const fs::path file = h.window->ConfigDir() / "station.cnf";
         zor06::test::RecordingOperator quiet;
         QVERIFY(zor06::config::WriteConfigFile(file, zor06::config::NewConfiguration(), quiet));
-        h.window->screens.chooseFile = [&](TFormMain&, const zor06::config::FileChoice&, bool) {
+        h.window->screens.chooseFile = [&](TFormMain&, const zor06::dialogue::FileChoice&, bool) {
             return std::optional<fs::path>(file);
         };
         h.window->Operator().messageWindow = [](zor06::dialogue::MessageKind kind, const QString&,

@@ -103,7 +103,7 @@ private slots:
         zor06::app::AddDataMenus(*h.window);
         QVERIFY(zor06::test::StartUp(h, true));
         const fs::path saved = fs::path(h.dir.path().toStdString()) / "HOURDATA" / "day.hch";
-        h.window->screens.chooseFile = [&](TFormMain&, const zor06::config::FileChoice& c,
+        h.window->screens.chooseFile = [&](TFormMain&, const zor06::dialogue::FileChoice& c,
                                            bool save) -> std::optional<fs::path> {
             return save ? c.dir / "day" : saved;
         };
@@ -170,7 +170,7 @@ private slots:
         Harness h({});
         zor06::app::AddDataMenus(*h.window);
         QVERIFY(zor06::test::StartUp(h, true));
-        h.window->screens.chooseFile = [&](TFormMain&, const zor06::config::FileChoice& c,
+        h.window->screens.chooseFile = [&](TFormMain&, const zor06::dialogue::FileChoice& c,
                                            bool save) -> std::optional<fs::path> {
             return save ? c.dir / "chart" : c.dir / "chart.hch";
         };
@@ -210,7 +210,7 @@ private slots:
         zor06::app::AddDataMenus(*h.window);
         QVERIFY(zor06::test::StartUp(h, true));
         const fs::path book = fs::path(h.dir.path().toStdString()) / "DAYDATA" / "month.xlsx";
-        h.window->screens.chooseFile = [&](TFormMain&, const zor06::config::FileChoice& c,
+        h.window->screens.chooseFile = [&](TFormMain&, const zor06::dialogue::FileChoice& c,
                                            bool) -> std::optional<fs::path> {
             return c.dir / "month";
         };

@@ -379,8 +379,10 @@ const ScreenCase kScreens[] = {
              std::string("ООО \"Газтранс Шумиха\", Шадринское ЛПУ МГ"));
      }},
     {"TFormAbout", [](Fixture&) { return std::make_unique<TFormAbout>(); }},
-    {"TFormWait reading", [](Fixture&) { return std::make_unique<TFormWait>(1); }},
-    {"TFormWait restoring", [](Fixture&) { return std::make_unique<TFormWait>(5); }},
+    {"TFormWait reading",
+     [](Fixture&) { return std::make_unique<TFormWait>(zor06::dialogue::WaitMode::Reading); }},
+    {"TFormWait restoring",
+     [](Fixture&) { return std::make_unique<TFormWait>(zor06::dialogue::WaitMode::LinkRestored); }},
 };
 
 }  // namespace

@@ -14,6 +14,7 @@ namespace zor06::config {
 namespace {
 
 namespace fs = std::filesystem;
+using dialogue::FileChoice;
 
 class ConfigSaveTest : public ::testing::Test {
 protected:
@@ -26,18 +27,16 @@ protected:
     // Answers each dialog with the next name; an empty name cancels. Empty names past the
     // script cancel too.
     bool Save(std::deque<std::string> names) {
-        return SaveConfiguration(
-            NewConfiguration(), dir_, now_,
-            [this, &names](const FileChoice& choice) -> std::optional<fs::path> {
-                choices_.push_back(choice);
-                if (names.empty() || names.front().empty()) {
-                    return std::nullopt;
-                }
-                const std::string name = names.front();
-                names.pop_front();
-                return name == "PROPOSED" ? choice.proposed : dir_ / name;
-            },
-            op_);
+        op_.chooseFile = [this, &names](const FileChoice& choice) -> std::optional<fs::path> {
+            choices_.push_back(choice);
+            if (names.empty() || names.front().empty()) {
+                return std::nullopt;
+            }
+            const std::string name = names.front();
+            names.pop_front();
+            return name == "PROPOSED" ? choice.proposed : dir_ / name;
+        };
+        return SaveConfiguration(NewConfiguration(), dir_, now_, op_);
     }
     // A configuration as the program leaves it: its owner's only.
     void Touch(const std::string& name) {

@@ -34,7 +34,7 @@ public:
     void ProcessEvents() override {
         RecordingOperator::ProcessEvents();
         if (escAtPump != 0 && eventPumps == escAtPump) {
-            interrupt = true;
+            RequestInterrupt();
             escPressed = true;
         }
     }

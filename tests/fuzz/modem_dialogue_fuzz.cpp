@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(result != ModemResult::Interrupted || modem.op.escPressed ||
             answers.find(link::kEscapeReply) != std::string_view::npos);
     // Nothing of the dialogue is left for the next operation.
-    Require(!modem.op.longOperation && !modem.op.interrupt);
+    Require(!modem.op.InLongOperation() && !modem.op.Interrupted());
 
     const long before = ElapsedMs(modem.clock);
     link::HangUp(modem.channel, modem.clock);

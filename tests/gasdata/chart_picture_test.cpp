@@ -23,7 +23,7 @@ TEST(ChartPicture, ProposedBesideTheViewsDataFiles) {
         set.header.address = 5;
         const char run[] = " R/2 ";
         std::copy(std::begin(run), std::end(run) - 1, set.header.runName.begin());
-        const config::FileChoice choice = ChartPictureChoice(set, "/work", {19, 3, 7, 0, 0, 0});
+        const dialogue::FileChoice choice = ChartPictureChoice(set, "/work", {19, 3, 7, 0, 0, 0});
         EXPECT_EQ(choice.proposed, c.proposed);
         EXPECT_EQ(choice.dir, std::filesystem::path(c.proposed).parent_path());
         EXPECT_EQ(choice.pattern, "*.png");

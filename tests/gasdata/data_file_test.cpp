@@ -89,11 +89,12 @@ TEST(DataFile, SavingAddsTheExtensionAndAWrongFileIsNamedInTheMessage) {
     std::filesystem::remove_all(dir);
     RecordingOperator op;
     const DataSet set = Sample(DataKind::WmtDay, 2);
-    const auto choose = [&](const config::FileChoice& c) -> std::optional<std::filesystem::path> {
+    const auto choose = [&](const dialogue::FileChoice& c) -> std::optional<std::filesystem::path> {
         EXPECT_EQ(c.title, gasdata::kDataFileSaveTitle);
         return c.dir / "mine";
     };
-    ASSERT_TRUE(gasdata::SaveDataSet(set, dir, {24, 1, 2, 0, 0, 0}, choose, op));
+    op.chooseFile = choose;
+    ASSERT_TRUE(gasdata::SaveDataSet(set, dir, {24, 1, 2, 0, 0, 0}, op));
     const auto saved = dir / "DAYDATA" / "mine.dwm";
     EXPECT_EQ(op.messages.back().text1, "Данные сохранены в файле mine.dwm.");
     const auto back = gasdata::ReadDataFile(saved, DataKind::WmtDay, op);

@@ -23,8 +23,8 @@ class EscOperator : public RecordingOperator {
 public:
     void ProcessEvents() override {
         RecordingOperator::ProcessEvents();
-        if (eventPumps == escAtPump && longOperation) {
-            interrupt = true;
+        if (eventPumps == escAtPump) {
+            RequestInterrupt();
         }
     }
     void SetProgress(int position, int maximum) override { last = {position, maximum}; }
@@ -274,7 +274,7 @@ TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
     set = Read({24, 3, 1, 0, 0, 0}, {24, 3, 1, 9, 0, 0});
     ASSERT_TRUE(set);
     EXPECT_EQ(set->Count(), 4u);
-    EXPECT_FALSE(op.interrupt);
+    EXPECT_FALSE(op.Interrupted());
     EXPECT_EQ(ending, messages::ReadingEnd::Interrupted);
     EXPECT_EQ(set->header.end, (bytes::ControllerDateTime{24, 3, 1, 3, 0, 0}));
 

@@ -166,7 +166,8 @@ TEST_F(DataWorkbookTest, ExportThatCannotWriteNamesTheFileAndTheReason) {
     fs::create_directory(target);
     zor06::test::RecordingOperator op;
     op.answers = {true};  // replace the existing "file"
-    const WorkbookExport how{dir_, {}, [&](const config::FileChoice&) { return target; }};
+    op.chooseFile = [&](const dialogue::FileChoice&) { return target; };
+    const WorkbookExport how{dir_, {}};
     EXPECT_FALSE(ExportWorkbook(test::ChrView(DataKind::ChrHour, 1), {}, how, op));
     ASSERT_EQ(op.boxes.size(), 1U);
     const std::string prefix = "Ошибка работы с файлом!\n" + target.string() + ": ";

@@ -63,7 +63,7 @@ TEST_F(ErrorTextTest, OnlyAnErrorReplyUsesTheDestroyedTableForm) {
 
     // And an aborted request after a destroyed-table reply says it was aborted.
     FailWith({60, 0, 5});
-    link.abortFlag = true;
+    link.RequestAbort();
     EXPECT_FALSE(link.Request(1, header));
     EXPECT_EQ(link.StatusText(), "Обмен прерван по признаку завершения работы программы");
 }

@@ -25,8 +25,8 @@ class EscOperator : public RecordingOperator {
 public:
     void ProcessEvents() override {
         RecordingOperator::ProcessEvents();
-        if (eventPumps == escAtPump && longOperation) {
-            interrupt = true;
+        if (eventPumps == escAtPump) {
+            RequestInterrupt();
         }
     }
     int escAtPump = -1;
@@ -121,7 +121,7 @@ TEST_F(ModemTest, DialsTheCommandsInOrderAndShowsTheDialogue) {
     EXPECT_GE(sentAt[2] - sentAt[1], Millis(2000));  // the modem settles after the init
     EXPECT_GE(sentAt[3] - sentAt[2], Millis(200));
     EXPECT_EQ(op.status[2], "Связь по телефону. Команда ATD80123456789; Ответ CONNECT 9600");
-    EXPECT_FALSE(op.longOperation);
+    EXPECT_FALSE(op.InLongOperation());
 }
 
 TEST_F(ModemTest, ModemInAConnectionIsCalledBackWithGuardTimes) {
@@ -170,8 +170,8 @@ TEST_F(ModemTest, EscEndsAWaitAtOnce) {
     op.escAtPump = 40;
     EXPECT_EQ(Dial(), ModemResult::Interrupted);
     EXPECT_LT(clock.Elapsed(), Millis(10'000));  // far from the 50 s of the dial wait
-    EXPECT_FALSE(op.interrupt);
-    EXPECT_FALSE(op.longOperation);
+    EXPECT_FALSE(op.Interrupted());
+    EXPECT_FALSE(op.InLongOperation());
 }
 
 TEST_F(ModemTest, HangUpEscapesAndHangsUpWhateverTheModemSays) {

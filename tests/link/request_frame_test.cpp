@@ -84,10 +84,10 @@ TEST_F(RequestFrameTest, RefusedRequestsSendNothing) {
     EXPECT_FALSE(link.Request(2, tooLong));
     EXPECT_EQ(link.status, link::status::kBadFunctionCode);
 
-    link.abortFlag = true;
+    link.RequestAbort();
     EXPECT_FALSE(ReadTable0());
     EXPECT_EQ(link.status, link::status::kAborted);
-    EXPECT_FALSE(link.abortFlag);
+    EXPECT_FALSE(link.AbortRequested());
     EXPECT_TRUE(channel->transmissions.empty());
 }
 

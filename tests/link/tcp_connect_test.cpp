@@ -78,9 +78,9 @@ class EscOperator : public RecordingOperator {
 public:
     void ProcessEvents() override {
         RecordingOperator::ProcessEvents();
-        sawLongOperation = sawLongOperation || longOperation;
-        if (eventPumps == escAtPump && longOperation) {
-            interrupt = true;
+        sawLongOperation = sawLongOperation || InLongOperation();
+        if (eventPumps == escAtPump) {
+            RequestInterrupt();
         }
     }
     int escAtPump = -1;
@@ -146,7 +146,7 @@ TEST_F(TcpConnectTest, TheInterfaceRunsInShortStepsWhileTheConnectionWaits) {
     // Every 50 ms of the 20 s connect and of the 1 s settle let the window repaint.
     EXPECT_GE(op.eventPumps, 21'000 / 50);
     EXPECT_TRUE(op.sawLongOperation);
-    EXPECT_FALSE(op.longOperation);
+    EXPECT_FALSE(op.InLongOperation());
 }
 
 TEST_F(TcpConnectTest, EscEndsTheConnectAndTheSettle) {
@@ -170,8 +170,8 @@ TEST_F(TcpConnectTest, EscEndsTheConnectAndTheSettle) {
         EXPECT_EQ(op.boxes, std::vector<std::string>{"Соединение прервано оператором"});
         EXPECT_LT(clock.Now() - start, Millis(1000));
         EXPECT_FALSE(link.SocketOpen());
-        EXPECT_FALSE(op.longOperation);
-        EXPECT_FALSE(op.interrupt);  // nothing left over to stop the next reading
+        EXPECT_FALSE(op.InLongOperation());
+        EXPECT_FALSE(op.Interrupted());  // nothing left over to stop the next reading
         EXPECT_EQ(op.busyDepth, 0);
     }
 }

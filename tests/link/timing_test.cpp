@@ -81,7 +81,7 @@ TEST_F(TimingTest, IdleIsCalledWhileWaitingAndItsAbortStopsTheNextAttempt) {
     int calls = 0;
     link.idle = [&] {
         if (++calls == 10) {
-            link.abortFlag = true;
+            link.RequestAbort();
         }
     };
     EXPECT_FALSE(ReadTable0());
@@ -91,7 +91,7 @@ TEST_F(TimingTest, IdleIsCalledWhileWaitingAndItsAbortStopsTheNextAttempt) {
     // Called every 50 ms of a 2 s wait.
     EXPECT_GE(calls, 39);
     EXPECT_LE(calls, 40);
-    EXPECT_FALSE(link.abortFlag);
+    EXPECT_FALSE(link.AbortRequested());
 }
 
 TEST_F(TimingTest, WriteFailuresAndSocketFailuresGetTheirStatuses) {

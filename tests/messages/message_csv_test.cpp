@@ -78,12 +78,13 @@ protected:
 
 TEST_F(SaveMessageCsvTest, ProposesTheSavedFileNameAsCsvAndWritesTheView) {
     const MessageView view = Interventions();
-    config::FileChoice asked;
-    const auto choose = [&asked](const config::FileChoice& c) {
+    dialogue::FileChoice asked;
+    const auto choose = [&asked](const dialogue::FileChoice& c) {
         asked = c;
         return std::optional(c.proposed);
     };
-    ASSERT_TRUE(SaveMessageCsv(view, Header(1), dir_, {26, 12, 9}, choose, op_));
+    op_.chooseFile = choose;
+    ASSERT_TRUE(SaveMessageCsv(view, Header(1), dir_, {26, 12, 9}, op_));
     EXPECT_EQ(asked.proposed, dir_ / "zor_06_005_261209.csv");
     EXPECT_EQ(asked.pattern, "*.csv");
     std::string written;
@@ -98,8 +99,9 @@ TEST_F(SaveMessageCsvTest, ProposesTheSavedFileNameAsCsvAndWritesTheView) {
 TEST_F(SaveMessageCsvTest, AFailedWriteSaysWhyAndLeavesNoFile) {
     std::string reason;
     ASSERT_TRUE(platform::WriteFileAtomically(dir_, "", &reason));  // a file where the folder goes
-    const auto choose = [](const config::FileChoice& c) { return std::optional(c.proposed); };
-    EXPECT_FALSE(SaveMessageCsv(Interventions(), Header(1), dir_, {26, 12, 9}, choose, op_));
+    const auto choose = [](const dialogue::FileChoice& c) { return std::optional(c.proposed); };
+    op_.chooseFile = choose;
+    EXPECT_FALSE(SaveMessageCsv(Interventions(), Header(1), dir_, {26, 12, 9}, op_));
     ASSERT_EQ(op_.messages.size(), 1U);
     EXPECT_EQ(op_.messages[0].kind, dialogue::MessageKind::Error);
     EXPECT_EQ(op_.messages[0].text1, "Ошибка записи файла zor_06_005_261209.csv");

@@ -67,14 +67,15 @@ protected:
 TEST_F(MessageFileTest, SavedViewReopensWithTheSameRows) {
     const MessageView view = ViewOfRecords(3);
     test::RecordingOperator op;
-    const auto choose = [&](const config::FileChoice& c) -> std::optional<fs::path> {
+    const auto choose = [&](const dialogue::FileChoice& c) -> std::optional<fs::path> {
         EXPECT_EQ(c.title, "Введите имя файла для сохранения данных");
         EXPECT_EQ(c.pattern, "*.aud");
         EXPECT_EQ(c.proposed.filename(), "zor_06_007_261209.aud");
         return dir_ / "saved";  // no extension: gets ".aud"
     };
-    ASSERT_TRUE(SaveMessageView(view, Header(Archive::Interventions), dir_, {26, 12, 9, 0, 0, 0},
-                                choose, op));
+    op.chooseFile = choose;
+    ASSERT_TRUE(
+        SaveMessageView(view, Header(Archive::Interventions), dir_, {26, 12, 9, 0, 0, 0}, op));
     ASSERT_EQ(op.messages.size(), 1U);
     EXPECT_EQ(op.messages[0].kind, dialogue::MessageKind::Info);
     EXPECT_EQ(op.messages[0].text1, "Данные сохранены в файле saved.aud.");
@@ -164,14 +165,16 @@ TEST_F(MessageFileTest, OpeningFromTheDialogReadsTheChosenFileOrNothing) {
     } cases[] = {{std::nullopt, false}, {dir_ / "ALAFILES" / "x.ala", true}};
     for (const auto& c : cases) {
         test::RecordingOperator op;
-        const auto choose = [&](const config::FileChoice& choice) {
+        const auto choose = [&](const dialogue::FileChoice& choice) {
             EXPECT_EQ(choice.title, "Выберите файл с данными");
             EXPECT_EQ(choice.dir, dir_ / "ALAFILES");
             EXPECT_EQ(choice.pattern, "*.ala");
             return c.chosen;
         };
-        const auto file = ChooseMessageFile(Archive::Diagnostics, dir_, choose, op);
+        op.chooseFile = choose;
+        const auto file = ChooseMessageFile(Archive::Diagnostics, dir_, op);
         EXPECT_EQ(file.has_value(), c.opened);
+        EXPECT_EQ(op.dialogs, std::vector{dialogue::FileDialog::Open});
         EXPECT_TRUE(op.messages.empty());
         if (file) {
             EXPECT_EQ(file->header.recordCount, 2U);
@@ -183,12 +186,13 @@ TEST_F(MessageFileTest, CancelledOrRefusedReplacementWritesNothing) {
     Write(dir_ / "old.ala", "keep");
     const MessageView view{Archive::Diagnostics, "", "", {}};
     int asked = 0;
-    const auto choose = [&](const config::FileChoice&) -> std::optional<fs::path> {
+    const auto choose = [&](const dialogue::FileChoice&) -> std::optional<fs::path> {
         return ++asked == 1 ? std::optional<fs::path>(dir_ / "old.ala") : std::nullopt;
     };
     test::RecordingOperator op;  // answers "Нет" to the replacement question
+    op.chooseFile = choose;
     EXPECT_FALSE(
-        SaveMessageView(view, Header(Archive::Diagnostics), dir_, {26, 1, 1, 0, 0, 0}, choose, op));
+        SaveMessageView(view, Header(Archive::Diagnostics), dir_, {26, 1, 1, 0, 0, 0}, op));
     EXPECT_EQ(asked, 2);
     ASSERT_EQ(op.messages.size(), 1U);
     EXPECT_EQ(op.messages[0].text1, "Файл old.ala уже есть.");

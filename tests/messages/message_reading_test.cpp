@@ -26,14 +26,17 @@ public:
     void ProcessEvents() override {
         RecordingOperator::ProcessEvents();
         if (eventPumps == escAtPump) {
-            interrupt = true;
+            RequestInterrupt();
         }
-        longOperationSeen = longOperationSeen || longOperation;
+        longOperationSeen = longOperationSeen || InLongOperation();
     }
     void SetProgress(int position, int maximum) override {
         progress.push_back({position, maximum});
     }
-    void ShowReadingWait(bool shown) override { waitShown = shown; }
+    void ShowWait(dialogue::WaitMode mode) override {
+        waitShown = mode == dialogue::WaitMode::Reading;
+    }
+    void HideWait() override { waitShown = false; }
 
     int escAtPump = -1;
     bool longOperationSeen = false;
@@ -236,20 +239,25 @@ TEST_F(MessageReadingTest, TheHeaderDescribesTheReadingByIndex) {
     EXPECT_EQ(shown->startIndex, 3u);
     // The work file holds exactly the records shown.
     EXPECT_EQ(std::filesystem::file_size(dir / "datafile.aud"), shown->records.size());
-    EXPECT_FALSE(op.longOperation);
+    EXPECT_FALSE(op.InLongOperation());
     EXPECT_TRUE(op.longOperationSeen);
     EXPECT_FALSE(op.waitShown);
     EXPECT_EQ(op.busyDepth, 0);
 }
 
 TEST_F(MessageReadingTest, AStaleInterruptIsClearedAndEscEndsAfterTheCurrentReply) {
-    op.interrupt = true;  // pressed before the reading began
+    {
+        // An Esc of an earlier operation that ended without looking at it.
+        const dialogue::LongOperation earlier(op);
+        op.RequestInterrupt();
+    }
+    op.RequestInterrupt();  // and one pressed between the two, when nothing runs
     op.escAtPump = 2;
     ByIndex(Archive::Diagnostics, 0, 50);
     EXPECT_EQ(indexRequests.size(), 2u);
     ASSERT_TRUE(shown);
     EXPECT_EQ(ShownRecords(), 22u);
-    EXPECT_FALSE(op.interrupt);
+    EXPECT_FALSE(op.Interrupted());
     EXPECT_EQ(ending, messages::ReadingEnd::Interrupted);
 }
 

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +36,11 @@ public:
     }
     void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
     void ProcessEvents() override { ++eventPumps; }
+    std::optional<std::filesystem::path> ChooseFile(const dialogue::FileChoice& choice,
+                                                    dialogue::FileDialog dialog) override {
+        dialogs.push_back(dialog);
+        return chooseFile ? chooseFile(choice) : std::nullopt;
+    }
 
     std::vector<ShownMessage> messages;
     std::vector<std::string> boxes;
@@ -40,6 +48,9 @@ public:
     std::deque<bool> answers;  // answers to questions, in order; "Нет" when empty
     int busyDepth = 0;
     int eventPumps = 0;
+    // The file the operator picks in a dialog; none (cancelled) when unset.
+    std::function<std::optional<std::filesystem::path>(const dialogue::FileChoice&)> chooseFile;
+    std::vector<dialogue::FileDialog> dialogs;  // the dialogs shown, in order
 };
 
 }  // namespace zor06::test

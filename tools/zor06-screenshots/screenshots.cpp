@@ -50,7 +50,7 @@ void CaptureOthers(TFormMain& w, const QString& dir) {
         Save(message, dir, QStringLiteral("message-window"));
     }
     {
-        screens::TFormWait wait(3, &w);
+        screens::TFormWait wait(dialogue::WaitMode::ReadTables, &w);
         wait.SetProgress(7, 22);
         Save(wait, dir, QStringLiteral("wait-window"));
     }

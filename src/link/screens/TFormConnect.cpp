@@ -290,7 +290,7 @@ bool TFormConnect::RunConnect(const settings::ConnectChoice& choice,
 
 void TFormConnect::reject() {
     if (connecting_) {
-        op_.interrupt = op_.interrupt || op_.longOperation;
+        op_.RequestInterrupt();
         return;
     }
     QDialog::reject();

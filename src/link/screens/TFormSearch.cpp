@@ -156,7 +156,7 @@ void TFormSearch::BitBtn1Click() {
                                   [this] { return !searching_; }};
     const auto found = link::SearchDevice(link_, params, op_, hooks);
     // A stop pressed after the last request must not abort the next request of the program.
-    link_.abortFlag = false;
+    link_.ClearAbort();
     SetSearching(false);
     if (!found) {
         return;
@@ -170,7 +170,7 @@ void TFormSearch::BitBtn1Click() {
 
 void TFormSearch::BitBtn2Click() {
     searching_ = false;
-    link_.abortFlag = true;
+    link_.RequestAbort();
 }
 
 void TFormSearch::done(int result) {

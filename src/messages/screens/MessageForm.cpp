@@ -130,12 +130,12 @@ MessageForm::MessageForm(messages::MessageView view, const dataset::HdmHeader& h
 
 void MessageForm::Save() {
     const auto dir = context_.programDir / messages::FileDirectory(view_.archive);
-    messages::SaveMessageView(view_, header_, dir, context_.today(), context_.chooseFile, op_);
+    messages::SaveMessageView(view_, header_, dir, context_.today(), op_);
 }
 
 void MessageForm::SaveCsv() {
     const auto dir = context_.programDir / messages::FileDirectory(view_.archive);
-    messages::SaveMessageCsv(view_, header_, dir, context_.today(), context_.chooseFile, op_);
+    messages::SaveMessageCsv(view_, header_, dir, context_.today(), op_);
 }
 
 void MessageForm::Print() {

@@ -24,7 +24,6 @@ namespace zor06::screens {
 struct MessageFormContext {
     std::filesystem::path programDir;  // AUDFILES and ALAFILES lie in it
     std::function<bytes::ControllerDateTime()> today;
-    config::ChooseFile chooseFile;
     // The organisation line of the printed list; none when the operator does not confirm.
     std::function<std::optional<std::string>()> printData = [] { return std::string(); };
 };

@@ -157,7 +157,7 @@ private slots:
         QVERIFY(!op.exitWasEnabled);
         QCOMPARE(form->rateResult()->text(), QString("1200"));
         QCOMPARE(link.status, 19);  // the pending request was not sent
-        QVERIFY(!link.abortFlag);
+        QVERIFY(!link.AbortRequested());
         QCOMPARE(LastMessage(op, zor06::dialogue::MessageKind::ExchangeResult),
                  std::string("Устройство не обнаружено|"));
         QCOMPARE(form->result(), int(QDialog::Rejected));

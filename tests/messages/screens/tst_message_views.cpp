@@ -71,11 +71,10 @@ std::vector<std::uint8_t> Diagnostics() {
     return {b.begin(), b.end()};
 }
 
-MessageFormContext Context(const fs::path& dir, std::optional<fs::path> chosen = {}) {
+MessageFormContext Context(const fs::path& dir) {
     MessageFormContext c;
     c.programDir = dir;
     c.today = [] { return bytes::ControllerDateTime{26, 12, 9, 0, 0, 0}; };
-    c.chooseFile = [chosen](const config::FileChoice&) { return chosen; };
     return c;
 }
 
@@ -128,8 +127,8 @@ void TstMessageViews::savesWhatItShowsToTheChosenFile() {
     const fs::path dir = fs::temp_directory_path() / ("zor06-msgview-" + std::to_string(getpid()));
     fs::create_directories(dir / "ALAFILES");
     test::RecordingOperator op;
-    TFormAla form(Header(1), Diagnostics(), messages::ViewMode::ByIndex, 5,
-                  Context(dir, dir / "ALAFILES" / "out"), op);
+    op.chooseFile = [&dir](const dialogue::FileChoice&) { return dir / "ALAFILES" / "out"; };
+    TFormAla form(Header(1), Diagnostics(), messages::ViewMode::ByIndex, 5, Context(dir), op);
     QTest::mouseClick(form.saveButton(), Qt::LeftButton);
     QCOMPARE(op.messages.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(op.messages[0].text1),
@@ -146,8 +145,9 @@ void TstMessageViews::savesWhatItShowsToTheChosenFile() {
 void TstMessageViews::savesItsHeadingsAndRowsAsCsv() {
     const fs::path dir = fs::temp_directory_path() / ("zor06-msgcsv-" + std::to_string(getpid()));
     test::RecordingOperator op;
-    TFormAud form(Header(3), Interventions(false), messages::ViewMode::ByIndex, 40,
-                  Context(dir, dir / "AUDFILES" / "list"), op);
+    op.chooseFile = [&dir](const dialogue::FileChoice&) { return dir / "AUDFILES" / "list"; };
+    TFormAud form(Header(3), Interventions(false), messages::ViewMode::ByIndex, 40, Context(dir),
+                  op);
     QCOMPARE(form.grid()->horizontalHeaderItem(3)->text(),
              QStringLiteral("Наименование\nизмененного параметра"));
     QCOMPARE(form.csvButton()->text(), QStringLiteral("Сохранить в CSV"));

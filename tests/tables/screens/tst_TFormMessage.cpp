@@ -161,11 +161,11 @@ private slots:
     }
 
     void waitWindowLinesByMode() {
-        zor06::screens::TFormWait reading(1);
+        zor06::screens::TFormWait reading(zor06::dialogue::WaitMode::Reading);
         QCOMPARE(reading.windowTitle(), QStringLiteral("..."));
         QCOMPARE(reading.Line(0), QStringLiteral("Ожидайте..."));
         QCOMPARE(reading.Line(2), QStringLiteral("Esc - прервать чтение"));
-        zor06::screens::TFormWait restoring(5);
+        zor06::screens::TFormWait restoring(zor06::dialogue::WaitMode::LinkRestored);
         QCOMPARE(restoring.Line(0), QStringLiteral("Команда передана. Выполняется проверка"));
         QCOMPARE(restoring.Line(2), QStringLiteral("Ожидайте..."));
         reading.SetProgress(3, 12);
