@@ -1,4 +1,4 @@
-// A file dialog as a service asks for it: the operator's front end shows it, or answers without one.
+// A file dialog as a service asks for it: the front end shows it, or answers without one.
 #pragma once
 
 #include <filesystem>
