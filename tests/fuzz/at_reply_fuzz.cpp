@@ -88,6 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int esc = data[0] >> 1;
     modem.op.escAtPump = esc * esc;
     const std::string arrived = FirstAnswer(script);
+    // Commands and the readiness check run inside a dial, which Esc may stop.
+    const dialogue::LongOperation dialling(modem.op);
     if ((data[0] & 1) == 0) {
         CheckCommand(modem, arrived);
         return 0;

@@ -33,7 +33,8 @@ class FuzzOperator : public test::RecordingOperator {
 public:
     void ProcessEvents() override {
         RecordingOperator::ProcessEvents();
-        if (escAtPump != 0 && eventPumps == escAtPump) {
+        // Esc counts only while a long operation runs, as in the program.
+        if (escAtPump != 0 && eventPumps == escAtPump && InLongOperation()) {
             RequestInterrupt();
             escPressed = true;
         }
