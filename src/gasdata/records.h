@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -75,16 +76,6 @@ struct ChrHdRecord {
     std::array<std::uint8_t, kSize> Encode() const;
 };
 
-template <class Io>
-constexpr void Fields(Io& io, ChrHdRecord& r) {
-    io(r.date);
-    io(r.start);
-    io(r.end);
-    io(r.status);
-    io(r.values);
-    io(r.crc);
-}
-
 // One 3-minute record of the moisture meter.
 struct WmtMinRecord {
     static constexpr std::size_t kSize = 29;
@@ -123,8 +114,11 @@ struct WmtHdRecord {
     std::array<std::uint8_t, kSize> Encode() const;
 };
 
-template <class Io>
-constexpr void Fields(Io& io, WmtHdRecord& r) {
+// The hourly and daily records of both devices share one layout; only the number of values
+// differs.
+template <class Io, class Record>
+requires std::same_as<Record, ChrHdRecord> || std::same_as<Record, WmtHdRecord>
+constexpr void Fields(Io& io, Record& r) {
     io(r.date);
     io(r.start);
     io(r.end);

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <sstream>
 
 #include "zor06ctl/command_table.h"
 #include "zor06ctl/hex.h"
