@@ -12,6 +12,7 @@
 #include "platform/process.h"
 #include "settings/link_choice.h"
 #include "settings/settings_store.h"
+#include "tables/identification.h"
 #include "tables/screens/TFormIdent.h"
 
 namespace zor06::screens {
@@ -106,8 +107,7 @@ void TFormMain::StartUp() {
 }
 
 bool TFormMain::RestoreDestroyedTables() {
-    if (!screens.restoreTables ||
-        !tables::ReadFields(tables_, {7, 0, tables::Table(7).fieldCount})) {
+    if (!screens.restoreTables || !tables::ReadTable(tables_, 7)) {
         return false;
     }
     config::TableStateResult outcome = config::TableStateResult::Exit;
@@ -147,15 +147,11 @@ void TFormMain::NProgr_WrClick() {
 }
 
 void TFormMain::NIdentParClick() {
-    if (!tables::ReadFields(tables_, {0, 0, 18})) {
+    const auto identification = tables::ReadIdentification(tables_);
+    if (!identification) {
         return;
     }
-    std::uint32_t checksum = 0;
-    const bool haveChecksum = tables::ReadFields(tables_, {41, 1, 1});
-    if (haveChecksum) {
-        checksum = image_.U32(41, 1);
-    }
-    TFormIdent screen(image_, haveChecksum ? &checksum : nullptr, this);
+    TFormIdent screen(image_, identification->Checksum(), this);
     screen.exec();
 }
 

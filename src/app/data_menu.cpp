@@ -7,21 +7,21 @@
 #include "config/limits_editor.h"
 #include "gasdata/chart_picture.h"
 #include "gasdata/chart_setpoints.h"
-#include "gasdata/chr_momentary.h"
 #include "gasdata/data_csv.h"
 #include "gasdata/data_file.h"
 #include "gasdata/data_reading.h"
 #include "gasdata/data_report.h"
 #include "gasdata/data_view_model.h"
+#include "gasdata/momentary_reading.h"
 #include "gasdata/screens/DataForm.h"
 #include "gasdata/screens/TFormChrom_Dop_Par.h"
 #include "gasdata/screens/TFormMom.h"
 #include "gasdata/screens/TFormMomWmt.h"
-#include "gasdata/wmt_momentary.h"
 #include "gasdata/workbook_export.h"
 #include "messages/screens/TFormShortDate.h"
 #include "report/layout.h"
 #include "tables/controller_date.h"
+#include "tables/device_link.h"
 #include "widgets/TFormQues_Prn.h"
 #include "widgets/report_dialogs.h"
 
@@ -30,11 +30,6 @@ namespace {
 
 using gasdata::DataKind;
 using screens::TFormMain;
-
-constexpr int kLinkTable = 33;
-constexpr int kChromatographLinkField = 0;
-constexpr int kMoistureLinkField = 1;
-constexpr int kMoistureTable = 37;
 
 bytes::ControllerDateTime Today(TFormMain& w) {
     return tables::EncodeNow(w.Tables().clock.LocalDateTime());
@@ -67,16 +62,18 @@ void ExportView(TFormMain& w, const gasdata::DataView& view, const dataset::HdmH
     gasdata::ExportWorkbook(view, header, how, w.Operator());
 }
 
-// The momentary window's lines from table 37, read silently; nothing when the read failed.
+// The momentary window's lines, read silently; nothing when the read failed.
 std::optional<screens::WmtMomentaryLines> ReadMomentary(TFormMain& w) {
-    if (w.RequestOnLine() || !tables::ReadFields(w.Tables(), {kMoistureTable, 0, 7}, false)) {
+    if (w.RequestOnLine()) {
         return std::nullopt;
     }
-    const auto bytes = w.Image().Fields(kMoistureTable, 0, 7);
-    const gasdata::WmtMomentary content = gasdata::WmtMomentaryContent(bytes.first<28>());
+    const auto content = gasdata::ReadWmtMomentary(w.Tables(), false);
+    if (!content) {
+        return std::nullopt;
+    }
     screens::WmtMomentaryLines lines;
-    lines.time = content.dateTime;
-    for (const auto& v : content.values) {
+    lines.time = content->dateTime;
+    for (const auto& v : content->values) {
         lines.values.emplace_back(v.label, v.text);
     }
     return lines;
@@ -144,74 +141,59 @@ void AddArchives(TFormMain& w, QMenu* device, std::initializer_list<ArchiveItem>
     }
 }
 
-void ShowMoistureMomentary(TFormMain& w) {
-    if (!tables::ReadFields(w.Tables(), {kLinkTable, kMoistureLinkField, 1})) {
-        return;
+// The device's link first: the message timer starts once the controller answered, before any
+// message about the link.
+bool DeviceLinked(TFormMain& w, tables::Device device) {
+    const tables::DeviceLink link = tables::ReadDeviceLink(w.Tables(), device);
+    if (link == tables::DeviceLink::Unread) {
+        return false;
     }
     w.StartMessageTimer();
-    if (w.Image().Byte(kLinkTable, kMoistureLinkField) == 0) {
-        w.Operator().ShowMessage(dialogue::MessageKind::Info, "Нет связи с влагомером",
-                                 "(см. текущее состояние контроллера)");
+    if (link == tables::DeviceLink::Absent) {
+        tables::ShowNoDeviceLink(w.Operator(), device);
+        return false;
+    }
+    return true;
+}
+
+void ShowMoistureMomentary(TFormMain& w) {
+    if (!DeviceLinked(w, tables::Device::MoistureMeter)) {
         return;
     }
     screens::TFormMomWmt window([&w] { return ReadMomentary(w); }, &w);
     window.exec();
 }
 
-// The chromatograph's values and zones of a run, each read silently; nothing when a read failed.
-std::optional<gasdata::ChrMomentaryValues> ReadChrValues(TFormMain& w, int run) {
-    const std::uint8_t table = gasdata::ChrMomentaryTable(run);
-    if (w.RequestOnLine() ||
-        !tables::ReadFields(w.Tables(), {table, 0, gasdata::kChrMomentaryFields}, false)) {
-        return std::nullopt;
-    }
-    const auto bytes = w.Image().Fields(table, 0, gasdata::kChrMomentaryFields);
-    return gasdata::ChrMomentaryValuesOf(bytes.first<gasdata::kChrMomentaryBytes>(),
-                                         w.Settings().report);
-}
-
-std::optional<gasdata::ChrZones> ReadChrZones(TFormMain& w, int run) {
-    const std::uint8_t table = gasdata::ChrZoneTable(run);
-    if (w.RequestOnLine() ||
-        !tables::ReadFields(w.Tables(), {table, 0, gasdata::kChrParameters}, false)) {
-        return std::nullopt;
-    }
-    const auto bytes = w.Image().Fields(table, 0, gasdata::kChrParameters);
-    return gasdata::ChrZonesOf(bytes.first<gasdata::kChrZoneBytes>());
-}
-
-// The chromatograph's momentary window of run 0 or 1.
+// The chromatograph's momentary window of run 0 or 1; each refresh reads silently and nothing
+// while another request is on the line.
 void NChrom_MomDataClick(TFormMain& w, int run) {
-    if (!tables::ReadFields(w.Tables(), {kLinkTable, kChromatographLinkField, 1})) {
+    if (!DeviceLinked(w, tables::Device::Chromatograph)) {
         return;
-    }
-    w.StartMessageTimer();
-    if (w.Image().Byte(kLinkTable, kChromatographLinkField) == 0) {
-        w.Operator().ShowMessage(dialogue::MessageKind::Info, "Нет связи с хроматографом",
-                                 "(см. текущее состояние контроллера)");
-        return;
-    }
-    constexpr int kSerialTable = gasdata::kExtraParametersTable;
-    if (w.Image().U32(kSerialTable, 0) == 0) {
-        // The window opens all the same; the caption then shows the serial number as 0.
-        tables::ReadFields(w.Tables(), {kSerialTable, 0, 1});
     }
     const gasdata::ChrMomentaryFrame frame = gasdata::ChrMomentaryFrameOf(
-        w.Image().U32(kSerialTable, 0), w.Image().Name(run + 1), w.Settings().report);
-    screens::TFormMom window(
-        frame,
-        {[&w, run] { return ReadChrValues(w, run); }, [&w, run] { return ReadChrZones(w, run); }},
-        &w);
+        gasdata::ChromatographSerial(w.Tables()), w.Image().Name(run + 1), w.Settings().report);
+    const auto values = [&w, run]() -> std::optional<gasdata::ChrMomentaryValues> {
+        if (w.RequestOnLine()) {
+            return std::nullopt;
+        }
+        return gasdata::ReadChrMomentaryValues(w.Tables(), run, w.Settings().report, false);
+    };
+    const auto zones = [&w, run]() -> std::optional<gasdata::ChrZones> {
+        if (w.RequestOnLine()) {
+            return std::nullopt;
+        }
+        return gasdata::ReadChrZones(w.Tables(), run, false);
+    };
+    screens::TFormMom window(frame, {values, zones}, &w);
     window.exec();
     w.StartMessageTimer();
 }
 
 void N_Dop_ParClick(TFormMain& w) {
-    constexpr int kTable = gasdata::kExtraParametersTable;
-    const bool read = tables::ReadFields(w.Tables(), {kTable, 0, 2});
+    const auto extra = gasdata::ReadExtraParameters(w.Tables());
     w.StartMessageTimer();
-    if (read) {
-        screens::TFormChrom_Dop_Par window(w.Image().U32(kTable, 0), w.Image().U32(kTable, 1), &w);
+    if (extra) {
+        screens::TFormChrom_Dop_Par window(extra->serial, extra->softwareChecksum, &w);
         window.exec();
     }
 }
@@ -219,15 +201,14 @@ void N_Dop_ParClick(TFormMain& w) {
 // Tables 23 and 24, read silently each time a chart opens: two short requests, and the chart
 // shows the setpoints the controller holds now. Nothing when a read failed.
 std::optional<gasdata::ColumnSetpoints> ReadSetpoints(TFormMain& w, const gasdata::DataView& view) {
-    for (const int kind : {gasdata::kLowerWarningKind, gasdata::kUpperWarningKind}) {
-        const auto table = static_cast<std::uint8_t>(config::LimitTable(kind));
-        if (w.RequestOnLine() ||
-            !tables::ReadFields(w.Tables(), {table, 0, config::kGasParameterCount}, false)) {
-            return std::nullopt;
-        }
+    if (w.RequestOnLine()) {
+        return std::nullopt;
     }
-    return gasdata::ShownSetpoints(view, gasdata::WarningSetpointsOf(w.Image()),
-                                   w.Settings().report);
+    const auto setpoints = gasdata::ReadWarningSetpoints(w.Tables());
+    if (!setpoints) {
+        return std::nullopt;
+    }
+    return gasdata::ShownSetpoints(view, *setpoints, w.Settings().report);
 }
 
 // "Нитка 1" and "Нитка 2" of the momentary window, first in the chromatograph's data.

@@ -45,8 +45,7 @@ screens::MessageFormContext FormContext(TFormMain& w, Archive archive,
 void ShowMessages(TFormMain& w, Archive archive, const dataset::HdmHeader& header,
                   std::span<const std::uint8_t> content, messages::ViewMode mode,
                   std::uint32_t startIndex) {
-    // Names in the records follow the controller's code page for its display texts.
-    const messages::DecodeOptions options{w.Image().Byte(0, 12) == 0};
+    const messages::DecodeOptions options = messages::DecodeOptionsOf(w.Image());
     auto context = FormContext(w, archive, header);
     if (archive == Archive::Interventions) {
         screens::TFormAud view(header, content, mode, startIndex, std::move(context), w.Operator(),

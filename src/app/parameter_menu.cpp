@@ -4,6 +4,7 @@
 
 #include "app/TFormMain.h"
 #include "config/access_command.h"
+#include "config/chromatograph_context.h"
 #include "config/clock_command.h"
 #include "config/clock_view.h"
 #include "config/device_edit.h"
@@ -26,7 +27,6 @@
 #include "config/sync_editor.h"
 #include "config/upper_link_follow.h"
 #include "settings/settings_store.h"
-#include "text/codepage.h"
 
 namespace zor06::app {
 namespace {
@@ -63,8 +63,8 @@ void EditNames(TFormMain& w) {
 
 void EditUpperLink(TFormMain& w) {
     const DeviceEdit edit{{{3, 0, 4}}, {3, 0, 4}, false};
-    const bool rateEditable = config::UpperLinkRateEditable(
-        w.Link().linkKind == link::LinkKind::Direct, w.Image().Byte(0, 11));
+    const bool rateEditable =
+        config::UpperLinkRateEditable(w.Link().linkKind == link::LinkKind::Direct, w.Image());
     const auto result = config::RunDeviceEdit(w.Tables(), edit, [&](auto target) {
         return Accepted<screens::TFormConVU>(Fixed<config::kUpperLinkBytes>(target), kDevice,
                                              rateEditable, w.Operator(), &w);
@@ -89,16 +89,9 @@ void EditSystem(TFormMain& w) {
 }
 
 void EditSync(TFormMain& w) {
-    {
-        dialogue::BusyScope busy(w.Operator());
-        if (!tables::ReadFields(w.Tables(), {6, 10, 2}) ||
-            !tables::ReadFields(w.Tables(), {14, 8, 2})) {
-            return;
-        }
-    }
-    config::SyncSwitches switches = config::ReadSyncSwitches(w.Image());
-    if (Accepted<screens::TFormTime_Sinhr>(switches, kDevice, w.Operator(), &w)) {
-        config::WriteSyncSwitches(w.Tables(), switches);
+    auto switches = config::ReadSyncSwitches(w.Tables());
+    if (switches && Accepted<screens::TFormTime_Sinhr>(*switches, kDevice, w.Operator(), &w)) {
+        config::WriteSyncSwitches(w.Tables(), *switches);
     }
 }
 
@@ -135,42 +128,16 @@ void EditFlowLine(TFormMain& w) {
         FlowListScreen(w));
 }
 
-// Table 9 field 0 and table 18 when flow computers are connected, then the run names.
-bool ReadChromatographContext(TFormMain& w, int* flowComputers) {
-    dialogue::BusyScope busy(w.Operator());
-    tables::ControllerImage& image = w.Image();
-    if (image.Byte(6, 9) != 0) {
-        if (!tables::ReadFields(w.Tables(), {9, 0, 1})) {
-            return false;
-        }
-        *flowComputers = config::FlowCount(image.Byte(9, 0));
-        if (!tables::ReadFields(w.Tables(), {18, 0, static_cast<std::uint8_t>(*flowComputers)})) {
-            return false;
-        }
-    }
-    if (!tables::ReadFields(w.Tables(), {5, 1, 2})) {
-        return false;
-    }
-    if (config::NamesInCp866(image)) {
-        text::ToCp1251(image.Fields(5, 1, 2));
-    }
-    return true;
-}
-
 void EditChromatographLink(TFormMain& w) {
-    int flowComputers = 0;
-    if (!ReadChromatographContext(w, &flowComputers)) {
+    const auto context = config::ReadChromatographContext(w.Tables());
+    if (!context) {
         return;
     }
     const DeviceEdit edit{{{14, 0, 14}}, {14, 0, 14}, false};
     const auto result = config::RunDeviceEdit(w.Tables(), edit, [&](auto target) {
-        std::vector<std::uint8_t> addresses;
-        for (int i = 0; i < flowComputers; ++i) {
-            addresses.push_back(w.Image().Byte(18, i));
-        }
-        const std::array<std::string, 2> runs{w.Image().Name(1), w.Image().Name(2)};
         return Accepted<screens::TFormConHGC>(Fixed<config::kChromatographLinkBytes>(target),
-                                              kDevice, addresses, runs, w.Operator(), &w);
+                                              kDevice, context->flowComputerAddresses,
+                                              context->runs, w.Operator(), &w);
     });
     if (result == config::DeviceEditResult::Written) {
         w.UpdateRunMenus();

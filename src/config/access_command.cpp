@@ -7,7 +7,19 @@ constexpr int kUsersTable = 4;
 constexpr int kStateTable = 7;
 constexpr std::uint8_t kNeedsRewriting = 1;
 
+bool ReadUsersTable(tables::TableContext& ctx) {
+    return tables::ReadFields(ctx, {kUsersTable, 0, 11}) &&
+           tables::ReadFields(ctx, {kUsersTable, 11, 5});
+}
+
 }  // namespace
+
+std::optional<UsersTable> ReadUsers(tables::TableContext& ctx) {
+    if (!ReadUsersTable(ctx)) {
+        return std::nullopt;
+    }
+    return DecodeUsers(ctx.image.Fields(kUsersTable, 0, kUserSlots).first<kUsersBytes>());
+}
 
 bool EditOneUser(tables::TableContext& ctx, const OpenAccessScreen& open) {
     {
@@ -20,9 +32,7 @@ bool EditOneUser(tables::TableContext& ctx, const OpenAccessScreen& open) {
                                "Таблица доступа пользователей", "требует полной перезаписи");
             return false;
         }
-        // The whole table does not fit one reply.
-        if (!tables::ReadFields(ctx, {kUsersTable, 0, 11}) ||
-            !tables::ReadFields(ctx, {kUsersTable, 11, 5})) {
+        if (!ReadUsersTable(ctx)) {
             return false;
         }
     }

@@ -11,6 +11,9 @@
 
 namespace zor06::config {
 
+// Reads table 4 (two requests: the whole table does not fit one reply) and decodes it.
+std::optional<UsersTable> ReadUsers(tables::TableContext& ctx);
+
 // Opens the one-user screen on table 4 of the image; the slot changed, or none when cancelled.
 using OpenAccessScreen = std::function<std::optional<int>(std::span<std::uint8_t, kUsersBytes>)>;
 

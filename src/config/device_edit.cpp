@@ -11,10 +11,6 @@ std::span<std::uint8_t> Bytes(tables::ControllerImage& image, tables::TableHeade
 
 }  // namespace
 
-bool NamesInCp866(const tables::ControllerImage& image) {
-    return image.Byte(0, 12) == 0;
-}
-
 DeviceEditResult RunDeviceEdit(tables::TableContext& ctx, const DeviceEdit& edit,
                                const OpenEditor& open) {
     std::vector<std::uint8_t> oldCopy;
@@ -29,7 +25,7 @@ DeviceEditResult RunDeviceEdit(tables::TableContext& ctx, const DeviceEdit& edit
         // The comparison is made in the controller's own code page.
         oldCopy.assign(bytes.begin(), bytes.end());
     }
-    const bool cp866 = edit.names && NamesInCp866(ctx.image);
+    const bool cp866 = edit.names && tables::NamesInCp866(ctx.image);
     const auto target = Bytes(ctx.image, edit.edited);
     if (cp866) {
         text::ToCp1251(target);

@@ -29,7 +29,4 @@ enum class DeviceEditResult {
 DeviceEditResult RunDeviceEdit(tables::TableContext& ctx, const DeviceEdit& edit,
                                const OpenEditor& open);
 
-// Whether the controller keeps its names in code page 866 (table 0 field 12 is 0).
-bool NamesInCp866(const tables::ControllerImage& image);
-
 }  // namespace zor06::config

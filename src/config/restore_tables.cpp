@@ -148,9 +148,9 @@ private:
         }
         ctx_.op.SetStatusText(dialogue::Panel::Controller, ctx_.image.Name(0));
         ctx_.clock.SleepFor(std::chrono::milliseconds(1000));
-        if (tables::ReadFields(ctx_, {0, 0, 18}) && ctx_.image.Byte(0, 0) != 0) {
+        if (const auto destroyed = tables::ReadDestroyedTable(ctx_); destroyed && *destroyed != 0) {
             ctx_.op.ShowMessage(dialogue::MessageKind::Info,
-                                text::Printf("Разрушена таблица № %d", ctx_.image.Byte(0, 0)), "");
+                                text::Printf("Разрушена таблица № %d", *destroyed), "");
         }
     }
 

@@ -50,6 +50,15 @@ SyncSwitches ReadSyncSwitches(const tables::ControllerImage& image) {
             image.Byte(kChromatographTable, 8), image.Byte(kChromatographTable, 9)};
 }
 
+std::optional<SyncSwitches> ReadSyncSwitches(tables::TableContext& ctx) {
+    dialogue::BusyScope busy(ctx.op);
+    if (!tables::ReadFields(ctx, {kSystemTable, 10, 2}) ||
+        !tables::ReadFields(ctx, {kChromatographTable, 8, 2})) {
+        return std::nullopt;
+    }
+    return ReadSyncSwitches(ctx.image);
+}
+
 bool WriteSyncSwitches(tables::TableContext& ctx, const SyncSwitches& s) {
     dialogue::BusyScope busy(ctx.op);
     tables::ControllerImage& image = ctx.image;

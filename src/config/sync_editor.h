@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "config/editor.h"
 #include "tables/table_service.h"
@@ -31,6 +32,9 @@ private:
 };
 
 SyncSwitches ReadSyncSwitches(const tables::ControllerImage& image);
+
+// Reads both pairs of switches from the controller; nothing when a read failed.
+std::optional<SyncSwitches> ReadSyncSwitches(tables::TableContext& ctx);
 
 // Writes table 6 fields 10..11 and then table 14 fields 8..9, each only when it changed in the
 // image; a failed first write stops the second.

@@ -1,5 +1,6 @@
 #include "config/table_state.h"
 
+#include "tables/identification.h"
 #include "text/text_format.h"
 
 namespace zor06::config {
@@ -85,6 +86,14 @@ bool AnySelectedBut(const Selection& selection, int except1, int except2) {
         }
     }
     return false;
+}
+
+std::optional<TableStates> ReadTableStatesBeforeWrite(tables::TableContext& ctx) {
+    const auto destroyed = tables::ReadDestroyedTable(ctx);
+    if (!destroyed || (*destroyed != 0 && !tables::ReadTable(ctx, 7))) {
+        return std::nullopt;
+    }
+    return BuildTableStates(ctx.image);
 }
 
 }  // namespace zor06::config

@@ -4,13 +4,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "config/write_tables.h"
 #include "dialogue/operator.h"
 #include "link/link_kind.h"
-#include "tables/controller_image.h"
+#include "tables/table_service.h"
 
 namespace zor06::config {
 
@@ -54,6 +55,10 @@ struct TableListView {
     int scrollRows;
 };
 TableListView ListView(int rowCount, int firstDestroyedRow);
+
+// Before a configuration is written: table 0 for the destroyed table and, when there is one,
+// table 7 for every table's state; nothing when a read failed.
+std::optional<TableStates> ReadTableStatesBeforeWrite(tables::TableContext& ctx);
 
 // Tables other than `except` that are selected.
 bool AnySelectedBut(const Selection& selection, int except1, int except2 = -1);

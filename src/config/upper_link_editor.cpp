@@ -48,8 +48,8 @@ Refusal AcceptUpperLink(const UpperLinkEntries& e,
     return std::nullopt;
 }
 
-bool UpperLinkRateEditable(bool directLine, std::uint8_t table0Field11) {
-    return directLine && table0Field11 != 0;
+bool UpperLinkRateEditable(bool directLine, const tables::ControllerImage& image) {
+    return directLine && image.Byte(fields::kSeveralSpeeds) != 0;
 }
 
 }  // namespace zor06::config

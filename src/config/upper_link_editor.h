@@ -7,6 +7,7 @@
 #include <string>
 
 #include "config/editor.h"
+#include "tables/controller_image.h"
 
 namespace zor06::config {
 
@@ -27,6 +28,6 @@ Refusal AcceptUpperLink(const UpperLinkEntries& entries,
 
 // Whether the baud rate may be changed in device mode: only over the direct line (the program
 // follows the new rate on the same line) and only when the controller can change its rate.
-bool UpperLinkRateEditable(bool directLine, std::uint8_t table0Field11);
+bool UpperLinkRateEditable(bool directLine, const tables::ControllerImage& image);
 
 }  // namespace zor06::config

@@ -33,6 +33,16 @@ WarningSetpoints WarningSetpointsOf(const tables::ControllerImage& image) {
     return s;
 }
 
+std::optional<WarningSetpoints> ReadWarningSetpoints(tables::TableContext& ctx) {
+    for (const int kind : {kLowerWarningKind, kUpperWarningKind}) {
+        const auto table = static_cast<std::uint8_t>(config::LimitTable(kind));
+        if (!tables::ReadFields(ctx, {table, 0, config::kGasParameterCount}, false)) {
+            return std::nullopt;
+        }
+    }
+    return WarningSetpointsOf(ctx.image);
+}
+
 ColumnSetpoints ShownSetpoints(const DataView& view, const WarningSetpoints& setpoints,
                                const settings::ReportConfig& config) {
     ColumnSetpoints lines(view.valueHeadings.size());

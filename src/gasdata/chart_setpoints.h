@@ -9,7 +9,7 @@
 #include "gasdata/data_view.h"
 #include "gasdata/records.h"
 #include "settings/settings_types.h"
-#include "tables/controller_image.h"
+#include "tables/table_service.h"
 
 namespace zor06::gasdata {
 
@@ -21,6 +21,10 @@ struct WarningSetpoints {
 
 // The setpoints as the image holds them; the caller has read both tables into it.
 WarningSetpoints WarningSetpointsOf(const tables::ControllerImage& image);
+
+// Reads both tables silently (a chart reads them each time it opens, to show what the controller
+// holds now); nothing when a read failed.
+std::optional<WarningSetpoints> ReadWarningSetpoints(tables::TableContext& ctx);
 
 // The limit kinds of the lower and upper warning setpoints (config::LimitTable gives the table).
 inline constexpr int kLowerWarningKind = 1;

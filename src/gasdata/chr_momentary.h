@@ -19,8 +19,6 @@ namespace zor06::gasdata {
 inline constexpr int kChrMomentaryFields = 22;  // date, time and the 20 values, 4 bytes each
 inline constexpr std::size_t kChrMomentaryBytes = 88;
 inline constexpr std::size_t kChrZoneBytes = kChrParameters;  // one code per parameter
-inline constexpr int kChrLinkTable = 33;          // field 0: link with the chromatograph
-inline constexpr int kExtraParametersTable = 41;  // serial number, software checksum
 
 inline constexpr char kChrMomentaryNameHeading[] = "Наименование параметра";
 inline constexpr char kChrMomentaryValueHeading[] = "Значение";

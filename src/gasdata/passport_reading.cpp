@@ -238,7 +238,7 @@ bool ReadRunName(tables::TableContext& ctx, int run) {
     if (!tables::ReadFields(ctx, {kNameTable, field, 1})) {
         return false;
     }
-    if (config::NamesInCp866(ctx.image)) {
+    if (tables::NamesInCp866(ctx.image)) {
         text::ToCp1251(ctx.image.Field(kNameTable, field));
     }
     return true;

@@ -133,4 +133,15 @@ bool Refresh(tables::TableContext& ctx, CurrentState& state, const std::function
     return true;
 }
 
+std::optional<CurrentState> ReadCurrentState(tables::TableContext& ctx) {
+    if (!tables::ReadFields(ctx, {6, 0, 12}) || !tables::ReadFields(ctx, {16, 0, 18}) ||
+        !tables::ReadFields(ctx, {33, 0, 2})) {
+        return std::nullopt;
+    }
+    CurrentState state(DevicesPresent(ctx.image));
+    state.FillSigns(ctx.image);
+    state.FillLinks(ctx.image);
+    return state;
+}
+
 }  // namespace zor06::messages

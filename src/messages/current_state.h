@@ -86,4 +86,8 @@ private:
 // when the refresh was stopped that way.
 bool Refresh(tables::TableContext& ctx, CurrentState& state, const std::function<bool()>& goOn);
 
+// The whole state at once, each read reported: the served devices (table 6), the signs and the
+// links; nothing when a read failed.
+std::optional<CurrentState> ReadCurrentState(tables::TableContext& ctx);
+
 }  // namespace zor06::messages

@@ -6,13 +6,18 @@
 
 #include "messages/message_records.h"
 #include "messages/message_row.h"
+#include "tables/controller_image.h"
 
 namespace zor06::messages {
 
 struct DecodeOptions {
-    // Field 12 of table 0 in the controller image is 0: names are kept in code page 866.
+    // Names in the records follow the controller's code page for its display texts.
     bool namesInCp866 = false;
 };
+
+inline DecodeOptions DecodeOptionsOf(const tables::ControllerImage& image) {
+    return DecodeOptions{tables::NamesInCp866(image)};
+}
 
 // The unit text of code 0..36; "?" from 37 up.
 std::string_view UnitText(int code);

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "tables/catalogue.h"
+#include "tables/fields.h"
 
 namespace zor06::tables {
 
@@ -27,10 +28,12 @@ public:
     // One-byte fields read as a number.
     std::uint8_t Byte(int table, int field) const { return Field(table, field)[0]; }
     void SetByte(int table, int field, std::uint8_t value) { Field(table, field)[0] = value; }
+    std::uint8_t Byte(fields::Field f) const { return Byte(f.table, f.field); }
     // One-byte fields from field 0 on.
     void SetBytes(int table, std::initializer_list<std::uint8_t> values);
     // Four-byte fields.
     std::uint32_t U32(int table, int field) const;
+    std::uint32_t U32(fields::Field f) const { return U32(f.table, f.field); }
     void SetU32(int table, int field, std::uint32_t value);
     float Float(int table, int field) const;
     void SetFloat(int table, int field, float value);
@@ -41,5 +44,10 @@ public:
 
     std::array<std::uint8_t, kImageSize> bytes{};
 };
+
+// Whether the names of table 5 are in code page 866 (table 0 says so) rather than in 1251.
+inline bool NamesInCp866(const ControllerImage& image) {
+    return image.Byte(fields::kNamesCodePage) == 0;
+}
 
 }  // namespace zor06::tables

@@ -15,14 +15,14 @@ std::string TwoDigitsOrStars(int value, int min, int max) {
 }  // namespace
 
 bool AcceptController(const ControllerImage& image, dialogue::Operator& op) {
-    const int type = image.Byte(0, 1);
+    const int type = image.Byte(fields::kControllerType);
     if (type != kServedType) {
         op.ShowMessage(dialogue::MessageKind::Info,
                        text::Printf("Код типа подключенного контроллера  %d", type),
                        "Программа обслуживает контроллеры ЗОР_06");
         return false;
     }
-    const int version = image.Byte(0, 3);
+    const int version = image.Byte(fields::kSoftwareVersion);
     if (version != kServedVersion) {
         op.ShowMessage(
             dialogue::MessageKind::Info,
@@ -38,7 +38,7 @@ bool ReadAfterIdentification(TableContext& ctx) {
     ControllerImage& image = ctx.image;
     image.SetText(5, 0, "");
     if (ReadFields(ctx, {5, 0, 3})) {
-        if (image.Byte(0, 12) == 0) {
+        if (NamesInCp866(image)) {
             text::ToCp1251(image.Fields(5, 0, 3));
         }
     } else {
@@ -67,7 +67,7 @@ bool ReadAfterIdentification(TableContext& ctx) {
 }
 
 IdentifyOutcome Identify(TableContext& ctx, const IdentifyHooks& hooks, int* answeredFrom) {
-    if (!ReadFields(ctx, {0, 0, 18}) || !AcceptController(ctx.image, ctx.op)) {
+    if (!ReadTable(ctx, 0) || !AcceptController(ctx.image, ctx.op)) {
         return IdentifyOutcome::Failed;
     }
     if (answeredFrom != nullptr) {
@@ -76,16 +76,34 @@ IdentifyOutcome Identify(TableContext& ctx, const IdentifyHooks& hooks, int* ans
     if (hooks.askCredentials) {
         hooks.askCredentials();
     }
-    const int destroyed = ctx.image.Byte(0, 0);
+    const int destroyed = ctx.image.Byte(fields::kDestroyedTable);
     if (destroyed != 0) {
         ctx.op.SetStatusText(dialogue::Panel::Message,
                              text::Printf("Разрушена таблица № %d", destroyed));
-        if (ReadFields(ctx, {7, 0, 43}) && hooks.restoreTables) {
+        if (ReadTable(ctx, 7) && hooks.restoreTables) {
             return hooks.restoreTables(ctx) ? IdentifyOutcome::Identified
                                             : IdentifyOutcome::NotReady;
         }
     }
     return ReadAfterIdentification(ctx) ? IdentifyOutcome::Identified : IdentifyOutcome::NotReady;
+}
+
+std::optional<int> ReadDestroyedTable(TableContext& ctx) {
+    if (!ReadTable(ctx, fields::kDestroyedTable.table)) {
+        return std::nullopt;
+    }
+    return ctx.image.Byte(fields::kDestroyedTable);
+}
+
+std::optional<Identification> ReadIdentification(TableContext& ctx) {
+    if (!ReadDestroyedTable(ctx)) {
+        return std::nullopt;
+    }
+    Identification identification;
+    if (ReadField(ctx, fields::kSoftwareChecksum)) {
+        identification.softwareChecksum = ctx.image.U32(fields::kSoftwareChecksum);
+    }
+    return identification;
 }
 
 std::vector<std::pair<std::string, std::string>> IdentificationLines(const ControllerImage& image,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,6 +40,21 @@ struct IdentifyHooks {
 // Reads table 0, accepts or refuses the controller and reads what follows. `answeredFrom`
 // receives the address the controller answered from, for a stored address of 255.
 IdentifyOutcome Identify(TableContext& ctx, const IdentifyHooks& hooks, int* answeredFrom);
+
+// Reads table 0 afresh: the number of the table the controller counts as destroyed, 0 when none.
+std::optional<int> ReadDestroyedTable(TableContext& ctx);
+
+// What the identification screen shows beside table 0: the controller's software checksum
+// (table 41 field 1), when the controller answers it.
+struct Identification {
+    std::optional<std::uint32_t> softwareChecksum;
+    const std::uint32_t* Checksum() const {
+        return softwareChecksum ? &*softwareChecksum : nullptr;
+    }
+};
+
+// Reads table 0 afresh and then the checksum; nothing when table 0 could not be read.
+std::optional<Identification> ReadIdentification(TableContext& ctx);
 
 // The identification screen: label and value per line, labels that the screen splits over
 // lines joined by one blank. `checksum` is table 41 field 1 when it could be read. A configuration

@@ -43,6 +43,14 @@ void ShowProgress(TableContext& ctx, const std::string& text) {
 
 }  // namespace
 
+bool ReadField(TableContext& ctx, fields::Field field, bool show) {
+    return ReadFields(ctx, {field.table, field.field, 1}, show);
+}
+
+bool ReadTable(TableContext& ctx, int table, bool show) {
+    return ReadFields(ctx, {static_cast<std::uint8_t>(table), 0, Table(table).fieldCount}, show);
+}
+
 bool ReadFields(TableContext& ctx, TableHeader h, bool show) {
     const std::array<std::uint8_t, 3> request{h.table, h.first, h.count};
     const std::size_t fieldSize = Table(h.table).fieldSize;
@@ -200,7 +208,7 @@ bool ReadAllTables(TableContext& ctx) {
         }
         ctx.op.SetProgress(++position, maximum);
         if (table == 5) {
-            if (ctx.image.Byte(0, 12) == 0) {
+            if (NamesInCp866(ctx.image)) {
                 text::ToCp1251(ctx.image.Fields(5, 0, 3));
             }
             ctx.op.SetStatusText(dialogue::Panel::Controller, ctx.image.Name(0));

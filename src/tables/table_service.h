@@ -30,6 +30,9 @@ struct TableContext {
 // Reads the header's fields into the image. With `show`, the progress is in the Message panel and
 // a failure asks whether to try again; a mismatched echo always asks.
 bool ReadFields(TableContext& ctx, TableHeader header, bool show = true);
+bool ReadField(TableContext& ctx, fields::Field field, bool show = true);
+// Every field of the table.
+bool ReadTable(TableContext& ctx, int table, bool show = true);
 
 // Writes the header's fields from the image; with `ask`, a failure asks whether to try again.
 bool WriteFields(TableContext& ctx, TableHeader header, bool ask = true);

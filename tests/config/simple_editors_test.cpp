@@ -71,9 +71,13 @@ TEST(UpperLinkEditor, ChecksInOrderAndStoresNothingBeforeAllPass) {
             EXPECT_EQ(target[3], 0);
         }
     }
-    EXPECT_FALSE(UpperLinkRateEditable(false, 1));
-    EXPECT_FALSE(UpperLinkRateEditable(true, 0));
-    EXPECT_TRUE(UpperLinkRateEditable(true, 1));
+    // Only a direct line to a controller that says it works at several speeds.
+    tables::ControllerImage several;
+    several.SetByte(0, 11, 1);
+    const tables::ControllerImage single;
+    EXPECT_FALSE(UpperLinkRateEditable(false, several));
+    EXPECT_FALSE(UpperLinkRateEditable(true, single));
+    EXPECT_TRUE(UpperLinkRateEditable(true, several));
 }
 
 TEST(SystemEditor, DayCodesRoundTripAndUnknownCodesAreNone) {

@@ -86,8 +86,8 @@ TEST_F(DeviceEditTest, TheLinkFollowsANewAddressAndBaudRate) {
     stored.direct.address = 1;
     const config::DeviceEdit edit{{{0, 0, 18}, {3, 0, 4}}, {3, 0, 4}, false};
     const auto result = config::RunDeviceEdit(ctx_, edit, [&](std::span<std::uint8_t> target) {
-        config::UpperLinkEntries e = config::FillUpperLink(
-            target.first<4>(), config::UpperLinkRateEditable(true, image_.Byte(0, 11)));
+        config::UpperLinkEntries e =
+            config::FillUpperLink(target.first<4>(), config::UpperLinkRateEditable(true, image_));
         e.address = "42";
         e.rateIndex = 15;  // 19200 bit/s
         return !config::AcceptUpperLink(e, target.first<4>());

@@ -4,16 +4,15 @@
 #include <string>
 #include <string_view>
 
-#include "gasdata/chr_momentary.h"
 #include "gasdata/exported_cells.h"
+#include "gasdata/momentary_reading.h"
+#include "tables/device_link.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/data_output.h"
 #include "zor06ctl/json.h"
 
 namespace zor06::ctl {
 namespace {
-
-constexpr int kChromatographLinkField = 0;
 
 struct MomentaryRow {
     std::string name;
@@ -48,47 +47,34 @@ int RunMomentary(Session& s) {
     const int run = s.cl.data.run - 1;
     const auto settings = LoadDataSettings(s);
     if (!settings || !ConnectLink(s) ||
-        !tables::ReadFields(s.tables, {gasdata::kChrLinkTable, kChromatographLinkField, 1})) {
+        !tables::DeviceLinked(s.tables, tables::Device::Chromatograph)) {
         return kExitFailed;
     }
-    if (s.image.Byte(gasdata::kChrLinkTable, kChromatographLinkField) == 0) {
-        s.op.ShowMessage(dialogue::MessageKind::Info, "Нет связи с хроматографом",
-                         "(см. текущее состояние контроллера)");
-        return kExitFailed;
-    }
-    const std::uint8_t valuesTable = gasdata::ChrMomentaryTable(run);
-    const std::uint8_t zonesTable = gasdata::ChrZoneTable(run);
-    if (!tables::ReadFields(s.tables, {valuesTable, 0, gasdata::kChrMomentaryFields}) ||
-        !tables::ReadFields(s.tables, {zonesTable, 0, gasdata::kChrParameters})) {
+    const auto values = gasdata::ReadChrMomentaryValues(s.tables, run, settings->report, true);
+    const auto zones = values ? gasdata::ReadChrZones(s.tables, run, true) : std::nullopt;
+    if (!zones) {
         return kExitFailed;
     }
     const gasdata::ChrMomentaryFrame frame = gasdata::ChrMomentaryFrameOf(0, "", settings->report);
-    const gasdata::ChrMomentaryValues values =
-        gasdata::ChrMomentaryValuesOf(s.image.Fields(valuesTable, 0, gasdata::kChrMomentaryFields)
-                                          .first<gasdata::kChrMomentaryBytes>(),
-                                      settings->report);
-    const gasdata::ChrZones zones = gasdata::ChrZonesOf(
-        s.image.Fields(zonesTable, 0, gasdata::kChrParameters).first<gasdata::kChrZoneBytes>());
     std::vector<MomentaryRow> rows;
     for (std::size_t i = 0; i < frame.names.size(); ++i) {
-        rows.push_back({Trimmed(frame.names[i]), Trimmed(values.values[i]),
-                        zones[i] ? Trimmed(zones[i]->text) : std::string()});
+        rows.push_back({Trimmed(frame.names[i]), Trimmed(values->values[i]),
+                        (*zones)[i] ? Trimmed((*zones)[i]->text) : std::string()});
     }
-    PrintRows(rows, values.time, s.cl.json);
+    PrintRows(rows, values->time, s.cl.json);
     return kExitOk;
 }
 
 int RunExtraParams(Session& s) {
-    constexpr int kTable = gasdata::kExtraParametersTable;
     if (!s.cl.args.empty()) {
         return UsageError("extra-params takes no arguments", s.cl.command);
     }
-    if (!ConnectLink(s) || !tables::ReadFields(s.tables, {kTable, 0, 2})) {
+    const auto extra = ConnectLink(s) ? gasdata::ReadExtraParameters(s.tables) : std::nullopt;
+    if (!extra) {
         return kExitFailed;
     }
-    std::printf("%s\t%u\n%s\t%u\n", gasdata::kChrSerialLabel,
-                static_cast<unsigned>(s.image.U32(kTable, 0)), gasdata::kSoftwareChecksumLabel,
-                static_cast<unsigned>(s.image.U32(kTable, 1)));
+    std::printf("%s\t%u\n%s\t%u\n", gasdata::kChrSerialLabel, static_cast<unsigned>(extra->serial),
+                gasdata::kSoftwareChecksumLabel, static_cast<unsigned>(extra->softwareChecksum));
     return kExitOk;
 }
 

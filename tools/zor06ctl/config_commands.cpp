@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "config/access_command.h"
 #include "config/clock_command.h"
 #include "config/clock_view.h"
 #include "config/users_table.h"
@@ -98,17 +99,13 @@ int RunUsers(Session& s) {
     if (!s.cl.args.empty()) {
         return UsageError("users takes no arguments", s.cl.command);
     }
-    // The whole table does not fit one reply.
-    if (!ConnectLink(s) || !tables::ReadFields(s.tables, {kUsersTable, 0, 11}) ||
-        !tables::ReadFields(s.tables, {kUsersTable, 11, 5})) {
+    const auto users = ConnectLink(s) ? config::ReadUsers(s.tables) : std::nullopt;
+    if (!users) {
         return kExitFailed;
     }
-    const auto bytes = s.image.Fields(kUsersTable, 0, config::kUserSlots);
-    const config::UsersTable users =
-        config::DecodeUsers(bytes.first<config::kUserSlots * config::kUserRecordSize>());
     std::string json;
     for (int slot = 0; slot < config::kUserSlots; ++slot) {
-        const config::UserRecord& u = users[static_cast<std::size_t>(slot)];
+        const config::UserRecord& u = (*users)[static_cast<std::size_t>(slot)];
         if (!u.Registered()) {
             continue;
         }

@@ -13,15 +13,12 @@ int RunIdentify(Session& s) {
     if (!s.cl.args.empty()) {
         return UsageError("identify takes no arguments", s.cl.command);
     }
-    if (!ConnectAndIdentify(s)) {
+    const auto identification =
+        ConnectAndIdentify(s) ? tables::ReadIdentification(s.tables) : std::nullopt;
+    if (!identification) {
         return kExitFailed;
     }
-    std::uint32_t checksum = 0;
-    const bool haveChecksum = tables::ReadFields(s.tables, {41, 1, 1});
-    if (haveChecksum) {
-        checksum = s.image.U32(41, 1);
-    }
-    auto lines = tables::IdentificationLines(s.image, haveChecksum ? &checksum : nullptr);
+    auto lines = tables::IdentificationLines(s.image, identification->Checksum());
     lines.emplace_back("Наименование контроллера", s.image.Name(0));
     lines.emplace_back("Нитка 1", s.image.Name(1));
     lines.emplace_back("Нитка 2", s.image.Name(2));

@@ -176,9 +176,9 @@ int RunMessages(Session& s) {
     if (!read) {
         return kExitFailed;
     }
-    const auto view = messages::OpenMessageView(read->archive, read->header, read->records,
-                                                read->mode, read->startIndex,
-                                                messages::DecodeOptions{s.image.Byte(0, 12) == 0});
+    const auto view =
+        messages::OpenMessageView(read->archive, read->header, read->records, read->mode,
+                                  read->startIndex, messages::DecodeOptionsOf(s.image));
     std::fputs(MessageRowsText(view, RowFormatOf(s.cl)).c_str(), stdout);
     const bool written = (saveTo.empty() || SaveMessageFile(s, saveTo, *read, view)) &&
                          WriteMessageListPdf(s, *organisation, read->header, view);

@@ -80,17 +80,12 @@ int RunStatus(Session& s) {
     if (!s.cl.args.empty()) {
         return UsageError("status takes no arguments", s.cl.command);
     }
-    // Table 6 says which devices are served; the signs and links are read as one refresh of the
-    // window would, but a failure here is reported.
-    if (!ConnectLink(s) || !tables::ReadFields(s.tables, {6, 0, 12}) ||
-        !tables::ReadFields(s.tables, {16, 0, 18}) || !tables::ReadFields(s.tables, {33, 0, 2})) {
+    const auto state = ConnectLink(s) ? messages::ReadCurrentState(s.tables) : std::nullopt;
+    if (!state) {
         return kExitFailed;
     }
-    messages::CurrentState state(messages::DevicesPresent(s.image));
-    state.FillSigns(s.image);
-    state.FillLinks(s.image);
     std::vector<messages::FlowRow> flowRows;
-    if (state.Present().flowComputers) {
+    if (state->Present().flowComputers) {
         const auto exchange = messages::ReadFlowExchange(s.tables);
         if (!exchange) {
             return kExitFailed;
@@ -98,9 +93,9 @@ int RunStatus(Session& s) {
         flowRows = messages::FlowRows(*exchange);
     }
     if (s.cl.json) {
-        PrintJson(FilledLines(state), flowRows);
+        PrintJson(FilledLines(*state), flowRows);
     } else {
-        PrintText(FilledLines(state), flowRows);
+        PrintText(FilledLines(*state), flowRows);
     }
     return kExitOk;
 }

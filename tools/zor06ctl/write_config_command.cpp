@@ -9,6 +9,7 @@
 #include "config/restore_tables.h"
 #include "config/table_state.h"
 #include "config/write_tables.h"
+#include "tables/identification.h"
 #include "text/text_format.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/hex.h"
@@ -46,17 +47,6 @@ std::optional<config::Selection> ParseTables(const std::string& text,
     return selection;
 }
 
-// Table 0 for the names' code page and the destroyed tables, table 7 for their states.
-std::optional<config::TableStates> ReadStates(Session& s) {
-    if (!tables::ReadFields(s.tables, {0, 0, 18})) {
-        return std::nullopt;
-    }
-    if (s.image.Byte(0, 0) != 0 && !tables::ReadFields(s.tables, {7, 0, 43})) {
-        return std::nullopt;
-    }
-    return config::BuildTableStates(s.image);
-}
-
 int Failed(const Session& s) {
     std::fprintf(stderr, "%s\n", s.link.StatusText().c_str());
     return kExitFailed;
@@ -81,7 +71,7 @@ int RunWriteConfig(Session& s) {
     if (!ConnectLink(s)) {
         return kExitFailed;
     }
-    const auto states = ReadStates(s);
+    const auto states = config::ReadTableStatesBeforeWrite(s.tables);
     if (!states) {
         return Failed(s);
     }
@@ -109,11 +99,12 @@ int RunWriteConfig(Session& s) {
         return Failed(s);
     }
     std::printf("Записано таблиц: %d\n", chosen);
-    if (!tables::ReadFields(s.tables, {0, 0, 1})) {
+    const auto left = tables::ReadDestroyedTable(s.tables);
+    if (!left) {
         return Failed(s);
     }
-    if (const int left = s.image.Byte(0, 0); left != 0) {
-        std::fprintf(stderr, "%s\n", text::Printf("Разрушена таблица № %d", left).c_str());
+    if (*left != 0) {
+        std::fprintf(stderr, "%s\n", text::Printf("Разрушена таблица № %d", *left).c_str());
         return kExitFailed;
     }
     return kExitOk;
