@@ -4,34 +4,27 @@
 
 #include "bytes/byte_writer.h"
 #include "link/frame.h"
+#include "tables/table_numbers.h"
 
 namespace zor06::config {
-namespace {
-
-constexpr int kClockTable = 2;
-constexpr int kSystemTable = 6;
-constexpr int kStateTable = 7;
-constexpr int kChromatographClockTable = 42;
-
-}  // namespace
 
 ClockReadResult ReadClocks(tables::TableContext& ctx) {
     dialogue::BusyScope busy(ctx.op);
     ClockReadResult result;
-    if (!tables::ReadFields(ctx, {kStateTable, 0, 14})) {
+    if (!tables::ReadFields(ctx, {tables::kStateTable, 0, 14})) {
         return result;
     }
-    if (ctx.image.Byte(kStateTable, kSystemTable) != 0) {
+    if (ctx.image.Byte(tables::kStateTable, tables::kSystemTable) != 0) {
         ctx.op.ShowMessage(dialogue::MessageKind::SeeControllerState,
                            "Разрушена таблица системных параметров.",
                            "Информация о текущих дате и времени не может быть представлена");
         result.reading = ClockReading::SystemTableDestroyed;
         return result;
     }
-    if (!tables::ReadFields(ctx, {kSystemTable, 0, 12})) {
+    if (!tables::ReadFields(ctx, {tables::kSystemTable, 0, 12})) {
         return result;
     }
-    if (ctx.image.Byte(kStateTable, kClockTable) != 0) {
+    if (ctx.image.Byte(tables::kStateTable, tables::kClockTable) != 0) {
         // The third letter of "Воcстановить" is a Latin c in this text; keep it so.
         result.restoreAsked =
             ctx.op.ShowMessage(dialogue::MessageKind::Question, "Таблица даты и времени разрушена.",
@@ -39,8 +32,8 @@ ClockReadResult ReadClocks(tables::TableContext& ctx) {
         result.reading = ClockReading::ClockTableDestroyed;
         return result;
     }
-    if (!tables::ReadFields(ctx, {kClockTable, 0, 8}) ||
-        !tables::ReadFields(ctx, {kChromatographClockTable, 0, 6})) {
+    if (!tables::ReadFields(ctx, {tables::kClockTable, 0, 8}) ||
+        !tables::ReadFields(ctx, {tables::kChromatographClockTable, 0, 6})) {
         return result;
     }
     result.reading = ClockReading::Read;

@@ -1,13 +1,12 @@
 #include "config/flow_commands.h"
 
+#include "tables/table_numbers.h"
+
 #include <vector>
 
 namespace zor06::config {
 namespace {
 
-constexpr int kLineTable = 9;
-constexpr int kPasswordTable = 13;
-constexpr int kChromatographTable = 14;
 constexpr int kRunsField = 7;
 // Type, address, necessity, byte order: the order they are read and written in.
 constexpr int kRecordTables[] = {17, 18, 19, 20};
@@ -44,14 +43,14 @@ FlowRecords RecordsFromImage(const tables::ControllerImage& image, int count) {
 }
 
 void StoreInImage(tables::ControllerImage& image, const FlowListResult& list) {
-    image.SetByte(kLineTable, 0, static_cast<std::uint8_t>(list.count));
+    image.SetByte(tables::kFlowLineTable, 0, static_cast<std::uint8_t>(list.count));
     for (int i = 0; i < list.count; ++i) {
         const FlowRecord& r = list.records[static_cast<std::size_t>(i)];
         image.SetByte(17, i, r.type);
         image.SetByte(18, i, r.address);
         image.SetByte(19, i, r.necessity);
         image.SetByte(20, i, r.byteOrder);
-        std::ranges::copy(r.password, image.Field(kPasswordTable, i).begin());
+        std::ranges::copy(r.password, image.Field(tables::kFlowPasswordTable, i).begin());
     }
 }
 
@@ -63,7 +62,8 @@ bool WriteRecords(tables::TableContext& ctx, const FlowListResult& list, const O
     }
     for (int i = 0; i < list.count; ++i) {
         if (list.passwordChanged[static_cast<std::size_t>(i)] &&
-            !tables::WriteFields(ctx, {kPasswordTable, static_cast<std::uint8_t>(i), 1})) {
+            !tables::WriteFields(ctx,
+                                 {tables::kFlowPasswordTable, static_cast<std::uint8_t>(i), 1})) {
             return false;
         }
     }
@@ -78,7 +78,7 @@ bool ReadGrownPositions(tables::TableContext& ctx, int read, const FlowListResul
 }
 
 std::uint8_t Runs(const tables::ControllerImage& image) {
-    return image.Byte(kChromatographTable, kRunsField);
+    return image.Byte(tables::kChromatographLinkTable, kRunsField);
 }
 
 }  // namespace
@@ -89,10 +89,10 @@ bool EditFlowComputers(tables::TableContext& ctx, const OpenFlowList& openList) 
     int n = 0;
     {
         dialogue::BusyScope busy(ctx.op);
-        if (!tables::ReadFields(ctx, {kLineTable, 0, 1})) {
+        if (!tables::ReadFields(ctx, {tables::kFlowLineTable, 0, 1})) {
             return false;
         }
-        stored = ctx.image.Byte(kLineTable, 0);
+        stored = ctx.image.Byte(tables::kFlowLineTable, 0);
         n = FlowCount(stored);
         if (!ReadRecordTables(ctx, n, old)) {
             return false;
@@ -109,7 +109,7 @@ bool EditFlowComputers(tables::TableContext& ctx, const OpenFlowList& openList) 
     StoreInImage(ctx.image, *list);
     // Against the controller's own count: a 0 or a count past sixteen, shown brought into range,
     // is corrected even when the list keeps that many.
-    if (list->count != stored && !tables::WriteFields(ctx, {kLineTable, 0, 1})) {
+    if (list->count != stored && !tables::WriteFields(ctx, {tables::kFlowLineTable, 0, 1})) {
         return false;
     }
     return WriteRecords(ctx, *list, old);
@@ -120,21 +120,21 @@ bool EditFlowLine(tables::TableContext& ctx, const OpenFlowLine& openLine,
     std::vector<std::uint8_t> oldLine;
     {
         dialogue::BusyScope busy(ctx.op);
-        if (!tables::ReadFields(ctx, {kLineTable, 0, 6})) {
+        if (!tables::ReadFields(ctx, {tables::kFlowLineTable, 0, 6})) {
             return false;
         }
-        const auto bytes = ctx.image.Fields(kLineTable, 0, 6);
+        const auto bytes = ctx.image.Fields(tables::kFlowLineTable, 0, 6);
         oldLine.assign(bytes.begin(), bytes.end());
     }
     // The controller's own count: from a 0 there, any list grows and needs its new computers.
     const int before = oldLine[0];
-    if (!openLine(ctx.image.Fields(kLineTable, 0, 6).first<kFlowLineBytes>())) {
+    if (!openLine(ctx.image.Fields(tables::kFlowLineTable, 0, 6).first<kFlowLineBytes>())) {
         return false;
     }
-    const int after = FlowCount(ctx.image.Byte(kLineTable, 0));
+    const int after = FlowCount(ctx.image.Byte(tables::kFlowLineTable, 0));
     if (after <= before) {
         dialogue::BusyScope busy(ctx.op);
-        return tables::WriteChangedFields(ctx, {kLineTable, 0, 6}, oldLine);
+        return tables::WriteChangedFields(ctx, {tables::kFlowLineTable, 0, 6}, oldLine);
     }
     if (!ctx.op.ShowMessage(dialogue::MessageKind::Question,
                             "Количество вычислителей не может быть увеличено",
@@ -157,7 +157,7 @@ bool EditFlowLine(tables::TableContext& ctx, const OpenFlowLine& openLine,
         return false;
     }
     StoreInImage(ctx.image, *list);
-    return tables::WriteChangedFields(ctx, {kLineTable, 0, 6}, oldLine) &&
+    return tables::WriteChangedFields(ctx, {tables::kFlowLineTable, 0, 6}, oldLine) &&
            WriteRecords(ctx, *list, old);
 }
 

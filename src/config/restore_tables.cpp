@@ -7,14 +7,11 @@
 #include "config/prepare_image.h"
 #include "tables/identification.h"
 #include "tables/pc_time.h"
+#include "tables/table_numbers.h"
 #include "text/text_format.h"
 
 namespace zor06::config {
 namespace {
-
-constexpr int kClockTable = 2;
-constexpr int kUsersTable = 4;
-constexpr int kSystemTable = 6;
 
 class Restoration {
 public:
@@ -23,8 +20,8 @@ public:
         : ctx_(ctx), hooks_(hooks), states_(states), sel_(states.selected), result_(result) {}
 
     void Run() {
-        if (!AnySelectedBut(sel_, kClockTable)) {
-            if (sel_[kClockTable]) {
+        if (!AnySelectedBut(sel_, tables::kClockTable)) {
+            if (sel_[tables::kClockTable]) {
                 WriteClockOnly();
             }
             return;
@@ -34,7 +31,7 @@ public:
             return;
         }
         ConfigBuffer config = *buffer;
-        if (!AnySelectedBut(sel_, kClockTable, kUsersTable)) {
+        if (!AnySelectedBut(sel_, tables::kClockTable, tables::kUsersTable)) {
             RestoreUsersAndClock(config);
             return;
         }
@@ -46,13 +43,13 @@ public:
 private:
     // The clock's time type follows the rules of table 6, which must be read for it.
     void WriteClockOnly() {
-        if (states_.destroyed[kSystemTable]) {
+        if (states_.destroyed[tables::kSystemTable]) {
             ctx_.op.ShowMessage(dialogue::MessageKind::SeeControllerState,
                                 "Запись даты и времени невозможна",
                                 "при разрушенной таблице системных параметров");
             return;
         }
-        if (tables::ReadFields(ctx_, {kSystemTable, 0, 12})) {
+        if (tables::ReadFields(ctx_, {tables::kSystemTable, 0, 12})) {
             WriteClockFromPc(ctx_, sel_);
         }
     }
@@ -67,7 +64,7 @@ private:
 
     // Only the users and the clock: no configuration screen, and the users go out at once.
     void RestoreUsersAndClock(ConfigBuffer& config) {
-        if (sel_[kUsersTable]) {
+        if (sel_[tables::kUsersTable]) {
             const auto users = config.Part(part::kUsers).first<kUsersBytes>();
             if (!hooks_.editUsers || !hooks_.editUsers(users)) {
                 ctx_.op.ShowMessage(dialogue::MessageKind::Info,
@@ -75,12 +72,12 @@ private:
                                     "Запись в таблицы параметров конфигурации недопустима");
                 return;
             }
-            std::ranges::copy(users, ctx_.image.Whole(kUsersTable).begin());
+            std::ranges::copy(users, ctx_.image.Whole(tables::kUsersTable).begin());
             if (!WriteUsers()) {
                 return;
             }
         }
-        if (sel_[kClockTable]) {
+        if (sel_[tables::kClockTable]) {
             WriteClockOnly();
         }
     }
@@ -90,7 +87,7 @@ private:
             if (!hooks_.editConfig || !hooks_.editConfig(config)) {
                 return false;
             }
-            if (PrepareImage(config, ctx_.image, sel_[kUsersTable], ctx_.op)) {
+            if (PrepareImage(config, ctx_.image, sel_[tables::kUsersTable], ctx_.op)) {
                 return true;
             }
             if (!ctx_.op.ShowMessage(dialogue::MessageKind::Question,
@@ -103,7 +100,7 @@ private:
 
     bool WriteUsers() {
         if (WriteUsersAsNobody(ctx_)) {
-            sel_[kUsersTable] = false;
+            sel_[tables::kUsersTable] = false;
             return true;
         }
         ctx_.op.ShowMessage(dialogue::MessageKind::Info,
@@ -114,10 +111,10 @@ private:
 
     void WriteRestored(const ConfigBuffer& config) {
         ctx_.op.SetStatusText(dialogue::Panel::Message, "");
-        if (sel_[kUsersTable] && !WriteUsers()) {
+        if (sel_[tables::kUsersTable] && !WriteUsers()) {
             return;
         }
-        if (sel_[kClockTable] && !WriteClockFromPc(ctx_, sel_)) {
+        if (sel_[tables::kClockTable] && !WriteClockFromPc(ctx_, sel_)) {
             return;
         }
         if (!WriteWithWaitWindow()) {
@@ -172,7 +169,7 @@ bool WriteClockFromPc(tables::TableContext& ctx, Selection& selection) {
     if (!tables::WritePcTime(ctx)) {
         return false;
     }
-    selection[kClockTable] = false;
+    selection[tables::kClockTable] = false;
     return true;
 }
 

@@ -1,12 +1,8 @@
 #include "config/sync_editor.h"
 
+#include "tables/table_numbers.h"
+
 namespace zor06::config {
-namespace {
-
-constexpr int kSystemTable = 6;
-constexpr int kChromatographTable = 14;
-
-}  // namespace
 
 SyncBoxes::SyncBoxes(const SyncSwitches& stored) {
     for (std::size_t i = 0; i < stored.size(); ++i) {
@@ -46,14 +42,15 @@ SyncSwitches SyncBoxes::Values() const {
 }
 
 SyncSwitches ReadSyncSwitches(const tables::ControllerImage& image) {
-    return {image.Byte(kSystemTable, 10), image.Byte(kSystemTable, 11),
-            image.Byte(kChromatographTable, 8), image.Byte(kChromatographTable, 9)};
+    return {image.Byte(tables::kSystemTable, 10), image.Byte(tables::kSystemTable, 11),
+            image.Byte(tables::kChromatographLinkTable, 8),
+            image.Byte(tables::kChromatographLinkTable, 9)};
 }
 
 std::optional<SyncSwitches> ReadSyncSwitches(tables::TableContext& ctx) {
     dialogue::BusyScope busy(ctx.op);
-    if (!tables::ReadFields(ctx, {kSystemTable, 10, 2}) ||
-        !tables::ReadFields(ctx, {kChromatographTable, 8, 2})) {
+    if (!tables::ReadFields(ctx, {tables::kSystemTable, 10, 2}) ||
+        !tables::ReadFields(ctx, {tables::kChromatographLinkTable, 8, 2})) {
         return std::nullopt;
     }
     return ReadSyncSwitches(ctx.image);
@@ -62,17 +59,19 @@ std::optional<SyncSwitches> ReadSyncSwitches(tables::TableContext& ctx) {
 bool WriteSyncSwitches(tables::TableContext& ctx, const SyncSwitches& s) {
     dialogue::BusyScope busy(ctx.op);
     tables::ControllerImage& image = ctx.image;
-    if (image.Byte(kSystemTable, 10) != s[0] || image.Byte(kSystemTable, 11) != s[1]) {
-        image.SetByte(kSystemTable, 10, s[0]);
-        image.SetByte(kSystemTable, 11, s[1]);
-        if (!tables::WriteFields(ctx, {kSystemTable, 10, 2})) {
+    if (image.Byte(tables::kSystemTable, 10) != s[0] ||
+        image.Byte(tables::kSystemTable, 11) != s[1]) {
+        image.SetByte(tables::kSystemTable, 10, s[0]);
+        image.SetByte(tables::kSystemTable, 11, s[1]);
+        if (!tables::WriteFields(ctx, {tables::kSystemTable, 10, 2})) {
             return false;
         }
     }
-    if (image.Byte(kChromatographTable, 8) != s[2] || image.Byte(kChromatographTable, 9) != s[3]) {
-        image.SetByte(kChromatographTable, 8, s[2]);
-        image.SetByte(kChromatographTable, 9, s[3]);
-        return tables::WriteFields(ctx, {kChromatographTable, 8, 2});
+    if (image.Byte(tables::kChromatographLinkTable, 8) != s[2] ||
+        image.Byte(tables::kChromatographLinkTable, 9) != s[3]) {
+        image.SetByte(tables::kChromatographLinkTable, 8, s[2]);
+        image.SetByte(tables::kChromatographLinkTable, 9, s[3]);
+        return tables::WriteFields(ctx, {tables::kChromatographLinkTable, 8, 2});
     }
     return true;
 }

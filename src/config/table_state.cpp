@@ -1,22 +1,19 @@
 #include "config/table_state.h"
 
 #include "tables/identification.h"
+#include "tables/table_numbers.h"
 #include "text/text_format.h"
 
 namespace zor06::config {
 namespace {
 
-constexpr int kStateTable = 7;
-constexpr int kClockTable = 2;
-constexpr int kUsersTable = 4;
-
 // The clock is written only when it lost its content and the users table always when it did:
 // an intact users table is written through its own screen.
 void ApplyClockAndUsersRule(TableStates& s) {
-    if (!s.destroyed[kClockTable]) {
-        s.selected[kClockTable] = false;
+    if (!s.destroyed[tables::kClockTable]) {
+        s.selected[tables::kClockTable] = false;
     }
-    s.selected[kUsersTable] = s.destroyed[kUsersTable];
+    s.selected[tables::kUsersTable] = s.destroyed[tables::kUsersTable];
 }
 
 }  // namespace
@@ -25,7 +22,7 @@ TableStates BuildTableStates(const tables::ControllerImage& image) {
     TableStates s;
     for (int t = 0; t < tables::kTableCount; ++t) {
         s.writable[static_cast<std::size_t>(t)] = tables::Table(t).writable;
-        s.destroyed[static_cast<std::size_t>(t)] = image.Byte(kStateTable, t) != 0;
+        s.destroyed[static_cast<std::size_t>(t)] = image.Byte(tables::kStateTable, t) != 0;
     }
     return s;
 }
@@ -38,7 +35,8 @@ std::vector<TableStateRow> TableStateRows(const TableStates& s, link::LinkKind k
         if (!s.writable[i]) {
             continue;
         }
-        const bool fixed = (t == kClockTable || t == kUsersTable) && !s.destroyed[i];
+        const bool fixed =
+            (t == tables::kClockTable || t == tables::kUsersTable) && !s.destroyed[i];
         rows.push_back(
             {t, text::Printf(" Табл. %2d.  %s", t, std::string(tables::Table(t).name).c_str()),
              s.destroyed[i], s.destroyed[i] && !phone, !fixed && !phone});

@@ -4,19 +4,15 @@
 #include <chrono>
 
 #include "config/upper_link_follow.h"
+#include "tables/table_numbers.h"
 #include "text/codepage.h"
 
 namespace zor06::config {
 namespace {
 
 constexpr int kMaxValueBytes = 229;
-constexpr int kFlowLineTable = 9;
 constexpr int kFlowTables[] = {17, 18, 19, 20};
-constexpr int kFlowPasswordTable = 13;
 constexpr int kFlowPasswordsPerRequest = 14;
-constexpr int kUpperLinkTable = 3;
-constexpr int kUsersTable = 4;
-constexpr int kNamesTable = 5;
 constexpr int kNamesCodePage = 12;  // table 0: 0 when the controller keeps names in 866
 
 int WritableCount() {
@@ -44,12 +40,13 @@ bool WriteInRequests(tables::TableContext& ctx, int table, int count, int perReq
 // the result, since the rest of the program reads them so.
 bool WriteNames(tables::TableContext& ctx) {
     const bool cp866 = ctx.image.Byte(0, kNamesCodePage) == 0;
-    const auto names = ctx.image.Whole(kNamesTable);
+    const auto names = ctx.image.Whole(tables::kNamesTable);
     if (cp866) {
         text::ToCp866(names);
     }
-    const bool ok = WriteInRequests(ctx, kNamesTable, tables::Table(kNamesTable).fieldCount,
-                                    FieldsPerRequest(kNamesTable));
+    const bool ok =
+        WriteInRequests(ctx, tables::kNamesTable, tables::Table(tables::kNamesTable).fieldCount,
+                        FieldsPerRequest(tables::kNamesTable));
     if (cp866) {
         text::ToCp1251(names);
     }
@@ -58,7 +55,7 @@ bool WriteNames(tables::TableContext& ctx) {
 }
 
 void FollowUpperLink(tables::TableContext& ctx, const WriteTablesHooks& hooks) {
-    const auto table3 = ctx.image.Fields(kUpperLinkTable, 0, 4).first<4>();
+    const auto table3 = ctx.image.Fields(tables::kUpperLinkTable, 0, 4).first<4>();
     if (hooks.linkSettings != nullptr) {
         FollowUpperLinkWrite(ctx.link, *hooks.linkSettings, table3);
     } else {
@@ -72,13 +69,13 @@ void FollowUpperLink(tables::TableContext& ctx, const WriteTablesHooks& hooks) {
 }
 
 bool WriteWhole(tables::TableContext& ctx, int table, const WriteTablesHooks& hooks) {
-    if (table == kNamesTable) {
+    if (table == tables::kNamesTable) {
         return WriteNames(ctx);
     }
     if (!WriteInRequests(ctx, table, tables::Table(table).fieldCount, FieldsPerRequest(table))) {
         return false;
     }
-    if (table == kUpperLinkTable) {
+    if (table == tables::kUpperLinkTable) {
         FollowUpperLink(ctx, hooks);
     }
     return true;
@@ -104,15 +101,16 @@ bool WriteFlowComputers(tables::TableContext& ctx, Selection& selection, Progres
         selection[static_cast<std::size_t>(t)] = false;
         progress.Step();
     };
-    if (wanted(kFlowLineTable)) {
-        if (!WriteInRequests(ctx, kFlowLineTable, tables::Table(kFlowLineTable).fieldCount,
-                             FieldsPerRequest(kFlowLineTable))) {
+    if (wanted(tables::kFlowLineTable)) {
+        if (!WriteInRequests(ctx, tables::kFlowLineTable,
+                             tables::Table(tables::kFlowLineTable).fieldCount,
+                             FieldsPerRequest(tables::kFlowLineTable))) {
             return false;
         }
-        done(kFlowLineTable);
+        done(tables::kFlowLineTable);
     }
     // The count comes from the controller's own field, which may hold anything.
-    const int count = std::min<int>(ctx.image.Byte(kFlowLineTable, 0), 16);
+    const int count = std::min<int>(ctx.image.Byte(tables::kFlowLineTable, 0), 16);
     for (const int t : kFlowTables) {
         if (wanted(t)) {
             if (!WriteInRequests(ctx, t, count, FieldsPerRequest(t))) {
@@ -121,17 +119,17 @@ bool WriteFlowComputers(tables::TableContext& ctx, Selection& selection, Progres
             done(t);
         }
     }
-    if (wanted(kFlowPasswordTable)) {
-        if (!WriteInRequests(ctx, kFlowPasswordTable, count, kFlowPasswordsPerRequest)) {
+    if (wanted(tables::kFlowPasswordTable)) {
+        if (!WriteInRequests(ctx, tables::kFlowPasswordTable, count, kFlowPasswordsPerRequest)) {
             return false;
         }
-        done(kFlowPasswordTable);
+        done(tables::kFlowPasswordTable);
     }
     return true;
 }
 
 bool WrittenFirst(int table) {
-    return table == kFlowLineTable || table == kFlowPasswordTable ||
+    return table == tables::kFlowLineTable || table == tables::kFlowPasswordTable ||
            std::ranges::find(kFlowTables, table) != std::end(kFlowTables);
 }
 
@@ -168,8 +166,9 @@ bool WriteUsersAsNobody(tables::TableContext& ctx) {
     const auto code = ctx.link.idCode;
     ctx.link.writePassword.fill(' ');
     ctx.link.idCode.fill(' ');
-    const bool ok = WriteInRequests(ctx, kUsersTable, tables::Table(kUsersTable).fieldCount,
-                                    FieldsPerRequest(kUsersTable));
+    const bool ok =
+        WriteInRequests(ctx, tables::kUsersTable, tables::Table(tables::kUsersTable).fieldCount,
+                        FieldsPerRequest(tables::kUsersTable));
     ctx.link.writePassword = password;
     ctx.link.idCode = code;
     return ok;

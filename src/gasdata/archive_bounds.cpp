@@ -5,14 +5,12 @@
 #include <cmath>
 
 #include "tables/controller_date.h"
+#include "tables/table_numbers.h"
 #include "text/text_format.h"
 
 namespace zor06::gasdata {
 namespace {
 
-constexpr int kFirstRecordTable = 27;
-constexpr int kClockTable = 2;
-constexpr int kSystemTable = 6;
 constexpr int kContractHourField = 6;
 constexpr std::uint8_t kFirstDayFlag = 0x80;
 // A start this many 3-minute steps after the oldest record is safe from the overwriting.
@@ -47,10 +45,10 @@ bytes::ControllerDateTime SixBytes(std::span<const std::uint8_t> field) {
 
 // The controller clock from table 2, read anew; nothing (reported) when it cannot be used.
 std::optional<bytes::ControllerDateTime> ReadClock(tables::TableContext& ctx) {
-    if (!tables::ReadFields(ctx, {kClockTable, 0, 8})) {
+    if (!tables::ReadFields(ctx, {tables::kClockTable, 0, 8})) {
         return std::nullopt;
     }
-    const bytes::ControllerDateTime clock = SixBytes(ctx.image.Fields(kClockTable, 0, 8));
+    const bytes::ControllerDateTime clock = SixBytes(ctx.image.Fields(tables::kClockTable, 0, 8));
     if (!tables::IsValid(clock)) {
         ReportInvalidDate(ctx.op, clock);
         return std::nullopt;
@@ -177,11 +175,12 @@ std::optional<ArchiveBounds> BoundsAt(Step step, const bytes::ControllerDateTime
 std::optional<BoundsReading> GetArchiveBounds(tables::TableContext& ctx, Step step) {
     dialogue::BusyScope busy(ctx.op);
     const int field = step == Step::ThreeMinutes ? 0 : step == Step::Hour ? 1 : 2;
-    if (!tables::ReadFields(ctx, {kFirstRecordTable, static_cast<std::uint8_t>(field), 1})) {
+    if (!tables::ReadFields(ctx,
+                            {tables::kFirstRecordsTable, static_cast<std::uint8_t>(field), 1})) {
         return std::nullopt;
     }
     BoundsReading r;
-    r.firstRecord = SixBytes(ctx.image.Field(kFirstRecordTable, field));
+    r.firstRecord = SixBytes(ctx.image.Field(tables::kFirstRecordsTable, field));
     if (step == Step::Day) {
         r.firstDayFlag = (r.firstRecord[kSecondByte] & kFirstDayFlag) != 0;
         r.firstRecord[kSecondByte] &= static_cast<std::uint8_t>(~kFirstDayFlag);
@@ -195,11 +194,11 @@ std::optional<BoundsReading> GetArchiveBounds(tables::TableContext& ctx, Step st
         return std::nullopt;
     }
     const std::optional<bytes::ControllerDateTime> clock = ReadClock(ctx);
-    if (!clock || !tables::ReadFields(ctx, {kSystemTable, 0, 12})) {
+    if (!clock || !tables::ReadFields(ctx, {tables::kSystemTable, 0, 12})) {
         return std::nullopt;
     }
     r.clock = *clock;
-    const int contractHour = ctx.image.Byte(kSystemTable, kContractHourField);
+    const int contractHour = ctx.image.Byte(tables::kSystemTable, kContractHourField);
     const std::optional<ArchiveBounds> bounds =
         BoundsAt(step, r.clock, r.firstRecord, r.firstDayFlag, contractHour);
     if (!bounds) {

@@ -9,11 +9,10 @@
 #include "messages/reading_support.h"
 #include "platform/file_io.h"
 #include "tables/controller_date.h"
+#include "tables/table_numbers.h"
 
 namespace zor06::gasdata {
 namespace {
-
-constexpr int kNameTable = 5;
 
 int Precision(Step step) {
     return step == Step::Day ? tables::kPrecisionDay : tables::kPrecisionHour;
@@ -222,7 +221,7 @@ dataset::HdmHeader BuildHeader(tables::TableContext& t, const DataArchiveKind& k
     header.SetKind(k.kindLetters);
     header.source = static_cast<std::uint8_t>(run << 4 | static_cast<int>(k.device));
     const auto copyName = [&t](int field, std::array<std::uint8_t, 20>& to) {
-        const std::span<const std::uint8_t> name = t.image.Field(kNameTable, field);
+        const std::span<const std::uint8_t> name = t.image.Field(tables::kNamesTable, field);
         std::copy_n(name.begin(), std::min(name.size(), to.size()), to.begin());
     };
     copyName(0, header.controllerName);

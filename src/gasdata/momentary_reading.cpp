@@ -1,19 +1,20 @@
 #include "gasdata/momentary_reading.h"
 
+#include "tables/table_numbers.h"
+
 namespace zor06::gasdata {
 namespace {
 
-constexpr std::uint8_t kWmtMomentaryTable = 37;
 constexpr std::uint8_t kWmtMomentaryFields = 7;
 
 }  // namespace
 
 std::optional<WmtMomentary> ReadWmtMomentary(tables::TableContext& ctx, bool show) {
-    if (!tables::ReadFields(ctx, {kWmtMomentaryTable, 0, kWmtMomentaryFields}, show)) {
+    if (!tables::ReadFields(ctx, {tables::kWmtMomentaryTable, 0, kWmtMomentaryFields}, show)) {
         return std::nullopt;
     }
-    return WmtMomentaryContent(
-        ctx.image.Fields(kWmtMomentaryTable, 0, kWmtMomentaryFields).first<kWmtMomentaryBytes>());
+    return WmtMomentaryContent(ctx.image.Fields(tables::kWmtMomentaryTable, 0, kWmtMomentaryFields)
+                                   .first<kWmtMomentaryBytes>());
 }
 
 std::optional<ChrMomentaryValues> ReadChrMomentaryValues(tables::TableContext& ctx, int run,

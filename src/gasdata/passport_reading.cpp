@@ -10,6 +10,7 @@
 #include "link/reply_views.h"
 #include "messages/reading_support.h"
 #include "tables/controller_date.h"
+#include "tables/table_numbers.h"
 #include "text/codepage.h"
 #include "text/text_format.h"
 
@@ -17,9 +18,6 @@ namespace zor06::gasdata {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kNameTable = 5;
-constexpr int kSystemTable = 6;
 constexpr int kContractHourField = 6;
 constexpr int kDayProgress = 48;
 constexpr std::size_t kHoursOfDay = 24;
@@ -222,7 +220,7 @@ std::optional<std::pair<Records, Records>> ReadBoth(tables::TableContext& ctx, S
 
 // The run's name without the blanks that pad its field: they would end up in the file name.
 std::string RunName(const tables::ControllerImage& image, int run) {
-    const std::span<const std::uint8_t> field = image.Field(kNameTable, 1 + run);
+    const std::span<const std::uint8_t> field = image.Field(tables::kNamesTable, 1 + run);
     const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
     std::string name =
         text::Cp1251ToUtf8(std::string_view(reinterpret_cast<const char*>(field.data()),
@@ -235,11 +233,11 @@ std::string RunName(const tables::ControllerImage& image, int run) {
 // that must not name a passport.
 bool ReadRunName(tables::TableContext& ctx, int run) {
     const auto field = static_cast<std::uint8_t>(1 + run);
-    if (!tables::ReadFields(ctx, {kNameTable, field, 1})) {
+    if (!tables::ReadFields(ctx, {tables::kNamesTable, field, 1})) {
         return false;
     }
     if (tables::NamesInCp866(ctx.image)) {
-        text::ToCp1251(ctx.image.Field(kNameTable, field));
+        text::ToCp1251(ctx.image.Field(tables::kNamesTable, field));
     }
     return true;
 }
@@ -367,7 +365,7 @@ std::optional<PassportData> ReadPassportData(tables::TableContext& ctx, Passport
     PassportData data;
     data.mode = mode;
     data.run = run;
-    const int contractHour = ctx.image.Byte(kSystemTable, kContractHourField);
+    const int contractHour = ctx.image.Byte(tables::kSystemTable, kContractHourField);
     data.date = {date[0], date[1], date[2], static_cast<std::uint8_t>(contractHour)};
     std::optional<PassportData> read =
         mode == PassportMode::Day

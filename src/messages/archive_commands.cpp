@@ -1,9 +1,10 @@
 #include "messages/archive_commands.h"
 
+#include "tables/table_numbers.h"
+
 namespace zor06::messages {
 namespace {
 
-constexpr int kClockTable = 2;
 constexpr std::uint8_t kClockFields = 8;
 
 }  // namespace
@@ -36,7 +37,7 @@ void ReadByIndexCommand(ReadingContext& ctx, Archive archive, const IndexChooser
 }
 
 void ReadByPeriodCommand(ReadingContext& ctx, Archive archive, const PeriodChooser& choose) {
-    if (!tables::ReadFields(ctx.tables, {kClockTable, 0, kClockFields})) {
+    if (!tables::ReadFields(ctx.tables, {tables::kClockTable, 0, kClockFields})) {
         return;
     }
     const std::optional<Period> chosen = choose();

@@ -2,14 +2,11 @@
 
 #include <string>
 
+#include "tables/table_numbers.h"
 #include "text/text_format.h"
 
 namespace zor06::messages {
 namespace {
-
-constexpr int kSignsTable = 16;
-constexpr int kLinksTable = 33;
-constexpr int kSystemTable = 6;
 
 constexpr std::array<StateLine, 12> kLines{{
     {{"Нештатные ситуации, связанные с опросом хроматографа", ""},
@@ -77,7 +74,7 @@ std::string HeadingText(const StateLine& line) {
 }
 
 Devices DevicesPresent(const tables::ControllerImage& image) {
-    return {image.Byte(kSystemTable, 8) != 0, image.Byte(kSystemTable, 9) != 0};
+    return {image.Byte(tables::kSystemTable, 8) != 0, image.Byte(tables::kSystemTable, 9) != 0};
 }
 
 bool ItemEnabled(StateItem item, Devices devices) {
@@ -94,7 +91,7 @@ bool ItemEnabled(StateItem item, Devices devices) {
 }
 
 void CurrentState::FillSigns(const tables::ControllerImage& image) {
-    const auto sign = [&](int field) { return image.Byte(kSignsTable, field); };
+    const auto sign = [&](int field) { return image.Byte(tables::kSignsTable, field); };
     Set(StateItem::ChromatographErrors, ErrorCode(sign(7)));
     if (devices_.moistureMeter) {
         Set(StateItem::MoistureErrors, ErrorCode(sign(8)));
@@ -111,9 +108,9 @@ void CurrentState::FillSigns(const tables::ControllerImage& image) {
 }
 
 void CurrentState::FillLinks(const tables::ControllerImage& image) {
-    Set(StateItem::ChromatographLink, Link(image.Byte(kLinksTable, 0)));
+    Set(StateItem::ChromatographLink, Link(image.Byte(tables::kDeviceLinksTable, 0)));
     if (devices_.moistureMeter) {
-        Set(StateItem::MoistureLink, Link(image.Byte(kLinksTable, 1)));
+        Set(StateItem::MoistureLink, Link(image.Byte(tables::kDeviceLinksTable, 1)));
     }
 }
 
@@ -121,13 +118,13 @@ bool Refresh(tables::TableContext& ctx, CurrentState& state, const std::function
     if (!goOn()) {
         return false;
     }
-    if (tables::ReadFields(ctx, {kSignsTable, 0, 18}, false)) {
+    if (tables::ReadFields(ctx, {tables::kSignsTable, 0, 18}, false)) {
         state.FillSigns(ctx.image);
     }
     if (!goOn()) {
         return false;
     }
-    if (tables::ReadFields(ctx, {kLinksTable, 0, 2}, false)) {
+    if (tables::ReadFields(ctx, {tables::kDeviceLinksTable, 0, 2}, false)) {
         state.FillLinks(ctx.image);
     }
     return true;

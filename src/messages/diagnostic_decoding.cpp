@@ -8,6 +8,7 @@
 
 #include "config/distribution_editors.h"
 #include "config/limits_editor.h"
+#include "tables/table_numbers.h"
 #include "text/text_format.h"
 
 namespace zor06::messages {
@@ -245,9 +246,8 @@ void ArchiveName(const DiagnosticRecord& r, MessageRow& row) {
 }
 
 void ChromatographFault(const DiagnosticRecord& r, MessageRow& row) {
-    constexpr int kChromatographTable = 14;
     const int code = r.first[0];
-    if (r.object != kChromatographTable) {
+    if (r.object != tables::kChromatographLinkTable) {
         row[3] = " ?";
     } else if (code >= 1) {
         row[3] = ItemOr(kChromatographErrors, code, text::Printf("Код ошибки = %d", code));

@@ -1,14 +1,11 @@
 #include "messages/flow_exchange.h"
 
+#include "tables/table_numbers.h"
+
 #include <algorithm>
 
 namespace zor06::messages {
 namespace {
-
-constexpr int kCountTable = 9;
-constexpr int kAddressTable = 18;
-constexpr int kLinkTable = 34;
-constexpr int kWritingTable = 35;
 
 std::optional<std::vector<std::uint8_t>> ReadBytes(tables::TableContext& ctx, int table, int n) {
     const auto header =
@@ -23,11 +20,11 @@ std::optional<std::vector<std::uint8_t>> ReadBytes(tables::TableContext& ctx, in
 }  // namespace
 
 int FlowComputerCount(const tables::ControllerImage& image) {
-    return std::min<int>(image.Byte(kCountTable, 0), kMaxFlowComputers);
+    return std::min<int>(image.Byte(tables::kFlowLineTable, 0), kMaxFlowComputers);
 }
 
 std::optional<FlowExchange> ReadFlowExchange(tables::TableContext& ctx) {
-    if (!tables::ReadFields(ctx, {kCountTable, 0, 1})) {
+    if (!tables::ReadFields(ctx, {tables::kFlowLineTable, 0, 1})) {
         return std::nullopt;
     }
     const int n = FlowComputerCount(ctx.image);
@@ -35,9 +32,9 @@ std::optional<FlowExchange> ReadFlowExchange(tables::TableContext& ctx) {
     if (n == 0) {
         return exchange;
     }
-    for (auto [table, into] :
-         {std::pair{kAddressTable, &exchange.addresses}, std::pair{kLinkTable, &exchange.links},
-          std::pair{kWritingTable, &exchange.writing}}) {
+    for (auto [table, into] : {std::pair{tables::kFlowAddressTable, &exchange.addresses},
+                               std::pair{tables::kFlowLinkTable, &exchange.links},
+                               std::pair{tables::kFlowWritingTable, &exchange.writing}}) {
         auto bytes = ReadBytes(ctx, table, n);
         if (!bytes) {
             return std::nullopt;

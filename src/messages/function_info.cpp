@@ -1,15 +1,12 @@
 #include "messages/function_info.h"
 
+#include "tables/table_numbers.h"
+
 namespace zor06::messages {
-namespace {
-
-constexpr int kFunctionsTable = 8;
-
-}  // namespace
 
 FunctionRows FunctionRowsOf(const tables::ControllerImage& image) {
     const auto execution = [&](int field) -> std::string_view {
-        return image.Byte(kFunctionsTable, field) != 0 ? "Возможно" : "Невозможно";
+        return image.Byte(tables::kFunctionsTable, field) != 0 ? "Возможно" : "Невозможно";
     };
     return {{{" Автоматический переход на зимнее/летнее время", execution(0)},
              {" Обмен данными с вычислителями расхода газа (РГ)", execution(1)}}};
@@ -17,7 +14,7 @@ FunctionRows FunctionRowsOf(const tables::ControllerImage& image) {
 
 std::optional<FunctionRows> ReadFunctions(tables::TableContext& ctx) {
     const dialogue::BusyScope busy(ctx.op);
-    if (!tables::ReadFields(ctx, {kFunctionsTable, 0, 2})) {
+    if (!tables::ReadFields(ctx, {tables::kFunctionsTable, 0, 2})) {
         return std::nullopt;
     }
     return FunctionRowsOf(ctx.image);

@@ -12,11 +12,10 @@
 #include "messages/reading_support.h"
 #include "platform/file_io.h"
 #include "tables/controller_date.h"
+#include "tables/table_numbers.h"
 
 namespace zor06::messages {
 namespace {
-
-constexpr int kNameTable = 5;
 
 // What tells a reading by index from one by period: its requests, its progress measure and
 // when its series ends. The loop around it is the same for both.
@@ -186,7 +185,7 @@ dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kin
     const tables::TableContext& t = ctx.tables;
     dataset::HdmHeader header;
     header.SetKind(kind.kindLetters);
-    const std::span<const std::uint8_t> name = t.image.Field(kNameTable, 0);
+    const std::span<const std::uint8_t> name = t.image.Field(tables::kNamesTable, 0);
     std::copy_n(name.begin(), std::min(name.size(), header.controllerName.size()),
                 header.controllerName.begin());
     header.address = t.link.address;

@@ -5,13 +5,9 @@
 #include <iterator>
 
 #include "bytes/byte_reader.h"
+#include "tables/table_numbers.h"
 
 namespace zor06::messages {
-namespace {
-
-constexpr int kSerialTable = 41;
-
-}  // namespace
 
 void ShowProgress(dialogue::Operator& op, int position, int maximum) {
     const int max = std::max(maximum, 1);
@@ -19,12 +15,12 @@ void ShowProgress(dialogue::Operator& op, int position, int maximum) {
 }
 
 std::uint32_t SerialNumber(const tables::ControllerImage& image) {
-    return bytes::ByteReader(image.Field(kSerialTable, 0)).U32();
+    return bytes::ByteReader(image.Field(tables::kExtraParametersTable, 0)).U32();
 }
 
 void EnsureSerialNumber(tables::TableContext& ctx) {
     if (SerialNumber(ctx.image) == 0) {
-        tables::ReadFields(ctx, {kSerialTable, 0, 1});
+        tables::ReadFields(ctx, {tables::kExtraParametersTable, 0, 1});
     }
 }
 

@@ -10,6 +10,7 @@
 #include "link/frame.h"
 #include "tables/catalogue.h"
 #include "tables/controller_date.h"
+#include "tables/table_numbers.h"
 #include "zor06-sim/access.h"
 #include "zor06-sim/default_tables.h"
 #include "zor06-sim/momentary_tables.h"
@@ -18,15 +19,7 @@ namespace zor06::sim {
 namespace {
 
 namespace lk = zor06::link;
-
-constexpr int kClockTable = 2;
-constexpr int kUsersTable = 4;
-constexpr int kSystemTable = 6;
-constexpr int kChromatographClockTable = 42;
-constexpr int kSignsTable = 16;
-constexpr int kFirstRecordsTable = 27;
-constexpr int kContractHour = 6;  // table 6
-constexpr int kChromatographLinkTable = 14;
+constexpr int kContractHour = 6;    // table 6
 constexpr int kRunsInUse = 7;       // table 14: bit 0 run 1, bit 1 run 2
 constexpr int kPcSyncAllowed = 11;  // table 6: the clock may be set from the PC
 
@@ -103,7 +96,7 @@ std::time_t HostTime() {
 
 // The tables made from the clock when they are read.
 bool FollowsTheClock(int table) {
-    constexpr int kTables[] = {kFirstRecordsTable, 30, 36, 37, 38, 40};
+    constexpr int kTables[] = {tables::kFirstRecordsTable, 30, 36, 37, 38, 40};
     return std::ranges::find(kTables, table) != std::end(kTables);
 }
 
@@ -219,9 +212,9 @@ std::vector<std::uint8_t> Controller::Read(std::span<const std::uint8_t> frame) 
     if (IsDestroyed(r.table)) {
         return DestroyedError(code, r.table);
     }
-    if (r.table == kClockTable) {
+    if (r.table == tables::kClockTable) {
         RefreshClockTable();
-    } else if (r.table == kChromatographClockTable) {
+    } else if (r.table == tables::kChromatographClockTable) {
         RefreshChromatographClock();
     } else if (FollowsTheClock(r.table)) {
         RefreshDataTables();
@@ -250,12 +243,12 @@ std::vector<std::uint8_t> Controller::Write(std::span<const std::uint8_t> frame)
     }
     // A malformed request is refused as such before anyone's rights are looked at. A destroyed
     // users table knows nobody, so only a request from nobody may write it.
-    const bool usersDestroyed = r.table == kUsersTable && IsDestroyed(r.table);
+    const bool usersDestroyed = r.table == tables::kUsersTable && IsDestroyed(r.table);
     if (usersDestroyed ? !BlankCredentials(frame) : !CredentialsPass(frame)) {
         return Error(code, lk::error::kCredentials);
     }
     const auto values = frame.subspan(kWriteValuesAt, frame.size() - kWriteHeaderLength);
-    if (r.table == kUsersTable && !usersDestroyed) {
+    if (r.table == tables::kUsersTable && !usersDestroyed) {
         if (const std::uint8_t e = CheckUsersTableWrite(r, values); e != 0) {
             return Error(code, e);
         }
@@ -263,11 +256,11 @@ std::vector<std::uint8_t> Controller::Write(std::span<const std::uint8_t> frame)
     if (IsDestroyed(r.table)) {
         RepairFields(r);
     }
-    if (r.table == kClockTable) {
+    if (r.table == tables::kClockTable) {
         RefreshClockTable();  // fields left out keep the current time
     }
     std::ranges::copy(values, image_.Fields(r.table, r.first, r.count).begin());
-    if (r.table == kClockTable) {
+    if (r.table == tables::kClockTable) {
         SetClockFromTable();
     }
     ReplyFrame reply(Address(), ReplyCode(code));
@@ -283,7 +276,7 @@ std::vector<std::uint8_t> Controller::CorrectClock(std::span<const std::uint8_t>
     if (!CredentialsPass(frame)) {
         return Error(code, lk::error::kCredentials);
     }
-    if (image_.Byte(kSystemTable, kPcSyncAllowed) == 0) {
+    if (image_.Byte(tables::kSystemTable, kPcSyncAllowed) == 0) {
         return Error(code, kNoDateEntry);
     }
     const std::int16_t delta = bytes::ByteReader(frame.subspan(kClockDeltaAt)).I16();
@@ -318,8 +311,8 @@ std::vector<std::uint8_t> Controller::Messages(std::span<const std::uint8_t> fra
 std::vector<std::uint8_t> Controller::DataRecords(std::span<const std::uint8_t> frame) {
     const std::uint8_t code = frame[lk::kOffCode];
     const auto data = frame.subspan(lk::kOffData, frame.size() - lk::kMinFrameLength);
-    const std::optional<std::vector<std::uint8_t>> answer =
-        data_.Answer(code, data, DataClock(), image_.Byte(kChromatographLinkTable, kRunsInUse));
+    const std::optional<std::vector<std::uint8_t>> answer = data_.Answer(
+        code, data, DataClock(), image_.Byte(tables::kChromatographLinkTable, kRunsInUse));
     if (!answer) {
         return Error(code, lk::error::kUnknownCode);
     }
@@ -378,15 +371,15 @@ bool Controller::CredentialsPass(std::span<const std::uint8_t> frame) const {
 }
 
 config::UsersTable Controller::Users() const {
-    const auto bytes = image_.Fields(kUsersTable, 0, config::kUserSlots);
+    const auto bytes = image_.Fields(tables::kUsersTable, 0, config::kUserSlots);
     return config::DecodeUsers(bytes.first<config::kUserSlots * config::kUserRecordSize>());
 }
 
 std::uint8_t Controller::CheckUsersTableWrite(const FieldRange& r,
                                               std::span<const std::uint8_t> values) const {
     TableImage after = image_;
-    std::ranges::copy(values, after.Fields(kUsersTable, r.first, r.count).begin());
-    const auto bytes = after.Fields(kUsersTable, 0, config::kUserSlots);
+    std::ranges::copy(values, after.Fields(tables::kUsersTable, r.first, r.count).begin());
+    const auto bytes = after.Fields(tables::kUsersTable, 0, config::kUserSlots);
     return CheckUsersWrite(
         Users(), config::DecodeUsers(bytes.first<config::kUserSlots * config::kUserRecordSize>()));
 }
@@ -394,23 +387,24 @@ std::uint8_t Controller::CheckUsersTableWrite(const FieldRange& r,
 // The time type follows the summer/winter rules of table 6 bytes 0..5, as the controller's own.
 void Controller::RefreshClockTable() {
     const auto fields = tables::ClockFields(LocalPcTime(clock_() + clockOffset_),
-                                            image_.Fields(kSystemTable, 0, 6).first<6>());
-    std::ranges::copy(fields, image_.Fields(kClockTable, 0, 8).begin());
+                                            image_.Fields(tables::kSystemTable, 0, 6).first<6>());
+    std::ranges::copy(fields, image_.Fields(tables::kClockTable, 0, 8).begin());
 }
 
 void Controller::DateSignsChange() {
     constexpr std::time_t kBeforeStartS = 25 * 60;
     const auto fields = tables::ClockFields(LocalPcTime(clock_() + clockOffset_ - kBeforeStartS),
-                                            image_.Fields(kSystemTable, 0, 6).first<6>());
-    std::ranges::copy(std::span(fields).first<6>(), image_.Fields(kSignsTable, 0, 6).begin());
+                                            image_.Fields(tables::kSystemTable, 0, 6).first<6>());
+    std::ranges::copy(std::span(fields).first<6>(),
+                      image_.Fields(tables::kSignsTable, 0, 6).begin());
 }
 
 void Controller::RefreshChromatographClock() {
     const auto fields = tables::ClockFields(
         LocalPcTime(clock_() + clockOffset_ + static_cast<std::time_t>(chromatographOffset_)),
-        image_.Fields(kSystemTable, 0, 6).first<6>());
+        image_.Fields(tables::kSystemTable, 0, 6).first<6>());
     std::ranges::copy(std::span(fields).first<6>(),
-                      image_.Fields(kChromatographClockTable, 0, 6).begin());
+                      image_.Fields(tables::kChromatographClockTable, 0, 6).begin());
 }
 
 bytes::ControllerDateTime Controller::Now() const {
@@ -418,7 +412,7 @@ bytes::ControllerDateTime Controller::Now() const {
 }
 
 ArchiveClock Controller::DataClock() const {
-    return {Now(), image_.Byte(kSystemTable, kContractHour)};
+    return {Now(), image_.Byte(tables::kSystemTable, kContractHour)};
 }
 
 void Controller::RefreshDataTables() {
@@ -426,7 +420,7 @@ void Controller::RefreshDataTables() {
     const auto firsts = data_.FirstRecords(clock);
     for (int field = 0; field < kDataArchives; ++field) {
         std::ranges::copy(firsts[static_cast<std::size_t>(field)],
-                          image_.Field(kFirstRecordsTable, field).begin());
+                          image_.Field(tables::kFirstRecordsTable, field).begin());
     }
     FillMomentaryTables(clock.now, data_.Seed(), &image_);
 }
@@ -434,12 +428,12 @@ void Controller::RefreshDataTables() {
 // Day of week and time type follow from the date; only fields 0..5 set the clock.
 void Controller::SetClockFromTable() {
     std::tm tm{};
-    tm.tm_year = image_.Byte(kClockTable, 0) + 100;
-    tm.tm_mon = image_.Byte(kClockTable, 1) - 1;
-    tm.tm_mday = image_.Byte(kClockTable, 2);
-    tm.tm_hour = image_.Byte(kClockTable, 3);
-    tm.tm_min = image_.Byte(kClockTable, 4);
-    tm.tm_sec = image_.Byte(kClockTable, 5);
+    tm.tm_year = image_.Byte(tables::kClockTable, 0) + 100;
+    tm.tm_mon = image_.Byte(tables::kClockTable, 1) - 1;
+    tm.tm_mday = image_.Byte(tables::kClockTable, 2);
+    tm.tm_hour = image_.Byte(tables::kClockTable, 3);
+    tm.tm_min = image_.Byte(tables::kClockTable, 4);
+    tm.tm_sec = image_.Byte(tables::kClockTable, 5);
     tm.tm_isdst = -1;
     const std::time_t set = std::mktime(&tm);
     if (set != static_cast<std::time_t>(-1)) {

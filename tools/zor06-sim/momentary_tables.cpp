@@ -1,6 +1,7 @@
 #include "zor06-sim/momentary_tables.h"
 
 #include "gasdata/records.h"
+#include "tables/table_numbers.h"
 #include "zor06-sim/gas_model.h"
 #include "zor06-sim/wall_time.h"
 
@@ -9,7 +10,6 @@ namespace {
 
 constexpr int kRunTables[] = {30, 38};
 constexpr int kAverageTables[] = {36, 40};
-constexpr int kMoistureTable = 37;
 constexpr int kValuesField = 2;  // after the date and the time
 constexpr WallTime kAnalysisS = 180;
 
@@ -45,9 +45,10 @@ void FillMomentaryTables(const bytes::ControllerDateTime& now, std::uint64_t see
                             moisture[static_cast<std::size_t>(i)]);
         }
     }
-    PutDateTime(image, kMoistureTable, at);
+    PutDateTime(image, tables::kWmtMomentaryTable, at);
     for (int i = 0; i < kMoistureMomentaryValues; ++i) {
-        image->SetFloat(kMoistureTable, kValuesField + i, moisture[static_cast<std::size_t>(i)]);
+        image->SetFloat(tables::kWmtMomentaryTable, kValuesField + i,
+                        moisture[static_cast<std::size_t>(i)]);
     }
 }
 

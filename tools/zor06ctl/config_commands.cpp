@@ -7,14 +7,13 @@
 #include "config/clock_command.h"
 #include "config/clock_view.h"
 #include "config/users_table.h"
+#include "tables/table_numbers.h"
 #include "text/codepage.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/json.h"
 
 namespace zor06::ctl {
 namespace {
-
-constexpr int kUsersTable = 4;
 
 // Reads the clocks as "Дата и время" does; none after the reason was reported.
 std::optional<config::ClockView> ReadClockView(Session& s) {

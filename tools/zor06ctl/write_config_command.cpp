@@ -10,15 +10,13 @@
 #include "config/table_state.h"
 #include "config/write_tables.h"
 #include "tables/identification.h"
+#include "tables/table_numbers.h"
 #include "text/text_format.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/hex.h"
 
 namespace zor06::ctl {
 namespace {
-
-constexpr int kClockTable = 2;
-constexpr int kUsersTable = 4;
 
 // "all" or "T,T,..." of writable tables; none with `error` set.
 std::optional<config::Selection> ParseTables(const std::string& text,
@@ -81,17 +79,17 @@ int RunWriteConfig(Session& s) {
         return UsageError(error, s.cl.command);
     }
     const int chosen = Written(*selection);
-    if (!config::PrepareImage(*buffer, s.image, (*selection)[kUsersTable], s.op)) {
+    if (!config::PrepareImage(*buffer, s.image, (*selection)[tables::kUsersTable], s.op)) {
         return kExitFailed;
     }
     // A destroyed users table knows nobody; an intact one is written by the program user.
-    if ((*selection)[kUsersTable] && states->destroyed[kUsersTable]) {
+    if ((*selection)[tables::kUsersTable] && states->destroyed[tables::kUsersTable]) {
         if (!config::WriteUsersAsNobody(s.tables)) {
             return Failed(s);
         }
-        (*selection)[kUsersTable] = false;
+        (*selection)[tables::kUsersTable] = false;
     }
-    if ((*selection)[kClockTable] && !config::WriteClockFromPc(s.tables, *selection)) {
+    if ((*selection)[tables::kClockTable] && !config::WriteClockFromPc(s.tables, *selection)) {
         std::fprintf(stderr, "Время контроллера не записано\n");
         return kExitFailed;
     }
