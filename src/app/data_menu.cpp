@@ -244,8 +244,8 @@ void ShowDataSet(TFormMain& w, const gasdata::DataSet& set, bool fromController)
         };
     }
     context.chartFile = [&w, &set] {
-        return config::ChooseSaveTarget(gasdata::ChartPictureChoice(set, w.WorkDir(), Today(w)),
-                                        gasdata::kPngExtension, w.Operator());
+        return files::ChooseSaveTarget(gasdata::ChartPictureChoice(set, w.WorkDir(), Today(w)),
+                                       gasdata::kPngExtension, w.Operator());
     };
     if (fromController && gasdata::IsChromatograph(set.kind)) {
         context.setpoints = [&w](const gasdata::DataView& v) { return ReadSetpoints(w, v); };

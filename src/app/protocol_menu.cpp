@@ -46,7 +46,7 @@ void SavePresentProtocol(TFormMain& w) {
     const dialogue::FileChoice choice{"Выбор файла для записи протокола конфигурации",
                                       w.ConfigDir(), kProtocolPattern,
                                       config::ProposedProtocolPath(record, w.WorkDir())};
-    const auto target = config::ChooseSaveTarget(choice, ".prc", w.Operator());
+    const auto target = files::ChooseSaveTarget(choice, ".prc", w.Operator());
     if (target && config::WriteProtocolFile(*target, record, w.Operator())) {
         ShowProtocol(w, record, *target);
     }

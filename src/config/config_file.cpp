@@ -96,19 +96,6 @@ std::string ProposedConfigName(const ConfigBuffer& buffer, const bytes::Controll
                         now[tables::kHourByte], now[tables::kMinuteByte]);
 }
 
-SaveTarget ResolveSaveName(const std::filesystem::path& chosen,
-                           const std::filesystem::path& proposed, std::string_view extension) {
-    if (chosen == proposed) {
-        return {chosen, false};
-    }
-    std::filesystem::path path = chosen;
-    if (!path.has_extension()) {
-        path += extension;
-    }
-    std::error_code ec;
-    return {path, std::filesystem::exists(path, ec)};
-}
-
 void CopyImageToBuffer(const tables::ControllerImage& image, ConfigBuffer& buffer) {
     buffer.bytes[0] = 1;
     CopyTable(image, 0, buffer, part::kIdentification);

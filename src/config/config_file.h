@@ -32,18 +32,6 @@ bool WriteConfigFile(const std::filesystem::path& path, const ConfigBuffer& buff
 // name must not hold ('/', control characters) become '_'.
 std::string ProposedConfigName(const ConfigBuffer& buffer, const bytes::ControllerDateTime& now);
 
-struct SaveTarget {
-    std::filesystem::path path;
-    bool askOverwrite = false;  // "Файл %s уже есть." / "Вы хотите заменить существующий файл?"
-};
-
-// The file a chosen name saves to: a name without an extension gets `extension` before it is
-// looked up, so that "abc" never silently replaces "abc.cnf"; the proposed name is used without
-// asking.
-SaveTarget ResolveSaveName(const std::filesystem::path& chosen,
-                           const std::filesystem::path& proposed,
-                           std::string_view extension = ".cnf");
-
 // The controller's tables in the image into the configuration; passwords stay blank, as the
 // controller never returns them.
 void CopyImageToBuffer(const tables::ControllerImage& image, ConfigBuffer& buffer);

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "config/config_save.h"
+#include "files/save_as.h"
 #include "gasdata/data_set.h"
 #include "gasdata/records.h"
 

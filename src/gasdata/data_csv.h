@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <string>
 
-#include "config/config_save.h"
 #include "dialogue/operator.h"
+#include "files/save_as.h"
 #include "gasdata/data_set.h"
 #include "gasdata/data_view.h"
 #include "gasdata/heading_text.h"

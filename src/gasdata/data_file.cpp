@@ -101,19 +101,7 @@ bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir,
     const std::filesystem::path dir = programDir / k.directory;
     const dialogue::FileChoice choice{kDataFileSaveTitle, dir, Pattern(k),
                                       dir / DefaultDataFileName(set, today)};
-    const auto target = config::ChooseSaveTarget(choice, k.extension, op);
-    if (!target) {
-        return false;
-    }
-    std::string reason;
-    if (!config::WriteChosenFile(*target, EncodeDataFile(set), op, &reason)) {
-        op.ShowMessage(dialogue::MessageKind::Error, kOpenFailed, reason);
-        return false;
-    }
-    op.ShowMessage(
-        dialogue::MessageKind::Info,
-        text::Printf("Данные сохранены в файле %s.", target->filename().string().c_str()), "");
-    return true;
+    return files::SaveChosenData(choice, k.extension, EncodeDataFile(set), {kOpenFailed}, op);
 }
 
 }  // namespace zor06::gasdata

@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "config/config_save.h"
 #include "dialogue/operator.h"
+#include "files/save_as.h"
 #include "gasdata/data_set.h"
 
 namespace zor06::gasdata {

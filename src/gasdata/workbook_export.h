@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "config/config_save.h"
 #include "dialogue/operator.h"
+#include "files/save_as.h"
 #include "gasdata/data_set.h"
 #include "gasdata/data_view.h"
 #include "gasdata/data_workbook.h"

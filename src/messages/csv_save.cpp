@@ -1,7 +1,5 @@
 #include "messages/csv_save.h"
 
-#include "text/text_format.h"
-
 namespace zor06::messages {
 namespace {
 
@@ -17,20 +15,8 @@ bool SaveCsvFile(std::string_view csv, const std::filesystem::path& dir,
                  const std::string& proposedName, dialogue::Operator& op) {
     const dialogue::FileChoice choice{kSaveTitle, dir, std::string("*") + kCsvExtension,
                                       dir / proposedName};
-    const auto target = config::ChooseSaveTarget(choice, kCsvExtension, op);
-    if (!target) {
-        return false;
-    }
-    std::string reason;
-    if (!config::WriteChosenFile(*target, csv, op, &reason)) {
-        op.ShowMessage(dialogue::MessageKind::Error,
-                       "Ошибка записи файла " + target->filename().string(), reason);
-        return false;
-    }
-    op.ShowMessage(
-        dialogue::MessageKind::Info,
-        text::Printf("Данные сохранены в файле %s.", target->filename().string().c_str()), "");
-    return true;
+    return files::SaveChosenData(choice, kCsvExtension, csv, {"Ошибка записи файла", true, true},
+                                 op);
 }
 
 }  // namespace zor06::messages

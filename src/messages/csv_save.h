@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "config/config_save.h"
 #include "dialogue/operator.h"
+#include "files/save_as.h"
 
 namespace zor06::messages {
 

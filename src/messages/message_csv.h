@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "config/config_save.h"
 #include "dataset/data_set_header.h"
 #include "dialogue/operator.h"
+#include "files/save_as.h"
 #include "messages/message_view.h"
 
 namespace zor06::messages {

@@ -108,25 +108,9 @@ bool SaveMessageView(const MessageView& view, const dataset::HdmHeader& header,
                      dialogue::Operator& op) {
     const dialogue::FileChoice choice{kSaveTitle, dir, Pattern(view.archive),
                                       dir / DefaultFileName(view.archive, header.address, today)};
-    const auto target = config::ChooseSaveTarget(choice, FileExtension(view.archive), op);
-    if (!target) {
-        return false;
-    }
-    std::string reason;
-    bool written = false;
-    {
-        dialogue::BusyScope busy(op);
-        written = platform::WriteFileAtomically(
-            *target, EncodeMessageFile(view.archive, header, view.rows), &reason);
-    }
-    if (!written) {
-        op.ShowMessage(dialogue::MessageKind::Error, kOpenFailed, "");
-        return false;
-    }
-    op.ShowMessage(
-        dialogue::MessageKind::Info,
-        text::Printf("Данные сохранены в файле %s.", target->filename().string().c_str()), "");
-    return true;
+    return files::SaveChosenData(choice, FileExtension(view.archive),
+                                 EncodeMessageFile(view.archive, header, view.rows),
+                                 {kOpenFailed, false, false}, op);
 }
 
 }  // namespace zor06::messages

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "config/config_save.h"
 #include "dataset/data_set_header.h"
 #include "dialogue/operator.h"
+#include "files/save_as.h"
 #include "messages/archive_kind.h"
 #include "messages/message_view.h"
 

@@ -104,22 +104,12 @@ TEST_F(ConfigFileTest, ReplacesAnyFileWithOneForItsOwnerOnlyAndSaysWhenOthersLos
     }
 }
 
-TEST_F(ConfigFileTest, ProposedNamesAndChosenNames) {
+TEST_F(ConfigFileTest, ProposedNamesReplaceWhatAFileNameMustNotHold) {
     ConfigBuffer b = NewConfiguration();
     std::ranges::fill(b.Part(part::kNames).first(20), std::uint8_t{0});
     const std::string name = text::Utf8ToCp1251("ГРС/1\tА  ");
     std::ranges::copy(name, b.Part(part::kNames).begin());
     EXPECT_EQ(ProposedConfigName(b, {26, 12, 9, 14, 5, 0}), "zor_06-ГРС_1_А-2612091405.cnf");
-
-    const fs::path proposed = dir_ / "zor_06-x.cnf";
-    Write("abc.cnf", "old");
-    Write("zor_06-x.cnf", "old");
-    const SaveTarget bare = ResolveSaveName(dir_ / "abc", proposed);
-    EXPECT_EQ(bare.path, dir_ / "abc.cnf");
-    EXPECT_TRUE(bare.askOverwrite);  // "abc" would have replaced "abc.cnf" unasked
-    EXPECT_FALSE(ResolveSaveName(proposed, proposed).askOverwrite);
-    EXPECT_FALSE(ResolveSaveName(dir_ / "new", proposed).askOverwrite);
-    EXPECT_EQ(ResolveSaveName(dir_ / "new.txt", proposed).path, dir_ / "new.txt");
 }
 
 TEST(ConfigCopy, TheImageFillsItsPartsAndLeavesPasswordsBlank) {

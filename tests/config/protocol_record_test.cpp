@@ -149,14 +149,5 @@ TEST_F(ProtocolFileTest, WritesAndReadsBackOrSaysItCouldNotOpen) {
     }
 }
 
-TEST_F(ProtocolFileTest, ChosenNamesWithoutExtensionGetPrc) {
-    const fs::path proposed = dir_ / "zor_06-a001-2612091405.prc";
-    std::ofstream(dir_ / "old.prc") << "PRC";
-    EXPECT_EQ(ResolveSaveName(dir_ / "new", proposed, ".prc").path, dir_ / "new.prc");
-    EXPECT_TRUE(ResolveSaveName(dir_ / "old", proposed, ".prc").askOverwrite);
-    std::ofstream(proposed) << "PRC";
-    EXPECT_FALSE(ResolveSaveName(proposed, proposed, ".prc").askOverwrite);
-}
-
 }  // namespace
 }  // namespace zor06::config

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "config/config_save.h"
 #include "dataset/data_set_header.h"
 #include "dialogue/operator.h"
+#include "files/save_as.h"
 #include "messages/message_view.h"
 #include "report/pages.h"
 
