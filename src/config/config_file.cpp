@@ -5,6 +5,7 @@
 #include "config/distribution_editors.h"
 #include "config/flow_computers.h"
 #include "config/text_field.h"
+#include "files/open_chosen.h"
 #include "platform/file_io.h"
 #include "text/codepage.h"
 #include "text/text_format.h"
@@ -29,13 +30,11 @@ void CopyTable(const tables::ControllerImage& image, int table, ConfigBuffer& bu
 
 std::optional<ConfigBuffer> ReadConfigFile(const std::filesystem::path& path,
                                            dialogue::Operator& op) {
-    std::string bytes;
-    std::string reason;
-    if (platform::ReadWholeFile(path, &bytes, &reason) != platform::ReadStatus::Read) {
-        op.ShowMessage(dialogue::MessageKind::Error, "Ошибка открытия файла", reason);
+    const auto bytes = files::ReadChosenFile(path, op, true);
+    if (!bytes) {
         return std::nullopt;
     }
-    return ParseConfigFile(bytes, FileName(path), op);
+    return ParseConfigFile(*bytes, FileName(path), op);
 }
 
 std::optional<ConfigBuffer> ParseConfigFile(std::string_view bytes, const std::string& fileName,

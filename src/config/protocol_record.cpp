@@ -5,6 +5,7 @@
 #include "bytes/byte_reader.h"
 #include "bytes/byte_writer.h"
 #include "config/flow_computers.h"
+#include "files/open_chosen.h"
 #include "platform/file_io.h"
 #include "tables/controller_date.h"
 #include "text/text_format.h"
@@ -143,13 +144,11 @@ std::optional<ProtocolRecord> ParseProtocolFile(std::string_view bytes, const st
 
 std::optional<ProtocolRecord> ReadProtocolFile(const std::filesystem::path& path,
                                                dialogue::Operator& op) {
-    std::string bytes;
-    std::string reason;
-    if (platform::ReadWholeFile(path, &bytes, &reason) != platform::ReadStatus::Read) {
-        op.ShowMessage(dialogue::MessageKind::Error, "Ошибка открытия файла", reason);
+    const auto bytes = files::ReadChosenFile(path, op, true);
+    if (!bytes) {
         return std::nullopt;
     }
-    return ParseProtocolFile(bytes, path.filename().string(), op);
+    return ParseProtocolFile(*bytes, path.filename().string(), op);
 }
 
 bool WriteProtocolFile(const std::filesystem::path& path, const ProtocolRecord& record,

@@ -1,13 +1,11 @@
 #include "gasdata/data_file.h"
 
+#include "files/open_chosen.h"
 #include "gasdata/data_view_texts.h"
-#include "platform/file_io.h"
 #include "text/text_format.h"
 
 namespace zor06::gasdata {
 namespace {
-
-constexpr char kOpenFailed[] = "Ошибка открытия файла";
 
 std::string Pattern(const DataArchiveKind& k) {
     std::string pattern(1, '*');
@@ -67,14 +65,12 @@ std::optional<DataSet> ParseDataFile(std::span<const std::uint8_t> bytes, DataKi
 
 std::optional<DataSet> ReadDataFile(const std::filesystem::path& path, DataKind kind,
                                     dialogue::Operator& op) {
-    std::string bytes;
-    std::string reason;
-    if (platform::ReadWholeFile(path, &bytes, &reason) != platform::ReadStatus::Read) {
-        op.ShowMessage(dialogue::MessageKind::Error, kOpenFailed, "");
+    const auto bytes = files::ReadChosenFile(path, op, false);
+    if (!bytes) {
         return std::nullopt;
     }
     std::optional<DataSet> set =
-        ParseDataFile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, kind);
+        ParseDataFile({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()}, kind);
     if (!set) {
         op.ShowMessage(dialogue::MessageKind::Error,
                        text::Printf("Файл %s не является файлом, содержащим",
@@ -101,7 +97,8 @@ bool SaveDataSet(const DataSet& set, const std::filesystem::path& programDir,
     const std::filesystem::path dir = programDir / k.directory;
     const dialogue::FileChoice choice{kDataFileSaveTitle, dir, Pattern(k),
                                       dir / DefaultDataFileName(set, today)};
-    return files::SaveChosenData(choice, k.extension, EncodeDataFile(set), {kOpenFailed}, op);
+    return files::SaveChosenData(choice, k.extension, EncodeDataFile(set), {files::kOpenFailed},
+                                 op);
 }
 
 }  // namespace zor06::gasdata

@@ -1,7 +1,7 @@
 #include "messages/message_file.h"
 
+#include "files/open_chosen.h"
 #include "messages/saved_line.h"
-#include "platform/file_io.h"
 #include "text/text_format.h"
 
 namespace zor06::messages {
@@ -9,7 +9,6 @@ namespace {
 
 constexpr const char* kSaveTitle = "Введите имя файла для сохранения данных";
 constexpr const char* kOpenTitle = "Выберите файл с данными";
-constexpr const char* kOpenFailed = "Ошибка открытия файла";
 
 std::string_view RefusalLine(Archive archive) {
     return archive == Archive::Interventions
@@ -70,14 +69,12 @@ std::optional<MessageFile> ParseMessageFile(std::span<const std::uint8_t> bytes,
 
 std::optional<MessageFile> ReadMessageFile(const std::filesystem::path& path, Archive archive,
                                            dialogue::Operator& op) {
-    std::string bytes;
-    std::string reason;
-    if (platform::ReadWholeFile(path, &bytes, &reason) != platform::ReadStatus::Read) {
-        op.ShowMessage(dialogue::MessageKind::Error, kOpenFailed, "");
+    const auto bytes = files::ReadChosenFile(path, op, false);
+    if (!bytes) {
         return std::nullopt;
     }
     std::optional<MessageFile> file = ParseMessageFile(
-        {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, archive);
+        {reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()}, archive);
     if (!file) {
         op.ShowMessage(dialogue::MessageKind::Error,
                        text::Printf("Файл %s не является файлом, содержащим",
@@ -110,7 +107,7 @@ bool SaveMessageView(const MessageView& view, const dataset::HdmHeader& header,
                                       dir / DefaultFileName(view.archive, header.address, today)};
     return files::SaveChosenData(choice, FileExtension(view.archive),
                                  EncodeMessageFile(view.archive, header, view.rows),
-                                 {kOpenFailed, false, false}, op);
+                                 {files::kOpenFailed, false, false}, op);
 }
 
 }  // namespace zor06::messages
