@@ -167,14 +167,10 @@ void ShowClocks(TFormMain& w) {
         w.RestoreDestroyedTables();
         return;
     }
-    if (read.reading != config::ClockReading::Read) {
+    if (!read.view) {
         return;
     }
-    tables::ControllerImage& image = w.Image();
-    const config::ClockView view =
-        config::BuildClockView(image.Fields(2, 0, 8).first<8>(), image.Fields(42, 0, 6).first<6>(),
-                               w.Link().lastExchangeTime, image.Fields(6, 0, 12).first<12>());
-    screens::TFormDt screen(view, w.Operator(), &w);
+    screens::TFormDt screen(*read.view, w.Operator(), &w);
     if (screen.exec() == QDialog::Accepted) {
         config::SendTimeCorrection(w.Tables(), screen.Correction());
     }

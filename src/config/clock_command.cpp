@@ -37,6 +37,11 @@ ClockReadResult ReadClocks(tables::TableContext& ctx) {
         return result;
     }
     result.reading = ClockReading::Read;
+    const tables::ControllerImage& image = ctx.image;
+    result.view = BuildClockView(image.Fields(tables::kClockTable, 0, 8).first<8>(),
+                                 image.Fields(tables::kChromatographClockTable, 0, 6).first<6>(),
+                                 ctx.link.lastExchangeTime,
+                                 image.Fields(tables::kSystemTable, 0, 12).first<12>());
     return result;
 }
 

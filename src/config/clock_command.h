@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "config/clock_view.h"
 #include "tables/table_service.h"
 
 namespace zor06::config {
@@ -18,11 +20,12 @@ enum class ClockReading {
 struct ClockReadResult {
     ClockReading reading = ClockReading::Failed;
     bool restoreAsked = false;  // the operator answered "Да" to restoring the destroyed table 2
+    std::optional<ClockView> view;  // when read: the clocks as "Дата и время" shows them
 };
 
 // Table 7 (states), table 6 (system parameters), table 2 (clock) and table 42 (chromatograph
-// clock), with the refusals for destroyed tables. Afterwards the link's time of the last exchange
-// is the PC time the clocks are compared with.
+// clock), with the refusals for destroyed tables. The link's time of the last exchange is the PC
+// time the clocks are compared with.
 ClockReadResult ReadClocks(tables::TableContext& ctx);
 
 // Sends the correction (function code 12). Success shows "Корректировка времени выполнена" in

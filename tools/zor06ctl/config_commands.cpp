@@ -20,13 +20,7 @@ std::optional<config::ClockView> ReadClockView(Session& s) {
     if (!ConnectLink(s)) {
         return std::nullopt;
     }
-    const config::ClockReadResult read = config::ReadClocks(s.tables);
-    if (read.reading != config::ClockReading::Read) {
-        return std::nullopt;
-    }
-    return config::BuildClockView(s.image.Fields(2, 0, 8).first<8>(),
-                                  s.image.Fields(42, 0, 6).first<6>(), s.link.lastExchangeTime,
-                                  s.image.Fields(6, 0, 12).first<12>());
+    return config::ReadClocks(s.tables).view;
 }
 
 std::string Trimmed(std::string text) {
