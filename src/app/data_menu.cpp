@@ -3,6 +3,7 @@
 #include <QMenu>
 
 #include "app/TFormMain.h"
+#include "archive/reading_support.h"
 #include "config/distribution_editors.h"
 #include "config/limits_editor.h"
 #include "gasdata/chart_picture.h"
@@ -171,7 +172,7 @@ void NChrom_MomDataClick(TFormMain& w, int run) {
         return;
     }
     const gasdata::ChrMomentaryFrame frame = gasdata::ChrMomentaryFrameOf(
-        gasdata::ChromatographSerial(w.Tables()), w.Image().Name(run + 1), w.Settings().report);
+        archive::EnsureSerialNumber(w.Tables()), w.Image().Name(run + 1), w.Settings().report);
     const auto values = [&w, run]() -> std::optional<gasdata::ChrMomentaryValues> {
         if (w.RequestOnLine()) {
             return std::nullopt;

@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
+#include "archive/reading_support.h"
 #include "link/reply_views.h"
-#include "messages/reading_support.h"
 #include "platform/file_io.h"
 #include "tables/controller_date.h"
 #include "tables/table_numbers.h"
@@ -79,9 +79,9 @@ public:
             op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", out.Failure());
             return std::nullopt;
         }
-        messages::ReadingScope running(op);
+        archive::ReadingScope running(op);
         const int maximum = ProgressMaximum(k_.step, start_, end_);
-        messages::ShowProgress(op, 0, maximum);
+        archive::ShowProgress(op, 0, maximum);
         bytes::ControllerDateTime from = start_;
         for (int request = 0;; ++request) {
             const std::vector<std::uint8_t> data = ArchiveRequestData(k_, run_, from, end_);
@@ -119,7 +119,7 @@ public:
             }
             from = expected_;
         }
-        messages::ShowProgress(op, maximum, maximum);
+        archive::ShowProgress(op, maximum, maximum);
         return received_;
     }
 
@@ -148,7 +148,7 @@ private:
         const bytes::ControllerDateTime before = expected_;
         for (std::size_t i = 0; i < reply.Count(); ++i) {
             const std::span<const std::uint8_t> record = reply.Record(i);
-            messages::ShowProgress(op, ++shown_, maximum);
+            archive::ShowProgress(op, ++shown_, maximum);
             const bytes::ControllerDateTime date = RecordDate(record, IsThreeMinute(k_.kind));
             if (IsDaily() && !receivedDays_.emplace(record.begin(), record.end()).second) {
                 // A gas day already received: asked again from a date the controller files it
@@ -229,7 +229,7 @@ dataset::HdmHeader BuildHeader(tables::TableContext& t, const DataArchiveKind& k
         copyName(1 + run, header.runName);
     }
     header.address = t.link.address;
-    header.serialNumber = messages::SerialNumber(t.image);
+    header.serialNumber = archive::SerialNumber(t.image);
     header.readAt = tables::EncodeNow(t.clock.LocalDateTime());
     header.start = Significant(start, k.dateBytes);
     header.end = Significant(end, k.dateBytes);
@@ -316,7 +316,7 @@ DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run,
             op.ShowMessage(dialogue::MessageKind::Info, "Нет данных за указанный период", "");
             return reading;
         }
-        records = messages::LoadRecords(path, static_cast<std::size_t>(*received), k.recordSize);
+        records = archive::LoadRecords(path, static_cast<std::size_t>(*received), k.recordSize);
         reading.end = loop.Ending();
         if (messages::CutShort(reading.end)) {
             readUpTo = loop.ReachedUpTo();
@@ -327,7 +327,7 @@ DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run,
         reading.end = messages::ReadingEnd::NothingShown;
         return reading;
     }
-    messages::EnsureSerialNumber(ctx.tables);
+    archive::EnsureSerialNumber(ctx.tables);
     DataSet& set = reading.set.emplace();
     set.kind = kind;
     set.header = BuildHeader(ctx.tables, k, run, start, readUpTo, records->size() / k.recordSize);

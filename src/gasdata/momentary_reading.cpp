@@ -36,13 +36,6 @@ std::optional<ChrZones> ReadChrZones(tables::TableContext& ctx, int run, bool sh
     return ChrZonesOf(ctx.image.Fields(table, 0, kChrParameters).first<kChrZoneBytes>());
 }
 
-std::uint32_t ChromatographSerial(tables::TableContext& ctx) {
-    if (ctx.image.U32(fields::kChromatographSerial) == 0) {
-        tables::ReadField(ctx, fields::kChromatographSerial);
-    }
-    return ctx.image.U32(fields::kChromatographSerial);
-}
-
 std::optional<ExtraParameters> ReadExtraParameters(tables::TableContext& ctx) {
     static_assert(fields::kSoftwareChecksum.table == fields::kChromatographSerial.table &&
                   fields::kSoftwareChecksum.field == fields::kChromatographSerial.field + 1);

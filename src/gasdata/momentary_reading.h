@@ -21,10 +21,6 @@ std::optional<ChrMomentaryValues> ReadChrMomentaryValues(tables::TableContext& c
                                                          bool show);
 std::optional<ChrZones> ReadChrZones(tables::TableContext& ctx, int run, bool show);
 
-// The chromatograph's serial number for the momentary window's caption: read when the image does
-// not hold it yet; the window opens all the same, with 0, when that read fails.
-std::uint32_t ChromatographSerial(tables::TableContext& ctx);
-
 // The additional-parameters window: the chromatograph's serial number and the controller's
 // software checksum.
 struct ExtraParameters {

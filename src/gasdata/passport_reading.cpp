@@ -4,11 +4,11 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/reading_support.h"
 #include "config/device_edit.h"
 #include "gasdata/data_reading.h"
 #include "gasdata/passport_templates.h"
 #include "link/reply_views.h"
-#include "messages/reading_support.h"
 #include "tables/controller_date.h"
 #include "tables/table_numbers.h"
 #include "text/codepage.h"
@@ -125,7 +125,7 @@ public:
             }
             for (std::size_t i = 0; i < reply->Count() && !complete; ++i) {
                 const std::span<const std::uint8_t> record = reply->Record(i);
-                messages::ShowProgress(op, ++shown_, maximum_);
+                archive::ShowProgress(op, ++shown_, maximum_);
                 const bytes::ControllerDateTime date = RecordDate(record, false);
                 if (!Fits(s, date, expected, got.size())) {
                     return std::nullopt;
@@ -195,8 +195,8 @@ std::optional<std::pair<Records, Records>> ReadBoth(tables::TableContext& ctx, S
                                                     Series wmt, int maximum) {
     dialogue::Operator& op = ctx.op;
     dialogue::BusyScope busy(op);
-    messages::ReadingScope running(op);
-    messages::ShowProgress(op, 0, maximum);
+    archive::ReadingScope running(op);
+    archive::ShowProgress(op, 0, maximum);
     SeriesReading reading(ctx, maximum);
     std::optional<Records> chrRecords = reading.Read(chr);
     if (!chrRecords) {
@@ -372,8 +372,8 @@ std::optional<PassportData> ReadPassportData(tables::TableContext& ctx, Passport
             ? ReadDay(ctx, run, DateAt(date, contractHour), bounds, std::move(data))
             : ReadMonth(ctx, run, date, bounds, std::move(data));
     if (read) {
-        messages::EnsureSerialNumber(ctx);
-        read->serialNumber = messages::SerialNumber(ctx.image);
+        archive::EnsureSerialNumber(ctx);
+        read->serialNumber = archive::SerialNumber(ctx.image);
         read->runName = RunName(ctx.image, run);
     }
     return read;

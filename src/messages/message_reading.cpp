@@ -7,9 +7,9 @@
 #include <optional>
 #include <string_view>
 
+#include "archive/reading_support.h"
 #include "bytes/byte_writer.h"
 #include "link/frame.h"
-#include "messages/reading_support.h"
 #include "platform/file_io.h"
 #include "tables/controller_date.h"
 #include "tables/table_numbers.h"
@@ -189,7 +189,7 @@ dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kin
     std::copy_n(name.begin(), std::min(name.size(), header.controllerName.size()),
                 header.controllerName.begin());
     header.address = t.link.address;
-    header.serialNumber = SerialNumber(t.image);
+    header.serialNumber = archive::SerialNumber(t.image);
     header.readAt = tables::EncodeNow(t.clock.LocalDateTime());
     series.FillDates(header, records, end == ReadingEnd::Complete);
     header.recordCount = static_cast<std::uint32_t>(records.size() / kind.recordSize);
@@ -212,9 +212,9 @@ std::optional<Collected> CollectRecords(ReadingContext& ctx, const ArchiveKind& 
         op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", out.Failure());
         return std::nullopt;
     }
-    ReadingScope running(op);
+    archive::ReadingScope running(op);
     const int maximum = series.ProgressMaximum();
-    ShowProgress(op, 0, maximum);
+    archive::ShowProgress(op, 0, maximum);
     Collected got;
     for (;;) {
         if (!series.Request(ctx.tables.link)) {
@@ -232,7 +232,7 @@ std::optional<Collected> CollectRecords(ReadingContext& ctx, const ArchiveKind& 
             break;
         }
         got.received += static_cast<int>(reply.Count());
-        ShowProgress(op, series.Position(got.received), maximum);
+        archive::ShowProgress(op, series.Position(got.received), maximum);
         const std::span<const std::uint8_t> records = reply.Records();
         if (!out.Append(records)) {
             op.ShowMessage(dialogue::MessageKind::Info, "Ошибка записи в файл", path.string());
@@ -263,7 +263,8 @@ ReadingEnd RunReading(ReadingContext& ctx, Archive archive, Series& series) {
         if (!got || got->received == 0) {
             return ReadingEnd::NothingShown;
         }
-        records = LoadRecords(path, static_cast<std::size_t>(got->received), kind.recordSize);
+        records =
+            archive::LoadRecords(path, static_cast<std::size_t>(got->received), kind.recordSize);
     }
     if (!records) {
         op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", "");
@@ -272,7 +273,7 @@ ReadingEnd RunReading(ReadingContext& ctx, Archive archive, Series& series) {
     if (series.ArchiveErrorSeen()) {
         op.ShowMessage(dialogue::MessageKind::Info, "Обнаружена ошибка", kind.errorLine);
     }
-    EnsureSerialNumber(ctx.tables);
+    archive::EnsureSerialNumber(ctx.tables);
     MessageSet set;
     set.archive = archive;
     set.header = BuildHeader(ctx, kind, series, *records, got->end);

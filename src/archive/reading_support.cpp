@@ -1,13 +1,10 @@
-#include "messages/reading_support.h"
+#include "archive/reading_support.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 
-#include "bytes/byte_reader.h"
-#include "tables/table_numbers.h"
-
-namespace zor06::messages {
+namespace zor06::archive {
 
 void ShowProgress(dialogue::Operator& op, int position, int maximum) {
     const int max = std::max(maximum, 1);
@@ -15,13 +12,14 @@ void ShowProgress(dialogue::Operator& op, int position, int maximum) {
 }
 
 std::uint32_t SerialNumber(const tables::ControllerImage& image) {
-    return bytes::ByteReader(image.Field(tables::kExtraParametersTable, 0)).U32();
+    return image.U32(fields::kChromatographSerial);
 }
 
-void EnsureSerialNumber(tables::TableContext& ctx) {
+std::uint32_t EnsureSerialNumber(tables::TableContext& ctx) {
     if (SerialNumber(ctx.image) == 0) {
-        tables::ReadFields(ctx, {tables::kExtraParametersTable, 0, 1});
+        tables::ReadField(ctx, fields::kChromatographSerial);
     }
+    return SerialNumber(ctx.image);
 }
 
 std::optional<std::vector<std::uint8_t>> LoadRecords(const std::filesystem::path& path,
@@ -38,4 +36,4 @@ std::optional<std::vector<std::uint8_t>> LoadRecords(const std::filesystem::path
     return bytes;
 }
 
-}  // namespace zor06::messages
+}  // namespace zor06::archive
