@@ -3,40 +3,14 @@
 #include <algorithm>
 
 namespace zor06::config {
-namespace {
-
-// The "е" of "всeх" is a Latin e in this text.
-constexpr std::string_view kGasParameterNames[kGasParameterCount] = {
-    " Суммарная МД гексана и б.т.с.",
-    " Молярная доля пропана",
-    " Молярная доля i-бутана",
-    " Молярная доля n-бутана",
-    " Молярная доля нео-пентана",
-    " Молярная доля i-пентана",
-    " Молярная доля n-пентана",
-    " Молярная доля азота",
-    " Молярная доля метана",
-    " Молярная доля диоксида углерода",
-    " Молярная доля этана",
-    " Теплота сгорания высшая",
-    " Абсолютная плотность",
-    " Число Воббе высшее",
-    " Фактор сжимаемости",
-    " Сумма мол.долей всeх компонентов",
-    " Температура газа",
-    " Число Воббе низшее",
-    " Теплота сгорания низшая",
-    " Относительная плотность",
-};
-
-}  // namespace
-
 std::string_view GasParameterName(int index) {
-    return index >= 0 && index < kGasParameterCount ? kGasParameterNames[index] : "";
+    return index >= 0 && index < kGasParameterCount
+               ? tables::kGasParameters[static_cast<std::size_t>(index)].editorName
+               : "";
 }
 
 bool GasParameterUsed(int index) {
-    return index != 15 && index != 16;
+    return tables::GasParameterChecked(index);
 }
 
 std::optional<int> FillPeriod(std::span<const std::uint8_t, 2> target) {

@@ -9,10 +9,11 @@
 #include <string_view>
 
 #include "config/editor.h"
+#include "tables/gas_parameters.h"
 
 namespace zor06::config {
 
-inline constexpr int kGasParameterCount = 20;
+inline constexpr int kGasParameterCount = tables::kGasParameterCount;
 
 // " Суммарная МД гексана и б.т.с." ... in gas-parameter order; each with its leading blank.
 std::string_view GasParameterName(int index);

@@ -8,6 +8,7 @@
 #include "config/limits_editor.h"
 #include "config/protocol_texts.h"
 #include "config/text_field.h"
+#include "tables/gas_parameters.h"
 #include "text/text_format.h"
 
 namespace zor06::config {
@@ -226,34 +227,6 @@ private:
     const ProtocolRecord& r_;
 };
 
-struct GasParameter {
-    const char* name;
-    const char* unit;
-};
-
-constexpr std::array<GasParameter, kGasParameterCount> kGasParameters{{
-    {"Сум. МД гексана и б.т.с.", "%"},
-    {"Молярная доля пропана", "%"},
-    {"Молярная доля i-бутана", "%"},
-    {"Молярная доля n-бутана", "%"},
-    {"Молярная доля нео-пентана", "%"},
-    {"Молярная доля i-пентана", "%"},
-    {"Молярная доля n-пентана", "%"},
-    {"Молярная доля азота", "%"},
-    {"Молярная доля метана", "%"},
-    {"Молярная доля CO2", "%"},
-    {"Молярная доля этана", "%"},
-    {"Теплота сгорания высшая", "МДж/м3"},
-    {"Абсолютная плотность", "кг/м3"},
-    {"Число Воббе высшее", "МДж/м3"},
-    {"Фактор сжимаемости", ""},
-    {"", ""},  // 15 and 16 are not printed
-    {"", ""},
-    {"Число Воббе низшее", "МДж/м3"},
-    {"Теплота сгорания низшая", "МДж/м3"},
-    {"Относительная плотность", ""},
-}};
-
 float LimitValue(const ProtocolRecord& r, int kind, int parameter) {
     const auto at = prc::kLimits.offset + static_cast<std::size_t>(kind * 80 + parameter * 4);
     return bytes::ByteReader(std::span(r.bytes).subspan(at, 4)).F32();
@@ -267,12 +240,13 @@ ProtocolSection Builder::GasParameters() const {
                        "ВПУ", "НПИ", "ВПИ"},
                       {}};
     for (int i = 0; i < kGasParameterCount; ++i) {
-        if (i == 15 || i == 16) {
+        if (!tables::GasParameterChecked(i)) {
             continue;
         }
-        const GasParameter& p = kGasParameters[static_cast<std::size_t>(i)];
+        const tables::GasParameter& p = tables::kGasParameters[static_cast<std::size_t>(i)];
         const std::uint8_t write = B(prc::kWriteChoices.offset + static_cast<std::size_t>(i));
-        std::vector<std::string> row{Num(i + 1), text::Printf("   %s", p.name), p.unit,
+        std::vector<std::string> row{Num(i + 1), text::Printf("   %s", p.protocolName),
+                                     p.protocolUnit,
                                      write == 1   ? "Да"
                                      : write == 0 ? "Нет"
                                                   : "Не законф."};

@@ -1,6 +1,7 @@
 #include "gasdata/chr_momentary.h"
 
 #include "gasdata/display_conversion.h"
+#include "tables/gas_parameters.h"
 #include "text/text_format.h"
 
 namespace zor06::gasdata {
@@ -9,29 +10,6 @@ namespace {
 constexpr std::array<std::uint8_t, 2> kMomentaryTables{30, 38};
 constexpr std::array<std::uint8_t, 2> kZoneTables{32, 39};
 constexpr std::size_t kFirstValue = 8;  // after the date field and the time field
-
-constexpr std::array<const char*, kChrParameters> kNames{
-    " Суммарная молярная доля гексана и б.т.с.",
-    " Молярная доля пропана (C3H8)",
-    " Молярная доля и-бутана (i-C4H10)",
-    " Молярная доля н-бутана (n-C4H10)",
-    " Молярная доля нео-пентана (C5H12)",
-    " Молярная доля и-пентана (i-C5H12)",
-    " Молярная доля  н-пентана (n-C5H12)",
-    " Молярная доля азота (N2)",
-    " Молярная доля метана (CH4)",
-    " Молярная доля диоксида углерода (CO2)",
-    " Молярная доля  этана (C2H6)",
-    " Теплота сгорания высшая",
-    " Абсолютная  плотность°",
-    " Число Воббе высшее",
-    " Фактор сжимаемости",
-    " Сумма молярных долей всех компонентов",
-    " Температура газа",
-    " Число Воббе низшее",
-    " Теплота сгорания низшая",
-    " Относительная плотность <реального газа>",
-};
 
 constexpr std::array<const char*, kLegendLines> kLegend{
     " PV1  - Суммарная молярная доля гексана и б.т.с.",
@@ -87,9 +65,6 @@ constexpr std::array<ZoneRow, 5> kZones{{
 }};
 constexpr ZoneRow kUnknownZone{"?", {0, 128, 0}};
 
-constexpr int kSum = 15;
-constexpr int kTemperature = 16;
-
 // The molar wording of a component text in its volume-fraction form.
 std::string VolumeWording(std::string text) {
     struct Replacement {
@@ -110,7 +85,7 @@ std::string VolumeWording(std::string text) {
 }
 
 std::string ParameterName(int parameter, const settings::ReportConfig& config) {
-    std::string name = kNames[static_cast<std::size_t>(parameter)];
+    std::string name = tables::kGasParameters[static_cast<std::size_t>(parameter)].momentaryName;
     if (config.composition != 1) {
         return name;
     }
@@ -138,7 +113,7 @@ GasZone ZoneOf(std::uint8_t code) {
 }
 
 bool HasZone(int parameter) {
-    return parameter != kSum && parameter != kTemperature;
+    return tables::GasParameterChecked(parameter);
 }
 
 ChrMomentaryFrame ChrMomentaryFrameOf(std::uint32_t serial, std::string_view runName,

@@ -1,4 +1,5 @@
 #include "gasdata/display_conversion.h"
+#include "tables/gas_parameters.h"
 
 #include <algorithm>
 #include <charconv>
@@ -93,34 +94,6 @@ void ComputedHeatValues(const Components& y, bool kcal, ChrValues& out) {
     out.v[kLowerWobbe] = relDensity == 0 ? 0.0F : static_cast<float>(lower / root);
 }
 
-struct HeadingRow {
-    std::array<const char*, 3> lines;
-    const char* unit;
-};
-
-constexpr std::array<HeadingRow, kChrParameters> kHeadings{{
-    {{"Сум. МД", "гексана", "и б.т.с.,"}, "%"},
-    {{"МД", "пропана,", " "}, "%"},
-    {{"МД", "i-бутана,", " "}, "%"},
-    {{"МД", "n-бутана,", " "}, "%"},
-    {{"МД", "neo-", "пентана,"}, "%"},
-    {{"МД", "i-пентана,", " "}, "%"},
-    {{"МД", "n-пентана,", " "}, "%"},
-    {{"МД", "азота,", " "}, "%"},
-    {{"МД", "метана,", " "}, "%"},
-    {{"МД", "диоксида", "углерода,"}, "%"},
-    {{"МД", "этана,", " "}, "%"},
-    {{"Удельная", "Тсг", "высшая,"}, "МДж/м3"},
-    {{"Плотность", "реального", "газа,"}, "кг/м3"},
-    {{"Число", "Воббе", "высшее,"}, "МДж/м3"},
-    {{"Фактор", "сжимае-", "мости"}, " "},
-    {{"Сумма МД", "всех", "компон.,"}, "%"},
-    {{"Темпера-", "тура газа,", " "}, "°С"},
-    {{"Число", "Воббе", "низшее,"}, "МДж/м3"},
-    {{"Удельная", "Тсг", "низшая,"}, "МДж/м3"},
-    {{"Относит.", "плотность", " "}, " "},
-}};
-
 constexpr std::string_view kMoleFraction = "МД";
 constexpr std::string_view kVolumeFraction = "ОД";
 constexpr std::string_view kMjUnit = "МДж/м3";
@@ -168,8 +141,8 @@ ColumnHeading ChrParameterHeading(int parameter, const settings::ReportConfig& c
     if (parameter < 0 || parameter >= kChrParameters) {
         return {};
     }
-    const HeadingRow& row = kHeadings[static_cast<std::size_t>(parameter)];
-    ColumnHeading heading{{row.lines[0], row.lines[1], row.lines[2]}, row.unit};
+    const tables::GasParameter& row = tables::kGasParameters[static_cast<std::size_t>(parameter)];
+    ColumnHeading heading{{row.heading[0], row.heading[1], row.heading[2]}, row.unit};
     std::string& first = heading.lines[0];
     if (config.composition == 1 && first.ends_with(kMoleFraction)) {
         first.replace(first.size() - kMoleFraction.size(), kMoleFraction.size(), kVolumeFraction);
