@@ -1,6 +1,7 @@
 // Reading and writing tables through the link: splitting, echo checks, the question window and
 // which fields a changed editor writes.
 #include "tables/table_service.h"
+#include "tables/device_link.h"
 #include "tables/pc_time.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +203,44 @@ TEST_F(TableServiceTest, ThePcTimeGoesIntoTheClockTableWithWeekdayAndTimeType) {
     // a Tuesday in winter time.
     const Bytes& frame = channel->transmissions.back();
     EXPECT_EQ(Bytes(frame.begin() + 24, frame.begin() + 32), (Bytes{25, 12, 9, 12, 0, 0, 3, 128}));
+}
+
+TEST_F(TableServiceTest, ADeviceLinkIsReadFromItsOwnFieldAndItsAbsenceIsSaid) {
+    struct Case {
+        tables::Device device;
+        std::uint8_t field;
+        std::uint8_t stored;
+        bool answered;
+        tables::DeviceLink want;
+        const char* said;  // the message, none when empty
+    };
+    using enum tables::DeviceLink;
+    const Case cases[] = {
+        {tables::Device::Chromatograph, 0, 1, true, Present, ""},
+        {tables::Device::Chromatograph, 0, 0, true, Absent, "Нет связи с хроматографом"},
+        {tables::Device::MoistureMeter, 1, 5, true, Present, ""},
+        {tables::Device::MoistureMeter, 1, 0, true, Absent, "Нет связи с влагомером"},
+        {tables::Device::MoistureMeter, 1, 1, false, Unread, ""},
+    };
+    for (const Case& c : cases) {
+        op = {};
+        reads.clear();
+        controller.SetByte(33, c.field, c.stored);
+        silent = !c.answered;
+        auto ctx = Context();
+        EXPECT_EQ(tables::DeviceLinked(ctx, c.device), c.want == Present);
+        EXPECT_EQ(tables::ReadDeviceLink(ctx, c.device), c.want);
+        if (c.answered) {
+            ASSERT_FALSE(reads.empty());
+            EXPECT_EQ(reads.front(), (TableHeader{33, c.field, 1}));
+        }
+        const bool said = *c.said != 0;
+        ASSERT_EQ(op.messages.empty(), !said && c.answered) << c.said;
+        if (said) {
+            EXPECT_EQ(op.messages.front().text1, c.said);
+            EXPECT_EQ(op.messages.front().kind, dialogue::MessageKind::Info);
+        }
+    }
 }
 
 }  // namespace
