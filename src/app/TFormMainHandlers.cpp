@@ -14,6 +14,7 @@
 #include "settings/settings_store.h"
 #include "tables/identification.h"
 #include "tables/screens/TFormIdent.h"
+#include "tables/table_numbers.h"
 
 namespace zor06::screens {
 namespace {
@@ -107,7 +108,7 @@ void TFormMain::StartUp() {
 }
 
 bool TFormMain::RestoreDestroyedTables() {
-    if (!screens.restoreTables || !tables::ReadTable(tables_, 7)) {
+    if (!screens.restoreTables || !tables::ReadTable(tables_, tables::kStateTable)) {
         return false;
     }
     config::TableStateResult outcome = config::TableStateResult::Exit;

@@ -63,12 +63,18 @@ void ExportView(TFormMain& w, const gasdata::DataView& view, const dataset::HdmH
     gasdata::ExportWorkbook(view, header, how, w.Operator());
 }
 
-// The momentary window's lines, read silently; nothing when the read failed.
-std::optional<screens::WmtMomentaryLines> ReadMomentary(TFormMain& w) {
+// What a window that refreshes itself reads: nothing while another request is on the line.
+template <typename Read>
+auto WhenIdle(TFormMain& w, Read read) -> decltype(read()) {
     if (w.RequestOnLine()) {
         return std::nullopt;
     }
-    const auto content = gasdata::ReadWmtMomentary(w.Tables(), false);
+    return read();
+}
+
+// The momentary window's lines, read silently; nothing when the read failed.
+std::optional<screens::WmtMomentaryLines> ReadMomentary(TFormMain& w) {
+    const auto content = WhenIdle(w, [&w] { return gasdata::ReadWmtMomentary(w.Tables(), false); });
     if (!content) {
         return std::nullopt;
     }
@@ -173,17 +179,13 @@ void NChrom_MomDataClick(TFormMain& w, int run) {
     }
     const gasdata::ChrMomentaryFrame frame = gasdata::ChrMomentaryFrameOf(
         archive::EnsureSerialNumber(w.Tables()), w.Image().Name(run + 1), w.Settings().report);
-    const auto values = [&w, run]() -> std::optional<gasdata::ChrMomentaryValues> {
-        if (w.RequestOnLine()) {
-            return std::nullopt;
-        }
-        return gasdata::ReadChrMomentaryValues(w.Tables(), run, w.Settings().report, false);
+    const auto values = [&w, run] {
+        return WhenIdle(w, [&w, run] {
+            return gasdata::ReadChrMomentaryValues(w.Tables(), run, w.Settings().report, false);
+        });
     };
-    const auto zones = [&w, run]() -> std::optional<gasdata::ChrZones> {
-        if (w.RequestOnLine()) {
-            return std::nullopt;
-        }
-        return gasdata::ReadChrZones(w.Tables(), run, false);
+    const auto zones = [&w, run] {
+        return WhenIdle(w, [&w, run] { return gasdata::ReadChrZones(w.Tables(), run, false); });
     };
     screens::TFormMom window(frame, {values, zones}, &w);
     window.exec();
@@ -202,10 +204,7 @@ void N_Dop_ParClick(TFormMain& w) {
 // Tables 23 and 24, read silently each time a chart opens: two short requests, and the chart
 // shows the setpoints the controller holds now. Nothing when a read failed.
 std::optional<gasdata::ColumnSetpoints> ReadSetpoints(TFormMain& w, const gasdata::DataView& view) {
-    if (w.RequestOnLine()) {
-        return std::nullopt;
-    }
-    const auto setpoints = gasdata::ReadWarningSetpoints(w.Tables());
+    const auto setpoints = WhenIdle(w, [&w] { return gasdata::ReadWarningSetpoints(w.Tables()); });
     if (!setpoints) {
         return std::nullopt;
     }

@@ -88,7 +88,7 @@ bool AnySelectedBut(const Selection& selection, int except1, int except2) {
 
 std::optional<TableStates> ReadTableStatesBeforeWrite(tables::TableContext& ctx) {
     const auto destroyed = tables::ReadDestroyedTable(ctx);
-    if (!destroyed || (*destroyed != 0 && !tables::ReadTable(ctx, 7))) {
+    if (!destroyed || (*destroyed != 0 && !tables::ReadTable(ctx, tables::kStateTable))) {
         return std::nullopt;
     }
     return BuildTableStates(ctx.image);

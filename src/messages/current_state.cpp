@@ -131,8 +131,9 @@ bool Refresh(tables::TableContext& ctx, CurrentState& state, const std::function
 }
 
 std::optional<CurrentState> ReadCurrentState(tables::TableContext& ctx) {
-    if (!tables::ReadFields(ctx, {6, 0, 12}) || !tables::ReadFields(ctx, {16, 0, 18}) ||
-        !tables::ReadFields(ctx, {33, 0, 2})) {
+    if (!tables::ReadTable(ctx, tables::kSystemTable) ||
+        !tables::ReadFields(ctx, {tables::kSignsTable, 0, 18}) ||
+        !tables::ReadFields(ctx, {tables::kDeviceLinksTable, 0, 2})) {
         return std::nullopt;
     }
     CurrentState state(DevicesPresent(ctx.image));

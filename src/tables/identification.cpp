@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "tables/table_numbers.h"
 #include "text/codepage.h"
 #include "text/text_format.h"
 
@@ -80,7 +81,7 @@ IdentifyOutcome Identify(TableContext& ctx, const IdentifyHooks& hooks, int* ans
     if (destroyed != 0) {
         ctx.op.SetStatusText(dialogue::Panel::Message,
                              text::Printf("Разрушена таблица № %d", destroyed));
-        if (ReadTable(ctx, 7) && hooks.restoreTables) {
+        if (ReadTable(ctx, kStateTable) && hooks.restoreTables) {
             return hooks.restoreTables(ctx) ? IdentifyOutcome::Identified
                                             : IdentifyOutcome::NotReady;
         }

@@ -7,7 +7,6 @@
 #include "config/clock_command.h"
 #include "config/clock_view.h"
 #include "config/users_table.h"
-#include "tables/table_numbers.h"
 #include "text/codepage.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/json.h"
