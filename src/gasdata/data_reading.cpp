@@ -6,8 +6,8 @@
 #include <string>
 
 #include "archive/reading_support.h"
+#include "archive/work_file_reading.h"
 #include "link/reply_views.h"
-#include "platform/file_io.h"
 #include "tables/controller_date.h"
 #include "tables/table_numbers.h"
 
@@ -64,91 +64,56 @@ int ProgressMaximum(Step step, const bytes::ControllerDateTime& start,
 }
 
 // The requests and what their replies say, one reading's worth.
-class ReadingLoop {
+class DataSeries final : public archive::Series {
 public:
-    ReadingLoop(DataReadingContext& ctx, DataKind kind, int run,
-                const bytes::ControllerDateTime& start, const bytes::ControllerDateTime& end)
-        : ctx_(ctx), k_(KindOf(kind)), run_(run), start_(start), end_(end), expected_(start) {}
+    DataSeries(dialogue::Operator& op, DataKind kind, int run,
+               const bytes::ControllerDateTime& start, const bytes::ControllerDateTime& end)
+        : op_(op),
+          k_(KindOf(kind)),
+          run_(run),
+          start_(start),
+          end_(end),
+          from_(start),
+          expected_(start),
+          maximum_(ProgressMaximum(k_.step, start, end)) {}
 
-    // Records kept in the work file at `path`; nothing when the file failed or the first request
-    // did.
-    std::optional<int> Run(const std::filesystem::path& path) {
-        dialogue::Operator& op = ctx_.tables.op;
-        platform::WorkFileWriter out(path);
-        if (!out.IsOpen()) {
-            op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", out.Failure());
-            return std::nullopt;
-        }
-        archive::ReadingScope running(op);
-        const int maximum = ProgressMaximum(k_.step, start_, end_);
-        archive::ShowProgress(op, 0, maximum);
-        bytes::ControllerDateTime from = start_;
-        for (int request = 0;; ++request) {
-            const std::vector<std::uint8_t> data = ArchiveRequestData(k_, run_, from, end_);
-            link::hgcbox& link = ctx_.tables.link;
-            std::optional<link::ArchiveReply> reply;
-            if (link.Request(k_.functionCode, data, Expectation(from))) {
-                reply = link::ArchiveReply::Parse(link.replyFrame, k_.functionCode, k_.recordSize);
-            }
-            if (reply) {
-                taken_.assign(reply->Records().begin(), reply->Records().end());
-            }
-            if (!reply) {
-                op.SetStatusText(dialogue::Panel::Message, link.StatusText());
-                op.ShowMessage(dialogue::MessageKind::Info, k_.title,
-                               request == 0 ? "не прочитаны" : "прочитаны не полностью");
-                if (request == 0) {
-                    return std::nullopt;
-                }
-                ending_ = messages::ReadingEnd::LinkFailed;
-                break;
-            }
-            const bool go = TakeReply(*reply, maximum);
-            if (!out.Append(kept_)) {
-                op.ShowMessage(dialogue::MessageKind::Info, "Ошибка записи в файл", path.string());
-                return std::nullopt;
-            }
-            received_ += static_cast<int>(kept_.size() / k_.recordSize);
-            op.ProcessEvents();
-            if (!go || op.Interrupted()) {
-                ending_ = go ? messages::ReadingEnd::Interrupted : messages::ReadingEnd::Refused;
-                break;
-            }
-            if (reply->Count() < k_.perReply || CompareAtStep(k_.step, expected_, end_) > 0) {
-                break;
-            }
-            from = expected_;
-        }
-        archive::ShowProgress(op, maximum, maximum);
-        return received_;
+    std::string_view Title() const override { return k_.title; }
+    std::size_t RecordSize() const override { return k_.recordSize; }
+    int Maximum() const { return maximum_; }
+
+    // A reply brings records of the period from `from_` on, and not those of the reply taken
+    // before.
+    archive::Request Next() override {
+        const bool threeMinute = IsThreeMinute(k_.kind);
+        return {k_.functionCode, ArchiveRequestData(k_, run_, from_, end_), k_.perReply,
+                [this, from = from_, threeMinute](std::span<const std::uint8_t> record) {
+                    return InRequestedPeriod(k_.kind, from, end_, RecordDate(record, threeMinute));
+                }};
     }
 
-    // What ended the requests; Complete until something cut them short.
-    messages::ReadingEnd Ending() const { return ending_; }
+    archive::Verdict Take(const link::ArchiveReply& reply,
+                          std::vector<std::uint8_t>& kept) override {
+        if (!Check(reply, kept)) {
+            return archive::Verdict::Refused;
+        }
+        if (reply.Count() < k_.perReply || CompareAtStep(k_.step, expected_, end_) > 0) {
+            return archive::Verdict::Last;
+        }
+        from_ = expected_;
+        return archive::Verdict::More;
+    }
+
     // How far a reading cut short got: the date of the latest record read within the period,
     // never before its start.
     bytes::ControllerDateTime ReachedUpTo() const { return reached_.value_or(start_); }
 
 private:
-    // A reply to the request from `from` brings records of the period from there on, and not
-    // those of the reply taken before.
-    link::ReplyExpectation Expectation(const bytes::ControllerDateTime& from) const {
-        const bool threeMinute = IsThreeMinute(k_.kind);
-        return link::ArchiveReply::Expect(
-            k_.functionCode, k_.recordSize, k_.perReply,
-            {taken_, [this, from, threeMinute](std::span<const std::uint8_t> record) {
-                 return InRequestedPeriod(k_.kind, from, end_, RecordDate(record, threeMinute));
-             }});
-    }
-
-    // Checks the reply's records into kept_; false when the reading ends with it.
-    bool TakeReply(const link::ArchiveReply& reply, int maximum) {
-        dialogue::Operator& op = ctx_.tables.op;
-        kept_.clear();
+    // Checks the reply's records into `kept`; false when the reading ends with it.
+    bool Check(const link::ArchiveReply& reply, std::vector<std::uint8_t>& kept) {
         const bytes::ControllerDateTime before = expected_;
         for (std::size_t i = 0; i < reply.Count(); ++i) {
             const std::span<const std::uint8_t> record = reply.Record(i);
-            archive::ShowProgress(op, ++shown_, maximum);
+            archive::ShowProgress(op_, ++shown_, maximum_);
             const bytes::ControllerDateTime date = RecordDate(record, IsThreeMinute(k_.kind));
             if (IsDaily() && !receivedDays_.emplace(record.begin(), record.end()).second) {
                 // A gas day already received: asked again from a date the controller files it
@@ -158,15 +123,15 @@ private:
             }
             bool last = false;
             if (checking_ && !InAllowedWindow(k_.kind, expected_, end_, date)) {
-                if (op.ShowMessage(dialogue::MessageKind::Question,
-                                   "Передаваемые контроллером данные не соответствуют",
-                                   "запрошенному периоду.    Продолжить чтение?")) {
+                if (op_.ShowMessage(dialogue::MessageKind::Question,
+                                    "Передаваемые контроллером данные не соответствуют",
+                                    "запрошенному периоду.    Продолжить чтение?")) {
                     checking_ = false;
                 } else {
                     last = true;  // kept and shown, and the reading ends with it
                 }
             }
-            kept_.insert(kept_.end(), record.begin(), record.end());
+            kept.insert(kept.end(), record.begin(), record.end());
             NoteReached(date);
             expected_ = NextExpected(k_.kind, expected_, date);
             if (last) {
@@ -176,12 +141,12 @@ private:
         // Records that do not move the reading on are ones already received: asking again from
         // the same date would bring them back for ever.
         const bool repeated =
-            IsDaily() ? kept_.empty() : CompareAtStep(k_.step, expected_, before) <= 0;
+            IsDaily() ? kept.empty() : CompareAtStep(k_.step, expected_, before) <= 0;
         if (reply.Count() > 0 && repeated) {
-            kept_.clear();
-            op.ShowMessage(dialogue::MessageKind::Info,
-                           "Контроллер повторно передал уже прочитанные данные.",
-                           "Чтение данных прекращено.");
+            kept.clear();
+            op_.ShowMessage(dialogue::MessageKind::Info,
+                            "Контроллер повторно передал уже прочитанные данные.",
+                            "Чтение данных прекращено.");
             return false;
         }
         return true;
@@ -196,19 +161,17 @@ private:
         }
     }
 
-    DataReadingContext& ctx_;
+    dialogue::Operator& op_;
     const DataArchiveKind& k_;
     int run_;
     bytes::ControllerDateTime start_;
     bytes::ControllerDateTime end_;
+    bytes::ControllerDateTime from_;  // of the next request
     bytes::ControllerDateTime expected_;
+    int maximum_;
     bool checking_ = true;
-    messages::ReadingEnd ending_ = messages::ReadingEnd::Complete;
     std::optional<bytes::ControllerDateTime> reached_;
-    std::vector<std::uint8_t> taken_;  // the last reply's records, as they came
-    int received_ = 0;
     int shown_ = 0;
-    std::vector<std::uint8_t> kept_;
     // The daily records' bytes, kept as strings: GCC 12 at -O3 warns falsely on comparing byte
     // vectors.
     std::set<std::string> receivedDays_;
@@ -297,54 +260,55 @@ DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run,
                            const bytes::ControllerDateTime& end) {
     const DataArchiveKind& k = KindOf(kind);
     dialogue::Operator& op = ctx.tables.op;
-    const std::filesystem::path path = ctx.workDirectory / kWorkFile;
-    std::optional<std::vector<std::uint8_t>> records;
+    std::optional<archive::WorkFileReading> got;
     DataReading reading;
     bytes::ControllerDateTime readUpTo = end;
     {
         dialogue::BusyScope busy(op);
-        ReadingLoop loop(ctx, kind, run, start, end);
-        const std::optional<int> received = loop.Run(path);
-        if (!received) {
+        DataSeries series(op, kind, run, start, end);
+        got = archive::ReadIntoWorkFile(ctx.tables, series, ctx.workDirectory / kWorkFile,
+                                        series.Maximum());
+        if (!got) {
             return reading;
         }
-        if (*received > 0) {
-            // The bar stays full a moment so that the operator sees the reading complete.
-            ctx.tables.clock.SleepFor(std::chrono::milliseconds(500));
-        }
-        if (*received == 0) {
-            op.ShowMessage(dialogue::MessageKind::Info, "Нет данных за указанный период", "");
+        if (got->loop.records == 0) {
+            // A first request that failed has said so already.
+            if (got->loop.end != archive::ReadingEnd::LinkFailed) {
+                op.ShowMessage(dialogue::MessageKind::Info, "Нет данных за указанный период", "");
+            }
             return reading;
         }
-        records = archive::LoadRecords(path, static_cast<std::size_t>(*received), k.recordSize);
-        reading.end = loop.Ending();
-        if (messages::CutShort(reading.end)) {
-            readUpTo = loop.ReachedUpTo();
+        // The bar stays full a moment so that the operator sees the reading complete.
+        ctx.tables.clock.SleepFor(std::chrono::milliseconds(500));
+        reading.end = got->loop.end;
+        if (archive::CutShort(reading.end)) {
+            readUpTo = series.ReachedUpTo();
         }
     }
-    if (!records) {
+    if (!got->records) {
         op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", "");
-        reading.end = messages::ReadingEnd::NothingShown;
+        reading.end = archive::ReadingEnd::NothingShown;
         return reading;
     }
     archive::EnsureSerialNumber(ctx.tables);
     DataSet& set = reading.set.emplace();
     set.kind = kind;
-    set.header = BuildHeader(ctx.tables, k, run, start, readUpTo, records->size() / k.recordSize);
-    set.records = std::move(*records);
+    set.header =
+        BuildHeader(ctx.tables, k, run, start, readUpTo, got->records->size() / k.recordSize);
+    set.records = std::move(*got->records);
     return reading;
 }
 
-messages::ReadingEnd ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run) {
+archive::ReadingEnd ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run) {
     const DataArchiveKind& k = KindOf(kind);
     const std::optional<BoundsReading> bounds = GetArchiveBounds(ctx.tables, k.step);
     if (!bounds || !ctx.choosePeriod) {
-        return messages::ReadingEnd::NothingShown;
+        return archive::ReadingEnd::NothingShown;
     }
     const std::optional<messages::Period> period =
         ctx.choosePeriod(k.step, bounds->bounds, bounds->clock);
     if (!period) {
-        return messages::ReadingEnd::NothingShown;
+        return archive::ReadingEnd::NothingShown;
     }
     bytes::ControllerDateTime start = period->start;
     bytes::ControllerDateTime end = period->end;
@@ -352,7 +316,7 @@ messages::ReadingEnd ReadDataArchive(DataReadingContext& ctx, DataKind kind, int
         start = TruncateToThreeMinutes(start);
         end = TruncateToThreeMinutes(end);
         if (!CheckMinutePeriod(ctx.tables, *bounds, start, end)) {
-            return messages::ReadingEnd::NothingShown;
+            return archive::ReadingEnd::NothingShown;
         }
     }
     const DataReading reading = ReadDataPeriod(ctx, kind, run, start, end);

@@ -7,10 +7,10 @@
 #include <optional>
 #include <vector>
 
+#include "archive/reading_end.h"
 #include "gasdata/archive_bounds.h"
 #include "gasdata/data_set.h"
 #include "messages/dialog_verdict.h"
-#include "messages/reading_end.h"
 
 namespace zor06::gasdata {
 
@@ -30,11 +30,11 @@ struct DataReadingContext {
 inline constexpr char kWorkFile[] = "datafile.hdm";
 
 // The whole reading command for `kind` and chromatograph run 0 or 1 (0 for the moisture meter).
-messages::ReadingEnd ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run);
+archive::ReadingEnd ReadDataArchive(DataReadingContext& ctx, DataKind kind, int run);
 
 struct DataReading {
     std::optional<DataSet> set;  // when there is something to show
-    messages::ReadingEnd end = messages::ReadingEnd::NothingShown;
+    archive::ReadingEnd end = archive::ReadingEnd::NothingShown;
 };
 
 // The requests from `start` to `end` (the significant bytes of the archive's dates), after the

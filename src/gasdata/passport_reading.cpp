@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/reading_loop.h"
 #include "archive/reading_support.h"
 #include "config/device_edit.h"
 #include "gasdata/data_reading.h"
@@ -37,26 +38,14 @@ int DaysOfMonth(const std::array<std::uint8_t, 3>& d) {
     return tables::DaysInMonth(2000 + d[0], d[1]);
 }
 
-// One request; the reply, or nothing with the link's status text shown. `taken`: the records of
-// the reply read before, which a late reply to that request would bring again.
-std::optional<link::ArchiveReply> Ask(tables::TableContext& ctx, const DataArchiveKind& k, int run,
-                                      const bytes::ControllerDateTime& start,
-                                      const bytes::ControllerDateTime& end,
-                                      std::span<const std::uint8_t> taken = {}) {
-    link::hgcbox& link = ctx.link;
-    const auto expect = link::ArchiveReply::Expect(
-        k.functionCode, k.recordSize, k.perReply,
-        {taken, [&k, start, end](std::span<const std::uint8_t> record) {
-             return InRequestedPeriod(k.kind, start, end, RecordDate(record, false));
-         }});
-    if (link.Request(k.functionCode, ArchiveRequestData(k, run, start, end), expect)) {
-        auto reply = link::ArchiveReply::Parse(link.replyFrame, k.functionCode, k.recordSize);
-        if (reply) {
-            return reply;
-        }
-    }
-    ctx.op.SetStatusText(dialogue::Panel::Message, link.StatusText());
-    return std::nullopt;
+// The request of archive `k` for `run` from `start` to `end`: records dated there.
+archive::Request RequestOf(const DataArchiveKind& k, int run,
+                           const bytes::ControllerDateTime& start,
+                           const bytes::ControllerDateTime& end) {
+    return {k.functionCode, ArchiveRequestData(k, run, start, end), k.perReply,
+            [&k, start, end](std::span<const std::uint8_t> record) {
+                return InRequestedPeriod(k.kind, start, end, RecordDate(record, false));
+            }};
 }
 
 struct DailyTexts {
@@ -70,7 +59,8 @@ std::optional<Record> ReadDailyRecord(tables::TableContext& ctx, DataKind kind, 
                                       const bytes::ControllerDateTime& day,
                                       const DailyTexts& texts) {
     const DataArchiveKind& k = KindOf(kind);
-    const std::optional<link::ArchiveReply> reply = Ask(ctx, k, run, day, day);
+    const std::optional<link::ArchiveReply> reply =
+        archive::AskArchive(ctx, RequestOf(k, run, day, day), k.recordSize);
     if (!reply || reply->Count() == 0) {
         if (reply) {
             ctx.op.SetStatusText(dialogue::Panel::Message, ctx.link.StatusText());
@@ -88,7 +78,7 @@ std::optional<Record> ReadDailyRecord(tables::TableContext& ctx, DataKind kind, 
 
 // A run of hourly or daily records from `start` to `end`, at most `limit` of them; those of the
 // moisture meter must carry the dates of the chromatograph's (`agree`).
-struct Series {
+struct SeriesPlan {
     DataKind kind;
     int run;
     bytes::ControllerDateTime start;
@@ -98,67 +88,63 @@ struct Series {
     const std::vector<bytes::ControllerDateTime>* agree = nullptr;
 };
 
-class SeriesReading {
-public:
-    SeriesReading(tables::TableContext& ctx, int maximum) : ctx_(ctx), maximum_(maximum) {}
+// The wait window's bar over every series of one passport.
+struct Progress {
+    int maximum;
+    int shown = 0;
+};
 
-    // The records in archive order; nothing after telling the operator, or after Esc.
-    std::optional<Records> Read(const Series& s) {
-        const DataArchiveKind& k = KindOf(s.kind);
-        const bool daily = IsDaily(s.kind);
-        precision_ = daily ? tables::kPrecisionDay : tables::kPrecisionHour;
-        const int unit = daily ? tables::kStepDay : tables::kStepHour;
-        dialogue::Operator& op = ctx_.op;
-        Records got;
-        bytes::ControllerDateTime expected = s.start;
-        std::vector<std::uint8_t> taken;
-        for (bool complete = false; !complete;) {
-            const std::optional<link::ArchiveReply> reply =
-                Ask(ctx_, k, s.run, expected, s.end, taken);
-            if (!reply) {
-                op.ShowMessage(dialogue::MessageKind::Info, s.title, "не прочитаны");
-                return std::nullopt;
-            }
-            taken.assign(reply->Records().begin(), reply->Records().end());
-            if (reply->Count() == 0) {
-                break;
-            }
-            for (std::size_t i = 0; i < reply->Count() && !complete; ++i) {
-                const std::span<const std::uint8_t> record = reply->Record(i);
-                archive::ShowProgress(op, ++shown_, maximum_);
-                const bytes::ControllerDateTime date = RecordDate(record, false);
-                if (!Fits(s, date, expected, got.size())) {
-                    return std::nullopt;
-                }
-                got.emplace_back(record.begin(), record.end());
-                expected = tables::StepForward(date, unit);
-                complete =
-                    got.size() >= s.limit || tables::CompareTo(expected, s.end, precision_) > 0;
-            }
-            op.ProcessEvents();
-            if (op.Interrupted()) {
-                return std::nullopt;  // Esc ends a passport without a word
-            }
+// The records of a series in archive order; a record outside the period, or one whose date
+// differs from the chromatograph's, abandons the passport.
+class PassportSeries final : public archive::Series {
+public:
+    PassportSeries(tables::TableContext& ctx, const SeriesPlan& s, Progress& progress)
+        : ctx_(ctx),
+          s_(s),
+          k_(KindOf(s.kind)),
+          progress_(progress),
+          precision_(IsDaily(s.kind) ? tables::kPrecisionDay : tables::kPrecisionHour),
+          unit_(IsDaily(s.kind) ? tables::kStepDay : tables::kStepHour),
+          expected_(s.start) {}
+
+    std::string_view Title() const override { return s_.title; }
+    std::size_t RecordSize() const override { return k_.recordSize; }
+    bool ShowsPart() const override { return false; }
+    archive::Request Next() override { return RequestOf(k_, s_.run, expected_, s_.end); }
+
+    archive::Verdict Take(const link::ArchiveReply& reply,
+                          std::vector<std::uint8_t>& kept) override {
+        if (reply.Count() == 0) {
+            return archive::Verdict::Empty;
         }
-        if (got.empty()) {
-            op.ShowMessage(dialogue::MessageKind::Info, s.title, "не прочитаны");
-            return std::nullopt;
+        bool complete = false;
+        for (std::size_t i = 0; i < reply.Count() && !complete; ++i) {
+            const std::span<const std::uint8_t> record = reply.Record(i);
+            archive::ShowProgress(ctx_.op, ++progress_.shown, progress_.maximum);
+            const bytes::ControllerDateTime date = RecordDate(record, false);
+            if (!Fits(date)) {
+                return archive::Verdict::Abandoned;
+            }
+            kept.insert(kept.end(), record.begin(), record.end());
+            ++count_;
+            expected_ = tables::StepForward(date, unit_);
+            complete = count_ >= s_.limit || tables::CompareTo(expected_, s_.end, precision_) > 0;
         }
-        return got;
+        return complete ? archive::Verdict::Last : archive::Verdict::More;
     }
 
 private:
-    bool Fits(const Series& s, const bytes::ControllerDateTime& date,
-              const bytes::ControllerDateTime& expected, std::size_t index) {
-        if (tables::CompareTo(date, expected, precision_) < 0 ||
-            tables::CompareTo(date, s.end, precision_) > 0) {
+    bool Fits(const bytes::ControllerDateTime& date) {
+        if (tables::CompareTo(date, expected_, precision_) < 0 ||
+            tables::CompareTo(date, s_.end, precision_) > 0) {
             ctx_.op.ShowMessage(dialogue::MessageKind::Info,
                                 "Передаваемые контроллером данные не соответствуют",
                                 "запрошенному периоду");
             return false;
         }
-        if (s.agree != nullptr && (index >= s.agree->size() ||
-                                   tables::CompareTo(date, (*s.agree)[index], precision_) != 0)) {
+        if (s_.agree != nullptr &&
+            (count_ >= s_.agree->size() ||
+             tables::CompareTo(date, (*s_.agree)[count_], precision_) != 0)) {
             ctx_.op.ShowMessage(dialogue::MessageKind::Info, "Несоответствие дат в записях",
                                 "архивов данных хроматографа и влагомера");
             return false;
@@ -167,10 +153,37 @@ private:
     }
 
     tables::TableContext& ctx_;
-    int maximum_;
-    int shown_ = 0;
-    int precision_ = tables::kPrecisionHour;
+    const SeriesPlan& s_;
+    const DataArchiveKind& k_;
+    Progress& progress_;
+    int precision_;
+    int unit_;
+    bytes::ControllerDateTime expected_;
+    std::size_t count_ = 0;
 };
+
+// The records of one series; nothing after telling the operator, or after Esc, which ends a
+// passport without a word.
+std::optional<Records> ReadSeries(tables::TableContext& ctx, const SeriesPlan& s,
+                                  Progress& progress) {
+    PassportSeries series(ctx, s, progress);
+    archive::MemorySink sink;
+    const archive::LoopResult result = archive::RunSeries(ctx, series, sink);
+    if (result.end != archive::ReadingEnd::Complete) {
+        return std::nullopt;
+    }
+    if (result.records == 0) {
+        ctx.op.ShowMessage(dialogue::MessageKind::Info, s.title, "не прочитаны");
+        return std::nullopt;
+    }
+    Records got;
+    const std::size_t size = series.RecordSize();
+    for (std::size_t at = 0; at + size <= sink.bytes.size(); at += size) {
+        got.emplace_back(sink.bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                         sink.bytes.begin() + static_cast<std::ptrdiff_t>(at + size));
+    }
+    return got;
+}
 
 std::vector<bytes::ControllerDateTime> DatesOf(const Records& records) {
     std::vector<bytes::ControllerDateTime> dates;
@@ -191,20 +204,20 @@ std::vector<Record> Decoded(const Records& records) {
 }
 
 // Both archives over one period, read behind the wait window; nothing after telling the operator.
-std::optional<std::pair<Records, Records>> ReadBoth(tables::TableContext& ctx, Series chr,
-                                                    Series wmt, int maximum) {
+std::optional<std::pair<Records, Records>> ReadBoth(tables::TableContext& ctx, SeriesPlan chr,
+                                                    SeriesPlan wmt, int maximum) {
     dialogue::Operator& op = ctx.op;
     dialogue::BusyScope busy(op);
     archive::ReadingScope running(op);
     archive::ShowProgress(op, 0, maximum);
-    SeriesReading reading(ctx, maximum);
-    std::optional<Records> chrRecords = reading.Read(chr);
+    Progress progress{maximum};
+    std::optional<Records> chrRecords = ReadSeries(ctx, chr, progress);
     if (!chrRecords) {
         return std::nullopt;
     }
     const std::vector<bytes::ControllerDateTime> dates = DatesOf(*chrRecords);
     wmt.agree = &dates;
-    std::optional<Records> wmtRecords = reading.Read(wmt);
+    std::optional<Records> wmtRecords = ReadSeries(ctx, wmt, progress);
     if (!wmtRecords) {
         return std::nullopt;
     }

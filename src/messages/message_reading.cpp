@@ -2,15 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <iterator>
 #include <optional>
 #include <string_view>
 
 #include "archive/reading_support.h"
+#include "archive/work_file_reading.h"
 #include "bytes/byte_writer.h"
 #include "link/frame.h"
-#include "platform/file_io.h"
 #include "tables/controller_date.h"
 #include "tables/table_numbers.h"
 
@@ -18,21 +17,28 @@ namespace zor06::messages {
 namespace {
 
 // What tells a reading by index from one by period: its requests, its progress measure and
-// when its series ends. The loop around it is the same for both.
-class Series {
+// when its series ends. The loop around it is archive::RunSeries.
+class Series : public archive::Series {
 public:
-    explicit Series(const ArchiveKind& kind) : kind_(kind) {}
-    virtual ~Series() = default;
+    Series(const ArchiveKind& kind, dialogue::Operator& op) : kind_(kind), op_(op) {}
+    std::string_view Title() const override { return kind_.title; }
+    std::size_t RecordSize() const override { return kind_.recordSize; }
+    archive::Verdict Take(const link::ArchiveReply& reply,
+                          std::vector<std::uint8_t>& kept) override {
+        if (reply.Count() == 0) {
+            if (received_ == 0) {
+                op_.ShowMessage(dialogue::MessageKind::Info, NothingText(), "");
+            }
+            return archive::Verdict::Empty;
+        }
+        received_ += static_cast<int>(reply.Count());
+        archive::ShowProgress(op_, Position(reply, received_), ProgressMaximum());
+        kept.assign(reply.Records().begin(), reply.Records().end());
+        Kept(reply);
+        return Continue(reply) ? archive::Verdict::More : archive::Verdict::Last;
+    }
+
     virtual int ProgressMaximum() const = 0;
-    // Sends the next request; true when its reply arrived.
-    virtual bool Request(link::hgcbox& link) = 0;
-    const link::ArchiveReply& Reply() const { return *reply_; }
-    virtual int Position(int received) const = 0;
-    virtual std::string_view NothingText() const = 0;
-    // Notes what a reply whose records were kept says besides its records.
-    virtual void Kept() {}
-    // After a reply whose records were kept: whether another request follows.
-    virtual bool Continue() = 0;
     // The period the records cover: the whole one asked for only when the reading was complete.
     virtual void FillDates(dataset::HdmHeader& header, const std::vector<std::uint8_t>& records,
                            bool complete) const = 0;
@@ -41,39 +47,18 @@ public:
     virtual std::uint32_t StartIndex() const { return 0; }
 
 protected:
-    // One request of `code`; true when its reply arrived. The records of the reply taken before,
-    // and `fits`, tell the link a late reply from the one to this request.
-    bool Ask(link::hgcbox& link, std::uint8_t code, std::span<const std::uint8_t> data,
-             std::size_t maxRecords, std::function<bool(std::span<const std::uint8_t>)> fits) {
-        reply_.reset();
-        const link::ReplyExpectation expected = link::ArchiveReply::Expect(
-            code, kind_.recordSize, maxRecords, {taken_, std::move(fits)});
-        if (!link.Request(code, data, expected)) {
-            return false;
-        }
-        reply_ = link::ArchiveReply::Parse(link.replyFrame, code, kind_.recordSize);
-        if (reply_) {
-            taken_.assign(reply_->Records().begin(), reply_->Records().end());
-        }
-        return reply_.has_value();
-    }
-
-    // Whether `record` came in the reply taken before.
-    bool AmongTaken(std::span<const std::uint8_t> record) const {
-        const std::span<const std::uint8_t> taken(taken_);
-        for (std::size_t at = 0; at + record.size() <= taken.size(); at += kind_.recordSize) {
-            if (std::ranges::equal(taken.subspan(at, record.size()), record)) {
-                return true;
-            }
-        }
-        return false;
-    }
+    virtual int Position(const link::ArchiveReply& reply, int received) const = 0;
+    virtual std::string_view NothingText() const = 0;
+    // Notes what a reply whose records were kept says besides its records.
+    virtual void Kept(const link::ArchiveReply& /*reply*/) {}
+    // After a reply whose records were kept: whether another request follows.
+    virtual bool Continue(const link::ArchiveReply& reply) = 0;
 
     const ArchiveKind& kind_;
-    std::optional<link::ArchiveReply> reply_;
 
 private:
-    std::vector<std::uint8_t> taken_;
+    dialogue::Operator& op_;
+    int received_ = 0;
 };
 
 bytes::ControllerDateTime DateOfRecord(std::span<const std::uint8_t> record) {
@@ -84,35 +69,25 @@ bytes::ControllerDateTime DateOfRecord(std::span<const std::uint8_t> record) {
 
 class IndexSeries final : public Series {
 public:
-    IndexSeries(const ArchiveKind& kind, std::uint32_t start, std::uint32_t count)
-        : Series(kind), firstIndex_(start), next_(start), left_(count), total_(count) {}
+    IndexSeries(const ArchiveKind& kind, dialogue::Operator& op, std::uint32_t start,
+                std::uint32_t count)
+        : Series(kind, op), firstIndex_(start), next_(start), left_(count), total_(count) {}
 
     int ProgressMaximum() const override {
         return static_cast<int>(std::min<std::uint32_t>(total_, 0x7FFFFFFF));
     }
     // The records carry no index, but those asked for follow the ones taken before: a reply
     // that repeats one of them answers an earlier request.
-    bool Request(link::hgcbox& link) override {
+    archive::Request Next() override {
         const auto asked = static_cast<std::uint8_t>(std::min<std::uint32_t>(left_, kind_.batch));
-        std::array<std::uint8_t, 7> data{};
-        bytes::ByteWriter block(data);
+        archive::Request request{link::code::kMessagesByIndex, {}, asked, nullptr};
+        bytes::ByteWriter block(request.data);  // appends
         block.U8(0);
         block.U8(kind_.code);
         block.U32(next_);
         block.U8(asked);
-        return Ask(link, link::code::kMessagesByIndex, data, asked,
-                   [this](std::span<const std::uint8_t> record) { return !AmongTaken(record); });
-    }
-    int Position(int received) const override { return received; }
-    std::string_view NothingText() const override { return "Нет сообщений с заданными индексами"; }
-    bool Continue() override {
-        const auto k = static_cast<std::uint32_t>(reply_->Count());
-        if (k >= left_) {
-            return false;
-        }
-        left_ -= k;
-        next_ += k;
-        return true;
+        request.fits = [this](std::span<const std::uint8_t> record) { return !AmongLast(record); };
+        return request;
     }
     void FillDates(dataset::HdmHeader& header, const std::vector<std::uint8_t>& records,
                    bool /*complete*/) const override {
@@ -124,40 +99,56 @@ public:
     std::uint32_t StartIndex() const override { return firstIndex_; }
 
 private:
+    int Position(const link::ArchiveReply& /*reply*/, int received) const override {
+        return received;
+    }
+    std::string_view NothingText() const override { return "Нет сообщений с заданными индексами"; }
+    void Kept(const link::ArchiveReply& reply) override {
+        last_.assign(reply.Records().begin(), reply.Records().end());
+    }
+    bool Continue(const link::ArchiveReply& reply) override {
+        const auto k = static_cast<std::uint32_t>(reply.Count());
+        if (k >= left_) {
+            return false;
+        }
+        left_ -= k;
+        next_ += k;
+        return true;
+    }
+    // Whether `record` came in the reply taken before.
+    bool AmongLast(std::span<const std::uint8_t> record) const {
+        const std::span<const std::uint8_t> last(last_);
+        for (std::size_t at = 0; at + record.size() <= last.size(); at += kind_.recordSize) {
+            if (std::ranges::equal(last.subspan(at, record.size()), record)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     std::uint32_t firstIndex_;
     std::uint32_t next_;
     std::uint32_t left_;
     std::uint32_t total_;
+    std::vector<std::uint8_t> last_;  // the records of the reply taken before
 };
 
 class PeriodSeries final : public Series {
 public:
-    PeriodSeries(const ArchiveKind& kind, const bytes::ControllerDateTime& start,
-                 const bytes::ControllerDateTime& end)
-        : Series(kind), start_(start), end_(end) {}
+    PeriodSeries(const ArchiveKind& kind, dialogue::Operator& op,
+                 const bytes::ControllerDateTime& start, const bytes::ControllerDateTime& end)
+        : Series(kind, op), start_(start), end_(end) {}
 
     int ProgressMaximum() const override { return HoursBetween(start_, end_); }
-    bool Request(link::hgcbox& link) override {
-        std::array<std::uint8_t, 15> data{0, kind_.code, sequence_};
-        std::copy(start_.begin(), start_.end(), data.begin() + 3);
-        std::copy(end_.begin(), end_.end(), data.begin() + 9);
-        return Ask(link, link::code::kMessagesByPeriod, data, 0,
-                   [this](std::span<const std::uint8_t> record) {
-                       const bytes::ControllerDateTime date = DateOfRecord(record);
-                       return start_ <= date && date <= end_;
-                   });
-    }
-    int Position(int /*received*/) const override {
-        return HoursBetween(start_, DateOfRecord(reply_->Record(reply_->Count() - 1)));
-    }
-    std::string_view NothingText() const override { return "Нет данных за указанный период"; }
-    void Kept() override { errorSeen_ = errorSeen_ || reply_->ArchiveError(); }
-    bool Continue() override {
-        if (!reply_->MoreFollow()) {
-            return false;
-        }
-        sequence_ = NextSequence(sequence_);
-        return true;
+    archive::Request Next() override {
+        std::vector<std::uint8_t> data{0, kind_.code, sequence_};
+        data.insert(data.end(), start_.begin(), start_.end());
+        data.insert(data.end(), end_.begin(), end_.end());
+        return {link::code::kMessagesByPeriod, std::move(data), 0,
+                [this](std::span<const std::uint8_t> record) {
+                    const bytes::ControllerDateTime date = DateOfRecord(record);
+                    return start_ <= date && date <= end_;
+                }};
     }
     void FillDates(dataset::HdmHeader& header, const std::vector<std::uint8_t>& records,
                    bool complete) const override {
@@ -173,6 +164,21 @@ public:
     ViewMode Mode() const override { return ViewMode::ByPeriod; }
 
 private:
+    int Position(const link::ArchiveReply& reply, int /*received*/) const override {
+        return HoursBetween(start_, DateOfRecord(reply.Record(reply.Count() - 1)));
+    }
+    std::string_view NothingText() const override { return "Нет данных за указанный период"; }
+    void Kept(const link::ArchiveReply& reply) override {
+        errorSeen_ = errorSeen_ || reply.ArchiveError();
+    }
+    bool Continue(const link::ArchiveReply& reply) override {
+        if (!reply.MoreFollow()) {
+            return false;
+        }
+        sequence_ = NextSequence(sequence_);
+        return true;
+    }
+
     bytes::ControllerDateTime start_;
     bytes::ControllerDateTime end_;
     std::uint8_t sequence_ = 0;
@@ -181,7 +187,7 @@ private:
 
 dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kind,
                                const Series& series, const std::vector<std::uint8_t>& records,
-                               ReadingEnd end) {
+                               archive::ReadingEnd end) {
     const tables::TableContext& t = ctx.tables;
     dataset::HdmHeader header;
     header.SetKind(kind.kindLetters);
@@ -191,84 +197,27 @@ dataset::HdmHeader BuildHeader(const ReadingContext& ctx, const ArchiveKind& kin
     header.address = t.link.address;
     header.serialNumber = archive::SerialNumber(t.image);
     header.readAt = tables::EncodeNow(t.clock.LocalDateTime());
-    series.FillDates(header, records, end == ReadingEnd::Complete);
+    series.FillDates(header, records, end == archive::ReadingEnd::Complete);
     header.recordCount = static_cast<std::uint32_t>(records.size() / kind.recordSize);
     return header;
 }
 
-// How many records the requests brought, and what ended them.
-struct Collected {
-    int received = 0;
-    ReadingEnd end = ReadingEnd::Complete;
-};
-
-// Requests until the series ends, the operator interrupts or a request fails; the records kept
-// go to the work file. Nothing when the work file failed.
-std::optional<Collected> CollectRecords(ReadingContext& ctx, const ArchiveKind& kind,
-                                        Series& series, const std::filesystem::path& path) {
-    dialogue::Operator& op = ctx.tables.op;
-    platform::WorkFileWriter out(path);
-    if (!out.IsOpen()) {
-        op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", out.Failure());
-        return std::nullopt;
-    }
-    archive::ReadingScope running(op);
-    const int maximum = series.ProgressMaximum();
-    archive::ShowProgress(op, 0, maximum);
-    Collected got;
-    for (;;) {
-        if (!series.Request(ctx.tables.link)) {
-            op.SetStatusText(dialogue::Panel::Message, ctx.tables.link.StatusText());
-            op.ShowMessage(dialogue::MessageKind::Info, kind.title,
-                           got.received == 0 ? "не прочитаны" : "прочитаны не полностью");
-            got.end = ReadingEnd::LinkFailed;
-            break;
-        }
-        const link::ArchiveReply& reply = series.Reply();
-        if (reply.Count() == 0) {
-            if (got.received == 0) {
-                op.ShowMessage(dialogue::MessageKind::Info, series.NothingText(), "");
-            }
-            break;
-        }
-        got.received += static_cast<int>(reply.Count());
-        archive::ShowProgress(op, series.Position(got.received), maximum);
-        const std::span<const std::uint8_t> records = reply.Records();
-        if (!out.Append(records)) {
-            op.ShowMessage(dialogue::MessageKind::Info, "Ошибка записи в файл", path.string());
-            return std::nullopt;
-        }
-        series.Kept();
-        op.ProcessEvents();
-        if (op.Interrupted()) {
-            got.end = ReadingEnd::Interrupted;
-            break;
-        }
-        if (!series.Continue()) {
-            break;
-        }
-    }
-    return got;
-}
-
-ReadingEnd RunReading(ReadingContext& ctx, Archive archive, Series& series) {
+archive::ReadingEnd RunReading(ReadingContext& ctx, Archive archive, Series& series) {
     const ArchiveKind& kind = KindOf(archive);
     dialogue::Operator& op = ctx.tables.op;
-    const std::filesystem::path path = ctx.workDirectory / std::string(kind.workFile);
-    std::optional<std::vector<std::uint8_t>> records;
-    std::optional<Collected> got;
+    std::optional<archive::WorkFileReading> got;
     {
         dialogue::BusyScope busy(op);  // the normal cursor is back before any message or the view
-        got = CollectRecords(ctx, kind, series, path);
-        if (!got || got->received == 0) {
-            return ReadingEnd::NothingShown;
+        got = archive::ReadIntoWorkFile(ctx.tables, series,
+                                        ctx.workDirectory / std::string(kind.workFile),
+                                        series.ProgressMaximum());
+        if (!got || got->loop.records == 0) {
+            return archive::ReadingEnd::NothingShown;
         }
-        records =
-            archive::LoadRecords(path, static_cast<std::size_t>(got->received), kind.recordSize);
     }
-    if (!records) {
+    if (!got->records) {
         op.ShowMessage(dialogue::MessageKind::Info, "Ошибка открытия файла", "");
-        return ReadingEnd::NothingShown;
+        return archive::ReadingEnd::NothingShown;
     }
     if (series.ArchiveErrorSeen()) {
         op.ShowMessage(dialogue::MessageKind::Info, "Обнаружена ошибка", kind.errorLine);
@@ -276,14 +225,14 @@ ReadingEnd RunReading(ReadingContext& ctx, Archive archive, Series& series) {
     archive::EnsureSerialNumber(ctx.tables);
     MessageSet set;
     set.archive = archive;
-    set.header = BuildHeader(ctx, kind, series, *records, got->end);
-    set.records = std::move(*records);
+    set.header = BuildHeader(ctx, kind, series, *got->records, got->loop.end);
+    set.records = std::move(*got->records);
     set.mode = series.Mode();
     set.startIndex = series.StartIndex();
     if (ctx.view) {
         ctx.view(set);
     }
-    return got->end;
+    return got->loop.end;
 }
 
 }  // namespace
@@ -297,16 +246,16 @@ int HoursBetween(const bytes::ControllerDateTime& from, const bytes::ControllerD
     return 24 * days + to[tables::kHourByte] - from[tables::kHourByte];
 }
 
-ReadingEnd ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32_t start,
-                               std::uint32_t count) {
-    IndexSeries series(KindOf(archive), start, count);
+archive::ReadingEnd ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32_t start,
+                                        std::uint32_t count) {
+    IndexSeries series(KindOf(archive), ctx.tables.op, start, count);
     return RunReading(ctx, archive, series);
 }
 
-ReadingEnd ReadMessagesByPeriod(ReadingContext& ctx, Archive archive,
-                                const bytes::ControllerDateTime& start,
-                                const bytes::ControllerDateTime& end) {
-    PeriodSeries series(KindOf(archive), start, end);
+archive::ReadingEnd ReadMessagesByPeriod(ReadingContext& ctx, Archive archive,
+                                         const bytes::ControllerDateTime& start,
+                                         const bytes::ControllerDateTime& end) {
+    PeriodSeries series(KindOf(archive), ctx.tables.op, start, end);
     return RunReading(ctx, archive, series);
 }
 

@@ -7,10 +7,10 @@
 #include <functional>
 #include <vector>
 
+#include "archive/reading_end.h"
 #include "dataset/data_set_header.h"
 #include "messages/archive_kind.h"
 #include "messages/message_view.h"
-#include "messages/reading_end.h"
 #include "tables/table_service.h"
 
 namespace zor06::messages {
@@ -33,13 +33,13 @@ struct ReadingContext {
 };
 
 // `count` records from global index `start`, in batches of the archive's size.
-ReadingEnd ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32_t start,
-                               std::uint32_t count);
+archive::ReadingEnd ReadMessagesByIndex(ReadingContext& ctx, Archive archive, std::uint32_t start,
+                                        std::uint32_t count);
 // Every record of the period from `start` to `end` (6-byte dates), in the controller's series. A
 // reading cut short has the date of the last record read as the header's end.
-ReadingEnd ReadMessagesByPeriod(ReadingContext& ctx, Archive archive,
-                                const bytes::ControllerDateTime& start,
-                                const bytes::ControllerDateTime& end);
+archive::ReadingEnd ReadMessagesByPeriod(ReadingContext& ctx, Archive archive,
+                                         const bytes::ControllerDateTime& start,
+                                         const bytes::ControllerDateTime& end);
 
 // The sequence byte of a period request after `previous`: 1..255, then 1 again.
 std::uint8_t NextSequence(std::uint8_t previous);

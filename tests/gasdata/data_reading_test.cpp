@@ -133,7 +133,7 @@ protected:
     DataKind kind = DataKind::ChrHour;
     std::vector<bytes::ControllerDateTime> archive;
     std::vector<bytes::ControllerDateTime> starts;
-    messages::ReadingEnd ending = messages::ReadingEnd::NothingShown;
+    archive::ReadingEnd ending = archive::ReadingEnd::NothingShown;
     int requests = 0;
     std::optional<int> failFrom;
     bool repeat = false;
@@ -188,7 +188,7 @@ TEST_F(DataReadingTest, TheWindowQuestionYesOnceLetsTheRestThroughNoKeepsTheReco
     ASSERT_TRUE(set);
     EXPECT_EQ(op.messages.size(), 1u);
     EXPECT_EQ(set->Count(), 4u);
-    EXPECT_EQ(ending, messages::ReadingEnd::Complete);
+    EXPECT_EQ(ending, archive::ReadingEnd::Complete);
 
     op.messages.clear();
     requests = 0;
@@ -200,7 +200,7 @@ TEST_F(DataReadingTest, TheWindowQuestionYesOnceLetsTheRestThroughNoKeepsTheReco
               (bytes::ControllerDateTime{24, 3, 1, 4, 0, 0}));  // the offending one is kept
     EXPECT_EQ(set->Count(), 3u);
     // Refused, the reading is cut short; the header's period ends with the last hour read in it.
-    EXPECT_EQ(ending, messages::ReadingEnd::Refused);
+    EXPECT_EQ(ending, archive::ReadingEnd::Refused);
     EXPECT_EQ(set->header.end, (bytes::ControllerDateTime{24, 3, 1, 1, 0, 0}));
 }
 
@@ -224,7 +224,7 @@ TEST_F(DataReadingTest, AControllerThatRepeatsItsRecordsEndsTheReadingWithWhatWa
         EXPECT_EQ(set->Count(), c.count) << int(c.kind);
         EXPECT_EQ(requests, 2) << int(c.kind);
         EXPECT_EQ(op.messages.back().text1, "Контроллер повторно передал уже прочитанные данные.");
-        EXPECT_EQ(ending, messages::ReadingEnd::Refused) << int(c.kind);
+        EXPECT_EQ(ending, archive::ReadingEnd::Refused) << int(c.kind);
     }
 }
 
@@ -245,7 +245,7 @@ TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
     EXPECT_FALSE(Read({24, 3, 1, 0, 0, 0}, {24, 3, 1, 9, 0, 0}));
     EXPECT_EQ(op.messages.back().text2, "не прочитаны");
     EXPECT_EQ(op.shownStatus, "Устройство не отвечает");
-    EXPECT_EQ(ending, messages::ReadingEnd::NothingShown);
+    EXPECT_EQ(ending, archive::ReadingEnd::NothingShown);
 
     // Cut short, the header's period ends with the last hour read, not the one asked for.
     requests = 0;
@@ -254,7 +254,7 @@ TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
     ASSERT_TRUE(set);
     EXPECT_EQ(set->Count(), 4u);
     EXPECT_EQ(op.messages.back().text2, "прочитаны не полностью");
-    EXPECT_EQ(ending, messages::ReadingEnd::LinkFailed);
+    EXPECT_EQ(ending, archive::ReadingEnd::LinkFailed);
     EXPECT_EQ(set->header.start, (bytes::ControllerDateTime{24, 3, 1, 0, 0, 0}));
     EXPECT_EQ(set->header.end, (bytes::ControllerDateTime{24, 3, 1, 3, 0, 0}));
 
@@ -266,7 +266,7 @@ TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
     ASSERT_TRUE(set);
     EXPECT_EQ(set->Count(), 2u);
     EXPECT_EQ(op.shownStatus, "Длина ответа не соответствует запросу");
-    EXPECT_EQ(ending, messages::ReadingEnd::LinkFailed);
+    EXPECT_EQ(ending, archive::ReadingEnd::LinkFailed);
 
     requests = 0;
     overCountAt = 0;
@@ -275,14 +275,14 @@ TEST_F(DataReadingTest, FailuresCountsAndEscEndTheReadingAsTheOperatorIsTold) {
     ASSERT_TRUE(set);
     EXPECT_EQ(set->Count(), 4u);
     EXPECT_FALSE(op.Interrupted());
-    EXPECT_EQ(ending, messages::ReadingEnd::Interrupted);
+    EXPECT_EQ(ending, archive::ReadingEnd::Interrupted);
     EXPECT_EQ(set->header.end, (bytes::ControllerDateTime{24, 3, 1, 3, 0, 0}));
 
     // Read to its end, it keeps the period asked for.
     requests = 0;
     set = Read({24, 3, 1, 0, 0, 0}, {24, 3, 1, 9, 0, 0});
     ASSERT_TRUE(set);
-    EXPECT_EQ(ending, messages::ReadingEnd::Complete);
+    EXPECT_EQ(ending, archive::ReadingEnd::Complete);
     EXPECT_EQ(set->header.end, (bytes::ControllerDateTime{24, 3, 1, 9, 0, 0}));
 }
 

@@ -144,7 +144,7 @@ protected:
     tables::TableContext tables{link, image, op, clock};
     std::filesystem::path dir;
     std::optional<MessageSet> shown;
-    messages::ReadingEnd ending = messages::ReadingEnd::NothingShown;
+    archive::ReadingEnd ending = archive::ReadingEnd::NothingShown;
 
     int requestCount = 0;
     std::optional<int> failFrom;  // this request and every later one get no reply
@@ -258,7 +258,7 @@ TEST_F(MessageReadingTest, AStaleInterruptIsClearedAndEscEndsAfterTheCurrentRepl
     ASSERT_TRUE(shown);
     EXPECT_EQ(ShownRecords(), 22u);
     EXPECT_FALSE(op.Interrupted());
-    EXPECT_EQ(ending, messages::ReadingEnd::Interrupted);
+    EXPECT_EQ(ending, archive::ReadingEnd::Interrupted);
 }
 
 TEST_F(MessageReadingTest, AnErrorFlagInTheReplyThatEscEndsIsStillReported) {
@@ -304,7 +304,7 @@ struct EndingCase {
     int periodReplies;
     std::vector<ShownMessage> messages;
     std::size_t recordsShown;  // 0: the view does not open
-    messages::ReadingEnd end;
+    archive::ReadingEnd end;
 };
 
 class ReadingEndTest : public MessageReadingTest,
@@ -336,7 +336,7 @@ TEST_P(ReadingEndTest, TellsTheOperatorWhatHappenedAndShowsWhatWasRead) {
     if (shown && c.byPeriod) {
         // A period read to its end keeps the end asked for; one cut short ends at its last record.
         const Bytes last(shown->records.end() - 24, shown->records.end() - 18);
-        const Bytes end = c.end == messages::ReadingEnd::Complete ? Bytes{24, 3, 2, 0, 0, 0} : last;
+        const Bytes end = c.end == archive::ReadingEnd::Complete ? Bytes{24, 3, 2, 0, 0, 0} : last;
         EXPECT_EQ(Bytes(shown->header.end.begin(), shown->header.end.end()), end) << c.what;
     }
     // The failed request's status stayed in panel 2 only while the wait window was up.
@@ -356,7 +356,7 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    {{dialogue::MessageKind::Info, kTitle, "не прочитаны"}},
                    0,
-                   messages::ReadingEnd::NothingShown},
+                   archive::ReadingEnd::NothingShown},
         EndingCase{"a later request by index fails",
                    false,
                    3,
@@ -365,7 +365,7 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    {{dialogue::MessageKind::Info, kTitle, "прочитаны не полностью"}},
                    20,
-                   messages::ReadingEnd::LinkFailed},
+                   archive::ReadingEnd::LinkFailed},
         EndingCase{"first reply by index is empty",
                    false,
                    {},
@@ -374,7 +374,7 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    {{dialogue::MessageKind::Info, "Нет сообщений с заданными индексами", ""}},
                    0,
-                   messages::ReadingEnd::NothingShown},
+                   archive::ReadingEnd::NothingShown},
         EndingCase{"first period request fails",
                    true,
                    1,
@@ -383,7 +383,7 @@ INSTANTIATE_TEST_SUITE_P(
                    5,
                    {{dialogue::MessageKind::Info, kTitle, "не прочитаны"}},
                    0,
-                   messages::ReadingEnd::NothingShown},
+                   archive::ReadingEnd::NothingShown},
         EndingCase{"a later period request fails",
                    true,
                    2,
@@ -392,7 +392,7 @@ INSTANTIATE_TEST_SUITE_P(
                    5,
                    {{dialogue::MessageKind::Info, kTitle, "прочитаны не полностью"}},
                    2,
-                   messages::ReadingEnd::LinkFailed},
+                   archive::ReadingEnd::LinkFailed},
         EndingCase{"first period reply is empty",
                    true,
                    {},
@@ -401,7 +401,7 @@ INSTANTIATE_TEST_SUITE_P(
                    5,
                    {{dialogue::MessageKind::Info, "Нет данных за указанный период", ""}},
                    0,
-                   messages::ReadingEnd::NothingShown},
+                   archive::ReadingEnd::NothingShown},
         EndingCase{"an empty period reply after records",
                    true,
                    {},
@@ -410,7 +410,7 @@ INSTANTIATE_TEST_SUITE_P(
                    5,
                    {},
                    4,
-                   messages::ReadingEnd::Complete},
+                   archive::ReadingEnd::Complete},
         EndingCase{"the error flag in a period reply",
                    true,
                    {},
@@ -420,7 +420,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {{dialogue::MessageKind::Info, "Обнаружена ошибка",
                      "в архиве сообщений о вмешательствах"}},
                    6,
-                   messages::ReadingEnd::Complete}));
+                   archive::ReadingEnd::Complete}));
 
 TEST_F(MessageReadingTest, ProgressStaysInsideANonEmptyRange) {
     // A period within one hour has no hours to count, and the records lie past its end.

@@ -65,7 +65,7 @@ int ReadData(Session& s, DataKind kind, int run) {
                                         return ChooseDataPeriod(*period, step, bounds, now, s.op);
                                     },
                                     [&read](const gasdata::DataSet& set) { read = set; }};
-    const messages::ReadingEnd end = gasdata::ReadDataArchive(ctx, kind, run);
+    const archive::ReadingEnd end = gasdata::ReadDataArchive(ctx, kind, run);
     if (!read) {
         return kExitFailed;
     }

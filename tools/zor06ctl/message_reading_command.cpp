@@ -163,7 +163,7 @@ int RunMessages(Session& s) {
     std::optional<messages::MessageSet> read;
     messages::ReadingContext ctx{s.tables, folder.Path(),
                                  [&read](const messages::MessageSet& set) { read = set; }};
-    messages::ReadingEnd end = messages::ReadingEnd::NothingShown;
+    archive::ReadingEnd end = archive::ReadingEnd::NothingShown;
     if (request->how == MessageRequest::How::Period) {
         end = messages::ReadMessagesByPeriod(ctx, request->archive, request->from, request->to);
     } else {

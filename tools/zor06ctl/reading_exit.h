@@ -2,16 +2,16 @@
 // tells a reading cut short from a complete one.
 #pragma once
 
-#include "messages/reading_end.h"
+#include "archive/reading_end.h"
 #include "zor06ctl/cli_options.h"
 
 namespace zor06::ctl {
 
-inline int ReadingExit(int written, messages::ReadingEnd end) {
+inline int ReadingExit(int written, archive::ReadingEnd end) {
     if (written != kExitOk) {
         return written;
     }
-    return messages::CutShort(end) ? kExitCutShort : kExitOk;
+    return archive::CutShort(end) ? kExitCutShort : kExitOk;
 }
 
 }  // namespace zor06::ctl

@@ -2,7 +2,7 @@
 // whether it shows every record asked for or what came before the reading was cut short.
 #pragma once
 
-namespace zor06::messages {
+namespace zor06::archive {
 
 enum class ReadingEnd {
     NothingShown,  // nothing was read, or the work file failed: no view opened
@@ -16,4 +16,4 @@ constexpr bool CutShort(ReadingEnd end) {
     return end != ReadingEnd::NothingShown && end != ReadingEnd::Complete;
 }
 
-}  // namespace zor06::messages
+}  // namespace zor06::archive
