@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 
-#include "bytes/fields.h"
 #include "link/crc16.h"
 
 namespace zor06::gasdata {
@@ -45,27 +44,11 @@ std::array<std::uint8_t, ChrMinRecord::kSize> ChrMinRecord::Encode() const {
     return bytes::Encode(*this);
 }
 
-ChrHdRecord ChrHdRecord::Decode(std::span<const std::uint8_t, kSize> bytes) {
-    return bytes::DecodeExact<ChrHdRecord>(bytes);
-}
-
-std::array<std::uint8_t, ChrHdRecord::kSize> ChrHdRecord::Encode() const {
-    return bytes::Encode(*this);
-}
-
 WmtMinRecord WmtMinRecord::Decode(std::span<const std::uint8_t, kSize> bytes) {
     return bytes::DecodeExact<WmtMinRecord>(bytes);
 }
 
 std::array<std::uint8_t, WmtMinRecord::kSize> WmtMinRecord::Encode() const {
-    return bytes::Encode(*this);
-}
-
-WmtHdRecord WmtHdRecord::Decode(std::span<const std::uint8_t, kSize> bytes) {
-    return bytes::DecodeExact<WmtHdRecord>(bytes);
-}
-
-std::array<std::uint8_t, WmtHdRecord::kSize> WmtHdRecord::Encode() const {
     return bytes::Encode(*this);
 }
 

@@ -3,12 +3,12 @@
 #pragma once
 
 #include <array>
-#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
 #include "bytes/controller_date_time.h"
+#include "bytes/fields.h"
 
 namespace zor06::gasdata {
 
@@ -62,20 +62,6 @@ constexpr void Fields(Io& io, ChrMinRecord& r) {
     io(r.crc);
 }
 
-// One hourly or daily record of a chromatograph run: the averages over an interval.
-struct ChrHdRecord {
-    static constexpr std::size_t kSize = 92;
-    std::array<std::uint8_t, 3> date{};
-    std::array<std::uint8_t, 3> start{};  // hour, minute, second
-    std::array<std::uint8_t, 3> end{};    // daily: bit 7 of the hour is a flag
-    std::uint8_t status = 0;              // mask 0x22: the values are not usable
-    ChrValues values;
-    std::array<std::uint8_t, 2> crc{};
-
-    static ChrHdRecord Decode(std::span<const std::uint8_t, kSize> bytes);
-    std::array<std::uint8_t, kSize> Encode() const;
-};
-
 // One 3-minute record of the moisture meter.
 struct WmtMinRecord {
     static constexpr std::size_t kSize = 29;
@@ -100,25 +86,28 @@ constexpr void Fields(Io& io, WmtMinRecord& r) {
     io(r.crc);
 }
 
-// One hourly or daily record of the moisture meter.
-struct WmtHdRecord {
-    static constexpr std::size_t kSize = 28;
+// An hourly or daily record: the averages over an interval. Both devices' records have this
+// layout; only their values differ.
+template <class Values, std::size_t Size>
+struct HdRecord {
+    static constexpr std::size_t kSize = Size;
     std::array<std::uint8_t, 3> date{};
-    std::array<std::uint8_t, 3> start{};
-    std::array<std::uint8_t, 3> end{};
-    std::uint8_t status = 0;  // 0x02 switched off, 0x04 no link
-    std::array<float, kWmtValues> values{};
+    std::array<std::uint8_t, 3> start{};  // hour, minute, second
+    std::array<std::uint8_t, 3> end{};    // daily: bit 7 of the hour is a flag
+    // The chromatograph's values are not usable with a bit of 0x22; the moisture meter is
+    // switched off with 0x02, without link with 0x04.
+    std::uint8_t status = 0;
+    Values values{};
     std::array<std::uint8_t, 2> crc{};
 
-    static WmtHdRecord Decode(std::span<const std::uint8_t, kSize> bytes);
-    std::array<std::uint8_t, kSize> Encode() const;
+    static HdRecord Decode(std::span<const std::uint8_t, kSize> bytes) {
+        return bytes::DecodeExact<HdRecord>(bytes);
+    }
+    std::array<std::uint8_t, kSize> Encode() const { return bytes::Encode(*this); }
 };
 
-// The hourly and daily records of both devices share one layout; only the number of values
-// differs.
-template <class Io, class Record>
-requires std::same_as<Record, ChrHdRecord> || std::same_as<Record, WmtHdRecord>
-constexpr void Fields(Io& io, Record& r) {
+template <class Io, class Values, std::size_t Size>
+constexpr void Fields(Io& io, HdRecord<Values, Size>& r) {
     io(r.date);
     io(r.start);
     io(r.end);
@@ -126,6 +115,9 @@ constexpr void Fields(Io& io, Record& r) {
     io(r.values);
     io(r.crc);
 }
+
+using ChrHdRecord = HdRecord<ChrValues, 92>;
+using WmtHdRecord = HdRecord<std::array<float, kWmtValues>, 28>;
 
 // The date of any data record: its first six bytes for 3-minute records; date and start time
 // for hourly and daily ones.
