@@ -138,26 +138,12 @@ BuiltRow IntervalRow(std::span<const std::uint8_t> record, bool daily,
 }
 
 std::string Caption(const DataSet& set) {
-    const char* title = IsThreeMinute(set.kind) ? "Мгновенные"
-                        : IsDaily(set.kind)     ? "Суточные"
-                                                : "Часовые";
-    return text::Printf("%s данные хроматографа (сер. № %u; нитка \"%s\") %s", title,
+    return text::Printf("%s данные хроматографа (сер. № %u; нитка \"%s\") %s", StepTitle(set.kind),
                         set.header.serialNumber, RunName(set.header).c_str(),
                         PeriodCaption(set.kind, set.header).c_str());
 }
 
-std::vector<ColumnHeading> LeftHeadings(bool threeMinute) {
-    if (threeMinute) {
-        return {{{"Дата", "", ""}, ""},
-                {{"Время", "", ""}, ""},
-                {{"Статус", "контроллера", ""}, ""},
-                {{"Признаки", "состояния", "хроматографа"}, ""}};
-    }
-    return {{{"Дата", "", ""}, ""},
-            {{"Время", "Начало", ""}, ""},
-            {{"Время", "Конец", ""}, ""},
-            {{"Статус", "контроллера", ""}, ""}};
-}
+constexpr LeftHeadingWords kLeftHeadingWords{"хроматографа", "", "Начало", "Конец"};
 
 void FillValueColumns(DataView& view, const settings::ReportConfig& config) {
     for (const int parameter : kDisplayOrder) {
@@ -177,7 +163,7 @@ DataView ChrDataView(const DataSet& set, const settings::ReportConfig& config) {
     }
     const bool threeMinute = IsThreeMinute(set.kind);
     view.caption = Caption(set);
-    view.leftHeadings = LeftHeadings(threeMinute);
+    view.leftHeadings = LeftHeadings(threeMinute, kLeftHeadingWords);
     FillValueColumns(view, config);
     view.statusColumns = threeMinute ? std::vector<int>{2, 3} : std::vector<int>{3};
     view.startAtLastRow = !threeMinute;

@@ -15,6 +15,10 @@ std::string MinuteText(const bytes::ControllerDateTime& d) {
 
 }  // namespace
 
+const char* StepTitle(DataKind kind) {
+    return IsThreeMinute(kind) ? "Мгновенные" : IsDaily(kind) ? "Суточные" : "Часовые";
+}
+
 std::string PeriodCaption(DataKind kind, const dataset::HdmHeader& header) {
     const bytes::ControllerDateTime& s = header.start;
     const bytes::ControllerDateTime& e = header.end;
@@ -30,6 +34,19 @@ std::string PeriodCaption(DataKind kind, const dataset::HdmHeader& header) {
     }
     return text::Printf("за период с %02d.%02d.%02d  по  %02d.%02d.%02d", s[2], s[1], s[0], e[2],
                         e[1], e[0]);
+}
+
+std::vector<ColumnHeading> LeftHeadings(bool threeMinute, const LeftHeadingWords& words) {
+    if (threeMinute) {
+        return {{{"Дата", "", ""}, ""},
+                {{"Время", "", ""}, ""},
+                {{"Статус", "контроллера", ""}, ""},
+                {{"Признаки", "состояния", std::string(words.device)}, ""}};
+    }
+    return {{{"Дата", std::string(words.dateLine), ""}, ""},
+            {{"Время", std::string(words.startLine), ""}, ""},
+            {{"Время", std::string(words.endLine), ""}, ""},
+            {{"Статус", "контроллера", ""}, ""}};
 }
 
 std::string RunName(const dataset::HdmHeader& header) {

@@ -92,25 +92,11 @@ DataRow IntervalRow(std::span<const std::uint8_t> record, bool daily) {
 }
 
 std::string Caption(const DataSet& set) {
-    const char* title = IsThreeMinute(set.kind) ? "Мгновенные"
-                        : IsDaily(set.kind)     ? "Суточные"
-                                                : "Часовые";
-    return text::Printf("%s данные влагомера %s", title,
+    return text::Printf("%s данные влагомера %s", StepTitle(set.kind),
                         PeriodCaption(set.kind, set.header).c_str());
 }
 
-std::vector<ColumnHeading> LeftHeadings(bool threeMinute) {
-    if (threeMinute) {
-        return {{{"Дата", "", ""}, ""},
-                {{"Время", "", ""}, ""},
-                {{"Статус", "контроллера", ""}, ""},
-                {{"Признаки", "состояния", "влагомера"}, ""}};
-    }
-    return {{{"Дата", "начала", ""}, ""},
-            {{"Время", "начала", ""}, ""},
-            {{"Время", "конца", ""}, ""},
-            {{"Статус", "контроллера", ""}, ""}};
-}
+constexpr LeftHeadingWords kLeftHeadingWords{"влагомера", "начала", "начала", "конца"};
 
 }  // namespace
 
@@ -136,7 +122,7 @@ DataView WmtDataView(const DataSet& set) {
     }
     const bool threeMinute = IsThreeMinute(set.kind);
     view.caption = Caption(set);
-    view.leftHeadings = LeftHeadings(threeMinute);
+    view.leftHeadings = LeftHeadings(threeMinute, kLeftHeadingWords);
     const auto& headings = WmtValueHeadings();
     view.valueHeadings.assign(headings.begin(), headings.end());
     view.valueParameters = {0, 1, 2, 3};

@@ -34,5 +34,28 @@ TEST(CommandListTest, PutsTheSummaryBesideTheFormWhenItLeavesRoom) {
     }
 }
 
+// Options that bring help of their own follow the command's text as the command list lays out
+// its lines; the others are covered by that text.
+TEST(CommandListTest, CommandHelpAddsTheOptionsWithHelpOfTheirOwn) {
+    constexpr Option options[] = {
+        {.name = "--db", .value = "FILE", .help = "the station database"},
+        {.name = "--stations", .value = "A,B,...", .help = "the stations to read,\nin order"},
+        {.name = "--out", .value = "FILE"},
+        {.name = "--iso-check", .help = "check against the standard"},
+    };
+    const Command command{
+        .name = "x", .synopsis = {}, .help = "zor06ctl x\n", .run = nullptr, .options = options};
+    EXPECT_EQ(CommandHelp(command),
+              "zor06ctl x\n"
+              "  --db FILE                      the station database\n"
+              "  --stations A,B,...             the stations to read,\n"
+              "                                 in order\n"
+              "  --iso-check                    check against the standard\n");
+
+    const Command plain{
+        .name = "y", .synopsis = {}, .help = "zor06ctl y\n  Text.\n", .run = nullptr};
+    EXPECT_EQ(CommandHelp(plain), "zor06ctl y\n  Text.\n");
+}
+
 }  // namespace
 }  // namespace zor06::ctl

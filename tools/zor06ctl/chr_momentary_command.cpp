@@ -10,6 +10,7 @@
 #include "zor06ctl/commands.h"
 #include "zor06ctl/data_output.h"
 #include "zor06ctl/json.h"
+#include "zor06ctl/shared_options.h"
 
 namespace zor06::ctl {
 namespace {
@@ -41,10 +42,10 @@ void PrintRows(const std::vector<MomentaryRow>& rows, const std::string& time, b
 }
 
 int RunMomentary(Session& s) {
-    if (!s.cl.args.empty() || s.cl.data.run == 0) {
+    if (!s.cl.args.empty() || RunOf(s.cl) == 0) {
         return UsageError("momentary takes --run 1|2", s.cl.command);
     }
-    const int run = s.cl.data.run - 1;
+    const int run = RunOf(s.cl) - 1;
     const auto settings = LoadDataSettings(s);
     if (!settings || !ConnectLink(s) ||
         !tables::DeviceLinked(s.tables, tables::Device::Chromatograph)) {
@@ -82,6 +83,8 @@ constexpr Synopsis kMomentarySynopsis[] = {
     {"momentary --run 1|2 [--json]", "the chromatograph's momentary values and zones"},
 };
 
+constexpr Option kMomentaryOptions[] = {kRunOption};
+
 constexpr Synopsis kExtraParamsSynopsis[] = {
     {"extra-params",
      "the chromatograph's serial number and the\n"
@@ -104,6 +107,7 @@ constinit const Command kMomentaryCommand{
         "  --json prints {time, rows: [{name, value, zone}]}. Exit 1 with \"Нет связи с\n"
         "  хроматографом\" when table 33 field 0 says so.\n",
     .run = RunMomentary,
+    .options = kMomentaryOptions,
 };
 
 constinit const Command kExtraParamsCommand{

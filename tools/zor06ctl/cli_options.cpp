@@ -1,10 +1,12 @@
 #include "zor06ctl/cli_options.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <ranges>
 
 #include "zor06ctl/command_table.h"
 #include "zor06ctl/hex.h"
@@ -111,9 +113,13 @@ bool IsServiceName(const std::string& text) {
                "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_") == std::string::npos;
 }
 
-// Options that set something other than the link's values.
-bool TakeOtherOption(const std::string& arg, const std::string& value, CommandLine& cl,
-                     SecretSources& secrets, std::string* error) {
+// The common options with a value that are not the link's own.
+bool IsCommonValueOption(const std::string& arg) {
+    return arg == "--retries" || arg == "--password-file" || arg == "--id-code-file";
+}
+
+bool TakeCommonValueOption(const std::string& arg, const std::string& value, CommandLine& cl,
+                           SecretSources& secrets, std::string* error) {
     if (arg == "--retries") {
         const auto count = ParseInt(value, 0, 100);
         if (!count) {
@@ -121,49 +127,85 @@ bool TakeOtherOption(const std::string& arg, const std::string& value, CommandLi
             return false;
         }
         cl.retries = *count;
-    } else if (arg == "--tables") {
-        cl.tables = value;
-    } else if (arg == "--password-file") {
-        secrets.passwordFile = value;
-    } else if (arg == "--id-code-file") {
-        secrets.idCodeFile = value;
-    } else if (arg == "--out" || arg == "--pdf") {
-        if (value.empty()) {
-            *error = arg + " needs a file name";
-            return false;
-        }
-        (arg == "--out" ? cl.out : cl.pdf) = value;
+    } else {
+        (arg == "--password-file" ? secrets.passwordFile : secrets.idCodeFile) = value;
     }
     return true;
 }
 
-bool IsOtherOption(const std::string& arg) {
-    return arg == "--retries" || arg == "--password-file" || arg == "--id-code-file" ||
-           arg == "--tables" || arg == "--out" || arg == "--pdf";
+struct CommonFlag {
+    std::string_view name;
+    bool CommandLine::*field;
+};
+
+constexpr CommonFlag kCommonFlags[] = {
+    {"--help", &CommandLine::help}, {"-h", &CommandLine::help},
+    {"--json", &CommandLine::json}, {"--csv", &CommandLine::csv},
+    {"--yes", &CommandLine::yes},   {"--verbose", &CommandLine::verbose},
+    {"-v", &CommandLine::verbose},  {"--trace", &CommandLine::trace},
+};
+
+const CommonFlag* FindCommonFlag(std::string_view arg) {
+    const auto it = std::ranges::find(kCommonFlags, arg, &CommonFlag::name);
+    return it == std::end(kCommonFlags) ? nullptr : it;
 }
 
-// The run and period of the data readings and their spreadsheet export. The messages command
-// reads its own --from and --to, so these come after the commands' own options.
-bool IsDataOption(const std::string& arg) {
-    return arg == "--run" || arg == "--from" || arg == "--to" || arg == "--xlsx";
+bool IsOption(const std::string& arg) {
+    return arg.size() > 1 && arg[0] == '-' && arg[1] == '-';
 }
 
-bool TakeDataOption(const std::string& arg, const std::string& value, CommandLine& cl,
-                    std::string* error) {
-    if (arg == "--run") {
-        const auto run = ParseInt(value, 1, 2);
-        if (!run) {
-            *error = "--run takes 1 or 2";
-            return false;
+// Where the command's name stands: the first word that is neither an option nor an option's
+// value. The command is not known yet, so an option takes a value when the common options or
+// some command say so.
+int CommandPosition(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (FindCommonFlag(arg) != nullptr) {
+            continue;
         }
-        cl.data.run = *run;
+        if (IsCommonValueOption(arg) || ValueOptions().contains(arg) ||
+            SomeCommandsOptionTakesValue(arg)) {
+            ++i;
+        } else if (!IsOption(arg)) {
+            return i;
+        }
+    }
+    return argc;
+}
+
+// The option of `command` named `arg`; none for a command that takes no such option, and for one
+// kept among the arguments before the command's name.
+const Option* CommandOption(const Command* command, const std::string& arg, bool afterName) {
+    const Option* option = command != nullptr ? FindOption(*command, arg) : nullptr;
+    return option != nullptr && (afterName || !option->amongArguments) ? option : nullptr;
+}
+
+// One of the command's options with its value, if it takes one; false with `error` set.
+bool TakeCommandOption(const Option& option, int argc, const char* const* argv, int* i,
+                       CommandLine& cl, std::string* error) {
+    const std::string name(option.name);
+    if (option.amongArguments) {
+        cl.args.push_back(name);  // the command reads it itself
+        if (option.TakesValue() && *i + 1 < argc) {
+            cl.args.push_back(argv[++*i]);
+        }
         return true;
     }
-    if (value.empty()) {
-        *error = arg + " needs a value";
-        return false;
+    std::string value;
+    if (option.TakesValue()) {
+        if (*i + 1 >= argc) {
+            *error = name + " needs a value";
+            return false;
+        }
+        value = argv[++*i];
+        if (option.check != nullptr) {
+            *error = option.check(name, value);
+            if (!error->empty()) {
+                return false;
+            }
+        }
     }
-    (arg == "--from" ? cl.data.from : arg == "--to" ? cl.data.to : cl.xlsx) = value;
+    cl.options.push_back({name, value});
     return true;
 }
 
@@ -183,27 +225,38 @@ RowFormat RowFormatOf(const CommandLine& cl) {
     return cl.csv ? RowFormat::Csv : cl.json ? RowFormat::Json : RowFormat::Tabs;
 }
 
+std::string CommandLine::ValueOf(std::initializer_list<std::string_view> names) const {
+    const auto last = std::ranges::find_if(options | std::views::reverse, [&](const auto& given) {
+        return std::ranges::find(names, given.name) != names.end();
+    });
+    return last == options.rend() ? std::string() : last->value;
+}
+
+bool CommandLine::Given(std::string_view name) const {
+    return std::ranges::find(options, name, &GivenOption::name) != options.end();
+}
+
 std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, std::string* error) {
     CommandLine cl;
     SecretSources secrets;
+    const int commandAt = CommandPosition(argc, argv);
+    if (commandAt < argc) {
+        cl.command = argv[commandAt];
+    }
+    const Command* command = FindCommand(cl.command);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            cl.help = true;
-        } else if (arg == "--json" || arg == "--csv") {
-            (arg == "--json" ? cl.json : cl.csv) = true;
-        } else if (arg == "--yes") {
-            cl.yes = true;
-        } else if (arg == "--verbose" || arg == "-v") {
-            cl.verbose = true;
-        } else if (arg == "--trace") {
-            cl.trace = true;
-        } else if (IsOtherOption(arg)) {
+        if (i == commandAt) {
+            continue;
+        }
+        if (const CommonFlag* flag = FindCommonFlag(arg)) {
+            cl.*(flag->field) = true;
+        } else if (IsCommonValueOption(arg)) {
             if (i + 1 >= argc) {
                 *error = arg + " needs a value";
                 return std::nullopt;
             }
-            if (!TakeOtherOption(arg, argv[++i], cl, secrets, error)) {
+            if (!TakeCommonValueOption(arg, argv[++i], cl, secrets, error)) {
                 return std::nullopt;
             }
         } else if (const auto it = ValueOptions().find(arg); it != ValueOptions().end()) {
@@ -216,32 +269,13 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
                 *error = "bad value for " + arg + ": " + value;
                 return std::nullopt;
             }
-        } else if (const OwnOption* own = FindOwnOption(cl.command, arg)) {
-            cl.args.push_back(arg);  // the command reads it itself
-            if (own->takesValue && i + 1 < argc) {
-                cl.args.push_back(argv[++i]);
-            }
-        } else if (arg == "--last-day" || arg == "--last-month") {
-            (arg == "--last-day" ? cl.data.lastDay : cl.data.lastMonth) = true;
-        } else if (IsDataOption(arg)) {
-            if (i + 1 >= argc) {
-                *error = arg + " needs a value";
+        } else if (const Option* option = CommandOption(command, arg, i > commandAt)) {
+            if (!TakeCommandOption(*option, argc, argv, &i, cl, error)) {
                 return std::nullopt;
             }
-            if (!TakeDataOption(arg, argv[++i], cl, error)) {
-                return std::nullopt;
-            }
-        } else if (arg == "--save") {
-            if (i + 1 >= argc) {
-                *error = arg + " needs a value";
-                return std::nullopt;
-            }
-            cl.out = argv[++i];
-        } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
+        } else if (IsOption(arg)) {
             *error = "unknown option " + arg;
             return std::nullopt;
-        } else if (cl.command.empty()) {
-            cl.command = arg;
         } else {
             cl.args.push_back(arg);
         }

@@ -1,8 +1,11 @@
-// The command line of zor06ctl: link options anywhere, then a command and its arguments.
+// The command line of zor06ctl: link and common options anywhere, a command, its arguments and
+// the options its row lists.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "link/link_record.h"
@@ -31,13 +34,10 @@ struct LinkOptions {
     std::string modemCommand;  // the modem command text sent before the dial ("AT...^AT...")
 };
 
-// The run and the period of a chromatograph or moisture-meter data reading.
-struct DataOptions {
-    int run = 0;  // --run 1|2; 0 when not given
-    std::string from;
-    std::string to;
-    bool lastDay = false;
-    bool lastMonth = false;
+// An option of the command as given, with its value (empty for one that takes none).
+struct GivenOption {
+    std::string name;
+    std::string value;
 };
 
 struct CommandLine {
@@ -47,15 +47,16 @@ struct CommandLine {
     bool verbose = false;  // show progress texts
     bool trace = false;    // every exchange with the controller on stderr
     bool help = false;
-    bool json = false;   // identify prints one JSON object
-    bool csv = false;    // the commands that print rows print them as CSV
-    std::string tables;  // write-config: "all" or a list "T,T,..."; empty means all
-    std::string out;     // protocol: --out FILE.prc
-    std::string pdf;     // protocol, print-protocol: --pdf FILE.pdf
-    std::string xlsx;    // data readings, show-data: --xlsx FILE.xlsx
-    DataOptions data;
+    bool json = false;  // identify prints one JSON object
+    bool csv = false;   // the commands that print rows print them as CSV
     std::string command;
     std::vector<std::string> args;
+    // The command's options in the order given, but those kept among the arguments.
+    std::vector<GivenOption> options;
+
+    // The value of whichever of `names` was given last; empty when none was.
+    std::string ValueOf(std::initializer_list<std::string_view> names) const;
+    bool Given(std::string_view name) const;
 };
 
 // How the commands that print a view's rows print them.
@@ -65,8 +66,10 @@ RowFormat RowFormatOf(const CommandLine& cl);
 // What --tcp or --serial load into the link object (the Ethernet kind for --tcp).
 link::LinkParameters LinkParametersOf(const LinkOptions& options);
 
-// Parses argv; on wrong usage returns none with `error` set. Credentials not given on the command
-// line come from the environment (ZOR06_PASSWORD, ZOR06_ID_CODE), which other users cannot read.
+// Parses argv: the link and the common options, then the options of the command named, before or
+// after its name; on wrong usage returns none with `error` set. Credentials not given on the
+// command line come from the environment (ZOR06_PASSWORD, ZOR06_ID_CODE), which other users cannot
+// read.
 std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, std::string* error);
 
 // "HOST:PORT" with a host and a port 1..65535 or a service name; false otherwise.

@@ -1,5 +1,6 @@
 // The layout of the tool's command list: forms from column 2 (their further lines indented under
-// the arguments), summaries from column 33, beside the form's last line when it leaves room.
+// the arguments), summaries from column 33, beside the form's last line when it leaves room. A
+// command's own help lists its options with help of their own the same way.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -50,6 +51,22 @@ std::string CommandListEntry(const Synopsis& synopsis) {
         line.clear();
     }
     return out;
+}
+
+std::string CommandHelp(const Command& command) {
+    std::string help(command.help);
+    for (const Option& option : command.options) {
+        if (option.help.empty()) {
+            continue;
+        }
+        std::string form(option.name);
+        if (option.TakesValue()) {
+            form += ' ';
+            form += option.value;
+        }
+        help += CommandListEntry({form, option.help});
+    }
+    return help;
 }
 
 }  // namespace zor06::ctl

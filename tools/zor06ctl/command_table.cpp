@@ -29,13 +29,16 @@ const Command* FindCommand(std::string_view name) {
     return it == std::end(kCommands) ? nullptr : *it;
 }
 
-const OwnOption* FindOwnOption(std::string_view command, std::string_view option) {
-    const Command* row = FindCommand(command);
-    if (row == nullptr) {
-        return nullptr;
-    }
-    const auto it = std::ranges::find(row->ownOptions, option, &OwnOption::name);
-    return it == row->ownOptions.end() ? nullptr : &*it;
+const Option* FindOption(const Command& command, std::string_view option) {
+    const auto it = std::ranges::find(command.options, option, &Option::name);
+    return it == command.options.end() ? nullptr : &*it;
+}
+
+bool SomeCommandsOptionTakesValue(std::string_view option) {
+    return std::ranges::any_of(kCommands, [option](const Command* command) {
+        const Option* found = FindOption(*command, option);
+        return found != nullptr && found->TakesValue() && !found->amongArguments;
+    });
 }
 
 }  // namespace zor06::ctl

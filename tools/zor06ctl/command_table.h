@@ -1,6 +1,6 @@
 // The commands of zor06ctl, one row each: how the tool's help lists it, its own help, how it runs
-// and the options only it reads. Each command's file defines its row; command_table.cpp orders
-// them.
+// and the options it takes besides the link and the common ones. Each command's file defines its
+// row; command_table.cpp orders them.
 #pragma once
 
 #include <span>
@@ -18,11 +18,23 @@ struct Synopsis {
     std::string_view summary;
 };
 
-// An option the command reads itself: the parser keeps it among the arguments, in order, with
-// the argument after it when it takes a value.
-struct OwnOption {
+// Why `value` does not suit the option `name`; empty when it does.
+using OptionCheck = std::string (*)(std::string_view name, std::string_view value);
+
+// An option of a command, read wherever it stands on the command line.
+struct Option {
     std::string_view name;
-    bool takesValue;
+    // The word for the value that follows it, as help shows it ("FILE"); empty when none does.
+    std::string_view value = {};
+    // What COMMAND --help adds about it after the command's text; empty when that text covers it.
+    std::string_view help = {};
+    // Refuses a value as the command line is read; none accepts any.
+    OptionCheck check = nullptr;
+    // Kept among the arguments, in order and with its value, for the command to read itself; taken
+    // only after the command's name.
+    bool amongArguments = false;
+
+    constexpr bool TakesValue() const { return !value.empty(); }
 };
 
 struct Command {
@@ -30,18 +42,23 @@ struct Command {
     std::span<const Synopsis> synopsis;
     std::string_view help;  // COMMAND --help
     int (*run)(Session&);
-    std::span<const OwnOption> ownOptions = {};
+    std::span<const Option> options = {};
 };
 
 // Every command, in the order of the tool's command list.
 std::span<const Command* const> Commands();
 // None for a name no command has.
 const Command* FindCommand(std::string_view name);
-// The option named `option` that `command` reads itself; none when it reads no such option.
-const OwnOption* FindOwnOption(std::string_view command, std::string_view option);
+// The option of `command` named `option`; none when it takes no such option.
+const Option* FindOption(const Command& command, std::string_view option);
+// Whether some command's option of that name, one not kept among the arguments, takes a value:
+// how the words before the command's name are read, while the command is not known yet.
+bool SomeCommandsOptionTakesValue(std::string_view option);
 
 // The lines of one synopsis in the tool's command list.
 std::string CommandListEntry(const Synopsis& synopsis);
+// COMMAND --help: the command's text, then the options that bring help of their own.
+std::string CommandHelp(const Command& command);
 // The help of `command`, or the tool's help when no command has that name.
 std::string Usage(std::string_view command);
 

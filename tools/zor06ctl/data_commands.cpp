@@ -16,6 +16,7 @@
 #include "zor06ctl/data_output.h"
 #include "zor06ctl/data_period.h"
 #include "zor06ctl/reading_exit.h"
+#include "zor06ctl/shared_options.h"
 #include "zor06ctl/work_folder.h"
 
 namespace zor06::ctl {
@@ -41,7 +42,7 @@ std::optional<std::size_t> ArchiveIndex(const std::string& name) {
 // One reading of `kind`, run 0 or 1, for the period of the options.
 int ReadData(Session& s, DataKind kind, int run) {
     std::string error;
-    const auto period = DataPeriodOf(s.cl.data, &error);
+    const auto period = DataPeriodOf(DataOptionsOf(s.cl), &error);
     if (!period) {
         return UsageError(error, s.cl.command);
     }
@@ -111,10 +112,10 @@ int RunBounds(Session& s) {
 
 int RunChromatograph(Session& s) {
     const auto archive = s.cl.args.size() == 1 ? ArchiveIndex(s.cl.args[0]) : std::nullopt;
-    if (!archive || s.cl.data.run == 0) {
+    if (!archive || RunOf(s.cl) == 0) {
         return UsageError("chromatograph takes 3min, hour or day and --run 1|2", s.cl.command);
     }
-    return ReadData(s, kChrKinds[*archive], s.cl.data.run - 1);
+    return ReadData(s, kChrKinds[*archive], RunOf(s.cl) - 1);
 }
 
 int RunMoisture(Session& s) {
@@ -122,7 +123,7 @@ int RunMoisture(Session& s) {
         return RunMoistureMomentary(s);
     }
     const auto archive = s.cl.args.size() == 1 ? ArchiveIndex(s.cl.args[0]) : std::nullopt;
-    if (!archive || s.cl.data.run != 0) {
+    if (!archive || RunOf(s.cl) != 0) {
         return UsageError("moisture takes momentary, 3min, hour or day (and no --run)",
                           s.cl.command);
     }
@@ -130,7 +131,7 @@ int RunMoisture(Session& s) {
 }
 
 int RunShowData(Session& s) {
-    if (s.cl.args.size() != 1 || !s.cl.out.empty()) {
+    if (s.cl.args.size() != 1 || !SaveFileOf(s.cl).empty()) {
         return UsageError("show-data takes one saved data file", s.cl.command);
     }
     const std::filesystem::path path = s.cl.args[0];
@@ -206,10 +207,19 @@ constexpr Synopsis kMoistureSynopsis[] = {
     {"moisture momentary", "the momentary values, \"LABEL<TAB>VALUE\" lines"},
 };
 
+// The moisture meter's readings take no run; they read --run only to refuse it.
+constexpr Option kDataReadingOptions[] = {
+    kRunOption,  kFromOption, kToOption,   kLastDayOption, kLastMonthOption,
+    kSaveOption, kOutOption,  kXlsxOption, kPdfOption,
+};
+
 constexpr Synopsis kShowDataSynopsis[] = {
     {"show-data F [--xlsx F] [--pdf F] [--json|--csv]",
      "a saved .mch .hch .dch .mwm .hwm .dwm file's rows"},
 };
+
+// --save and --out only to refuse them: the file is saved already.
+constexpr Option kShowDataOptions[] = {kSaveOption, kOutOption, kXlsxOption, kPdfOption};
 
 }  // namespace
 
@@ -229,6 +239,7 @@ constinit const Command kChromatographCommand{
     .synopsis = kChromatographSynopsis,
     .help = kDataReadingHelp,
     .run = RunChromatograph,
+    .options = kDataReadingOptions,
 };
 
 constinit const Command kMoistureCommand{
@@ -236,6 +247,7 @@ constinit const Command kMoistureCommand{
     .synopsis = kMoistureSynopsis,
     .help = kDataReadingHelp,
     .run = RunMoisture,
+    .options = kDataReadingOptions,
 };
 
 constinit const Command kShowDataCommand{
@@ -247,6 +259,7 @@ constinit const Command kShowDataCommand{
         "  meter, by the extension) printed as the readings print their data; a file\n"
         "  of another kind is refused with the viewing command's message (exit 1).\n",
     .run = RunShowData,
+    .options = kShowDataOptions,
 };
 
 }  // namespace zor06::ctl

@@ -16,6 +16,7 @@
 #include "zor06ctl/data_rows.h"
 #include "zor06ctl/output_files.h"
 #include "zor06ctl/pdf_output.h"
+#include "zor06ctl/shared_options.h"
 
 namespace zor06::ctl {
 namespace {
@@ -62,7 +63,8 @@ DataOutputs DataOutputsOf(const CommandLine& cl, gasdata::DataKind kind) {
     const auto named = [](const std::string& file, std::string_view extension) {
         return file.empty() ? std::filesystem::path() : WithExtension(file, extension);
     };
-    return {named(cl.out, gasdata::KindOf(kind).extension), named(cl.xlsx, ".xlsx"), cl.pdf};
+    return {named(SaveFileOf(cl), gasdata::KindOf(kind).extension), named(XlsxFileOf(cl), ".xlsx"),
+            PdfFileOf(cl)};
 }
 
 bool MayWriteDataOutputs(const CommandLine& cl, gasdata::DataKind kind) {

@@ -9,9 +9,17 @@
 #include "gasdata/data_kind.h"
 #include "messages/archive_bounds.h"
 #include "messages/dialog_verdict.h"
-#include "zor06ctl/cli_options.h"
 
 namespace zor06::ctl {
+
+// The run and the period of a chromatograph or moisture-meter data reading as given.
+struct DataOptions {
+    int run = 0;  // --run 1|2; 0 when not given
+    std::string from;
+    std::string to;
+    bool lastDay = false;
+    bool lastMonth = false;
+};
 
 struct DataPeriodRequest {
     enum class How { Given, LastDay, LastMonth } how = How::Given;

@@ -11,6 +11,7 @@
 #include "zor06ctl/message_list_pdf.h"
 #include "zor06ctl/message_rows.h"
 #include "zor06ctl/output_files.h"
+#include "zor06ctl/shared_options.h"
 
 namespace zor06::ctl {
 namespace {
@@ -35,7 +36,7 @@ int RunShowMessages(Session& s) {
     if (!archive) {
         return UsageError("show-messages takes a file ending in .aud or .ala", s.cl.command);
     }
-    if (!MayWriteFiles(s.cl, {s.cl.pdf})) {
+    if (!MayWriteFiles(s.cl, {PdfFileOf(s.cl)})) {
         return kExitUsage;
     }
     const auto organisation = ListOrganisation(s);
@@ -57,6 +58,8 @@ constexpr Synopsis kShowMessagesSynopsis[] = {
      "a saved message file's rows, and its printed list"},
 };
 
+constexpr Option kShowMessagesOptions[] = {kPdfOption};
+
 }  // namespace
 
 constinit const Command kShowMessagesCommand{
@@ -70,6 +73,7 @@ constinit const Command kShowMessagesCommand{
         "  (RFC 4180, UTF-8); --pdf also writes the printed list, under the\n"
         "  organisation name of INI/title.ini of the work directory.\n",
     .run = RunShowMessages,
+    .options = kShowMessagesOptions,
 };
 
 }  // namespace zor06::ctl

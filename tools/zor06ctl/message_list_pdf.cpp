@@ -4,11 +4,12 @@
 
 #include "messages/message_list_document.h"
 #include "zor06ctl/pdf_output.h"
+#include "zor06ctl/shared_options.h"
 
 namespace zor06::ctl {
 
 std::optional<std::string> ListOrganisation(const Session& s) {
-    if (s.cl.pdf.empty()) {
+    if (PdfFileOf(s.cl).empty()) {
         return std::string();
     }
     const auto workDir = WorkDirectory(s);
@@ -20,12 +21,13 @@ std::optional<std::string> ListOrganisation(const Session& s) {
 
 bool WriteMessageListPdf(const Session& s, const std::string& organisation,
                          const dataset::HdmHeader& header, const messages::MessageView& view) {
-    if (s.cl.pdf.empty()) {
+    const std::string pdf = PdfFileOf(s.cl);
+    if (pdf.empty()) {
         return true;
     }
     std::string reason;
     if (!WriteDocumentPdf(
-            messages::MessageListDocument(view.archive, header, view.rows, organisation), s.cl.pdf,
+            messages::MessageListDocument(view.archive, header, view.rows, organisation), pdf,
             &reason)) {
         std::fprintf(stderr, "Ошибка печати данных: %s\n", reason.c_str());
         return false;

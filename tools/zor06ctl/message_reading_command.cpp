@@ -19,6 +19,7 @@
 #include "zor06ctl/message_rows.h"
 #include "zor06ctl/output_files.h"
 #include "zor06ctl/reading_exit.h"
+#include "zor06ctl/shared_options.h"
 #include "zor06ctl/work_folder.h"
 
 namespace zor06::ctl {
@@ -143,10 +144,11 @@ int RunMessages(Session& s) {
         return kExitFailed;
     }
     // A name without extension gets the archive's, as the view's save dialog gives it.
+    const std::string save = SaveFileOf(s.cl);
     const std::filesystem::path saveTo =
-        s.cl.out.empty() ? std::filesystem::path()
-                         : WithExtension(s.cl.out, messages::FileExtension(request->archive));
-    if (!MayWriteFiles(s.cl, {saveTo, s.cl.pdf})) {
+        save.empty() ? std::filesystem::path()
+                     : WithExtension(save, messages::FileExtension(request->archive));
+    if (!MayWriteFiles(s.cl, {saveTo, PdfFileOf(s.cl)})) {
         return kExitUsage;
     }
     const auto organisation = ListOrganisation(s);
@@ -191,9 +193,16 @@ constexpr Synopsis kMessagesSynopsis[] = {
      "read a message archive, one line per record"},
 };
 
-// The selection; its numbers and dates follow as plain arguments.
-constexpr OwnOption kMessagesOptions[] = {
-    {"--all", false}, {"--last", false}, {"--index", false}, {"--from", false}, {"--to", false},
+// The selection is read with the arguments; its numbers and dates follow as plain ones.
+constexpr Option kMessagesOptions[] = {
+    {.name = "--all", .amongArguments = true},
+    {.name = "--last", .amongArguments = true},
+    {.name = "--index", .amongArguments = true},
+    {.name = "--from", .amongArguments = true},
+    {.name = "--to", .amongArguments = true},
+    kSaveOption,
+    kOutOption,
+    kPdfOption,
 };
 
 }  // namespace
@@ -212,7 +221,7 @@ constinit const Command kMessagesCommand{
         "  under the organisation name of INI/title.ini. --csv prints the view's\n"
         "  column headings and rows as CSV (RFC 4180, UTF-8).\n",
     .run = RunMessages,
-    .ownOptions = kMessagesOptions,
+    .options = kMessagesOptions,
 };
 
 }  // namespace zor06::ctl

@@ -16,6 +16,7 @@
 #include "text/cp1251_text.h"
 #include "zor06ctl/commands.h"
 #include "zor06ctl/output_files.h"
+#include "zor06ctl/shared_options.h"
 
 namespace zor06::ctl {
 namespace {
@@ -51,7 +52,7 @@ std::optional<std::array<std::uint8_t, 3>> ParseDate(const std::string& text, bo
 
 std::optional<PassportArgs> ParseArgs(const CommandLine& cl, std::string* error) {
     const auto& a = cl.args;
-    if (a.empty() || (a[0] != "day" && a[0] != "month") || cl.data.run == 0) {
+    if (a.empty() || (a[0] != "day" && a[0] != "month") || RunOf(cl) == 0) {
         *error = "passport takes day or month and --run 1|2";
         return std::nullopt;
     }
@@ -121,14 +122,15 @@ int RunPassport(Session& s) {
     if (!args) {
         return UsageError(error, s.cl.command);
     }
-    if (!MayWriteFiles(s.cl, {s.cl.out})) {
+    const std::string out = SaveFileOf(s.cl);
+    if (!MayWriteFiles(s.cl, {out})) {
         return kExitUsage;
     }
     const auto workDir = WorkDirectory(s);
     if (!workDir) {
         return kExitFailed;
     }
-    const int run = s.cl.data.run - 1;
+    const int run = RunOf(s.cl) - 1;
     gasdata::PassportContext ctx{
         s.tables,
         *workDir,
@@ -144,16 +146,15 @@ int RunPassport(Session& s) {
             return gasdata::PassportChoice{args->date, args->object};
         },
         {},
-        s.cl.out.empty() ? std::nullopt : std::optional<fs::path>(s.cl.out),
+        out.empty() ? std::nullopt : std::optional<fs::path>(out),
         gasdata::TemplateSources()};
     if (!ConnectAndIdentify(s)) {
         return kExitFailed;
     }
     // The report's name in REPORT takes the run's name, known once the controller is identified;
     // the archive is read only after that.
-    if (s.cl.out.empty() &&
-        !MayWriteFiles(s.cl,
-                       {gasdata::PassportPath(ctx, args->mode, run, {args->date, args->object})})) {
+    if (out.empty() && !MayWriteFiles(s.cl, {gasdata::PassportPath(ctx, args->mode, run,
+                                                                   {args->date, args->object})})) {
         return kExitUsage;
     }
     const auto path = gasdata::MakePassport(ctx, args->mode, run);
@@ -170,11 +171,14 @@ constexpr Synopsis kPassportSynopsis[] = {
      "build a gas-quality passport; prints its path"},
 };
 
-// The date and the object, each taken with the argument after it.
-constexpr OwnOption kPassportOptions[] = {
-    {"--date", true},
-    {"--month", true},
-    {"--object", true},
+// The date and the object are read with the arguments, each with the argument after it.
+constexpr Option kPassportOptions[] = {
+    {.name = "--date", .value = "DD.MM.YY", .amongArguments = true},
+    {.name = "--month", .value = "MM.YY", .amongArguments = true},
+    {.name = "--object", .value = "NAME", .amongArguments = true},
+    kRunOption,
+    kOutOption,
+    kSaveOption,
 };
 
 }  // namespace
@@ -195,7 +199,7 @@ constinit const Command kPassportCommand{
         "  REPORT/OBJECT_RUN_mon_YYMM.xlsx (an existing one is replaced only with --yes),\n"
         "  or FILE with --out.\n",
     .run = RunPassport,
-    .ownOptions = kPassportOptions,
+    .options = kPassportOptions,
 };
 
 }  // namespace zor06::ctl

@@ -11,6 +11,7 @@
 #include "zor06ctl/json.h"
 #include "zor06ctl/output_files.h"
 #include "zor06ctl/pdf_output.h"
+#include "zor06ctl/shared_options.h"
 
 namespace zor06::ctl {
 namespace {
@@ -78,9 +79,11 @@ int RunProtocol(Session& s) {
         return UsageError("protocol takes only --out and --pdf", s.cl.command);
     }
     // Without --out the protocol takes its proposed name, known once the tables have been read.
+    const std::string out = SaveFileOf(s.cl);
+    const std::string pdf = PdfFileOf(s.cl);
     const std::filesystem::path named =
-        s.cl.out.empty() ? std::filesystem::path() : WithExtension(s.cl.out, ".prc");
-    if (!MayWriteFiles(s.cl, {named, s.cl.pdf})) {
+        out.empty() ? std::filesystem::path() : WithExtension(out, ".prc");
+    if (!MayWriteFiles(s.cl, {named, pdf})) {
         return kExitUsage;
     }
     const auto workDir = named.empty() ? WorkDirectory(s) : std::nullopt;
@@ -100,21 +103,22 @@ int RunProtocol(Session& s) {
         return kExitFailed;
     }
     std::printf("%s\n", path.string().c_str());
-    return s.cl.pdf.empty() || SavePdf(record, s.cl.pdf) ? kExitOk : kExitFailed;
+    return pdf.empty() || SavePdf(record, pdf) ? kExitOk : kExitFailed;
 }
 
 int RunPrintProtocol(Session& s) {
-    if (s.cl.args.size() != 1 || s.cl.pdf.empty()) {
+    const std::string pdf = PdfFileOf(s.cl);
+    if (s.cl.args.size() != 1 || pdf.empty()) {
         return UsageError("print-protocol takes one protocol file and --pdf", s.cl.command);
     }
-    if (!MayWriteFiles(s.cl, {s.cl.pdf})) {
+    if (!MayWriteFiles(s.cl, {pdf})) {
         return kExitUsage;
     }
     const auto record = config::ReadProtocolFile(s.cl.args[0], s.op);
     if (!record) {
         return kExitFailed;
     }
-    return SavePdf(*record, s.cl.pdf) ? kExitOk : kExitFailed;
+    return SavePdf(*record, pdf) ? kExitOk : kExitFailed;
 }
 
 constexpr Synopsis kShowConfigSynopsis[] = {
@@ -125,9 +129,13 @@ constexpr Synopsis kProtocolSynopsis[] = {
     {"protocol [--out F] [--pdf F]", "save a configuration protocol of the controller"},
 };
 
+constexpr Option kProtocolOptions[] = {kOutOption, kSaveOption, kPdfOption};
+
 constexpr Synopsis kPrintProtocolSynopsis[] = {
     {"print-protocol F.prc --pdf F", "a saved protocol's printed document as PDF"},
 };
+
+constexpr Option kPrintProtocolOptions[] = {kPdfOption};
 
 }  // namespace
 
@@ -154,6 +162,7 @@ constinit const Command kProtocolCommand{
         "  directory), with --pdf also its printed document, and prints the path of\n"
         "  each file written. An existing file is replaced only with --yes.\n",
     .run = RunProtocol,
+    .options = kProtocolOptions,
 };
 
 constinit const Command kPrintProtocolCommand{
@@ -163,6 +172,7 @@ constinit const Command kPrintProtocolCommand{
         "zor06ctl print-protocol FILE.prc --pdf FILE.pdf\n"
         "  The printed document of a saved protocol as a PDF file.\n",
     .run = RunPrintProtocol,
+    .options = kPrintProtocolOptions,
 };
 
 }  // namespace zor06::ctl

@@ -44,7 +44,7 @@ constexpr std::string_view kToolTail =
 
 std::string Usage(std::string_view command) {
     if (const Command* row = FindCommand(command)) {
-        return std::string(row->help);
+        return CommandHelp(*row);
     }
     std::string usage(kToolHead);
     for (const Command* row : Commands()) {

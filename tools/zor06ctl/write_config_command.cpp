@@ -18,6 +18,9 @@
 namespace zor06::ctl {
 namespace {
 
+// The tables to write: "all" or a list "T,T,..."; all when not given.
+constexpr Option kTablesOption{.name = "--tables", .value = "all|T,T,..."};
+
 // "all" or "T,T,..." of writable tables; none with `error` set.
 std::optional<config::Selection> ParseTables(const std::string& text,
                                              const config::TableStates& states,
@@ -74,7 +77,7 @@ int RunWriteConfig(Session& s) {
         return Failed(s);
     }
     std::string error;
-    auto selection = ParseTables(s.cl.tables, *states, &error);
+    auto selection = ParseTables(s.cl.ValueOf({kTablesOption.name}), *states, &error);
     if (!selection) {
         return UsageError(error, s.cl.command);
     }
@@ -112,6 +115,8 @@ constexpr Synopsis kWriteConfigSynopsis[] = {
     {"write-config FILE [--tables all|T,T,...]", "write a configuration file into the controller"},
 };
 
+constexpr Option kWriteConfigOptions[] = {kTablesOption};
+
 }  // namespace
 
 constinit const Command kWriteConfigCommand{
@@ -127,6 +132,7 @@ constinit const Command kWriteConfigCommand{
         "  they are named. A destroyed users table is written with blank credentials;\n"
         "  the clock gets the PC's time after a question (\"Да\" only with --yes).\n",
     .run = RunWriteConfig,
+    .options = kWriteConfigOptions,
 };
 
 }  // namespace zor06::ctl

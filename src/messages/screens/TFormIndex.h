@@ -2,19 +2,15 @@
 // entered start and count.
 #pragma once
 
-#include <QDialog>
-
-#include "dialogue/operator.h"
 #include "messages/index_dialog_model.h"
+#include "messages/screens/PresetDialog.h"
 
-class QButtonGroup;
 class QLineEdit;
-class QPushButton;
 
 namespace zor06::screens {
 
 // NOLINTNEXTLINE(readability-identifier-naming): screens keep their established names.
-class TFormIndex : public QDialog {
+class TFormIndex : public PresetDialog {
     Q_OBJECT
 public:
     TFormIndex(messages::Archive archive, messages::IndexBounds bounds,
@@ -26,25 +22,19 @@ public:
 
     QLineEdit* startEdit() const { return start_; }
     QLineEdit* countEdit() const { return count_; }
-    QButtonGroup* presets() const { return presets_; }
-    QPushButton* acceptButton() const { return accept_; }
-    QPushButton* exitButton() const { return exit_; }
+    QPushButton* exitButton() const { return leaveButton(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Apply(int preset);
-    void AcceptClicked();
+    void Apply(int preset) override;
+    void AcceptClicked() override;
 
     messages::IndexDialogModel model_;
-    dialogue::Operator& op_;
     messages::IndexSelection selection_;
     QLineEdit* start_ = nullptr;
     QLineEdit* count_ = nullptr;
-    QButtonGroup* presets_ = nullptr;
-    QPushButton* accept_ = nullptr;
-    QPushButton* exit_ = nullptr;
 };
 
 }  // namespace zor06::screens
