@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "link/link_record.h"
+#include "link/link_parameters.h"
 
 namespace zor06::ctl {
 
