@@ -48,6 +48,10 @@ public:
         }
         return result;
     }
+    void PrepareTransmit(const platform::LineSettings& line) override {
+        inner_->PrepareTransmit(line);
+    }
+    bool RecoverFromFailure() override { return inner_->RecoverFromFailure(); }
     platform::SerialLine* Serial() override { return inner_->Serial(); }
 
     platform::MonoTime lastReceive{};
@@ -122,7 +126,7 @@ void RequestsOverLoopbackTcp(benchmark::State& state, link::ExchangeObserver* mo
     link::hgcbox link(1);
     test::RecordingOperator op;
     link::EthernetSettings settings;
-    settings.record.firstByteTimeoutS = 5;
+    settings.record.firstByteTimeoutMs = 5000;
     if (!sim.Started() ||
         !link::TcpConnectTo(link, settings, 1, "127.0.0.1", std::to_string(sim.TcpPort()), op)) {
         state.SkipWithError("simulator not available");

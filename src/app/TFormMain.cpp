@@ -32,6 +32,20 @@ settings::ScreenSize PrimaryScreen() {
 
 }  // namespace
 
+void TFormMain::StatusText(std::string_view text) {
+    // The Exchange panel carries "Обмен..." exactly while a request is on the line.
+    requestOnLine_ = !text.empty();
+    SetStatus(dialogue::Panel::Exchange,
+              QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+// The window repaints while a request waits for its reply; input waits, and the menus and timers
+// check Busy(), so that no other command can start in the middle of a request.
+void TFormMain::Idle() {
+    requestOnLine_ = true;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
     : QMainWindow(parent),
       workDir_(std::move(workDir)),
@@ -42,18 +56,7 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
       tables_{link_, image_, op_} {
     setWindowTitle(QStringLiteral("Программа обслуживания контроллера  ЗОР_06"));
     QLocale::setDefault(QLocale::c());  // the point as decimal separator
-    link_.statusPanel = [this](std::string_view text) {
-        // The Exchange panel carries "Обмен..." exactly while a request is on the line.
-        requestOnLine_ = !text.empty();
-        SetStatus(dialogue::Panel::Exchange,
-                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    };
-    // The window repaints while a request waits for its reply; input waits, and the menus and
-    // timers check Busy(), so that no other command can start in the middle of a request.
-    link_.idle = [this] {
-        requestOnLine_ = true;
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    };
+    link_.SetListener(this);
     op_.onStatus = [this](dialogue::Panel panel, const QString& text) { SetStatus(panel, text); };
     op_.onChooseFile = [this](const dialogue::FileChoice& choice, dialogue::FileDialog dialog) {
         return ChooseFile(choice, dialog == dialogue::FileDialog::Save);

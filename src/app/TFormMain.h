@@ -31,7 +31,7 @@ class TFormCallTime;
 class TFormExchangeMonitor;
 class TFormWait;
 
-class TFormMain : public QMainWindow {
+class TFormMain : public QMainWindow, private link::LinkListener {
     Q_OBJECT
 public:
     explicit TFormMain(std::filesystem::path workDir, QWidget* parent = nullptr);
@@ -131,6 +131,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The link's request: the Exchange panel, and repainting while the reply is awaited.
+    void StatusText(std::string_view text) override;
+    void Idle() override;
     void BuildMenus();
     void BuildStatusBar();
     void KeepStatusPanelsApart();

@@ -5,11 +5,11 @@
 
 namespace zor06::link {
 
-std::string RecordDevice(const LinkRecord& record) {
+std::string RecordDevice(const LinkParameters& record) {
     return record.portName.empty() ? platform::ComPortDevice(record.comPort) : record.portName;
 }
 
-void SetRecordDevice(LinkRecord& record, const std::string& device) {
+void SetRecordDevice(LinkParameters& record, const std::string& device) {
     record.portName = device;
     for (int n = 1; n <= 255; ++n) {
         if (platform::ComPortDevice(n) == device) {
@@ -19,7 +19,7 @@ void SetRecordDevice(LinkRecord& record, const std::string& device) {
     }
 }
 
-std::string DescribeConnection(LinkKind kind, const LinkRecord& line, const PhoneTarget* phone,
+std::string DescribeConnection(LinkKind kind, const LinkParameters& line, const PhoneTarget* phone,
                                const EthernetSubscriber* ethernet) {
     const std::string device = RecordDevice(line);
     switch (kind) {

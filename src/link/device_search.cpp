@@ -13,7 +13,7 @@ namespace zor06::link {
 std::optional<SearchResult> SearchDevice(hgcbox& link, const SearchParameters& params,
                                          dialogue::Operator& op, const SearchHooks& hooks) {
     link.firstByteTimeoutMs = params.firstByteTimeoutMs;
-    link.portWait = params.portWaitS;
+    link.portWaitS = params.portWaitS;
     link.closePortAfterExchange = false;
     link.interByteTimeoutMs = params.interByteTimeoutMs;
     link.preambles = static_cast<std::uint8_t>(params.preambles);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "link/link_record.h"
+#include "link/link_parameters.h"
 #include "link/modem_dialogue.h"
 
 namespace zor06::link {

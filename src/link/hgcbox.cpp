@@ -24,10 +24,22 @@ void StoreBlankPadded(std::array<std::uint8_t, N>& field, std::string_view text)
     }
 }
 
+// The link object's own values until a connection set-up loads its parameters.
+LinkParameters StartingParameters(std::uint8_t address) {
+    LinkParameters p;
+    p.address = address;
+    p.baud = 1200;
+    p.preambles = 0;
+    p.attempts = 2;
+    p.interByteTimeoutMs = 10;
+    p.firstByteTimeoutMs = 2000;
+    return p;
+}
+
 }  // namespace
 
 hgcbox::hgcbox(std::uint8_t addr, platform::Clock& clock, SerialOpener openSerial)
-    : address(addr), clock_(clock), openSerial_(std::move(openSerial)) {
+    : LinkParameters(StartingParameters(addr)), clock_(clock), openSerial_(std::move(openSerial)) {
     writePassword.fill(' ');
     idCode.fill(' ');
 }
@@ -77,13 +89,13 @@ bool hgcbox::SendRequest(std::uint8_t functionCode, std::span<const std::uint8_t
     if (closePortAfterExchange && !OpenPort()) {
         return false;
     }
-    if (statusPanel) {
-        statusPanel("Обмен...");
+    if (listener_ != nullptr) {
+        listener_->StatusText("Обмен...");
     }
     RunAttempts(expected);
     lastExchangeTime = clock_.LocalDateTime();
-    if (statusPanel) {
-        statusPanel("");
+    if (listener_ != nullptr) {
+        listener_->StatusText("");
     }
     if (closePortAfterExchange) {
         ClosePort();
@@ -131,14 +143,19 @@ std::string hgcbox::StatusText() const {
     return ExchangeStatusText(status, replyFrame, lastFunctionCode);
 }
 
+platform::LineSettings hgcbox::Line() const {
+    const bool directLine = linkKind == LinkKind::Direct;
+    return {.baud = baud, .reapplyBaud = directLine, .directionControl = directLine};
+}
+
 bool hgcbox::OpenPort() {
     DetachChannel();
     const std::string device = PortDevice();
     // A port wait of 0 s (hand-edited settings) still tries once.
-    const MonoTime deadline = clock_.Now() + std::chrono::seconds(std::max(0, portWait));
+    const MonoTime deadline = clock_.Now() + std::chrono::seconds(std::max(0, portWaitS));
     platform::OpenError error = platform::OpenError::None;
     std::unique_ptr<platform::SerialPort> port;
-    while (!(port = openSerial_(device, baud, &error)) && clock_.Now() < deadline) {
+    while (!(port = openSerial_(device, Line(), &error)) && clock_.Now() < deadline) {
         clock_.SleepFor(kPortRetryPause);
     }
     if (!port) {
@@ -152,22 +169,13 @@ bool hgcbox::OpenPort() {
     return true;
 }
 
-void hgcbox::AttachSocket(std::unique_ptr<platform::ByteChannel> socket) {
-    channel_ = std::move(socket);
-    serial_ = nullptr;
-    connectionLost_ = false;
-    owedReplies_ = 0;
-}
-
 void hgcbox::AttachChannel(std::unique_ptr<platform::ByteChannel> channel) {
     channel_ = std::move(channel);
-    serial_ = channel_ ? channel_->Serial() : nullptr;
     connectionLost_ = false;
     owedReplies_ = 0;
 }
 
 std::unique_ptr<platform::ByteChannel> hgcbox::DetachChannel() {
-    serial_ = nullptr;
     connectionLost_ = false;
     owedReplies_ = 0;
     return std::move(channel_);
@@ -175,12 +183,6 @@ std::unique_ptr<platform::ByteChannel> hgcbox::DetachChannel() {
 
 void hgcbox::ClosePort() {
     if (PortOpen()) {
-        DetachChannel();
-    }
-}
-
-void hgcbox::CloseSocket() {
-    if (SocketOpen()) {
         DetachChannel();
     }
 }

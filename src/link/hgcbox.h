@@ -1,10 +1,10 @@
 // The link object: the only path by which the program talks to a controller. One instance lives
-// for the whole run; the connection set-up loads its parameters and gives it an open channel.
+// for the whole run; the connection set-up loads its parameters (the LinkParameters it is made
+// of) and gives it an open channel.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -13,6 +13,8 @@
 #include "link/exchange_observer.h"
 #include "link/frame.h"
 #include "link/link_kind.h"
+#include "link/link_listener.h"
+#include "link/link_parameters.h"
 #include "link/reply_views.h"
 #include "platform/byte_channel.h"
 #include "platform/clock.h"
@@ -24,7 +26,7 @@ using platform::SerialOpener;
 using platform::SystemSerialOpener;
 
 // NOLINTNEXTLINE(readability-identifier-naming): the link class keeps its established name.
-class hgcbox {
+class hgcbox : public LinkParameters {
 public:
     explicit hgcbox(std::uint8_t address = 0, platform::Clock& clock = platform::SystemClock(),
                     SerialOpener openSerial = SystemSerialOpener());
@@ -49,23 +51,23 @@ public:
     std::string StatusText() const;
 
     // The link talks through one byte channel: a serial line (direct or through a modem, a
-    // pseudo-terminal) opened by OpenPort, or a connected socket given by AttachSocket.
+    // pseudo-terminal) opened by OpenPort, or a connected socket given by AttachChannel.
 
     // Opens the serial port (device of comPort / portName) at the baud rate, retrying while it is
-    // busy for portWait seconds; false with status 6 otherwise. Replaces any open channel.
+    // busy for portWaitS seconds; false with status 6 otherwise. Replaces any open channel.
     bool OpenPort();
-    // Takes a connected socket as the channel, replacing any open one.
-    void AttachSocket(std::unique_ptr<platform::ByteChannel> socket);
-    // Takes any channel; its serial-line controls, when it has them, drive the direct line.
+    // Takes any channel (a connected socket, a line opened elsewhere), replacing any open one;
+    // before each transmission it is given the line settings of the parameters.
     void AttachChannel(std::unique_ptr<platform::ByteChannel> channel);
     // Gives the channel up (closed or moved elsewhere by the caller).
     std::unique_ptr<platform::ByteChannel> DetachChannel();
     platform::ByteChannel* Channel() const { return channel_.get(); }
-    // Close the channel when it is a serial line, or when it is a socket.
+    // Closes whatever channel is open.
+    void Close() { DetachChannel(); }
+    // Frees the serial port (for another program or another opening); a socket stays connected.
     void ClosePort();
-    void CloseSocket();
-    bool PortOpen() const { return channel_ != nullptr && serial_ != nullptr; }
-    bool SocketOpen() const { return channel_ != nullptr && serial_ == nullptr; }
+    bool PortOpen() const { return channel_ != nullptr && channel_->Serial() != nullptr; }
+    bool SocketOpen() const { return channel_ != nullptr && channel_->Serial() == nullptr; }
     // The device path of the serial port: portName when set, else the device of COMn.
     std::string PortDevice() const;
 
@@ -75,32 +77,19 @@ public:
     void ClearAbort() { abortRequested_ = false; }
     bool AbortRequested() const { return abortRequested_; }
 
-    // Data model, set directly by the connection set-up.
+    // Data model, set directly by the connection set-up, besides the parameters.
     std::array<std::uint8_t, kFrameCapacity> requestFrame{};
     std::array<std::uint8_t, kFrameCapacity> replyFrame{};
-    LinkKind linkKind = LinkKind::Direct;
-    std::uint8_t comPort = 1;
-    std::string portName;       // wins over comPort when not empty
-    std::int32_t portWait = 1;  // seconds
-    bool closePortAfterExchange = false;
-    std::uint8_t address = 0;
-    std::int32_t baud = 1200;
-    std::uint8_t preambles = 0;
     std::array<std::uint8_t, kPasswordSize> writePassword;
     std::array<std::uint8_t, kIdCodeSize> idCode;
-    std::int32_t interByteTimeoutMs = 10;
-    std::int32_t firstByteTimeoutMs = 2000;
-    std::uint8_t attempts = 2;
     // Seconds a TCP connection whose peer went away is tried again before a request goes out.
     std::int32_t connectWaitS = 10;
     std::int32_t status = 0;
     double lastExchangeTime = 0;  // local time, days since 30 December 1899
     std::uint8_t lastFunctionCode = 0;
-    // Shows "Обмен..." while a request is on the line.
-    std::function<void(std::string_view)> statusPanel;
-    // Called at most every ~50 ms while waiting for a reply, so that a user interface can
-    // repaint and notice Esc; it may call RequestAbort, which stops the next request.
-    std::function<void()> idle;
+
+    // The front end told about the request on the line (LinkListener); none by default, not owned.
+    void SetListener(LinkListener* listener) { listener_ = listener; }
 
     // The monitor of the line, told about every attempt of every request; none by default, not
     // owned. It may be changed or removed while a request waits (from idle).
@@ -130,6 +119,8 @@ private:
     bool JudgeCompleteFrame(const ReplyExpectation& expected, bool lateOneOwed, bool* skipped);
     // A complete frame came: one reply owed fewer.
     void ReplyArrived();
+    // How the serial line is driven for these parameters.
+    platform::LineSettings Line() const;
     // Lets the user interface in when its turn is due; false when it closed the line meanwhile.
     bool IdleWhenDue(platform::MonoTime now, platform::MonoTime& lastIdle);
     // Before a retry: reads and drops what still comes until the line has been quiet for the
@@ -145,8 +136,8 @@ private:
     platform::Clock& clock_;
     SerialOpener openSerial_;
     std::unique_ptr<platform::ByteChannel> channel_;
-    platform::SerialLine* serial_ = nullptr;  // the channel's line controls; null on a socket
-    std::string portText_;                    // text of status 6, naming the port
+    LinkListener* listener_ = nullptr;
+    std::string portText_;  // text of status 6, naming the port
     ExchangeObserver* observer_ = nullptr;
     bool connectionLost_ = false;  // a send or receive on the socket failed
     // Sendings on this channel whose reply has not come: the timed-out ones' replies may still.

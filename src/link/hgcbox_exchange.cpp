@@ -73,22 +73,11 @@ bool hgcbox::Transmit() {
 
     // A late reply to an earlier request must not be taken for the reply to this one.
     channel_->DiscardQueues();
-    if (serial_ != nullptr) {
-        const bool directLine = linkKind == LinkKind::Direct;
-        if (directLine) {
-            serial_->SetBaud(baud);
-        }
-        serial_->SetDirectionControl(directLine);
-    }
+    channel_->PrepareTransmit(Line());
     if (channel_->Transmit(transmission) == static_cast<long>(transmission.size())) {
         return true;
     }
-    if (serial_ != nullptr) {
-        serial_->ClearErrors();
-        status = status::kWriteFailed;
-    } else {
-        status = status::kSendFailed;
-    }
+    status = channel_->RecoverFromFailure() ? status::kWriteFailed : status::kSendFailed;
     return false;
 }
 
@@ -150,17 +139,16 @@ hgcbox::Reception hgcbox::Receive(const ReplyExpectation& expected) {
 
     while (status == status::kOk && !done) {
         MonoTime until = receiver.Accepted() < 2 ? firstByteDeadline : lastByte + interByte;
-        if (idle) {
+        if (listener_ != nullptr) {
             until = std::min(until, lastIdle + kIdleInterval);
         }
         const platform::ReceiveResult got = channel_->Receive(chunk, until);
         if (got.failed) {
-            if (serial_ == nullptr) {
+            if (!channel_->RecoverFromFailure()) {
                 status = status::kRecvFailed;
                 break;
             }
             // A failed serial read counts as no byte; wait instead of spinning on the error.
-            serial_->ClearErrors();
             clock_.SleepUntil(until);
         }
         const MonoTime now = clock_.Now();
@@ -202,8 +190,8 @@ hgcbox::Reception hgcbox::Receive(const ReplyExpectation& expected) {
 }
 
 bool hgcbox::IdleWhenDue(MonoTime now, MonoTime& lastIdle) {
-    if (idle && now >= lastIdle + kIdleInterval) {
-        idle();
+    if (listener_ != nullptr && now >= lastIdle + kIdleInterval) {
+        listener_->Idle();
         lastIdle = clock_.Now();
     }
     // Whatever ran meanwhile may have closed the line: the request ends, nothing breaks.
@@ -227,16 +215,15 @@ void hgcbox::DrainLine() {
     for (MonoTime now = clock_.Now(); now < lastHeard_ + quiet && now < deadline;
          now = clock_.Now()) {
         MonoTime until = std::min(lastHeard_ + quiet, deadline);
-        if (idle) {
+        if (listener_ != nullptr) {
             until = std::min(until, lastIdle + kIdleInterval);
         }
         const platform::ReceiveResult got = channel_->Receive(chunk, until);
         if (got.failed) {
-            if (serial_ == nullptr) {
+            if (!channel_->RecoverFromFailure()) {
                 connectionLost_ = true;
                 return;
             }
-            serial_->ClearErrors();
             clock_.SleepUntil(until);
         }
         if (got.count > 0) {

@@ -23,8 +23,8 @@ bool hgcbox::ReconnectIfLost() {
     // Between steps the interface repaints; whatever runs then may stop the request or take the
     // socket away (a disconnection).
     const auto stopped = [this, socket] {
-        if (idle) {
-            idle();
+        if (listener_ != nullptr) {
+            listener_->Idle();
         }
         return abortRequested_ || !channel_ || channel_->Socket() != socket;
     };

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "dialogue/operator.h"
-#include "link/link_record.h"
+#include "link/link_parameters.h"
 #include "platform/clock.h"
 
 namespace zor06::link {

@@ -14,7 +14,7 @@ constexpr char kTimedOut[] = "Превышено время ожидания с�
 
 bool GiveUp(hgcbox& link, dialogue::Operator& op, const char* text) {
     op.MessageBox(text, "");
-    link.CloseSocket();
+    link.Close();
     return false;
 }
 
@@ -68,9 +68,9 @@ bool TcpConnectTo(hgcbox& link, const EthernetSettings& settings, std::uint8_t a
     }
 
     link.ClosePort();
-    link.AttachSocket(std::move(socket));
+    link.AttachChannel(std::move(socket));
     LinkParameters parameters =
-        ParametersOf(LinkKind::Ethernet, settings.record, link.portWait, false);
+        ParametersOf(LinkKind::Ethernet, settings.record, link.portWaitS, false);
     parameters.address = address;
     LoadLinkObject(link, parameters);
     link.connectWaitS = settings.connectWaitS;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "dialogue/operator.h"
-#include "link/link_record.h"
+#include "link/link_parameters.h"
 #include "platform/clock.h"
 #include "platform/tcp_socket.h"
 

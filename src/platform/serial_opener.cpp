@@ -3,9 +3,10 @@
 namespace zor06::platform {
 
 SerialOpener SystemSerialOpener() {
-    return [](const std::string& device, int baud, OpenError* error) {
+    return [](const std::string& device, const LineSettings& line, OpenError* error) {
         SerialSettings settings;
-        settings.baud = baud;
+        settings.baud = line.baud;
+        settings.directionControl = line.directionControl;
         return OpenComPort(device, settings, error);
     };
 }

@@ -9,9 +9,10 @@
 
 namespace zor06::platform {
 
-// Opens a serial device at a baud rate with the link's fixed frame format (8N1, DTR on, RTS off).
-using SerialOpener = std::function<std::unique_ptr<SerialPort>(const std::string& device, int baud,
-                                                               OpenError* error)>;
+// Opens a serial device with the link's fixed frame format (8N1, DTR on, RTS off) at the line's
+// baud rate and with its direction control.
+using SerialOpener = std::function<std::unique_ptr<SerialPort>(
+    const std::string& device, const LineSettings& line, OpenError* error)>;
 
 SerialOpener SystemSerialOpener();
 

@@ -20,7 +20,8 @@ constexpr long long kBitsPerCharacter = 10;
 
 class PosixSerialPort final : public SerialPort {
 public:
-    PosixSerialPort(int fd, int baud, Clock& clock) : channel_(fd), baud_(baud), clock_(clock) {}
+    PosixSerialPort(int fd, int baud, bool directionControl, Clock& clock)
+        : channel_(fd), baud_(baud), clock_(clock), directionControl_(directionControl) {}
 
     void DiscardQueues() override { channel_.DiscardQueues(); }
 
@@ -72,7 +73,7 @@ private:
     FdChannel channel_;
     int baud_;
     Clock& clock_;
-    bool directionControl_ = false;
+    bool directionControl_;
     bool noModemLines_ = false;
 };
 
@@ -108,7 +109,7 @@ std::unique_ptr<SerialPort> OpenComPort(const std::string& device, const SerialS
         *result = OpenError::Failed;
         return nullptr;
     }
-    return std::make_unique<PosixSerialPort>(fd, baud, clock);
+    return std::make_unique<PosixSerialPort>(fd, baud, settings.directionControl, clock);
 }
 
 bool ComPortPresent(const std::string& device) {

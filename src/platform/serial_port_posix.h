@@ -25,6 +25,7 @@ struct SerialSettings {
     int stopBits = 0;  // 0 one, 1 one and a half (taken as two), 2 two, other one
     bool dtr = true;
     bool rts = false;
+    bool directionControl = false;  // see SerialLine::SetDirectionControl
 };
 
 constexpr int kMinBaud = 110;

@@ -16,9 +16,9 @@ constexpr int kScreenMargin = 80;
 // The serial kinds keep a port and a baud rate; the Ethernet record has neither.
 enum class RecordKind { Serial, Ethernet };
 
-link::LinkRecord ReadRecord(RangedReader& in, const char* section, RecordKind kind,
-                            LinkParameter firstByte) {
-    link::LinkRecord record;
+link::LinkParameters ReadRecord(RangedReader& in, const char* section, RecordKind kind,
+                                LinkParameter firstByte) {
+    link::LinkParameters record;
     if (kind == RecordKind::Serial) {
         record.comPort = LowByte(in.Read(section, "COMPort", LinkParameter::ComPort));
         record.portName = in.Ini().ReadText(section, "PortName", "");
@@ -28,7 +28,7 @@ link::LinkRecord ReadRecord(RangedReader& in, const char* section, RecordKind ki
     record.preambles = LowByte(in.Read(section, "Preambles", LinkParameter::Preambles));
     record.attempts = LowByte(in.Read(section, "Repeat", LinkParameter::Attempts));
     record.interByteTimeoutMs = in.Read(section, "TimeOut", LinkParameter::InterByteTimeoutMs);
-    record.firstByteTimeoutS = in.Read(section, "WaitTime", firstByte);
+    record.firstByteTimeoutMs = link::SecondsToMillis(in.Read(section, "WaitTime", firstByte));
     return record;
 }
 
@@ -36,7 +36,7 @@ bool Flag(const IniFile& ini, const char* section, const char* key) {
     return ini.ReadInt(section, key, 0) != 0;
 }
 
-std::vector<IniEntry> RecordEntries(const link::LinkRecord& record, RecordKind kind) {
+std::vector<IniEntry> RecordEntries(const link::LinkParameters& record, RecordKind kind) {
     std::vector<IniEntry> entries;
     if (kind == RecordKind::Serial) {
         entries.push_back(NumberEntry("COMPort", record.comPort));
@@ -49,7 +49,7 @@ std::vector<IniEntry> RecordEntries(const link::LinkRecord& record, RecordKind k
     entries.push_back(NumberEntry("Preambles", record.preambles));
     entries.push_back(NumberEntry("Repeat", record.attempts));
     entries.push_back(NumberEntry("TimeOut", record.interByteTimeoutMs));
-    entries.push_back(NumberEntry("WaitTime", record.firstByteTimeoutS));
+    entries.push_back(NumberEntry("WaitTime", link::MillisToSeconds(record.firstByteTimeoutMs)));
     return entries;
 }
 

@@ -52,7 +52,7 @@ bool ConnectEthernet(link::hgcbox& link, ProgramSettings& settings, int row, int
 
 bool ConnectLine(link::hgcbox& link, ProgramSettings& settings, link::LinkKind kind, int row,
                  int address, dialogue::Operator& op, const ConnectEnvironment& env) {
-    link::LinkRecord& record = KindRecord(settings.link, kind);
+    link::LinkParameters& record = KindRecord(settings.link, kind);
     record.address = static_cast<std::uint8_t>(address);
     if (kind == link::LinkKind::Telephone && EntryAt(settings.phones, row) == nullptr) {
         return Incomplete(op);

@@ -15,7 +15,7 @@ std::optional<link::LinkKind> CurrentLinkKind(const LinkSettings& settings) {
     return static_cast<link::LinkKind>(settings.linkKind);
 }
 
-const link::LinkRecord& KindRecord(const LinkSettings& settings, link::LinkKind kind) {
+const link::LinkParameters& KindRecord(const LinkSettings& settings, link::LinkKind kind) {
     switch (kind) {
         case link::LinkKind::Telephone:
             return settings.phone.record;
@@ -27,8 +27,8 @@ const link::LinkRecord& KindRecord(const LinkSettings& settings, link::LinkKind 
     return settings.direct;
 }
 
-link::LinkRecord& KindRecord(LinkSettings& settings, link::LinkKind kind) {
-    return const_cast<link::LinkRecord&>(KindRecord(std::as_const(settings), kind));
+link::LinkParameters& KindRecord(LinkSettings& settings, link::LinkKind kind) {
+    return const_cast<link::LinkParameters&>(KindRecord(std::as_const(settings), kind));
 }
 
 std::string DescribeConnection(const ProgramSettings& settings) {
@@ -64,7 +64,7 @@ void AdoptAnsweredAddress(LinkSettings& settings, int address) {
     if (!kind) {
         return;
     }
-    link::LinkRecord& record = KindRecord(settings, *kind);
+    link::LinkParameters& record = KindRecord(settings, *kind);
     if (record.address == link::kBroadcastAddress) {
         record.address = static_cast<std::uint8_t>(address);
     }

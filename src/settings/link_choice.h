@@ -7,7 +7,7 @@
 #include <string>
 
 #include "link/link_kind.h"
-#include "link/link_record.h"
+#include "link/link_parameters.h"
 #include "settings/settings_types.h"
 
 namespace zor06::settings {
@@ -16,8 +16,8 @@ namespace zor06::settings {
 std::optional<link::LinkKind> CurrentLinkKind(const LinkSettings& settings);
 
 // The parameter record of `kind` (the Ethernet record uses only part of it).
-link::LinkRecord& KindRecord(LinkSettings& settings, link::LinkKind kind);
-const link::LinkRecord& KindRecord(const LinkSettings& settings, link::LinkKind kind);
+link::LinkParameters& KindRecord(LinkSettings& settings, link::LinkKind kind);
+const link::LinkParameters& KindRecord(const LinkSettings& settings, link::LinkKind kind);
 
 // The current entry of a list, or null when the list is empty.
 template <typename List>

@@ -26,9 +26,10 @@ EthernetLink CurrentEthernetLink(const ProgramSettings& settings) {
 }
 
 link::LinkParameters LinkParametersFor(const LinkSettings& settings, link::LinkKind kind) {
-    const link::LinkRecord& record = kind == link::LinkKind::Telephone  ? settings.phone.record
-                                     : kind == link::LinkKind::Ethernet ? settings.ethernet.record
-                                                                        : settings.direct;
+    const link::LinkParameters& record = kind == link::LinkKind::Telephone ? settings.phone.record
+                                         : kind == link::LinkKind::Ethernet
+                                             ? settings.ethernet.record
+                                             : settings.direct;
     return link::ParametersOf(kind, record, settings.portWaitS, settings.closePort);
 }
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "link/link_record.h"
+#include "link/link_parameters.h"
 #include "settings/settings_types.h"
 
 namespace zor06::settings {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "link/link_record.h"
+#include "link/link_parameters.h"
 
 namespace zor06::settings {
 
@@ -68,14 +68,14 @@ struct WindowGeometry {
 };
 
 // The telephone record waits a second longer for the first reply byte.
-inline link::LinkRecord PhoneRecordDefaults() {
-    link::LinkRecord record;
-    record.firstByteTimeoutS = 6;
+inline link::LinkParameters PhoneRecordDefaults() {
+    link::LinkParameters record;
+    record.firstByteTimeoutMs = 6000;
     return record;
 }
 
 struct PhoneLinkSettings {
-    link::LinkRecord record = PhoneRecordDefaults();
+    link::LinkParameters record = PhoneRecordDefaults();
     bool defaultCommand = false;
     std::string command;  // modem command, at most kCommandChars
     int connectWaitS = 50;
@@ -89,7 +89,7 @@ struct LinkSettings {
     int portWaitS = 1;
     bool closePort = false;  // direct line only
     WindowGeometry window;
-    link::LinkRecord direct;
+    link::LinkParameters direct;
     PhoneLinkSettings phone;
     link::EthernetSettings ethernet;
 };

@@ -49,8 +49,7 @@ void Disconnect(TableContext& ctx, ConnectionState& state) {
         link::HangUp(*ctx.link.Channel(), ctx.clock);
     }
     state.modemConnected = false;
-    ctx.link.ClosePort();
-    ctx.link.CloseSocket();
+    ctx.link.Close();
     if (state.callEnded) {
         state.callEnded();
     }

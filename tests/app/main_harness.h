@@ -52,7 +52,7 @@ public:
         window->screens.connect = [this, storedAddress](TFormMain& w) {
             ++connectionDialogs;
             zor06::link::EthernetSettings settings;
-            settings.record.firstByteTimeoutS = 1;
+            settings.record.firstByteTimeoutMs = 1000;
             settings.record.interByteTimeoutMs = 200;
             return zor06::link::TcpConnectTo(w.Link(), settings,
                                              static_cast<std::uint8_t>(storedAddress), "127.0.0.1",

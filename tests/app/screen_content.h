@@ -94,7 +94,8 @@ struct Fixture {
     std::filesystem::path Dir() const { return dir.path().toStdString(); }
 
     test::FakeClock clock;
-    link::hgcbox link{1, clock, [](const std::string&, int, platform::OpenError*) {
+    link::hgcbox link{1, clock,
+                      [](const std::string&, const platform::LineSettings&, platform::OpenError*) {
                           return std::unique_ptr<platform::SerialPort>();
                       }};
     std::unique_ptr<sim::Controller> controller;

@@ -37,7 +37,7 @@ struct Harness {
         };
         window->screens.connect = [this](TFormMain& w) {
             zor06::link::EthernetSettings settings;
-            settings.record.firstByteTimeoutS = 1;
+            settings.record.firstByteTimeoutMs = 1000;
             return zor06::link::TcpConnectTo(w.Link(), settings, 1, "127.0.0.1",
                                              std::to_string(sim->TcpPort()), w.Operator());
         };

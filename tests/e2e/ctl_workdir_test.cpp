@@ -38,7 +38,7 @@ TEST_F(CtlWorkDir, UsesTheCurrentEthernetSubscriber) {
     SimProcess sim(ZOR06_SIM_PATH, {"--tcp", "127.0.0.1:0", "--address", "7"});
     ASSERT_TRUE(sim.Started()) << sim.Error();
     program.link.linkKind = 2;
-    program.link.ethernet.record.firstByteTimeoutS = 1;
+    program.link.ethernet.record.firstByteTimeoutMs = 1000;
     settings::EthernetEntry far{"Дальняя ГРС", 3, (10u << 24) | 1, 4001};
     settings::EthernetEntry local{"Ближняя ГРС", 7, (127u << 24) | 1, sim.TcpPort()};
     program.ethernet.entries = {far, local};
@@ -54,7 +54,7 @@ TEST_F(CtlWorkDir, UsesTheDirectLineDevice) {
     ASSERT_TRUE(sim.Started()) << sim.Error();
     program.link.linkKind = 0;
     program.link.direct.portName = sim.PtyPath();
-    program.link.direct.firstByteTimeoutS = 1;
+    program.link.direct.firstByteTimeoutMs = 1000;
     Save();
     const auto r = Identify();
     ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -66,7 +66,7 @@ TEST_F(CtlWorkDir, DialsTheCurrentTelephoneSubscriber) {
     ASSERT_TRUE(sim.Started()) << sim.Error();
     program.link.linkKind = 1;
     program.link.phone.record.portName = sim.PtyPath();
-    program.link.phone.record.firstByteTimeoutS = 1;
+    program.link.phone.record.firstByteTimeoutMs = 1000;
     program.link.phone.command = "AT&F";
     program.phones.entries = {{"ГРС Лесная", 1, 1, "8 (012) 345-67-89"}};
     Save();

@@ -52,7 +52,7 @@ TEST_F(PtyLink, ThePerRequestModeOpensThePortForEachRequest) {
 TEST_F(PtyLink, AMissingDeviceIsReportedAfterThePortWait) {
     Start({});
     link.portName = "/dev/zor06-no-such-port";
-    link.portWait = 1;
+    link.portWaitS = 1;
     EXPECT_FALSE(link.OpenPort());
     EXPECT_EQ(link.StatusText(), "Коммуникационный порт /dev/zor06-no-such-port недоступен");
 }

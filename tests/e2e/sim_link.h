@@ -27,7 +27,7 @@ public:
             return false;
         }
         link::EthernetSettings settings;
-        settings.record.firstByteTimeoutS = firstByteS;
+        settings.record.firstByteTimeoutMs = link::SecondsToMillis(firstByteS);
         settings.record.interByteTimeoutMs = interByteMs;
         settings.record.attempts = static_cast<std::uint8_t>(attempts);
         settings.record.preambles = 3;

@@ -121,7 +121,7 @@ TEST(TcpLink, ReconnectingOpensAFreshConnection) {
     link::hgcbox link;
     ASSERT_TRUE(sim.Connect(link));
     ASSERT_TRUE(ReadFields(link, 0, 0, 1));
-    link.CloseSocket();
+    link.Close();
     ASSERT_TRUE(sim.Connect(link));
     EXPECT_TRUE(ReadFields(link, 0, 0, 1));
 }

@@ -15,22 +15,22 @@ namespace {
 
 using namespace zor06::settings;
 using zor06::link::LinkKind;
-using zor06::link::LinkRecord;
+using zor06::link::LinkParameters;
 
-bool RecordInRange(const LinkRecord& r, LinkParameter firstByte) {
+bool RecordInRange(const LinkParameters& r, LinkParameter firstByte) {
     return Accepts(LinkParameter::ComPort, r.comPort) &&
            Accepts(LinkParameter::Address, r.address) && Accepts(LinkParameter::Baud, r.baud) &&
            Accepts(LinkParameter::Preambles, r.preambles) &&
            Accepts(LinkParameter::Attempts, r.attempts) &&
            Accepts(LinkParameter::InterByteTimeoutMs, r.interByteTimeoutMs) &&
-           Accepts(firstByte, r.firstByteTimeoutS);
+           Accepts(firstByte, zor06::link::MillisToSeconds(r.firstByteTimeoutMs));
 }
 
-bool SameNumbers(const LinkRecord& a, const LinkRecord& b) {
+bool SameNumbers(const LinkParameters& a, const LinkParameters& b) {
     return a.comPort == b.comPort && a.address == b.address && a.baud == b.baud &&
            a.preambles == b.preambles && a.attempts == b.attempts &&
            a.interByteTimeoutMs == b.interByteTimeoutMs &&
-           a.firstByteTimeoutS == b.firstByteTimeoutS;
+           a.firstByteTimeoutMs == b.firstByteTimeoutMs;
 }
 
 }  // namespace

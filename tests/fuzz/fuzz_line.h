@@ -77,7 +77,8 @@ struct FuzzedLine {
     }
 
     test::FakeClock clock;
-    link::hgcbox link{1, clock, [](const std::string&, int, platform::OpenError*) {
+    link::hgcbox link{1, clock,
+                      [](const std::string&, const platform::LineSettings&, platform::OpenError*) {
                           return std::unique_ptr<platform::SerialPort>();
                       }};
     test::RecordingOperator op;

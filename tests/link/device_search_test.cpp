@@ -16,7 +16,8 @@ class DeviceSearchTest : public ::testing::Test {
 protected:
     // A controller at `address` that understands only `baud`; at other rates it sends garbage.
     link::SerialOpener ControllerAt(std::uint8_t address, int baud) {
-        return [this, address, baud](const std::string& device, int, platform::OpenError* error) {
+        return [this, address, baud](const std::string& device, const platform::LineSettings&,
+                                     platform::OpenError* error) {
             if (device != "/dev/ttyUSB0") {
                 *error = platform::OpenError::Absent;
                 return std::unique_ptr<platform::SerialPort>();

@@ -165,7 +165,8 @@ TEST_F(ExchangeRingTest, CredentialsAndUsersPasswordsAndCodesAreNotKept) {
 
 TEST_F(ExchangeRingTest, AMonitorRemovedWhileARequestWaitsIsNotCalled) {
     Connect(Always({At(500, reply)}));
-    link.idle = [this] { link.SetExchangeObserver(nullptr); };
+    Listen();
+    listener.onIdle = [this] { link.SetExchangeObserver(nullptr); };
     ASSERT_TRUE(ReadTable0());
     EXPECT_EQ(ring.Size(), 0u);
 }

@@ -13,10 +13,10 @@ TEST_F(IdleDetachTest, ALineClosedWhileWaitingEndsTheRequest) {
     link.firstByteTimeoutMs = 1000;
     link.attempts = 3;
     int idles = 0;
-    link.idle = [this, &idles] {
+    Listen();
+    listener.onIdle = [this, &idles] {
         if (++idles == 2) {
-            link.CloseSocket();
-            link.ClosePort();
+            link.Close();
         }
     };
     EXPECT_FALSE(ReadTable0());

@@ -109,7 +109,7 @@ TEST_F(LateReplyTest, EveryChannelIsDrainedBeforeEachRequestASocketToo) {
     auto socket = std::make_unique<ScriptedChannel>(clock, Always({At(5, replyTo0)}));
     ScriptedChannel& channel = *socket;
     link.linkKind = link::LinkKind::Ethernet;
-    link.AttachSocket(std::move(socket));
+    link.AttachChannel(std::make_unique<ScriptedConnection>(std::move(socket)));
     ASSERT_TRUE(ReadTable(0));
     ASSERT_TRUE(ReadTable(0));
     // Before each transmission and after each reception.

@@ -12,10 +12,11 @@ using platform::Millis;
 class OpenPortTest : public ::testing::Test {
 protected:
     link::SerialOpener Opener() {
-        return [this](const std::string& device, int baud, platform::OpenError* error) {
+        return [this](const std::string& device, const platform::LineSettings& line,
+                      platform::OpenError* error) {
             ++opens;
             lastDevice = device;
-            lastBaud = baud;
+            lastBaud = line.baud;
             std::unique_ptr<platform::SerialPort> port;
             if (clock.Elapsed() >= busyFor) {
                 auto channel = std::make_unique<ScriptedChannel>(clock, responder);
@@ -54,7 +55,7 @@ TEST_F(OpenPortTest, OpensTheComDeviceRaisesDtrAndSettles) {
 TEST_F(OpenPortTest, ABusyPortIsRetriedForThePortWait) {
     busyFor = Millis(1500);
     link::hgcbox link(1, clock, Opener());
-    link.portWait = 2;
+    link.portWaitS = 2;
     EXPECT_TRUE(link.OpenPort());
     EXPECT_GT(opens, 2);
 }
@@ -63,7 +64,7 @@ TEST_F(OpenPortTest, APortBusyForTheWholeWaitIsReportedByName) {
     busyFor = Millis(60'000);
     link::hgcbox link(1, clock, Opener());
     link.portName = "/dev/ttyUSB1";
-    link.portWait = 3;
+    link.portWaitS = 3;
     EXPECT_FALSE(link.OpenPort());
     EXPECT_EQ(link.status, link::status::kPortUnavailable);
     EXPECT_EQ(link.StatusText(), "Коммуникационный порт /dev/ttyUSB1 недоступен");
@@ -74,7 +75,7 @@ TEST_F(OpenPortTest, APortBusyForTheWholeWaitIsReportedByName) {
 TEST_F(OpenPortTest, APortWaitOfZeroTriesOnce) {
     busyFor = Millis(60'000);
     link::hgcbox link(1, clock, Opener());
-    link.portWait = 0;
+    link.portWaitS = 0;
     EXPECT_FALSE(link.OpenPort());
     EXPECT_EQ(opens, 1);
 }

@@ -94,7 +94,7 @@ protected:
         settings.record.preambles = 3;
         settings.record.attempts = 2;
         settings.record.interByteTimeoutMs = 250;
-        settings.record.firstByteTimeoutS = 4;
+        settings.record.firstByteTimeoutMs = 4000;
         settings.connectWaitS = 10;
         subscriber.address = 7;
         subscriber.ip = {192, 168, 1, 10};

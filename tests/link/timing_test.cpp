@@ -79,7 +79,8 @@ TEST_F(TimingTest, IdleIsCalledWhileWaitingAndItsAbortStopsTheNextAttempt) {
     link.attempts = 5;
     auto& channel = Connect(Always({}));
     int calls = 0;
-    link.idle = [&] {
+    Listen();
+    listener.onIdle = [&] {
         if (++calls == 10) {
             link.RequestAbort();
         }
@@ -105,7 +106,7 @@ TEST_F(TimingTest, WriteFailuresAndSocketFailuresGetTheirStatuses) {
     link.linkKind = link::LinkKind::Ethernet;
     auto socket = std::make_unique<ScriptedChannel>(clock, Always({}));
     ScriptedChannel& socketRef = *socket;
-    link.AttachSocket(std::move(socket));
+    link.AttachChannel(std::make_unique<ScriptedConnection>(std::move(socket)));
     EXPECT_TRUE(link.SocketOpen());
     EXPECT_FALSE(link.PortOpen());
     socketRef.acceptOnly = 3;
@@ -131,7 +132,8 @@ TEST_F(TimingTest, AFailedSerialReadCountsAsNoByte) {
 
 TEST_F(TimingTest, TheStatusPanelShowsTheExchangeAndTheTimeIsStored) {
     std::vector<std::string> shown;
-    link.statusPanel = [&](std::string_view text) { shown.emplace_back(text); };
+    Listen();
+    listener.onStatus = [&](std::string_view text) { shown.emplace_back(text); };
     Connect(Always({At(5, reply)}));
     EXPECT_TRUE(ReadTable0());
     EXPECT_EQ(shown, (std::vector<std::string>{"Обмен...", ""}));

@@ -103,13 +103,20 @@ TEST_F(SerialPortOnPtyTest, ClosedDeviceSideFailsReceive) {
 }
 
 TEST_F(SerialPortOnPtyTest, DirectionControlWithoutModemLinesStillWrites) {
-    auto port = Open({});
-    ASSERT_NE(port, nullptr);
-    port->SetDirectionControl(true);
-    for (const char* text : {"first", "second"}) {
-        const auto bytes = Bytes(text);
-        EXPECT_EQ(port->Transmit(bytes), static_cast<long>(bytes.size()));
-        EXPECT_EQ(ReadBytes(*master_, bytes.size()), bytes);
+    for (const bool atOpening : {false, true}) {
+        SCOPED_TRACE(atOpening ? "given at opening" : "switched on later");
+        SerialSettings settings;
+        settings.directionControl = atOpening;
+        auto port = Open(settings);
+        ASSERT_NE(port, nullptr);
+        if (!atOpening) {
+            port->SetDirectionControl(true);
+        }
+        for (const char* text : {"first", "second"}) {
+            const auto bytes = Bytes(text);
+            EXPECT_EQ(port->Transmit(bytes), static_cast<long>(bytes.size()));
+            EXPECT_EQ(ReadBytes(*master_, bytes.size()), bytes);
+        }
     }
 }
 
@@ -165,6 +172,24 @@ TEST_F(SerialPortOnPtyTest, SetBaudChangesTheRateAndKeepsTheFrame) {
 
     EXPECT_TRUE(port->SetBaud(1'000'000));
     EXPECT_EQ(SlaveTermios().c_ospeed, static_cast<speed_t>(kMaxBaud));
+}
+
+// The direct line's rate goes back onto the port before each transmission; other lines keep theirs.
+TEST_F(SerialPortOnPtyTest, PrepareTransmitReappliesTheRateOnlyWhenAsked) {
+    struct Case {
+        bool reapply;
+        speed_t expected;
+    };
+    for (const Case& c : {Case{true, 4800}, Case{false, 9600}}) {
+        SCOPED_TRACE(c.reapply);
+        SerialSettings settings;
+        settings.baud = 9600;
+        auto port = Open(settings);
+        ASSERT_NE(port, nullptr);
+        port->PrepareTransmit({.baud = 4800, .reapplyBaud = c.reapply, .directionControl = false});
+        EXPECT_EQ(SlaveTermios().c_ospeed, c.expected);
+        EXPECT_TRUE(port->RecoverFromFailure());  // a serial line stays usable after a failure
+    }
 }
 
 TEST_F(SerialPortOnPtyTest, PresentWhenTheDeviceOpens) {

@@ -6,14 +6,14 @@
 #include <limits>
 
 #include "link/hgcbox.h"
-#include "link/link_record.h"
+#include "link/link_parameters.h"
 #include "settings/settings_types.h"
 
 namespace zor06::settings {
 namespace {
 
 TEST(LinkRangesTest, DefaultsAreTheRecordsDefaults) {
-    const link::LinkRecord record;
+    const link::LinkParameters record;
     const ProgramSettings program;
     const std::pair<LinkParameter, int> defaults[] = {
         {LinkParameter::LinkKind, program.link.linkKind},
@@ -24,8 +24,9 @@ TEST(LinkRangesTest, DefaultsAreTheRecordsDefaults) {
         {LinkParameter::Preambles, record.preambles},
         {LinkParameter::Attempts, record.attempts},
         {LinkParameter::InterByteTimeoutMs, record.interByteTimeoutMs},
-        {LinkParameter::FirstByteTimeoutS, record.firstByteTimeoutS},
-        {LinkParameter::PhoneFirstByteTimeoutS, program.link.phone.record.firstByteTimeoutS},
+        {LinkParameter::FirstByteTimeoutS, link::MillisToSeconds(record.firstByteTimeoutMs)},
+        {LinkParameter::PhoneFirstByteTimeoutS,
+         link::MillisToSeconds(program.link.phone.record.firstByteTimeoutMs)},
         {LinkParameter::PhoneConnectWaitS, program.link.phone.connectWaitS},
         {LinkParameter::EthernetConnectWaitS, program.link.ethernet.connectWaitS},
         {LinkParameter::ConnectAttempts, program.link.ethernet.connectAttempts},
@@ -72,7 +73,7 @@ TEST(LinkParametersTest, SecondsBecomeMillisecondsWithoutOverflow) {
 
 TEST(LinkParametersTest, LoadingSetsEveryValueOfTheLinkObject) {
     link::LinkParameters p;
-    p.kind = link::LinkKind::Direct;
+    p.linkKind = link::LinkKind::Direct;
     p.comPort = 7;
     p.portName = "/dev/ttyACM0";
     p.address = 255;
@@ -94,10 +95,10 @@ TEST(LinkParametersTest, LoadingSetsEveryValueOfTheLinkObject) {
     EXPECT_EQ(box.attempts, 3);
     EXPECT_EQ(box.interByteTimeoutMs, 55);
     EXPECT_EQ(box.firstByteTimeoutMs, 1500);
-    EXPECT_EQ(box.portWait, 20);
+    EXPECT_EQ(box.portWaitS, 20);
     EXPECT_TRUE(box.closePortAfterExchange);
 
-    p.kind = link::LinkKind::Telephone;  // the flag belongs to the direct line
+    p.linkKind = link::LinkKind::Telephone;  // the flag belongs to the direct line
     link::LoadLinkObject(box, p);
     EXPECT_FALSE(box.closePortAfterExchange);
 }

@@ -37,8 +37,8 @@ TEST_F(SettingsFilesTest, NoFilesGiveEveryDefault) {
     EXPECT_FALSE(link.closePort);
     EXPECT_EQ(link.direct.comPort, 1);
     EXPECT_EQ(link.direct.baud, 9600);
-    EXPECT_EQ(link.direct.firstByteTimeoutS, 5);
-    EXPECT_EQ(link.phone.record.firstByteTimeoutS, 6);
+    EXPECT_EQ(link.direct.firstByteTimeoutMs, 5000);
+    EXPECT_EQ(link.phone.record.firstByteTimeoutMs, 6000);
     EXPECT_EQ(link.phone.connectWaitS, 50);
     EXPECT_EQ(link.ethernet.connectWaitS, 10);
     EXPECT_EQ(link.ethernet.record.interByteTimeoutMs, 300);
@@ -135,19 +135,24 @@ TEST_F(SettingsFilesTest, ValuesOutsideTheDialogsRangesTakeTheirDefaults) {
         const char* key;
         const char* value;
         int LinkSettings::*scalar;  // or, when null, the direct record's field below
-        std::int32_t link::LinkRecord::*field;
+        std::int32_t link::LinkParameters::*field;
         int expected;
+        int perFileUnit = 1;  // the file keeps seconds where the record keeps milliseconds
     };
     const Case cases[] = {
         {"CURR_PAR", "Conn_Prz", "3", &LinkSettings::linkKind, nullptr, 0},
         {"CURR_PAR", "Free_Port_Wait", "21", &LinkSettings::portWaitS, nullptr, 1},
-        {"DIR_CONN_PAR", "WaitTime", "3000000", nullptr, &link::LinkRecord::firstByteTimeoutS, 5},
-        {"DIR_CONN_PAR", "WaitTime", "-1", nullptr, &link::LinkRecord::firstByteTimeoutS, 5},
-        {"DIR_CONN_PAR", "WaitTime", "120", nullptr, &link::LinkRecord::firstByteTimeoutS, 120},
-        {"DIR_CONN_PAR", "TimeOut", "54", nullptr, &link::LinkRecord::interByteTimeoutMs, 300},
-        {"DIR_CONN_PAR", "TimeOut", "5000", nullptr, &link::LinkRecord::interByteTimeoutMs, 5000},
-        {"DIR_CONN_PAR", "Rate", "9601", nullptr, &link::LinkRecord::baud, 9600},
-        {"DIR_CONN_PAR", "Rate", "230400", nullptr, &link::LinkRecord::baud, 230400},
+        {"DIR_CONN_PAR", "WaitTime", "3000000", nullptr, &link::LinkParameters::firstByteTimeoutMs,
+         5000, 1000},
+        {"DIR_CONN_PAR", "WaitTime", "-1", nullptr, &link::LinkParameters::firstByteTimeoutMs, 5000,
+         1000},
+        {"DIR_CONN_PAR", "WaitTime", "120", nullptr, &link::LinkParameters::firstByteTimeoutMs,
+         120000, 1000},
+        {"DIR_CONN_PAR", "TimeOut", "54", nullptr, &link::LinkParameters::interByteTimeoutMs, 300},
+        {"DIR_CONN_PAR", "TimeOut", "5000", nullptr, &link::LinkParameters::interByteTimeoutMs,
+         5000},
+        {"DIR_CONN_PAR", "Rate", "9601", nullptr, &link::LinkParameters::baud, 9600},
+        {"DIR_CONN_PAR", "Rate", "230400", nullptr, &link::LinkParameters::baud, 230400},
     };
     for (const Case& c : cases) {
         test::WriteBytes(File("conn.ini"),
@@ -156,7 +161,8 @@ TEST_F(SettingsFilesTest, ValuesOutsideTheDialogsRangesTakeTheirDefaults) {
         const int got =
             c.scalar != nullptr ? settings.link.*c.scalar : settings.link.direct.*c.field;
         EXPECT_EQ(got, c.expected) << c.key << "=" << c.value;
-        EXPECT_EQ(problems.size(), got == std::atoi(c.value) ? 0U : 1U) << c.key << "=" << c.value;
+        EXPECT_EQ(problems.size(), got == std::atoll(c.value) * c.perFileUnit ? 0U : 1U)
+            << c.key << "=" << c.value;
     }
 }
 
@@ -167,7 +173,7 @@ TEST_F(SettingsFilesTest, ReplacedValuesAreReportedAndCorrectedAtTheNextSave) {
     Load();
     EXPECT_EQ(settings.link.direct.address, 1);
     EXPECT_EQ(settings.link.direct.attempts, 1);
-    EXPECT_EQ(settings.link.phone.record.firstByteTimeoutS, 6);  // the telephone's own default
+    EXPECT_EQ(settings.link.phone.record.firstByteTimeoutMs, 6000);  // the telephone's own default
     EXPECT_EQ(settings.link.phone.connectWaitS, 50);
     EXPECT_EQ(settings.link.ethernet.connectAttempts, 1);
     ASSERT_EQ(problems.size(), 1U);

@@ -68,7 +68,7 @@ TEST(LinkTargetsTest, EachKindGetsItsRecordAndOnlyTheDirectLineReleasesThePort) 
     LinkSettings settings;
     settings.direct.portName = "/dev/ttyUSB0";
     settings.direct.comPort = 3;
-    settings.direct.firstByteTimeoutS = 120;
+    settings.direct.firstByteTimeoutMs = 120000;
     settings.phone.record.address = 9;
     settings.ethernet.record.interByteTimeoutMs = 900;
     settings.portWaitS = 4;
@@ -82,7 +82,7 @@ TEST(LinkTargetsTest, EachKindGetsItsRecordAndOnlyTheDirectLineReleasesThePort) 
     EXPECT_TRUE(direct.closePortAfterExchange);
 
     const link::LinkParameters phone = LinkParametersFor(settings, link::LinkKind::Telephone);
-    EXPECT_EQ(phone.kind, link::LinkKind::Telephone);
+    EXPECT_EQ(phone.linkKind, link::LinkKind::Telephone);
     EXPECT_EQ(phone.address, 9);
     EXPECT_EQ(phone.firstByteTimeoutMs, 6000);
     EXPECT_FALSE(phone.closePortAfterExchange);

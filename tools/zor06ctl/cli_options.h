@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "link/link_record.h"
+#include "link/link_parameters.h"
 
 namespace zor06::ctl {
 

@@ -4,7 +4,7 @@
 #include "link/device_search.h"
 #include "link/frame.h"
 #include "link/line_connect.h"
-#include "link/link_record.h"
+#include "link/link_parameters.h"
 #include "link/tcp_connect.h"
 #include "settings/connection_procedure.h"
 #include "settings/settings_store.h"
@@ -74,13 +74,7 @@ bool ConnectLink(Session& s) {
         s.link.SetCredentials(options.password, options.idCode);
         return true;
     }
-    link::LinkRecord record;
-    record.address = static_cast<std::uint8_t>(options.address);
-    record.baud = options.baud;
-    record.preambles = static_cast<std::uint8_t>(options.preambles);
-    record.attempts = static_cast<std::uint8_t>(options.attempts);
-    record.interByteTimeoutMs = options.interByteTimeoutMs.value_or(kDefaultInterByteMs);
-    record.portName = options.serial;
+    const link::LinkParameters parameters = LinkParametersOf(options);
 
     if (!options.tcp.empty()) {
         const auto colon = options.tcp.rfind(':');
@@ -89,19 +83,18 @@ bool ConnectLink(Session& s) {
             return false;
         }
         link::EthernetSettings settings;
-        settings.record = record;
-        if (!link::TcpConnectTo(s.link, settings, record.address, options.tcp.substr(0, colon),
+        settings.record = parameters;
+        if (!link::TcpConnectTo(s.link, settings, parameters.address, options.tcp.substr(0, colon),
                                 options.tcp.substr(colon + 1), s.op)) {
             return false;
         }
     } else {
-        if (!link::OpenLine(s.link, link::ParametersOf(link::LinkKind::Direct, record, 1, false),
-                            s.op)) {
+        if (!link::OpenLine(s.link, parameters, s.op)) {
             return false;
         }
     }
     // Connected: the link object takes the options as they are, the first-byte wait in ms.
-    link::LoadLinkObject(s.link, LinkParametersOf(options));
+    link::LoadLinkObject(s.link, parameters);
     s.link.SetCredentials(options.password, options.idCode);
     return options.phone.empty() || DialPhone(s, {options.phone, options.modemCommand});
 }

@@ -7,9 +7,9 @@ link::LinkParameters LinkParametersOf(const LinkOptions& options) {
     constexpr int kDefaultFirstByteMs = 5000;
     constexpr int kDefaultInterByteMs = 300;
     link::LinkParameters p;
-    p.kind = !options.tcp.empty()    ? link::LinkKind::Ethernet
-             : options.phone.empty() ? link::LinkKind::Direct
-                                     : link::LinkKind::Telephone;
+    p.linkKind = !options.tcp.empty()    ? link::LinkKind::Ethernet
+                 : options.phone.empty() ? link::LinkKind::Direct
+                                         : link::LinkKind::Telephone;
     p.portName = options.serial;
     p.address = static_cast<std::uint8_t>(options.address);
     p.baud = options.baud;

@@ -137,12 +137,12 @@ void TFormConnParam::BuildControls() {
 }
 
 void TFormConnParam::ShowSettings() {
-    const link::LinkRecord& record = settings::KindRecord(settings_, kind_);
+    const link::LinkParameters& record = settings::KindRecord(settings_, kind_);
     if (port_ != nullptr) {
         FillPortList(port_, link::RecordDevice(record));
         rate_->setCurrentIndex(link::RateToIndex(record.baud).value_or(-1));
     }
-    firstByte_->setText(QString::number(record.firstByteTimeoutS));
+    firstByte_->setText(QString::number(link::MillisToSeconds(record.firstByteTimeoutMs)));
     nextBytes_->setText(QString::number(record.interByteTimeoutMs));
     preambles_->setText(QString::number(record.preambles));
     attempts_->setCurrentIndex(attempts_->findText(QString::number(record.attempts)));
@@ -221,12 +221,12 @@ bool TFormConnParam::Check() {
 }
 
 void TFormConnParam::Store() {
-    link::LinkRecord& record = settings::KindRecord(settings_, kind_);
+    link::LinkParameters& record = settings::KindRecord(settings_, kind_);
     if (port_ != nullptr) {
         link::SetRecordDevice(record, SelectedPort(port_));
         record.baud = link::IndexToRate(rate_->currentIndex());
     }
-    record.firstByteTimeoutS = *FieldValue(firstByte_);
+    record.firstByteTimeoutMs = link::SecondsToMillis(*FieldValue(firstByte_));
     record.interByteTimeoutMs = *FieldValue(nextBytes_);
     record.preambles = static_cast<std::uint8_t>(*FieldValue(preambles_));
     record.attempts = static_cast<std::uint8_t>(attempts_->currentText().toInt());

@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(int(settings.direct.comPort), 9);  // a pseudo-terminal has no COM number
         QCOMPARE(settings.direct.baud, 115200);
         QCOMPARE(int(settings.direct.attempts), 5);
-        QCOMPARE(settings.direct.firstByteTimeoutS, 2);
+        QCOMPARE(settings.direct.firstByteTimeoutMs, 2000);
         QCOMPARE(settings.direct.interByteTimeoutMs, 100);
         QCOMPARE(int(settings.direct.preambles), 3);
         QVERIFY(settings.closePort);
@@ -267,7 +267,7 @@ private slots:
         form->closePortCheck()->click();
         form->exitButton()->click();
         QCOMPARE(form->result(), int(QDialog::Rejected));
-        QCOMPARE(settings.direct.firstByteTimeoutS, before.direct.firstByteTimeoutS);
+        QCOMPARE(settings.direct.firstByteTimeoutMs, before.direct.firstByteTimeoutMs);
         QCOMPARE(settings.closePort, before.closePort);
     }
 };

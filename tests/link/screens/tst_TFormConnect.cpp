@@ -129,8 +129,7 @@ private slots:
         opened.clear();
         settings = {};
         op = {};
-        link.ClosePort();
-        link.CloseSocket();
+        link.Close();
         editorCalls = 0;
         parameterCalls = 0;
         // No test may reach a real modal screen.
@@ -417,7 +416,7 @@ private slots:
         SimProcess sim(ZOR06_SIM_PATH, {"--pty"});
         QVERIFY2(sim.Started(), sim.Error().c_str());
         settings.link.direct.portName = sim.PtyPath();
-        settings.link.direct.firstByteTimeoutS = 1;
+        settings.link.direct.firstByteTimeoutMs = 1000;
         auto form = Open();
         form->connectButton()->click();
         QCOMPARE(form->result(), int(QDialog::Accepted));
@@ -447,7 +446,7 @@ private slots:
         SimProcess sim(ZOR06_SIM_PATH, {"--tcp", "127.0.0.1:0"});
         QVERIFY2(sim.Started(), sim.Error().c_str());
         settings.link.linkKind = 2;
-        settings.link.ethernet.record.firstByteTimeoutS = 1;
+        settings.link.ethernet.record.firstByteTimeoutMs = 1000;
         settings.ethernet.entries = {{"Стенд", 1, 0x7F000001, sim.TcpPort()}};
         auto form = Open();
         form->connectButton()->click();

@@ -22,9 +22,10 @@ class TestExchangeMonitor : public QObject {
 private slots:
     void ShowsPausesClearsAndSavesTheExchanges() {
         FakeClock clock;
-        link::hgcbox line(1, clock, [](const std::string&, int, platform::OpenError*) {
-            return std::unique_ptr<platform::SerialPort>();
-        });
+        link::hgcbox line(
+            1, clock, [](const std::string&, const platform::LineSettings&, platform::OpenError*) {
+                return std::unique_ptr<platform::SerialPort>();
+            });
         line.attempts = 1;
         line.AttachChannel(std::make_unique<ScriptedChannel>(
             clock, Always({{platform::Millis(5), ReadReply(1, 0, 0, 1, {0x49})}})));

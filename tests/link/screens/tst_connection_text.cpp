@@ -37,7 +37,7 @@ private slots:
     }
 
     void aChosenDeviceKeepsTheComNumberWhereThereIsOne() {
-        link::LinkRecord record;
+        link::LinkParameters record;
         record.comPort = 4;
         link::SetRecordDevice(record, "/dev/ttyS11");
         QCOMPARE(record.portName, std::string("/dev/ttyS11"));
