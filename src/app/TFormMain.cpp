@@ -39,7 +39,8 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
       // the event loop and so through the destructor: no file needs removing from a signal.
       workFolder_("zor06", {}),
       op_(this),
-      tables_{link_, image_, op_} {
+      tables_{link_, image_, op_},
+      context_{link_, image_, op_, tables_, settings_, workDir_, workFolder_.Path(), *this} {
     setWindowTitle(QStringLiteral("Программа обслуживания контроллера  ЗОР_06"));
     QLocale::setDefault(QLocale::c());  // the point as decimal separator
     link_.statusPanel = [this](std::string_view text) {
@@ -108,7 +109,7 @@ TFormMain::~TFormMain() {
 }
 
 std::filesystem::path TFormMain::IniDir() const {
-    return workDir_ / "INI";
+    return app::IniDirOf(workDir_);
 }
 
 QAction* TFormMain::AddItem(QMenu* menu, const QString& name, const QString& caption,
@@ -300,7 +301,7 @@ std::optional<std::filesystem::path> TFormMain::ChooseFile(const dialogue::FileC
 }
 
 std::filesystem::path TFormMain::ConfigDir() const {
-    return workDir_ / "CONFIG";
+    return app::ConfigDirOf(workDir_);
 }
 
 QAction* TFormMain::AddCommand(QMenu* menu, const QString& name, const QString& caption,
