@@ -53,7 +53,8 @@ TFormMain::TFormMain(std::filesystem::path workDir, QWidget* parent)
       // the event loop and so through the destructor: no file needs removing from a signal.
       workFolder_("zor06", {}),
       op_(this),
-      tables_{link_, image_, op_} {
+      tables_{link_, image_, op_},
+      context_{link_, image_, op_, tables_, settings_, workDir_, workFolder_.Path(), *this} {
     setWindowTitle(QStringLiteral("Программа обслуживания контроллера  ЗОР_06"));
     QLocale::setDefault(QLocale::c());  // the point as decimal separator
     link_.SetListener(this);
@@ -111,7 +112,7 @@ TFormMain::~TFormMain() {
 }
 
 std::filesystem::path TFormMain::IniDir() const {
-    return workDir_ / "INI";
+    return app::IniDirOf(workDir_);
 }
 
 QAction* TFormMain::AddItem(QMenu* menu, const QString& name, const QString& caption,
@@ -303,7 +304,7 @@ std::optional<std::filesystem::path> TFormMain::ChooseFile(const dialogue::FileC
 }
 
 std::filesystem::path TFormMain::ConfigDir() const {
-    return workDir_ / "CONFIG";
+    return app::ConfigDirOf(workDir_);
 }
 
 QAction* TFormMain::AddCommand(QMenu* menu, const QString& name, const QString& caption,

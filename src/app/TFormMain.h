@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/QtOperator.h"
+#include "app/app_context.h"
 #include "config/config_save.h"
 #include "config/table_state.h"
 #include "link/hgcbox.h"
@@ -25,13 +26,20 @@
 
 class QLabel;
 
+namespace zor06::app {
+class WindowStartupSteps;
+}
+
 namespace zor06::screens {
 
 class TFormCallTime;
 class TFormExchangeMonitor;
 class TFormWait;
 
-class TFormMain : public QMainWindow, private link::LinkListener {
+class TFormMain : public QMainWindow,
+                  public app::WindowServices,
+                  public app::MenuBuilder,
+                  private link::LinkListener {
     Q_OBJECT
 public:
     explicit TFormMain(std::filesystem::path workDir, QWidget* parent = nullptr);
@@ -62,6 +70,8 @@ public:
     QtOperator& Operator() { return op_; }
     tables::TableContext& Tables() { return tables_; }
     const std::filesystem::path& WorkDir() const { return workDir_; }
+    // What the menu groups' commands work on.
+    app::AppContext& Context() { return context_; }
     // Where the readings make their work files: a folder of this program's own, so that programs
     // sharing the work directory never read each other's records; removed when the window goes.
     const std::filesystem::path& WorkFolder() const { return workFolder_.Path(); }
@@ -73,7 +83,7 @@ public:
     bool Busy() const { return requestOnLine_ || commandDepth_ > 0; }
     // Only the request: a command's own screen that polls the controller on a timer waits for
     // this, not for its command to end.
-    bool RequestOnLine() const { return requestOnLine_; }
+    bool RequestOnLine() const override { return requestOnLine_; }
     // False when the work directory or the work folder could not be made; the window then only
     // reports it and ends.
     bool WorkDirUsable() const { return workDirUsable_; }
@@ -85,28 +95,30 @@ public:
 
     // A top-level menu of a subsystem's commands (before "Справочники"); `name` is its N... name.
     // A menu of that name already added is returned as it is.
-    QMenu* AddTopMenu(const QString& title, const QString& name);
-    QMenu* FileMenu() const { return fileMenu_; }
+    QMenu* AddTopMenu(const QString& title, const QString& name) override;
+    QMenu* FileMenu() const override { return fileMenu_; }
     // A submenu of "Файл", above "Выход".
-    QMenu* AddFileSubmenu(const QString& title, const QString& name);
+    QMenu* AddFileSubmenu(const QString& title, const QString& name) override;
     // A command of a menu, run as every command is: not while another one runs. In "Файл" it
     // goes above "Выход".
     QAction* AddCommand(QMenu* menu, const QString& name, const QString& caption,
-                        std::function<void()> command);
+                        std::function<void()> command) override;
 
-    void UpdateMenus();
-    void UpdateRunMenus();
+    QWidget* DialogParent() override { return this; }
+    void UpdateMenus() override;
+    void UpdateRunMenus() override;
     // Clears the Message panel after its delay, as after every operation that left a text there.
-    void StartMessageTimer() { messageTimer_.start(); }
+    void StartMessageTimer() override { messageTimer_.start(); }
     // The restoration of destroyed tables from a command: table 7 is read for it, and its outcome
     // decides whether the controller still counts as identified.
     // False when the operator left the table-state screen with "Выход" (or it could not open).
-    bool RestoreDestroyedTables();
+    bool RestoreDestroyedTables() override;
     // The file dialog of the wiring; none when cancelled or when no dialog is wired.
-    std::optional<std::filesystem::path> ChooseFile(const dialogue::FileChoice& choice, bool save);
+    std::optional<std::filesystem::path> ChooseFile(const dialogue::FileChoice& choice,
+                                                    bool save) override;
     // The directory of configuration files and protocols.
     std::filesystem::path ConfigDir() const;
-    void DescribeConnection();
+    void DescribeConnection() override;
     // The wait window of a long operation; the main window is disabled meanwhile.
     void ShowWait(dialogue::WaitMode mode);
     void HideWait();
@@ -131,6 +143,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    friend class app::WindowStartupSteps;  // hides the menus and dials for the start-up
+
     // The link's request: the Exchange panel, and repainting while the reply is awaited.
     void StatusText(std::string_view text) override;
     void Idle() override;
@@ -178,6 +192,7 @@ private:
     tables::TableContext tables_;
     settings::ProgramSettings settings_;
     tables::ConnectionState state_;
+    app::AppContext context_;
     QTimer startTimer_;
     QTimer messageTimer_;
     std::array<QLabel*, 4> panels_{};

@@ -6,11 +6,11 @@
 #include "app/EscFilter.h"
 #include "app/TFormAbout.h"
 #include "app/TFormMain.h"
+#include "app/window_startup_steps.h"
 #include "app/work_dir_files.h"
 #include "link/link_kind.h"
 #include "link/screens/TFormExchangeMonitor.h"
 #include "platform/process.h"
-#include "settings/link_choice.h"
 #include "settings/settings_store.h"
 #include "tables/identification.h"
 #include "tables/screens/TFormIdent.h"
@@ -79,27 +79,7 @@ void TFormMain::StartUp() {
         EndWithoutWorkDir();
         return;
     }
-    tables::StartupSteps steps;
-    steps.describeConnection = [this] { DescribeConnection(); };
-    steps.hideMenus = [this] { HideAllMenus(); };
-    steps.connectDialog = [this] { return screens.connect && screens.connect(*this); };
-    steps.saveLinkSettings = [this] { settings::SaveLinkSettings(settings_, IniDir(), op_); };
-    // The start-up asks before dialling on the telephone link, after acceptance on the others.
-    steps.askCredentials = [this] {
-        if (screens.programUser) {
-            screens.programUser(*this);
-        }
-    };
-    steps.dial = [this] { return DialCurrentSubscriber(); };
-    steps.answeredFrom = [this](int address) {
-        settings::AdoptAnsweredAddress(settings_.link, address);
-    };
-    steps.updateMenus = [this] { UpdateMenus(); };
-    if (screens.restoreTables) {
-        steps.restoreTables = [this](tables::TableContext& ctx) {
-            return screens.restoreTables(*this, ctx, nullptr);
-        };
-    }
+    app::WindowStartupSteps steps(*this);
     tables::StartConnection(tables_, state_, steps);
     // The dialog may have chosen another link; unconnected, panels 0 and 1 stay clear.
     if (state_.identified) {

@@ -2,7 +2,7 @@
 
 #include <QMenu>
 
-#include "app/TFormMain.h"
+#include "app/app_context.h"
 #include "config/config_file.h"
 #include "config/config_save.h"
 #include "config/protocol_command.h"
@@ -12,8 +12,6 @@
 namespace zor06::app {
 namespace {
 
-using screens::TFormMain;
-
 void ShowIdentification(const config::ConfigBuffer& buffer, QWidget* parent) {
     tables::ControllerImage image;
     const auto identification = buffer.Part(config::part::kIdentification);
@@ -22,88 +20,90 @@ void ShowIdentification(const config::ConfigBuffer& buffer, QWidget* parent) {
     view.exec();
 }
 
-bool Save(TFormMain& w, const config::ConfigBuffer& buffer) {
-    const bytes::ControllerDateTime now = tables::EncodeNow(w.Tables().clock.LocalDateTime());
-    return config::SaveConfiguration(buffer, w.ConfigDir(), now, w.Operator());
+bool Save(AppContext& app, const config::ConfigBuffer& buffer) {
+    const bytes::ControllerDateTime now = tables::EncodeNow(app.tables.clock.LocalDateTime());
+    return config::SaveConfiguration(buffer, app.ConfigDir(), now, app.op);
 }
 
-void NewConfigurationFile(TFormMain& w) {
+void NewConfigurationFile(AppContext& app) {
     config::ConfigBuffer buffer = config::NewConfiguration();
     bool changed = false;
     // A new configuration is saved even when it was accepted unchanged.
-    if (EditConfiguration(w, buffer, config::EditorMode::File, &changed)) {
-        Save(w, buffer);
+    if (EditConfiguration(app, buffer, config::EditorMode::File, &changed)) {
+        Save(app, buffer);
     }
 }
 
-void CorrectConfigurationFile(TFormMain& w) {
-    const auto path = w.ChooseFile(config::OpenConfigChoice(w.ConfigDir()), false);
+void CorrectConfigurationFile(AppContext& app) {
+    const auto path = app.window.ChooseFile(config::OpenConfigChoice(app.ConfigDir()), false);
     if (!path) {
         return;
     }
-    std::optional<config::ConfigBuffer> buffer = config::ReadConfigFile(*path, w.Operator());
+    std::optional<config::ConfigBuffer> buffer = config::ReadConfigFile(*path, app.op);
     if (!buffer) {
         return;
     }
     bool changed = false;
-    if (EditConfiguration(w, *buffer, config::EditorMode::File, &changed) && changed) {
-        Save(w, *buffer);
+    if (EditConfiguration(app, *buffer, config::EditorMode::File, &changed) && changed) {
+        Save(app, *buffer);
     }
 }
 
-void SaveControllerConfiguration(TFormMain& w) {
-    if (ReadConfigurationTables(w)) {
-        Save(w, config::ConfigurationOf(w.Image()));
+void SaveControllerConfiguration(AppContext& app) {
+    if (ReadConfigurationTables(app)) {
+        Save(app, config::ConfigurationOf(app.image));
     }
-    w.UpdateMenus();
+    app.window.UpdateMenus();
 }
 
 }  // namespace
 
-bool ReadConfigurationTables(TFormMain& w) {
+bool ReadConfigurationTables(AppContext& app) {
     bool read = false;
     {
-        const dialogue::BusyScope busy(w.Operator());
-        const dialogue::WaitScope wait(w.Operator(), dialogue::WaitMode::ReadTables);
-        read = tables::ReadAllTables(w.Tables());
+        const dialogue::BusyScope busy(app.op);
+        const dialogue::WaitScope wait(app.op, dialogue::WaitMode::ReadTables);
+        read = tables::ReadAllTables(app.tables);
     }
     if (!read) {
-        config::ReportTablesUnread(w.Operator());
+        config::ReportTablesUnread(app.op);
     }
     return read;
 }
 
-bool EditConfiguration(TFormMain& w, config::ConfigBuffer& buffer, config::EditorMode mode,
+bool EditConfiguration(AppContext& app, config::ConfigBuffer& buffer, config::EditorMode mode,
                        bool* changed) {
-    screens::TFormConfig screen(buffer, mode, w.Operator(), ShowIdentification, &w);
+    screens::TFormConfig screen(buffer, mode, app.op, ShowIdentification,
+                                app.window.DialogParent());
     const bool accepted = screen.exec() == QDialog::Accepted;
     *changed = accepted && screen.Changed();
     return accepted;
 }
 
-bool RestoringConfiguration(TFormMain& w, config::ConfigBuffer& buffer) {
+bool RestoringConfiguration(AppContext& app, config::ConfigBuffer& buffer) {
     bool changed = false;
-    if (!EditConfiguration(w, buffer, config::EditorMode::Device, &changed)) {
+    if (!EditConfiguration(app, buffer, config::EditorMode::Device, &changed)) {
         return false;
     }
     if (changed &&
-        w.Operator().ShowMessage(dialogue::MessageKind::Question,
-                                 "Параметры конфигурации изменены.", "Сохранить их в файле?")) {
-        Save(w, buffer);
+        app.op.ShowMessage(dialogue::MessageKind::Question, "Параметры конфигурации изменены.",
+                           "Сохранить их в файле?")) {
+        Save(app, buffer);
     }
     return true;
 }
 
-void AddConfigFileCommands(TFormMain& w) {
+void AddConfigFileCommands(AppContext& app, MenuBuilder& menus) {
     QMenu* files =
-        w.AddFileSubmenu(QStringLiteral("Файлы  конфигурации"), QStringLiteral("NConfFiles"));
-    w.AddCommand(files, "NNewConf", QStringLiteral("Создание нового файла конфигурации"),
-                 [&w] { NewConfigurationFile(w); });
-    w.AddCommand(files, "NCorrConf", QStringLiteral("Просмотр/Корректировка файла конфигурации"),
-                 [&w] { CorrectConfigurationFile(w); });
-    w.AddCommand(w.FileMenu(), "Nrdcnf",
-                 QStringLiteral("Сохранение параметров конфигурации в файле"),
-                 [&w] { SaveControllerConfiguration(w); });
+        menus.AddFileSubmenu(QStringLiteral("Файлы  конфигурации"), QStringLiteral("NConfFiles"));
+    menus.AddCommand(files, "NNewConf", QStringLiteral("Создание нового файла конфигурации"),
+                     [&app] { NewConfigurationFile(app); });
+    menus.AddCommand(files, "NCorrConf",
+                     QStringLiteral("Просмотр/Корректировка файла конфигурации"),
+                     [&app] { CorrectConfigurationFile(app); });
+    menus.AddCommand(menus.FileMenu(), "Nrdcnf",
+                     QStringLiteral("Сохранение параметров конфигурации в файле"),
+                     [&app] { SaveControllerConfiguration(app); });
 }
 
 }  // namespace zor06::app

@@ -2,18 +2,16 @@
 // data files and the moisture meter's momentary values.
 #pragma once
 
-#include "gasdata/data_set.h"
+#include "app/app_context.h"
 
-namespace zor06::screens {
-class TFormMain;
-}
+#include "gasdata/data_set.h"
 
 namespace zor06::app {
 
-void AddDataMenus(screens::TFormMain& window);
+void AddDataMenus(AppContext& app, MenuBuilder& menus);
 
 // The view of a data set read from the controller or opened from a file; the chart of a
 // chromatograph set read from the controller draws the controller's warning setpoints.
-void ShowDataSet(screens::TFormMain& window, const gasdata::DataSet& set, bool fromController);
+void ShowDataSet(AppContext& app, const gasdata::DataSet& set, bool fromController);
 
 }  // namespace zor06::app

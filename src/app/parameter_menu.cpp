@@ -2,7 +2,7 @@
 
 #include <QMenu>
 
-#include "app/TFormMain.h"
+#include "app/app_context.h"
 #include "config/access_command.h"
 #include "config/chromatograph_context.h"
 #include "config/clock_command.h"
@@ -26,6 +26,7 @@
 #include "config/screens/TFormTime_Sinhr.h"
 #include "config/sync_editor.h"
 #include "config/upper_link_follow.h"
+#include "link/hgcbox.h"
 #include "settings/settings_store.h"
 
 namespace zor06::app {
@@ -33,7 +34,6 @@ namespace {
 
 using config::DeviceEdit;
 using config::EditorMode;
-using screens::TFormMain;
 
 constexpr auto kDevice = EditorMode::Device;
 
@@ -49,69 +49,71 @@ std::span<std::uint8_t, N> Fixed(std::span<std::uint8_t> target) {
     return target.first<N>();
 }
 
-void EditNames(TFormMain& w) {
+void EditNames(AppContext& app) {
     const DeviceEdit edit{{{5, 0, 3}}, {5, 0, 3}, true};
-    const auto result = config::RunDeviceEdit(w.Tables(), edit, [&w](auto target) {
+    const auto result = config::RunDeviceEdit(app.tables, edit, [&app](auto target) {
         return Accepted<screens::TFormContrName>(Fixed<config::kNamesBytes>(target), kDevice,
-                                                 w.Operator(), &w);
+                                                 app.op, app.window.DialogParent());
     });
     if (result == config::DeviceEditResult::Written) {
-        w.Operator().SetStatusText(dialogue::Panel::Controller, w.Image().Name(0));
-        w.UpdateRunMenus();
+        app.op.SetStatusText(dialogue::Panel::Controller, app.image.Name(0));
+        app.window.UpdateRunMenus();
     }
 }
 
-void EditUpperLink(TFormMain& w) {
+void EditUpperLink(AppContext& app) {
     const DeviceEdit edit{{{3, 0, 4}}, {3, 0, 4}, false};
     const bool rateEditable =
-        config::UpperLinkRateEditable(w.Link().linkKind == link::LinkKind::Direct, w.Image());
-    const auto result = config::RunDeviceEdit(w.Tables(), edit, [&](auto target) {
+        config::UpperLinkRateEditable(app.link.linkKind == link::LinkKind::Direct, app.image);
+    const auto result = config::RunDeviceEdit(app.tables, edit, [&](auto target) {
         return Accepted<screens::TFormConVU>(Fixed<config::kUpperLinkBytes>(target), kDevice,
-                                             rateEditable, w.Operator(), &w);
+                                             rateEditable, app.op, app.window.DialogParent());
     });
     if (result == config::DeviceEditResult::Written) {
-        config::FollowUpperLinkWrite(w.Link(), w.Settings().link,
-                                     w.Image().Fields(3, 0, 4).first<4>());
-        settings::SaveLinkSettings(w.Settings(), w.IniDir(), w.Operator());
-        w.DescribeConnection();
+        config::FollowUpperLinkWrite(app.link, app.settings.link,
+                                     app.image.Fields(3, 0, 4).first<4>());
+        settings::SaveLinkSettings(app.settings, app.IniDir(), app.op);
+        app.window.DescribeConnection();
     }
 }
 
-void EditSystem(TFormMain& w) {
+void EditSystem(AppContext& app) {
     const DeviceEdit edit{{{6, 0, 12}}, {6, 0, 12}, false};
-    const auto result = config::RunDeviceEdit(w.Tables(), edit, [&w](auto target) {
-        return Accepted<screens::TFormSys>(Fixed<config::kSystemBytes>(target), kDevice,
-                                           w.Operator(), &w);
+    const auto result = config::RunDeviceEdit(app.tables, edit, [&app](auto target) {
+        return Accepted<screens::TFormSys>(Fixed<config::kSystemBytes>(target), kDevice, app.op,
+                                           app.window.DialogParent());
     });
     if (result == config::DeviceEditResult::Written) {
-        w.UpdateMenus();
+        app.window.UpdateMenus();
     }
 }
 
-void EditSync(TFormMain& w) {
-    auto switches = config::ReadSyncSwitches(w.Tables());
-    if (switches && Accepted<screens::TFormTime_Sinhr>(*switches, kDevice, w.Operator(), &w)) {
-        config::WriteSyncSwitches(w.Tables(), *switches);
+void EditSync(AppContext& app) {
+    auto switches = config::ReadSyncSwitches(app.tables);
+    if (switches &&
+        Accepted<screens::TFormTime_Sinhr>(*switches, kDevice, app.op, app.window.DialogParent())) {
+        config::WriteSyncSwitches(app.tables, *switches);
     }
 }
 
-void EditTable(TFormMain& w, int table, int count, const config::OpenEditor& open) {
+void EditTable(AppContext& app, int table, int count, const config::OpenEditor& open) {
     const tables::TableHeader range{static_cast<std::uint8_t>(table), 0,
                                     static_cast<std::uint8_t>(count)};
-    config::RunDeviceEdit(w.Tables(), {{range}, range, false}, open);
+    config::RunDeviceEdit(app.tables, {{range}, range, false}, open);
 }
 
-void EditLimits(TFormMain& w, int kind) {
-    EditTable(w, config::LimitTable(kind), config::kGasParameterCount, [&w, kind](auto target) {
+void EditLimits(AppContext& app, int kind) {
+    EditTable(app, config::LimitTable(kind), config::kGasParameterCount, [&app, kind](auto target) {
         return Accepted<screens::TFormLimits>(Fixed<config::kLimitBytes>(target), kind, kDevice,
-                                              w.Operator(), &w);
+                                              app.op, app.window.DialogParent());
     });
 }
 
-config::OpenFlowList FlowListScreen(TFormMain& w) {
-    return [&w](const config::FlowRecords& records, int count,
-                std::uint8_t runs) -> std::optional<config::FlowListResult> {
-        screens::TFormFlouList list(records, count, runs, kDevice, w.Operator(), &w);
+config::OpenFlowList FlowListScreen(AppContext& app) {
+    return [&app](const config::FlowRecords& records, int count,
+                  std::uint8_t runs) -> std::optional<config::FlowListResult> {
+        screens::TFormFlouList list(records, count, runs, kDevice, app.op,
+                                    app.window.DialogParent());
         if (list.exec() != QDialog::Accepted) {
             return std::nullopt;
         }
@@ -119,41 +121,42 @@ config::OpenFlowList FlowListScreen(TFormMain& w) {
     };
 }
 
-void EditFlowLine(TFormMain& w) {
+void EditFlowLine(AppContext& app) {
     config::EditFlowLine(
-        w.Tables(),
-        [&w](auto line) {
-            return Accepted<screens::TFormConVich>(line, kDevice, w.Operator(), &w);
+        app.tables,
+        [&app](auto line) {
+            return Accepted<screens::TFormConVich>(line, kDevice, app.op,
+                                                   app.window.DialogParent());
         },
-        FlowListScreen(w));
+        FlowListScreen(app));
 }
 
-void EditChromatographLink(TFormMain& w) {
-    const auto context = config::ReadChromatographContext(w.Tables());
+void EditChromatographLink(AppContext& app) {
+    const auto context = config::ReadChromatographContext(app.tables);
     if (!context) {
         return;
     }
     const DeviceEdit edit{{{14, 0, 14}}, {14, 0, 14}, false};
-    const auto result = config::RunDeviceEdit(w.Tables(), edit, [&](auto target) {
+    const auto result = config::RunDeviceEdit(app.tables, edit, [&](auto target) {
         return Accepted<screens::TFormConHGC>(Fixed<config::kChromatographLinkBytes>(target),
                                               kDevice, context->flowComputerAddresses,
-                                              context->runs, w.Operator(), &w);
+                                              context->runs, app.op, app.window.DialogParent());
     });
     if (result == config::DeviceEditResult::Written) {
-        w.UpdateRunMenus();
+        app.window.UpdateRunMenus();
     }
 }
 
-void EditMoistureLink(TFormMain& w) {
-    EditTable(w, 15, 8, [&w](auto target) {
+void EditMoistureLink(AppContext& app) {
+    EditTable(app, 15, 8, [&app](auto target) {
         return Accepted<screens::TFormConWMT>(Fixed<config::kMoistureLinkBytes>(target), kDevice,
-                                              w.Operator(), &w);
+                                              app.op, app.window.DialogParent());
     });
 }
 
-void EditOneUser(TFormMain& w) {
-    config::EditOneUser(w.Tables(), [&w](auto table) -> std::optional<int> {
-        screens::TFormChangeAccess screen(table, w.Operator(), &w);
+void EditOneUser(AppContext& app) {
+    config::EditOneUser(app.tables, [&app](auto table) -> std::optional<int> {
+        screens::TFormChangeAccess screen(table, app.op, app.window.DialogParent());
         if (screen.exec() != QDialog::Accepted) {
             return std::nullopt;
         }
@@ -161,68 +164,73 @@ void EditOneUser(TFormMain& w) {
     });
 }
 
-void ShowClocks(TFormMain& w) {
-    const config::ClockReadResult read = config::ReadClocks(w.Tables());
+void ShowClocks(AppContext& app) {
+    const config::ClockReadResult read = config::ReadClocks(app.tables);
     if (read.reading == config::ClockReading::ClockTableDestroyed && read.restoreAsked) {
-        w.RestoreDestroyedTables();
+        app.window.RestoreDestroyedTables();
         return;
     }
     if (!read.view) {
         return;
     }
-    screens::TFormDt screen(*read.view, w.Operator(), &w);
+    screens::TFormDt screen(*read.view, app.op, app.window.DialogParent());
     if (screen.exec() == QDialog::Accepted) {
-        config::SendTimeCorrection(w.Tables(), screen.Correction());
+        config::SendTimeCorrection(app.tables, screen.Correction());
     }
 }
 
 }  // namespace
 
-void AddParameterMenus(TFormMain& w) {
-    QMenu* parameters = w.AddTopMenu(QStringLiteral("Параметры"), QStringLiteral("NWorkPar"));
-    w.AddCommand(parameters, "NContrName", QStringLiteral("Наименования"), [&w] { EditNames(w); });
+void AddParameterMenus(AppContext& app, MenuBuilder& menus) {
+    QMenu* parameters = menus.AddTopMenu(QStringLiteral("Параметры"), QStringLiteral("NWorkPar"));
+    menus.AddCommand(parameters, "NContrName", QStringLiteral("Наименования"),
+                     [&app] { EditNames(app); });
     QMenu* links = parameters->addMenu(QStringLiteral("Параметры связи"));
     links->menuAction()->setObjectName(QStringLiteral("NConnPar"));
-    w.AddCommand(links, "NConVU", QStringLiteral("С верхним уровнем"), [&w] { EditUpperLink(w); });
-    w.AddCommand(links, "NVrgConn", QStringLiteral("С вычислителем расхода газа"),
-                 [&w] { EditFlowLine(w); });
+    menus.AddCommand(links, "NConVU", QStringLiteral("С верхним уровнем"),
+                     [&app] { EditUpperLink(app); });
+    menus.AddCommand(links, "NVrgConn", QStringLiteral("С вычислителем расхода газа"),
+                     [&app] { EditFlowLine(app); });
     // The "C" of "C хроматографом" is a Latin letter in this caption.
-    w.AddCommand(links, "NConnHGC", QStringLiteral("C хроматографом"),
-                 [&w] { EditChromatographLink(w); });
-    w.AddCommand(links, "NConnWMT", QStringLiteral("С влагомером"), [&w] { EditMoistureLink(w); });
-    w.AddCommand(parameters, "NSysPar", QStringLiteral("Системные параметры"),
-                 [&w] { EditSystem(w); });
-    w.AddCommand(parameters, "NTimeSinhr", QStringLiteral("Синхронизация времени"),
-                 [&w] { EditSync(w); });
-    w.AddCommand(parameters, "NCurrVich", QStringLiteral("Параметры вычислителей"),
-                 [&w] { config::EditFlowComputers(w.Tables(), FlowListScreen(w)); });
+    menus.AddCommand(links, "NConnHGC", QStringLiteral("C хроматографом"),
+                     [&app] { EditChromatographLink(app); });
+    menus.AddCommand(links, "NConnWMT", QStringLiteral("С влагомером"),
+                     [&app] { EditMoistureLink(app); });
+    menus.AddCommand(parameters, "NSysPar", QStringLiteral("Системные параметры"),
+                     [&app] { EditSystem(app); });
+    menus.AddCommand(parameters, "NTimeSinhr", QStringLiteral("Синхронизация времени"),
+                     [&app] { EditSync(app); });
+    menus.AddCommand(parameters, "NCurrVich", QStringLiteral("Параметры вычислителей"),
+                     [&app] { config::EditFlowComputers(app.tables, FlowListScreen(app)); });
     QMenu* limits = parameters->addMenu(QStringLiteral("Уставки и пределы параметров газа"));
     limits->menuAction()->setObjectName(QStringLiteral("NLimits"));
     for (int kind = 0; kind < config::kLimitKinds; ++kind) {
-        w.AddCommand(limits, QStringLiteral("NLimits%1").arg(kind),
-                     QString::fromStdString(std::string(config::LimitMenuItem(kind))),
-                     [&w, kind] { EditLimits(w, kind); });
+        menus.AddCommand(limits, QStringLiteral("NLimits%1").arg(kind),
+                         QString::fromStdString(std::string(config::LimitMenuItem(kind))),
+                         [&app, kind] { EditLimits(app, kind); });
     }
-    w.AddCommand(parameters, "Ndistrpar",
-                 QStringLiteral("Необходимость записи значений параметров газа в ВРГ"), [&w] {
-                     EditTable(w, 21, config::kGasParameterCount, [&w](auto target) {
-                         return Accepted<screens::TFormPrzDistr>(
-                             Fixed<config::kGasParameterCount>(target), kDevice, w.Operator(), &w);
+    menus.AddCommand(parameters, "Ndistrpar",
+                     QStringLiteral("Необходимость записи значений параметров газа в ВРГ"), [&app] {
+                         EditTable(app, 21, config::kGasParameterCount, [&app](auto target) {
+                             return Accepted<screens::TFormPrzDistr>(
+                                 Fixed<config::kGasParameterCount>(target), kDevice, app.op,
+                                 app.window.DialogParent());
+                         });
                      });
-                 });
-    w.AddCommand(
-        parameters, "NDistr",
-        QStringLiteral("Период записи средних за час значений параметров газа в ВРГ"), [&w] {
-            EditTable(w, 28, 2, [&w](auto target) {
-                return Accepted<screens::TFormDistr>(Fixed<2>(target), kDevice, w.Operator(), &w);
-            });
-        });
-    w.AddCommand(parameters, "NAccess",
-                 QStringLiteral("Доступ пользователей к таблицам параметров"),
-                 [&w] { EditOneUser(w); });
+    menus.AddCommand(parameters, "NDistr",
+                     QStringLiteral("Период записи средних за час значений параметров газа в ВРГ"),
+                     [&app] {
+                         EditTable(app, 28, 2, [&app](auto target) {
+                             return Accepted<screens::TFormDistr>(Fixed<2>(target), kDevice, app.op,
+                                                                  app.window.DialogParent());
+                         });
+                     });
+    menus.AddCommand(parameters, "NAccess",
+                     QStringLiteral("Доступ пользователей к таблицам параметров"),
+                     [&app] { EditOneUser(app); });
 
-    QMenu* data = w.AddTopMenu(QStringLiteral("Данные"), QStringLiteral("NData"));
-    w.AddCommand(data, "NContrDt", QStringLiteral("Дата и время"), [&w] { ShowClocks(w); });
+    QMenu* data = menus.AddTopMenu(QStringLiteral("Данные"), QStringLiteral("NData"));
+    menus.AddCommand(data, "NContrDt", QStringLiteral("Дата и время"), [&app] { ShowClocks(app); });
 }
 
 }  // namespace zor06::app

@@ -2,12 +2,10 @@
 // controller.
 #pragma once
 
-namespace zor06::screens {
-class TFormMain;
-}
+#include "app/app_context.h"
 
 namespace zor06::app {
 
-void AddParameterMenus(screens::TFormMain& window);
+void AddParameterMenus(AppContext& app, MenuBuilder& menus);
 
 }  // namespace zor06::app

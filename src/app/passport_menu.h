@@ -1,12 +1,10 @@
 // The "Отчеты" commands: the daily and monthly gas-quality passports of each run.
 #pragma once
 
-namespace zor06::screens {
-class TFormMain;
-}
+#include "app/app_context.h"
 
 namespace zor06::app {
 
-void AddPassportMenus(screens::TFormMain& window);
+void AddPassportMenus(AppContext& app, MenuBuilder& menus);
 
 }  // namespace zor06::app

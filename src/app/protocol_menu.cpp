@@ -2,7 +2,7 @@
 
 #include <QMenu>
 
-#include "app/TFormMain.h"
+#include "app/app_context.h"
 #include "app/config_file_menu.h"
 #include "config/config_save.h"
 #include "config/protocol_command.h"
@@ -12,53 +12,53 @@ namespace zor06::app {
 namespace {
 
 namespace fs = std::filesystem;
-using screens::TFormMain;
 
 constexpr const char* kProtocolPattern = "*.prc";
 
-void ShowProtocol(TFormMain& w, const config::ProtocolRecord& record, const fs::path& path) {
-    screens::TFormConf_Protocol screen(record, path.filename().string(), w.Operator(), &w);
+void ShowProtocol(AppContext& app, const config::ProtocolRecord& record, const fs::path& path) {
+    screens::TFormConf_Protocol screen(record, path.filename().string(), app.op,
+                                       app.window.DialogParent());
     screen.exec();
 }
 
-void CreateProtocol(TFormMain& w) {
-    if (ReadConfigurationTables(w)) {
-        SavePresentProtocol(w);
+void CreateProtocol(AppContext& app) {
+    if (ReadConfigurationTables(app)) {
+        SavePresentProtocol(app);
     }
 }
 
-void OpenProtocol(TFormMain& w) {
-    const auto path = w.ChooseFile(
-        {"Выберите файл с протоколом конфигурации", w.ConfigDir(), kProtocolPattern, {}}, false);
+void OpenProtocol(AppContext& app) {
+    const auto path = app.window.ChooseFile(
+        {"Выберите файл с протоколом конфигурации", app.ConfigDir(), kProtocolPattern, {}}, false);
     if (!path) {
         return;
     }
-    if (const auto record = config::ReadProtocolFile(*path, w.Operator())) {
-        ShowProtocol(w, *record, *path);
+    if (const auto record = config::ReadProtocolFile(*path, app.op)) {
+        ShowProtocol(app, *record, *path);
     }
 }
 
 }  // namespace
 
-void SavePresentProtocol(TFormMain& w) {
+void SavePresentProtocol(AppContext& app) {
     const config::ProtocolRecord record =
-        config::BuildPresentProtocol(w.Tables(), w.Tables().clock.LocalDateTime());
+        config::BuildPresentProtocol(app.tables, app.tables.clock.LocalDateTime());
     const dialogue::FileChoice choice{"Выбор файла для записи протокола конфигурации",
-                                      w.ConfigDir(), kProtocolPattern,
-                                      config::ProposedProtocolPath(record, w.WorkDir())};
-    const auto target = files::ChooseSaveTarget(choice, ".prc", w.Operator());
-    if (target && config::WriteProtocolFile(*target, record, w.Operator())) {
-        ShowProtocol(w, record, *target);
+                                      app.ConfigDir(), kProtocolPattern,
+                                      config::ProposedProtocolPath(record, app.workDir)};
+    const auto target = files::ChooseSaveTarget(choice, ".prc", app.op);
+    if (target && config::WriteProtocolFile(*target, record, app.op)) {
+        ShowProtocol(app, record, *target);
     }
 }
 
-void AddProtocolCommands(TFormMain& w) {
+void AddProtocolCommands(AppContext& app, MenuBuilder& menus) {
     QMenu* menu =
-        w.AddFileSubmenu(QStringLiteral("Протокол кофигурации"), QStringLiteral("NProt_Conf"));
-    w.AddCommand(menu, QStringLiteral("NProt_Conf_Create"), QStringLiteral("Создание протокола"),
-                 [&w] { CreateProtocol(w); });
-    w.AddCommand(menu, QStringLiteral("NProt_Conf_View"),
-                 QStringLiteral("Просмотр/Печать протокола"), [&w] { OpenProtocol(w); });
+        menus.AddFileSubmenu(QStringLiteral("Протокол кофигурации"), QStringLiteral("NProt_Conf"));
+    menus.AddCommand(menu, QStringLiteral("NProt_Conf_Create"),
+                     QStringLiteral("Создание протокола"), [&app] { CreateProtocol(app); });
+    menus.AddCommand(menu, QStringLiteral("NProt_Conf_View"),
+                     QStringLiteral("Просмотр/Печать протокола"), [&app] { OpenProtocol(app); });
 }
 
 }  // namespace zor06::app

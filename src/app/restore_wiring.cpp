@@ -6,50 +6,63 @@
 #include "config/restore_tables.h"
 #include "config/screens/TFormAccess.h"
 #include "config/screens/TFormTablState.h"
+#include "link/hgcbox.h"
+#include "settings/settings_store.h"
 
 namespace zor06::app {
 namespace {
 
-using screens::TFormMain;
-
-config::TableStateResult ShowTableStates(TFormMain& w, config::TableStates& states) {
-    screens::TFormTablState form(states, w.Link().linkKind, w.Operator(), &w);
+config::TableStateResult ShowTableStates(AppContext& app, config::TableStates& states) {
+    screens::TFormTablState form(states, app.link.linkKind, app.op, app.window.DialogParent());
     const int result = form.exec();
     return result == 1 || result == 2 ? static_cast<config::TableStateResult>(result)
                                       : config::TableStateResult::Exit;
 }
 
-config::RestoreHooks Hooks(TFormMain& w, const RestoreConfigScreen& editConfig) {
-    config::RestoreHooks hooks;
-    hooks.tableState = [&w](config::TableStates& s) { return ShowTableStates(w, s); };
-    hooks.chooseConfigFile = [&w] {
-        return w.ChooseFile(config::OpenConfigChoice(w.ConfigDir()), false);
-    };
-    hooks.editUsers = [&w](std::span<std::uint8_t, config::kUsersBytes> users) {
-        screens::TFormAccess form(users, true, w.Operator(), &w);
-        return form.exec() == QDialog::Accepted;
-    };
-    if (editConfig) {
-        hooks.editConfig = [&w, editConfig](config::ConfigBuffer& b) { return editConfig(w, b); };
+// The restoration's steps on the main window's screens and the stored link settings.
+class WindowRestoreSteps final : public config::RestoreSteps {
+public:
+    WindowRestoreSteps(AppContext& app, RestoreConfigScreen editConfig)
+        : app_(app), editConfig_(editConfig) {}
+
+    config::TableStateResult TableState(config::TableStates& states) override {
+        return ShowTableStates(app_, states);
     }
-    hooks.buildProtocol = [&w](const config::ConfigBuffer&) { SavePresentProtocol(w); };
-    hooks.updateMenus = [&w] { w.UpdateMenus(); };
-    hooks.describeConnection = [&w] { w.DescribeConnection(); };
-    hooks.write.linkSettings = &w.Settings().link;
-    hooks.write.linkChanged = [&w] {
-        settings::SaveLinkSettings(w.Settings(), w.IniDir(), w.Operator());
-        w.DescribeConnection();
-    };
-    return hooks;
-}
+    std::optional<std::filesystem::path> ChooseConfigFile() override {
+        return app_.window.ChooseFile(config::OpenConfigChoice(app_.ConfigDir()), false);
+    }
+    bool EditUsers(std::span<std::uint8_t, config::kUsersBytes> users) override {
+        screens::TFormAccess form(users, true, app_.op, app_.window.DialogParent());
+        return form.exec() == QDialog::Accepted;
+    }
+    // Without a configuration screen the restoration ends as when the operator cancels it.
+    bool EditConfig(config::ConfigBuffer& buffer) override {
+        return editConfig_ != nullptr && editConfig_(app_, buffer);
+    }
+    bool OffersProtocol() const override { return true; }
+    void BuildProtocol(const config::ConfigBuffer&) override { SavePresentProtocol(app_); }
+    void UpdateMenus() override { app_.window.UpdateMenus(); }
+    void DescribeConnection() override { app_.window.DescribeConnection(); }
+    settings::LinkSettings* LinkSettings() override { return &app_.settings.link; }
+    void LinkChanged() override {
+        settings::SaveLinkSettings(app_.settings, app_.IniDir(), app_.op);
+        app_.window.DescribeConnection();
+    }
+
+private:
+    AppContext& app_;
+    RestoreConfigScreen editConfig_;
+};
 
 }  // namespace
 
+using screens::TFormMain;
+
 void WireRestoration(TFormMain& window, RestoreConfigScreen editConfig) {
-    window.screens.restoreTables = [editConfig = std::move(editConfig)](
-                                       TFormMain& w, tables::TableContext& ctx,
-                                       config::TableStateResult* outcome) {
-        return config::RestoreTables(ctx, Hooks(w, editConfig), outcome);
+    window.screens.restoreTables = [editConfig](TFormMain& w, tables::TableContext& ctx,
+                                                config::TableStateResult* outcome) {
+        WindowRestoreSteps steps(w.Context(), editConfig);
+        return config::RestoreTables(ctx, steps, outcome);
     };
 }
 

@@ -1,8 +1,7 @@
 // The restoration of destroyed tables joined to the main window and the screens it opens.
 #pragma once
 
-#include <functional>
-
+#include "app/app_context.h"
 #include "config/config_buffer.h"
 
 namespace zor06::screens {
@@ -12,7 +11,7 @@ class TFormMain;
 namespace zor06::app {
 
 // The configuration screen in restoring mode on a configuration; true when accepted.
-using RestoreConfigScreen = std::function<bool(screens::TFormMain&, config::ConfigBuffer&)>;
+using RestoreConfigScreen = bool (*)(AppContext& app, config::ConfigBuffer& buffer);
 
 // Sets the window's restoration. Without `editConfig` a restoration that needs the
 // configuration screen ends as when the operator cancels it.

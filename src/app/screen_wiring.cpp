@@ -2,7 +2,7 @@
 
 #include "app/TFormMain.h"
 #include "app/config_file_menu.h"
-#include "app/connect_hooks.h"
+#include "app/connect_screens.h"
 #include "app/data_menu.h"
 #include "app/file_dialogs.h"
 #include "app/message_menu.h"
@@ -23,9 +23,9 @@ using screens::TFormMain;
 
 void WireScreens(TFormMain& window) {
     window.screens.connect = [](TFormMain& w) {
-        screens::ConnectHooks hooks;
-        CompleteHooks(hooks, w.Settings(), w.Link(), w.Operator());
-        screens::TFormConnect dialog(w.Settings(), w.IniDir(), w.Link(), w.Operator(), hooks, &w);
+        RealConnectScreens connectScreens(w.Settings(), w.Link(), w.Operator());
+        screens::TFormConnect dialog(w.Settings(), w.IniDir(), w.Link(), w.Operator(),
+                                     connectScreens, &w);
         return dialog.exec() == QDialog::Accepted;
     };
     window.screens.programUser = [](TFormMain& w) {
@@ -55,12 +55,12 @@ void WireScreens(TFormMain& window) {
         return settings::DescribeConnection(s);
     };
     window.screens.chooseFile = ChooseFileInDialog;
-    AddConfigFileCommands(window);
-    AddProtocolCommands(window);
-    AddParameterMenus(window);
-    AddDataMenus(window);
-    AddMessageMenus(window);
-    AddPassportMenus(window);
+    AddConfigFileCommands(window.Context(), window);
+    AddProtocolCommands(window.Context(), window);
+    AddParameterMenus(window.Context(), window);
+    AddDataMenus(window.Context(), window);
+    AddMessageMenus(window.Context(), window);
+    AddPassportMenus(window.Context(), window);
     WireRestoration(window, RestoringConfiguration);
 }
 

@@ -15,9 +15,9 @@ namespace {
 
 class Restoration {
 public:
-    Restoration(tables::TableContext& ctx, const RestoreHooks& hooks, TableStates& states,
+    Restoration(tables::TableContext& ctx, RestoreSteps& steps, TableStates& states,
                 TableStateResult result)
-        : ctx_(ctx), hooks_(hooks), states_(states), sel_(states.selected), result_(result) {}
+        : ctx_(ctx), steps_(steps), states_(states), sel_(states.selected), result_(result) {}
 
     void Run() {
         if (!AnySelectedBut(sel_, tables::kClockTable)) {
@@ -55,7 +55,7 @@ private:
     }
 
     std::optional<ConfigBuffer> OpenFile() {
-        const auto path = hooks_.chooseConfigFile ? hooks_.chooseConfigFile() : std::nullopt;
+        const auto path = steps_.ChooseConfigFile();
         if (!path) {
             return std::nullopt;
         }
@@ -66,7 +66,7 @@ private:
     void RestoreUsersAndClock(ConfigBuffer& config) {
         if (sel_[tables::kUsersTable]) {
             const auto users = config.Part(part::kUsers).first<kUsersBytes>();
-            if (!hooks_.editUsers || !hooks_.editUsers(users)) {
+            if (!steps_.EditUsers(users)) {
                 ctx_.op.ShowMessage(dialogue::MessageKind::Info,
                                     "Таблица доступа к записи в контроллер не восстановлена",
                                     "Запись в таблицы параметров конфигурации недопустима");
@@ -84,7 +84,7 @@ private:
 
     bool EditUntilPrepared(ConfigBuffer& config) {
         for (;;) {
-            if (!hooks_.editConfig || !hooks_.editConfig(config)) {
+            if (!steps_.EditConfig(config)) {
                 return false;
             }
             if (PrepareImage(config, ctx_.image, sel_[tables::kUsersTable], ctx_.op)) {
@@ -122,27 +122,23 @@ private:
         }
         CheckStillDestroyed();
         // Asked only where a protocol can be made.
-        if (result_ == TableStateResult::WriteAll && hooks_.buildProtocol &&
+        if (result_ == TableStateResult::WriteAll && steps_.OffersProtocol() &&
             ctx_.op.ShowMessage(dialogue::MessageKind::Question,
                                 "Формировать протокол конфигурирования?", "")) {
-            hooks_.buildProtocol(config);
+            steps_.BuildProtocol(config);
         }
     }
 
     bool WriteWithWaitWindow() {
         const dialogue::WaitScope wait(ctx_.op, dialogue::WaitMode::WriteConfig);
-        const bool ok = WriteTables(ctx_, sel_, hooks_.write);
-        if (hooks_.updateMenus) {
-            hooks_.updateMenus();
-        }
+        const bool ok = WriteTables(ctx_, sel_, steps_);
+        steps_.UpdateMenus();
         return ok;
     }
 
     // The controller reports what it still counts as destroyed once it took the tables in.
     void CheckStillDestroyed() {
-        if (hooks_.describeConnection) {
-            hooks_.describeConnection();
-        }
+        steps_.DescribeConnection();
         ctx_.op.SetStatusText(dialogue::Panel::Controller, ctx_.image.Name(0));
         ctx_.clock.SleepFor(std::chrono::milliseconds(1000));
         if (const auto destroyed = tables::ReadDestroyedTable(ctx_); destroyed && *destroyed != 0) {
@@ -152,7 +148,7 @@ private:
     }
 
     tables::TableContext& ctx_;
-    const RestoreHooks& hooks_;
+    RestoreSteps& steps_;
     TableStates& states_;
     Selection& sel_;
     TableStateResult result_;
@@ -173,16 +169,14 @@ bool WriteClockFromPc(tables::TableContext& ctx, Selection& selection) {
     return true;
 }
 
-bool RestoreTables(tables::TableContext& ctx, const RestoreHooks& hooks,
-                   TableStateResult* outcome) {
+bool RestoreTables(tables::TableContext& ctx, RestoreSteps& steps, TableStateResult* outcome) {
     TableStates states = BuildTableStates(ctx.image);
-    const TableStateResult result =
-        hooks.tableState ? hooks.tableState(states) : TableStateResult::Exit;
+    const TableStateResult result = steps.TableState(states);
     if (outcome != nullptr) {
         *outcome = result;
     }
     if (result != TableStateResult::Exit) {
-        Restoration(ctx, hooks, states, result).Run();
+        Restoration(ctx, steps, states, result).Run();
     }
     return tables::ReadAfterIdentification(ctx);
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <span>
 
@@ -15,30 +14,32 @@
 
 namespace zor06::config {
 
-// What belongs to screens; an empty hook means the operator cancelled.
-struct RestoreHooks {
+// What belongs to screens. The desktop program provides every step; the write's steps follow a
+// written table 3 into the stored link settings.
+class RestoreSteps : public WriteTablesSteps {
+public:
     // The table-state screen; fills the selection of `states`.
-    std::function<TableStateResult(TableStates& states)> tableState;
+    virtual TableStateResult TableState(TableStates& states) = 0;
     // "Выбор файла с параметрами конфигурации" in the CONFIG directory; none when cancelled.
-    std::function<std::optional<std::filesystem::path>()> chooseConfigFile;
+    virtual std::optional<std::filesystem::path> ChooseConfigFile() = 0;
     // The users screen on the file's users part; true when accepted.
-    std::function<bool(std::span<std::uint8_t, kUsersBytes> users)> editUsers;
+    virtual bool EditUsers(std::span<std::uint8_t, kUsersBytes> users) = 0;
     // The configuration screen in restoring mode; true when accepted.
-    std::function<bool(ConfigBuffer& buffer)> editConfig;
-    // Builds the configuration protocol of what was written; without it the operator is not
-    // asked for one.
-    std::function<void(const ConfigBuffer& buffer)> buildProtocol;
-    // The wait window "Выполняется запись параметров" / "конфигурации в контроллер" over a
-    // disabled main window: shown with true, closed with false.
-    std::function<void()> updateMenus;
-    std::function<void()> describeConnection;  // the Connection panel
-    WriteTablesHooks write;
+    virtual bool EditConfig(ConfigBuffer& buffer) = 0;
+    // Whether a configuration protocol can be built of what was written; when not, the operator
+    // is not asked for one.
+    virtual bool OffersProtocol() const = 0;
+    virtual void BuildProtocol(const ConfigBuffer& buffer) = 0;
+    // Once the tables went out, under the wait window "Выполняется запись параметров" /
+    // "конфигурации в контроллер" over a disabled main window.
+    virtual void UpdateMenus() = 0;
+    virtual void DescribeConnection() = 0;  // the Connection panel
 };
 
 // Runs the restoration over the table states of table 7 in the image; returns whether the
 // controller counts as identified afterwards, whatever became of the restoration.
 // `outcome`, when given, receives how the operator left the table-state screen.
-bool RestoreTables(tables::TableContext& ctx, const RestoreHooks& hooks,
+bool RestoreTables(tables::TableContext& ctx, RestoreSteps& steps,
                    TableStateResult* outcome = nullptr);
 
 // The controller clock from the PC's local time after the operator confirmed it; clears the

@@ -54,21 +54,19 @@ bool WriteNames(tables::TableContext& ctx) {
     return ok;
 }
 
-void FollowUpperLink(tables::TableContext& ctx, const WriteTablesHooks& hooks) {
+void FollowUpperLink(tables::TableContext& ctx, WriteTablesSteps& steps) {
     const auto table3 = ctx.image.Fields(tables::kUpperLinkTable, 0, 4).first<4>();
-    if (hooks.linkSettings != nullptr) {
-        FollowUpperLinkWrite(ctx.link, *hooks.linkSettings, table3);
+    if (settings::LinkSettings* stored = steps.LinkSettings(); stored != nullptr) {
+        FollowUpperLinkWrite(ctx.link, *stored, table3);
     } else {
         settings::LinkSettings scratch;
         scratch.linkKind = static_cast<int>(ctx.link.linkKind);
         FollowUpperLinkWrite(ctx.link, scratch, table3);
     }
-    if (hooks.linkChanged) {
-        hooks.linkChanged();
-    }
+    steps.LinkChanged();
 }
 
-bool WriteWhole(tables::TableContext& ctx, int table, const WriteTablesHooks& hooks) {
+bool WriteWhole(tables::TableContext& ctx, int table, WriteTablesSteps& steps) {
     if (table == tables::kNamesTable) {
         return WriteNames(ctx);
     }
@@ -76,7 +74,7 @@ bool WriteWhole(tables::TableContext& ctx, int table, const WriteTablesHooks& ho
         return false;
     }
     if (table == tables::kUpperLinkTable) {
-        FollowUpperLink(ctx, hooks);
+        FollowUpperLink(ctx, steps);
     }
     return true;
 }
@@ -140,7 +138,7 @@ int FieldsPerRequest(int table) {
     return std::min<int>(info.fieldCount, kMaxValueBytes / std::max<int>(info.fieldSize, 1));
 }
 
-bool WriteTables(tables::TableContext& ctx, Selection& selection, const WriteTablesHooks& hooks) {
+bool WriteTables(tables::TableContext& ctx, Selection& selection, WriteTablesSteps& steps) {
     Progress progress(ctx.op);
     if (!WriteFlowComputers(ctx, selection, progress)) {
         return false;
@@ -150,7 +148,7 @@ bool WriteTables(tables::TableContext& ctx, Selection& selection, const WriteTab
         if (!wanted || WrittenFirst(t) || !tables::Table(t).writable) {
             continue;
         }
-        if (!WriteWhole(ctx, t, hooks)) {
+        if (!WriteWhole(ctx, t, steps)) {
             return false;
         }
         wanted = false;
@@ -159,6 +157,11 @@ bool WriteTables(tables::TableContext& ctx, Selection& selection, const WriteTab
     progress.Finish();
     ctx.clock.SleepFor(std::chrono::milliseconds(500));
     return true;
+}
+
+bool WriteTables(tables::TableContext& ctx, Selection& selection) {
+    WriteTablesSteps none;
+    return WriteTables(ctx, selection, none);
 }
 
 bool WriteUsersAsNobody(tables::TableContext& ctx) {

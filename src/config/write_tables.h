@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
 #include "settings/settings_types.h"
 #include "tables/catalogue.h"
@@ -14,17 +13,23 @@ namespace zor06::config {
 // One flag per table number: true = to be written.
 using Selection = std::array<bool, tables::kTableCount>;
 
-struct WriteTablesHooks {
-    // The stored link settings that follow a written table 3; none leaves only the link object.
-    settings::LinkSettings* linkSettings = nullptr;
+// What a written table 3 moves besides the link object. Optional: a caller that keeps no stored
+// link settings (the command-line tool) takes the defaults, which do nothing.
+class WriteTablesSteps {
+public:
+    virtual ~WriteTablesSteps() = default;
+    // The stored link settings that follow a written table 3; none (the default) leaves only the
+    // link object.
+    virtual settings::LinkSettings* LinkSettings() { return nullptr; }
     // Called after table 3 moved the link (save the settings, refresh the connection line).
-    std::function<void()> linkChanged;
+    virtual void LinkChanged() {}
 };
 
 // Writes every selected writable table from the image; each table written clears its flag, so
 // that a failure (reported by the table service, false at once) leaves the rest selected.
-bool WriteTables(tables::TableContext& ctx, Selection& selection,
-                 const WriteTablesHooks& hooks = {});
+bool WriteTables(tables::TableContext& ctx, Selection& selection, WriteTablesSteps& steps);
+// The same without stored link settings to follow table 3.
+bool WriteTables(tables::TableContext& ctx, Selection& selection);
 
 // Writes table 4 as nobody: a destroyed users table knows no one. The program user's
 // credentials are put back whatever the result.

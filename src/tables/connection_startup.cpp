@@ -7,37 +7,42 @@
 namespace zor06::tables {
 namespace {
 
-void Run(const std::function<void()>& step) {
-    if (step) {
-        step();
+// The identification's steps of the start-up: on the telephone line the credentials were asked
+// before dialling, so the identification asks none.
+class IdentifyStepsOf final : public IdentifySteps {
+public:
+    IdentifyStepsOf(StartupSteps& steps, bool credentialsAsked)
+        : steps_(steps), credentialsAsked_(credentialsAsked) {}
+    void AskCredentials() override {
+        if (!credentialsAsked_) {
+            steps_.AskCredentials();
+        }
     }
-}
+    std::optional<bool> RestoreTables(TableContext& ctx) override {
+        return steps_.RestoreTables(ctx);
+    }
 
-// Without a dialling step the line counts as connected and no call is up to hang up later.
-bool Dial(const StartupSteps& steps, ConnectionState& state) {
-    if (!steps.dial) {
-        return true;
-    }
-    state.modemConnected = steps.dial();
-    return state.modemConnected;
-}
+private:
+    StartupSteps& steps_;
+    bool credentialsAsked_;
+};
 
 // From an open connection to an identified controller; false leaves it to be disconnected.
-bool IdentifyConnected(TableContext& ctx, ConnectionState& state, const StartupSteps& steps) {
+bool IdentifyConnected(TableContext& ctx, ConnectionState& state, StartupSteps& steps) {
     const bool telephone = ctx.link.linkKind == link::LinkKind::Telephone;
     if (telephone) {
         // The call is made in the user's name: the credentials come before dialling.
-        Run(steps.askCredentials);
-        if (!Dial(steps, state)) {
+        steps.AskCredentials();
+        state.modemConnected = steps.Dial();
+        if (!state.modemConnected) {
             return false;
         }
     }
-    IdentifyHooks hooks{steps.restoreTables,
-                        telephone ? std::function<void()>{} : steps.askCredentials};
+    IdentifyStepsOf identifySteps(steps, telephone);
     int address = ctx.link.address;
-    const IdentifyOutcome outcome = Identify(ctx, hooks, &address);
-    if (outcome != IdentifyOutcome::Failed && steps.answeredFrom) {
-        steps.answeredFrom(address);
+    const IdentifyOutcome outcome = Identify(ctx, identifySteps, &address);
+    if (outcome != IdentifyOutcome::Failed) {
+        steps.AnsweredFrom(address);
     }
     return outcome == IdentifyOutcome::Identified;
 }
@@ -57,24 +62,24 @@ void Disconnect(TableContext& ctx, ConnectionState& state) {
     state.identified = false;
 }
 
-void StartConnection(TableContext& ctx, ConnectionState& state, const StartupSteps& steps) {
-    Run(steps.describeConnection);
+void StartConnection(TableContext& ctx, ConnectionState& state, StartupSteps& steps) {
+    steps.DescribeConnection();
     dialogue::BusyScope busy(ctx.op);
     if (state.identified) {
         Disconnect(ctx, state);
     }
     ctx.op.SetStatusText(dialogue::Panel::Controller, "");
-    Run(steps.hideMenus);
+    steps.HideMenus();
 
-    const bool connected = steps.connectDialog && steps.connectDialog();
-    Run(steps.saveLinkSettings);
+    const bool connected = steps.ConnectDialog();
+    steps.SaveLinkSettings();
     if (connected) {
         state.identified = IdentifyConnected(ctx, state, steps);
         if (!state.identified) {
             Disconnect(ctx, state);
         }
     }
-    Run(steps.updateMenus);
+    steps.UpdateMenus();
 }
 
 }  // namespace zor06::tables

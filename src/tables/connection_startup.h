@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "tables/identification.h"
 
@@ -15,24 +16,29 @@ struct ConnectionState {
     std::function<void()> callEnded;
 };
 
-// The steps that belong to screens and settings; any may be left empty.
-struct StartupSteps {
-    std::function<void()> describeConnection;  // the Connection panel
-    std::function<void()> hideMenus;
-    std::function<bool()> connectDialog;  // true when a connection was made
-    std::function<void()> saveLinkSettings;
+// The steps that belong to screens and settings. The program provides every one of them, so
+// that a step it forgot does not compile.
+class StartupSteps {
+public:
+    virtual ~StartupSteps() = default;
+    virtual void DescribeConnection() = 0;  // the Connection panel
+    virtual void HideMenus() = 0;
+    virtual bool ConnectDialog() = 0;  // true when a connection was made
+    virtual void SaveLinkSettings() = 0;
     // The program user's credentials: on the telephone line before dialling, on the others once
     // the controller is accepted.
-    std::function<void()> askCredentials;
-    // The telephone call; true when it is up. Left empty, the line counts as connected.
-    std::function<bool()> dial;
+    virtual void AskCredentials() = 0;
+    // The telephone call; true when it is up.
+    virtual bool Dial() = 0;
     // The controller answered from this address; a stored address of 255 takes it.
-    std::function<void(int address)> answeredFrom;
-    std::function<bool(TableContext&)> restoreTables;
-    std::function<void()> updateMenus;
+    virtual void AnsweredFrom(int address) = 0;
+    // The restoration of destroyed tables, as IdentifySteps::RestoreTables: whether the
+    // controller counts as identified afterwards, none when no restoration is wired.
+    virtual std::optional<bool> RestoreTables(TableContext& ctx) = 0;
+    virtual void UpdateMenus() = 0;
 };
 
-void StartConnection(TableContext& ctx, ConnectionState& state, const StartupSteps& steps);
+void StartConnection(TableContext& ctx, ConnectionState& state, StartupSteps& steps);
 
 // Ends the current connection: hangs up a telephone call that is up, closes the port and the
 // socket, ends the call's panel, clears the Controller panel and the identified flag.

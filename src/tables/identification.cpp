@@ -67,23 +67,26 @@ bool ReadAfterIdentification(TableContext& ctx) {
     return ok;
 }
 
-IdentifyOutcome Identify(TableContext& ctx, const IdentifyHooks& hooks, int* answeredFrom) {
+std::optional<bool> IdentifySteps::RestoreTables(TableContext&) {
+    return std::nullopt;
+}
+
+IdentifyOutcome Identify(TableContext& ctx, IdentifySteps& steps, int* answeredFrom) {
     if (!ReadTable(ctx, 0) || !AcceptController(ctx.image, ctx.op)) {
         return IdentifyOutcome::Failed;
     }
     if (answeredFrom != nullptr) {
         *answeredFrom = ctx.link.address;
     }
-    if (hooks.askCredentials) {
-        hooks.askCredentials();
-    }
+    steps.AskCredentials();
     const int destroyed = ctx.image.Byte(fields::kDestroyedTable);
     if (destroyed != 0) {
         ctx.op.SetStatusText(dialogue::Panel::Message,
                              text::Printf("Разрушена таблица № %d", destroyed));
-        if (ReadTable(ctx, kStateTable) && hooks.restoreTables) {
-            return hooks.restoreTables(ctx) ? IdentifyOutcome::Identified
-                                            : IdentifyOutcome::NotReady;
+        if (ReadTable(ctx, kStateTable)) {
+            if (const std::optional<bool> restored = steps.RestoreTables(ctx)) {
+                return *restored ? IdentifyOutcome::Identified : IdentifyOutcome::NotReady;
+            }
         }
     }
     return ReadAfterIdentification(ctx) ? IdentifyOutcome::Identified : IdentifyOutcome::NotReady;

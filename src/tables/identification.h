@@ -2,7 +2,6 @@
 // later operation relies on, and the identification screen's lines.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -28,18 +27,24 @@ enum class IdentifyOutcome {
     NotReady,    // accepted, but the post-identification reads failed
 };
 
-struct IdentifyHooks {
-    // Runs the restoration of destroyed tables once table 7 has been read; returns whether the
-    // controller counts as identified afterwards. Without it, the start-up goes on with the
-    // post-identification reads.
-    std::function<bool(TableContext&)> restoreTables;
+// What the identification leaves to the program's screens. Both steps are optional: a caller
+// without screens (the command-line tool) asks no credentials and restores nothing, and the
+// defaults do exactly that.
+class IdentifySteps {
+public:
+    virtual ~IdentifySteps() = default;
     // Asks the program user's credentials (direct line and Ethernet ask after acceptance).
-    std::function<void()> askCredentials;
+    // By default nothing is asked.
+    virtual void AskCredentials() {}
+    // Runs the restoration of destroyed tables once table 7 has been read; returns whether the
+    // controller counts as identified afterwards. None (the default) when no restoration is
+    // wired: the identification goes on with the post-identification reads.
+    virtual std::optional<bool> RestoreTables(TableContext& ctx);
 };
 
 // Reads table 0, accepts or refuses the controller and reads what follows. `answeredFrom`
 // receives the address the controller answered from, for a stored address of 255.
-IdentifyOutcome Identify(TableContext& ctx, const IdentifyHooks& hooks, int* answeredFrom);
+IdentifyOutcome Identify(TableContext& ctx, IdentifySteps& steps, int* answeredFrom);
 
 // Reads table 0 afresh: the number of the table the controller counts as destroyed, 0 when none.
 std::optional<int> ReadDestroyedTable(TableContext& ctx);

@@ -8,6 +8,7 @@
 #include <limits>
 #include <memory>
 
+#include "app/connect_screens.h"
 #include "config/clock_view.h"
 #include "config/config_buffer.h"
 #include "config/device_links.h"
@@ -103,6 +104,7 @@ struct Fixture {
     test::RecordingOperator op;
     tables::TableContext ctx{link, image, op, clock};
     settings::ProgramSettings settings;
+    app::RealConnectScreens connectScreens{settings, link, op};
     QTemporaryDir dir;
 
     std::array<std::uint8_t, config::kUsersBytes> users{};

@@ -141,7 +141,7 @@ private slots:
     void theClockCommandHandsADestroyedClockTableToTheRestoration() {
         Harness h({"--destroyed", "2"});
         zor06::app::WireRestoration(*h.window, {});
-        zor06::app::AddParameterMenus(*h.window);
+        zor06::app::AddParameterMenus(h.window->Context(), *h.window);
         int screens = 0;
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
@@ -168,7 +168,7 @@ private slots:
 
     void statusCommandsOpenTheirWindowsOnceIdentified() {
         Harness h({});
-        zor06::app::AddMessageMenus(*h.window);
+        zor06::app::AddMessageMenus(h.window->Context(), *h.window);
         QVERIFY(!h.window->Offered("NFun"));
         QVERIFY(StartUp(h, true));
         QVERIFY(h.window->Offered("NSit"));
@@ -188,7 +188,7 @@ private slots:
 
     void aReadingByIndexEndsInTheArchivesView() {
         Harness h({"--interventions", "30"});
-        zor06::app::AddMessageMenus(*h.window);
+        zor06::app::AddMessageMenus(h.window->Context(), *h.window);
         QVERIFY(StartUp(h, true));
         QVERIFY(h.window->Offered("NAudInd"));
         int rows = -1;
@@ -216,7 +216,7 @@ private slots:
     void leavingTheTableStatesComesBackToTheCurrentState() {
         Harness h({});
         zor06::app::WireRestoration(*h.window, {});
-        zor06::app::AddMessageMenus(*h.window);
+        zor06::app::AddMessageMenus(h.window->Context(), *h.window);
         QVERIFY(StartUp(h, true));
         int states = 0;
         int tableScreens = 0;
@@ -267,7 +267,7 @@ private slots:
 
     void parameterMenusFollowTheConnectionAndTheSystemParameters() {
         Harness h({});
-        zor06::app::AddParameterMenus(*h.window);
+        zor06::app::AddParameterMenus(h.window->Context(), *h.window);
         QVERIFY(StartUp(h, true));
         QVERIFY(h.window->Offered("NContrName"));
         QVERIFY(h.window->Offered("NVrgConn"));   // in the submenu of the links
@@ -281,7 +281,7 @@ private slots:
         QVERIFY(h.window->Offered("NConVU"));
 
         Harness unconnected({});
-        zor06::app::AddParameterMenus(*unconnected.window);
+        zor06::app::AddParameterMenus(unconnected.window->Context(), *unconnected.window);
         unconnected.window->screens.connect = [](TFormMain&) { return false; };
         QVERIFY(StartUp(unconnected, false));
         QVERIFY(!unconnected.window->Offered("NContrName"));

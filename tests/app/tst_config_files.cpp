@@ -70,7 +70,7 @@ class TestConfigFiles : public QObject {
 private slots:
     void savesTheControllersConfigurationForItsOwnerOnly() {
         Harness h({});
-        zor06::app::AddConfigFileCommands(*h.window);
+        zor06::app::AddConfigFileCommands(h.window->Context(), *h.window);
         QVERIFY(StartUp(h, true));
         QVERIFY(h.window->Offered("Nrdcnf"));
         fs::path proposed;
@@ -96,7 +96,7 @@ private slots:
 
     void anUnreadConfigurationIsReportedAfterTheWaitWindowCloses() {
         Harness h({});
-        zor06::app::AddConfigFileCommands(*h.window);
+        zor06::app::AddConfigFileCommands(h.window->Context(), *h.window);
         QVERIFY(StartUp(h, true));
         h.sim.reset();                // the controller is gone
         std::vector<bool> waitShown;  // at each message, in turn
@@ -120,7 +120,7 @@ private slots:
 
     void aNewConfigurationAcceptedUnchangedIsSaved() {
         Harness h({});
-        zor06::app::AddConfigFileCommands(*h.window);
+        zor06::app::AddConfigFileCommands(h.window->Context(), *h.window);
         QVERIFY(StartUp(h, true));
         h.window->screens.chooseFile = [&](TFormMain&, const zor06::dialogue::FileChoice&, bool) {
             return std::optional<fs::path>(h.window->ConfigDir() / "new");
@@ -139,7 +139,7 @@ private slots:
 
     void aCorrectedFileIsSavedAfterTheReplaceQuestion() {
         Harness h({});
-        zor06::app::AddConfigFileCommands(*h.window);
+        zor06::app::AddConfigFileCommands(h.window->Context(), *h.window);
         QVERIFY(StartUp(h, true));
         const fs::path file = h.window->ConfigDir() / "station.cnf";
         zor06::test::RecordingOperator quiet;

@@ -100,7 +100,7 @@ class TestDataMenu : public QObject {
 private slots:
     void readsADayOfHourlyDataSavesItAndOpensTheFileAgain() {
         Harness h({});
-        zor06::app::AddDataMenus(*h.window);
+        zor06::app::AddDataMenus(h.window->Context(), *h.window);
         QVERIFY(zor06::test::StartUp(h, true));
         const fs::path saved = fs::path(h.dir.path().toStdString()) / "HOURDATA" / "day.hch";
         h.window->screens.chooseFile = [&](TFormMain&, const zor06::dialogue::FileChoice& c,
@@ -137,7 +137,7 @@ private slots:
         Harness second({"--now", "26-12-09 12:10:30", "--frozen-clock", "--seed", "2"}, 1,
                        first.dir.path().toStdString());
         for (Harness* h : {&first, &second}) {
-            zor06::app::AddDataMenus(*h->window);
+            zor06::app::AddDataMenus(h->window->Context(), *h->window);
             QVERIFY(zor06::test::StartUp(*h, true));
         }
         Driver driver;
@@ -168,7 +168,7 @@ private slots:
 
     void theChartOfAReadingDrawsTheControllersSetpointsAndOfAFileNone() {
         Harness h({});
-        zor06::app::AddDataMenus(*h.window);
+        zor06::app::AddDataMenus(h.window->Context(), *h.window);
         QVERIFY(zor06::test::StartUp(h, true));
         h.window->screens.chooseFile = [&](TFormMain&, const zor06::dialogue::FileChoice& c,
                                            bool save) -> std::optional<fs::path> {
@@ -207,7 +207,7 @@ private slots:
 
     void exportsTheDailyViewAsAWorkbookAndAsCsv() {
         Harness h({});
-        zor06::app::AddDataMenus(*h.window);
+        zor06::app::AddDataMenus(h.window->Context(), *h.window);
         QVERIFY(zor06::test::StartUp(h, true));
         const fs::path book = fs::path(h.dir.path().toStdString()) / "DAYDATA" / "month.xlsx";
         h.window->screens.chooseFile = [&](TFormMain&, const zor06::dialogue::FileChoice& c,
@@ -235,7 +235,7 @@ private slots:
 
     void showsTheMoistureMetersMomentaryValuesOrSaysThereIsNoLink() {
         Harness h({});
-        zor06::app::AddDataMenus(*h.window);
+        zor06::app::AddDataMenus(h.window->Context(), *h.window);
         QVERIFY(zor06::test::StartUp(h, true));
         Driver driver;
         QString time;
@@ -246,7 +246,7 @@ private slots:
         QCOMPARE(time.size(), 17);  // "DD.MM.YY HH:MM:SS"
 
         Harness off({"--no-moisture-link"});
-        zor06::app::AddDataMenus(*off.window);
+        zor06::app::AddDataMenus(off.window->Context(), *off.window);
         QVERIFY(zor06::test::StartUp(off, true));
         Trigger(off, "NWmt_MomData");
         QVERIFY(off.Has(QStringLiteral("Нет связи с влагомером")));
@@ -254,7 +254,7 @@ private slots:
 
     void showsARunsMomentaryValuesAndZonesOrSaysThereIsNoLink() {
         Harness h({});
-        zor06::app::AddDataMenus(*h.window);
+        zor06::app::AddDataMenus(h.window->Context(), *h.window);
         QVERIFY(zor06::test::StartUp(h, true));
         QVERIFY(h.window->Offered("NChrom_Mom2"));
         Driver driver;
@@ -275,7 +275,7 @@ private slots:
         QCOMPARE(zone, QStringLiteral(" Нижняя предупредительная зона"));
 
         Harness off({"--no-chromatograph-link"});
-        zor06::app::AddDataMenus(*off.window);
+        zor06::app::AddDataMenus(off.window->Context(), *off.window);
         QVERIFY(zor06::test::StartUp(off, true));
         Trigger(off, "NChrom_Mom1");
         QVERIFY(off.Has(QStringLiteral("Нет связи с хроматографом")));
@@ -283,7 +283,7 @@ private slots:
 
     void showsTheAdditionalParameters() {
         Harness h({});
-        zor06::app::AddDataMenus(*h.window);
+        zor06::app::AddDataMenus(h.window->Context(), *h.window);
         QVERIFY(zor06::test::StartUp(h, true));
         Driver driver;
         QString serial;
@@ -299,7 +299,7 @@ private slots:
     void theLegendNeedsNoController() {
         Harness h({});
         h.window->screens.connect = [](TFormMain&) { return false; };
-        zor06::app::AddDataMenus(*h.window);
+        zor06::app::AddDataMenus(h.window->Context(), *h.window);
         QVERIFY(zor06::test::StartUp(h, false));
         QVERIFY(!h.window->Offered("NChrom_Mom1"));
         QVERIFY(!h.window->Offered("N_Dop_Par"));

@@ -43,7 +43,7 @@ struct Harness {
         };
         window->screens.programUser = [](TFormMain&) {};
         window->screens.chooseFile = zor06::app::ChooseFileInDialog;
-        zor06::app::AddProtocolCommands(*window);
+        zor06::app::AddProtocolCommands(window->Context(), *window);
     }
     bool Started() {
         return sim->Started() &&

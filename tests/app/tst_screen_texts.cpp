@@ -271,11 +271,13 @@ const ScreenCase kScreens[] = {
          return std::make_unique<TFormConnParam>(f.settings.link, link::LinkKind::Ethernet, f.op);
      }},
     {"TFormConnect telephone",
-     [](Fixture& f) { return std::make_unique<TFormConnect>(f.settings, f.Dir(), f.link, f.op); }},
+     [](Fixture& f) {
+         return std::make_unique<TFormConnect>(f.settings, f.Dir(), f.link, f.op, f.connectScreens);
+     }},
     {"TFormConnect Ethernet",
      [](Fixture& f) {
          f.settings.link.linkKind = 2;
-         return std::make_unique<TFormConnect>(f.settings, f.Dir(), f.link, f.op);
+         return std::make_unique<TFormConnect>(f.settings, f.Dir(), f.link, f.op, f.connectScreens);
      }},
     {"TFormExchangeMonitor",
      [](Fixture& f) { return std::make_unique<TFormExchangeMonitor>(f.link, f.op); }},

@@ -18,7 +18,8 @@ namespace {
 using config::TableStateResult;
 using tables::TableHeader;
 
-class RestoreTablesTest : public SimContextTest {
+// The fixture stands in for the restoration's screens: what they choose is set by each test.
+class RestoreTablesTest : public SimContextTest, public config::RestoreSteps {
 protected:
     // The controller with these tables destroyed, identified as the start-up leaves it.
     void StartDestroyed(std::vector<std::uint8_t> destroyed) {
@@ -30,19 +31,21 @@ protected:
     // The table-state screen ticks `ticked` (all writable ones when empty) and leaves with
     // `result`.
     void Choose(TableStateResult result, std::vector<int> ticked = {}) {
-        hooks.tableState = [=, this](config::TableStates& s) {
-            ++screens;
-            if (result == TableStateResult::WriteAll) {
-                config::SelectAll(s);
-            } else if (result == TableStateResult::WriteChosen) {
-                config::Selection t{};
-                for (int i : ticked) {
-                    t[static_cast<std::size_t>(i)] = true;
-                }
-                config::SelectTicked(s, t, op);
+        choice = result;
+        tickedTables = std::move(ticked);
+    }
+    TableStateResult TableState(config::TableStates& s) override {
+        ++screens;
+        if (choice == TableStateResult::WriteAll) {
+            config::SelectAll(s);
+        } else if (choice == TableStateResult::WriteChosen) {
+            config::Selection t{};
+            for (int i : tickedTables) {
+                t[static_cast<std::size_t>(i)] = true;
             }
-            return result;
-        };
+            config::SelectTicked(s, t, op);
+        }
+        return choice;
     }
     // A configuration file holding the controller's users and sixteen flow computers.
     void OfferFile(std::uint8_t flowComputers = 16) {
@@ -54,18 +57,35 @@ protected:
                           ("restore-" + std::to_string(::getpid()) + ".cnf");
         ASSERT_TRUE(config::WriteConfigFile(path, b, op));
         op.messages.clear();
-        hooks.chooseConfigFile = [this, path] {
-            ++filesAsked;
-            return std::optional(path);
-        };
-        hooks.editConfig = [this](config::ConfigBuffer&) { return ++configEdits, true; };
-        hooks.editUsers = [this](std::span<std::uint8_t, config::kUsersBytes>) {
-            return ++usersEdits, true;
-        };
+        offeredFile = path;
     }
+    // Without an offered file the screens are cancelled.
+    std::optional<std::filesystem::path> ChooseConfigFile() override {
+        ++filesAsked;
+        return offeredFile;
+    }
+    bool EditConfig(config::ConfigBuffer& b) override {
+        if (!offeredFile) {
+            return false;
+        }
+        // Each edit sets the chromatograph byte to the next value asked for, the last one again.
+        if (!chromatographEdits.empty()) {
+            b.Part(config::part::kChromatograph)[0] = chromatographEdits[std::min<std::size_t>(
+                static_cast<std::size_t>(configEdits), chromatographEdits.size() - 1)];
+        }
+        return ++configEdits, true;
+    }
+    bool EditUsers(std::span<std::uint8_t, config::kUsersBytes>) override {
+        return offeredFile && (++usersEdits, true);
+    }
+    bool OffersProtocol() const override { return buildsProtocols; }
+    void BuildProtocol(const config::ConfigBuffer&) override { ++protocols; }
+    void UpdateMenus() override {}
+    void DescribeConnection() override {}
+
     bool Restore() {
         auto ctx = Context();
-        return config::RestoreTables(ctx, hooks);
+        return config::RestoreTables(ctx, *this);
     }
     bool Said(const std::string& text1) const {
         return std::ranges::any_of(op.messages, [&](const auto& m) { return m.text1 == text1; });
@@ -81,7 +101,12 @@ protected:
     }
     bool Destroyed(int table) const { return controller->Image().Byte(7, table) != 0; }
 
-    config::RestoreHooks hooks;
+    TableStateResult choice = TableStateResult::Exit;
+    std::vector<int> tickedTables;
+    std::optional<std::filesystem::path> offeredFile;
+    std::vector<std::uint8_t> chromatographEdits;
+    bool buildsProtocols = false;
+    int protocols = 0;
     int screens = 0;
     int filesAsked = 0;
     int configEdits = 0;
@@ -128,11 +153,7 @@ TEST_F(RestoreTablesTest, TheClockIsNotWrittenWhileTheSystemTableIsDestroyed) {
 TEST_F(RestoreTablesTest, AnotherTableWithTheClockAsksForAFile) {
     StartDestroyed({2, 6});
     Choose(TableStateResult::WriteChosen, {2, 6});
-    hooks.chooseConfigFile = [this] {
-        ++filesAsked;
-        return std::optional<std::filesystem::path>();
-    };
-    Restore();
+    Restore();  // no file offered: the file dialog is cancelled
     EXPECT_EQ(filesAsked, 1);
     EXPECT_TRUE(writes.empty());
 }
@@ -155,8 +176,7 @@ TEST_F(RestoreTablesTest, AllTablesUsersFirstThenTheFixedOrderAndTheProtocol) {
     StartDestroyed({4, 6, 18});
     Choose(TableStateResult::WriteAll);
     OfferFile();
-    int protocols = 0;
-    hooks.buildProtocol = [&](const config::ConfigBuffer&) { ++protocols; };
+    buildsProtocols = true;
     op.answers = {true};
     EXPECT_TRUE(Restore());
     EXPECT_EQ(configEdits, 1);
@@ -183,10 +203,7 @@ TEST_F(RestoreTablesTest, AConfigurationThatFailsItsChecksIsEditedAgainOrGivenUp
     StartDestroyed({14});
     Choose(TableStateResult::WriteChosen, {14});
     OfferFile();
-    hooks.editConfig = [this](config::ConfigBuffer& b) {
-        b.Part(config::part::kChromatograph)[0] = configEdits++ == 0 ? 0 : 1;
-        return true;
-    };
+    chromatographEdits = {0, 1};
     op.answers = {false, true};  // the refusal, then "Да" to correcting once more
     EXPECT_TRUE(Restore());
     EXPECT_EQ(configEdits, 2);
@@ -195,10 +212,7 @@ TEST_F(RestoreTablesTest, AConfigurationThatFailsItsChecksIsEditedAgainOrGivenUp
     StartDestroyed({14});
     writes.clear();
     op.messages.clear();
-    hooks.editConfig = [](config::ConfigBuffer& b) {
-        b.Part(config::part::kChromatograph)[0] = 0;
-        return true;
-    };
+    chromatographEdits = {0};
     Restore();
     EXPECT_TRUE(Said("Корректировать параметры конфигурации?"));
     EXPECT_TRUE(Said("Запись таблиц не выполнена"));

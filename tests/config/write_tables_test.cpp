@@ -40,11 +40,14 @@ std::vector<TableHeader> Whole(std::initializer_list<int> list) {
 
 TEST_F(WriteTablesTest, FlowComputersFirstThenAscendingInRequestsThatFit) {
     selection[2] = selection[4] = false;  // as "Записать все таблицы" leaves intact 2 and 4
-    int linkChanges = 0;
-    config::WriteTablesHooks hooks;
-    hooks.linkChanged = [&] { ++linkChanges; };
+    // Counts the link moves, with no stored link settings to follow.
+    struct CountedLinkChanges final : config::WriteTablesSteps {
+        int count = 0;
+        void LinkChanged() override { ++count; }
+    } steps;
+    int& linkChanges = steps.count;
     auto ctx = Context();
-    ASSERT_TRUE(config::WriteTables(ctx, selection, hooks));
+    ASSERT_TRUE(config::WriteTables(ctx, selection, steps));
 
     std::vector<TableHeader> expected{{9, 0, 6},  {17, 0, 2}, {18, 0, 2},
                                       {19, 0, 2}, {20, 0, 2}, {13, 0, 2}};

@@ -19,6 +19,29 @@
 namespace zor06::test {
 namespace {
 
+// The identification's screens: every table restored from `file` as it is, no protocol made.
+class RestoreAllFrom final : public tables::IdentifySteps, public config::RestoreSteps {
+public:
+    explicit RestoreAllFrom(std::filesystem::path file) : file_(std::move(file)) {}
+    std::optional<bool> RestoreTables(tables::TableContext& ctx) override {
+        return config::RestoreTables(ctx, *this);
+    }
+    config::TableStateResult TableState(config::TableStates& s) override {
+        config::SelectAll(s);
+        return config::TableStateResult::WriteAll;
+    }
+    std::optional<std::filesystem::path> ChooseConfigFile() override { return file_; }
+    bool EditUsers(std::span<std::uint8_t, config::kUsersBytes>) override { return false; }
+    bool EditConfig(config::ConfigBuffer&) override { return true; }
+    bool OffersProtocol() const override { return false; }
+    void BuildProtocol(const config::ConfigBuffer&) override {}
+    void UpdateMenus() override {}
+    void DescribeConnection() override {}
+
+private:
+    std::filesystem::path file_;
+};
+
 class RestoreE2eTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -47,17 +70,7 @@ protected:
 
 TEST_F(RestoreE2eTest, AllTablesFromAFileLeaveNothingDestroyed) {
     const auto path = WriteFile();
-    config::RestoreHooks hooks;
-    hooks.tableState = [](config::TableStates& s) {
-        config::SelectAll(s);
-        return config::TableStateResult::WriteAll;
-    };
-    hooks.chooseConfigFile = [&] { return std::optional(path); };
-    hooks.editConfig = [](config::ConfigBuffer&) { return true; };
-    tables::IdentifyHooks identify;
-    identify.restoreTables = [&](tables::TableContext& ctx) {
-        return config::RestoreTables(ctx, hooks);
-    };
+    RestoreAllFrom identify(path);
     op_.messages.clear();
     op_.answers = {true, false};  // the PC time, then no protocol
     EXPECT_EQ(tables::Identify(ctx_, identify, nullptr), tables::IdentifyOutcome::Identified);

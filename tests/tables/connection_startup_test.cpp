@@ -11,6 +11,32 @@
 namespace zor06::test {
 namespace {
 
+// The screens' steps, each logged; the telephone call comes up when `callUp` says so.
+class LoggedSteps final : public tables::StartupSteps {
+public:
+    explicit LoggedSteps(std::vector<std::string>& log) : log_(log) {}
+    void DescribeConnection() override {}
+    void HideMenus() override {}
+    bool ConnectDialog() override {
+        log_.push_back("dialog");
+        return true;
+    }
+    void SaveLinkSettings() override {}
+    void AskCredentials() override { log_.push_back("credentials"); }
+    bool Dial() override {
+        log_.push_back("dial");
+        return callUp;
+    }
+    void AnsweredFrom(int) override {}
+    std::optional<bool> RestoreTables(tables::TableContext&) override { return std::nullopt; }
+    void UpdateMenus() override { log_.push_back("menus"); }
+
+    bool callUp = false;
+
+private:
+    std::vector<std::string>& log_;
+};
+
 // A controller that never answers: every request shows up in the log and fails.
 class StartupOrderTest : public LinkTest {
 protected:
@@ -21,12 +47,6 @@ protected:
             log.push_back("request");
             return std::vector<Chunk>{};
         });
-        steps.connectDialog = [this] {
-            log.push_back("dialog");
-            return true;
-        };
-        steps.askCredentials = [this] { log.push_back("credentials"); };
-        steps.updateMenus = [this] { log.push_back("menus"); };
     }
     void Start(link::LinkKind kind) {
         link.linkKind = kind;
@@ -37,15 +57,12 @@ protected:
     tables::ControllerImage image;
     RecordingOperator op;
     tables::ConnectionState state;
-    tables::StartupSteps steps;
     std::vector<std::string> log;
+    LoggedSteps steps{log};
 };
 
 TEST_F(StartupOrderTest, TheTelephoneLineAsksTheCredentialsBeforeDialling) {
-    steps.dial = [this] {
-        log.push_back("dial");
-        return true;
-    };
+    steps.callUp = true;
     Start(link::LinkKind::Telephone);
     // The unanswered table 0 ends the start-up, and the call is hung up: "+++", then "ath".
     EXPECT_EQ(log, (std::vector<std::string>{"dialog", "credentials", "dial", "request", "request",
@@ -53,10 +70,7 @@ TEST_F(StartupOrderTest, TheTelephoneLineAsksTheCredentialsBeforeDialling) {
 }
 
 TEST_F(StartupOrderTest, AFailedCallReadsNothingAndLeavesTheUnconnectedState) {
-    steps.dial = [this] {
-        log.push_back("dial");
-        return false;
-    };
+    steps.callUp = false;
     Start(link::LinkKind::Telephone);
     EXPECT_EQ(log, (std::vector<std::string>{"dialog", "credentials", "dial", "menus"}));
     EXPECT_FALSE(state.modemConnected);

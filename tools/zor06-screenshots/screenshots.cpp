@@ -8,6 +8,7 @@
 #include "app/TFormAbout.h"
 #include "app/TFormMain.h"
 #include "app/TFormWait.h"
+#include "app/connect_screens.h"
 #include "config/config_buffer.h"
 #include "config/protocol_record.h"
 #include "config/screens/TFormConf_Protocol.h"
@@ -103,7 +104,9 @@ void CaptureOthers(TFormMain& w, const QString& dir) {
 void CaptureScreens(TFormMain& window, const QString& dir) {
     QDir().mkpath(dir);
     window.screens.connect = [dir](TFormMain& w) {
-        screens::TFormConnect dialog(w.Settings(), w.IniDir(), w.Link(), w.Operator(), {}, &w);
+        RealConnectScreens connectScreens(w.Settings(), w.Link(), w.Operator());
+        screens::TFormConnect dialog(w.Settings(), w.IniDir(), w.Link(), w.Operator(),
+                                     connectScreens, &w);
         Save(dialog, dir, QStringLiteral("connection-dialog"));
         dialog.connectButton()->click();
         return dialog.result() == QDialog::Accepted;

@@ -100,8 +100,10 @@ bool ConnectLink(Session& s) {
 }
 
 bool ConnectAndIdentify(Session& s) {
-    return ConnectLink(s) &&
-           tables::Identify(s.tables, {}, nullptr) == tables::IdentifyOutcome::Identified;
+    // Without screens: no credentials asked, no restoration of destroyed tables.
+    tables::IdentifySteps withoutScreens;
+    return ConnectLink(s) && tables::Identify(s.tables, withoutScreens, nullptr) ==
+                                 tables::IdentifyOutcome::Identified;
 }
 
 namespace {

@@ -28,22 +28,20 @@ struct SubscriberKind {
     using SaveList = bool (*)(settings::ProgramSettings&, const std::filesystem::path&,
                               dialogue::Operator&);
     List& list;
-    const std::function<bool(QWidget*, Entry&)>& newEntry;
-    const std::function<bool(QWidget*, List&)>& openList;
     SaveList save;
 };
 
 }  // namespace
 
 TFormConnect::TFormConnect(settings::ProgramSettings& settings, std::filesystem::path iniDir,
-                           link::hgcbox& link, dialogue::Operator& op, ConnectHooks hooks,
+                           link::hgcbox& link, dialogue::Operator& op, ConnectScreens& screens,
                            QWidget* parent)
     : QDialog(parent),
       settings_(settings),
       iniDir_(std::move(iniDir)),
       link_(link),
       op_(op),
-      hooks_(std::move(hooks)) {
+      screens_(screens) {
     setWindowTitle(QStringLiteral("Установка связи с устройством"));
     BuildControls();
     resize(kWidth, kHeight);
@@ -143,11 +141,9 @@ void TFormConnect::RefreshDescription() {
 template <typename F>
 void TFormConnect::WithSubscribers(F&& f) {
     if (SelectedKind() == link::LinkKind::Telephone) {
-        f(SubscriberKind<settings::PhoneList>{settings_.phones, hooks_.newPhone, hooks_.phoneList,
-                                              &settings::SavePhoneList});
+        f(SubscriberKind<settings::PhoneList>{settings_.phones, &settings::SavePhoneList});
     } else {
-        f(SubscriberKind<settings::EthernetList>{settings_.ethernet, hooks_.newEthernet,
-                                                 hooks_.ethernetList, &settings::SaveEthernetList});
+        f(SubscriberKind<settings::EthernetList>{settings_.ethernet, &settings::SaveEthernetList});
     }
 }
 
@@ -211,7 +207,7 @@ void TFormConnect::ComboBox3Change(int index) {
         } else {
             // "Новый абонент": a new entry at the end of the list, which then takes its place.
             typename decltype(kind)::Entry added;
-            if (kind.newEntry && kind.newEntry(this, added)) {
+            if (screens_.NewEntry(this, added)) {
                 kind.list.entries.push_back(std::move(added));
                 kind.list.current = static_cast<std::uint8_t>(kind.list.entries.size() - 1);
                 settings::SortList(kind.list);
@@ -228,7 +224,7 @@ void TFormConnect::ComboBox3Change(int index) {
 
 void TFormConnect::SpeedButton1Click() {
     WithSubscribers([this](auto kind) {
-        if (kind.openList && kind.openList(this, kind.list)) {
+        if (screens_.EditList(this, kind.list)) {
             kind.save(settings_, iniDir_, op_);
             FillSubscribers();
             RefreshDescription();
@@ -239,7 +235,7 @@ void TFormConnect::SpeedButton1Click() {
 
 void TFormConnect::BitBtn2Click() {
     const auto kind = SelectedKind();
-    if (kind && hooks_.editParameters && hooks_.editParameters(this, *kind)) {
+    if (kind && screens_.EditParameters(this, *kind)) {
         settings::SaveLinkSettings(settings_, iniDir_, op_);
         RefreshDescription();
     }
@@ -247,9 +243,7 @@ void TFormConnect::BitBtn2Click() {
 }
 
 void TFormConnect::BitBtn3Click() {
-    if (hooks_.searchDevice) {
-        hooks_.searchDevice(this);
-    }
+    screens_.SearchDevice(this);
     ShowAddress(settings_.link.direct.address);
     settings::SaveLinkSettings(settings_, iniDir_, op_);
     RefreshDescription();

@@ -9,7 +9,7 @@
 
 #include "dialogue/operator.h"
 #include "link/link_kind.h"
-#include "link/screens/ConnectHooks.h"
+#include "link/screens/ConnectScreens.h"
 #include "settings/connection_procedure.h"
 #include "settings/settings_types.h"
 
@@ -26,10 +26,10 @@ namespace zor06::screens {
 class TFormConnect : public QDialog {
     Q_OBJECT
 public:
-    // `iniDir` receives conn.ini and the subscriber lists when they change. Hooks left empty open
-    // the real screens.
+    // `iniDir` receives conn.ini and the subscriber lists when they change; `screens` opens the
+    // dialogs of the buttons and of "Новый абонент".
     TFormConnect(settings::ProgramSettings& settings, std::filesystem::path iniDir,
-                 link::hgcbox& link, dialogue::Operator& op, ConnectHooks hooks = {},
+                 link::hgcbox& link, dialogue::Operator& op, ConnectScreens& screens,
                  QWidget* parent = nullptr);
 
     QComboBox* kindBox() const { return kind_; }
@@ -66,7 +66,7 @@ private:
     void FocusConnect();
     bool RunConnect(const settings::ConnectChoice& choice,
                     const settings::ConnectEnvironment& environment);
-    // Calls `f` with the subscriber list of the selected kind, its two screens and its saving.
+    // Calls `f` with the subscriber list of the selected kind and its saving.
     template <typename F>
     void WithSubscribers(F&& f);
 
@@ -74,7 +74,7 @@ private:
     std::filesystem::path iniDir_;
     link::hgcbox& link_;
     dialogue::Operator& op_;
-    ConnectHooks hooks_;
+    ConnectScreens& screens_;
     int shownSubscriber_ = -1;  // the subscriber row chosen last, to return to
     bool connecting_ = false;
 

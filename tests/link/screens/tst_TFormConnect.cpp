@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -64,8 +65,49 @@ public:
     }
 };
 
-class TestConnect : public QObject {
+// The test stands in for the dialog's screens: each counts its calls and does what the test set.
+class TestConnect : public QObject, public screens::ConnectScreens {
     Q_OBJECT
+
+public:
+    bool EditParameters(QWidget*, link::LinkKind kind) override {
+        ++parameterCalls;
+        if (!acceptedBaud) {
+            return false;
+        }
+        settings.link.direct.baud = *acceptedBaud;
+        return kind == link::LinkKind::Direct;
+    }
+    bool SearchDevice(QWidget*) override {
+        ++searches;
+        if (!foundAddress) {
+            return false;
+        }
+        settings.link.direct.address = *foundAddress;
+        return true;
+    }
+    bool EditList(QWidget*, settings::PhoneList&) override { return false; }
+    bool EditList(QWidget*, settings::EthernetList& list) override {
+        if (!emptiesEthernetList) {
+            return false;
+        }
+        list.entries.clear();
+        list.current = 0;
+        return true;
+    }
+    bool NewEntry(QWidget*, PhoneEntry& entry) override {
+        ++editorCalls;
+        if (!newPhone) {
+            return false;
+        }
+        startedEmpty = entry == PhoneEntry{};
+        entry = *newPhone;
+        return true;
+    }
+    bool NewEntry(QWidget*, EthernetEntry&) override {
+        ++editorCalls;
+        return false;
+    }
 
 private:
     // Opens the dialog on the settings as if they had just been read from their files: the
@@ -76,7 +118,7 @@ private:
         settings.ethernetSaved = settings.ethernet;
         WriteList(settings::kPhoneListFile, settings.phones);
         WriteList(settings::kEthernetListFile, settings.ethernet);
-        return std::make_unique<TFormConnect>(settings, iniDir(), link, op, hooks);
+        return std::make_unique<TFormConnect>(settings, iniDir(), link, op, *this);
     }
     template <typename List>
     void WriteList(const char* file, const List& list) {
@@ -119,9 +161,15 @@ private:
     settings::ProgramSettings settings;
     link::hgcbox link;
     PumpingOperator op;
-    screens::ConnectHooks hooks;
+    // What the stand-in screens do; none of them reaches a real modal screen.
+    std::optional<std::int32_t> acceptedBaud;
+    std::optional<std::uint8_t> foundAddress;
+    bool emptiesEthernetList = false;
+    std::optional<PhoneEntry> newPhone;
     int editorCalls = 0;
     int parameterCalls = 0;
+    int searches = 0;
+    bool startedEmpty = false;
 
 private slots:
     void init() {
@@ -132,22 +180,12 @@ private slots:
         link.Close();
         editorCalls = 0;
         parameterCalls = 0;
-        // No test may reach a real modal screen.
-        hooks.editParameters = [this](QWidget*, link::LinkKind) {
-            ++parameterCalls;
-            return false;
-        };
-        hooks.searchDevice = [](QWidget*) { return false; };
-        hooks.phoneList = [](QWidget*, settings::PhoneList&) { return false; };
-        hooks.ethernetList = [](QWidget*, settings::EthernetList&) { return false; };
-        hooks.newPhone = [this](QWidget*, PhoneEntry&) {
-            ++editorCalls;
-            return false;
-        };
-        hooks.newEthernet = [this](QWidget*, EthernetEntry&) {
-            ++editorCalls;
-            return false;
-        };
+        searches = 0;
+        startedEmpty = false;
+        acceptedBaud.reset();
+        foundAddress.reset();
+        emptiesEthernetList = false;
+        newPhone.reset();
     }
 
     void theAddressIsCheckedBeforeAnythingIsOpened_data() {
@@ -212,11 +250,6 @@ private slots:
 
     void enterAfterTheSearchConnects() {
         settings.link.closePort = true;  // "Связаться" then opens no port
-        int searches = 0;
-        hooks.searchDevice = [&searches](QWidget*) {
-            ++searches;
-            return false;
-        };
         auto form = Open();
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -310,13 +343,7 @@ private slots:
     void aNewSubscriberTakesItsSortedPlaceAndIsSaved() {
         settings.link.linkKind = 1;
         settings.phones.entries = {{"Яблоневая", 3, 0, "111"}};
-        bool startedEmpty = false;
-        hooks.newPhone = [&](QWidget*, PhoneEntry& entry) {
-            ++editorCalls;
-            startedEmpty = entry == PhoneEntry{};
-            entry = {"Абрикосовая", 7, 0, "222"};
-            return true;
-        };
+        newPhone = PhoneEntry{"Абрикосовая", 7, 0, "222"};
         auto form = Open();
         form->subscriberBox()->setCurrentIndex(1);  // "Новый абонент"
         QCOMPARE(editorCalls, 1);
@@ -352,11 +379,7 @@ private slots:
     void theSubscriberListIsSavedWhenItsChangesAreTaken() {
         settings.link.linkKind = 2;
         settings.ethernet.entries = {{"Узел", 4, 0x7F000001, 5000}};
-        hooks.ethernetList = [](QWidget*, settings::EthernetList& list) {
-            list.entries.clear();
-            list.current = 0;
-            return true;
-        };
+        emptiesEthernetList = true;
         auto form = Open();
         form->listButton()->click();
         QCOMPARE(Items(form->subscriberBox()), QStringList{"Новый абонент"});
@@ -365,11 +388,7 @@ private slots:
     }
 
     void acceptedParametersAreSavedAndDescribed() {
-        hooks.editParameters = [this](QWidget*, link::LinkKind kind) {
-            ++parameterCalls;
-            settings.link.direct.baud = 19200;
-            return kind == link::LinkKind::Direct;
-        };
+        acceptedBaud = 19200;
         auto form = Open();
         form->parametersButton()->click();
         QCOMPARE(parameterCalls, 1);
@@ -378,10 +397,7 @@ private slots:
     }
 
     void theSearchResultComesIntoTheAddressField() {
-        hooks.searchDevice = [this](QWidget*) {
-            settings.link.direct.address = 23;
-            return true;
-        };
+        foundAddress = 23;
         auto form = Open();
         form->searchButton()->click();
         QCOMPARE(form->addressBox()->currentText(), QString("23"));
