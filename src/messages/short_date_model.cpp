@@ -39,37 +39,28 @@ std::vector<std::string_view> ShortDateModel::PresetTexts() const {
     return {"За последний месяц", "Заданный период"};
 }
 
-std::string ShortDateModel::OldestLine() const {
-    const Date5& d = bounds_.oldest;
+std::string ShortDateModel::BoundLine(std::string_view which, const Date5& d) const {
+    const std::string date = text::Printf("%02d.%02d.%02d", d[2], d[1], d[0]);
+    std::string time;
     switch (kind_) {
         case DataArchive::ThreeMinute:
-            return text::Printf(
-                "Дата и время самой старой записи в архиве:  %02d.%02d.%02d %02d:%02d", d[2], d[1],
-                d[0], d[3], d[4]);
+            time = text::Printf(" %02d:%02d", d[3], d[4]);
+            break;
         case DataArchive::Hourly:
-            return text::Printf("Дата и время самой старой записи в архиве:  %02d.%02d.%02d %02dч",
-                                d[2], d[1], d[0], d[3]);
+            time = text::Printf(" %02dч", d[3]);
+            break;
         case DataArchive::Daily:
             break;
     }
-    return text::Printf("Дата и время самой старой записи в архиве:  %02d.%02d.%02d", d[2], d[1],
-                        d[0]);
+    return "Дата и время " + std::string(which) + " записи в архиве:  " + date + time;
+}
+
+std::string ShortDateModel::OldestLine() const {
+    return BoundLine("самой старой", bounds_.oldest);
 }
 
 std::string ShortDateModel::NewestLine() const {
-    const Date5& d = bounds_.newest;
-    switch (kind_) {
-        case DataArchive::ThreeMinute:
-            return text::Printf("Дата и время последней записи в архиве:  %02d.%02d.%02d %02d:%02d",
-                                d[2], d[1], d[0], d[3], d[4]);
-        case DataArchive::Hourly:
-            return text::Printf("Дата и время последней записи в архиве:  %02d.%02d.%02d %02dч",
-                                d[2], d[1], d[0], d[3]);
-        case DataArchive::Daily:
-            break;
-    }
-    return text::Printf("Дата и время последней записи в архиве:  %02d.%02d.%02d", d[2], d[1],
-                        d[0]);
+    return BoundLine("последней", bounds_.newest);
 }
 
 int ShortDateModel::Preset() const {

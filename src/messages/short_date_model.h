@@ -40,6 +40,8 @@ public:
 
 private:
     int PresetCount() const;
+    // "Дата и время <which> записи в архиве:" and `d` to the archive's step.
+    std::string BoundLine(std::string_view which, const Date5& d) const;
     int GivenPreset() const { return PresetCount() - 1; }
     bytes::ControllerDateTime AtStep(bytes::ControllerDateTime dt) const;
     int Compare(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b) const;
