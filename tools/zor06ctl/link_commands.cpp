@@ -3,9 +3,8 @@
 
 #include "link/device_search.h"
 #include "link/frame.h"
-#include "link/line_connect.h"
 #include "link/link_parameters.h"
-#include "link/tcp_connect.h"
+#include "link/open_link.h"
 #include "settings/connection_procedure.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
@@ -76,25 +75,20 @@ bool ConnectLink(Session& s) {
     }
     const link::LinkParameters parameters = LinkParametersOf(options);
 
+    link::TcpEndpoint tcp;
     if (!options.tcp.empty()) {
         const auto colon = options.tcp.rfind(':');
         if (colon == std::string::npos) {
             std::fprintf(stderr, "--tcp needs HOST:PORT\n");
             return false;
         }
-        link::EthernetSettings settings;
-        settings.record = parameters;
-        if (!link::TcpConnectTo(s.link, settings, parameters.address, options.tcp.substr(0, colon),
-                                options.tcp.substr(colon + 1), s.op)) {
-            return false;
-        }
-    } else {
-        if (!link::OpenLine(s.link, parameters, s.op)) {
-            return false;
-        }
+        tcp.host = options.tcp.substr(0, colon);
+        tcp.port = options.tcp.substr(colon + 1);
     }
-    // Connected: the link object takes the options as they are, the first-byte wait in ms.
-    link::LoadLinkObject(s.link, parameters);
+    // Connected, the link object takes the options as they are, the first-byte wait in ms.
+    if (!link::OpenLink(s.link, parameters, tcp, s.op)) {
+        return false;
+    }
     s.link.SetCredentials(options.password, options.idCode);
     return options.phone.empty() || DialPhone(s, {options.phone, options.modemCommand});
 }
