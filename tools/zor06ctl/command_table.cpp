@@ -15,7 +15,7 @@ constexpr const Command* kCommands[] = {
     &kProtocolCommand,     &kPrintProtocolCommand, &kStatusCommand,      &kFunctionsCommand,
     &kShowMessagesCommand, &kMessagesCommand,      &kBoundsCommand,      &kChromatographCommand,
     &kMoistureCommand,     &kMomentaryCommand,     &kExtraParamsCommand, &kShowDataCommand,
-    &kPassportCommand,
+    &kPassportCommand,     &kGasPropertiesCommand,
 };
 
 }  // namespace

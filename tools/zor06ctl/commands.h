@@ -77,6 +77,7 @@ extern const Command kMomentaryCommand;
 extern const Command kExtraParamsCommand;
 extern const Command kShowDataCommand;
 extern const Command kPassportCommand;
+extern const Command kGasPropertiesCommand;
 
 // moisture momentary.
 int RunMoistureMomentary(Session& s);
