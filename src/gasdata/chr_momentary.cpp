@@ -1,5 +1,6 @@
 #include "gasdata/chr_momentary.h"
 
+#include "gasdata/calculation_method.h"
 #include "gasdata/display_conversion.h"
 #include "tables/gas_parameters.h"
 #include "text/text_format.h"
@@ -126,7 +127,7 @@ ChrMomentaryFrame ChrMomentaryFrameOf(std::uint32_t serial, std::string_view run
         frame.names[static_cast<std::size_t>(i)] =
             ParameterName(i, config) + ", " + ChrParameterHeading(i, config).unit;
     }
-    frame.formulaLabel = config.calcFormula == 1 ? "Расчет по ГОСТ" : "Расчет по ДСТУ ИСО";
+    frame.formulaLabel = MomentaryFormulaLabel(config);
     return frame;
 }
 

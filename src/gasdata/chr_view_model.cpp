@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "gasdata/calculation_method.h"
 #include "gasdata/data_view_texts.h"
 #include "gasdata/display_conversion.h"
 #include "gasdata/records.h"
@@ -137,9 +138,10 @@ BuiltRow IntervalRow(std::span<const std::uint8_t> record, bool daily,
     return built;
 }
 
-std::string Caption(const DataSet& set) {
-    return text::Printf("%s данные хроматографа (сер. № %u; нитка \"%s\") %s", StepTitle(set.kind),
-                        set.header.serialNumber, RunName(set.header).c_str(),
+std::string Caption(const DataSet& set, const settings::ReportConfig& config) {
+    return text::Printf("%s данные хроматографа (сер. № %u; нитка \"%s\"%s) %s",
+                        StepTitle(set.kind), set.header.serialNumber, RunName(set.header).c_str(),
+                        CaptionMethodText(config).c_str(),
                         PeriodCaption(set.kind, set.header).c_str());
 }
 
@@ -162,7 +164,7 @@ DataView ChrDataView(const DataSet& set, const settings::ReportConfig& config) {
         return view;
     }
     const bool threeMinute = IsThreeMinute(set.kind);
-    view.caption = Caption(set);
+    view.caption = Caption(set, config);
     view.leftHeadings = LeftHeadings(threeMinute, kLeftHeadingWords);
     FillValueColumns(view, config);
     view.statusColumns = threeMinute ? std::vector<int>{2, 3} : std::vector<int>{3};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "gasdata/calculation_method.h"
 #include "gasdata/data_report_bands.h"
 #include "gasdata/display_conversion.h"
 #include "gasdata/exported_cells.h"
@@ -144,7 +145,8 @@ std::string AverageText(const DataView& view, std::size_t column) {
     return FixedText(view.averages[parameter], decimals);
 }
 
-Band SummaryBand(const DataView& view, const ChrHalf& half, int calcFormula, double width) {
+Band SummaryBand(const DataView& view, const ChrHalf& half, const settings::ReportConfig& config,
+                 double width) {
     Band band;
     double x = 0;
     for (std::size_t c = 0; c < half.left; ++c) {
@@ -175,9 +177,7 @@ Band SummaryBand(const DataView& view, const ChrHalf& half, int calcFormula, dou
         x += w;
     }
     double y = height + 2;
-    const char* standard =
-        calcFormula == 1 ? "по ГОСТ 22667-82 и ГОСТ 30319.1-96" : "по ДСТУ ISO 6976:2009:";
-    band.texts.push_back({std::string(kCalculationLine) + " " + standard,
+    band.texts.push_back({std::string(kCalculationLine) + " " + ReportStandardText(config),
                           {0, y, width, kSummaryLineHeight},
                           kSummaryLineFont,
                           Align::Left});
@@ -302,7 +302,7 @@ report::Document ChrDataReport(const DataView& view, const dataset::HdmHeader& h
             doc.body.emplace_back(RowsTable(
                 half.columns, RowCells(view, at, chunks[k], half.left, half.values), kChrStyle));
             if (last && summaryInline) {
-                doc.body.emplace_back(SummaryBand(view, half, config.calcFormula, width));
+                doc.body.emplace_back(SummaryBand(view, half, config, width));
             }
         }
         at += chunks[k];
@@ -311,7 +311,7 @@ report::Document ChrDataReport(const DataView& view, const dataset::HdmHeader& h
         for (const ChrHalf& half : halves) {
             StartPage(doc);
             doc.body.emplace_back(HeadingBand(half.columns, kChrStyle));
-            doc.body.emplace_back(SummaryBand(view, half, config.calcFormula, width));
+            doc.body.emplace_back(SummaryBand(view, half, config, width));
         }
     }
     return doc;

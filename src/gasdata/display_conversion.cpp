@@ -1,11 +1,14 @@
 #include "gasdata/display_conversion.h"
-#include "tables/gas_parameters.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string_view>
 #include <system_error>
+
+#include "gasdata/calculation_method.h"
+#include "tables/gas_parameters.h"
 
 namespace zor06::gasdata {
 namespace {
@@ -94,6 +97,33 @@ void ComputedHeatValues(const Components& y, bool kcal, ChrValues& out) {
     out.v[kLowerWobbe] = relDensity == 0 ? 0.0F : static_cast<float>(lower / root);
 }
 
+// After ISO 6976:2016 from the mole fractions `x`: the real-gas values at the settings'
+// conditions; a composition it refuses shows its values as not numbers.
+void IsoHeatValues(const Components& x, const settings::ReportConfig& config, bool kcal,
+                   ChrValues& out) {
+    const iso6976::GasPropertiesResult result =
+        iso6976::ComputeGasProperties(x, IsoConditionsOf(config));
+    const auto show = [&out](int parameter, double value) {
+        out.v[parameter] = static_cast<float>(value);
+    };
+    if (!result.properties) {
+        for (const int i : {kHigherHeat, kLowerHeat, kHigherWobbe, kLowerWobbe, kDensity,
+                            kRelativeDensity, kCompressibility}) {
+            show(i, std::numeric_limits<double>::quiet_NaN());
+        }
+        return;
+    }
+    const iso6976::GasProperties& g = *result.properties;
+    const double factor = kcal ? kKcalPerMj : 1.0;
+    show(kHigherHeat, g.superiorVolume * factor);
+    show(kLowerHeat, g.inferiorVolume * factor);
+    show(kHigherWobbe, g.superiorWobbe * factor);
+    show(kLowerWobbe, g.inferiorWobbe * factor);
+    show(kDensity, g.density);
+    show(kRelativeDensity, g.relativeDensity);
+    show(kCompressibility, g.compressionFactor);
+}
+
 constexpr std::string_view kMoleFraction = "МД";
 constexpr std::string_view kVolumeFraction = "ОД";
 constexpr std::string_view kMjUnit = "МДж/м3";
@@ -131,6 +161,8 @@ void ConvertForDisplay(ChrValues& p, const settings::ReportConfig& config) {
     const bool kcal = config.thermalUnit == 1;
     if (config.calcFormula == 1) {
         ComputedHeatValues(y, kcal, out);
+    } else if (config.calcFormula == 2) {
+        IsoHeatValues(x, config, kcal, out);
     } else {
         DeliveredHeatValues(p, kcal, out);
     }

@@ -1,5 +1,7 @@
 #include "settings/ini_values.h"
 
+#include <algorithm>
+
 namespace zor06::settings {
 
 std::uint8_t LowByte(int value) {
@@ -24,6 +26,13 @@ int RangedReader::Read(std::string_view section, std::string_view key, int min, 
                        int fallback) {
     return ReadChecked(section, key, fallback,
                        [min, max](long long v) { return v >= min && v <= max; });
+}
+
+int RangedReader::ReadOneOf(std::string_view section, std::string_view key,
+                            std::span<const int> allowed, int fallback) {
+    return ReadChecked(section, key, fallback, [allowed](long long v) {
+        return std::find(allowed.begin(), allowed.end(), v) != allowed.end();
+    });
 }
 
 int RangedReader::ReadChecked(std::string_view section, std::string_view key, int fallback,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,9 @@ public:
     int Read(std::string_view section, std::string_view key, LinkParameter parameter);
     // The same for a value of `min`..`max` whose default is `fallback`.
     int Read(std::string_view section, std::string_view key, int min, int max, int fallback);
+    // The same for a value that must be one of `allowed`.
+    int ReadOneOf(std::string_view section, std::string_view key, std::span<const int> allowed,
+                  int fallback);
     const IniFile& Ini() const { return ini_; }
     const std::vector<ReplacedValue>& Replaced() const { return replaced_; }
 

@@ -110,8 +110,13 @@ inline constexpr int kMaxDecimals = 15;
 struct ReportConfig {
     int composition = 0;  // 0 mole fractions, 1 volume fractions
     int thermalUnit = 0;  // 0 MJ/m3, 1 kcal/m3
-    int calcFormula = 0;  // 1: computed from the composition
+    int calcFormula = 0;  // 1: computed from the composition, 2: the same after ISO 6976:2016
     int methaneCorrection = 0;
+    // The ISO 6976 conditions: combustion and metering reference temperatures in °C, and C6+
+    // as n-hexane (0) or split into n-hexane, n-heptane and n-octane (1).
+    int isoCombustion = 25;
+    int isoMetering = 20;
+    int c6plus = 0;
     std::array<int, 20> decimals{4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
 };
 

@@ -1,9 +1,11 @@
-// Any bytes read as repconf_par.ini: every switch is 0 or 1 and every count of decimals 0..15; a
-// number the file holds in range is taken as it is, and one outside takes its default and is
-// named among the replaced values, with the text the file holds.
+// Any bytes read as repconf_par.ini: every switch, temperature and count of decimals within its
+// range or set; a number the file holds that fits is taken as it is, and one that does not takes
+// its default and is named among the replaced values, with the text the file holds.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,19 +19,31 @@ using namespace zor06::settings;
 struct Key {
     std::string name;
     int value;
-    int max;
+    std::function<bool(long long)> accepts;
     int fallback;
 };
 
+std::function<bool(long long)> UpTo(int max) {
+    return [max](long long v) { return v >= 0 && v <= max; };
+}
+
+std::function<bool(long long)> OneOf(std::vector<long long> allowed) {
+    return [allowed](long long v) { return std::ranges::find(allowed, v) != allowed.end(); };
+}
+
 std::vector<Key> KeysOf(const ReportConfig& c) {
     const ReportConfig def;
-    std::vector<Key> keys{{"prz_composition", c.composition, 1, def.composition},
-                          {"thermal_unit", c.thermalUnit, 1, def.thermalUnit},
-                          {"calc_formula", c.calcFormula, 1, def.calcFormula},
-                          {"metan_corr", c.methaneCorrection, 1, def.methaneCorrection}};
+    std::vector<Key> keys{
+        {"prz_composition", c.composition, UpTo(1), def.composition},
+        {"thermal_unit", c.thermalUnit, UpTo(1), def.thermalUnit},
+        {"calc_formula", c.calcFormula, UpTo(2), def.calcFormula},
+        {"metan_corr", c.methaneCorrection, UpTo(1), def.methaneCorrection},
+        {"iso_t_comb", c.isoCombustion, OneOf({0, 15, 20, 25}), def.isoCombustion},
+        {"iso_t_metering", c.isoMetering, OneOf({0, 15, 20}), def.isoMetering},
+        {"c6plus", c.c6plus, UpTo(1), def.c6plus}};
     for (std::size_t i = 0; i < c.decimals.size(); ++i) {
         keys.push_back(
-            {"fr_" + std::to_string(i + 1), c.decimals[i], kMaxDecimals, def.decimals[i]});
+            {"fr_" + std::to_string(i + 1), c.decimals[i], UpTo(kMaxDecimals), def.decimals[i]});
     }
     return keys;
 }
@@ -43,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<Key> keys = KeysOf(ReadReportConfig(ini, &replaced));
     std::size_t outside = 0;
     for (const Key& key : keys) {
-        if (key.value < 0 || key.value > key.max) {
+        if (!key.accepts(key.value)) {
             std::abort();
         }
         const auto text = ini.Find("REP_CONF", key.name);
@@ -54,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             continue;
         }
-        if (*number >= 0 && *number <= key.max) {
+        if (key.accepts(*number)) {
             if (key.value != *number) {
                 std::abort();
             }

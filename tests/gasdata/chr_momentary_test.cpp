@@ -100,6 +100,7 @@ TEST(ChrMomentary, CaptionAndFormulaLabel) {
               "газа");
     EXPECT_EQ(gost.formulaLabel, "Расчет по ГОСТ");
     EXPECT_EQ(ChrMomentaryFrameOf(0, "", Config(0, 0, 0)).formulaLabel, "Расчет по ДСТУ ИСО");
+    EXPECT_EQ(ChrMomentaryFrameOf(0, "", Config(0, 0, 2)).formulaLabel, "Расчет по ISO 6976:2016");
 }
 
 TEST(ChrMomentary, ValuesAreConvertedWithTheirDecimalsAndNoValueShowsNanAsInTheViews) {

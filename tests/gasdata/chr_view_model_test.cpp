@@ -68,6 +68,12 @@ TEST(ChrDataView, CaptionsNameSerialRunAndPeriod) {
     EXPECT_EQ(ChrDataView(EmptySet(DataKind::ChrDay), {}).caption,
               "Суточные данные хроматографа (сер. № 12345; нитка \"Нитка 1\") за период с "
               "01.03.24  по  05.03.24");
+    settings::ReportConfig iso;
+    iso.calcFormula = 2;
+    EXPECT_EQ(ChrDataView(EmptySet(DataKind::ChrHour), iso).caption,
+              "Часовые данные хроматографа (сер. № 12345; нитка \"Нитка 1\"; расчет по ISO "
+              "6976:2016, t сгор. 25 °C, t изм. 20 °C) за период с 01.03.24  10ч  по  02.03.24  "
+              "09ч");
 }
 
 TEST(ChrDataView, ColumnsFollowTheDisplayOrderAndStatusColumnsStartHidden) {

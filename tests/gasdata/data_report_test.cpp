@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "report/layout.h"
+#include "report/text_metrics.h"
 #include "tests/gasdata/sample_views.h"
 
 namespace zor06::gasdata {
@@ -103,15 +104,27 @@ TEST(DataReportTest, ChromatographChunksPrintTwiceAndTheSummaryGoesUnderOrAfterT
 TEST(DataReportTest, SummaryHoldsTheHalfsAveragesTheStandardAndSixSignatureLines) {
     const DataView view = test::ChrView(DataKind::ChrMinute, 3);
     const std::string line = "Расчет физико-химических показателей природного газа выполнен";
-    for (const int formula : {0, 1}) {
+    const struct {
+        int formula;
+        int c6plus;
+        std::string standard;
+    } standards[] = {
+        {0, 0, " по ДСТУ ISO 6976:2009:"},
+        {1, 0, " по ГОСТ 22667-82 и ГОСТ 30319.1-96"},
+        {2, 1, " по ISO 6976:2016, t1=15 °C, t2=20 °C, C6+ как C6-C8:"},
+    };
+    for (const auto& [formula, c6plus, standard] : standards) {
         settings::ReportConfig config;
         config.calcFormula = formula;
+        config.isoCombustion = 15;
+        config.isoMetering = 20;  // two digits each: the widest line
+        config.c6plus = c6plus;
         const auto pages = report::Layout(ChrDataReport(view, Header(), "", config)).pages;
         ASSERT_EQ(pages.size(), 2U);
-        const std::string standard =
-            formula == 0 ? " по ДСТУ ISO 6976:2009:" : " по ГОСТ 22667-82 и ГОСТ 30319.1-96";
         for (const report::Page& page : pages) {
-            EXPECT_TRUE(Has(page, line + standard));
+            const auto named = std::ranges::find(page.texts, line + standard, &report::Text::text);
+            ASSERT_NE(named, page.texts.end()) << standard;
+            EXPECT_LE(report::TextWidth(named->text, named->font), named->box.width) << standard;
             EXPECT_EQ(Count(page, "_________________________________________"), 6U);
         }
         // The averages by parameter, shown in display order with each column's decimals.

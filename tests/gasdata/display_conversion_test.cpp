@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -133,6 +134,74 @@ TEST(DisplayConversion, ComputedValuesOfNoGasAreZero) {
     for (const int i : {11, 12, 13, 17, 18, 19}) {
         EXPECT_EQ(p.v[i], 0.0F) << i;
     }
+}
+
+// The first worked example of ISO 6976:2016's annex in the controller's order: propane 1.5368,
+// nitrogen 1.0350, methane 93.3212, carbon dioxide 1.5414, ethane 2.5656.
+ChrValues IsoExample1() {
+    ChrValues p;
+    const float x[] = {0, 1.5368F, 0, 0, 0, 0, 0, 1.0350F, 93.3212F, 1.5414F, 2.5656F};
+    std::copy(std::begin(x), std::end(x), p.v.begin());
+    return p;
+}
+
+TEST(DisplayConversion, Iso6976ValuesComeFromTheMoleFractionsAtTheSettingsConditions) {
+    struct Case {
+        int composition, thermal, combustion, metering;
+        // Hs, D, Ws, Z, Wi, Hi, d: the parameters 11, 12, 13, 14, 17, 18, 19.
+        std::array<double, 7> shown;
+    };
+    constexpr double kKcal = 239.08;
+    const Case cases[] = {
+        {0,
+         0,
+         15,
+         15,
+         {38.410611, 0.737050, 49.529363, 0.99776224, 44.660592, 34.634822, 0.601419}},
+        {0,
+         0,
+         25,
+         20,
+         {37.711510, 0.724383, 48.629912, 0.99789504, 43.889642, 34.035527, 0.601369}},
+        // Shown as volume fractions, computed from the mole fractions all the same.
+        {1,
+         0,
+         25,
+         20,
+         {37.711510, 0.724383, 48.629912, 0.99789504, 43.889642, 34.035527, 0.601369}},
+        {0,
+         1,
+         25,
+         20,
+         {37.711510 * kKcal, 0.724383, 48.629912 * kKcal, 0.99789504, 43.889642 * kKcal,
+          34.035527 * kKcal, 0.601369}},
+    };
+    for (const Case& c : cases) {
+        ReportConfig config = Config(c.composition, c.thermal, 2, 0);
+        config.isoCombustion = c.combustion;
+        config.isoMetering = c.metering;
+        ChrValues p = IsoExample1();
+        ConvertForDisplay(p, config);
+        const int parameters[] = {11, 12, 13, 14, 17, 18, 19};
+        for (std::size_t i = 0; i < c.shown.size(); ++i) {
+            // The values are floats: about seven significant digits.
+            EXPECT_NEAR(p.v[parameters[i]], c.shown[i], 2e-7 * c.shown[i] + 1e-6)
+                << parameters[i] << " at " << c.combustion << "/" << c.metering;
+        }
+    }
+}
+
+TEST(DisplayConversion, Iso6976RefusesACompositionOffAHundredPerCentWithNotANumber) {
+    ChrValues p = IsoExample1();
+    p.v[kMethane] = 90;  // the sum is 96.7 %
+    ConvertForDisplay(p, Config(0, 0, 2, 0));
+    for (const int i : {11, 12, 13, 14, 17, 18, 19}) {
+        EXPECT_EQ(ChrNumberText(p.v[i], 4), "     NAN") << i;
+    }
+    p = IsoExample1();
+    p.v[kMethane] = 90;
+    ConvertForDisplay(p, Config(0, 0, 2, 1));  // metan_corr makes the sum whole again
+    EXPECT_NEAR(p.v[11], 37.711510, 1e-4);
 }
 
 TEST(DisplayConversion, HeadingsFollowCompositionAndThermalUnit) {

@@ -256,6 +256,30 @@ TEST_F(SettingsFilesTest, ReportConfigReadsItsKeys) {
     EXPECT_EQ(settings.report.composition, 0);
 }
 
+TEST_F(SettingsFilesTest, ReportConfigIsoConditionsMustBeOnesTheStandardTabulates) {
+    const struct {
+        const char* file;
+        int formula, combustion, metering, c6plus;
+        const char* replaced;  // empty when nothing was
+    } cases[] = {
+        {"calc_formula=2\r\niso_t_comb=15\r\niso_t_metering=0\r\nc6plus=1\r\n", 2, 15, 0, 1, ""},
+        {"", 0, 25, 20, 0, ""},
+        {"calc_formula=3\r\niso_t_comb=10\r\niso_t_metering=25\r\nc6plus=2\r\n", 0, 25, 20, 0,
+         "[REP_CONF] calc_formula=3, принято 0; [REP_CONF] iso_t_comb=10, принято 25; "
+         "[REP_CONF] iso_t_metering=25, принято 20; [REP_CONF] c6plus=2, принято 0"},
+    };
+    for (const auto& c : cases) {
+        test::WriteBytes(File("repconf_par.ini"), std::string("[REP_CONF]\r\n") + c.file);
+        problems.clear();
+        Load();
+        EXPECT_EQ(settings.report.calcFormula, c.formula) << c.file;
+        EXPECT_EQ(settings.report.isoCombustion, c.combustion) << c.file;
+        EXPECT_EQ(settings.report.isoMetering, c.metering) << c.file;
+        EXPECT_EQ(settings.report.c6plus, c.c6plus) << c.file;
+        EXPECT_EQ(problems.empty() ? "" : problems[0].reason, c.replaced) << c.file;
+    }
+}
+
 TEST_F(SettingsFilesTest, ReportConfigValuesOutOfRangeTakeTheirDefaultsAndAreReported) {
     test::WriteBytes(File("repconf_par.ini"),
                      "[REP_CONF]\r\nprz_composition=2\r\nmetan_corr=-1\r\nfr_1=15\r\n"
