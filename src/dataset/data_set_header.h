@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "bytes/controller_date_time.h"
@@ -72,8 +71,5 @@ bool AcceptDataFile(std::span<const std::uint8_t> fileStart, std::string_view ex
 // How many records of `recordSize` the body after the header holds, never more than the header
 // announces: a file cut short shows what it has, and the count alone sizes nothing.
 std::size_t RecordsPresent(const HdmHeader& header, std::size_t bodyBytes, std::size_t recordSize);
-
-// A name field of the header (Windows-1251, up to the first zero) as text, without its blanks.
-std::string HeaderName(std::span<const std::uint8_t> field);
 
 }  // namespace zor06::dataset

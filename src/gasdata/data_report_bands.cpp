@@ -13,19 +13,14 @@ using report::Band;
 using report::Font;
 using report::FontFamily;
 
-constexpr Font kOrganisationFont{FontFamily::Sans, 8, false};
-constexpr Font kTitleFont{FontFamily::Sans, 10, true};
 constexpr Font kLineFont{FontFamily::Sans, 8, false};
-constexpr double kTitleLineHeight = 4.5;
 constexpr double kBandHeight = 5;
 constexpr std::size_t kTitleLine = 2;  // what was printed, the one line in bold
 
 }  // namespace
 
 Band TitleBand(const std::vector<std::string>& lines, double width) {
-    return report::StackedTitle(lines, width, kTitleLineHeight, [](std::size_t line) {
-        return line == 0 ? kOrganisationFont : line == kTitleLine ? kTitleFont : kLineFont;
-    });
+    return report::ListTitle(lines, width, [](std::size_t line) { return line == kTitleLine; });
 }
 
 Band PageHeaderBand(std::string_view controller, double width) {

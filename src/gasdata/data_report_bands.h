@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dataset/data_set_header.h"
+#include "dataset/header_name.h"
 #include "report/document.h"
 
 namespace zor06::gasdata {

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "dataset/header_name.h"
 #include "messages/message_view.h"
 #include "report/column_fit.h"
 #include "report/page_bands.h"
@@ -19,11 +20,9 @@ using report::Band;
 using report::Font;
 using report::FontFamily;
 
-constexpr Font kTitleFont{FontFamily::Sans, 10, true};
 constexpr Font kLineFont{FontFamily::Sans, 8, false};
 constexpr Font kHeadingFont{FontFamily::Sans, 7, true};
 constexpr Font kRowFont{FontFamily::Sans, 6, false};
-constexpr double kTitleLineHeight = 4.5;
 constexpr double kHeadingLineHeight = 3.5;
 constexpr double kRowHeight = 3.4;  // 13 pixels of the screen
 
@@ -172,11 +171,9 @@ report::Table RowsTable(Archive archive, const std::vector<double>& widths,
     return table;
 }
 
-// The organisation to the left, the two lines that name the list in the title font.
+// The two lines that name the list in bold.
 Band Title(const std::vector<std::string>& lines, double width) {
-    return report::StackedTitle(lines, width, kTitleLineHeight, [](std::size_t line) {
-        return line == 1 || line == 2 ? kTitleFont : kLineFont;
-    });
+    return report::ListTitle(lines, width, [](std::size_t line) { return line == 1 || line == 2; });
 }
 
 }  // namespace

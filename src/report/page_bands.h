@@ -9,10 +9,9 @@
 
 namespace zor06::report {
 
-// Title lines one under another, `lineHeight` apart, the first to the left and the rest centred,
-// with 2 mm under the last; `fontOf` gives each line's font by its position.
-Band StackedTitle(const std::vector<std::string>& lines, double width, double lineHeight,
-                  Font (*fontOf)(std::size_t line));
+// The title of the data and message lists: lines one under another, the first to the left and
+// the rest centred, with 2 mm under the last; `bold` tells which lines take the larger bold font.
+Band ListTitle(const std::vector<std::string>& lines, double width, bool (*bold)(std::size_t line));
 
 // "Лист N" and "из M" side by side at the right end of a footer `height` high, each text
 // `textHeight` high.
