@@ -10,10 +10,8 @@ namespace {
 
 using report::Align;
 using report::Band;
-using report::Font;
-using report::FontFamily;
+using report::kListLineFont;
 
-constexpr Font kLineFont{FontFamily::Sans, 8, false};
 constexpr double kBandHeight = 5;
 constexpr std::size_t kTitleLine = 2;  // what was printed, the one line in bold
 
@@ -26,7 +24,7 @@ Band TitleBand(const std::vector<std::string>& lines, double width) {
 Band PageHeaderBand(std::string_view controller, double width) {
     Band band;
     band.height = kBandHeight;
-    band.texts.push_back({std::string(controller), {0, 0, width, 4}, kLineFont, Align::Right});
+    band.texts.push_back({std::string(controller), {0, 0, width, 4}, kListLineFont, Align::Right});
     return band;
 }
 
@@ -36,7 +34,7 @@ Band PageFooterBand(double width) {
     band.texts.push_back(
         {std::string("Лист ") + report::kPagePlaceholder + " из " + report::kPageCountPlaceholder,
          {0, 1, width, 4},
-         kLineFont,
+         kListLineFont,
          Align::Right});
     return band;
 }

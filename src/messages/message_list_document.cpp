@@ -20,7 +20,6 @@ using report::Band;
 using report::Font;
 using report::FontFamily;
 
-constexpr Font kLineFont{FontFamily::Sans, 8, false};
 constexpr Font kHeadingFont{FontFamily::Sans, 7, true};
 constexpr Font kRowFont{FontFamily::Sans, 6, false};
 constexpr double kHeadingLineHeight = 3.5;
@@ -224,7 +223,7 @@ report::Document MessageListDocument(Archive archive, const dataset::HdmHeader& 
     doc.page.marginRight = archive == Archive::Diagnostics ? 9 : 10;
     const double width = doc.page.ContentWidth();
     doc.title = Title(ListTitleLines(archive, header, organisation), width);
-    doc.pageFooter = report::PageOfPagesFooter(width, 5, 4, kLineFont);
+    doc.pageFooter = report::PageOfPagesFooter(width, 5, 4, report::kListLineFont);
 
     std::size_t count = rows.size();
     if (archive == Archive::Interventions) {

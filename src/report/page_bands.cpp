@@ -5,14 +5,13 @@ namespace zor06::report {
 Band ListTitle(const std::vector<std::string>& lines, double width,
                bool (*bold)(std::size_t line)) {
     constexpr Font kBoldFont{FontFamily::Sans, 10, true};
-    constexpr Font kFont{FontFamily::Sans, 8, false};
     constexpr double kLineHeight = 4.5;
     Band band;
     double y = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         band.texts.push_back({lines[i],
                               {0, y, width, kLineHeight},
-                              bold(i) ? kBoldFont : kFont,
+                              bold(i) ? kBoldFont : kListLineFont,
                               i == 0 ? Align::Left : Align::Center});
         y += kLineHeight;
     }

@@ -9,6 +9,9 @@
 
 namespace zor06::report {
 
+// The regular lines of the data and message lists' titles, page headers and footers.
+inline constexpr Font kListLineFont{FontFamily::Sans, 8, false};
+
 // The title of the data and message lists: lines one under another, the first to the left and
 // the rest centred, with 2 mm under the last; `bold` tells which lines take the larger bold font.
 Band ListTitle(const std::vector<std::string>& lines, double width, bool (*bold)(std::size_t line));
