@@ -17,6 +17,19 @@ struct ConfigPart {
     std::size_t size;
 };
 
+// A fixed record of bytes read and written a part at a time.
+template <std::size_t Size>
+struct PartedBytes {
+    std::span<std::uint8_t> Part(ConfigPart p) {
+        return std::span(bytes).subspan(p.offset, p.size);
+    }
+    std::span<const std::uint8_t> Part(ConfigPart p) const {
+        return std::span(bytes).subspan(p.offset, p.size);
+    }
+
+    std::array<std::uint8_t, Size> bytes{};
+};
+
 namespace part {
 inline constexpr ConfigPart kFromController{0, 1};     // 1: the identification was read
 inline constexpr ConfigPart kIdentification{1, 18};    // table 0
@@ -35,18 +48,10 @@ inline constexpr ConfigPart kFlowLine{2437, 6};        // table 9
 
 inline constexpr std::size_t kLimitBlockSize = 180;
 
-class ConfigBuffer {
+class ConfigBuffer : public PartedBytes<kConfigSize> {
 public:
-    std::span<std::uint8_t> Part(ConfigPart p) {
-        return std::span(bytes).subspan(p.offset, p.size);
-    }
-    std::span<const std::uint8_t> Part(ConfigPart p) const {
-        return std::span(bytes).subspan(p.offset, p.size);
-    }
     // The twenty values of limit kind 0..4 (tables 22..26).
     std::span<std::uint8_t> LimitBlock(int kind);
-
-    std::array<std::uint8_t, kConfigSize> bytes{};
 };
 
 // A new configuration: the defaults, every spare byte zero.

@@ -1,6 +1,7 @@
 #include "config/protocol_document.h"
 
 #include "report/column_fit.h"
+#include "report/page_bands.h"
 
 namespace zor06::config {
 namespace {
@@ -43,17 +44,8 @@ Band Header(const ProtocolContent& c, double width) {
 }
 
 Band Footer(double width) {
-    Band b;
-    b.height = 6;
+    Band b = report::PageOfPagesFooter(width, 6, 5, kLineFont);
     b.lines.push_back({0, 0.5, width, 0.5});
-    b.texts.push_back({std::string("Лист ") + report::kPagePlaceholder,
-                       {width - 50, 1, 24, 5},
-                       kLineFont,
-                       Align::Right});
-    b.texts.push_back({std::string("из ") + report::kPageCountPlaceholder,
-                       {width - 24, 1, 24, 5},
-                       kLineFont,
-                       Align::Left});
     return b;
 }
 

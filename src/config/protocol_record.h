@@ -42,22 +42,14 @@ inline constexpr ConfigPart kPeriod{722, 2};           // table 28
 }  // namespace prc
 static_assert(prc::kPeriod.offset + prc::kPeriod.size == kProtocolSize);
 
-class ProtocolRecord {
+class ProtocolRecord : public PartedBytes<kProtocolSize> {
 public:
-    std::span<std::uint8_t> Part(ConfigPart p) {
-        return std::span(bytes).subspan(p.offset, p.size);
-    }
-    std::span<const std::uint8_t> Part(ConfigPart p) const {
-        return std::span(bytes).subspan(p.offset, p.size);
-    }
     std::uint8_t At(std::size_t offset) const { return bytes[offset]; }
 
     double CreationDays() const;
     void SetCreationDays(double days);
     std::optional<std::uint32_t> Checksum() const;  // none unless it was read
     std::uint32_t ChecksumValue() const;            // what the file holds, read or not
-
-    std::array<std::uint8_t, kProtocolSize> bytes{};
 };
 
 // The creation time as the protocol prints it: two-digit year.

@@ -3,52 +3,28 @@
 #include <algorithm>
 
 #include "gasdata/exported_cells.h"
-#include "text/codepage.h"
+#include "report/page_bands.h"
 
 namespace zor06::gasdata {
 namespace {
 
 using report::Align;
 using report::Band;
-using report::Font;
-using report::FontFamily;
+using report::kListLineFont;
 
-constexpr Font kOrganisationFont{FontFamily::Sans, 8, false};
-constexpr Font kTitleFont{FontFamily::Sans, 10, true};
-constexpr Font kLineFont{FontFamily::Sans, 8, false};
-constexpr double kTitleLineHeight = 4.5;
 constexpr double kBandHeight = 5;
 constexpr std::size_t kTitleLine = 2;  // what was printed, the one line in bold
 
 }  // namespace
 
-std::string HeaderName(std::span<const std::uint8_t> field) {
-    const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
-    const std::string name =
-        text::Cp1251ToUtf8(std::string_view(reinterpret_cast<const char*>(field.data()),
-                                            static_cast<std::size_t>(end - field.begin())));
-    return std::string(TrimBlanks(name));
-}
-
 Band TitleBand(const std::vector<std::string>& lines, double width) {
-    Band band;
-    double y = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const Font font = i == 0 ? kOrganisationFont : i == kTitleLine ? kTitleFont : kLineFont;
-        band.texts.push_back({lines[i],
-                              {0, y, width, kTitleLineHeight},
-                              font,
-                              i == 0 ? Align::Left : Align::Center});
-        y += kTitleLineHeight;
-    }
-    band.height = y + 2;
-    return band;
+    return report::ListTitle(lines, width, [](std::size_t line) { return line == kTitleLine; });
 }
 
 Band PageHeaderBand(std::string_view controller, double width) {
     Band band;
     band.height = kBandHeight;
-    band.texts.push_back({std::string(controller), {0, 0, width, 4}, kLineFont, Align::Right});
+    band.texts.push_back({std::string(controller), {0, 0, width, 4}, kListLineFont, Align::Right});
     return band;
 }
 
@@ -58,7 +34,7 @@ Band PageFooterBand(double width) {
     band.texts.push_back(
         {std::string("Лист ") + report::kPagePlaceholder + " из " + report::kPageCountPlaceholder,
          {0, 1, width, 4},
-         kLineFont,
+         kListLineFont,
          Align::Right});
     return band;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dataset/header_name.h"
 #include "report/document.h"
 
 namespace zor06::gasdata {
@@ -25,8 +26,7 @@ struct PrintStyle {
     double rowHeight = 0;
 };
 
-// A name field of the data-set header as the controller keeps it, without its blanks.
-std::string HeaderName(std::span<const std::uint8_t> field);
+using dataset::HeaderName;
 
 report::Band TitleBand(const std::vector<std::string>& lines, double width);
 report::Band PageHeaderBand(std::string_view controller, double width);

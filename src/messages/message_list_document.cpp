@@ -5,10 +5,11 @@
 #include <span>
 #include <string>
 
+#include "dataset/header_name.h"
 #include "messages/message_view.h"
 #include "report/column_fit.h"
+#include "report/page_bands.h"
 #include "report/text_metrics.h"
-#include "text/codepage.h"
 #include "text/text_format.h"
 
 namespace zor06::messages {
@@ -19,11 +20,8 @@ using report::Band;
 using report::Font;
 using report::FontFamily;
 
-constexpr Font kTitleFont{FontFamily::Sans, 10, true};
-constexpr Font kLineFont{FontFamily::Sans, 8, false};
 constexpr Font kHeadingFont{FontFamily::Sans, 7, true};
 constexpr Font kRowFont{FontFamily::Sans, 6, false};
-constexpr double kTitleLineHeight = 4.5;
 constexpr double kHeadingLineHeight = 3.5;
 constexpr double kRowHeight = 3.4;  // 13 pixels of the screen
 
@@ -172,45 +170,9 @@ report::Table RowsTable(Archive archive, const std::vector<double>& widths,
     return table;
 }
 
+// The two lines that name the list in bold.
 Band Title(const std::vector<std::string>& lines, double width) {
-    Band band;
-    double y = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const bool big = i == 1 || i == 2;
-        band.texts.push_back({lines[i],
-                              {0, y, width, kTitleLineHeight},
-                              big ? kTitleFont : kLineFont,
-                              i == 0 ? Align::Left : Align::Center});
-        y += kTitleLineHeight;
-    }
-    band.height = y + 2;
-    return band;
-}
-
-Band Footer(double width) {
-    Band band;
-    band.height = 5;
-    band.texts.push_back({std::string("Лист ") + report::kPagePlaceholder,
-                          {width - 50, 1, 24, 4},
-                          kLineFont,
-                          Align::Right});
-    band.texts.push_back({std::string("из ") + report::kPageCountPlaceholder,
-                          {width - 24, 1, 24, 4},
-                          kLineFont,
-                          Align::Left});
-    return band;
-}
-
-std::string ControllerName(const dataset::HdmHeader& header) {
-    const auto& n = header.controllerName;
-    const auto end = std::find(n.begin(), n.end(), std::uint8_t{0});
-    std::string name = text::Cp1251ToUtf8(std::string_view(
-        reinterpret_cast<const char*>(n.data()), static_cast<std::size_t>(end - n.begin())));
-    const auto first = name.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return name.substr(first, name.find_last_not_of(' ') - first + 1);
+    return report::ListTitle(lines, width, [](std::size_t line) { return line == 1 || line == 2; });
 }
 
 }  // namespace
@@ -244,8 +206,8 @@ std::vector<std::string> ListTitleLines(Archive archive, const dataset::HdmHeade
         interventions ? "Перечень сообщений о вмешательствах оператора"
                       : "Перечень диагностических сообщений",
         interventions ? "в работу контроллерa ЗОР_06" : "контроллерa ЗОР_06",
-        text::Printf("Контроллер \"%s\"  (адрес %d)", ControllerName(header).c_str(),
-                     header.address),
+        text::Printf("Контроллер \"%s\"  (адрес %d)",
+                     dataset::HeaderName(header.controllerName).c_str(), header.address),
         text::Printf("За период  с  %02d.%02d.%02d %02d:%02d:%02d  по %02d.%02d.%02d "
                      "%02d:%02d:%02d",
                      s[2], s[1], s[0], s[3], s[4], s[5], e[2], e[1], e[0], e[3], e[4], e[5]),
@@ -261,7 +223,7 @@ report::Document MessageListDocument(Archive archive, const dataset::HdmHeader& 
     doc.page.marginRight = archive == Archive::Diagnostics ? 9 : 10;
     const double width = doc.page.ContentWidth();
     doc.title = Title(ListTitleLines(archive, header, organisation), width);
-    doc.pageFooter = Footer(width);
+    doc.pageFooter = report::PageOfPagesFooter(width, 5, 4, report::kListLineFont);
 
     std::size_t count = rows.size();
     if (archive == Archive::Interventions) {
