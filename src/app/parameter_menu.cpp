@@ -28,21 +28,16 @@
 #include "config/upper_link_follow.h"
 #include "link/hgcbox.h"
 #include "settings/settings_store.h"
+#include "widgets/RunModal.h"
 
 namespace zor06::app {
 namespace {
 
 using config::DeviceEdit;
 using config::EditorMode;
+using widgets::RunModal;
 
 constexpr auto kDevice = EditorMode::Device;
-
-// Runs a screen modally on the target; true when accepted.
-template <typename Screen, typename... Args>
-bool Accepted(Args&&... args) {
-    Screen screen(std::forward<Args>(args)...);
-    return screen.exec() == QDialog::Accepted;
-}
 
 template <std::size_t N>
 std::span<std::uint8_t, N> Fixed(std::span<std::uint8_t> target) {
@@ -52,7 +47,7 @@ std::span<std::uint8_t, N> Fixed(std::span<std::uint8_t> target) {
 void EditNames(AppContext& app) {
     const DeviceEdit edit{{{5, 0, 3}}, {5, 0, 3}, true};
     const auto result = config::RunDeviceEdit(app.tables, edit, [&app](auto target) {
-        return Accepted<screens::TFormContrName>(Fixed<config::kNamesBytes>(target), kDevice,
+        return RunModal<screens::TFormContrName>(Fixed<config::kNamesBytes>(target), kDevice,
                                                  app.op, app.window.DialogParent());
     });
     if (result == config::DeviceEditResult::Written) {
@@ -66,7 +61,7 @@ void EditUpperLink(AppContext& app) {
     const bool rateEditable =
         config::UpperLinkRateEditable(app.link.linkKind == link::LinkKind::Direct, app.image);
     const auto result = config::RunDeviceEdit(app.tables, edit, [&](auto target) {
-        return Accepted<screens::TFormConVU>(Fixed<config::kUpperLinkBytes>(target), kDevice,
+        return RunModal<screens::TFormConVU>(Fixed<config::kUpperLinkBytes>(target), kDevice,
                                              rateEditable, app.op, app.window.DialogParent());
     });
     if (result == config::DeviceEditResult::Written) {
@@ -80,7 +75,7 @@ void EditUpperLink(AppContext& app) {
 void EditSystem(AppContext& app) {
     const DeviceEdit edit{{{6, 0, 12}}, {6, 0, 12}, false};
     const auto result = config::RunDeviceEdit(app.tables, edit, [&app](auto target) {
-        return Accepted<screens::TFormSys>(Fixed<config::kSystemBytes>(target), kDevice, app.op,
+        return RunModal<screens::TFormSys>(Fixed<config::kSystemBytes>(target), kDevice, app.op,
                                            app.window.DialogParent());
     });
     if (result == config::DeviceEditResult::Written) {
@@ -91,7 +86,7 @@ void EditSystem(AppContext& app) {
 void EditSync(AppContext& app) {
     auto switches = config::ReadSyncSwitches(app.tables);
     if (switches &&
-        Accepted<screens::TFormTime_Sinhr>(*switches, kDevice, app.op, app.window.DialogParent())) {
+        RunModal<screens::TFormTime_Sinhr>(*switches, kDevice, app.op, app.window.DialogParent())) {
         config::WriteSyncSwitches(app.tables, *switches);
     }
 }
@@ -104,7 +99,7 @@ void EditTable(AppContext& app, int table, int count, const config::OpenEditor& 
 
 void EditLimits(AppContext& app, int kind) {
     EditTable(app, config::LimitTable(kind), config::kGasParameterCount, [&app, kind](auto target) {
-        return Accepted<screens::TFormLimits>(Fixed<config::kLimitBytes>(target), kind, kDevice,
+        return RunModal<screens::TFormLimits>(Fixed<config::kLimitBytes>(target), kind, kDevice,
                                               app.op, app.window.DialogParent());
     });
 }
@@ -125,7 +120,7 @@ void EditFlowLine(AppContext& app) {
     config::EditFlowLine(
         app.tables,
         [&app](auto line) {
-            return Accepted<screens::TFormConVich>(line, kDevice, app.op,
+            return RunModal<screens::TFormConVich>(line, kDevice, app.op,
                                                    app.window.DialogParent());
         },
         FlowListScreen(app));
@@ -138,7 +133,7 @@ void EditChromatographLink(AppContext& app) {
     }
     const DeviceEdit edit{{{14, 0, 14}}, {14, 0, 14}, false};
     const auto result = config::RunDeviceEdit(app.tables, edit, [&](auto target) {
-        return Accepted<screens::TFormConHGC>(Fixed<config::kChromatographLinkBytes>(target),
+        return RunModal<screens::TFormConHGC>(Fixed<config::kChromatographLinkBytes>(target),
                                               kDevice, context->flowComputerAddresses,
                                               context->runs, app.op, app.window.DialogParent());
     });
@@ -149,7 +144,7 @@ void EditChromatographLink(AppContext& app) {
 
 void EditMoistureLink(AppContext& app) {
     EditTable(app, 15, 8, [&app](auto target) {
-        return Accepted<screens::TFormConWMT>(Fixed<config::kMoistureLinkBytes>(target), kDevice,
+        return RunModal<screens::TFormConWMT>(Fixed<config::kMoistureLinkBytes>(target), kDevice,
                                               app.op, app.window.DialogParent());
     });
 }
@@ -212,7 +207,7 @@ void AddParameterMenus(AppContext& app, MenuBuilder& menus) {
     menus.AddCommand(parameters, "Ndistrpar",
                      QStringLiteral("Необходимость записи значений параметров газа в ВРГ"), [&app] {
                          EditTable(app, 21, config::kGasParameterCount, [&app](auto target) {
-                             return Accepted<screens::TFormPrzDistr>(
+                             return RunModal<screens::TFormPrzDistr>(
                                  Fixed<config::kGasParameterCount>(target), kDevice, app.op,
                                  app.window.DialogParent());
                          });
@@ -221,7 +216,7 @@ void AddParameterMenus(AppContext& app, MenuBuilder& menus) {
                      QStringLiteral("Период записи средних за час значений параметров газа в ВРГ"),
                      [&app] {
                          EditTable(app, 28, 2, [&app](auto target) {
-                             return Accepted<screens::TFormDistr>(Fixed<2>(target), kDevice, app.op,
+                             return RunModal<screens::TFormDistr>(Fixed<2>(target), kDevice, app.op,
                                                                   app.window.DialogParent());
                          });
                      });

@@ -11,6 +11,7 @@
 #include "settings/screens/TFormObject.h"
 #include "settings/screens/TFormObjects_List.h"
 #include "settings/settings_store.h"
+#include "widgets/RunModal.h"
 
 namespace zor06::app {
 namespace {
@@ -21,7 +22,7 @@ screens::PassportObjectHooks ObjectHooks(AppContext& app, QWidget* parent) {
     screens::PassportObjectHooks hooks;
     hooks.newObject = [&app, parent](settings::ObjectList& list) {
         settings::ObjectEntry entry;
-        if (!screens::TFormObject::Run(entry, 0, app.op, parent)) {
+        if (!widgets::RunModal<screens::TFormObject>(entry, 0, app.op, parent)) {
             return false;
         }
         list.entries.push_back(entry);

@@ -1,5 +1,6 @@
 #include "config/screens/SecretFields.h"
 
+#include <QBoxLayout>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,6 +29,39 @@ QGroupBox* SecretPair(const QString& title, const QString& first, const QString&
     rows->addRow(BuddyLabel(first, edits[0]), edits[0]);
     rows->addRow(BuddyLabel(again, edits[1]), edits[1]);
     return group;
+}
+
+UserSecretEdits NewUserSecretEdits(QWidget* parent) {
+    UserSecretEdits edits;
+    for (std::size_t i = 0; i < 2; ++i) {
+        edits.codes[i] = SecretEdit(config::kUserCodeSize, true, parent);
+        edits.passwords[i] = SecretEdit(config::kUserPasswordSize, false, parent);
+    }
+    return edits;
+}
+
+void AddUserSecretGroups(QBoxLayout* column, const UserSecretEdits& edits, QWidget* parent) {
+    column->addWidget(SecretPair(QStringLiteral(" Код идентификации  пользователя "),
+                                 QStringLiteral("Введите код"), QStringLiteral("Подтвердите код"),
+                                 edits.codes, parent));
+    column->addWidget(SecretPair(QStringLiteral(" Пароль на запись "),
+                                 QStringLiteral("Введите пароль"),
+                                 QStringLiteral("Подтвердите пароль"), edits.passwords, parent));
+}
+
+config::SecretEntries Entries(const UserSecretEdits& edits) {
+    return {edits.codes[0]->text().toStdString(), edits.codes[1]->text().toStdString(),
+            edits.passwords[0]->text().toStdString(), edits.passwords[1]->text().toStdString()};
+}
+
+void ClearRefused(const UserSecretEdits& edits, config::EmptyEntries empty) {
+    if (empty == config::EmptyEntries::None) {
+        return;
+    }
+    const auto& emptied = empty == config::EmptyEntries::Passwords ? edits.passwords : edits.codes;
+    emptied[0]->clear();
+    emptied[1]->clear();
+    emptied[0]->setFocus();
 }
 
 }  // namespace zor06::screens

@@ -28,11 +28,8 @@ TFormChangeAccess::TFormChangeAccess(std::span<std::uint8_t, config::kUsersBytes
     for (std::uint8_t level = 0; level <= 4; ++level) {
         level_->addItem(QString::fromStdString(std::string(config::AccessLevelText(level))));
     }
-    for (std::size_t i = 0; i < 2; ++i) {
-        // Codes are digits only, as the program user's screen takes them.
-        codes_[i] = SecretEdit(config::kUserCodeSize, true, this);
-        passwords_[i] = SecretEdit(config::kUserPasswordSize, false, this);
-    }
+    // Codes are digits only, as the program user's screen takes them.
+    secrets_ = NewUserSecretEdits(this);
 
     auto* rows = new QFormLayout;
     rows->addRow(BuddyLabel(QStringLiteral("Выбор пользователя\nдля коррекции"), slots_), slots_);
@@ -40,12 +37,7 @@ TFormChangeAccess::TFormChangeAccess(std::span<std::uint8_t, config::kUsersBytes
     rows->addRow(BuddyLabel(QStringLiteral("Уровень допуска"), level_), level_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(rows);
-    column->addWidget(SecretPair(QStringLiteral(" Код идентификации  пользователя "),
-                                 QStringLiteral("Введите код"), QStringLiteral("Подтвердите код"),
-                                 codes_, this));
-    column->addWidget(SecretPair(QStringLiteral(" Пароль на запись "),
-                                 QStringLiteral("Введите пароль"),
-                                 QStringLiteral("Подтвердите пароль"), passwords_, this));
+    AddUserSecretGroups(column, secrets_, this);
     column->addWidget(new QLabel(
         QStringLiteral(
             "Для удаления пользователя достаточно ввести уровень доступа \"Нет доступа\""),
@@ -70,7 +62,7 @@ void TFormChangeAccess::ShowSlot(int slot) {
     name_->setText(user.BlankName() ? QString()
                                     : QString::fromStdString(config::SlotCaption(user)));
     level_->setCurrentIndex(user.level <= 4 ? user.level : -1);
-    for (QLineEdit* edit : {codes_[0], codes_[1], passwords_[0], passwords_[1]}) {
+    for (QLineEdit* edit : secrets_.All()) {
         edit->clear();
     }
 }
@@ -80,24 +72,11 @@ void TFormChangeAccess::WriteClicked() {
     e.slot = slots_->currentIndex();
     e.level = level_->currentIndex();
     e.name = name_->text().toStdString();
-    e.secrets = {codes_[0]->text().toStdString(), codes_[1]->text().toStdString(),
-                 passwords_[0]->text().toStdString(), passwords_[1]->text().toStdString()};
+    e.secrets = Entries(secrets_);
     const auto result = model_.Accept(e, table_);
-    if (const auto* slot = std::get_if<int>(&result)) {
+    if (const int* slot = TakeAccepted(result, secrets_, op_)) {
         slot_ = *slot;
         accept();
-        return;
-    }
-    const config::UsersRefusal& refusal = std::get<config::UsersRefusal>(result);
-    config::Report(refusal.error, op_);
-    if (refusal.empty == config::EmptyEntries::Passwords) {
-        passwords_[0]->clear();
-        passwords_[1]->clear();
-        passwords_[0]->setFocus();
-    } else if (refusal.empty == config::EmptyEntries::Codes) {
-        codes_[0]->clear();
-        codes_[1]->clear();
-        codes_[0]->setFocus();
     }
 }
 

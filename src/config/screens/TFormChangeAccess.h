@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <span>
 
+#include "config/screens/SecretFields.h"
 #include "config/users_editors.h"
 #include "dialogue/operator.h"
 
@@ -27,8 +28,8 @@ public:
     QComboBox* slotBox() const { return slots_; }
     QLineEdit* nameEdit() const { return name_; }
     QComboBox* levelBox() const { return level_; }
-    QLineEdit* codeEdit(int i) const { return codes_[static_cast<std::size_t>(i)]; }
-    QLineEdit* passwordEdit(int i) const { return passwords_[static_cast<std::size_t>(i)]; }
+    QLineEdit* codeEdit(int i) const { return secrets_.codes[static_cast<std::size_t>(i)]; }
+    QLineEdit* passwordEdit(int i) const { return secrets_.passwords[static_cast<std::size_t>(i)]; }
     QPushButton* writeButton() const { return write_; }
 
 private:
@@ -42,8 +43,7 @@ private:
     QComboBox* slots_ = nullptr;
     QLineEdit* name_ = nullptr;
     QComboBox* level_ = nullptr;
-    std::array<QLineEdit*, 2> codes_{};
-    std::array<QLineEdit*, 2> passwords_{};
+    UserSecretEdits secrets_;
     QPushButton* write_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "config/screens/device_line_rows.h"
 #include "config/screens/link_lists.h"
 
 namespace zor06::screens {
@@ -36,15 +37,8 @@ TFormConHGC::TFormConHGC(std::span<std::uint8_t, config::kChromatographLinkBytes
 
     auto* rows = new QFormLayout;
     rows->addRow(BuddyLabel(QStringLiteral("Тип хроматографа"), type_), type_);
-    rows->addRow(BuddyLabel(QStringLiteral("Адрес хроматографа"), address_), address_);
-    rows->addRow(BuddyLabel(QStringLiteral("Скорость обмена"), rate_), rate_);
-    rows->addRow(BuddyLabel(QStringLiteral("Режим обмена MODBUS протокола"), mode_), mode_);
-    rows->addRow(BuddyLabel(QStringLiteral("Таймаут ожидания ответа  от хромотогр., сс"), timeout_),
-                 timeout_);
-    rows->addRow(BuddyLabel(QStringLiteral("Кол. неудачных опросов хроматографа\nподряд, после "
-                                           "которого создается\nдиагностическое сообщение"),
-                            failures_),
-                 failures_);
+    AddDeviceLineRows(rows, {address_, rate_, mode_, timeout_, failures_},
+                      QStringLiteral("хроматографа"), QStringLiteral("хромотогр."));
     rows->addRow(BuddyLabel(QStringLiteral("Тип четности"), parity_), parity_);
     Content()->addLayout(rows);
 

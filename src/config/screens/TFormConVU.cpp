@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "link/baud_rates.h"
+#include "config/screens/link_lists.h"
 #include "widgets/IntegerEntryFilter.h"
 
 namespace zor06::screens {
@@ -27,16 +27,10 @@ TFormConVU::TFormConVU(std::span<std::uint8_t, config::kUpperLinkBytes> target,
     address_->setCurrentIndex(target_[0] - 1);
     address_->setEditText(QString::fromStdString(e.address));
 
-    rate_ = new QComboBox(this);
-    for (const int rate : link::kBaudRates) {
-        rate_->addItem(QString::number(rate));
-    }
-    rate_->setCurrentIndex(e.rateIndex.value_or(-1));
+    rate_ = RateList(e.rateIndex, this);
     rate_->setEnabled(rateEditable);
 
-    preambles_ = new QLineEdit(QString::fromStdString(e.preambles), this);
-    preambles_->setMaxLength(3);
-    widgets::IntegerEntryFilter::Install(preambles_);
+    preambles_ = PreamblesEdit(e.preambles, this);
 
     auto* rows = new QFormLayout;
     rows->addRow(BuddyLabel(QStringLiteral("Адрес контроллера"), address_), address_);

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "config/screens/link_lists.h"
-#include "widgets/IntegerEntryFilter.h"
 
 namespace zor06::screens {
 TFormConVich::TFormConVich(std::span<std::uint8_t, config::kFlowLineBytes> target,
@@ -22,9 +21,7 @@ TFormConVich::TFormConVich(std::span<std::uint8_t, config::kFlowLineBytes> targe
     rate_ = RateList(e.rateIndex, this);
     failures_ = NumberList(1, 10, e.failures, this);
     timeout_ = NumberList(1, 255, e.timeoutTenths, this);
-    preambles_ = new QLineEdit(QString::fromStdString(e.preambles), this);
-    preambles_->setMaxLength(3);
-    widgets::IntegerEntryFilter::Install(preambles_);
+    preambles_ = PreamblesEdit(e.preambles, this);
 
     auto* rows = new QFormLayout;
     rows->addRow(BuddyLabel(QStringLiteral("Количество подключенных вычислителей"), count_),

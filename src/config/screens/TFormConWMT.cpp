@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "config/screens/device_line_rows.h"
 #include "config/screens/link_lists.h"
 
 namespace zor06::screens {
@@ -25,15 +26,8 @@ TFormConWMT::TFormConWMT(std::span<std::uint8_t, config::kMoistureLinkBytes> tar
     type_->setCurrentIndex(e.type.value_or(-1));
 
     auto* rows = new QFormLayout;
-    rows->addRow(BuddyLabel(QStringLiteral("Адрес влагомера"), address_), address_);
-    rows->addRow(BuddyLabel(QStringLiteral("Скорость обмена"), rate_), rate_);
-    rows->addRow(BuddyLabel(QStringLiteral("Режим обмена MODBUS протокола"), mode_), mode_);
-    rows->addRow(BuddyLabel(QStringLiteral("Таймаут ожидания ответа  от влагомера, сс"), timeout_),
-                 timeout_);
-    rows->addRow(BuddyLabel(QStringLiteral("Кол. неудачных опросов влагомера\nподряд, после "
-                                           "которого создается\nдиагностическое сообщение"),
-                            failures_),
-                 failures_);
+    AddDeviceLineRows(rows, {address_, rate_, mode_, timeout_, failures_},
+                      QStringLiteral("влагомера"), QStringLiteral("влагомера"));
     rows->addRow(BuddyLabel(QStringLiteral("Тип влагомера"), type_), type_);
     Content()->addLayout(rows);
 }

@@ -22,22 +22,18 @@
 #include "config/screens/TFormPrzDistr.h"
 #include "config/screens/TFormSys.h"
 #include "config/screens/TFormTime_Sinhr.h"
+#include "widgets/RunModal.h"
 
 namespace zor06::screens {
 namespace {
 
+using widgets::RunModal;
 namespace part = config::part;
 constexpr auto kFile = config::EditorMode::File;
 
 template <std::size_t N>
 std::span<std::uint8_t, N> Fixed(std::span<std::uint8_t> bytes) {
     return bytes.first<N>();
-}
-
-template <typename Screen, typename... Args>
-bool RunModal(Args&&... args) {
-    Screen screen(std::forward<Args>(args)...);
-    return screen.exec() == QDialog::Accepted;
 }
 
 QString FromUtf8(const std::string& text) {

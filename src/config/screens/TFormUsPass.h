@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 
+#include "config/screens/SecretFields.h"
 #include "config/users_editors.h"
 #include "dialogue/operator.h"
 
@@ -20,8 +21,8 @@ public:
     // `showCurrent`: the edits start with the current value, blanks trimmed; else empty.
     TFormUsPass(config::UserSecret& value, bool showCurrent, dialogue::Operator& op,
                 QWidget* parent = nullptr);
-    QLineEdit* codeEdit(int i) const { return codes_[static_cast<std::size_t>(i)]; }
-    QLineEdit* passwordEdit(int i) const { return passwords_[static_cast<std::size_t>(i)]; }
+    QLineEdit* codeEdit(int i) const { return secrets_.codes[static_cast<std::size_t>(i)]; }
+    QLineEdit* passwordEdit(int i) const { return secrets_.passwords[static_cast<std::size_t>(i)]; }
     QPushButton* acceptButton() const { return accept_; }
 
 protected:
@@ -33,8 +34,7 @@ private:
 
     config::UserSecret& value_;
     dialogue::Operator& op_;
-    std::array<QLineEdit*, 2> codes_{};
-    std::array<QLineEdit*, 2> passwords_{};
+    UserSecretEdits secrets_;
     QPushButton* accept_ = nullptr;
 };
 

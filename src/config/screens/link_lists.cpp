@@ -1,6 +1,7 @@
 #include "config/screens/link_lists.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
 #include "link/baud_rates.h"
 #include "widgets/IntegerEntryFilter.h"
@@ -43,6 +44,13 @@ QComboBox* ModbusModeList(std::optional<int> mode, QWidget* parent) {
 std::optional<int> Chosen(const QComboBox* box, int first) {
     return box->currentIndex() >= 0 ? std::optional<int>(box->currentIndex() + first)
                                     : std::nullopt;
+}
+
+QLineEdit* PreamblesEdit(const std::string& preambles, QWidget* parent) {
+    auto* edit = new QLineEdit(QString::fromStdString(preambles), parent);
+    edit->setMaxLength(3);
+    widgets::IntegerEntryFilter::Install(edit);
+    return edit;
 }
 
 }  // namespace zor06::screens

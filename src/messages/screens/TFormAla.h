@@ -1,19 +1,15 @@
 // The view of diagnostic messages: the rows of a reading or of a saved file.
 #pragma once
 
-#include "messages/screens/MessageForm.h"
+#include "messages/screens/ArchiveMessageForm.h"
 
 namespace zor06::screens {
 
 // NOLINTNEXTLINE(readability-identifier-naming): screens keep their established names.
-class TFormAla : public MessageForm {
+class TFormAla : public ArchiveMessageForm<messages::Archive::Diagnostics, 812> {
     Q_OBJECT
 public:
-    // `content` holds records (modes 0 and 1) or saved lines (mode 2); decoded once, here.
-    TFormAla(const dataset::HdmHeader& header, std::span<const std::uint8_t> content,
-             messages::ViewMode mode, std::uint32_t startIndex, MessageFormContext context,
-             dialogue::Operator& op, const messages::DecodeOptions& options = {},
-             QWidget* parent = nullptr);
+    using ArchiveMessageForm::ArchiveMessageForm;
 };
 
 }  // namespace zor06::screens

@@ -1,26 +1,16 @@
 // "Возможность исполнения контроллером его функций".
 #pragma once
 
-#include <QDialog>
-
 #include "messages/function_info.h"
-
-class QTableWidget;
-class QPushButton;
+#include "messages/screens/TableWindow.h"
 
 namespace zor06::screens {
 
 // NOLINTNEXTLINE(readability-identifier-naming): screens keep their established names.
-class TFormFunInfo : public QDialog {
+class TFormFunInfo : public TableWindow {
     Q_OBJECT
 public:
     explicit TFormFunInfo(const messages::FunctionRows& rows, QWidget* parent = nullptr);
-    QTableWidget* grid() const { return grid_; }
-    QPushButton* exitButton() const { return exit_; }
-
-private:
-    QTableWidget* grid_ = nullptr;
-    QPushButton* exit_ = nullptr;
 };
 
 }  // namespace zor06::screens

@@ -170,20 +170,22 @@ bool TFormPrz::PutOff(void (TFormPrz::*click)()) {
     return true;
 }
 
+void TFormPrz::ReadPaused(const std::function<void()>& read) {
+    const dialogue::BusyScope busy(ctx_.op);
+    timer_.stop();
+    SetButtonsEnabled(false);
+    read();
+    if (hooks_.messageTimer) {
+        hooks_.messageTimer();
+    }
+}
+
 void TFormPrz::FlowClick() {
     if (PutOff(&TFormPrz::FlowClick)) {
         return;
     }
     std::optional<messages::FlowExchange> exchange;
-    {
-        const dialogue::BusyScope busy(ctx_.op);
-        timer_.stop();
-        SetButtonsEnabled(false);
-        exchange = messages::ReadFlowExchange(ctx_);
-        if (hooks_.messageTimer) {
-            hooks_.messageTimer();
-        }
-    }
+    ReadPaused([&] { exchange = messages::ReadFlowExchange(ctx_); });
     if (exchange && !closed_) {
         TFormVichInf form(messages::FlowRows(*exchange), this);
         form.exec();
@@ -199,15 +201,7 @@ void TFormPrz::TablesClick() {
         return;
     }
     std::optional<config::TableStates> states;
-    {
-        const dialogue::BusyScope busy(ctx_.op);
-        timer_.stop();
-        SetButtonsEnabled(false);
-        states = messages::ReadTableStates(ctx_);
-        if (hooks_.messageTimer) {
-            hooks_.messageTimer();
-        }
-    }
+    ReadPaused([&] { states = messages::ReadTableStates(ctx_); });
     SetButtonsEnabled(true);
     if (states && !closed_) {
         tableStates_ = std::move(states);

@@ -63,6 +63,9 @@ private:
     // A button pressed while a request is out (the event loop turns inside the link's wait)
     // comes back once the line is free; true when it was put off.
     bool PutOff(void (TFormPrz::*click)());
+    // A button's reading: the refresh stopped, the buttons disabled (the caller enables them
+    // again) and the busy cursor shown; the main window's message timer starts after it.
+    void ReadPaused(const std::function<void()>& read);
     void TimerTimer();
     void RefreshClick();
     void FlowClick();

@@ -52,18 +52,6 @@ TFormAbonent::TFormAbonent(settings::EthernetEntry& entry, int mode, dialogue::O
     }
 }
 
-bool TFormAbonent::Run(settings::PhoneEntry& entry, int mode, dialogue::Operator& op,
-                       QWidget* parent) {
-    TFormAbonent screen(entry, mode, op, parent);
-    return screen.exec() == QDialog::Accepted;
-}
-
-bool TFormAbonent::Run(settings::EthernetEntry& entry, int mode, dialogue::Operator& op,
-                       QWidget* parent) {
-    TFormAbonent screen(entry, mode, op, parent);
-    return screen.exec() == QDialog::Accepted;
-}
-
 void TFormAbonent::AddIpRow() {
     auto* row = new QHBoxLayout;
     for (std::size_t i = 0; i < ip_.size(); ++i) {

@@ -19,11 +19,6 @@ public:
     TFormAbonent(settings::EthernetEntry& entry, int mode, dialogue::Operator& op,
                  QWidget* parent = nullptr);
 
-    // Shows the screen modally; true when the entry was accepted and written.
-    static bool Run(settings::PhoneEntry& entry, int mode, dialogue::Operator& op, QWidget* parent);
-    static bool Run(settings::EthernetEntry& entry, int mode, dialogue::Operator& op,
-                    QWidget* parent);
-
     // The telephone screen's number; null on the Ethernet screen.
     QLineEdit* phoneEdit() const { return phone_; }
     // The Ethernet screen's four IP parts, first part first, and port; null on the telephone one.

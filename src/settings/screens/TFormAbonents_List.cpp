@@ -1,6 +1,7 @@
 #include "settings/screens/TFormAbonents_List.h"
 
 #include "settings/screens/TFormAbonent.h"
+#include "widgets/RunModal.h"
 
 namespace zor06::screens {
 namespace {
@@ -35,7 +36,7 @@ std::unique_ptr<ListEntries> WorkingCopy(List& list, const EntryOpener<Entry>& s
 template <typename Entry>
 EntryOpener<Entry> SubscriberScreen(dialogue::Operator& op) {
     return [&op](Entry& entry, int mode, QWidget* owner) {
-        return TFormAbonent::Run(entry, mode, op, owner);
+        return widgets::RunModal<TFormAbonent>(entry, mode, op, owner);
     };
 }
 

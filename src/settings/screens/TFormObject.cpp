@@ -18,12 +18,6 @@ TFormObject::TFormObject(settings::ObjectEntry& entry, int mode, dialogue::Opera
     }
 }
 
-bool TFormObject::Run(settings::ObjectEntry& entry, int mode, dialogue::Operator& op,
-                      QWidget* parent) {
-    TFormObject screen(entry, mode, op, parent);
-    return screen.exec() == QDialog::Accepted;
-}
-
 bool TFormObject::TakeFields() {
     const settings::ObjectFields fields{Text(nameEdit()), AddressText()};
     return settings::AcceptFields(fields, entry_, op());

@@ -15,10 +15,6 @@ public:
     TFormObject(settings::ObjectEntry& entry, int mode, dialogue::Operator& op,
                 QWidget* parent = nullptr);
 
-    // Shows the screen modally; true when the entry was accepted and written.
-    static bool Run(settings::ObjectEntry& entry, int mode, dialogue::Operator& op,
-                    QWidget* parent);
-
 protected:
     bool TakeFields() override;
 

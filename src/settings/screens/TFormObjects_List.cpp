@@ -4,6 +4,7 @@
 
 #include "settings/screens/TFormObject.h"
 #include "settings/settings_store.h"
+#include "widgets/RunModal.h"
 
 namespace zor06::screens {
 
@@ -21,7 +22,7 @@ TFormObjects_List::TFormObjects_List(settings::ProgramSettings& settings,
                   true},
                  op, parent),
       objectScreen([&op](settings::ObjectEntry& entry, int mode, QWidget* owner) {
-          return TFormObject::Run(entry, mode, op, owner);
+          return widgets::RunModal<TFormObject>(entry, mode, op, owner);
       }),
       settings_(settings),
       iniDir_(std::move(iniDir)) {}
