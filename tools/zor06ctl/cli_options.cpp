@@ -6,7 +6,6 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <ranges>
 
 #include "zor06ctl/command_table.h"
 #include "zor06ctl/hex.h"
@@ -226,7 +225,9 @@ RowFormat RowFormatOf(const CommandLine& cl) {
 }
 
 std::string CommandLine::ValueOf(std::initializer_list<std::string_view> names) const {
-    const auto last = std::ranges::find_if(options | std::views::reverse, [&](const auto& given) {
+    // Reverse iterators rather than a reversed view: clang 14 cannot build the view with this
+    // standard library.
+    const auto last = std::find_if(options.rbegin(), options.rend(), [&](const auto& given) {
         return std::ranges::find(names, given.name) != names.end();
     });
     return last == options.rend() ? std::string() : last->value;
