@@ -1,6 +1,7 @@
 #include "link/tcp_connect.h"
 
 #include "link/hgcbox.h"
+#include "link/open_link.h"
 #include "link/stepped_wait.h"
 #include "text/text_format.h"
 
@@ -28,10 +29,14 @@ bool TcpConnect(hgcbox& link, EthernetSettings& settings, const EthernetSubscrib
         op.ShowMessage(dialogue::MessageKind::InputError, "Введены не все параметры", "");
         return false;
     }
+    LinkParameters parameters =
+        ParametersOf(LinkKind::Ethernet, settings.record, link.portWaitS, false);
+    parameters.address = subscriber->address;
     const auto& ip = subscriber->ip;
-    return TcpConnectTo(link, settings, subscriber->address,
-                        text::Printf("%d.%d.%d.%d", ip[0], ip[1], ip[2], ip[3]),
-                        text::Printf("%d", subscriber->port), op, sockets, clock);
+    return OpenLink(link, parameters,
+                    {text::Printf("%d.%d.%d.%d", ip[0], ip[1], ip[2], ip[3]),
+                     text::Printf("%d", subscriber->port), settings.connectWaitS},
+                    op, sockets, clock);
 }
 
 bool TcpConnectTo(hgcbox& link, const EthernetSettings& settings, std::uint8_t address,

@@ -5,7 +5,7 @@
 
 #include "link/frame.h"
 #include "link/hgcbox.h"
-#include "link/line_connect.h"
+#include "link/open_link.h"
 #include "link/tcp_connect.h"
 #include "settings/link_choice.h"
 #include "settings/link_targets.h"
@@ -60,7 +60,8 @@ bool ConnectLine(link::hgcbox& link, ProgramSettings& settings, link::LinkKind k
     if (env.settingsChanged) {
         env.settingsChanged();
     }
-    return link::OpenLine(link, LinkParametersFor(settings.link, kind), op, *env.clock);
+    return link::OpenLink(link, LinkParametersFor(settings.link, kind), {}, op, *env.sockets,
+                          *env.clock);
 }
 
 }  // namespace
