@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-dejavu-core poppler-utils
     qt6-translations-l10n
     libxlsxwriter-dev zlib1g-dev libzip-dev libpugixml-dev
+    libsqlite3-dev libpq-dev postgresql
     dpkg-dev desktop-file-utils
 )
 

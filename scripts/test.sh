@@ -26,5 +26,6 @@ scripts/check-package.sh build-release
 # declared after its first use in a Qt test, then fails here and not in a user's Release build.
 cmake --preset test
 cmake --build build-test -j "$jobs"
-(cd build-test && ctest --output-on-failure -j "$jobs" --timeout 300)
+# The store's tests run against PostgreSQL too, in a throwaway server of their own.
+scripts/with-postgres.sh ctest --test-dir build-test --output-on-failure -j "$jobs" --timeout 300
 
