@@ -13,8 +13,9 @@ constexpr std::string_view kUsage = "use sqlite:PATH or postgresql://[USER@]HOST
 
 // The URI's user part without its password: "user:secret@host" becomes "user@host".
 std::string WithoutUserPassword(std::string_view uri) {
+    // Only a "://" ahead of any path or query starts the authority.
     const std::size_t scheme = uri.find("://");
-    if (scheme == std::string_view::npos) {
+    if (scheme == std::string_view::npos || uri.find_first_of("/?") < scheme) {
         return std::string(uri);
     }
     const std::size_t start = scheme + 3;
