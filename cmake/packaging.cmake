@@ -6,6 +6,13 @@ install(FILES ${ZOR06_PACKAGING_DIR}/zor06.desktop DESTINATION ${CMAKE_INSTALL_D
 install(FILES ${ZOR06_PACKAGING_DIR}/zor06.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${ZOR06_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The unattended collection: the service, its hourly timer and the settings they read. Debian's
+# systemd units live in /lib whatever the prefix; the settings are a conffile the operator edits.
+install(FILES ${ZOR06_PACKAGING_DIR}/systemd/zor06-collect.service
+              ${ZOR06_PACKAGING_DIR}/systemd/zor06-collect.timer
+        DESTINATION /lib/systemd/system)
+install(FILES ${ZOR06_PACKAGING_DIR}/systemd/zor06-collect.default DESTINATION /etc/default
+        RENAME zor06-collect)
 
 # Debian wants manual pages compressed, and -n keeps the time stamp out so the bytes repeat.
 find_program(ZOR06_GZIP gzip REQUIRED)
@@ -44,10 +51,13 @@ tables, reads its message and gas-quality archives (chromatograph and
 moisture meter), prints and exports them and builds the daily and monthly
 gas-quality passports.
 
-zor06ctl does the same from the command line, for scripts; zor06-sim is a
-simulated controller to try both against (zor06 --demo starts it).")
+zor06ctl does the same from the command line, for scripts, and collects from
+a whole fleet of stations into SQLite or PostgreSQL (zor06-collect.timer,
+hourly); zor06-sim is a simulated controller, or a fleet of them, to try
+both against (zor06 --demo starts it).")
 # The libraries' packages from dpkg-shlibdeps; the fonts the printouts are painted with and the
 # Russian of Qt's own dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${ZOR06_PACKAGING_DIR}/systemd/conffiles)
 include(CPack)

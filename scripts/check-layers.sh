@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-order=(bytes platform text dialogue files store report link settings tables archive dataset config messages gasdata)
+order=(bytes platform text dialogue files store report link settings tables archive dataset config messages gasdata collect)
 
 rank() {
     local i

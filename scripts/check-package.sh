@@ -28,6 +28,9 @@ expected=(
     usr/share/man/man1/zor06ctl.1.gz
     usr/share/man/man1/zor06-sim.1.gz
     usr/share/doc/zor06/copyright
+    lib/systemd/system/zor06-collect.service
+    lib/systemd/system/zor06-collect.timer
+    etc/default/zor06-collect
 )
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./||')
@@ -55,6 +58,12 @@ if ! grep -q "qt6-translations-l10n" <<<"$depends"; then
     failed=1
 fi
 
+if ! dpkg-deb -I "$deb" conffiles 2>/dev/null | grep -qx /etc/default/zor06-collect; then
+    # An upgrade must keep the operator's collection settings.
+    echo "check-package: $deb does not keep /etc/default/zor06-collect as a conffile" >&2
+    failed=1
+fi
+
 desktop=$(mktemp --suffix=.desktop)
 trap 'rm -f "$desktop"' EXIT
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/zor06.desktop >"$desktop" 2>/dev/null || true
@@ -63,5 +72,5 @@ if ! desktop-file-validate "$desktop"; then
     failed=1
 fi
 
-[ $failed -eq 0 ] && echo "check-package: $(basename "$deb") holds the programs, templates, desktop entry, icon, manual pages and copyright; Depends: $depends"
+[ $failed -eq 0 ] && echo "check-package: $(basename "$deb") holds the programs, templates, desktop entry, icon, manual pages, collection units and copyright; Depends: $depends"
 exit $failed

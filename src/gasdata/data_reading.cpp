@@ -25,6 +25,8 @@ int CompareAtStep(Step step, const bytes::ControllerDateTime& a,
                                       : tables::CompareTo(a, b, Precision(step));
 }
 
+}  // namespace
+
 bytes::ControllerDateTime StepOnce(Step step, const bytes::ControllerDateTime& d) {
     switch (step) {
         case Step::ThreeMinutes:
@@ -36,6 +38,8 @@ bytes::ControllerDateTime StepOnce(Step step, const bytes::ControllerDateTime& d
     }
     return tables::StepForward(d, tables::kStepDay);
 }
+
+namespace {
 
 bytes::ControllerDateTime Significant(const bytes::ControllerDateTime& d, std::size_t bytes) {
     bytes::ControllerDateTime out{};
@@ -276,10 +280,13 @@ DataReading ReadDataPeriod(DataReadingContext& ctx, DataKind kind, int run,
             if (got->loop.end != archive::ReadingEnd::LinkFailed) {
                 op.ShowMessage(dialogue::MessageKind::Info, "Нет данных за указанный период", "");
             }
+            reading.linkFailed = got->loop.end == archive::ReadingEnd::LinkFailed;
             return reading;
         }
         // The bar stays full a moment so that the operator sees the reading complete.
-        ctx.tables.clock.SleepFor(std::chrono::milliseconds(500));
+        if (ctx.pauseWhenDone) {
+            ctx.tables.clock.SleepFor(std::chrono::milliseconds(500));
+        }
         reading.end = got->loop.end;
         if (archive::CutShort(reading.end)) {
             readUpTo = series.ReachedUpTo();

@@ -25,6 +25,8 @@ struct DataReadingContext {
     std::filesystem::path workDirectory;  // where datafile.hdm is made anew
     ChoosePeriod choosePeriod;
     ShowDataSet view;  // called once when there is something to show
+    // The full progress bar stays a moment for the operator to see; nobody watches a collection.
+    bool pauseWhenDone = true;
 };
 
 inline constexpr char kWorkFile[] = "datafile.hdm";
@@ -35,6 +37,7 @@ archive::ReadingEnd ReadDataArchive(DataReadingContext& ctx, DataKind kind, int 
 struct DataReading {
     std::optional<DataSet> set;  // when there is something to show
     archive::ReadingEnd end = archive::ReadingEnd::NothingShown;
+    bool linkFailed = false;  // nothing read because a request failed, rather than no data
 };
 
 // The requests from `start` to `end` (the significant bytes of the archive's dates), after the
@@ -55,6 +58,9 @@ std::vector<std::uint8_t> ArchiveRequestData(const DataArchiveKind& k, int run,
 // data: one day on, or the record's own day when it lies further on.
 bytes::ControllerDateTime NextExpected(DataKind kind, const bytes::ControllerDateTime& expected,
                                        const bytes::ControllerDateTime& record);
+
+// One step of the archive on from `date`: 3 minutes, an hour or a day.
+bytes::ControllerDateTime StepOnce(Step step, const bytes::ControllerDateTime& date);
 
 // Whether a record dated `record` lies where the reading expects it.
 bool InAllowedWindow(DataKind kind, const bytes::ControllerDateTime& expected,

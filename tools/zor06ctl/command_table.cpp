@@ -15,7 +15,7 @@ constexpr const Command* kCommands[] = {
     &kProtocolCommand,     &kPrintProtocolCommand, &kStatusCommand,      &kFunctionsCommand,
     &kShowMessagesCommand, &kMessagesCommand,      &kBoundsCommand,      &kChromatographCommand,
     &kMoistureCommand,     &kMomentaryCommand,     &kExtraParamsCommand, &kShowDataCommand,
-    &kPassportCommand,     &kGasPropertiesCommand,
+    &kPassportCommand,     &kGasPropertiesCommand, &kCollectCommand,     &kDbCommand,
 };
 
 }  // namespace

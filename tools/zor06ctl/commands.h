@@ -78,6 +78,8 @@ extern const Command kExtraParamsCommand;
 extern const Command kShowDataCommand;
 extern const Command kPassportCommand;
 extern const Command kGasPropertiesCommand;
+extern const Command kCollectCommand;
+extern const Command kDbCommand;
 
 // moisture momentary.
 int RunMoistureMomentary(Session& s);
