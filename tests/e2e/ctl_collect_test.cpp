@@ -115,10 +115,14 @@ protected:
     void SaveSubscribers() {
         ASSERT_TRUE(settings::SaveLinkSettings(program, settings::IniDir(dir), op));
         ASSERT_TRUE(settings::SaveEthernetList(program, settings::IniDir(dir), op));
+        ASSERT_TRUE(settings::SavePhoneList(program, settings::IniDir(dir), op));
     }
     std::vector<std::string> Stations() const {
         std::string list;
         for (const auto& e : program.ethernet.entries) {
+            list += (list.empty() ? "" : ",") + e.name;
+        }
+        for (const auto& e : program.phones.entries) {
             list += (list.empty() ? "" : ",") + e.name;
         }
         return {"--stations", list};
@@ -221,6 +225,29 @@ TEST_P(CtlCollect, ClockMovedOnBringsOnlyTheNewRecords) {
     EXPECT_EQ(counts.at("hour:1"), 2) << pass.out;
     EXPECT_EQ(counts.at("3min:1"), 40) << pass.out;
     EXPECT_EQ(counts.at("interventions"), 0);
+}
+
+TEST_P(CtlCollect, TelephoneStationIsDialledBesideTheNetworkOnes) {
+    const std::string network = AddStation();
+    std::vector<std::string> args{"--pty", "--modem"};
+    args.insert(args.end(), kStation.begin(), kStation.end());
+    args.insert(args.end(), {"--data-start", "26-12-10 06:00:00", "--runs", "1"});
+    sims.push_back(std::make_unique<SimProcess>(ZOR06_SIM_PATH, args));
+    ASSERT_TRUE(sims.back()->Started()) << sims.back()->Error();
+    program.link.phone.record.portName = sims.back()->PtyPath();
+    program.link.phone.record.firstByteTimeoutMs = 1000;
+    program.link.phone.command = "AT&F";
+    const std::string phone = "Тел " + tag;
+    program.phones.entries = {{phone, 1, 1, "8 (012) 345-67-89"}};
+    SaveSubscribers();
+    const auto pass = Collect(db);
+    ASSERT_EQ(pass.exitCode, 0) << pass.out << pass.err;
+    const auto lines = ParseReport(pass.out);
+    EXPECT_EQ(lines.at(network).outcome, "ok");
+    ASSERT_EQ(lines.at(phone).outcome, "ok") << pass.out;
+    EXPECT_EQ(lines.at(phone).counts.at("interventions"), 20);
+    EXPECT_EQ(lines.at(phone).counts.at("hour:1"), 6);
+    EXPECT_FALSE(lines.at(phone).counts.contains("hour:2"));
 }
 
 // The stored rows come out exactly as a reading of the same period prints them, a record with a
