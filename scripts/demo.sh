@@ -20,3 +20,8 @@ for _ in $(seq 50); do
 done
 read -r _ endpoint <"$out"
 build/tools/zor06ctl/zor06ctl --tcp "$endpoint" identify
+
+echo
+echo "A fleet of simulated controllers to collect from, listed in a work directory:"
+echo "  build/tools/zor06-sim/zor06-sim --tcp 0 --fleet 5 --fleet-subscribers WORKDIR/INI/ethr_abonents.ini &"
+echo "  build/tools/zor06ctl/zor06ctl --workdir WORKDIR collect"

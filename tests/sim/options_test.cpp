@@ -142,6 +142,41 @@ TEST(OptionsTest, HelpNeedsNothingElse) {
     EXPECT_TRUE(Good({"--help"}).help);
 }
 
+TEST(OptionsTest, AFleetTakesItsSizeAndSubscriberList) {
+    const Options fleet = Good({"--tcp", "127.0.0.1:40000", "--fleet", "200", "--address", "55",
+                                "--fleet-subscribers", "/tmp/w/INI/ethr_abonents.ini"});
+    EXPECT_EQ(fleet.fleet, 200);
+    EXPECT_EQ(fleet.fleetSubscribers, "/tmp/w/INI/ethr_abonents.ini");
+    EXPECT_EQ(Good({"--tcp", "0"}).fleet, 0);
+    EXPECT_EQ(Good({"--tcp", "65535", "--fleet=1"}).fleet, 1);
+}
+
+TEST(OptionsTest, AWrongFleetSaysWhatIsWrong) {
+    const struct {
+        std::vector<std::string_view> args;
+        std::string_view error;
+    } cases[] = {
+        {{"--fleet", "3"}, "--fleet goes with --tcp"},
+        {{"--pty", "--fleet", "3"}, "--fleet goes with --tcp"},
+        {{"--serial", "/dev/ttyS0", "--fleet", "3"}, "--fleet goes with --tcp"},
+        {{"--tcp", "0", "--fleet", "0"}, "--fleet takes a number 1..200"},
+        {{"--tcp", "0", "--fleet", "201"}, "--fleet takes a number 1..200"},
+        {{"--tcp", "65530", "--fleet", "7"}, "--fleet 7: the ports from 65530 on run past 65535"},
+        {{"--tcp", "0", "--address", "250", "--fleet", "6"},
+         "--fleet 6: the addresses from 250 on run past 254"},
+        {{"--tcp", "0", "--fleet-subscribers", "x.ini"}, "--fleet-subscribers goes with --fleet"},
+        {{"--tcp", "localhost:0", "--fleet", "2", "--fleet-subscribers", "x.ini"},
+         "--fleet-subscribers needs --tcp with an IPv4 address as HOST"},
+        {{"--tcp", "0", "--address", "0", "--fleet", "2", "--fleet-subscribers", "x.ini"},
+         "--fleet-subscribers: a subscriber's address is 1..255, not 0"},
+        {{"--tcp", "0", "--fleet", "2", "--fleet-subscribers="},
+         "--fleet-subscribers takes a file name"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Parse(c.args).error, c.error) << c.args.back();
+    }
+}
+
 TEST(OptionsTest, WrongUsageIsReported) {
     const std::vector<std::vector<std::string_view>> wrong{
         {},

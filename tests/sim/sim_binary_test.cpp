@@ -11,6 +11,7 @@
 
 #include "platform/serial_port_posix.h"
 #include "platform/tcp_socket.h"
+#include "sim/sim_client.h"
 #include "sim/sim_frames.h"
 #include "support/sim_process.h"
 
@@ -20,31 +21,13 @@ namespace {
 using std::chrono::milliseconds;
 using test::SimProcess;
 using testing::Bytes;
+using testing::Connect;
 
-constexpr milliseconds kReplyWait{2000};
 constexpr milliseconds kNoReplyWait{300};
 
-// Sends a read of table 0 behind a preamble and collects one reply frame, skipping anything
-// before its start byte; empty when none comes in time.
-Bytes ReadTable0(platform::ByteChannel& channel, milliseconds wait = kReplyWait) {
-    const Bytes request = testing::Concat({Bytes(4, 0xFF), testing::ReadRequest(1, 0, 0, 18)});
-    if (channel.Transmit(request) != static_cast<long>(request.size())) {
-        return {};
-    }
-    const platform::MonoTime until = platform::MonoClock::now() + wait;
-    Bytes reply;
-    std::uint8_t buffer[256];
-    while (reply.size() < 3 || reply.size() < reply[2]) {
-        const platform::ReceiveResult r = channel.Receive(buffer, until);
-        if (r.failed || r.count == 0) {
-            return {};
-        }
-        reply.insert(reply.end(), buffer, buffer + r.count);
-        while (!reply.empty() && reply.front() != 0x33) {
-            reply.erase(reply.begin());
-        }
-    }
-    return reply;
+// Reads table 0 of controller 1; empty when no reply comes in time.
+Bytes ReadTable0(platform::ByteChannel& channel, milliseconds wait = testing::kReplyWait) {
+    return testing::Exchange(channel, testing::ReadRequest(1, 0, 0, 18), wait);
 }
 
 void ExpectTable0(const Bytes& reply) {
@@ -52,14 +35,6 @@ void ExpectTable0(const Bytes& reply) {
     ASSERT_EQ(reply.size(), 28U);
     EXPECT_EQ(reply[9], 73);
     EXPECT_EQ(reply[11], 6);
-}
-
-std::unique_ptr<platform::TcpSocket> Connect(std::uint16_t port) {
-    std::unique_ptr<platform::TcpSocket> socket = platform::SystemSockets().CreateSocket();
-    if (!socket || !socket->Connect({0x7F000001, port}, platform::MonoClock::now() + kReplyWait)) {
-        return nullptr;
-    }
-    return socket;
 }
 
 std::unique_ptr<platform::SerialPort> OpenPty(const std::string& path, int baud = 9600) {

@@ -39,7 +39,7 @@ SimProcess::SimProcess(const std::string& binary, const std::vector<std::string>
         return;
     }
     pid_ = *pid;
-    started_ = ReadStartLine(stdout_);
+    started_ = ReadLine(&startLine_);
     if (started_) {
         ParseStartLine();
     }
@@ -52,7 +52,16 @@ SimProcess::~SimProcess() {
     }
 }
 
-bool SimProcess::ReadStartLine(int fd) {
+std::optional<std::string> SimProcess::NextLine() {
+    std::string line;
+    if (!started_ || !ReadLine(&line)) {
+        return std::nullopt;
+    }
+    return line;
+}
+
+bool SimProcess::ReadLine(std::string* line) {
+    const int fd = stdout_;
     const auto deadline = steady_clock::now() + kStartTimeout;
     for (;;) {
         const auto left =
@@ -75,7 +84,7 @@ bool SimProcess::ReadStartLine(int fd) {
         if (c == '\n') {
             return true;
         }
-        startLine_.push_back(c);
+        line->push_back(c);
     }
 }
 

@@ -28,12 +28,16 @@ public:
     // From "PTY PATH"; empty for other transports.
     const std::string& PtyPath() const { return ptyPath_; }
 
+    // The next line the simulator prints (a fleet's further "TCP HOST:PORT"), waiting as long as
+    // for the start line; none when it does not come.
+    std::optional<std::string> NextLine();
+
     // SIGTERM, then waits; the exit status, or nullopt when the process was killed by a signal
     // (SIGKILL after a few seconds without exiting counts so).
     std::optional<int> Stop();
 
 private:
-    bool ReadStartLine(int fd);
+    bool ReadLine(std::string* line);
     void ParseStartLine();
 
     pid_t pid_ = -1;

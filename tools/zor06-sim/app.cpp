@@ -11,7 +11,9 @@
 #include "platform/tcp_socket.h"
 #include "zor06-sim/controller.h"
 #include "zor06-sim/faults.h"
+#include "zor06-sim/fleet_app.h"
 #include "zor06-sim/modem.h"
+#include "zor06-sim/program_output.h"
 #include "zor06-sim/pty_link.h"
 #include "zor06-sim/server.h"
 #include "zor06-sim/session.h"
@@ -20,16 +22,6 @@
 
 namespace zor06::sim {
 namespace {
-
-int Fail(const std::string& message) {
-    std::cerr << "zor06-sim: " << message << '\n';
-    return 1;
-}
-
-// The line the starting process waits for; flushed, because stdout is a pipe then.
-void Announce(const std::string& line) {
-    std::cout << line << std::endl;
-}
 
 int RunTcp(const Options& options, Server& server) {
     std::string error;
@@ -87,6 +79,9 @@ int RunSimulator(const Options& options) {
     std::string error;
     if (!InstallStopHandlers(&error)) {
         return Fail(error);
+    }
+    if (options.fleet > 0) {
+        return RunFleet(options);
     }
     Controller controller(options.controller);
     FaultInjector faults(options.faults);

@@ -27,6 +27,8 @@ struct ControllerConfig {
     // Tables reported destroyed until every field of each was written again.
     std::vector<std::uint8_t> destroyedTables;
     bool cp866 = false;  // names in code page 866 instead of Windows-1251
+    // Table 5, UTF-8: the controller's name and those of runs 1 and 2.
+    std::array<std::string, 3> names{"ЗОР_06 ГРС Лесная", "Нитка 1", "Нитка 2"};
     // Windows-1251, at most 12 bytes; without it any credentials pass.
     std::optional<std::string> password;
     std::uint8_t chromatographType = 3;
@@ -35,7 +37,8 @@ struct ControllerConfig {
     std::optional<std::time_t> startTime;
     // How far the chromatograph's clock (table 42) runs ahead of the controller's, in seconds.
     std::int64_t chromatographClockOffset = 0;
-    bool frozenClock = false;  // the clock stands still at its start
+    bool frozenClock = false;           // the clock stands still at its start
+    std::uint32_t serialNumber = 6123;  // the chromatograph's, table 41
     StatusState status;
     MessageArchiveConfig diagnostics;
     MessageArchiveConfig interventions;

@@ -41,13 +41,12 @@ void FillGasLimits(TableImage* image) {
 }
 
 void FillNames(const ControllerConfig& config, TableImage* image) {
-    constexpr const char* kNames[] = {"ЗОР_06 ГРС Лесная", "Нитка 1", "Нитка 2"};
-    for (int field = 0; field < 3; ++field) {
-        std::string name = text::Utf8ToCp1251(kNames[field]);
+    for (std::size_t field = 0; field < config.names.size(); ++field) {
+        std::string name = text::Utf8ToCp1251(config.names[field]);
         if (config.cp866) {
             text::ToCp866({reinterpret_cast<std::uint8_t*>(name.data()), name.size()});
         }
-        image->SetText(5, field, name);
+        image->SetText(5, static_cast<int>(field), name);
     }
 }
 
@@ -83,7 +82,7 @@ void FillDefaultTables(const ControllerConfig& config, TableImage* image) {
     image->SetBytes(28, {1, 0});
     FillZones(image, 32, kRun1Zones);
     FillZones(image, 39, kRun2Zones);
-    image->SetU32(41, 0, 6123);        // serial number
+    image->SetU32(41, 0, config.serialNumber);
     image->SetU32(41, 1, 0x5A3C1F2E);  // software checksum
 }
 

@@ -11,6 +11,8 @@
 #include "tables/catalogue.h"
 #include "tables/controller_date.h"
 #include "text/codepage.h"
+#include "zor06-sim/fleet.h"
+#include "zor06-sim/fleet_subscribers.h"
 #include "zor06-sim/option_table.h"
 
 namespace zor06::sim {
@@ -175,6 +177,11 @@ std::string SetLinkPath(Options& o, std::string_view value) {
     return {};
 }
 
+std::string SetFleetSubscribers(Options& o, std::string_view value) {
+    o.fleetSubscribers = value;
+    return o.fleetSubscribers.empty() ? "--fleet-subscribers takes a file name" : std::string();
+}
+
 std::string SetSerial(Options& o, std::string_view value) {
     o.serialDevice = value;
     return ChooseTransport(o, Transport::Serial);
@@ -182,6 +189,21 @@ std::string SetSerial(Options& o, std::string_view value) {
 
 constexpr OptionRow kTransportOptions[] = {
     {"--tcp", "[HOST:]PORT", "listen on TCP (host 127.0.0.1, port 0 picks a free one)", SetTcp},
+    {"--fleet", "N",
+     "with --tcp: N controllers (1..200) on the ports from\n"
+     "PORT on (PORT 0: N free ports, not always consecutive),\n"
+     "one \"TCP HOST:PORT\" line each in port order; the I-th\n"
+     "(from 1) has the address and serial number I-1 past\n"
+     "the first's, the seed --seed+I-1 and the names\n"
+     "\"ЗОР_06 КС-NN\", \"Нитка 1 КС-NN\", \"Нитка 2 КС-NN\"\n"
+     "(NN: I, two digits at least); all other options apply\n"
+     "to each",
+     NumberSetter{1, kMaxFleet, [](Options& o, long v) { o.fleet = static_cast<int>(v); }}},
+    {"--fleet-subscribers", "FILE",
+     "\nwith --fleet: write the fleet as a work directory's\n"
+     "Ethernet subscriber list (INI/ethr_abonents.ini), the\n"
+     "controllers named \"Станция 01\"...; FILE must not exist yet",
+     SetFleetSubscribers},
     {"--pty", "", "serve a new pseudo-terminal",
      [](Options& o) { return ChooseTransport(o, Transport::Pty); }},
     {"--link", "PATH", "with --pty: symlink PATH to the terminal, removed at exit", SetLinkPath},
@@ -449,7 +471,35 @@ std::string Apply(Options& o, std::string_view name, std::optional<std::string_v
     return {};
 }
 
+std::string CheckFleet(const Options& o) {
+    if (o.fleet == 0) {
+        return o.fleetSubscribers.empty() ? std::string() : "--fleet-subscribers goes with --fleet";
+    }
+    if (o.transport != Transport::Tcp) {
+        return "--fleet goes with --tcp";
+    }
+    const long last = o.fleet - 1;
+    if (o.tcpPort != 0 && o.tcpPort + last > 65535) {
+        return "--fleet " + std::to_string(o.fleet) + ": the ports from " +
+               std::to_string(o.tcpPort) + " on run past 65535";
+    }
+    if (o.controller.address + last > 254) {
+        return "--fleet " + std::to_string(o.fleet) + ": the addresses from " +
+               std::to_string(o.controller.address) + " on run past 254";
+    }
+    if (!o.fleetSubscribers.empty() && !SubscriberIp(o.tcpHost)) {
+        return "--fleet-subscribers needs --tcp with an IPv4 address as HOST";
+    }
+    if (!o.fleetSubscribers.empty() && o.controller.address == 0) {
+        return "--fleet-subscribers: a subscriber's address is 1..255, not 0";
+    }
+    return {};
+}
+
 std::string CheckCombination(Options& o) {
+    if (std::string fleet = CheckFleet(o); !fleet.empty()) {
+        return fleet;
+    }
     if (o.transport == Transport::None) {
         return "choose one of --tcp, --pty and --serial";
     }

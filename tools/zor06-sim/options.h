@@ -18,7 +18,9 @@ struct Options {
     Transport transport = Transport::None;
     std::string tcpHost = "127.0.0.1";
     std::uint16_t tcpPort = 0;
-    std::string linkPath;  // --pty: a symlink to the slave device
+    int fleet = 0;                 // --fleet: controllers on consecutive ports; 0 just one
+    std::string fleetSubscribers;  // --fleet-subscribers: the fleet's subscriber list to write
+    std::string linkPath;          // --pty: a symlink to the slave device
     std::string serialDevice;
     int baud = 0;  // 0: not given
     ControllerConfig controller;

@@ -1,6 +1,7 @@
 #include "zor06-sim/session.h"
 
 #include <cstdio>
+#include <string>
 
 #include "link/frame.h"
 
@@ -46,13 +47,14 @@ void Session::Trace(const char* what, std::span<const std::uint8_t> bytes) const
     if (trace_ == nullptr) {
         return;
     }
-    *trace_ << what << ':';
+    // One write per line, so that the lines of a fleet's controllers never mix.
+    std::string line = std::string(what) + ':';
     for (std::uint8_t b : bytes) {
         char hex[4];
         std::snprintf(hex, sizeof hex, " %02X", b);
-        *trace_ << hex;
+        line += hex;
     }
-    *trace_ << std::endl;
+    *trace_ << line + '\n' << std::flush;
 }
 
 }  // namespace zor06::sim

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -10,13 +11,15 @@
 namespace zor06::sim {
 namespace {
 
-volatile std::sig_atomic_t stopRequested = 0;
+// Atomic, since several serving threads read it; lock-free, so that the handler may set it.
+std::atomic<bool> stopRequested{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
 int wakeRead = -1;
 int wakeWrite = -1;
 
 extern "C" void OnStopSignal(int) {
     const int saved = errno;
-    stopRequested = 1;
+    stopRequested = true;
     const char byte = 1;
     [[maybe_unused]] const ssize_t n = write(wakeWrite, &byte, 1);
     errno = saved;
@@ -48,7 +51,11 @@ int StopDescriptor() {
 }
 
 bool StopRequested() {
-    return stopRequested != 0;
+    return stopRequested;
+}
+
+void RequestStop() {
+    OnStopSignal(SIGTERM);
 }
 
 }  // namespace zor06::sim

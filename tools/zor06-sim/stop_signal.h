@@ -11,5 +11,7 @@ bool InstallStopHandlers(std::string* error);
 // Readable once a stop was requested.
 int StopDescriptor();
 bool StopRequested();
+// The same stop from within: a serving loop that failed ends the others with it.
+void RequestStop();
 
 }  // namespace zor06::sim
