@@ -1,6 +1,7 @@
 #include "app/parameter_menu.h"
 
 #include <QMenu>
+#include <span>
 
 #include "app/app_context.h"
 #include "config/access_command.h"
@@ -174,6 +175,57 @@ void ShowClocks(AppContext& app) {
     }
 }
 
+void EditFlowComputers(AppContext& app) {
+    config::EditFlowComputers(app.tables, FlowListScreen(app));
+}
+
+void EditWriteChoices(AppContext& app) {
+    EditTable(app, 21, config::kGasParameterCount, [&app](auto target) {
+        return RunModal<screens::TFormPrzDistr>(Fixed<config::kGasParameterCount>(target), kDevice,
+                                                app.op, app.window.DialogParent());
+    });
+}
+
+void EditWritePeriod(AppContext& app) {
+    EditTable(app, 28, 2, [&app](auto target) {
+        return RunModal<screens::TFormDistr>(Fixed<2>(target), kDevice, app.op,
+                                             app.window.DialogParent());
+    });
+}
+
+// A menu item that opens one editor: its object name, its caption and the editor.
+struct EditorItem {
+    const char* name;
+    const char* caption;
+    void (*edit)(AppContext&);
+};
+
+constexpr EditorItem kLinkItems[] = {
+    {"NConVU", "С верхним уровнем", EditUpperLink},
+    {"NVrgConn", "С вычислителем расхода газа", EditFlowLine},
+    // The "C" of "C хроматографом" is a Latin letter in this caption.
+    {"NConnHGC", "C хроматографом", EditChromatographLink},
+    {"NConnWMT", "С влагомером", EditMoistureLink},
+};
+constexpr EditorItem kSettingItems[] = {
+    {"NSysPar", "Системные параметры", EditSystem},
+    {"NTimeSinhr", "Синхронизация времени", EditSync},
+    {"NCurrVich", "Параметры вычислителей", EditFlowComputers},
+};
+constexpr EditorItem kWritingItems[] = {
+    {"Ndistrpar", "Необходимость записи значений параметров газа в ВРГ", EditWriteChoices},
+    {"NDistr", "Период записи средних за час значений параметров газа в ВРГ", EditWritePeriod},
+    {"NAccess", "Доступ пользователей к таблицам параметров", EditOneUser},
+};
+
+void AddEditorItems(AppContext& app, MenuBuilder& menus, QMenu* menu,
+                    std::span<const EditorItem> items) {
+    for (const EditorItem& item : items) {
+        menus.AddCommand(menu, QString::fromLatin1(item.name), QString::fromUtf8(item.caption),
+                         [&app, edit = item.edit] { edit(app); });
+    }
+}
+
 }  // namespace
 
 void AddParameterMenus(AppContext& app, MenuBuilder& menus) {
@@ -182,21 +234,8 @@ void AddParameterMenus(AppContext& app, MenuBuilder& menus) {
                      [&app] { EditNames(app); });
     QMenu* links = parameters->addMenu(QStringLiteral("Параметры связи"));
     links->menuAction()->setObjectName(QStringLiteral("NConnPar"));
-    menus.AddCommand(links, "NConVU", QStringLiteral("С верхним уровнем"),
-                     [&app] { EditUpperLink(app); });
-    menus.AddCommand(links, "NVrgConn", QStringLiteral("С вычислителем расхода газа"),
-                     [&app] { EditFlowLine(app); });
-    // The "C" of "C хроматографом" is a Latin letter in this caption.
-    menus.AddCommand(links, "NConnHGC", QStringLiteral("C хроматографом"),
-                     [&app] { EditChromatographLink(app); });
-    menus.AddCommand(links, "NConnWMT", QStringLiteral("С влагомером"),
-                     [&app] { EditMoistureLink(app); });
-    menus.AddCommand(parameters, "NSysPar", QStringLiteral("Системные параметры"),
-                     [&app] { EditSystem(app); });
-    menus.AddCommand(parameters, "NTimeSinhr", QStringLiteral("Синхронизация времени"),
-                     [&app] { EditSync(app); });
-    menus.AddCommand(parameters, "NCurrVich", QStringLiteral("Параметры вычислителей"),
-                     [&app] { config::EditFlowComputers(app.tables, FlowListScreen(app)); });
+    AddEditorItems(app, menus, links, kLinkItems);
+    AddEditorItems(app, menus, parameters, kSettingItems);
     QMenu* limits = parameters->addMenu(QStringLiteral("Уставки и пределы параметров газа"));
     limits->menuAction()->setObjectName(QStringLiteral("NLimits"));
     for (int kind = 0; kind < config::kLimitKinds; ++kind) {
@@ -204,25 +243,7 @@ void AddParameterMenus(AppContext& app, MenuBuilder& menus) {
                          QString::fromStdString(std::string(config::LimitMenuItem(kind))),
                          [&app, kind] { EditLimits(app, kind); });
     }
-    menus.AddCommand(parameters, "Ndistrpar",
-                     QStringLiteral("Необходимость записи значений параметров газа в ВРГ"), [&app] {
-                         EditTable(app, 21, config::kGasParameterCount, [&app](auto target) {
-                             return RunModal<screens::TFormPrzDistr>(
-                                 Fixed<config::kGasParameterCount>(target), kDevice, app.op,
-                                 app.window.DialogParent());
-                         });
-                     });
-    menus.AddCommand(parameters, "NDistr",
-                     QStringLiteral("Период записи средних за час значений параметров газа в ВРГ"),
-                     [&app] {
-                         EditTable(app, 28, 2, [&app](auto target) {
-                             return RunModal<screens::TFormDistr>(Fixed<2>(target), kDevice, app.op,
-                                                                  app.window.DialogParent());
-                         });
-                     });
-    menus.AddCommand(parameters, "NAccess",
-                     QStringLiteral("Доступ пользователей к таблицам параметров"),
-                     [&app] { EditOneUser(app); });
+    AddEditorItems(app, menus, parameters, kWritingItems);
 
     QMenu* data = menus.AddTopMenu(QStringLiteral("Данные"), QStringLiteral("NData"));
     menus.AddCommand(data, "NContrDt", QStringLiteral("Дата и время"), [&app] { ShowClocks(app); });

@@ -27,10 +27,10 @@ int Fit(int start, int length, int origin, int room) {
 }  // namespace
 
 ScreenRect DefaultWindow(const ScreenRect& screen) {
-    const int width =
-        std::max(screen.width - kDefaultScreenMargin, std::min(kMinWindowWidth, screen.width));
-    const int height =
-        std::max(screen.height - kDefaultScreenMargin, std::min(kMinWindowHeight, screen.height));
+    const int width = std::max(screen.width - settings::kDefaultScreenMargin,
+                               std::min(kMinWindowWidth, screen.width));
+    const int height = std::max(screen.height - settings::kDefaultScreenMargin,
+                                std::min(kMinWindowHeight, screen.height));
     return {screen.left + (screen.width - width) / 2, screen.top + (screen.height - height) / 2,
             width, height};
 }

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <span>
 
+#include "settings/settings_types.h"
+
 namespace zor06::app {
 
 struct ScreenRect {
@@ -18,8 +20,6 @@ struct ScreenRect {
 // Below this the stored size counts as broken and the default size is taken.
 inline constexpr int kMinWindowWidth = 320;
 inline constexpr int kMinWindowHeight = 200;
-// The default window is this much smaller than the screen each way, and centred on it.
-inline constexpr int kDefaultScreenMargin = 80;
 
 // The default window on `screen`.
 ScreenRect DefaultWindow(const ScreenRect& screen);

@@ -2,31 +2,22 @@
 
 #include <algorithm>
 
-#include "text/text_format.h"
+#include "tables/date_time_text.h"
 
 namespace zor06::config {
 namespace {
 
-using tables::kDayByte;
+using tables::DateText;
 using tables::kHourByte;
 using tables::kMinuteByte;
-using tables::kMonthByte;
 using tables::kSecondByte;
-using tables::kYearByte;
+using tables::TimeText;
 
 constexpr std::string_view kWeekdays[] = {"Воскресенье", "Понедельник", "Вторник", "Среда",
                                           "Четверг",     "Пятница",     "Суббота"};
 constexpr std::size_t kWeekdayByte = 6;
 constexpr std::size_t kTimeTypeByte = 7;
 constexpr std::size_t kPcSyncByte = 11;
-
-std::string DateText(const bytes::ControllerDateTime& dt) {
-    return text::Printf("%02d.%02d.%02d", dt[kDayByte], dt[kMonthByte], dt[kYearByte]);
-}
-
-std::string TimeText(const bytes::ControllerDateTime& dt) {
-    return text::Printf("%02d:%02d:%02d", dt[kHourByte], dt[kMinuteByte], dt[kSecondByte]);
-}
 
 bool SameDate(const bytes::ControllerDateTime& a, const bytes::ControllerDateTime& b) {
     return std::equal(a.begin(), a.begin() + kHourByte, b.begin());

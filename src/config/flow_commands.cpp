@@ -81,6 +81,23 @@ std::uint8_t Runs(const tables::ControllerImage& image) {
     return image.Byte(tables::kChromatographLinkTable, kRunsField);
 }
 
+// Opens the list over the `count` records read and, once it is accepted, writes the line through
+// `writeLine` and then the records that changed.
+template <class WriteLine>
+bool EditRecords(tables::TableContext& ctx, const OpenFlowList& openList, int count, OldCopies& old,
+                 const WriteLine& writeLine) {
+    const auto list = openList(RecordsFromImage(ctx.image, count), count, Runs(ctx.image));
+    if (!list) {
+        return false;
+    }
+    dialogue::BusyScope busy(ctx.op);
+    if (!ReadGrownPositions(ctx, count, *list, old)) {
+        return false;
+    }
+    StoreInImage(ctx.image, *list);
+    return writeLine(*list) && WriteRecords(ctx, *list, old);
+}
+
 }  // namespace
 
 bool EditFlowComputers(tables::TableContext& ctx, const OpenFlowList& openList) {
@@ -98,21 +115,11 @@ bool EditFlowComputers(tables::TableContext& ctx, const OpenFlowList& openList) 
             return false;
         }
     }
-    const auto list = openList(RecordsFromImage(ctx.image, n), n, Runs(ctx.image));
-    if (!list) {
-        return false;
-    }
-    dialogue::BusyScope busy(ctx.op);
-    if (!ReadGrownPositions(ctx, n, *list, old)) {
-        return false;
-    }
-    StoreInImage(ctx.image, *list);
     // Against the controller's own count: a 0 or a count past sixteen, shown brought into range,
     // is corrected even when the list keeps that many.
-    if (list->count != stored && !tables::WriteFields(ctx, {tables::kFlowLineTable, 0, 1})) {
-        return false;
-    }
-    return WriteRecords(ctx, *list, old);
+    return EditRecords(ctx, openList, n, old, [&](const FlowListResult& list) {
+        return list.count == stored || tables::WriteFields(ctx, {tables::kFlowLineTable, 0, 1});
+    });
 }
 
 bool EditFlowLine(tables::TableContext& ctx, const OpenFlowLine& openLine,
@@ -148,17 +155,9 @@ bool EditFlowLine(tables::TableContext& ctx, const OpenFlowLine& openLine,
             return false;
         }
     }
-    const auto list = openList(RecordsFromImage(ctx.image, after), after, Runs(ctx.image));
-    if (!list) {
-        return false;
-    }
-    dialogue::BusyScope busy(ctx.op);
-    if (!ReadGrownPositions(ctx, after, *list, old)) {
-        return false;
-    }
-    StoreInImage(ctx.image, *list);
-    return tables::WriteChangedFields(ctx, {tables::kFlowLineTable, 0, 6}, oldLine) &&
-           WriteRecords(ctx, *list, old);
+    return EditRecords(ctx, openList, after, old, [&](const FlowListResult&) {
+        return tables::WriteChangedFields(ctx, {tables::kFlowLineTable, 0, 6}, oldLine);
+    });
 }
 
 }  // namespace zor06::config

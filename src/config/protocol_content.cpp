@@ -8,6 +8,7 @@
 #include "config/limits_editor.h"
 #include "config/protocol_texts.h"
 #include "config/text_field.h"
+#include "tables/date_time_text.h"
 #include "tables/gas_parameters.h"
 #include "text/text_format.h"
 
@@ -110,20 +111,29 @@ public:
                 }};
     }
 
+    // The six fields that open both MODBUS device tables (14 and 15), from `at`: address, rate,
+    // exchange mode, parity, timeout and failures. `labels` name the first five.
+    Rows ModbusLinkRows(std::size_t at, const std::array<const char*, 5>& labels) const {
+        return {
+            {labels[0], text::Printf("%03x", B(at))},
+            {labels[1], BaudText(B(at + 1))},
+            {labels[2], ExchangeModeText(B(at + 2))},
+            {labels[3], ParityText(B(at + 3))},
+            {labels[4], Num(B(at + 4))},
+            {kFailuresLabel, Num(B(at + 5))},
+        };
+    }
+
     ProtocolSection Moisture() const {
-        return {5,
-                "Параметры связи с влагомером",
-                SectionKind::Fields,
-                {},
-                {
-                    {"Адрес влагомера", text::Printf("%03x", B(230))},
-                    {"Скорость обмена с влагомером", BaudText(B(231))},
-                    {"Режим обмена", ExchangeModeText(B(232))},
-                    {"Тип четности", ParityText(B(233))},
-                    {"Таймаут ожидания ответа от влагомера, сс", Num(B(234))},
-                    {kFailuresLabel, Num(B(235))},
-                    {"Тип влагомера", Choice<2>(B(236), {"TORVY 3100", "ДЕН-5К"})},
-                }};
+        ProtocolSection s{
+            5,
+            "Параметры связи с влагомером",
+            SectionKind::Fields,
+            {},
+            ModbusLinkRows(230, {"Адрес влагомера", "Скорость обмена с влагомером", "Режим обмена",
+                                 "Тип четности", "Таймаут ожидания ответа от влагомера, сс"})};
+        s.rows.push_back({"Тип влагомера", Choice<2>(B(236), {"TORVY 3100", "ДЕН-5К"})});
+        return s;
     }
 
     ProtocolSection Chromatograph() const {
@@ -131,18 +141,17 @@ public:
         const auto run = [&](int bit, std::size_t offset) {
             return (runs & bit) != 0 ? Num(B(offset)) : std::string();
         };
-        return {
+        ProtocolSection s{
             6,
             "Параметры связи с хроматографом по MODBUS протоколу",
             SectionKind::Fields,
             {},
+            ModbusLinkRows(216, {"Адрес хроматографа", "Скорость обмена с хроматографом",
+                                 "Режим обмена MODBUS протокола", "Тип четности",
+                                 "Таймаут ожидания ответа от хроматографа, сс"})};
+        s.rows.insert(
+            s.rows.end(),
             {
-                {"Адрес хроматографа", text::Printf("%03x", B(216))},
-                {"Скорость обмена с хроматографом", BaudText(B(217))},
-                {"Режим обмена MODBUS протокола", ExchangeModeText(B(218))},
-                {"Тип четности", ParityText(B(219))},
-                {"Таймаут ожидания ответа от хроматографа, сс", Num(B(220))},
-                {kFailuresLabel, Num(B(221))},
                 {"Тип хроматографа",
                  Choice<4>(B(222), {"HGC 303 (HMU)", "HGC 303 (HDM)", "Siemens", "Encal3000"})},
                 {"Задействованные нитки  хроматографа",
@@ -156,7 +165,8 @@ public:
                 {"Номер нитки ВРГ, для чтения темп. газа для нитки 1 хроматографа", run(1, 227)},
                 {"Индекс ВРГ для чтения темп. газа для нитки 2 хроматографа", run(2, 228)},
                 {"Номер нитки ВРГ, для чтения темп. газа для нитки 2 хроматографа", run(2, 229)},
-            }};
+            });
+        return s;
     }
 
     ProtocolSection FlowLine() const {
@@ -275,9 +285,8 @@ std::string ChangeRuleText(std::uint8_t month, std::uint8_t dayCode, std::uint8_
 }
 
 std::string CompiledByLine(const ProtocolRecord& record) {
-    const ProtocolTime t = CreationTime(record);
-    return text::Printf("Составлен программой zor_%02d   %02d.%02d.%02d %02d:%02d:%02d", 6, t.day,
-                        t.month, t.year, t.hour, t.minute, t.second);
+    return text::Printf("Составлен программой zor_%02d   %s", 6,
+                        tables::DateTimeText(CreationTime(record)).c_str());
 }
 
 std::string ControllerLine(const ProtocolRecord& record) {

@@ -53,16 +53,12 @@ std::uint32_t ProtocolRecord::ChecksumValue() const {
     return bytes::ByteReader(Part(prc::kChecksum)).U32();
 }
 
-ProtocolTime CreationTime(const ProtocolRecord& record) {
-    const bytes::ControllerDateTime dt = tables::EncodeNow(record.CreationDays());
+bytes::ControllerDateTime CreationTime(const ProtocolRecord& record) {
+    bytes::ControllerDateTime dt = tables::EncodeNow(record.CreationDays());
     // A protocol made by a PC whose clock stood before 2000 prints its own year, not the byte's.
-    const int year = tables::PcDateOf(record.CreationDays()).year % 100;
-    return {year,
-            dt[tables::kMonthByte],
-            dt[tables::kDayByte],
-            dt[tables::kHourByte],
-            dt[tables::kMinuteByte],
-            dt[tables::kSecondByte]};
+    dt[tables::kYearByte] =
+        static_cast<std::uint8_t>(tables::PcDateOf(record.CreationDays()).year % 100);
+    return dt;
 }
 
 ProtocolRecord BuildProtocolRecord(const tables::ControllerImage& image,
@@ -124,9 +120,10 @@ ProtocolRecord ProtocolFromConfig(const ConfigBuffer& buffer) {
 }
 
 std::string ProposedProtocolName(const ProtocolRecord& record) {
-    const ProtocolTime t = CreationTime(record);
+    const bytes::ControllerDateTime t = CreationTime(record);
     return text::Printf("zor_%02d-a%03d-%02d%02d%02d%02d%02d.prc", record.At(119), record.At(134),
-                        t.year, t.month, t.day, t.hour, t.minute);
+                        t[tables::kYearByte], t[tables::kMonthByte], t[tables::kDayByte],
+                        t[tables::kHourByte], t[tables::kMinuteByte]);
 }
 
 std::optional<ProtocolRecord> ParseProtocolFile(std::string_view bytes, const std::string& fileName,

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "bytes/controller_date_time.h"
 #include "config/config_buffer.h"
 #include "dialogue/operator.h"
 #include "tables/controller_image.h"
@@ -52,16 +53,8 @@ public:
     std::uint32_t ChecksumValue() const;            // what the file holds, read or not
 };
 
-// The creation time as the protocol prints it: two-digit year.
-struct ProtocolTime {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
-ProtocolTime CreationTime(const ProtocolRecord& record);
+// The creation time as the protocol prints it, the year byte holding the last two digits.
+bytes::ControllerDateTime CreationTime(const ProtocolRecord& record);
 
 // The signature, the creation time, the checksum when read, and the controller's tables.
 ProtocolRecord BuildProtocolRecord(const tables::ControllerImage& image,

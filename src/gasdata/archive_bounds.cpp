@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "tables/controller_date.h"
+#include "tables/date_time_text.h"
 #include "tables/table_numbers.h"
 #include "text/text_format.h"
 
@@ -25,15 +26,10 @@ using tables::kMonthByte;
 using tables::kSecondByte;
 using tables::kYearByte;
 
-std::string DateTimeText(const bytes::ControllerDateTime& d) {
-    return text::Printf("%02d.%02d.%02d %02d:%02d:%02d", d[kDayByte], d[kMonthByte], d[kYearByte],
-                        d[kHourByte], d[kMinuteByte], d[kSecondByte]);
-}
-
 void ReportInvalidDate(dialogue::Operator& op, const bytes::ControllerDateTime& d) {
     op.ShowMessage(
         dialogue::MessageKind::Info,
-        text::Printf("Прочитанные параметры даты и времени (%s)", DateTimeText(d).c_str()),
+        text::Printf("Прочитанные параметры даты и времени (%s)", tables::DateTimeText(d).c_str()),
         "не соответствуют допустимым значениям");
 }
 

@@ -10,6 +10,7 @@
 #include "report/column_fit.h"
 #include "report/page_bands.h"
 #include "report/text_metrics.h"
+#include "tables/date_time_text.h"
 #include "text/text_format.h"
 
 namespace zor06::messages {
@@ -211,7 +212,7 @@ std::vector<std::string> ListTitleLines(Archive archive, const dataset::HdmHeade
         text::Printf("За период  с  %02d.%02d.%02d %02d:%02d:%02d  по %02d.%02d.%02d "
                      "%02d:%02d:%02d",
                      s[2], s[1], s[0], s[3], s[4], s[5], e[2], e[1], e[0], e[3], e[4], e[5]),
-        "Составлен программой zor_05  " + DateTimeText(header.readAt),
+        "Составлен программой zor_05  " + tables::DateTimeText(header.readAt),
     };
 }
 

@@ -3,6 +3,7 @@
 #include "messages/diagnostic_decoding.h"
 #include "messages/message_records.h"
 #include "messages/saved_line.h"
+#include "tables/date_time_text.h"
 #include "text/text_format.h"
 
 namespace zor06::messages {
@@ -39,10 +40,6 @@ const std::array<std::string_view, kCellCount>& ColumnHeadings(Archive archive) 
     return archive == Archive::Interventions ? kInterventions : kDiagnostics;
 }
 
-std::string DateTimeText(const bytes::ControllerDateTime& d) {
-    return text::Printf("%02d.%02d.%02d %02d:%02d:%02d", d[2], d[1], d[0], d[3], d[4], d[5]);
-}
-
 std::string ViewCaption(Archive archive, const dataset::HdmHeader& header, ViewMode mode,
                         std::uint32_t startIndex) {
     const std::string title(KindOf(archive).title);
@@ -51,7 +48,8 @@ std::string ViewCaption(Archive archive, const dataset::HdmHeader& header, ViewM
                             startIndex + header.recordCount - 1);
     }
     return text::Printf("%s за период с %s по %s", title.c_str(),
-                        DateTimeText(header.start).c_str(), DateTimeText(header.end).c_str());
+                        tables::DateTimeText(header.start).c_str(),
+                        tables::DateTimeText(header.end).c_str());
 }
 
 MessageView OpenMessageView(Archive archive, const dataset::HdmHeader& header,

@@ -45,7 +45,4 @@ std::string ViewCaption(Archive archive, const dataset::HdmHeader& header, ViewM
 // parted by '\n'.
 const std::array<std::string_view, kCellCount>& ColumnHeadings(Archive archive);
 
-// The 6-byte date as "dd.mm.yy hh:mm:ss".
-std::string DateTimeText(const bytes::ControllerDateTime& date);
-
 }  // namespace zor06::messages

@@ -11,8 +11,6 @@ constexpr char kDirect[] = "DIR_CONN_PAR";
 constexpr char kPhone[] = "FON_CONN_PAR";
 constexpr char kEthernet[] = "ETHERNET_CONN_PAR";
 
-constexpr int kScreenMargin = 80;
-
 // The serial kinds keep a port and a baud rate; the Ethernet record has neither.
 enum class RecordKind { Serial, Ethernet };
 
@@ -63,8 +61,8 @@ LinkSettings ReadLinkSettings(const IniFile& ini, ScreenSize screen,
     s.portWaitS = in.Read(kCurrent, "Free_Port_Wait", LinkParameter::PortWaitS);
     s.closePort = Flag(ini, kCurrent, "Do_Close_Port");
     WindowGeometry& w = s.window;
-    w.width = ini.ReadInt(kCurrent, "Form_Width", screen.width - kScreenMargin);
-    w.height = ini.ReadInt(kCurrent, "Form_Height", screen.height - kScreenMargin);
+    w.width = ini.ReadInt(kCurrent, "Form_Width", screen.width - kDefaultScreenMargin);
+    w.height = ini.ReadInt(kCurrent, "Form_Height", screen.height - kDefaultScreenMargin);
     w.left = ini.ReadInt(kCurrent, "Form_Left", (screen.width - w.width) / 2);
     w.top = ini.ReadInt(kCurrent, "Form_Top", (screen.height - w.height) / 2);
 

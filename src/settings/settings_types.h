@@ -59,6 +59,9 @@ struct ScreenSize {
     int height = 0;
 };
 
+// The default main window is this much smaller than the screen each way, and centred on it.
+inline constexpr int kDefaultScreenMargin = 80;
+
 struct WindowGeometry {
     int width = 0;
     int height = 0;

@@ -7,7 +7,6 @@
 
 #include "link/frame.h"
 #include "link/link_texts.h"
-#include "link/reply_views.h"
 #include "text/codepage.h"
 #include "text/text_format.h"
 
@@ -25,10 +24,6 @@ std::string TableLabel(int table) {
     return text::Printf("Табл. %d \"%s\".", table, std::string(Table(table).name).c_str());
 }
 
-link::TableEcho EchoOf(TableHeader h) {
-    return {h.table, h.first, h.count};
-}
-
 // A reply that answered another request, or whose length does not fit, is never taken silently:
 // the operator is asked whether to try again even when failures are otherwise quiet.
 bool ReplyRefused(const link::hgcbox& link) {
@@ -39,6 +34,24 @@ bool ReplyRefused(const link::hgcbox& link) {
 void ShowProgress(TableContext& ctx, const std::string& text) {
     ctx.op.SetStatusText(dialogue::Panel::Message, text);
     ctx.op.ProcessEvents();
+}
+
+// What the operator is told when a read or a write of a table failed.
+struct FailureTexts {
+    const char* mismatch;  // the reply answered another request
+    const char* failed;    // printf form with the table number
+};
+
+// After a failed request: whether to send it again, as the operator answers. A mismatched echo
+// always asks; any other failure asks only with `ask` or when the reply was refused.
+bool RetryAfterFailure(TableContext& ctx, TableHeader h, bool ask, const FailureTexts& texts) {
+    if (ctx.link.status == link::status::kReplyMismatch) {
+        return ctx.op.ShowMessage(dialogue::MessageKind::Retry, texts.mismatch,
+                                  TableLabel(h.table));
+    }
+    return (ask || ReplyRefused(ctx.link)) &&
+           ctx.op.ShowMessage(dialogue::MessageKind::Retry, text::Printf(texts.failed, h.table),
+                              ctx.link.StatusText());
 }
 
 }  // namespace
@@ -60,28 +73,19 @@ bool ReadFields(TableContext& ctx, TableHeader h, bool show) {
                                         "Чтение из таблицы %d (поля %d-%d)", h));
         }
         const bool ok = ctx.link.Request(link::code::kReadTable, request,
-                                         link::ReadReply::Expect(EchoOf(h), fieldSize));
+                                         link::ReadReply::Expect(h, fieldSize));
         ShowProgress(ctx, "");
         const auto reply =
-            ok ? link::ReadReply::Parse(ctx.link.replyFrame, EchoOf(h), fieldSize) : std::nullopt;
+            ok ? link::ReadReply::Parse(ctx.link.replyFrame, h, fieldSize) : std::nullopt;
         if (reply) {
             const auto into = ctx.image.Fields(h.table, h.first, h.count);
             std::copy_n(reply->Values().begin(), std::min(into.size(), reply->Values().size()),
                         into.begin());
             return true;
         }
-        if (ctx.link.status == link::status::kReplyMismatch) {
-            if (!ctx.op.ShowMessage(dialogue::MessageKind::Retry,
-                                    "Несоответствие запрошенных и переданных данных.",
-                                    TableLabel(h.table))) {
-                return false;
-            }
-            continue;
-        }
-        if ((!show && !ReplyRefused(ctx.link)) ||
-            !ctx.op.ShowMessage(dialogue::MessageKind::Retry,
-                                text::Printf("Не выполнено чтение из таблицы %d.", h.table),
-                                ctx.link.StatusText())) {
+        if (!RetryAfterFailure(ctx, h, show,
+                               {"Несоответствие запрошенных и переданных данных.",
+                                "Не выполнено чтение из таблицы %d."})) {
             return false;
         }
     }
@@ -95,23 +99,14 @@ bool WriteFields(TableContext& ctx, TableHeader h, bool ask) {
         ShowProgress(
             ctx, RangeText("Запись в таблицу %d (поле %d)", "Запись в таблицу %d (поля %d-%d)", h));
         const bool ok =
-            ctx.link.Request(link::code::kWriteTable, request, link::WriteReply::Expect(EchoOf(h)));
+            ctx.link.Request(link::code::kWriteTable, request, link::WriteReply::Expect(h));
         ShowProgress(ctx, "");
         if (ok) {
             return true;
         }
-        if (ctx.link.status == link::status::kReplyMismatch) {
-            if (!ctx.op.ShowMessage(dialogue::MessageKind::Retry,
-                                    "Несоответствие заголовка ответа заголовку запроса на запись.",
-                                    TableLabel(h.table))) {
-                return false;
-            }
-            continue;
-        }
-        if ((!ask && !ReplyRefused(ctx.link)) ||
-            !ctx.op.ShowMessage(dialogue::MessageKind::Retry,
-                                text::Printf("Не выполнена запись в таблицу %d.", h.table),
-                                ctx.link.StatusText())) {
+        if (!RetryAfterFailure(ctx, h, ask,
+                               {"Несоответствие заголовка ответа заголовку запроса на запись.",
+                                "Не выполнена запись в таблицу %d."})) {
             return false;
         }
     }

@@ -7,17 +7,14 @@
 
 #include "dialogue/operator.h"
 #include "link/hgcbox.h"
+#include "link/reply_views.h"
 #include "platform/clock.h"
 #include "tables/controller_image.h"
 
 namespace zor06::tables {
 
-struct TableHeader {
-    std::uint8_t table = 0;
-    std::uint8_t first = 0;
-    std::uint8_t count = 0;
-    bool operator==(const TableHeader&) const = default;
-};
+// The fields a read or a write covers: the header its request carries and its reply repeats.
+using TableHeader = link::TableEcho;
 
 // What every table operation works with: the link, the image and the operator.
 struct TableContext {

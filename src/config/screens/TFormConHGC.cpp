@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config/screens/device_line_rows.h"
 #include "config/screens/link_lists.h"
 
 namespace zor06::screens {
@@ -24,11 +23,11 @@ TFormConHGC::TFormConHGC(std::span<std::uint8_t, config::kChromatographLinkBytes
     type_ = new QComboBox(this);
     type_->addItem(QStringLiteral("Encal3000"));
     type_->setCurrentIndex(e.type ? 0 : -1);
-    address_ = NumberList(1, 247, target_[0], this, true);
-    rate_ = RateList(e.rateIndex, this);
-    mode_ = ModbusModeList(e.mode, this);
-    timeout_ = NumberList(5, 255, e.timeout, this);
-    failures_ = NumberList(1, 10, e.failures, this);
+    line_.address = NumberList(1, 247, target_[0], this, true);
+    line_.rate = RateList(e.rateIndex, this);
+    line_.mode = ModbusModeList(e.mode, this);
+    line_.timeout = NumberList(5, 255, e.timeout, this);
+    line_.failures = NumberList(1, 10, e.failures, this);
     parity_ = new QComboBox(this);
     parity_->addItems({QStringLiteral(" Бит четн. отсутствует"),
                        QStringLiteral(" Неч. бит четности"),
@@ -37,8 +36,7 @@ TFormConHGC::TFormConHGC(std::span<std::uint8_t, config::kChromatographLinkBytes
 
     auto* rows = new QFormLayout;
     rows->addRow(BuddyLabel(QStringLiteral("Тип хроматографа"), type_), type_);
-    AddDeviceLineRows(rows, {address_, rate_, mode_, timeout_, failures_},
-                      QStringLiteral("хроматографа"), QStringLiteral("хромотогр."));
+    AddDeviceLineRows(rows, line_, QStringLiteral("хроматографа"), QStringLiteral("хромотогр."));
     rows->addRow(BuddyLabel(QStringLiteral("Тип четности"), parity_), parity_);
     Content()->addLayout(rows);
 
@@ -82,12 +80,12 @@ void TFormConHGC::ShowRun(int r) {
 
 config::Refusal TFormConHGC::Store() {
     config::ChromatographEntries e;
-    e.address = address_->currentText().toStdString();
-    e.rateIndex = Chosen(rate_);
-    e.mode = Chosen(mode_);
+    e.address = line_.address->currentText().toStdString();
+    e.rateIndex = Chosen(line_.rate);
+    e.mode = Chosen(line_.mode);
     e.parity = Chosen(parity_);
-    e.timeout = Chosen(timeout_, 5);
-    e.failures = Chosen(failures_, 1);
+    e.timeout = Chosen(line_.timeout, 5);
+    e.failures = Chosen(line_.failures, 1);
     if (type_->currentIndex() == 0) {
         e.type = 3;
     }

@@ -9,6 +9,7 @@
 
 #include "config/device_links.h"
 #include "config/screens/EditorDialog.h"
+#include "config/screens/device_line_rows.h"
 
 class QCheckBox;
 class QComboBox;
@@ -47,11 +48,7 @@ private:
     std::span<std::uint8_t, config::kChromatographLinkBytes> target_;
     int flowComputers_;
     QComboBox* type_ = nullptr;
-    QComboBox* address_ = nullptr;
-    QComboBox* rate_ = nullptr;
-    QComboBox* mode_ = nullptr;
-    QComboBox* timeout_ = nullptr;
-    QComboBox* failures_ = nullptr;
+    DeviceLineBoxes line_;
     QComboBox* parity_ = nullptr;
     std::array<Run, 2> runs_{};
 };

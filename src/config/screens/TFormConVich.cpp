@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "config/screens/link_lists.h"
+#include "widgets/RadioGroup.h"
 
 namespace zor06::screens {
 TFormConVich::TFormConVich(std::span<std::uint8_t, config::kFlowLineBytes> target,
@@ -38,24 +38,22 @@ TFormConVich::TFormConVich(std::span<std::uint8_t, config::kFlowLineBytes> targe
     rows->addRow(QString(), new QLabel(QStringLiteral("(  0 - 255 ) "), this));
     Content()->addLayout(rows);
 
-    static const char* const kModes[] = {
-        "Не записывать",
-        "Записывать средние за закончившийся час\nпри условии отклонения их от значений в ВРГ",
-        "Записывать средние за закончившийся час\nзначения периодически безусловно",
-        "Записывать средние за закончившиеся сутки\nзначения безусловно"};
-    auto* group =
-        new QGroupBox(QStringLiteral(" Режим записи параметров газа в вычислители "), this);
-    auto* column = new QVBoxLayout(group);
-    auto* exclusive = new QButtonGroup(this);
-    for (std::size_t m = 0; m < modes_.size(); ++m) {
-        modes_[m] = new QRadioButton(QString::fromUtf8(kModes[m]), group);
-        exclusive->addButton(modes_[m], static_cast<int>(m));
-        column->addWidget(modes_[m]);
-    }
+    const widgets::RadioGroup group = widgets::NewRadioGroup(
+        QStringLiteral(" Режим записи параметров газа в вычислители "),
+        {"Не записывать",
+         "Записывать средние за закончившийся час\nпри условии отклонения их от значений в ВРГ",
+         "Записывать средние за закончившийся час\nзначения периодически безусловно",
+         "Записывать средние за закончившиеся сутки\nзначения безусловно"},
+        this);
+    modes_ = group.buttons;
     if (e.mode) {
-        modes_[static_cast<std::size_t>(*e.mode)]->setChecked(true);
+        modeButton(*e.mode)->setChecked(true);
     }
-    Content()->addWidget(group);
+    Content()->addWidget(group.box);
+}
+
+QRadioButton* TFormConVich::modeButton(int mode) const {
+    return qobject_cast<QRadioButton*>(modes_->button(mode));
 }
 
 config::Refusal TFormConVich::Store() {
@@ -65,10 +63,8 @@ config::Refusal TFormConVich::Store() {
     e.failures = Chosen(failures_, 1);
     e.timeoutTenths = Chosen(timeout_, 1);
     e.preambles = preambles_->text().toStdString();
-    for (std::size_t m = 0; m < modes_.size(); ++m) {
-        if (modes_[m]->isChecked()) {
-            e.mode = static_cast<int>(m);
-        }
+    if (const int checked = modes_->checkedId(); checked >= 0) {
+        e.mode = checked;
     }
     return config::AcceptFlowLine(e, target_);
 }

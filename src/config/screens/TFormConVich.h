@@ -1,12 +1,12 @@
 // " Параметры связи с ВРГ": the controller's line to the flow computers (table 9).
 #pragma once
 
-#include <array>
 #include <span>
 
 #include "config/flow_computers.h"
 #include "config/screens/EditorDialog.h"
 
+class QButtonGroup;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
@@ -21,7 +21,7 @@ public:
                  dialogue::Operator& op, QWidget* parent = nullptr);
     QComboBox* countBox() const { return count_; }
     QLineEdit* preamblesEdit() const { return preambles_; }
-    QRadioButton* modeButton(int mode) const { return modes_[static_cast<std::size_t>(mode)]; }
+    QRadioButton* modeButton(int mode) const;
 
 protected:
     config::Refusal Store() override;
@@ -33,7 +33,7 @@ private:
     QComboBox* failures_ = nullptr;
     QComboBox* timeout_ = nullptr;
     QLineEdit* preambles_ = nullptr;
-    std::array<QRadioButton*, 4> modes_{};
+    QButtonGroup* modes_ = nullptr;  // ids are the modes
 };
 
 }  // namespace zor06::screens

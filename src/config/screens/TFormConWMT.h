@@ -5,6 +5,7 @@
 
 #include "config/device_links.h"
 #include "config/screens/EditorDialog.h"
+#include "config/screens/device_line_rows.h"
 
 class QComboBox;
 
@@ -16,19 +17,15 @@ class TFormConWMT : public EditorDialog {
 public:
     TFormConWMT(std::span<std::uint8_t, config::kMoistureLinkBytes> target, config::EditorMode mode,
                 dialogue::Operator& op, QWidget* parent = nullptr);
-    QComboBox* addressBox() const { return address_; }
-    QComboBox* timeoutBox() const { return timeout_; }
+    QComboBox* addressBox() const { return line_.address; }
+    QComboBox* timeoutBox() const { return line_.timeout; }
 
 protected:
     config::Refusal Store() override;
 
 private:
     std::span<std::uint8_t, config::kMoistureLinkBytes> target_;
-    QComboBox* address_ = nullptr;
-    QComboBox* rate_ = nullptr;
-    QComboBox* mode_ = nullptr;
-    QComboBox* timeout_ = nullptr;
-    QComboBox* failures_ = nullptr;
+    DeviceLineBoxes line_;
     QComboBox* type_ = nullptr;
 };
 

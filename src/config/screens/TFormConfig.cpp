@@ -73,8 +73,7 @@ TFormConfig::TFormConfig(config::ConfigBuffer& buffer, config::EditorMode mode,
     };
     const auto names = group(QStringLiteral(" Наименования "));
     AddRow(names.second, QStringLiteral("Наименования"), [this] {
-        if (RunModal<TFormContrName>(Fixed<config::kNamesBytes>(buffer_.Part(part::kNames)), kFile,
-                                     Op(), this)) {
+        if (EditPart<TFormContrName, part::kNames>()) {
             Rebuild();
         }
     });
@@ -86,8 +85,7 @@ TFormConfig::TFormConfig(config::ConfigBuffer& buffer, config::EditorMode mode,
 
     const auto settings = group(QStringLiteral(" Параметры настроек "));
     AddRow(settings.second, QStringLiteral("Системные параметры"), [this] {
-        if (RunModal<TFormSys>(Fixed<config::kSystemBytes>(buffer_.Part(part::kSystem)), kFile,
-                               Op(), this)) {
+        if (EditPart<TFormSys, part::kSystem>()) {
             EnableGroups();
         }
     });
@@ -99,23 +97,16 @@ TFormConfig::TFormConfig(config::ConfigBuffer& buffer, config::EditorMode mode,
     });
 
     const auto links = group(QStringLiteral(" Параметры связи "));
-    AddRow(links.second, QStringLiteral("С верхним уровнем"), [this] {
-        RunModal<TFormConVU>(Fixed<config::kUpperLinkBytes>(buffer_.Part(part::kUpperLink)), kFile,
-                             true, Op(), this);
-    });
-    flowLine_ = AddRow(links.second, QStringLiteral("С  вычислителями расхода газа"), [this] {
-        RunModal<TFormConVich>(Fixed<config::kFlowLineBytes>(buffer_.Part(part::kFlowLine)), kFile,
-                               Op(), this);
-    });
+    AddRow(links.second, QStringLiteral("С верхним уровнем"),
+           [this] { EditPart<TFormConVU, part::kUpperLink>(true); });
+    flowLine_ = AddRow(links.second, QStringLiteral("С  вычислителями расхода газа"),
+                       [this] { EditPart<TFormConVich, part::kFlowLine>(); });
     AddRow(links.second, QStringLiteral("С хроматографом"), [this] {
-        RunModal<TFormConHGC>(
-            Fixed<config::kChromatographLinkBytes>(buffer_.Part(part::kChromatograph)), kFile,
-            config::FlowAddressesOf(buffer_), config::RunNames(buffer_), Op(), this);
+        EditPart<TFormConHGC, part::kChromatograph>(config::FlowAddressesOf(buffer_),
+                                                    config::RunNames(buffer_));
     });
-    moisture_ = AddRow(links.second, QStringLiteral("С влагомером"), [this] {
-        RunModal<TFormConWMT>(Fixed<config::kMoistureLinkBytes>(buffer_.Part(part::kMoisture)),
-                              kFile, Op(), this);
-    });
+    moisture_ = AddRow(links.second, QStringLiteral("С влагомером"),
+                       [this] { EditPart<TFormConWMT, part::kMoisture>(); });
 
     const auto flow = group(QStringLiteral(" Параметры работы с вычислителями расхода газа "));
     flowGroup_ = flow.first;
@@ -128,14 +119,10 @@ TFormConfig::TFormConfig(config::ConfigBuffer& buffer, config::EditorMode mode,
         }
     });
     AddRow(flow.second, QStringLiteral("Необходимость записи\nзначений параметров газа в ВРГ"),
-           [this] {
-               RunModal<TFormPrzDistr>(
-                   Fixed<config::kGasParameterCount>(buffer_.Part(part::kWriteChoices)), kFile,
-                   Op(), this);
-           });
-    AddRow(
-        flow.second, QStringLiteral("Период записи средних за час\nзначений параметров газа в ВРГ"),
-        [this] { RunModal<TFormDistr>(Fixed<2>(buffer_.Part(part::kPeriod)), kFile, Op(), this); });
+           [this] { EditPart<TFormPrzDistr, part::kWriteChoices>(); });
+    AddRow(flow.second,
+           QStringLiteral("Период записи средних за час\nзначений параметров газа в ВРГ"),
+           [this] { EditPart<TFormDistr, part::kPeriod>(); });
 
     const auto limits = group(QStringLiteral(" Уставки параметров газа "));
     for (int kind = 0; kind < config::kLimitKinds; ++kind) {
@@ -165,6 +152,12 @@ QPushButton* TFormConfig::AddRow(QVBoxLayout* group, const QString& text,
     connect(button, &QPushButton::clicked, this,
             [this, open = std::move(open)] { OpenDarkened(open); });
     return button;
+}
+
+template <class Screen, config::ConfigPart Part, class... Extra>
+bool TFormConfig::EditPart(const Extra&... extra) {
+    return RunModal<Screen>(buffer_.Part(Part).template first<Part.size>(), kFile, extra..., Op(),
+                            this);
 }
 
 QPushButton* TFormConfig::RowButton(const QString& text) const {

@@ -36,6 +36,10 @@ private:
     QPushButton* AddRow(class QVBoxLayout* group, const QString& text, std::function<void()> open);
     // Opens a sub-editor with the configuration screen darkened behind it.
     void OpenDarkened(const std::function<void()>& open);
+    // Opens `Screen` over that part of the configuration, the `extra` arguments after the editor
+    // mode; true when it was accepted.
+    template <class Screen, config::ConfigPart Part, class... Extra>
+    bool EditPart(const Extra&... extra);
     void EnableGroups();
     void Rebuild();
 

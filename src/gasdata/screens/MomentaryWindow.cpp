@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QVBoxLayout>
 
 #include "messages/current_state.h"
 #include "widgets/ButtonRow.h"
@@ -21,13 +22,14 @@ MomentaryWindow::MomentaryWindow(QWidget* parent) : QDialog(parent) {
     connect(&timer_, &QTimer::timeout, this, &MomentaryWindow::TimerTimer);
 }
 
-QDialogButtonBox* MomentaryWindow::NewButtons() {
+void MomentaryWindow::AddButtons(QVBoxLayout* column) {
     QDialogButtonBox* buttons = widgets::NewButtonRow(this);
     refresh_ = widgets::AddToRow(buttons, Text(messages::kStopRefreshText));
     exit_ = widgets::AddToRow(buttons, Text(messages::kExitText));
     connect(refresh_, &QPushButton::clicked, this, &MomentaryWindow::RefreshClick);
     connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
-    return buttons;
+    column->addStretch(1);
+    column->addWidget(buttons);
 }
 
 void MomentaryWindow::showEvent(QShowEvent* event) {

@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <QTimer>
 
-class QDialogButtonBox;
 class QPushButton;
+class QVBoxLayout;
 
 namespace zor06::screens {
 
@@ -25,8 +25,8 @@ public:
 
 protected:
     explicit MomentaryWindow(QWidget* parent);
-    // The row of the two buttons, for the window's layout.
-    QDialogButtonBox* NewButtons();
+    // Ends the window's column: a stretch, then the row of the two buttons.
+    void AddButtons(QVBoxLayout* column);
     // Reads the values and shows them; a failed reading keeps what is shown.
     virtual void ReadAndShow() = 0;
     void showEvent(QShowEvent* event) override;

@@ -1,6 +1,5 @@
 #include "gasdata/screens/TFormMom.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -49,14 +48,11 @@ TFormMom::TFormMom(const gasdata::ChrMomentaryFrame& frame, Refresh refresh, QWi
     AddRows(frame, grid);
     formula_ = new QLabel(Text(frame.formulaLabel), this);
 
-    QDialogButtonBox* buttons = NewButtons();
-
     auto* column = new QVBoxLayout(this);
     column->addLayout(timeRow);
     column->addLayout(grid);
     column->addWidget(formula_);
-    column->addStretch(1);
-    column->addWidget(buttons);
+    AddButtons(column);
     widgets::ReserveTitleRoom(this);
 }
 

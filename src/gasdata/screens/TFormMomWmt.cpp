@@ -1,6 +1,5 @@
 #include "gasdata/screens/TFormMomWmt.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,14 +36,11 @@ TFormMomWmt::TFormMomWmt(Refresh refresh, QWidget* parent)
     timeLabel->setBuddy(time_);
     valueRows_ = new QFormLayout;
 
-    QDialogButtonBox* buttons = NewButtons();
-
     auto* column = new QVBoxLayout(this);
     column->addWidget(timeLabel);
     column->addWidget(time_);
     column->addLayout(valueRows_);
-    column->addStretch(1);
-    column->addWidget(buttons);
+    AddButtons(column);
 }
 
 void TFormMomWmt::ReadAndShow() {

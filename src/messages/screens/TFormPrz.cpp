@@ -73,12 +73,14 @@ void TFormPrz::AddLines() {
         } else if (line.item == messages::StateItem::FlowButton && flow_ == nullptr) {
             flow_ = new QPushButton(QStringLiteral("..."), this);
             flow_->setAccessibleName(Text(messages::kFlowExchangeCaption));
-            connect(flow_, &QPushButton::clicked, this, &TFormPrz::FlowClick);
+            connect(flow_, &QPushButton::clicked, this,
+                    [this] { WhenLineFree(&TFormPrz::FlowClick); });
             value = flow_;
         } else if (line.item == messages::StateItem::TablesButton) {
             tables_ = new QPushButton(QStringLiteral("..."), this);
             tables_->setAccessibleName(Text(line.label));
-            connect(tables_, &QPushButton::clicked, this, &TFormPrz::TablesClick);
+            connect(tables_, &QPushButton::clicked, this,
+                    [this] { WhenLineFree(&TFormPrz::TablesClick); });
             value = tables_;
         }
         if (value != nullptr) {
@@ -157,17 +159,17 @@ void TFormPrz::SetButtonsEnabled(bool enabled) {
     exit_->setEnabled(enabled);
 }
 
-bool TFormPrz::PutOff(void (TFormPrz::*click)()) {
+void TFormPrz::WhenLineFree(void (TFormPrz::*click)()) {
     constexpr int kRetryMs = 50;
     if (!inRefresh_ && !Busy()) {
-        return false;
+        (this->*click)();
+        return;
     }
     QTimer::singleShot(kRetryMs, this, [this, click] {
         if (!closed_) {
-            (this->*click)();
+            WhenLineFree(click);
         }
     });
-    return true;
 }
 
 void TFormPrz::ReadPaused(const std::function<void()>& read) {
@@ -181,9 +183,6 @@ void TFormPrz::ReadPaused(const std::function<void()>& read) {
 }
 
 void TFormPrz::FlowClick() {
-    if (PutOff(&TFormPrz::FlowClick)) {
-        return;
-    }
     std::optional<messages::FlowExchange> exchange;
     ReadPaused([&] { exchange = messages::ReadFlowExchange(ctx_); });
     if (exchange && !closed_) {
@@ -197,9 +196,6 @@ void TFormPrz::FlowClick() {
 }
 
 void TFormPrz::TablesClick() {
-    if (PutOff(&TFormPrz::TablesClick)) {
-        return;
-    }
     std::optional<config::TableStates> states;
     ReadPaused([&] { states = messages::ReadTableStates(ctx_); });
     SetButtonsEnabled(true);

@@ -60,9 +60,9 @@ private:
     void SetButtonsEnabled(bool enabled);
     bool Refreshing() const { return refreshing_ && !closed_; }
     bool Busy() const { return hooks_.busy && hooks_.busy(); }
-    // A button pressed while a request is out (the event loop turns inside the link's wait)
-    // comes back once the line is free; true when it was put off.
-    bool PutOff(void (TFormPrz::*click)());
+    // Runs a button's `click` now, or, while a request is out (the event loop turns inside the
+    // link's wait), once the line is free.
+    void WhenLineFree(void (TFormPrz::*click)());
     // A button's reading: the refresh stopped, the buttons disabled (the caller enables them
     // again) and the busy cursor shown; the main window's message timer starts after it.
     void ReadPaused(const std::function<void()>& read);
