@@ -77,8 +77,8 @@ std::optional<StoreLocation> ParseStoreUri(std::string_view uri, std::string* er
     }
     const std::size_t colon = uri.find(':');
     if (colon == std::string_view::npos) {
-        *error =
-            "\"" + WithoutPassword(uri) + "\" names no kind of database: " + std::string(kUsage);
+        *error = std::string(1, '"') + WithoutPassword(uri) +
+                 "\" names no kind of database: " + std::string(kUsage);
     } else {
         *error = "unknown kind of database \"" + std::string(uri.substr(0, colon)) +
                  "\": " + std::string(kUsage);
