@@ -10,6 +10,7 @@
 #include <string>
 
 #include "collect/collection_pass.h"
+#include "settings/list_files.h"
 #include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "store/collection_store.h"

@@ -6,9 +6,12 @@ bool CollectingOperator::ShowMessage(dialogue::MessageKind kind, std::string_vie
                                      std::string_view text2) {
     // Information ("Нет данных за указанный период") is no problem for a collection.
     if (kind != dialogue::MessageKind::Info) {
-        lastProblem_ = std::string(text1);
+        lastProblem_.assign(text1);
         if (!text2.empty()) {
-            lastProblem_ += (lastProblem_.empty() ? "" : " ") + std::string(text2);
+            if (!lastProblem_.empty()) {
+                lastProblem_ += ' ';
+            }
+            lastProblem_ += text2;
         }
     }
     return false;

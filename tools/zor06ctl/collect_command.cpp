@@ -1,4 +1,5 @@
 // One collection pass over the work directory's subscribers into the collection database.
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <string>

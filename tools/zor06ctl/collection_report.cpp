@@ -14,23 +14,19 @@ std::string Seconds(double seconds) {
 }
 
 std::string ReportLine(const collect::StationReport& r) {
-    std::string counts;
-    for (const store::ArchiveCount& c : r.counts) {
-        counts += (counts.empty() ? "" : " ") + CountLabel(c) + "=" + std::to_string(c.records);
-    }
-    return r.station + "\t" + r.outcome + "\t" + counts + "\t" + Seconds(r.seconds) + "\n";
+    return r.station + "\t" + r.outcome + "\t" + CountsText(r.counts, false) + "\t" +
+           Seconds(r.seconds) + "\n";
 }
 
 std::string ReportJson(const collect::StationReport& r) {
-    std::string records;
-    for (const store::ArchiveCount& c : r.counts) {
-        records += (records.empty() ? "" : ", ") + JsonString(CountLabel(c)) + ": " +
-                   std::to_string(c.records);
-    }
-    return "{\"station\": " + JsonString(r.station) + ", \"ok\": " + (r.ok ? "true" : "false") +
-           ", \"outcome\": " + JsonString(r.outcome) + ", \"records\": {" + records +
-           "}, \"seconds\": " + Seconds(r.seconds) +
-           ", \"line_bytes\": " + std::to_string(r.lineBytes) + "}";
+    std::string json = "{\"station\": ";
+    json += JsonString(r.station);
+    json += ", \"ok\": ";
+    json += r.ok ? "true" : "false";
+    json += ", \"outcome\": " + JsonString(r.outcome) + ", \"records\": {" +
+            CountsText(r.counts, true) + "}, \"seconds\": " + Seconds(r.seconds) +
+            ", \"line_bytes\": " + std::to_string(r.lineBytes) + "}";
+    return json;
 }
 
 }  // namespace
@@ -40,12 +36,33 @@ std::string CountLabel(const store::ArchiveCount& count) {
     return count.run > 0 ? name + ":" + std::to_string(count.run) : name;
 }
 
+void AppendItem(std::string& list, std::string_view separator, const std::string& item) {
+    if (!list.empty()) {
+        list += separator;
+    }
+    list += item;
+}
+
+std::string CountsText(std::span<const store::ArchiveCount> counts, bool json) {
+    std::string text;
+    for (const store::ArchiveCount& c : counts) {
+        AppendItem(text, json ? ", " : " ",
+                   (json ? JsonString(CountLabel(c)) + ": " : CountLabel(c) + "=") +
+                       std::to_string(c.records));
+    }
+    return text;
+}
+
 std::string StationReportsText(std::span<const collect::StationReport> reports, bool json) {
     std::string text;
     for (const collect::StationReport& r : reports) {
-        text += json ? (text.empty() ? "[" : ",\n ") + ReportJson(r) : ReportLine(r);
+        if (json) {
+            AppendItem(text, ",\n ", ReportJson(r));
+        } else {
+            text += ReportLine(r);
+        }
     }
-    return json ? (text.empty() ? "[]\n" : text + "]\n") : text;
+    return json ? "[" + text + "]\n" : text;
 }
 
 }  // namespace zor06::ctl

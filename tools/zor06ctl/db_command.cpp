@@ -15,70 +15,62 @@
 namespace zor06::ctl {
 namespace {
 
-std::string NewestText(const store::StationSummary::Newest& n) {
-    return store::IsMessageArchive(n.archive) ? std::to_string(n.newestIndex) : n.newest;
+std::string NewestItem(const store::StationSummary::Newest& n, bool json) {
+    const std::string label = CountLabel({n.archive, n.run, 0});
+    if (store::IsMessageArchive(n.archive)) {
+        return (json ? JsonString(label) + ": " : label + "=") + std::to_string(n.newestIndex);
+    }
+    return json ? JsonString(label) + ": " + JsonString(n.newest) : label + "=" + n.newest;
 }
 
-int PrintStations(store::CollectionStore& db, bool json) {
-    const auto stations = db.Stations();
-    if (!stations) {
+std::string StationText(const store::StationSummary& s, bool json) {
+    std::string newest;
+    for (const auto& n : s.newest) {
+        AppendItem(newest, json ? ", " : " ", NewestItem(n, json));
+    }
+    if (!json) {
+        return s.station.name + "\t" + s.station.address + "\t" +
+               (s.lastSuccess.empty() ? "-" : s.lastSuccess) + "\t" + newest + "\n";
+    }
+    std::string text = "{\"station\": ";
+    text += JsonString(s.station.name) + ", \"address\": " + JsonString(s.station.address) +
+            ", \"controller\": " + JsonString(s.station.controllerName) +
+            ", \"serial\": " + std::to_string(s.station.serialNumber) +
+            ", \"last_success\": " + JsonString(s.lastSuccess) + ", \"newest\": {" + newest + "}}";
+    return text;
+}
+
+std::string LogText(const store::LogEntry& e, bool json) {
+    const std::string counts = CountsText(e.counts, json);
+    if (!json) {
+        return e.started + "\t" + (e.ended.empty() ? "-" : e.ended) + "\t" + e.station + "\t" +
+               (e.outcome.empty() ? "-" : e.outcome) + "\t" + counts + "\t" +
+               std::to_string(e.lineBytes) + "\n";
+    }
+    std::string text = "{\"station\": ";
+    text += JsonString(e.station) + ", \"started\": " + JsonString(e.started) +
+            ", \"ended\": " + JsonString(e.ended) + ", \"outcome\": " + JsonString(e.outcome) +
+            ", \"records\": {" + counts + "}, \"line_bytes\": " + std::to_string(e.lineBytes) + "}";
+    return text;
+}
+
+// One line per item, or one JSON array of them; the database's message when it failed.
+template <class Item>
+int PrintList(const store::CollectionStore& db, const std::optional<std::vector<Item>>& items,
+              bool json, std::string (*text)(const Item&, bool)) {
+    if (!items) {
         std::fprintf(stderr, "%s\n", db.Error().c_str());
         return kExitFailed;
     }
     std::string out;
-    for (const store::StationSummary& s : *stations) {
-        std::string newest;
-        for (const auto& n : s.newest) {
-            const std::string label = CountLabel({n.archive, n.run, 0});
-            newest += json ? (newest.empty() ? "" : ", ") + JsonString(label) + ": " +
-                                 (store::IsMessageArchive(n.archive) ? NewestText(n)
-                                                                     : JsonString(NewestText(n)))
-                           : (newest.empty() ? "" : " ") + label + "=" + NewestText(n);
-        }
+    for (const Item& item : *items) {
         if (json) {
-            out += (out.empty() ? "[" : ",\n ") + std::string("{\"station\": ") +
-                   JsonString(s.station.name) + ", \"address\": " + JsonString(s.station.address) +
-                   ", \"controller\": " + JsonString(s.station.controllerName) +
-                   ", \"serial\": " + std::to_string(s.station.serialNumber) +
-                   ", \"last_success\": " + JsonString(s.lastSuccess) + ", \"newest\": {" + newest +
-                   "}}";
+            AppendItem(out, ",\n ", text(item, true));
         } else {
-            out += s.station.name + "\t" + s.station.address + "\t" +
-                   (s.lastSuccess.empty() ? "-" : s.lastSuccess) + "\t" + newest + "\n";
+            out += text(item, false);
         }
     }
-    std::fputs((json ? (out.empty() ? "[]\n" : out + "]\n") : out).c_str(), stdout);
-    return kExitOk;
-}
-
-int PrintLog(store::CollectionStore& db, const std::string& station, bool json) {
-    const auto log = station.empty() ? db.Log(std::nullopt) : db.Log(station);
-    if (!log) {
-        std::fprintf(stderr, "%s\n", db.Error().c_str());
-        return kExitFailed;
-    }
-    std::string out;
-    for (const store::LogEntry& e : *log) {
-        std::string counts;
-        for (const store::ArchiveCount& c : e.counts) {
-            counts += json ? (counts.empty() ? "" : ", ") + JsonString(CountLabel(c)) + ": " +
-                                 std::to_string(c.records)
-                           : (counts.empty() ? "" : " ") + CountLabel(c) + "=" +
-                                 std::to_string(c.records);
-        }
-        if (json) {
-            out += (out.empty() ? "[" : ",\n ") + std::string("{\"station\": ") +
-                   JsonString(e.station) + ", \"started\": " + JsonString(e.started) +
-                   ", \"ended\": " + JsonString(e.ended) +
-                   ", \"outcome\": " + JsonString(e.outcome) + ", \"records\": {" + counts +
-                   "}, \"line_bytes\": " + std::to_string(e.lineBytes) + "}";
-        } else {
-            out += e.started + "\t" + (e.ended.empty() ? "-" : e.ended) + "\t" + e.station + "\t" +
-                   (e.outcome.empty() ? "-" : e.outcome) + "\t" + counts + "\t" +
-                   std::to_string(e.lineBytes) + "\n";
-        }
-    }
-    std::fputs((json ? (out.empty() ? "[]\n" : out + "]\n") : out).c_str(), stdout);
+    std::fputs((json ? "[" + out + "]\n" : out).c_str(), stdout);
     return kExitOk;
 }
 
@@ -162,10 +154,12 @@ int RunDb(Session& s) {
         return kExitFailed;
     }
     if (what == "stations") {
-        return PrintStations(*db, s.cl.json);
+        return PrintList(*db, db->Stations(), s.cl.json, StationText);
     }
     if (what == "log") {
-        return PrintLog(*db, s.cl.ValueOf({"--station"}), s.cl.json);
+        const std::string station = s.cl.ValueOf({"--station"});
+        return PrintList(*db, station.empty() ? db->Log(std::nullopt) : db->Log(station), s.cl.json,
+                         LogText);
     }
     return Export(s, *db);
 }
