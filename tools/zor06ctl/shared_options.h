@@ -44,10 +44,10 @@ inline constexpr Option kIsoCheckOption{.name = "--iso-check",
                                             "\"Отклонение от ISO 6976 более L %: записей N\",\n"
                                             "--json adds \"iso_check\": {limit, marked_rows,\n"
                                             "marked_cells: [[row, column], ...]}, --xlsx fills\n"
-                                            "the marked cells; --pdf stays without the\n"
-                                            "columns, which the printed page cannot hold.\n"
+                                            "the marked cells; the --pdf report keeps its\n"
+                                            "two halves of ten value columns, without them.\n"
                                             "With calc_formula 1 or 2 the values are\n"
-                                            "computed after the composition already and no\n"
+                                            "computed from the composition already and no\n"
                                             "columns are added (said on stderr)"};
 
 // The file of --out or --save; empty when neither was given.
