@@ -13,6 +13,7 @@
 #include "gasdata/data_reading.h"
 #include "gasdata/data_report.h"
 #include "gasdata/data_view_model.h"
+#include "gasdata/iso_check.h"
 #include "gasdata/momentary_reading.h"
 #include "gasdata/screens/DataForm.h"
 #include "gasdata/screens/TFormChrom_Dop_Par.h"
@@ -236,6 +237,7 @@ void AddChrMomentary(AppContext& app, MenuBuilder& menus, QMenu* chromatograph) 
 
 void ShowDataSet(AppContext& app, const gasdata::DataSet& set, bool fromController) {
     gasdata::DataView view = gasdata::BuildDataView(set, app.settings.report);
+    gasdata::AddIsoCheck(view, set, app.settings.report);
     screens::DataFormContext context;
     context.save = [&app, &set](const gasdata::DataView&, QWidget*) {
         gasdata::SaveDataSet(set, app.workDir, Today(app), app.op);

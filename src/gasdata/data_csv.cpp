@@ -24,9 +24,18 @@ std::string ValueField(const DataView& view, const DataRow& row, std::size_t v) 
     return text::NumberText(static_cast<float>(*number));
 }
 
+std::string CheckField(const DataView& view, const CheckCell& cell, std::size_t c) {
+    if (!cell.number) {
+        return std::string(TrimBlanks(cell.text));
+    }
+    return FixedText(*cell.number, view.isoCheck->decimals[c]);
+}
+
 std::vector<std::string> HeadingFields(const DataView& view) {
     std::vector<std::string> fields;
-    for (const auto* headings : {&view.leftHeadings, &view.valueHeadings}) {
+    static const std::vector<ColumnHeading> kNone;
+    for (const auto* headings : {&view.leftHeadings, &view.valueHeadings,
+                                 view.isoCheck ? &view.isoCheck->headings : &kNone}) {
         for (const ColumnHeading& heading : *headings) {
             fields.push_back(HeadingText(heading));
         }
@@ -46,6 +55,9 @@ std::string DataViewCsv(const DataView& view) {
         }
         for (std::size_t v = 0; v < row.values.size(); ++v) {
             fields.push_back(ValueField(view, row, v));
+        }
+        for (std::size_t c = 0; view.isoCheck && c < row.check.size(); ++c) {
+            fields.push_back(CheckField(view, row.check[c], c));
         }
         csv += text::CsvRecord(fields);
     }

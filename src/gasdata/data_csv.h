@@ -4,6 +4,7 @@
 // place ("---", "Выкл.", "Калибр."). The hourly values that the view marks with a double quote
 // go out as plain numbers: the status column beside them says why they are marked. The
 // averages row of the printouts is left out, so that every record below the headings is a row.
+// The columns of the ISO 6976 check follow the values when the view has them.
 #pragma once
 
 #include <filesystem>

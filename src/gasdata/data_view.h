@@ -26,6 +26,13 @@ struct RowSigns {
     std::string caption;
 };
 
+// A cell of the columns a view adds beside its values (the ISO 6976 check).
+struct CheckCell {
+    std::string text;  // as shown
+    std::optional<double> number;
+    bool marked = false;  // shown in the marked colour
+};
+
 struct DataRow {
     std::vector<std::string> left;    // date, time(s), state, status word: as displayed
     std::vector<std::string> values;  // 20 (chromatograph) or 4 (moisture), in display order
@@ -37,7 +44,17 @@ struct DataRow {
     std::optional<bytes::ControllerDateTime> time;
     bool counted = false;  // takes part in the averages
     bool crcValid = true;
-    RowSigns signs;  // chromatograph rows only
+    RowSigns signs;                // chromatograph rows only
+    std::vector<CheckCell> check;  // one per heading of the view's isoCheck; none without it
+};
+
+// The columns that set a chromatograph's values beside the ones computed from each record's
+// composition after ISO 6976, and how many records differ beyond the limit.
+struct IsoCheckColumns {
+    std::vector<ColumnHeading> headings;
+    std::vector<int> decimals;
+    double limit = 0;  // per cent
+    std::size_t marked = 0;
 };
 
 struct DataView {
@@ -55,6 +72,7 @@ struct DataView {
     // Left columns hidden until the operator asks for them (state and status word).
     std::vector<int> statusColumns;
     bool startAtLastRow = false;
+    std::optional<IsoCheckColumns> isoCheck;  // hourly and daily views that asked for it
 };
 
 }  // namespace zor06::gasdata

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "gasdata/exported_cells.h"
+#include "gasdata/iso_check.h"
 #include "report/workbook_writer.h"
 #include "settings/settings_types.h"
 
@@ -58,6 +59,10 @@ std::vector<HeadingColumn> Headings(const DataView& view) {
     }
     std::transform(view.valueHeadings.begin(), view.valueHeadings.end(),
                    std::back_inserter(columns), FromView);
+    if (view.isoCheck) {
+        std::transform(view.isoCheck->headings.begin(), view.isoCheck->headings.end(),
+                       std::back_inserter(columns), FromView);
+    }
     return columns;
 }
 
@@ -111,6 +116,12 @@ std::array<CellStyle, 2> NumberStyles(int decimals) {
     return styles;
 }
 
+CellStyle Marked(CellStyle style) {
+    style.filled = true;
+    style.fillRgb = kIsoCheckMarkedRgb;
+    return style;
+}
+
 class DataRowWriter {
 public:
     DataRowWriter(report::WorkbookWriter& book, const DataView& view)
@@ -118,6 +129,11 @@ public:
         for (std::size_t v = 0; v < view.valueHeadings.size(); ++v) {
             numberStyles_.push_back(
                 NumberStyles(v < view.valueDecimals.size() ? view.valueDecimals[v] : 4));
+        }
+        if (view.isoCheck) {
+            for (const int decimals : view.isoCheck->decimals) {
+                checkStyles_.push_back(NumberStyles(decimals));
+            }
         }
     }
 
@@ -137,15 +153,31 @@ public:
                 Text(row, left_ + v, data.values[v]);
             }
         }
+        WriteCheck(row, data, left_ + numberStyles_.size());
     }
 
 private:
     static int Column(std::size_t c) { return static_cast<int>(c); }
 
-    void Text(int row, std::size_t column, std::string_view text) {
+    void Text(int row, std::size_t column, std::string_view text, bool marked = false) {
         const std::string_view shown = TrimBlanks(text);
         if (!shown.empty()) {
-            book_.WriteText(row, Column(column), shown, textStyle_);
+            book_.WriteText(row, Column(column), shown, marked ? Marked(textStyle_) : textStyle_);
+        }
+    }
+
+    void WriteCheck(int row, const DataRow& data, std::size_t first) {
+        const std::size_t cells = std::min(checkStyles_.size(), data.check.size());
+        for (std::size_t c = 0; c < cells; ++c) {
+            const CheckCell& cell = data.check[c];
+            if (!cell.number) {
+                Text(row, first + c, cell.text, cell.marked);
+                continue;
+            }
+            const bool quoted = TrimBlanks(cell.text).ends_with('"');
+            const CellStyle& style = checkStyles_[c][quoted];
+            book_.WriteNumber(row, Column(first + c), *cell.number,
+                              cell.marked ? Marked(style) : style);
         }
     }
 
@@ -153,6 +185,7 @@ private:
     std::size_t left_;
     CellStyle textStyle_ = Centred();
     std::vector<std::array<CellStyle, 2>> numberStyles_;
+    std::vector<std::array<CellStyle, 2>> checkStyles_;
 };
 
 }  // namespace

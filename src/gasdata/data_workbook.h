@@ -1,5 +1,6 @@
 // A data view as a spreadsheet workbook: the caption over the grey heading rows, then one row per
 // grid row, values as numbers shown with the view's decimals so that they can be computed with.
+// The columns of the ISO 6976 check follow the values when the view has them, marked cells filled.
 #pragma once
 
 #include <cstddef>

@@ -1,6 +1,8 @@
 #include "settings/ini_file.h"
 
+#include <charconv>
 #include <cstdint>
+#include <system_error>
 
 #include "platform/file_io.h"
 #include "text/codepage.h"
@@ -94,6 +96,20 @@ std::optional<int> ParseProfileInt(std::string_view text) {
         return std::nullopt;
     }
     return static_cast<int>(negative ? 0U - value : value);
+}
+
+std::optional<double> ParseProfileDecimal(std::string_view text) {
+    text = Trim(text);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (text.empty() || result.ec != std::errc{} || result.ptr != end) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 IniFile IniFile::FromBytes(std::string_view bytes) {

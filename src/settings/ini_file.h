@@ -60,6 +60,8 @@ private:
 // The profile functions' integer: blanks, an optional sign, then the leading digits (what follows
 // them is ignored), wrapping to 32 bits. None when no digit follows the sign.
 std::optional<int> ParseProfileInt(std::string_view text);
+// A decimal number with a point, blanks around it allowed; none when anything else is in the text.
+std::optional<double> ParseProfileDecimal(std::string_view text);
 
 // A missing file reads as an empty one; none (with the system's `reason`) when the file is there
 // but cannot be read, so that it is not overwritten by one made of defaults.

@@ -1,6 +1,8 @@
 #include "settings/ini_values.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 
 namespace zor06::settings {
 
@@ -14,6 +16,12 @@ IniEntry NumberEntry(std::string_view key, long long value) {
 
 IniEntry FlagEntry(std::string_view key, bool value) {
     return {std::string(key), value ? "1" : "0"};
+}
+
+std::string DecimalText(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), result.ptr};
 }
 
 int RangedReader::Read(std::string_view section, std::string_view key, LinkParameter parameter) {
@@ -43,10 +51,25 @@ int RangedReader::ReadChecked(std::string_view section, std::string_view key, in
         return fallback;
     }
     if (!accepts(*number)) {
-        replaced_.push_back({std::string(section), std::string(key), *text, fallback});
+        replaced_.push_back(
+            {std::string(section), std::string(key), *text, std::to_string(fallback)});
         return fallback;
     }
     return static_cast<int>(*number);
+}
+
+double RangedReader::ReadDecimal(std::string_view section, std::string_view key, double min,
+                                 double max, double fallback) {
+    const auto text = ini_.Find(section, key);
+    const auto number = text ? ParseProfileDecimal(*text) : std::nullopt;
+    if (!number) {
+        return fallback;
+    }
+    if (!(*number >= min && *number <= max)) {
+        replaced_.push_back({std::string(section), std::string(key), *text, DecimalText(fallback)});
+        return fallback;
+    }
+    return *number;
 }
 
 }  // namespace zor06::settings

@@ -19,13 +19,15 @@ std::uint8_t LowByte(int value);
 
 IniEntry NumberEntry(std::string_view key, long long value);
 IniEntry FlagEntry(std::string_view key, bool value);
+// The shortest text that reads back as `value` ("0.05").
+std::string DecimalText(double value);
 
 // A value kept by the reader because the one in the file was outside its range.
 struct ReplacedValue {
     std::string section;
     std::string key;
     std::string fileValue;
-    int value;  // the default taken instead
+    std::string value;  // the default taken instead, as the file would hold it
 };
 
 // Reads the integers of one settings file: a missing value or one that is not a number gives the
@@ -40,6 +42,9 @@ public:
     // The same for a value that must be one of `allowed`.
     int ReadOneOf(std::string_view section, std::string_view key, std::span<const int> allowed,
                   int fallback);
+    // A decimal number of `min`..`max`; a value that is not such a number gives the default.
+    double ReadDecimal(std::string_view section, std::string_view key, double min, double max,
+                       double fallback);
     const IniFile& Ini() const { return ini_; }
     const std::vector<ReplacedValue>& Replaced() const { return replaced_; }
 

@@ -22,6 +22,8 @@ ReportConfig ReadReportConfig(const IniFile& ini, std::vector<ReplacedValue>* re
     config.isoMetering =
         reader.ReadOneOf(kSection, "iso_t_metering", kMetering, config.isoMetering);
     config.c6plus = flag("c6plus", config.c6plus);
+    config.isoCheckLimit =
+        reader.ReadDecimal(kSection, "iso_check_limit", 0, kMaxIsoCheckLimit, config.isoCheckLimit);
     for (std::size_t i = 0; i < config.decimals.size(); ++i) {
         const std::string key = "fr_" + std::to_string(i + 1);
         config.decimals[i] = reader.Read(kSection, key, 0, kMaxDecimals, config.decimals[i]);

@@ -130,7 +130,7 @@ std::optional<FileProblem> ReplacedValuesProblem(const std::filesystem::path& pa
     std::string reason;
     for (const ReplacedValue& r : replaced) {
         reason += (reason.empty() ? "[" : "; [") + r.section + "] " + r.key + "=" + r.fileValue +
-                  ", принято " + std::to_string(r.value);
+                  ", принято " + r.value;
     }
     return FileProblem{kReplaced + path.string(), reason};
 }

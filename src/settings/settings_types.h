@@ -120,6 +120,9 @@ struct ReportConfig {
     int isoCombustion = 25;
     int isoMetering = 20;
     int c6plus = 0;
+    // Per cent: a chromatograph value further than this from the one computed from its record's
+    // composition after ISO 6976 is marked in the views' check.
+    double isoCheckLimit = 0.05;
     std::array<int, 20> decimals{4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
 };
 

@@ -1,6 +1,7 @@
 // Any bytes read as repconf_par.ini: every switch, temperature and count of decimals within its
 // range or set; a number the file holds that fits is taken as it is, and one that does not takes
-// its default and is named among the replaced values, with the text the file holds.
+// its default and is named among the replaced values, with the text the file holds. The check's
+// limit is a decimal number and is read the same way.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -48,13 +49,36 @@ std::vector<Key> KeysOf(const ReportConfig& c) {
     return keys;
 }
 
+// iso_check_limit: the number the file holds when it is one of 0..kMaxIsoCheckLimit, else the
+// default, and named among the replaced values when the file held a number outside.
+bool IsoCheckLimitRead(const IniFile& ini, double limit,
+                       const std::vector<ReplacedValue>& replaced) {
+    const double fallback = ReportConfig{}.isoCheckLimit;
+    const auto text = ini.Find("REP_CONF", "iso_check_limit");
+    const auto number = text ? ParseProfileDecimal(*text) : std::nullopt;
+    const bool named = std::ranges::any_of(
+        replaced, [](const ReplacedValue& r) { return r.key == "iso_check_limit"; });
+    if (!number) {
+        return limit == fallback && !named;
+    }
+    if (*number >= 0 && *number <= kMaxIsoCheckLimit) {
+        return limit == *number && !named;
+    }
+    return limit == fallback && named;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const IniFile ini =
         IniFile::FromBytes(std::string_view(reinterpret_cast<const char*>(data), size));
     std::vector<ReplacedValue> replaced;
-    const std::vector<Key> keys = KeysOf(ReadReportConfig(ini, &replaced));
+    const ReportConfig config = ReadReportConfig(ini, &replaced);
+    if (!IsoCheckLimitRead(ini, config.isoCheckLimit, replaced)) {
+        std::abort();
+    }
+    std::erase_if(replaced, [](const ReplacedValue& r) { return r.key == "iso_check_limit"; });
+    const std::vector<Key> keys = KeysOf(config);
     std::size_t outside = 0;
     for (const Key& key : keys) {
         if (!key.accepts(key.value)) {
@@ -79,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const ReplacedValue& noted = replaced[outside++];
         if (key.value != key.fallback || noted.key != key.name || noted.fileValue != *text ||
-            noted.value != key.fallback || noted.section != "REP_CONF") {
+            noted.value != std::to_string(key.fallback) || noted.section != "REP_CONF") {
             std::abort();
         }
     }

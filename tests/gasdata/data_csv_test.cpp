@@ -6,6 +6,8 @@
 
 #include "data_set_builders.h"
 #include "gasdata/data_view_model.h"
+#include "gasdata/display_conversion.h"
+#include "gasdata/iso_check.h"
 #include "tests/support/csv_reader.h"
 
 namespace zor06::gasdata {
@@ -130,6 +132,42 @@ TEST(DataViewCsv, ChromatographIntervalRowsKeepNumbersPlainAndTheirStatusBeside)
     ASSERT_EQ(d.size(), 2U);
     EXPECT_EQ(d[1][2], "10:00:00*");
     EXPECT_EQ(d[1][kMethane], "94.0000");
+}
+
+TEST(DataViewCsv, CheckColumnsFollowTheValuesOnlyWhenTheViewHasThem) {
+    ChrHdRecord whole = ChrInterval(0x00);
+    whole.values.v[gasdata::kMethane] = 98.5F;  // with the propane: 100 %
+    whole.values.v[11] = 37.5F;
+    DataSet set = EmptySet(DataKind::ChrHour);
+    Add(set, whole);
+    Add(set, ChrInterval(0x00));  // 95.5 %: the calculation refuses it
+    Add(set, ChrInterval(0x02));
+    DataView view = BuildDataView(set, {});
+    const auto plain = test::ParseCsv(DataViewCsv(view));
+    AddIsoCheck(view, set, {});
+    const auto checked = test::ParseCsv(DataViewCsv(view));
+    ASSERT_TRUE(plain && checked);
+    ASSERT_EQ(checked->size(), 4U);
+    for (std::size_t r = 0; r < checked->size(); ++r) {
+        const Fields& fields = (*checked)[r];
+        ASSERT_EQ(fields.size(), kLeft + 29) << r;
+        EXPECT_EQ(Fields(fields.begin(), fields.begin() + kLeft + 20), (*plain)[r]) << r;
+    }
+    const auto check = [&checked](std::size_t r) {
+        return Fields((*checked)[r].begin() + kLeft + 20, (*checked)[r].end());
+    };
+    EXPECT_EQ(check(0)[0], "Тсг высш. хроматографа, МДж/м3");
+    EXPECT_EQ(check(0)[1], "Тсг высш. расчет по ISO 6976, МДж/м3");
+    EXPECT_EQ(check(0)[8], "Отн. плотн. отклонение, %");
+    const Fields first = check(1);
+    EXPECT_EQ(first[0], "37.5000");
+    const double computed = std::stod(first[1]);
+    EXPECT_EQ(first[1], FixedText(computed, 4));
+    EXPECT_NEAR(std::stod(first[2]), (37.5 - computed) / computed * 100, 1e-3);
+    EXPECT_EQ(first[2].size() - first[2].find('.'), 4U);
+    EXPECT_EQ(check(2),
+              (Fields{"0.0000", "---", "---", "0.7000", "---", "---", "0.0000", "---", "---"}));
+    EXPECT_EQ(check(3), Fields(9, "---"));
 }
 
 TEST(DataViewCsv, MoistureRowsOfEachKind) {

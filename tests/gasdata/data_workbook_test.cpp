@@ -117,6 +117,43 @@ TEST_F(DataWorkbookTest, ValuesAreNumbersShownWithTheViewsDecimalsAndMarkersStay
     EXPECT_FALSE(sheet.cells.contains("A9"));
 }
 
+TEST_F(DataWorkbookTest, CheckColumnsFollowTheValuesWithTheirMarkedCellsFilled) {
+    DataView view = test::ChrView(DataKind::ChrHour, 3);
+    view.rows[2].counted = false;
+    test::AddCheckColumns(view);
+    test::Sheet sheet = Written(view);
+    EXPECT_EQ(sheet.columns.at(0).last, 26);
+    EXPECT_EQ(sheet.cells["Z1"].lines, "TB");
+    const struct {
+        const char* ref;
+        const char* text;  // empty for a number
+        double number;
+        const char* format;
+        const char* fill;
+    } cases[] = {
+        {"X2", "Тсг высш.", 0, "", "FFC0C0C0"},
+        {"Y4", "ISO 6976,", 0, "", "FFC0C0C0"},
+        {"Z5", "%", 0, "", "FFC0C0C0"},
+        {"X6", "", 38.1, "0.0000", ""},
+        {"Y6", "", 38.0, "0.0000", ""},
+        {"Z6", "", 0.1 / 38 * 100, "0.000", ""},
+        {"Z7", "", 1.1 / 38 * 100, "0.000", "FFFFC0C0"},
+        {"X8", "---", 0, "", ""},
+        {"Z8", "---", 0, "", ""},
+    };
+    for (const auto& c : cases) {
+        const test::SheetCell& cell = sheet.cells[c.ref];
+        EXPECT_EQ(cell.text, c.text) << c.ref;
+        if (*c.text == '\0') {
+            ASSERT_TRUE(cell.number.has_value()) << c.ref;
+            EXPECT_NEAR(*cell.number, c.number, 1e-9) << c.ref;
+        }
+        EXPECT_EQ(cell.numberFormat, c.format) << c.ref;
+        EXPECT_EQ(cell.fill, c.fill) << c.ref;
+    }
+    EXPECT_FALSE(sheet.cells.contains("AA6"));
+}
+
 TEST_F(DataWorkbookTest, NumberFormatsFollowTheDecimals) {
     EXPECT_EQ(NumberFormat(0, false), "0");
     EXPECT_EQ(NumberFormat(4, false), "0.0000");

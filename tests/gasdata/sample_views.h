@@ -42,6 +42,31 @@ inline DataView ChrView(DataKind kind, std::size_t rows) {
     return view;
 }
 
+// One group of check columns after the values: row r's value 38.1 + r, its computation 38.0 and
+// their difference; row 1 marked; a row without values shows " ---" in each.
+inline void AddCheckColumns(DataView& view) {
+    IsoCheckColumns check;
+    check.headings = {{{"Тсг высш.", "хромато-", "графа,"}, "МДж/м3"},
+                      {{"Тсг высш.", "расчет по", "ISO 6976,"}, "МДж/м3"},
+                      {{"Тсг высш.", "отклоне-", "ние,"}, "%"}};
+    check.decimals = {4, 4, 3};
+    check.limit = 2;
+    for (std::size_t r = 0; r < view.rows.size(); ++r) {
+        DataRow& row = view.rows[r];
+        if (!row.counted) {
+            row.check.assign(3, CheckCell{" ---", std::nullopt, false});
+            continue;
+        }
+        const double value = 38.1 + static_cast<double>(r);
+        const double difference = (value - 38.0) / 38.0 * 100;
+        row.check = {{std::to_string(value).substr(0, 7) + " ", value, false},
+                     {"38.0000 ", 38.0, false},
+                     {std::to_string(difference).substr(0, 5) + " ", difference, r == 1}};
+        check.marked += r == 1 ? 1 : 0;
+    }
+    view.isoCheck = check;
+}
+
 inline DataView WmtView(DataKind kind, std::size_t rows) {
     DataView view;
     view.kind = kind;

@@ -280,6 +280,33 @@ TEST_F(SettingsFilesTest, ReportConfigIsoConditionsMustBeOnesTheStandardTabulate
     }
 }
 
+TEST_F(SettingsFilesTest, ReportConfigIsoCheckLimitIsAPerCentWithinItsRange) {
+    const struct {
+        const char* value;
+        double limit;
+        const char* replaced;  // empty when nothing was
+    } cases[] = {
+        {"0.125", 0.125, ""},
+        {" 2 ", 2, ""},
+        {"0", 0, ""},
+        {"100", 100, ""},
+        {"0,1", 0.05, ""},  // not a number with a point: the default, as any unreadable value
+        {"abc", 0.05, ""},
+        {"1e2", 0.05, ""},
+        {"-0.01", 0.05, "[REP_CONF] iso_check_limit=-0.01, принято 0.05"},
+        {"100.5", 0.05, "[REP_CONF] iso_check_limit=100.5, принято 0.05"},
+        {"nan", 0.05, "[REP_CONF] iso_check_limit=nan, принято 0.05"},
+    };
+    for (const auto& c : cases) {
+        test::WriteBytes(File("repconf_par.ini"),
+                         std::string("[REP_CONF]\r\niso_check_limit=") + c.value + "\r\n");
+        problems.clear();
+        Load();
+        EXPECT_EQ(settings.report.isoCheckLimit, c.limit) << c.value;
+        EXPECT_EQ(problems.empty() ? "" : problems[0].reason, c.replaced) << c.value;
+    }
+}
+
 TEST_F(SettingsFilesTest, ReportConfigValuesOutOfRangeTakeTheirDefaultsAndAreReported) {
     test::WriteBytes(File("repconf_par.ini"),
                      "[REP_CONF]\r\nprz_composition=2\r\nmetan_corr=-1\r\nfr_1=15\r\n"

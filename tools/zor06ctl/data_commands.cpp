@@ -115,6 +115,9 @@ int RunChromatograph(Session& s) {
     if (!archive || RunOf(s.cl) == 0) {
         return UsageError("chromatograph takes 3min, hour or day and --run 1|2", s.cl.command);
     }
+    if (const std::string refusal = IsoCheckRefusal(s.cl, kChrKinds[*archive]); !refusal.empty()) {
+        return UsageError(refusal, s.cl.command);
+    }
     return ReadData(s, kChrKinds[*archive], RunOf(s.cl) - 1);
 }
 
@@ -139,6 +142,9 @@ int RunShowData(Session& s) {
     if (!kind) {
         return UsageError("show-data takes a file ending in .mch, .hch, .dch, .mwm, .hwm or .dwm",
                           s.cl.command);
+    }
+    if (const std::string refusal = IsoCheckRefusal(s.cl, *kind); !refusal.empty()) {
+        return UsageError(refusal, s.cl.command);
     }
     if (!MayWriteDataOutputs(s.cl, *kind)) {
         return kExitUsage;
@@ -196,7 +202,7 @@ constexpr Synopsis kBoundsSynopsis[] = {
 
 constexpr Synopsis kChromatographSynopsis[] = {
     {"chromatograph 3min|hour|day --run 1|2 (--from DATE --to DATE | --last-day |\n"
-     "--last-month) [--save F] [--xlsx F] [--pdf F] [--json|--csv]",
+     "--last-month) [--save F] [--xlsx F] [--pdf F] [--json|--csv] [--iso-check]",
      "read a chromatograph archive, one line per row"},
 };
 
@@ -212,14 +218,19 @@ constexpr Option kDataReadingOptions[] = {
     kRunOption,  kFromOption, kToOption,   kLastDayOption, kLastMonthOption,
     kSaveOption, kOutOption,  kXlsxOption, kPdfOption,
 };
+constexpr Option kChromatographOptions[] = {
+    kRunOption,  kFromOption, kToOption,   kLastDayOption, kLastMonthOption,
+    kSaveOption, kOutOption,  kXlsxOption, kPdfOption,     kIsoCheckOption,
+};
 
 constexpr Synopsis kShowDataSynopsis[] = {
-    {"show-data F [--xlsx F] [--pdf F] [--json|--csv]",
+    {"show-data F [--xlsx F] [--pdf F] [--json|--csv] [--iso-check]",
      "a saved .mch .hch .dch .mwm .hwm .dwm file's rows"},
 };
 
 // --save and --out only to refuse them: the file is saved already.
-constexpr Option kShowDataOptions[] = {kSaveOption, kOutOption, kXlsxOption, kPdfOption};
+constexpr Option kShowDataOptions[] = {kSaveOption, kOutOption, kXlsxOption, kPdfOption,
+                                       kIsoCheckOption};
 
 }  // namespace
 
@@ -239,7 +250,7 @@ constinit const Command kChromatographCommand{
     .synopsis = kChromatographSynopsis,
     .help = kDataReadingHelp,
     .run = RunChromatograph,
-    .options = kDataReadingOptions,
+    .options = kChromatographOptions,
 };
 
 constinit const Command kMoistureCommand{
@@ -254,7 +265,7 @@ constinit const Command kShowDataCommand{
     .name = "show-data",
     .synopsis = kShowDataSynopsis,
     .help =
-        "zor06ctl show-data FILE [--xlsx FILE] [--pdf FILE] [--json|--csv]\n"
+        "zor06ctl show-data FILE [--xlsx FILE] [--pdf FILE] [--json|--csv] [--iso-check]\n"
         "  A saved data file (.mch .hch .dch chromatograph, .mwm .hwm .dwm moisture\n"
         "  meter, by the extension) printed as the readings print their data; a file\n"
         "  of another kind is refused with the viewing command's message (exit 1).\n",

@@ -8,6 +8,7 @@
 #include "gasdata/data_report.h"
 #include "gasdata/data_view_model.h"
 #include "gasdata/data_workbook.h"
+#include "gasdata/iso_check.h"
 #include "platform/file_io.h"
 #include "settings/ini_file.h"
 #include "settings/report_config.h"
@@ -93,14 +94,33 @@ std::optional<DataSettings> LoadDataSettings(Session& s) {
     return loaded;
 }
 
+std::string IsoCheckRefusal(const CommandLine& cl, gasdata::DataKind kind) {
+    if (!cl.Given(kIsoCheckOption.name) ||
+        (gasdata::IsChromatograph(kind) && !gasdata::IsThreeMinute(kind))) {
+        return "";
+    }
+    return "--iso-check takes hourly or daily chromatograph data";
+}
+
 int PutDataSet(Session& s, const gasdata::DataSet& set, const DataSettings& settings) {
-    const gasdata::DataView view = gasdata::BuildDataView(set, settings.report);
+    gasdata::DataView view = gasdata::BuildDataView(set, settings.report);
+    if (s.cl.Given(kIsoCheckOption.name)) {
+        if (gasdata::IsoCheckApplies(set.kind, settings.report)) {
+            gasdata::AddIsoCheck(view, set, settings.report);
+        } else {
+            std::fprintf(stderr,
+                         "--iso-check: calc_formula=%d computes these values after the "
+                         "composition already; no check columns\n",
+                         settings.report.calcFormula);
+        }
+    }
     std::fputs(DataRowsText(view, RowFormatOf(s.cl)).c_str(), stdout);
     std::fflush(stdout);
     const DataOutputs outputs = DataOutputsOf(s.cl, set.kind);
     const bool ok = (outputs.save.empty() || SaveDataFile(s, set, outputs.save)) &&
                     (outputs.xlsx.empty() || WriteWorkbook(view, outputs.xlsx)) &&
-                    (outputs.pdf.empty() || WriteReport(view, set, settings, outputs.pdf));
+                    (outputs.pdf.empty() ||
+                     WriteReport(gasdata::WithoutIsoCheck(view), set, settings, outputs.pdf));
     return ok ? kExitOk : kExitFailed;
 }
 

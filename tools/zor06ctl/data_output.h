@@ -32,7 +32,11 @@ bool MayWriteDataOutputs(const CommandLine& cl, gasdata::DataKind kind);
 // could not be read.
 std::optional<DataSettings> LoadDataSettings(Session& s);
 
-// Prints the view of `set` and writes --save (readings only), --xlsx and --pdf; the exit status.
+// Why --iso-check cannot be given for data of `kind`; empty when it can, or was not given.
+std::string IsoCheckRefusal(const CommandLine& cl, gasdata::DataKind kind);
+
+// Prints the view of `set` (with the ISO 6976 check for --iso-check) and writes --save (readings
+// only), --xlsx and --pdf; the exit status.
 int PutDataSet(Session& s, const gasdata::DataSet& set, const DataSettings& settings);
 
 }  // namespace zor06::ctl

@@ -5,6 +5,8 @@
 #include "gasdata/data_csv.h"
 #include "gasdata/display_conversion.h"
 #include "gasdata/exported_cells.h"
+#include "gasdata/iso_check.h"
+#include "settings/ini_values.h"
 #include "zor06ctl/json.h"
 
 namespace zor06::ctl {
@@ -18,6 +20,9 @@ std::vector<std::string> RowCells(const gasdata::DataRow& row) {
         for (const std::string& cell : *part) {
             cells.emplace_back(gasdata::TrimBlanks(cell));
         }
+    }
+    for (const gasdata::CheckCell& cell : row.check) {
+        cells.emplace_back(gasdata::TrimBlanks(cell.text));
     }
     return cells;
 }
@@ -51,9 +56,31 @@ std::string JsonArray(const std::vector<std::string>& texts) {
     return out + "]";
 }
 
+// The marked rows and their limit, and which check cells are marked, by row and check column.
+std::string IsoCheckJson(const gasdata::DataView& view) {
+    if (!view.isoCheck) {
+        return "";
+    }
+    std::string marked;
+    for (std::size_t r = 0; r < view.rows.size(); ++r) {
+        const auto& cells = view.rows[r].check;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (cells[c].marked) {
+                marked.append(marked.empty() ? "" : ", ")
+                    .append("[" + std::to_string(r) + ", " + std::to_string(c) + "]");
+            }
+        }
+    }
+    return ", \"iso_check\": {\"limit\": " + settings::DecimalText(view.isoCheck->limit) +
+           ", \"marked_rows\": " + std::to_string(view.isoCheck->marked) + ", \"marked_cells\": [" +
+           marked + "]}";
+}
+
 std::string Json(const gasdata::DataView& view) {
     std::vector<std::string> columns;
-    for (const auto* headings : {&view.leftHeadings, &view.valueHeadings}) {
+    static const std::vector<gasdata::ColumnHeading> kNone;
+    for (const auto* headings : {&view.leftHeadings, &view.valueHeadings,
+                                 view.isoCheck ? &view.isoCheck->headings : &kNone}) {
         for (const gasdata::ColumnHeading& heading : *headings) {
             columns.push_back(gasdata::HeadingText(heading));
         }
@@ -63,7 +90,8 @@ std::string Json(const gasdata::DataView& view) {
         rows.append(rows.empty() ? "" : ", ").append(JsonArray(RowCells(row)));
     }
     return "{\"caption\": " + JsonString(view.caption) + ", \"columns\": " + JsonArray(columns) +
-           ", \"rows\": [" + rows + "], \"averages\": " + JsonArray(AverageCells(view)) + "}\n";
+           ", \"rows\": [" + rows + "], \"averages\": " + JsonArray(AverageCells(view)) +
+           IsoCheckJson(view) + "}\n";
 }
 
 }  // namespace
@@ -83,6 +111,9 @@ std::string DataRowsText(const gasdata::DataView& view, RowFormat format) {
         std::vector<std::string> averages = AverageCells(view);
         averages.insert(averages.begin(), kAveragesLabel);
         out += TabLine(averages);
+    }
+    if (view.isoCheck) {
+        out += gasdata::IsoCheckSummary(*view.isoCheck) + "\n";
     }
     return out;
 }

@@ -28,6 +28,27 @@ inline constexpr Option kFromOption{.name = "--from", .value = "DATE", .check = 
 inline constexpr Option kToOption{.name = "--to", .value = "DATE", .check = NeedsValue};
 inline constexpr Option kLastDayOption{.name = "--last-day"};
 inline constexpr Option kLastMonthOption{.name = "--last-month"};
+inline constexpr Option kIsoCheckOption{.name = "--iso-check",
+                                        .help =
+                                            "hourly and daily chromatograph data, with\n"
+                                            "calc_formula=0: after the values, for the\n"
+                                            "superior calorific value, the density and the\n"
+                                            "relative density, three columns each: the\n"
+                                            "chromatograph's value, the value ISO 6976 gives\n"
+                                            "for the row's composition (iso_t_comb,\n"
+                                            "iso_t_metering, c6plus; in the view's units) and\n"
+                                            "their difference in % (\"---\" when the\n"
+                                            "calculation refuses the composition). A\n"
+                                            "difference beyond iso_check_limit (default\n"
+                                            "0.05 %) marks its row: the lines end with\n"
+                                            "\"Отклонение от ISO 6976 более L %: записей N\",\n"
+                                            "--json adds \"iso_check\": {limit, marked_rows,\n"
+                                            "marked_cells: [[row, column], ...]}, --xlsx fills\n"
+                                            "the marked cells; the --pdf report keeps its\n"
+                                            "two halves of ten value columns, without them.\n"
+                                            "With calc_formula 1 or 2 the values are\n"
+                                            "computed from the composition already and no\n"
+                                            "columns are added (said on stderr)"};
 
 // The file of --out or --save; empty when neither was given.
 std::string SaveFileOf(const CommandLine& cl);

@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -14,6 +16,7 @@
 #include <algorithm>
 
 #include "gasdata/abnormal_signs.h"
+#include "gasdata/iso_check.h"
 #include "gasdata/screens/DataViewModel.h"
 #include "gasdata/screens/TFormChromError.h"
 #include "gasdata/screens/TFormDataChart.h"
@@ -73,6 +76,7 @@ DataForm::DataForm(gasdata::DataView content, DataFormContext context, QWidget* 
     grids->addWidget(values_, 1);
     auto* column = new QVBoxLayout(this);
     column->addLayout(grids, 1);
+    AddIsoCheckRow(column);
     AddButtons(column);
 
     // The operator's hidden command: no menu shows it, only its shortcut.
@@ -136,6 +140,44 @@ QWidget* DataForm::NewBarRoom() {
     return room;
 }
 
+void DataForm::AddIsoCheckRow(QBoxLayout* column) {
+    if (!view().isoCheck) {
+        return;
+    }
+    for (int c = model_->FirstCheckColumn(); c < model_->columnCount(); ++c) {
+        values_->setColumnHidden(c, true);
+    }
+    isoCheck_ = new QCheckBox(QStringLiteral("Сверка с ISO 6976"), this);
+    isoSummary_ =
+        new QLabel(QString::fromStdString(gasdata::IsoCheckSummary(*view().isoCheck)), this);
+    isoSummary_->setVisible(false);
+    auto* row = new QHBoxLayout;
+    row->addWidget(isoCheck_);
+    row->addSpacing(isoCheck_->sizeHint().height());
+    row->addWidget(isoSummary_, 1);
+    column->addLayout(row);
+    connect(isoCheck_, &QCheckBox::toggled, this, &DataForm::ShowIsoCheck);
+}
+
+void DataForm::ShowIsoCheck(bool shown) {
+    for (int c = model_->FirstCheckColumn(); c < model_->columnCount(); ++c) {
+        values_->setColumnHidden(c, !shown);
+        if (shown) {
+            values_->resizeColumnToContents(c);
+        }
+    }
+    isoSummary_->setVisible(shown);
+    Resize();
+}
+
+void DataForm::RunAction(const DataFormContext::Action& action) {
+    if (view().isoCheck && !isoCheck_->isChecked()) {
+        action(gasdata::WithoutIsoCheck(view()), this);
+    } else {
+        action(view(), this);
+    }
+}
+
 void DataForm::AddButtons(QLayout* column) {
     QDialogButtonBox* buttons = widgets::NewButtonRow(this);
     save_ = AddButton(buttons, QStringLiteral("Сохранить в файле"), context_.save);
@@ -156,7 +198,7 @@ QPushButton* DataForm::AddButton(QDialogButtonBox* row, const QString& caption,
                                  const DataFormContext::Action& action) {
     QPushButton* button = widgets::AddToRow(row, caption);
     button->setEnabled(static_cast<bool>(action));
-    connect(button, &QPushButton::clicked, this, [this, &action] { action(view(), this); });
+    connect(button, &QPushButton::clicked, this, [this, &action] { RunAction(action); });
     return button;
 }
 
@@ -177,7 +219,10 @@ void DataForm::Resize() {
     const int grid = values_->horizontalHeader()->sizeHint().height() +
                      values_->verticalHeader()->length() + GridFrame(values_) +
                      values_->horizontalScrollBar()->sizeHint().height();
-    const int buttons = exit_->sizeHint().height() + layout()->spacing();
+    int buttons = exit_->sizeHint().height() + layout()->spacing();
+    if (isoCheck_ != nullptr) {
+        buttons += isoCheck_->sizeHint().height() + layout()->spacing();
+    }
     const int height = margins.top() + grid + buttons + margins.bottom();
     resize(width, std::min(height, screen.height() - kScreenHeightReserve));
 }

@@ -12,7 +12,10 @@
 #include "gasdata/data_view.h"
 
 class QAction;
+class QBoxLayout;
+class QCheckBox;
 class QDialogButtonBox;
+class QLabel;
 class QModelIndex;
 class QPushButton;
 class QTableView;
@@ -61,6 +64,11 @@ public:
     QPushButton* csvButton() const { return csv_; }
     QPushButton* chartButton() const { return chart_; }
     QPushButton* exitButton() const { return exit_; }
+    // "Сверка с ISO 6976" and the line of marked records under it: only in a view that has the
+    // check. While the box is clear the check's columns stay hidden and the buttons' actions
+    // get the view without them.
+    QCheckBox* isoCheckBox() const { return isoCheck_; }
+    QLabel* isoCheckSummary() const { return isoSummary_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -68,6 +76,9 @@ protected:
 private:
     void SetUpGrids();
     QWidget* NewBarRoom();
+    void AddIsoCheckRow(QBoxLayout* column);
+    void ShowIsoCheck(bool shown);
+    void RunAction(const DataFormContext::Action& action);
     void AddButtons(QLayout* column);
     QPushButton* AddButton(QDialogButtonBox* row, const QString& caption,
                            const DataFormContext::Action& action);
@@ -91,6 +102,8 @@ private:
     QPushButton* csv_ = nullptr;
     QPushButton* chart_ = nullptr;
     QPushButton* exit_ = nullptr;
+    QCheckBox* isoCheck_ = nullptr;
+    QLabel* isoSummary_ = nullptr;
 };
 
 }  // namespace zor06::screens

@@ -1,4 +1,5 @@
-// A data view as an item model: the left columns, then the value columns, one row per record.
+// A data view as an item model: the left columns, then the value columns and the columns of the
+// ISO 6976 check when the view has them, one row per record; a marked check cell is filled.
 // It holds the view; the texts are taken from it when shown, so that long 3-minute archives
 // cost no copies.
 #pragma once
@@ -15,6 +16,8 @@ public:
     DataViewModel(gasdata::DataView view, QObject* parent);
 
     const gasdata::DataView& View() const { return view_; }
+    // columnCount() when the view has no check.
+    int FirstCheckColumn() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -22,8 +25,12 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    QVariant CheckData(const QModelIndex& index, int role) const;
+
     gasdata::DataView view_;
     int leftCount_;
+    int valueCount_;
+    int checkCount_;
 };
 
 }  // namespace zor06::screens

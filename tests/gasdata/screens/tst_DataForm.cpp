@@ -1,7 +1,9 @@
 // The archive data views: what the grids show, how the two grids move together, the hidden
 // status columns and the abnormal-signs window behind them, the buttons and the window's size.
 #include <QApplication>
+#include <QCheckBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -10,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "gasdata/iso_check.h"
 #include "gasdata/screens/DataForm.h"
 #include "gasdata/screens/TFormChromError.h"
 
@@ -26,6 +29,7 @@ private slots:
     void doubleClickOpensTheSignsOnlyWhileTheStatusIsShown();
     void moistureViewsHaveNoSignsAndNoWorkbook();
     void buttonsCallTheirActionsOrStayDisabled();
+    void isoCheckBoxShowsTheCheckColumnsAndHandsThemToTheButtons();
     void windowFitsTheTableWithinTheScreen();
     void eachKindNamesItsScreen_data();
     void eachKindNamesItsScreen();
@@ -75,6 +79,26 @@ gasdata::DataView HourView(int rows, int valueColumns = 3) {
         row.signs = {1, static_cast<std::uint8_t>(r == 1 ? 0x02 : 0), 0,
                      " Часовые данные с 01.12.26 " + hour + ":00:00 по " + hour + ":59:59"};
         view.rows.push_back(row);
+    }
+    return view;
+}
+
+// Three check columns of the superior calorific value; row 1's difference is marked.
+gasdata::DataView CheckedHourView(int rows) {
+    gasdata::DataView view = HourView(rows);
+    gasdata::IsoCheckColumns check;
+    check.headings = {{{"Тсг высш.", "хромато-", "графа,"}, "МДж/м3"},
+                      {{"Тсг высш.", "расчет по", "ISO 6976,"}, "МДж/м3"},
+                      {{"Тсг высш.", "отклоне-", "ние,"}, "%"}};
+    check.decimals = {4, 4, 3};
+    check.limit = 0.05;
+    check.marked = 1;
+    view.isoCheck = check;
+    for (int r = 0; r < rows; ++r) {
+        view.rows[static_cast<std::size_t>(r)].check = {
+            {"38.1000 ", 38.1, false},
+            {"38.0800 ", 38.08, false},
+            {r == 1 ? "  0.060 " : "  0.020 ", r == 1 ? 0.06 : 0.02, r == 1}};
     }
     return view;
 }
@@ -258,6 +282,60 @@ void TstDataForm::buttonsCallTheirActionsOrStayDisabled() {
     QTest::mouseClick(form.exitButton(), Qt::LeftButton);
     QVERIFY(!form.isVisible());
     QCOMPARE(form.result(), int(QDialog::Rejected));
+}
+
+void TstDataForm::isoCheckBoxShowsTheCheckColumnsAndHandsThemToTheButtons() {
+    QCOMPARE(DataForm(HourView(1), {}).isoCheckBox(), nullptr);
+
+    QList<bool> exported;  // whether each export got the check
+    DataFormContext context;
+    context.exportWorkbook = [&exported](const gasdata::DataView& view, QWidget*) {
+        exported << (view.isoCheck.has_value() && view.rows.at(0).check.size() == 3);
+    };
+    DataForm form(CheckedHourView(3), context);
+    form.show();
+    QCheckBox* box = form.isoCheckBox();
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->text(), QStringLiteral("Сверка с ISO 6976"));
+    QVERIFY(!box->isChecked());
+    const QAbstractItemModel* model = form.valueGrid()->model();
+    QCOMPARE(model->columnCount(), 4 + 3 + 3);
+    const QList<int> checkColumns{7, 8, 9};
+    for (int c : checkColumns) {
+        QVERIFY(form.valueGrid()->isColumnHidden(c));
+        QVERIFY(form.leftGrid()->isColumnHidden(c));
+    }
+    QVERIFY(!form.isoCheckSummary()->isVisible());
+    form.exportButton()->click();
+
+    box->click();
+    QVERIFY(form.isoCheckSummary()->isVisible());
+    QCOMPARE(form.isoCheckSummary()->text(),
+             QStringLiteral("Отклонение от ISO 6976 более 0.05 %: записей 1"));
+    for (int c : checkColumns) {
+        QVERIFY(!form.valueGrid()->isColumnHidden(c));
+        QVERIFY(form.leftGrid()->isColumnHidden(c));
+        // Whole headings: every column is at least as wide as its heading needs.
+        QVERIFY(form.valueGrid()->columnWidth(c) >=
+                form.valueGrid()->horizontalHeader()->sectionSizeHint(c));
+    }
+    QCOMPARE(model->headerData(8, Qt::Horizontal).toString(),
+             QStringLiteral("Тсг высш.\nрасчет по\nISO 6976,\nМДж/м3"));
+    QCOMPARE(Cell(form.valueGrid(), 1, 9), QStringLiteral("  0.060 "));
+    const QColor marked = QColor::fromRgb(gasdata::kIsoCheckMarkedRgb);
+    for (int r = 0; r < 3; ++r) {
+        for (int c : checkColumns) {
+            const QVariant fill = model->index(r, c).data(Qt::BackgroundRole);
+            QCOMPARE(fill.isValid() && fill.value<QColor>() == marked, r == 1 && c == 9);
+        }
+    }
+    QVERIFY(!model->index(1, 6).data(Qt::BackgroundRole).isValid());
+    form.exportButton()->click();
+
+    box->click();
+    QVERIFY(form.valueGrid()->isColumnHidden(8));
+    form.exportButton()->click();
+    QCOMPARE(exported, (QList<bool>{false, true, false}));
 }
 
 void TstDataForm::windowFitsTheTableWithinTheScreen() {
