@@ -101,7 +101,7 @@ std::vector<std::string> VersionOne() {
             station_id BIGINT NOT NULL REFERENCES stations (id),
             archive TEXT NOT NULL,
             idx BIGINT NOT NULL,
-            time {time} NOT NULL,
+            time {time},
             raw {blob} NOT NULL,
             row_cells TEXT NOT NULL,
             PRIMARY KEY (station_id, archive, idx)))",

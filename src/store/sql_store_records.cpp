@@ -127,15 +127,17 @@ bool SqlStore::InsertMessageRecord(std::int64_t stationKey, const MessageRecord&
     if (!IsMessageArchive(record.archive)) {
         return Refuse(what, "not a message archive");
     }
-    if (!IsTimestamp(record.time)) {
+    // A record whose date the line spoiled is kept by its index, without a time.
+    if (!record.time.empty() && !IsTimestamp(record.time)) {
         return Refuse(what, "the time \"" + record.time + "\"" + std::string(kBadTimestamp));
     }
     const auto cells = JoinCells(record.row);
     if (!cells) {
         return Refuse(what, "a cell of its row holds a tab");
     }
+    const SqlValue time = record.time.empty() ? SqlValue() : SqlValue(record.time);
     const SqlValue params[] = {stationKey,   std::string(ArchiveName(record.archive)),
-                               record.index, record.time,
+                               record.index, time,
                                record.raw,   *cells};
     const auto changed = connection_->Execute(
         "INSERT INTO message_records (station_id, archive, idx, time, raw, row_cells) "

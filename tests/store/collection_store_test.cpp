@@ -349,9 +349,11 @@ TEST_P(StoreTest, KeepsValuesBytesAndCellsExactly) {
     std::vector<MessageRecord> messages = {
         Message(1, "2024-05-01 10:00:00", {"Давление", "", "'; DROP TABLE stations; --"}),
         Message(2, "2024-05-01 10:00:00", {}),
+        // A record whose date the line spoiled: kept by its index, without a time.
+        Message(3, "", {"   ***"}),
         {Archive::Diagnostics, 1, "2024-05-01 10:00:00", {}, {"x"}}};
     ASSERT_EQ(store->AddDataRecords("A", std::vector{chr, empty, wmt}), 3) << store->Error();
-    ASSERT_EQ(store->AddMessageRecords("A", messages), 3) << store->Error();
+    ASSERT_EQ(store->AddMessageRecords("A", messages), 4) << store->Error();
 
     for (const DataRecord& sent : {chr, empty, wmt}) {
         const auto read = store->DataRecords("A", sent.archive, sent.run, "", "");
