@@ -3,6 +3,7 @@
 // protocol.
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -80,6 +81,11 @@ public:
 
 private:
     void Answer() {
+        // An accepted dialog stays up until its queued accept runs; a busy machine may fire the
+        // timer again before that, and the dialog must not be answered twice.
+        if (accepting_) {
+            return;
+        }
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
             dialogTitles << dialog->windowTitle();
@@ -87,10 +93,20 @@ private:
             if (name.isEmpty()) {
                 dialog->reject();
             } else {
-                if (name != QStringLiteral("*")) {  // "*": the proposed name as it stands
-                    dialog->selectFile(name);
+                // "*": the proposed name as it stands. The name is typed, as an operator would:
+                // selectFile depends on the dialog's file list, which loads in the background.
+                auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                if (name != QStringLiteral("*") && edit != nullptr) {
+                    edit->setText(name);
                 }
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                accepting_ = true;
+                QMetaObject::invokeMethod(
+                    dialog,
+                    [this, dialog] {
+                        accepting_ = false;
+                        QMetaObject::invokeMethod(dialog, "accept");
+                    },
+                    Qt::QueuedConnection);
             }
         } else if (auto* screen = qobject_cast<zor06::screens::TFormConf_Protocol*>(modal)) {
             captions << screen->windowTitle();
@@ -99,6 +115,7 @@ private:
     }
     std::vector<QString> names_;
     std::size_t next_ = 0;
+    bool accepting_ = false;
     QTimer timer_;
 };
 
