@@ -53,6 +53,11 @@ private:
     // The station's key, entering the station by its name alone when it is not held yet.
     std::optional<std::int64_t> StationKey(std::string_view name, const std::string& what);
 
+    // One batch in one transaction, each record through `insert`: all of it or none.
+    template <class Record>
+    std::optional<std::int64_t> AddBatch(
+        std::string_view station, std::span<const Record> records, std::string_view noun,
+        bool (SqlStore::*insert)(std::int64_t, const Record&, const std::string&, std::int64_t*));
     bool InsertDataRecord(std::int64_t stationKey, const DataRecord& record,
                           const std::string& what, std::int64_t* added);
     bool InsertMessageRecord(std::int64_t stationKey, const MessageRecord& record,

@@ -150,48 +150,38 @@ bool SqlStore::InsertMessageRecord(std::int64_t stationKey, const MessageRecord&
     return true;
 }
 
+template <class Record>
+std::optional<std::int64_t> SqlStore::AddBatch(
+    std::string_view station, std::span<const Record> records, std::string_view noun,
+    bool (SqlStore::*insert)(std::int64_t, const Record&, const std::string&, std::int64_t*)) {
+    error_.clear();
+    const std::string what =
+        "cannot add the " + std::string(noun) + " of station " + std::string(station);
+    std::int64_t added = 0;
+    const bool ok = records.empty() || InTransaction(what, [&] {
+                        const auto key = StationKey(station, what);
+                        if (!key) {
+                            return false;
+                        }
+                        for (std::size_t i = 0; i < records.size(); ++i) {
+                            if (!(this->*insert)(*key, records[i],
+                                                 RecordWhat(what, i, records[i].archive), &added)) {
+                                return false;
+                            }
+                        }
+                        return true;
+                    });
+    return ok ? std::optional(added) : std::nullopt;
+}
+
 std::optional<std::int64_t> SqlStore::AddDataRecords(std::string_view station,
                                                      std::span<const DataRecord> records) {
-    error_.clear();
-    const std::string what = "cannot add the records of station " + std::string(station);
-    std::int64_t added = 0;
-    const bool ok =
-        records.empty() || InTransaction(what, [&] {
-            const auto key = StationKey(station, what);
-            if (!key) {
-                return false;
-            }
-            for (std::size_t i = 0; i < records.size(); ++i) {
-                if (!InsertDataRecord(*key, records[i], RecordWhat(what, i, records[i].archive),
-                                      &added)) {
-                    return false;
-                }
-            }
-            return true;
-        });
-    return ok ? std::optional(added) : std::nullopt;
+    return AddBatch(station, records, "records", &SqlStore::InsertDataRecord);
 }
 
 std::optional<std::int64_t> SqlStore::AddMessageRecords(std::string_view station,
                                                         std::span<const MessageRecord> records) {
-    error_.clear();
-    const std::string what = "cannot add the messages of station " + std::string(station);
-    std::int64_t added = 0;
-    const bool ok =
-        records.empty() || InTransaction(what, [&] {
-            const auto key = StationKey(station, what);
-            if (!key) {
-                return false;
-            }
-            for (std::size_t i = 0; i < records.size(); ++i) {
-                if (!InsertMessageRecord(*key, records[i], RecordWhat(what, i, records[i].archive),
-                                         &added)) {
-                    return false;
-                }
-            }
-            return true;
-        });
-    return ok ? std::optional(added) : std::nullopt;
+    return AddBatch(station, records, "messages", &SqlStore::InsertMessageRecord);
 }
 
 std::optional<Timestamp> SqlStore::NewestPeriod(std::string_view station, Archive archive,
