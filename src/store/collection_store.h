@@ -36,9 +36,9 @@ struct Station {
     std::string address;  // "HOST:PORT" or the telephone number
     int controllerAddress = 0;
     std::int64_t serialNumber = 0;
-    std::string controllerName;             // UTF-8
-    std::vector<std::string> runNames;      // UTF-8, one per chromatograph run
-    std::string identification;             // the identification as the identify command prints it
+    std::string controllerName;         // UTF-8
+    std::vector<std::string> runNames;  // UTF-8, one per chromatograph run
+    std::string identification;         // the identification as the identify command prints it
 };
 
 // Dates and times are "YYYY-MM-DD HH:MM:SS", which sorts as it reads.
@@ -50,8 +50,8 @@ struct DataRecord {
     Archive archive = Archive::ChrHour;
     int run = 0;
     Timestamp period;
-    int state = 0;       // the controller's state byte
-    int statusWord = 0;  // the device's abnormal signs
+    int state = 0;               // the controller's state byte
+    int statusWord = 0;          // the device's abnormal signs
     std::vector<double> values;  // 20 for the chromatograph, 4 for the moisture meter
     bool crcValid = true;
     std::vector<std::uint8_t> raw;  // the record exactly as received
@@ -77,7 +77,7 @@ struct LogEntry {
     std::int64_t id = 0;
     std::string station;
     Timestamp started;
-    Timestamp ended;     // empty while the collection runs or when it never ended
+    Timestamp ended;      // empty while the collection runs or when it never ended
     std::string outcome;  // "ok" or the reason it failed
     std::vector<ArchiveCount> counts;
     std::int64_t lineBytes = 0;  // bytes sent and received
@@ -89,7 +89,7 @@ struct StationSummary {
     struct Newest {
         Archive archive = Archive::ChrHour;
         int run = 0;
-        Timestamp newest;             // data archives: the newest record's period
+        Timestamp newest;              // data archives: the newest record's period
         std::int64_t newestIndex = 0;  // message archives: the newest index
     };
     std::vector<Newest> newest;  // each archive and run that holds records
@@ -108,8 +108,7 @@ public:
     // The newest record held, none when the archive (and run) has none yet.
     virtual std::optional<Timestamp> NewestPeriod(std::string_view station, Archive archive,
                                                   int run) = 0;
-    virtual std::optional<std::int64_t> NewestIndex(std::string_view station,
-                                                    Archive archive) = 0;
+    virtual std::optional<std::int64_t> NewestIndex(std::string_view station, Archive archive) = 0;
 
     // One batch in one transaction: all of it or, on failure, none of it. A record already held
     // (same station, archive, run and period; or same station, archive and index) is skipped.
@@ -124,8 +123,7 @@ public:
     virtual std::optional<std::int64_t> BeginCollection(std::string_view station,
                                                         const Timestamp& started) = 0;
     virtual bool EndCollection(std::int64_t id, const Timestamp& ended, std::string_view outcome,
-                               std::span<const ArchiveCount> counts,
-                               std::int64_t lineBytes) = 0;
+                               std::span<const ArchiveCount> counts, std::int64_t lineBytes) = 0;
 
     // Reading back, oldest first. `from` and `to` are inclusive; empty means unbounded.
     virtual std::optional<std::vector<StationSummary>> Stations() = 0;
