@@ -66,14 +66,22 @@ std::string IsoCheckJson(const gasdata::DataView& view) {
         const auto& cells = view.rows[r].check;
         for (std::size_t c = 0; c < cells.size(); ++c) {
             if (cells[c].marked) {
-                marked.append(marked.empty() ? "" : ", ")
-                    .append("[" + std::to_string(r) + ", " + std::to_string(c) + "]");
+                marked.append(marked.empty() ? "[" : ", [")
+                    .append(std::to_string(r))
+                    .append(", ")
+                    .append(std::to_string(c))
+                    .append("]");
             }
         }
     }
-    return ", \"iso_check\": {\"limit\": " + settings::DecimalText(view.isoCheck->limit) +
-           ", \"marked_rows\": " + std::to_string(view.isoCheck->marked) + ", \"marked_cells\": [" +
-           marked + "]}";
+    std::string json = ", \"iso_check\": {\"limit\": ";
+    json.append(settings::DecimalText(view.isoCheck->limit))
+        .append(", \"marked_rows\": ")
+        .append(std::to_string(view.isoCheck->marked))
+        .append(", \"marked_cells\": [")
+        .append(marked)
+        .append("]}");
+    return json;
 }
 
 std::string Json(const gasdata::DataView& view) {
