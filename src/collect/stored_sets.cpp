@@ -4,6 +4,7 @@
 
 #include "collect/record_rows.h"
 #include "collect/timestamps.h"
+#include "gasdata/data_reading.h"
 #include "messages/archive_kind.h"
 #include "platform/clock.h"
 #include "tables/controller_date.h"
@@ -37,12 +38,6 @@ dataset::HdmHeader StationHeader(const store::Station& station, std::string_view
 
 store::Timestamp Bound(const std::optional<ControllerDateTime>& date) {
     return date ? TimestampOf(*date) : store::Timestamp();
-}
-
-ControllerDateTime Significant(const ControllerDateTime& d, std::size_t bytes) {
-    ControllerDateTime out{};
-    std::copy_n(d.begin(), bytes, out.begin());
-    return out;
 }
 
 }  // namespace
@@ -80,8 +75,8 @@ std::optional<gasdata::DataSet> StoredDataSet(store::CollectionStore& db,
         DateOfTimestamp(rows->front().period).value_or(ControllerDateTime{});
     const ControllerDateTime last =
         DateOfTimestamp(rows->back().period).value_or(ControllerDateTime{});
-    set.header.start = Significant(period.from.value_or(first), k.dateBytes);
-    set.header.end = Significant(period.to.value_or(last), k.dateBytes);
+    set.header.start = gasdata::Significant(period.from.value_or(first), k.dateBytes);
+    set.header.end = gasdata::Significant(period.to.value_or(last), k.dateBytes);
     set.header.recordCount = static_cast<std::uint32_t>(set.Count());
     return set;
 }

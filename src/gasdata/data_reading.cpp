@@ -39,13 +39,13 @@ bytes::ControllerDateTime StepOnce(Step step, const bytes::ControllerDateTime& d
     return tables::StepForward(d, tables::kStepDay);
 }
 
-namespace {
-
 bytes::ControllerDateTime Significant(const bytes::ControllerDateTime& d, std::size_t bytes) {
     bytes::ControllerDateTime out{};
     std::copy_n(d.begin(), bytes, out.begin());
     return out;
 }
+
+namespace {
 
 // Year, month and day.
 bytes::ControllerDateTime DayOf(const bytes::ControllerDateTime& d) {

@@ -61,6 +61,8 @@ bytes::ControllerDateTime NextExpected(DataKind kind, const bytes::ControllerDat
 
 // One step of the archive on from `date`: 3 minutes, an hour or a day.
 bytes::ControllerDateTime StepOnce(Step step, const bytes::ControllerDateTime& date);
+// The first `bytes` bytes of `date`, the rest 0: a date as a request of the archive carries it.
+bytes::ControllerDateTime Significant(const bytes::ControllerDateTime& date, std::size_t bytes);
 
 // Whether a record dated `record` lies where the reading expects it.
 bool InAllowedWindow(DataKind kind, const bytes::ControllerDateTime& expected,

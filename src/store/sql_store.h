@@ -64,6 +64,10 @@ private:
                              const std::string& what, std::int64_t* added);
     bool NewestOfEach(std::int64_t stationKey, StationSummary* summary);
     bool ReadCounts(std::optional<std::string_view> station, std::vector<LogEntry>* entries);
+    // The one value a MAX() query gives: none when the table holds no row of it (NULL) and, with
+    // the failure in Error(), when the query fails.
+    std::optional<SqlValue> Newest(const std::string& sql, std::span<const SqlValue> params,
+                                   const std::string& what);
 
     std::unique_ptr<SqlConnection> connection_;
     std::string error_;

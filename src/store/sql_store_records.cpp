@@ -184,42 +184,39 @@ std::optional<std::int64_t> SqlStore::AddMessageRecords(std::string_view station
     return AddBatch(station, records, "messages", &SqlStore::InsertMessageRecord);
 }
 
-std::optional<Timestamp> SqlStore::NewestPeriod(std::string_view station, Archive archive,
-                                                int run) {
+std::optional<SqlValue> SqlStore::Newest(const std::string& sql, std::span<const SqlValue> params,
+                                         const std::string& what) {
     error_.clear();
-    const SqlValue params[] = {std::string(station), std::string(ArchiveName(archive)),
-                               std::int64_t{run}};
-    const auto rows = connection_->Query(
-        "SELECT MAX(d.period) FROM data_records d JOIN stations s ON s.id = d.station_id "
-        "WHERE s.name = ? AND d.archive = ? AND d.run = ?",
-        params);
+    const auto rows = connection_->Query(sql, params);
     if (!rows) {
-        Fail(RangeWhat("records", station, archive));
+        Fail(what);
         return std::nullopt;
     }
     const SqlValue& newest = rows->front()[0];
     if (std::holds_alternative<std::monostate>(newest)) {
         return std::nullopt;
     }
-    return AsText(newest);
+    return newest;
+}
+
+std::optional<Timestamp> SqlStore::NewestPeriod(std::string_view station, Archive archive,
+                                                int run) {
+    const SqlValue params[] = {std::string(station), std::string(ArchiveName(archive)),
+                               std::int64_t{run}};
+    const auto newest = Newest(
+        "SELECT MAX(d.period) FROM data_records d JOIN stations s ON s.id = d.station_id "
+        "WHERE s.name = ? AND d.archive = ? AND d.run = ?",
+        params, RangeWhat("records", station, archive));
+    return newest ? std::optional(AsText(*newest)) : std::nullopt;
 }
 
 std::optional<std::int64_t> SqlStore::NewestIndex(std::string_view station, Archive archive) {
-    error_.clear();
     const SqlValue params[] = {std::string(station), std::string(ArchiveName(archive))};
-    const auto rows = connection_->Query(
+    const auto newest = Newest(
         "SELECT MAX(m.idx) FROM message_records m JOIN stations s ON s.id = m.station_id "
         "WHERE s.name = ? AND m.archive = ?",
-        params);
-    if (!rows) {
-        Fail(RangeWhat("messages", station, archive));
-        return std::nullopt;
-    }
-    const SqlValue& newest = rows->front()[0];
-    if (std::holds_alternative<std::monostate>(newest)) {
-        return std::nullopt;
-    }
-    return AsInteger(newest);
+        params, RangeWhat("messages", station, archive));
+    return newest ? std::optional(AsInteger(*newest)) : std::nullopt;
 }
 
 std::optional<std::vector<DataRecord>> SqlStore::DataRecords(std::string_view station,

@@ -7,8 +7,6 @@
 
 #include "collect/collection_pass.h"
 #include "collect/collection_targets.h"
-#include "platform/clock.h"
-#include "settings/settings_store.h"
 #include "settings/work_dir.h"
 #include "zor06ctl/collection_report.h"
 #include "zor06ctl/database_option.h"
@@ -61,12 +59,7 @@ int RunCollect(Session& s) {
     if (!workDir) {
         return kExitFailed;
     }
-    settings::ProgramSettings program;
-    for (const settings::FileProblem& problem :
-         settings::LoadSettings(program, settings::IniDir(*workDir), {1280, 1024},
-                                platform::SystemClock().LocalDateTime())) {
-        s.op.ShowMessage(dialogue::MessageKind::Error, problem.text, problem.reason);
-    }
+    const settings::ProgramSettings program = LoadWorkDirSettings(s, *workDir);
     std::string error;
     const auto targets =
         collect::CollectionTargets(program, Names(s.cl.ValueOf({"--stations"})), &error);

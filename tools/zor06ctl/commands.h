@@ -7,6 +7,7 @@
 
 #include "link/dial_number.h"
 #include "link/hgcbox.h"
+#include "settings/settings_types.h"
 #include "tables/controller_image.h"
 #include "tables/table_service.h"
 #include "zor06ctl/cli_options.h"
@@ -38,6 +39,9 @@ bool ConnectAndIdentify(Session& s);
 
 // The work directory of --workdir (or the default one), made where missing; none after saying why.
 std::optional<std::filesystem::path> WorkDirectory(const Session& s);
+
+// The settings of `workDir` as the program loads them, their problems on stderr.
+settings::ProgramSettings LoadWorkDirSettings(Session& s, const std::filesystem::path& workDir);
 
 // The telephone link (--phone, or the stored telephone subscriber): dials on the open line,
 // asking to try again as --yes allows; false after reporting why. EndCall hangs up a call that

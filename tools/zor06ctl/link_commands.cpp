@@ -34,6 +34,16 @@ std::optional<std::filesystem::path> WorkDirectory(const Session& s) {
     return workDir;
 }
 
+settings::ProgramSettings LoadWorkDirSettings(Session& s, const std::filesystem::path& workDir) {
+    settings::ProgramSettings program;
+    const auto problems = settings::LoadSettings(program, settings::IniDir(workDir), {1280, 1024},
+                                                 platform::SystemClock().LocalDateTime());
+    for (const settings::FileProblem& problem : problems) {
+        s.op.ShowMessage(dialogue::MessageKind::Error, problem.text, problem.reason);
+    }
+    return program;
+}
+
 namespace {
 
 // The link the desktop program would use: conn.ini's current kind and its record or subscriber.
@@ -42,12 +52,7 @@ bool ConnectFromWorkDir(Session& s) {
     if (!workDir) {
         return false;
     }
-    settings::ProgramSettings program;
-    const auto problems = settings::LoadSettings(program, settings::IniDir(*workDir), {1280, 1024},
-                                                 platform::SystemClock().LocalDateTime());
-    for (const settings::FileProblem& problem : problems) {
-        s.op.ShowMessage(dialogue::MessageKind::Error, problem.text, problem.reason);
-    }
+    settings::ProgramSettings program = LoadWorkDirSettings(s, *workDir);
     const settings::ConnectChoice choice = settings::StoredChoice(program);
     if (!settings::Connect(s.link, program, choice, s.op)) {
         return false;
