@@ -64,6 +64,12 @@ private:
                              const std::string& what, std::int64_t* added);
     bool NewestOfEach(std::int64_t stationKey, StationSummary* summary);
     bool ReadCounts(std::optional<std::string_view> station, std::vector<LogEntry>* entries);
+    // `sql` narrowed to `column` from `from` to `to` (either may be empty) and run in `order`;
+    // none after saying why, a bound that is no timestamp included.
+    std::optional<std::vector<SqlRow>> QueryInRange(std::string sql, std::vector<SqlValue> params,
+                                                    std::string_view column, const Timestamp& from,
+                                                    const Timestamp& to, std::string_view order,
+                                                    const std::string& what);
     // The one value a MAX() query gives: none when the table holds no row of it (NULL) and, with
     // the failure in Error(), when the query fails.
     std::optional<SqlValue> Newest(const std::string& sql, std::span<const SqlValue> params,

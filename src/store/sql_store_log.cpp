@@ -79,16 +79,25 @@ bool SqlStore::EndCollection(std::int64_t id, const Timestamp& ended, std::strin
     });
 }
 
+namespace {
+
+// Narrows `sql` to one station when one is named; the parameters that go with it.
+std::vector<SqlValue> OfStation(std::optional<std::string_view> station, std::string* sql) {
+    if (!station) {
+        return {};
+    }
+    *sql += " WHERE s.name = ?";
+    return {std::string(*station)};
+}
+
+}  // namespace
+
 std::optional<std::vector<LogEntry>> SqlStore::Log(std::optional<std::string_view> station) {
     error_.clear();
     std::string sql =
         "SELECT l.id, s.name, l.started, l.ended, l.outcome, l.line_bytes FROM collection_log l "
         "JOIN stations s ON s.id = l.station_id";
-    std::vector<SqlValue> params;
-    if (station) {
-        sql += " WHERE s.name = ?";
-        params.emplace_back(std::string(*station));
-    }
+    const std::vector<SqlValue> params = OfStation(station, &sql);
     const auto rows = connection_->Query(sql + " ORDER BY l.started, l.id", params);
     if (!rows) {
         Fail("cannot read the collection log");
@@ -115,11 +124,7 @@ bool SqlStore::ReadCounts(std::optional<std::string_view> station, std::vector<L
     std::string sql =
         "SELECT c.log_id, c.archive, c.run, c.records FROM collection_counts c "
         "JOIN collection_log l ON l.id = c.log_id JOIN stations s ON s.id = l.station_id";
-    std::vector<SqlValue> params;
-    if (station) {
-        sql += " WHERE s.name = ?";
-        params.emplace_back(std::string(*station));
-    }
+    const std::vector<SqlValue> params = OfStation(station, &sql);
     const auto rows = connection_->Query(sql, params);
     if (!rows) {
         return Fail("cannot read the collection log's counts");

@@ -219,22 +219,31 @@ std::optional<std::int64_t> SqlStore::NewestIndex(std::string_view station, Arch
     return newest ? std::optional(AsInteger(*newest)) : std::nullopt;
 }
 
+std::optional<std::vector<SqlRow>> SqlStore::QueryInRange(
+    std::string sql, std::vector<SqlValue> params, std::string_view column, const Timestamp& from,
+    const Timestamp& to, std::string_view order, const std::string& what) {
+    if (!AddRange(column, from, to, &sql, &params)) {
+        Refuse(what, std::string(kBadRange));
+        return std::nullopt;
+    }
+    auto rows = connection_->Query(sql + " ORDER BY " + std::string(order), params);
+    if (!rows) {
+        Fail(what);
+    }
+    return rows;
+}
+
 std::optional<std::vector<DataRecord>> SqlStore::DataRecords(std::string_view station,
                                                              Archive archive, int run,
                                                              const Timestamp& from,
                                                              const Timestamp& to) {
     error_.clear();
     const std::string what = RangeWhat("records", station, archive);
-    std::string sql = SelectDataSql();
-    std::vector<SqlValue> params = {std::string(station), std::string(ArchiveName(archive)),
-                                    std::int64_t{run}};
-    if (!AddRange("d.period", from, to, &sql, &params)) {
-        Refuse(what, std::string(kBadRange));
-        return std::nullopt;
-    }
-    const auto rows = connection_->Query(sql + " ORDER BY d.period", params);
+    const auto rows =
+        QueryInRange(SelectDataSql(),
+                     {std::string(station), std::string(ArchiveName(archive)), std::int64_t{run}},
+                     "d.period", from, to, "d.period", what);
     if (!rows) {
-        Fail(what);
         return std::nullopt;
     }
     const auto valueCount = static_cast<std::size_t>(ValueCount(archive));
@@ -262,18 +271,13 @@ std::optional<std::vector<MessageRecord>> SqlStore::MessageRecords(std::string_v
                                                                    const Timestamp& to) {
     error_.clear();
     const std::string what = RangeWhat("messages", station, archive);
-    std::string sql =
-        "SELECT m.idx, m.time, m.raw, m.row_cells FROM message_records m JOIN stations s ON "
-        "s.id = m.station_id WHERE s.name = ? AND m.archive = ?";
-    std::vector<SqlValue> params = {std::string(station), std::string(ArchiveName(archive))};
-    if (!AddRange("m.time", from, to, &sql, &params)) {
-        Refuse(what, std::string(kBadRange));
-        return std::nullopt;
-    }
     // The controller's index is the order the messages arose in, whatever its clock said.
-    const auto rows = connection_->Query(sql + " ORDER BY m.idx", params);
+    const auto rows = QueryInRange(
+        "SELECT m.idx, m.time, m.raw, m.row_cells FROM message_records m JOIN stations s ON "
+        "s.id = m.station_id WHERE s.name = ? AND m.archive = ?",
+        {std::string(station), std::string(ArchiveName(archive))}, "m.time", from, to, "m.idx",
+        what);
     if (!rows) {
-        Fail(what);
         return std::nullopt;
     }
     std::vector<MessageRecord> records;
