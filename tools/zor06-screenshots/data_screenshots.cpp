@@ -1,11 +1,15 @@
 #include "zor06-screenshots/data_screenshots.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QScrollBar>
+#include <QTableView>
 
 #include "app/TFormMain.h"
 #include "gasdata/abnormal_signs.h"
 #include "gasdata/data_reading.h"
 #include "gasdata/data_view_model.h"
+#include "gasdata/iso_check.h"
 #include "gasdata/screens/DataForm.h"
 #include "gasdata/screens/TFormChromError.h"
 #include "tables/controller_date.h"
@@ -39,8 +43,21 @@ std::optional<gasdata::DataSet> LastRecords(screens::TFormMain& w, DataKind kind
 void CaptureDataScreens(screens::TFormMain& w, const SaveScreen& save) {
     const auto& config = w.Settings().report;
     if (const auto hourly = LastRecords(w, DataKind::ChrHour, 23)) {
-        screens::DataForm view(gasdata::BuildDataView(*hourly, config), {}, &w);
+        // As the data menu opens it: with the check of the chromatograph when the settings allow.
+        gasdata::DataView data = gasdata::BuildDataView(*hourly, config);
+        if (gasdata::IsoCheckApplies(hourly->kind, config)) {
+            gasdata::AddIsoCheck(data, *hourly, config);
+        }
+        screens::DataForm view(std::move(data), {}, &w);
         save(view, QStringLiteral("chromatograph-hourly"));
+        if (view.isoCheckBox() != nullptr) {
+            view.isoCheckBox()->setChecked(true);
+            // The check's columns stand after the values: shown scrolled to them.
+            view.show();
+            QScrollBar* across = view.valueGrid()->horizontalScrollBar();
+            across->setValue(across->maximum());
+            save(view, QStringLiteral("chromatograph-hourly-iso-check"));
+        }
     }
     if (const auto minutes = LastRecords(w, DataKind::ChrMinute, 1)) {
         gasdata::DataView data = gasdata::BuildDataView(*minutes, config);
